@@ -1,0 +1,39 @@
+// The Calculate command as a pure function of the converter window's ten
+// field texts. The window reads its fields, calls calculate() and applies
+// the outcome; the batch converter does the same for each row of a file.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "conversion/scales.h"
+
+namespace conversion {
+
+struct FieldTexts {
+    std::string raw, rawMean, rawSd;
+    // Indexed by scale position 1..7 (z, T, Wechsler, NCE, CEEB, AGCT,
+    // percentile); index 0 is unused.
+    std::array<std::string, kScaleCount> score;
+};
+
+struct Outcome {
+    // Set when the command was refused: the message to show and the field
+    // to focus afterwards (empty: leave the focus where it is).
+    bool refused = false;
+    std::string message;
+    std::string focusField;
+
+    // When not refused: the text for each score field (positions 1..7),
+    // with "*" appended where the value was held at a bound.
+    std::array<std::string, kScaleCount> results;
+    std::array<bool, kScaleCount> marked{};
+    bool legendVisible = false;
+};
+
+Outcome calculate(const FieldTexts &fields);
+
+// The message shown when neither a raw score nor a standard score is given.
+extern const char *const kNothingToCalculateMessage;
+
+} // namespace conversion

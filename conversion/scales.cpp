@@ -1,0 +1,101 @@
+#include "conversion/scales.h"
+
+#include <cmath>
+
+namespace conversion {
+
+const std::array<Scale, kScaleCount> &scaleTable()
+{
+    static const std::array<Scale, kScaleCount> table = {{
+        {Raw, "raw score", "rawFld", 0, 1, 0, 0, ""},
+        {Z, "z", "zFld", 0, 1, -6.99, 6.99, "+#.0#"},
+        {T, "T", "tFld", 50, 10, 1, 99, "##"},
+        {Wechsler, "Wechsler IQ", "wechslerFld", 100, 15, 1, 199, "###"},
+        {Nce, "NCE", "nceFld", 50, 21.06, 1, 99, "##"},
+        {Ceeb, "CEEB", "greFld", 500, 100, 200, 800, "###"},
+        {Agct, "AGCT", "agctFld", 100, 20, 1, 199, "###"},
+        {Percentile, "Percentile", "percentileFld", 0, 0, 1, 99, "##"},
+    }};
+    return table;
+}
+
+WorkingSet::WorkingSet(double rawMean, double rawSd)
+{
+    const auto &table = scaleTable();
+    for (int i = 0; i < kScaleCount; ++i) {
+        mean[i] = table[i].mean;
+        sd[i] = table[i].sd;
+        lowest[i] = table[i].lowest;
+        highest[i] = table[i].highest;
+    }
+    mean[Raw] = rawMean;
+    sd[Raw] = rawSd;
+}
+
+double WorkingSet::ConvertLinear(double v, int a, int b) const
+{
+    const double d = v - mean[a];
+    const double z = d / sd[a];
+    const double scaled = z * sd[b];
+    return scaled + mean[b];
+}
+
+void WorkingSet::ClampToScale(int i)
+{
+    if (value[i] < lowest[i]) {
+        value[i] = lowest[i];
+        marked[i] = true;
+    }
+    if (highest[i] < value[i]) {
+        value[i] = highest[i];
+        marked[i] = true;
+    }
+}
+
+double PercentileFromZ(double z)
+{
+    const double product = 0.7071067812 * z;
+    const double x = std::fabs(product);
+    double a = 0.0000430638 * x;
+    a = a + 0.0002765672;
+    a = a * x;
+    a = a + 0.0001520143;
+    a = a * x;
+    a = a + 0.0092705272;
+    a = a * x;
+    a = a + 0.0422820123;
+    a = a * x;
+    a = a + 0.0705230784;
+    a = a * x;
+    a = a + 1;
+    const double r = std::pow(a, -16.0);
+    const double e = 1 - r;
+    double p = e / 2 + 0.5;
+    if (z < 0)
+        p = 1 - p;
+    return p * 100;
+}
+
+double ZFromPercentile(double percentile)
+{
+    const double p = percentile / 100;
+    const double q = 0.5 - std::fabs(p - 0.5);
+    const double logQ = std::log(q);
+    const double t = std::sqrt(-2 * logQ);
+    double num = 0.010328 * t;
+    num = num + 0.802853;
+    num = num * t;
+    num = num + 2.515517;
+    double den = 0.001308 * t;
+    den = den + 0.189269;
+    den = den * t;
+    den = den + 1.432788;
+    den = den * t;
+    den = den + 1;
+    const double m = t - num / den;
+    const double diff = p - 0.5;
+    const int s = diff > 0 ? 1 : (diff < 0 ? -1 : 0);
+    return m * static_cast<double>(s);
+}
+
+} // namespace conversion

@@ -1,0 +1,228 @@
+#include <QtTest>
+
+#include <cmath>
+#include <string>
+
+#include "conversion/calculate.h"
+#include "conversion/scales.h"
+
+using namespace conversion;
+
+namespace {
+
+// Field texts as "raw=115;mean=100;sd=15"; fields not named stay empty.
+FieldTexts fieldsFrom(const QString &spec)
+{
+    static const QStringList names = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
+    FieldTexts f;
+    for (const QString &cell : spec.split(';', Qt::SkipEmptyParts)) {
+        const QString name = cell.section('=', 0, 0);
+        const std::string text = cell.section('=', 1).toStdString();
+        if (name == "raw")
+            f.raw = text;
+        else if (name == "mean")
+            f.rawMean = text;
+        else if (name == "sd")
+            f.rawSd = text;
+        else if (names.contains(name))
+            f.score[Z + names.indexOf(name)] = text;
+        else
+            qFatal("unknown field %s", qPrintable(name));
+    }
+    return f;
+}
+
+QString joinedResults(const Outcome &o)
+{
+    QStringList parts;
+    for (int i = Z; i <= Percentile; ++i)
+        parts << QString::fromStdString(o.results[i]);
+    return parts.join('|');
+}
+
+} // namespace
+
+class CalculateTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void normalCurve_data();
+    void normalCurve();
+    void nceEndPointsRoundTripExactly();
+    void percentilesOfOppositeZsAddToHundred();
+    void results_data();
+    void results();
+    void refusals_data();
+    void refusals();
+};
+
+void CalculateTest::normalCurve_data()
+{
+    QTest::addColumn<double>("z");
+    QTest::addColumn<double>("percentile");
+    QTest::newRow("1") << 1.0 << 84.1;
+    QTest::newRow("-1") << -1.0 << 15.9;
+    QTest::newRow("1.96") << 1.96 << 97.5;
+    QTest::newRow("-1.96") << -1.96 << 2.5;
+    QTest::newRow("2.33") << 2.33 << 99.0;
+}
+
+void CalculateTest::normalCurve()
+{
+    QFETCH(double, z);
+    QFETCH(double, percentile);
+    QVERIFY(std::fabs(PercentileFromZ(z) - percentile) < 0.05);
+    QVERIFY(std::fabs(ZFromPercentile(percentile) - z) < 0.02);
+}
+
+void CalculateTest::nceEndPointsRoundTripExactly()
+{
+    WorkingSet set(0, 1);
+    QCOMPARE(PercentileFromZ(0), 50.0);
+    QCOMPARE(set.ConvertLinear(99, Nce, Nce), 99.0);
+    QCOMPARE(set.ConvertLinear(1, Nce, Nce), 1.0);
+    // At percentile 50 the magnitude is a tiny negative number; the sign
+    // multiplies it away.
+    QCOMPARE(ZFromPercentile(50), 0.0);
+}
+
+void CalculateTest::percentilesOfOppositeZsAddToHundred()
+{
+    for (double z = 0.05; z < 7; z += 0.37)
+        QVERIFY(std::fabs(PercentileFromZ(z) + PercentileFromZ(-z) - 100) < 1e-9);
+    for (double p = 1; p <= 49; p += 2.5)
+        QCOMPARE(ZFromPercentile(p), -ZFromPercentile(100 - p));
+}
+
+void CalculateTest::results_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("expected"); // z|T|Wechsler|NCE|CEEB|AGCT|percentile
+    QTest::addColumn<bool>("legend");
+
+    QTest::newRow("raw 115/100/15") << "raw=115;mean=100;sd=15"
+                                    << "+1.0|60|115|71|600|120|84" << false;
+    QTest::newRow("raw 150 marks three") << "raw=150;mean=100;sd=15"
+                                         << "+3.33|83|150|99*|800*|167|99*" << true;
+    QTest::newRow("raw wins over z") << "raw=115;mean=100;sd=15;z=2"
+                                     << "+1.0|60|115|71|600|120|84" << false;
+    QTest::newRow("two raw fields and T") << "raw=1;mean=5;t=63"
+                                          << "+1.3|63|120|77|630|126|90" << false;
+    QTest::newRow("percentile beats T") << "t=63;percentile=40"
+                                        << "-.25|47|96|45|475|95|40" << false;
+    QTest::newRow("last filled field wins") << "z=1;wechsler=130"
+                                            << "+2.0|70|130|92|700|140|98" << false;
+    QTest::newRow("z at upper bound") << "z=6.99"
+                                      << "+6.99|99*|199*|99*|800*|199*|99*" << true;
+    QTest::newRow("z at lower bound") << "z=-6.99"
+                                      << "-6.99|1*|1*|1*|200*|1*|1*" << true;
+    QTest::newRow("NCE 99 end point") << "nce=99"
+                                      << "+2.33|73|135|99|733|147|99" << false;
+    QTest::newRow("NCE 1 end point") << "nce=1"
+                                     << "-2.33|27|65|1|267|53|1" << false;
+    QTest::newRow("percentile 99 end point") << "percentile=99"
+                                             << "+2.33|73|135|99|733|147|99" << false;
+    QTest::newRow("percentile 1 end point") << "percentile=1"
+                                            << "-2.33|27|65|1|267|53|1" << false;
+    QTest::newRow("raw mode has no end point") << "raw=99;mean=50;sd=21.06"
+                                               << "+2.33|73|135|99|733|147|99*" << true;
+    QTest::newRow("percentile 50 writes +.0") << "percentile=50"
+                                              << "+.0|50|100|50|500|100|50" << false;
+    QTest::newRow("CEEB 800 at bound") << "ceeb=800"
+                                       << "+3.0|80|145|99*|800|160|99*" << true;
+    QTest::newRow("CEEB 200 at bound") << "ceeb=200"
+                                       << "-3.0|20|55|1*|200|40|1*" << true;
+    QTest::newRow("T 99: Wechsler half rounds up") << "t=99"
+                                                   << "+4.9|99|174|99*|800*|198|99*" << true;
+    QTest::newRow("AGCT decimal") << "agct=137.5"
+                                  << "+1.88|69|128|89|688|138|97" << false;
+    QTest::newRow("percentile 2.5 pasted") << "percentile=2.5"
+                                           << "-1.96|30|71|9|304|61|3" << false;
+    QTest::newRow("lone space counts as filled") << "z= "
+                                                 << "+.0|50|100|50|500|100|50" << false;
+    QTest::newRow("lone minus counts as filled") << "z=-"
+                                                 << "+.0|50|100|50|500|100|50" << false;
+    QTest::newRow("letters read as zero") << "raw=abc;mean=1;sd=1"
+                                          << "-1.0|40|85|29|400|80|16" << false;
+    QTest::newRow("unchosen fields not validated") << "z=99;t=x;percentile=50"
+                                                   << "+.0|50|100|50|500|100|50" << false;
+    QTest::newRow("huge raw difference clamps")
+        << "raw=1" + QString(300, '0') + ";mean=-1" + QString(300, '0') + ";sd=1"
+        << "+6.99*|99*|199*|99*|800*|199*|99*" << true;
+}
+
+void CalculateTest::results()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, expected);
+    QFETCH(bool, legend);
+    const Outcome o = calculate(fieldsFrom(fields));
+    QVERIFY2(!o.refused, o.message.c_str());
+    QCOMPARE(joinedResults(o), expected);
+    QCOMPARE(o.legendVisible, legend);
+    for (int i = Z; i <= Percentile; ++i)
+        QCOMPARE(o.marked[i], o.results[i].back() == '*');
+}
+
+void CalculateTest::refusals_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    const QString nothing = QString::fromUtf8(kNothingToCalculateMessage);
+    const QString huge(400, '9');
+
+    QTest::newRow("empty") << "" << nothing << "";
+    QTest::newRow("two raw fields only") << "raw=1;mean=2" << nothing << "";
+    QTest::newRow("z 7") << "z=7" << "z scores must range from -6.99 to +6.99." << "zFld";
+    QTest::newRow("z -7") << "z=-7" << "z scores must range from -6.99 to +6.99." << "zFld";
+    QTest::newRow("T 0") << "t=0" << "T scores must range from 1 to 99." << "tFld";
+    QTest::newRow("Wechsler 200") << "wechsler=200"
+                                  << "Wechsler IQ scores must range from 1 to 199." << "wechslerFld";
+    QTest::newRow("NCE 0") << "nce=0" << "NCE scores must range from 1 to 99." << "nceFld";
+    QTest::newRow("CEEB 199") << "ceeb=199"
+                              << "CEEB scores must range from 200 to 800." << "greFld";
+    QTest::newRow("AGCT 199.5") << "agct=199.5"
+                                << "AGCT scores must range from 1 to 199." << "agctFld";
+    QTest::newRow("percentile 0") << "percentile=0"
+                                  << "Percentile scores must range from 1 to 99." << "percentileFld";
+    QTest::newRow("percentile 100") << "percentile=100"
+                                    << "Percentile scores must range from 1 to 99." << "percentileFld";
+    QTest::newRow("percentile 99.01") << "percentile=99.01"
+                                      << "Percentile scores must range from 1 to 99." << "percentileFld";
+    QTest::newRow("huge z") << "z=" + huge
+                            << "z scores must range from -6.99 to +6.99." << "zFld";
+    QTest::newRow("sd 0") << "raw=110;mean=100;sd=0"
+                          << "The raw score sd must be greater than 0." << "rawsdFld";
+    QTest::newRow("sd 0, raw at mean") << "raw=100;mean=100;sd=0"
+                                       << "The raw score sd must be greater than 0." << "rawsdFld";
+    QTest::newRow("negative sd") << "raw=110;mean=100;sd=-15"
+                                 << "The raw score sd must be greater than 0." << "rawsdFld";
+    QTest::newRow("sd text reads as 0") << "raw=110;mean=100;sd=x"
+                                        << "The raw score sd must be greater than 0." << "rawsdFld";
+    QTest::newRow("infinite raw") << "raw=" + huge + ";mean=100;sd=15"
+                                  << "The raw score is too large a number to calculate with."
+                                  << "rawFld";
+    QTest::newRow("infinite mean") << "raw=1;mean=-" + huge + ";sd=15"
+                                   << "The raw score mean is too large a number to calculate with."
+                                   << "rawmeanFld";
+    QTest::newRow("infinite sd") << "raw=1;mean=2;sd=" + huge
+                                 << "The raw score sd is too large a number to calculate with."
+                                 << "rawsdFld";
+}
+
+void CalculateTest::refusals()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    const Outcome o = calculate(fieldsFrom(fields));
+    QVERIFY(o.refused);
+    QCOMPARE(QString::fromStdString(o.message), message);
+    QCOMPARE(QString::fromStdString(o.focusField), focus);
+    QVERIFY(!o.legendVisible);
+}
+
+QTEST_GUILESS_MAIN(CalculateTest)
+#include "tst_core_calculate.moc"

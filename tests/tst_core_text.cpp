@@ -1,0 +1,171 @@
+#include <QtTest>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "framework/text_routines.h"
+
+using namespace fw;
+
+Q_DECLARE_METATYPE(std::string)
+
+class TextRoutinesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void val_data();
+    void val();
+    void valReadsHugeNumbersAsInfinity();
+    void valIgnoresTheProcessLocale();
+    void strRoundTrips_data();
+    void strRoundTrips();
+    void format_data();
+    void format();
+    void lengthAndCodes_data();
+    void lengthAndCodes();
+};
+
+void TextRoutinesTest::val_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("digits then letters") << "12abc" << 12.0;
+    QTest::newRow("lone minus") << "-" << 0.0;
+    QTest::newRow("lone point") << "." << 0.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("second point ends") << "1.2.3" << 1.2;
+    QTest::newRow("leading spaces") << "   42" << 42.0;
+    QTest::newRow("negative decimal") << "-1.96" << -1.96;
+    QTest::newRow("plus sign") << "+3" << 3.0;
+    QTest::newRow("trailing point") << "12." << 12.0;
+    QTest::newRow("no exponent") << "1e5" << 1.0;
+    QTest::newRow("letters first") << "abc12" << 0.0;
+    QTest::newRow("space after sign") << "- 5" << 0.0;
+    QTest::newRow("minus in middle") << "5-3" << 5.0;
+    QTest::newRow("tiny underflows to zero")
+        << QString("0.") + QString(400, '0') + "1" << 0.0;
+}
+
+void TextRoutinesTest::val()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(Val(text.toStdString()), expected);
+}
+
+void TextRoutinesTest::valReadsHugeNumbersAsInfinity()
+{
+    const std::string digits(400, '9');
+    QCOMPARE(Val(digits), std::numeric_limits<double>::infinity());
+    QCOMPARE(Val("-" + digits + ".5"), -std::numeric_limits<double>::infinity());
+    QVERIFY(!std::isnan(Val(digits)));
+    // Just below the largest double still reads as a finite number.
+    QVERIFY(std::isfinite(Val("1" + std::string(307, '0'))));
+}
+
+void TextRoutinesTest::valIgnoresTheProcessLocale()
+{
+    // Qt sets the C locale from the environment; a comma locale must not
+    // change how a point is read or written.
+    const char *old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        std::setlocale(LC_NUMERIC, "C.UTF-8");
+    QCOMPARE(Val("2.5"), 2.5);
+    QCOMPARE(Str(6.99), std::string("6.99"));
+    QCOMPARE(Format(-1.96, "+#.0#"), std::string("-1.96"));
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+void TextRoutinesTest::strRoundTrips_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("-6.99") << -6.99 << "-6.99";
+    QTest::newRow("6.99") << 6.99 << "6.99";
+    QTest::newRow("1") << 1.0 << "1";
+    QTest::newRow("99") << 99.0 << "99";
+    QTest::newRow("199") << 199.0 << "199";
+    QTest::newRow("200") << 200.0 << "200";
+    QTest::newRow("800") << 800.0 << "800";
+    QTest::newRow("21.06") << 21.06 << "21.06";
+    QTest::newRow("third") << 1.0 / 3 << "0.3333333333333333";
+}
+
+void TextRoutinesTest::strRoundTrips()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    const std::string text = Str(value);
+    QCOMPARE(QString::fromStdString(text), expected);
+    QCOMPARE(Val(text), value);
+}
+
+void TextRoutinesTest::format_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one") << 1.0 << "+#.0#" << "+1.0";
+    QTest::newRow("ten thirds") << 10.0 / 3 << "+#.0#" << "+3.33";
+    QTest::newRow("negative") << -1.96 << "+#.0#" << "-1.96";
+    QTest::newRow("half drops integer zero") << 0.5 << "+#.0#" << "+.5";
+    QTest::newRow("negative quarter") << -0.25 << "+#.0#" << "-.25";
+    QTest::newRow("exact half away from zero") << 0.125 << "+#.0#" << "+.13";
+    QTest::newRow("negative exact half") << -0.125 << "+#.0#" << "-.13";
+    QTest::newRow("zero") << 0.0 << "+#.0#" << "+.0";
+    QTest::newRow("negative zero") << -0.0 << "+#.0#" << "+.0";
+    QTest::newRow("rounds to zero, no minus") << -0.001 << "+#.0#" << "+.0";
+    QTest::newRow("stored below half") << 2.675 << "+#.0#" << "+2.67";
+    QTest::newRow("carry into integer") << 6.999 << "+#.0#" << "+7.0";
+    QTest::newRow("bound") << -6.99 << "+#.0#" << "-6.99";
+    QTest::newRow("three point") << 3.0 << "+#.0#" << "+3.0";
+    QTest::newRow("83.3") << 83.3 << "##" << "83";
+    QTest::newRow("99.6") << 99.6 << "##" << "100";
+    QTest::newRow("172.5") << 172.5 << "###" << "173";
+    QTest::newRow("173.5") << 173.5 << "###" << "174";
+    QTest::newRow("below half whole") << 0.49999999999999994 << "##" << "0";
+    QTest::newRow("more digits than mask") << 12345.0 << "##" << "12345";
+    QTest::newRow("huge integer") << 1e20 << "###" << "100000000000000000000";
+    QTest::newRow("tiny") << 1e-300 << "+#.0#" << "+.0";
+}
+
+void TextRoutinesTest::format()
+{
+    QFETCH(double, value);
+    QFETCH(QString, mask);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(Format(value, mask.toStdString())), expected);
+}
+
+void TextRoutinesTest::lengthAndCodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("code");
+    QTest::newRow("empty") << "" << 0 << 0;
+    QTest::newRow("digit") << "7" << 1 << 55;
+    QTest::newRow("backspace") << QString(QChar(8)) << 1 << 8;
+    QTest::newRow("two-byte") << QString::fromUtf8("é1") << 2 << 0xE9;
+    QTest::newRow("three-byte") << QString::fromUtf8("€") << 1 << 0x20AC;
+    QTest::newRow("four-byte") << QString::fromUtf8("\U0001F600x") << 2 << 0x1F600;
+}
+
+void TextRoutinesTest::lengthAndCodes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(int, code);
+    const std::string utf8 = text.toStdString();
+    QCOMPARE(Len(utf8), length);
+    QCOMPARE(Asc(utf8), code);
+    if (code != 0)
+        QCOMPARE(Asc(Chr(code)), code);
+}
+
+QTEST_GUILESS_MAIN(TextRoutinesTest)
+#include "tst_core_text.moc"
