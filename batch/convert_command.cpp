@@ -1,0 +1,299 @@
+#include "batch/convert_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "batch/batch_converter.h"
+#include "batch/csv_reader.h"
+#include "batch/csv_writer.h"
+#include "batch/progress_meter.h"
+
+namespace batch {
+
+namespace {
+
+constexpr const char *kProgram = "quintaval-convert";
+
+constexpr const char *kHelp =
+    "Usage: quintaval-convert [options] [FILE]\n"
+    "Converts the scores in a CSV file as the Quintaval converter window does,\n"
+    "each row as one press of Calculate. Reads FILE, or standard input when FILE\n"
+    "is absent or \"-\", and writes CSV to standard output.\n"
+    "\n"
+    "The first row names the columns; these are recognised, in any case:\n"
+    "  raw, mean, sd       a raw score with its distribution's mean and sd\n"
+    "  z, t, wechsler, nce, ceeb, agct, percentile\n"
+    "                      one standard score\n"
+    "Other columns are carried through unchanged. Score columns the input lacks\n"
+    "are appended, and a last column \"note\" says why a row was not converted.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output FILE       write to FILE instead of standard output\n"
+    "  -d, --delimiter DELIM   comma, semicolon or tab (default: as in the header)\n"
+    "  -h, --help              show this help and exit\n"
+    "  -V, --version           show the version and exit\n"
+    "\n"
+    "Exit status: 0 when every row was written, 1 on a read or write failure,\n"
+    "2 on a usage error.\n";
+
+bool delimiterFromName(const std::string &name, char &delimiter)
+{
+    if (name == "," || name == "comma")
+        delimiter = ',';
+    else if (name == ";" || name == "semicolon")
+        delimiter = ';';
+    else if (name == "\t" || name == "tab" || name == "\\t")
+        delimiter = '\t';
+    else
+        return false;
+    return true;
+}
+
+long long regularFileSize(int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return (long long)info.st_size;
+}
+
+} // namespace
+
+ConvertCommand::ConvertCommand(int inFd, int outFd, int errFd)
+    : m_inFd(inFd), m_outFd(outFd), m_errFd(errFd)
+{
+}
+
+ConvertCommand::~ConvertCommand()
+{
+    if (m_openedIn >= 0)
+        ::close(m_openedIn);
+    if (m_openedOut >= 0)
+        ::close(m_openedOut);
+}
+
+int ConvertCommand::run(const std::vector<std::string> &arguments)
+{
+    switch (parseArguments(arguments)) {
+    case Parsed::Done:
+        return Success;
+    case Parsed::Usage:
+        return UsageError;
+    case Parsed::Run:
+        break;
+    }
+    if (!openInput())
+        return failure("cannot open " + m_inputPath + ": " + std::strerror(errno));
+    if (outputIsInput())
+        return usage("the output file is the input file; write to another file");
+
+    CsvReader reader(m_inFd, m_delimiter);
+    CsvRecord header;
+    if (!reader.next(header)) {
+        if (reader.failed())
+            return failure("cannot read " + (m_inputPath.empty() ? "standard input" : m_inputPath)
+                           + ": " + reader.error());
+        return usage("the input is empty; its first row must name the columns");
+    }
+    BatchConverter converter(header);
+    if (!converter.error().empty())
+        return usage(converter.error());
+    // Opened only now, so that a usage error leaves an existing file alone.
+    if (!openOutput())
+        return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
+    CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
+    if (reader.hadByteOrderMark())
+        writer.writeByteOrderMark();
+    converter.writeHeader(writer);
+    return convertRows(reader, converter, writer);
+}
+
+ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::string> &arguments)
+{
+    bool optionsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (argument.empty()) {
+            usage("an empty file name was given");
+            return Parsed::Usage;
+        }
+        if (optionsEnded || argument == "-" || argument[0] != '-') {
+            if (!m_inputPath.empty()) {
+                usage("more than one input file given");
+                return Parsed::Usage;
+            }
+            m_inputPath = argument;
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = argument, value;
+        bool attached = false;
+        const size_t equals = argument.find('=');
+        if (argument.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+            attached = true;
+        } else if (argument.compare(0, 2, "--") != 0 && argument.size() > 2) {
+            name = argument.substr(0, 2);
+            value = argument.substr(2);
+            attached = true;
+        }
+        const bool takesValue = name == "-o" || name == "--output" || name == "-d"
+                                || name == "--delimiter";
+        if (takesValue && !attached) {
+            if (i + 1 == arguments.size()) {
+                usage("option " + name + " needs a value");
+                return Parsed::Usage;
+            }
+            value = arguments[++i];
+        } else if (!takesValue && attached) {
+            usage("unknown option " + argument);
+            return Parsed::Usage;
+        }
+        const Parsed parsed = takeOption(name, value);
+        if (parsed != Parsed::Run)
+            return parsed;
+    }
+    if (m_inputPath == "-")
+        m_inputPath.clear();
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::takeOption(const std::string &name, const std::string &value)
+{
+    if (name == "-h" || name == "--help") {
+        say(kHelp, m_outFd);
+        return Parsed::Done;
+    }
+    if (name == "-V" || name == "--version") {
+        say(std::string(kProgram) + " (Quintaval) " + QUINTAVAL_VERSION + "\n", m_outFd);
+        return Parsed::Done;
+    }
+    if (name == "-o" || name == "--output") {
+        if (value.empty()) {
+            usage("the output file name is empty");
+            return Parsed::Usage;
+        }
+        m_outputPath = value;
+        return Parsed::Run;
+    }
+    if (name == "-d" || name == "--delimiter") {
+        if (!delimiterFromName(value, m_delimiter)) {
+            usage("the delimiter must be comma, semicolon or tab, not \"" + value + "\"");
+            return Parsed::Usage;
+        }
+        return Parsed::Run;
+    }
+    usage("unknown option " + name);
+    return Parsed::Usage;
+}
+
+bool ConvertCommand::openInput()
+{
+    if (m_inputPath.empty())
+        return true;
+    m_openedIn = ::open(m_inputPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_openedIn < 0)
+        return false;
+    m_inFd = m_openedIn;
+    return true;
+}
+
+// Opening the output would empty it before a single row had been read.
+bool ConvertCommand::outputIsInput() const
+{
+    struct stat in, out;
+    if (m_outputPath.empty() || ::fstat(m_inFd, &in) != 0 || ::stat(m_outputPath.c_str(), &out) != 0)
+        return false;
+    return S_ISREG(in.st_mode) && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}
+
+bool ConvertCommand::openOutput()
+{
+    if (m_outputPath.empty())
+        return true;
+    m_openedOut = ::open(m_outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_openedOut < 0)
+        return false;
+    m_outFd = m_openedOut;
+    return true;
+}
+
+int ConvertCommand::convertRows(CsvReader &reader, BatchConverter &converter, CsvWriter &writer)
+{
+    ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
+    CsvRecord record;
+    long long rows = 0;
+    while (!writer.failed() && reader.next(record)) {
+        switch (converter.writeRow(record, writer)) {
+        case RowResult::Converted:
+            ++m_converted;
+            break;
+        case RowResult::Refused:
+            ++m_refused;
+            break;
+        case RowResult::Malformed:
+            ++m_malformed;
+            break;
+        }
+        progress.update(++rows, reader.bytesConsumed());
+    }
+    progress.finish();
+    return finish(reader, writer);
+}
+
+int ConvertCommand::finish(CsvReader &reader, CsvWriter &writer)
+{
+    const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
+    if (reader.failed())
+        return failure("cannot read " + (m_inputPath.empty() ? "standard input" : m_inputPath)
+                       + ": " + reader.error());
+    if (!writer.flush())
+        return failure("cannot write " + output + ": " + writer.error());
+    if (m_openedOut >= 0) {
+        const int closed = ::close(m_openedOut);
+        m_openedOut = -1;
+        if (closed != 0)
+            return failure("cannot write " + output + ": " + std::strerror(errno));
+    }
+    say(std::string(kProgram) + ": " + std::to_string(m_converted) + " rows converted, "
+            + std::to_string(m_refused) + " refused, " + std::to_string(m_malformed)
+            + " malformed\n",
+        m_errFd);
+    return Success;
+}
+
+int ConvertCommand::usage(const std::string &reason) const
+{
+    say(std::string(kProgram) + ": " + reason + "\nTry '" + kProgram
+            + " --help' for more information.\n",
+        m_errFd);
+    return UsageError;
+}
+
+int ConvertCommand::failure(const std::string &reason) const
+{
+    say(std::string(kProgram) + ": " + reason + "\n", m_errFd);
+    return Failure;
+}
+
+void ConvertCommand::say(const std::string &text, int fd) const
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += size_t(n);
+    }
+}
+
+} // namespace batch

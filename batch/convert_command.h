@@ -1,0 +1,47 @@
+// The quintaval-convert command: its options, the files it opens, the
+// summary and the exit status. The rows themselves go through
+// BatchConverter, one press of Calculate each.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace batch {
+
+class CsvReader;
+class CsvWriter;
+class BatchConverter;
+
+class ConvertCommand {
+public:
+    enum ExitStatus { Success = 0, Failure = 1, UsageError = 2 };
+
+    // The standard streams to use; the tests pass their own.
+    ConvertCommand(int inFd, int outFd, int errFd);
+    ~ConvertCommand();
+
+    int run(const std::vector<std::string> &arguments);
+
+private:
+    enum class Parsed { Run, Done, Usage };
+
+    Parsed parseArguments(const std::vector<std::string> &arguments);
+    Parsed takeOption(const std::string &name, const std::string &value);
+    bool openInput();
+    bool outputIsInput() const;
+    bool openOutput();
+    int convertRows(CsvReader &reader, BatchConverter &converter, CsvWriter &writer);
+    int finish(CsvReader &reader, CsvWriter &writer);
+
+    int usage(const std::string &reason) const;
+    int failure(const std::string &reason) const;
+    void say(const std::string &text, int fd) const;
+
+    int m_inFd, m_outFd, m_errFd;
+    int m_openedIn = -1, m_openedOut = -1;
+    std::string m_inputPath, m_outputPath;
+    char m_delimiter = 0;
+    long long m_converted = 0, m_refused = 0, m_malformed = 0;
+};
+
+} // namespace batch

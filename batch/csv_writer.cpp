@@ -1,0 +1,100 @@
+#include "batch/csv_writer.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace batch {
+
+namespace {
+constexpr size_t kBufferSize = 256 * 1024;
+}
+
+CsvWriter::CsvWriter(int fd, char delimiter, std::string lineEnding)
+    : m_fd(fd), m_delimiter(delimiter), m_lineEnding(std::move(lineEnding)),
+      m_buffer(kBufferSize)
+{
+}
+
+CsvWriter::~CsvWriter()
+{
+    flush();
+}
+
+void CsvWriter::writeByteOrderMark()
+{
+    put("\xEF\xBB\xBF", 3);
+}
+
+void CsvWriter::cell(std::string_view text)
+{
+    if (m_rowStarted)
+        put(m_delimiter);
+    m_rowStarted = true;
+    if (!needsQuotes(text)) {
+        put(text.data(), text.size());
+        return;
+    }
+    put('"');
+    for (size_t from = 0;;) {
+        const size_t quote = text.find('"', from);
+        if (quote == std::string_view::npos) {
+            put(text.data() + from, text.size() - from);
+            break;
+        }
+        put(text.data() + from, quote + 1 - from);
+        put('"');
+        from = quote + 1;
+    }
+    put('"');
+}
+
+void CsvWriter::endRow()
+{
+    put(m_lineEnding.data(), m_lineEnding.size());
+    m_rowStarted = false;
+}
+
+bool CsvWriter::needsQuotes(std::string_view text) const
+{
+    for (const char c : text)
+        if (c == m_delimiter || c == '"' || c == '\n' || c == '\r')
+            return true;
+    return false;
+}
+
+void CsvWriter::put(char c)
+{
+    if (m_len == m_buffer.size())
+        flush();
+    m_buffer[m_len++] = c;
+}
+
+void CsvWriter::put(const char *data, size_t size)
+{
+    if (size == 0)
+        return;
+    if (m_buffer.size() - m_len < size) {
+        flush();
+        if (size > m_buffer.size())
+            m_buffer.resize(size);
+    }
+    std::memcpy(m_buffer.data() + m_len, data, size);
+    m_len += size;
+}
+
+bool CsvWriter::flush()
+{
+    size_t done = 0;
+    while (done < m_len && !failed()) {
+        const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_len - done);
+        if (n >= 0)
+            done += (size_t)n;
+        else if (errno != EINTR)
+            m_error = std::strerror(errno);
+    }
+    m_len = 0;
+    return !failed();
+}
+
+} // namespace batch

@@ -1,0 +1,60 @@
+#include "batch/progress_meter.h"
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace batch {
+
+namespace {
+constexpr auto kQuietStart = std::chrono::seconds(1);
+constexpr auto kInterval = std::chrono::milliseconds(200);
+
+void writeAll(int fd, const std::string &text)
+{
+    // Progress is a courtesy: a failed write is not worth reporting.
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n <= 0)
+            return;
+        done += size_t(n);
+    }
+}
+} // namespace
+
+ProgressMeter::ProgressMeter(int fd, long long totalBytes)
+    : ProgressMeter(fd, totalBytes, ::isatty(fd) == 1)
+{
+}
+
+ProgressMeter::ProgressMeter(int fd, long long totalBytes, bool isTerminal)
+    : m_fd(fd), m_totalBytes(totalBytes), m_enabled(isTerminal),
+      m_nextShow(Clock::now() + kQuietStart)
+{
+}
+
+void ProgressMeter::show(long long rows, long long bytesRead)
+{
+    const Clock::time_point now = Clock::now();
+    if (now < m_nextShow)
+        return;
+    m_nextShow = now + kInterval;
+    std::string text = std::to_string(rows) + " rows";
+    if (m_totalBytes > 0)
+        text += ", " + std::to_string(bytesRead * 100 / m_totalBytes) + "%";
+    const size_t width = text.size();
+    if (width < m_shownWidth)
+        text.append(m_shownWidth - width, ' ');
+    m_shownWidth = width;
+    writeAll(m_fd, "\r" + text);
+}
+
+void ProgressMeter::finish()
+{
+    if (m_shownWidth > 0)
+        writeAll(m_fd, "\r" + std::string(m_shownWidth, ' ') + "\r");
+    m_shownWidth = 0;
+}
+
+} // namespace batch

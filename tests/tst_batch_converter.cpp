@@ -1,0 +1,383 @@
+// quintaval-convert's conversion of whole files, run through the command
+// itself: which columns are read and written, what a refused or malformed
+// row becomes, and that every row says exactly what the window would.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "batch/convert_command.h"
+#include "batch/csv_reader.h"
+#include "conversion/calculate.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+// Runs the command with the input on standard input and the given options.
+Run convert(const QByteArray &input, const QStringList &options = {})
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("in"), input);
+    const int in = ::open(QFile::encodeName(dir.filePath("in")).constData(), O_RDONLY);
+    const int out = ::open(QFile::encodeName(dir.filePath("out")).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(QFile::encodeName(dir.filePath("err")).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<std::string> arguments;
+    for (const QString &option : options)
+        arguments.push_back(option.toStdString());
+    Run run;
+    run.status = batch::ConvertCommand(in, out, err).run(arguments);
+    ::close(in);
+    ::close(out);
+    ::close(err);
+    run.output = readFile(dir.filePath("out"));
+    run.errors = readFile(dir.filePath("err"));
+    return run;
+}
+
+std::vector<std::vector<std::string>> parse(const QByteArray &csv)
+{
+    QTemporaryFile file;
+    file.open();
+    file.write(csv);
+    file.flush();
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY);
+    batch::CsvReader reader(fd);
+    batch::CsvRecord record;
+    std::vector<std::vector<std::string>> rows;
+    while (reader.next(record))
+        rows.push_back(record.cells);
+    ::close(fd);
+    return rows;
+}
+
+const char *const kSummaryOfOne = "quintaval-convert: 1 rows converted, 0 refused, 0 malformed\n";
+
+// Field texts in the order raw, mean, sd, z, t, wechsler, nce, ceeb, agct,
+// percentile: what a user might type, and what a spreadsheet might hold.
+const std::vector<std::array<const char *, 10>> kFieldTexts = {
+    {"115", "100", "15", "", "", "", "", "", "", ""},
+    {"150", "100", "15", "", "", "", "", "", "", ""},
+    {"99", "50", "21.06", "", "", "", "", "", "", ""},
+    {"115", "100", "15", "2", "", "", "", "", "", ""},
+    {"115", "100", "", "", "63", "", "", "", "", ""},
+    {"115", "", "", "", "", "", "", "", "", ""},
+    {"5", "5", "0", "", "", "", "", "", "", ""},
+    {"6", "5", "-2", "", "", "", "", "", "", ""},
+    {"1e999", "5", "2", "", "", "", "", "", "", ""},
+    {"", "", "", "", "63", "", "", "", "", "40"},
+    {"", "", "", "", "63.7", "", "", "", "", ""},
+    {"", "", "", "7", "", "", "", "", "", ""},
+    {"", "", "", "-6.99", "", "", "", "", "", ""},
+    {"", "", "", "6.99", "", "", "", "", "", ""},
+    {"", "", "", "", "", "", "", "", "", "0"},
+    {"", "", "", "", "", "", "", "", "", "100"},
+    {"", "", "", "", "", "", "", "", "", "99"},
+    {"", "", "", "", "", "", "", "", "", "1"},
+    {"", "", "", "", "", "", "", "", "", "50"},
+    {"", "", "", "", "", "", "99", "", "", ""},
+    {"", "", "", "", "", "", "1", "", "", ""},
+    {"", "", "", "", "", "", "", "800", "", ""},
+    {"", "", "", "", "", "", "", "200", "", ""},
+    {"", "", "", "", "99", "", "", "", "", ""},
+    {"", "", "", "", "", "250", "", "", "", ""},
+    {"", "", "", "", "", "", "", "", "0", ""},
+    {"", "", "", "", "", "", "", "", "", " "},
+    {"", "", "", "-", "", "", "", "", "", ""},
+    {"", "", "", "abc", "", "", "", "", "", ""},
+    {"", "", "", " 1.5", "", "", "", "", "", ""},
+    {"", "", "", "", "", "", "", "", "", ""},
+};
+
+conversion::FieldTexts fieldTexts(const std::array<const char *, 10> &texts)
+{
+    conversion::FieldTexts fields;
+    fields.raw = texts[0];
+    fields.rawMean = texts[1];
+    fields.rawSd = texts[2];
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+        fields.score[size_t(position)] = texts[size_t(position) + 2];
+    return fields;
+}
+
+} // namespace
+
+class TestBatchConverter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithTheWindow_data();
+    void agreesWithTheWindow();
+    void convertsFiles_data();
+    void convertsFiles();
+    void refusalMessages_data();
+    void refusalMessages();
+    void usageErrors_data();
+    void usageErrors();
+    void headerOnly();
+    void summaryCountsEveryKindOfRow();
+    void outputNeverOverwritesTheInput();
+    void missingInputIsAFailure();
+};
+
+// Columns in the input, by their index in the field table (0 raw .. 9
+// percentile); -1 is a column carried through.
+void TestBatchConverter::agreesWithTheWindow_data()
+{
+    QTest::addColumn<QList<int>>("layout");
+    QTest::newRow("all ten in the window's order") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("shuffled, with carried columns")
+        << QList<int>{-1, 9, 3, 0, -1, 7, 2, 8, 4, 1, 6, 5};
+    QTest::newRow("standard scores only") << QList<int>{3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("raw scores only") << QList<int>{-1, 0, 1, 2};
+    QTest::newRow("two standard scores") << QList<int>{9, 4};
+}
+
+void TestBatchConverter::agreesWithTheWindow()
+{
+    QFETCH(QList<int>, layout);
+    static const char *const names[] = {"raw", "mean", "sd", "z", "t", "wechsler",
+                                        "nce", "ceeb", "agct", "percentile"};
+    QByteArray input;
+    for (int i = 0; i < layout.size(); ++i)
+        input += QByteArray(i ? "," : "") + (layout[i] < 0 ? "id" : names[layout[i]]);
+    input += "\n";
+    std::vector<std::array<const char *, 10>> given;
+    for (size_t row = 0; row < kFieldTexts.size(); ++row) {
+        std::array<const char *, 10> texts;
+        texts.fill("");
+        for (int i = 0; i < layout.size(); ++i) {
+            const char *text = layout[i] < 0 ? "id" : kFieldTexts[row][size_t(layout[i])];
+            if (layout[i] >= 0)
+                texts[size_t(layout[i])] = text;
+            input += QByteArray(i ? "," : "") + "\"" + text + "\"";
+        }
+        given.push_back(texts);
+        input += "\n";
+    }
+    const Run run = convert(input);
+    QCOMPARE(run.status, 0);
+    const auto rows = parse(run.output);
+    QCOMPARE(rows.size(), given.size() + 1);
+    const std::vector<std::string> &header = rows[0];
+    for (size_t row = 0; row < given.size(); ++row) {
+        const conversion::Outcome outcome = conversion::calculate(fieldTexts(given[row]));
+        const std::vector<std::string> &cells = rows[row + 1];
+        QCOMPARE(cells.size(), header.size());
+        QCOMPARE(cells.back(), outcome.refused ? outcome.message : std::string());
+        for (size_t column = 0; column + 1 < header.size(); ++column) {
+            const int field = int(std::find(std::begin(names), std::end(names), header[column])
+                                  - std::begin(names));
+            std::string expected = field == 10 ? "id" : given[row][size_t(field)];
+            if (!outcome.refused && field >= 3 && field < 10)
+                expected = outcome.results[size_t(field) - 2];
+            QVERIFY2(cells[column] == expected,
+                     qPrintable(QString("row %1, column %2: \"%3\", expected \"%4\"")
+                                    .arg(row).arg(QString::fromStdString(header[column]))
+                                    .arg(QString::fromStdString(cells[column]))
+                                    .arg(QString::fromStdString(expected))));
+        }
+    }
+}
+
+void TestBatchConverter::convertsFiles_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("output");
+
+    QTest::newRow("names in any case, carried columns, missing scores appended")
+        << QByteArray("Name, Raw ,MEAN,Sd,T\n\"Smith, J\",115,100,15,\n")
+        << QStringList()
+        << QByteArray("Name, Raw ,MEAN,Sd,T,z,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "\"Smith, J\",115,100,15,60,+1.0,115,71,600,120,84,\n");
+    QTest::newRow("chosen field rewritten in its own mask")
+        << QByteArray("t\n63.7\n") << QStringList()
+        << QByteArray("t,z,wechsler,nce,ceeb,agct,percentile,note\n64,+1.37,121,79,637,127,91,\n");
+    QTest::newRow("marks and the endpoint rule")
+        << QByteArray("ceeb,nce\n800,\n,99\n") << QStringList()
+        << QByteArray("ceeb,nce,z,t,wechsler,agct,percentile,note\n"
+                      "800,99*,+3.0,80,145,160,99*,\n"
+                      "733,99,+2.33,73,135,147,99,\n");
+    QTest::newRow("refused row keeps its cells")
+        << QByteArray("id,z,t\n7,7,\nx,,\n") << QStringList()
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "7,7,,,,,,,z scores must range from -6.99 to +6.99.\n"
+                      "x,,,,,,,,\"Enter all 3 raw scores to calculate standard scores. Or, enter "
+                      "1 standard score to convert to other standard scores.\"\n");
+    QTest::newRow("blank line is a row of empty fields")
+        << QByteArray("id,percentile\n\n") << QStringList()
+        << QByteArray("id,percentile,z,t,wechsler,nce,ceeb,agct,note\n,,,,,,,,\"Enter all 3 raw "
+                      "scores to calculate standard scores. Or, enter 1 standard score to convert "
+                      "to other standard scores.\"\n");
+    QTest::newRow("too few cells")
+        << QByteArray("id,z,t\n1,2\n") << QStringList()
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "1,2,,,,,,,malformed row: 2 cells where the header has 3\n");
+    QTest::newRow("too many cells keep the surplus after the note")
+        << QByteArray("id,z\n1,2,3,4\n") << QStringList()
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "1,2,,,,,,,malformed row: 4 cells where the header has 2,3,4\n");
+    QTest::newRow("broken quotes, and the rows around them")
+        << QByteArray("id,z\n1,\"2\"x\n2,1\n3,\"1\n4,-1\n") << QStringList()
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "1,\"\"\"2\"\"x\",,,,,,,malformed row: text follows the closing quote of a cell\n"
+                      "2,+1.0,60,115,71,600,120,84,\n"
+                      "3,\"\"\"1\",,,,,,,malformed row: a quoted cell is not closed\n"
+                      "4,-1.0,40,85,29,400,80,16,\n");
+    QTest::newRow("semicolons and CRLF kept")
+        << QByteArray("id;z\r\nA;1,5\r\n") << QStringList()
+        << QByteArray("id;z;t;wechsler;nce;ceeb;agct;percentile;note\r\n"
+                      "A;+1.0;60;115;71;600;120;84;\r\n");
+    QTest::newRow("byte-order mark and tabs kept")
+        << QByteArray("\xEF\xBB\xBFz\tid\n-1\tx y\n") << QStringList()
+        << QByteArray("\xEF\xBB\xBFz\tid\tt\twechsler\tnce\tceeb\tagct\tpercentile\tnote\n"
+                      "-1.0\tx y\t40\t85\t29\t400\t80\t16\t\n");
+    QTest::newRow("delimiter given")
+        << QByteArray("z,id;x;y\n1,a;b;c\n") << QStringList{"--delimiter", ","}
+        << QByteArray("z,id;x;y,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "+1.0,a;b;c,60,115,71,600,120,84,\n");
+}
+
+void TestBatchConverter::convertsFiles()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, output);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output, output);
+}
+
+void TestBatchConverter::refusalMessages_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("nothing given") << QByteArray("raw,mean,sd\n1,2,\n")
+        << "Enter all 3 raw scores to calculate standard scores. Or, enter 1 standard score to "
+           "convert to other standard scores.";
+    QTest::newRow("sd zero") << QByteArray("raw,mean,sd\n1,2,0\n")
+                             << "The raw score sd must be greater than 0.";
+    QTest::newRow("sd below zero") << QByteArray("raw,mean,sd\n1,2,-3\n")
+                                   << "The raw score sd must be greater than 0.";
+    QTest::newRow("z") << QByteArray("z\n-7\n") << "z scores must range from -6.99 to +6.99.";
+    QTest::newRow("t") << QByteArray("t\n0\n") << "T scores must range from 1 to 99.";
+    QTest::newRow("wechsler") << QByteArray("wechsler\n200\n")
+                              << "Wechsler IQ scores must range from 1 to 199.";
+    QTest::newRow("nce") << QByteArray("nce\n99.5\n") << "NCE scores must range from 1 to 99.";
+    QTest::newRow("ceeb") << QByteArray("ceeb\n199\n") << "CEEB scores must range from 200 to 800.";
+    QTest::newRow("agct") << QByteArray("agct\n0.5\n") << "AGCT scores must range from 1 to 199.";
+    QTest::newRow("percentile") << QByteArray("percentile\n100\n")
+                                << "Percentile scores must range from 1 to 99.";
+}
+
+void TestBatchConverter::refusalMessages()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, note);
+    const Run run = convert(input);
+    QCOMPARE(run.status, 0);
+    const auto rows = parse(run.output);
+    QCOMPARE(rows.size(), size_t(2));
+    QCOMPARE(QString::fromStdString(rows[1].back()), note);
+    QVERIFY(run.errors.endsWith("0 rows converted, 1 refused, 0 malformed\n"));
+}
+
+void TestBatchConverter::usageErrors_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("empty input") << QByteArray() << QStringList() << "the input is empty";
+    QTest::newRow("no recognised column")
+        << QByteArray("id,score\n1,2\n") << QStringList()
+        << "none of the columns raw, mean, sd, z, t, wechsler, nce, ceeb, agct, percentile";
+    QTest::newRow("column named twice") << QByteArray("z,Z \n1,2\n") << QStringList()
+                                        << "names the column \"z\" twice";
+    QTest::newRow("broken header") << QByteArray("\"z\"x,t\n") << QStringList()
+                                   << "header row is malformed";
+    QTest::newRow("unknown option") << QByteArray("z\n") << QStringList{"--fast"}
+                                    << "unknown option --fast";
+    QTest::newRow("bad delimiter") << QByteArray("z\n") << QStringList{"-d", "|"}
+                                   << "comma, semicolon or tab";
+    QTest::newRow("option without value") << QByteArray("z\n") << QStringList{"-o"}
+                                          << "needs a value";
+    QTest::newRow("two input files") << QByteArray("z\n") << QStringList{"a.csv", "b.csv"}
+                                     << "more than one input file";
+}
+
+void TestBatchConverter::usageErrors()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
+    QVERIFY(run.output.isEmpty());
+}
+
+void TestBatchConverter::headerOnly()
+{
+    const Run run = convert("id,raw,mean,sd\r\n");
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output, QByteArray("id,raw,mean,sd,z,t,wechsler,nce,ceeb,agct,percentile,note\r\n"));
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 0 rows converted, 0 refused, 0 malformed\n"));
+}
+
+void TestBatchConverter::summaryCountsEveryKindOfRow()
+{
+    const Run run = convert("z\n1\n8\n\"1\n2\n1,2\n");
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 1 refused, 2 malformed\n"));
+    QCOMPARE(parse(run.output).size(), size_t(6));
+}
+
+void TestBatchConverter::outputNeverOverwritesTheInput()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("scores.csv");
+    writeFile(path, "z\n1\n");
+    const Run run = convert("z\n2\n", {path, "-o", path});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(readFile(path), QByteArray("z\n1\n"));
+
+    const Run elsewhere = convert("", {path, "--output=" + dir.filePath("out.csv")});
+    QCOMPARE(elsewhere.status, 0);
+    QCOMPARE(elsewhere.errors, QByteArray(kSummaryOfOne));
+    QCOMPARE(readFile(dir.filePath("out.csv")),
+             QByteArray("z,t,wechsler,nce,ceeb,agct,percentile,note\n+1.0,60,115,71,600,120,84,\n"));
+}
+
+void TestBatchConverter::missingInputIsAFailure()
+{
+    const Run run = convert("", {"/nonexistent/scores.csv"});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.errors.startsWith("quintaval-convert: cannot open /nonexistent/scores.csv: "));
+}
+
+QTEST_GUILESS_MAIN(TestBatchConverter)
+#include "tst_batch_converter.moc"
