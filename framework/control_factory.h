@@ -1,0 +1,25 @@
+// Makes one control of a ControlSpec row: its kind, text, font, colours and
+// flags. Where it goes, its name and its events are the window's business.
+#pragma once
+
+#include "framework/control_spec.h"
+
+#include <QFont>
+#include <QString>
+
+#include <string_view>
+
+class QWidget;
+
+namespace fw {
+
+class ControlFactory {
+public:
+    static QWidget *create(const ControlSpec &spec, QWidget *parent);
+    static QFont font(const Font &font);
+    // "\r" (or "\r\n") line breaks as Qt's "\n", and back.
+    static QString toQtLines(std::string_view text);
+    static std::string fromQtLines(const QString &text);
+};
+
+} // namespace fw

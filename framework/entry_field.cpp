@@ -1,0 +1,139 @@
+#include "framework/entry_field.h"
+
+#include "framework/key_text.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace fw {
+
+namespace {
+
+int characterCount(const QString &text)
+{
+    return static_cast<int>(text.toUcs4().size());
+}
+
+// The first `count` characters, never splitting a surrogate pair.
+QString leftCharacters(const QString &text, int count)
+{
+    const QList<uint> codes = text.toUcs4();
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(codes.constData()),
+                             qMin<qsizetype>(count, codes.size()));
+}
+
+} // namespace
+
+EntryField::EntryField(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+void EntryField::setKeyHandler(KeyHandler handler)
+{
+    m_keyHandler = std::move(handler);
+}
+
+void EntryField::setTypingLimit(int characters)
+{
+    m_limit = qMax(0, characters);
+    // Dropping text in would bypass the limit; a limited field takes none.
+    setAcceptDrops(m_limit == 0);
+}
+
+int EntryField::room() const
+{
+    if (m_limit == 0)
+        return INT_MAX;
+    const int kept = characterCount(text()) - characterCount(selectedText());
+    return qMax(0, m_limit - kept);
+}
+
+void EntryField::insertLimited(const QString &text)
+{
+    const QString fitting = leftCharacters(text, room());
+    if (!fitting.isEmpty() || hasSelectedText())
+        insert(fitting);
+}
+
+void EntryField::pasteLimited()
+{
+    if (isReadOnly())
+        return;
+    insertLimited(QGuiApplication::clipboard()->text());
+}
+
+bool EntryField::event(QEvent *event)
+{
+    // Handled here rather than in keyPressEvent() so that the handler sees
+    // Tab before QWidget::event() moves the focus with it.
+    if (event->type() == QEvent::KeyPress && m_keyHandler) {
+        const auto key = keyText(*static_cast<QKeyEvent *>(event));
+        if (key && m_keyHandler(*key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void EntryField::keyPressEvent(QKeyEvent *event)
+{
+    if (m_limit > 0 && !isReadOnly()) {
+        if (event->matches(QKeySequence::Paste)) {
+            pasteLimited();
+            event->accept();
+            return;
+        }
+        const QString typed = event->text();
+        const bool inserts = !typed.isEmpty() && typed.at(0).isPrint()
+            && !(event->modifiers() & Qt::ControlModifier);
+        if (inserts && characterCount(typed) > room()) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EntryField::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (m_limit > 0 && characterCount(event->commitString()) > room()) {
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(leftCharacters(event->commitString(), room()),
+                            event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&cut);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The X11 middle-button paste of the selection.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (m_limit > 0 && event->button() == Qt::MiddleButton && !isReadOnly()
+        && clipboard->supportsSelection()) {
+        insertLimited(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void EntryField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, &EntryField::pasteLimited);
+    }
+    menu->popup(event->globalPos());
+}
+
+} // namespace fw

@@ -1,0 +1,48 @@
+#include "framework/implicit_window.h"
+
+#include <QPointer>
+
+#include <map>
+#include <string>
+
+namespace fw {
+
+namespace {
+
+std::map<std::string, QPointer<Window>, std::less<>> &registry()
+{
+    static std::map<std::string, QPointer<Window>, std::less<>> s_windows;
+    return s_windows;
+}
+
+} // namespace
+
+Window *existingWindow(std::string_view className)
+{
+    const auto found = registry().find(className);
+    return found == registry().end() ? nullptr : found->second.data();
+}
+
+namespace detail {
+
+void adoptWindow(const char *className, Window *window)
+{
+    window->setObjectName(QString::fromUtf8(className));
+    // Registered before it is built, so that its own hooks find it.
+    registry()[className] = window;
+    window->build();
+}
+
+void forgetWindow(Window *window)
+{
+    for (auto it = registry().begin(); it != registry().end(); ++it) {
+        if (it->second == window) {
+            registry().erase(it);
+            return;
+        }
+    }
+}
+
+} // namespace detail
+
+} // namespace fw

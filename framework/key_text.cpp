@@ -1,0 +1,65 @@
+#include "framework/key_text.h"
+
+#include "framework/text_routines.h"
+
+#include <QKeyEvent>
+
+namespace fw {
+
+namespace {
+
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Meta:
+    case Qt::Key_Alt: case Qt::Key_AltGr: case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: case Qt::Key_ScrollLock: case Qt::Key_Super_L:
+    case Qt::Key_Super_R: case Qt::Key_Hyper_L: case Qt::Key_Hyper_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int codeOfSpecialKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace: return kKeyBackspace;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return kKeyTab;
+    case Qt::Key_Return: case Qt::Key_Enter: return kKeyReturn;
+    case Qt::Key_Escape: return kKeyEscape;
+    case Qt::Key_Left: return kKeyLeft;
+    case Qt::Key_Right: return kKeyRight;
+    case Qt::Key_Up: return kKeyUp;
+    case Qt::Key_Down: return kKeyDown;
+    case Qt::Key_Delete: return kKeyDelete;
+    case Qt::Key_Home: return kKeyHome;
+    case Qt::Key_End: return kKeyEnd;
+    case Qt::Key_PageUp: return kKeyPageUp;
+    case Qt::Key_PageDown: return kKeyPageDown;
+    default:
+        return key >= Qt::Key_F1 && key <= Qt::Key_F35 ? kKeyFunction : 0;
+    }
+}
+
+} // namespace
+
+std::optional<std::string> keyText(const QKeyEvent &event)
+{
+    const int key = event.key();
+    if (isModifierKey(key))
+        return std::nullopt;
+    if (const int code = codeOfSpecialKey(key))
+        return Chr(code);
+    // Qt reports Cmd as ControlModifier on macOS, so Cmd+V there and Ctrl+V
+    // elsewhere both arrive as 22 and pass the handlers' control-key rule.
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return Chr(key - Qt::Key_A + 1);
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char32_t first = text.toUcs4().value(0);
+    return Chr(static_cast<int>(first));
+}
+
+} // namespace fw

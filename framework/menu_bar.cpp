@@ -1,0 +1,189 @@
+#include "framework/menu_bar.h"
+
+#include "framework/application.h"
+#include "framework/edit_commands.h"
+#include "framework/window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace fw {
+
+namespace {
+
+// Where the platform has no application menu, its items go to a last menu.
+constexpr bool kHasApplicationMenu =
+#ifdef Q_OS_MACOS
+    true;
+#else
+    false;
+#endif
+
+void collectAppleItems(MenuItem &item, std::vector<MenuItem *> &out)
+{
+    if (item.kind() == MenuItem::Kind::AppleMenuItem)
+        out.push_back(&item);
+    for (const auto &child : item.children())
+        collectAppleItems(*child, out);
+}
+
+void enableForPassStart(MenuItem &item)
+{
+    if (item.kind() != MenuItem::Kind::Menu)
+        item.SetEnabled(item.AutoEnable()
+                        || (EditCommands::isEditItem(item.Name())
+                            && EditCommands::available(item.Name(), QApplication::focusWidget())));
+    for (const auto &child : item.children())
+        enableForPassStart(*child);
+}
+
+} // namespace
+
+MenuBar::MenuBar()
+    : m_context(std::make_unique<QObject>())
+{
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QObject::connect(app, &QApplication::focusChanged, m_context.get(),
+                         [this] { runEnablingPass(); });
+}
+
+MenuBar::~MenuBar() = default;
+
+MenuItem *MenuBar::Append(std::unique_ptr<MenuItem> menu)
+{
+    m_menus.push_back(std::move(menu));
+    MenuItem *added = m_menus.back().get();
+    route(*added);
+    refreshPresented();
+    return added;
+}
+
+MenuItem *MenuBar::Append(std::string_view menuName, std::unique_ptr<MenuItem> item)
+{
+    MenuItem *menu = find(menuName);
+    Q_ASSERT_X(menu, "fw::MenuBar::Append", "no menu of that name");
+    if (!menu)
+        return nullptr;
+    MenuItem *added = menu->Append(std::move(item));
+    route(*added);
+    refreshPresented();
+    return added;
+}
+
+MenuItem *MenuBar::find(std::string_view name) const
+{
+    for (const auto &menu : m_menus)
+        if (MenuItem *found = menu->find(name))
+            return found;
+    return nullptr;
+}
+
+bool MenuBar::enabled(std::string_view name) const
+{
+    const MenuItem *item = find(name);
+    return item && item->Enabled();
+}
+
+bool MenuBar::trigger(std::string_view name)
+{
+    MenuItem *item = find(name);
+    if (!item || item->kind() == MenuItem::Kind::Menu || item->isSeparator())
+        return false;
+    runEnablingPass();
+    if (!item->Enabled())
+        return false;
+    dispatch(*item);
+    return true;
+}
+
+void MenuBar::runEnablingPass()
+{
+    if (m_inPass)
+        return; // a hook that moves the focus re-enters
+    m_inPass = true;
+    for (const auto &menu : m_menus)
+        enableForPassStart(*menu);
+    if (Window *front = Window::front())
+        front->EnableMenuItems();
+    if (Application *app = App())
+        app->EnableMenuItems();
+    m_inPass = false;
+}
+
+void MenuBar::route(MenuItem &item)
+{
+    if (!item.m_routed && item.kind() != MenuItem::Kind::Menu) {
+        QObject::connect(item.action(), &QAction::triggered, m_context.get(),
+                         [this, &item] { dispatch(item); });
+        item.m_routed = true;
+    }
+    for (const auto &child : item.children())
+        route(*child);
+}
+
+void MenuBar::dispatch(MenuItem &item)
+{
+    const std::string name = item.Name(); // the handler may rebuild things
+    if (item.kind() == MenuItem::Kind::Quit) {
+        Quit();
+    } else if (EditCommands::isEditItem(name)) {
+        EditCommands::run(name, QApplication::focusWidget());
+    } else {
+        Window *front = Window::front();
+        const bool consumed = front && front->menuHandlers().run(name);
+        if (!consumed && App())
+            App()->menuHandlers().run(name);
+    }
+    runEnablingPass();
+}
+
+QMenuBar *MenuBar::present()
+{
+    auto *bar = new QMenuBar;
+    fill(bar);
+    m_presented.emplace_back(bar);
+    return bar;
+}
+
+void MenuBar::refreshPresented()
+{
+    for (const QPointer<QMenuBar> &bar : m_presented)
+        if (bar)
+            fill(bar);
+}
+
+void MenuBar::fill(QMenuBar *bar)
+{
+    bar->clear();
+    qDeleteAll(bar->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly));
+    std::vector<MenuItem *> appleItems;
+    for (const auto &menu : m_menus) {
+        bar->addMenu(buildMenu(*menu, bar));
+        collectAppleItems(*menu, appleItems);
+    }
+    if (kHasApplicationMenu || appleItems.empty())
+        return;
+    QMenu *help = bar->addMenu(QMenuBar::tr("Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    for (MenuItem *item : appleItems)
+        help->addAction(item->action());
+    QObject::connect(help, &QMenu::aboutToShow, m_context.get(), [this] { runEnablingPass(); });
+}
+
+QMenu *MenuBar::buildMenu(MenuItem &menu, QWidget *parent)
+{
+    auto *qmenu = new QMenu(QString::fromStdString(menu.Text()), parent);
+    qmenu->setObjectName(QString::fromStdString(menu.Name()));
+    QObject::connect(qmenu, &QMenu::aboutToShow, m_context.get(), [this] { runEnablingPass(); });
+    for (const auto &child : menu.children()) {
+        if (child->kind() == MenuItem::Kind::Menu)
+            qmenu->addMenu(buildMenu(*child, qmenu));
+        else if (child->kind() != MenuItem::Kind::AppleMenuItem || kHasApplicationMenu)
+            qmenu->addAction(child->action());
+    }
+    return qmenu;
+}
+
+} // namespace fw

@@ -1,0 +1,65 @@
+// The program's one menu bar. Each window whose spec shows a menu bar gets
+// its own QMenuBar from present(), filled with the same shared QActions.
+//
+// Enabling pass (before a menu opens, when the focus or the active window
+// changes, after each command): items with AutoEnable false start disabled,
+// AutoEnable items enabled; the Edit items follow the focused text field;
+// then the front window's EnableMenuItems(), then the application's.
+//
+// Routing: a chosen item goes to the handler the front window registered
+// under its name, then, unless that returned true, to the application's.
+// The quit item runs Quit(); the Edit items are served by the framework.
+#pragma once
+
+#include "framework/menu_item.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QMenu;
+class QMenuBar;
+class QObject;
+class QWidget;
+
+namespace fw {
+
+class MenuBar {
+public:
+    MenuBar();
+    virtual ~MenuBar();
+    MenuBar(const MenuBar &) = delete;
+    MenuBar &operator=(const MenuBar &) = delete;
+
+    // A menu at the end of the bar.
+    MenuItem *Append(std::unique_ptr<MenuItem> menu);
+    // An item at the end of the menu of that name; nullptr when none.
+    MenuItem *Append(std::string_view menuName, std::unique_ptr<MenuItem> item);
+    // Any item or menu by name.
+    MenuItem *find(std::string_view name) const;
+
+    bool enabled(std::string_view name) const; // after the last pass
+    // Chooses the item as the user would: runs a pass, then routes the
+    // command if the item is enabled. False when it was not run.
+    bool trigger(std::string_view name);
+    void runEnablingPass();
+
+    // A new QMenuBar showing these items, for a window to own.
+    QMenuBar *present();
+
+private:
+    void fill(QMenuBar *bar);
+    QMenu *buildMenu(MenuItem &menu, QWidget *parent);
+    void route(MenuItem &item);
+    void dispatch(MenuItem &item);
+    void refreshPresented();
+
+    std::vector<std::unique_ptr<MenuItem>> m_menus;
+    std::vector<QPointer<QMenuBar>> m_presented;
+    std::unique_ptr<QObject> m_context; // ends all connections with the bar
+    bool m_inPass = false;
+};
+
+} // namespace fw

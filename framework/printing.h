@@ -1,0 +1,18 @@
+// The print dialog. Tests replace it with a hook that returns a printer of
+// their own (a PDF file, say) or nullptr to play a cancelled dialog.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace fw {
+
+// The print dialog with default settings and no parent; the chosen printer,
+// or nullptr when the user cancelled.
+std::unique_ptr<QPrinter> OpenPrinterDialog();
+
+void setPrinterDialogHook(std::function<std::unique_ptr<QPrinter>()> hook);
+
+} // namespace fw

@@ -1,0 +1,367 @@
+#include "framework/window.h"
+
+#include "framework/application.h"
+#include "framework/canvas.h"
+#include "framework/control_factory.h"
+#include "framework/entry_field.h"
+#include "framework/implicit_window.h"
+#include "framework/key_text.h"
+#include "framework/menu_bar.h"
+#include "framework/text_area.h"
+#include "framework/timer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+namespace fw {
+
+Window::Window()
+    : m_content(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_content->setObjectName(QStringLiteral("content"));
+    m_content->installEventFilter(this);
+    setCentralWidget(m_content);
+}
+
+Window::~Window()
+{
+    detail::forgetWindow(this);
+}
+
+Window *Window::front()
+{
+    return qobject_cast<Window *>(QApplication::activeWindow());
+}
+
+bool Window::KeyDown(const std::string &)
+{
+    return false;
+}
+
+bool Window::MouseDown(int, int)
+{
+    return false;
+}
+
+void Window::build()
+{
+    Layout();
+    CreateControls();
+    AddMenuHandlers();
+    if (m_visible)
+        Show();
+    Open();
+}
+
+void Window::applySpec(const WindowSpec &spec)
+{
+    setWindowTitle(QString::fromUtf8(spec.title.data(), static_cast<qsizetype>(spec.title.size())));
+    if (spec.background.isSet()) {
+        QPalette palette = m_content->palette();
+        palette.setColor(QPalette::Window, spec.background.toQColor());
+        m_content->setPalette(palette);
+        m_content->setAutoFillBackground(true);
+    }
+    MenuBar *bar = shownMenuBar();
+    if (spec.menuBarVisible && bar)
+        setMenuBar(bar->present());
+    applyFrame(spec);
+    applySize(spec);
+    m_visible = spec.visible;
+}
+
+void Window::applyFrame(const WindowSpec &spec)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (spec.frame == Frame::PlainBox) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+        if (spec.closeButton)
+            flags |= Qt::WindowCloseButtonHint;
+        if (spec.minimizeButton)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (spec.maximizeButton && spec.resizable)
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    setWindowFlags(flags);
+}
+
+void Window::applySize(const WindowSpec &spec)
+{
+    const QSize size(spec.width, spec.height);
+    if (!spec.resizable) {
+        m_content->setFixedSize(size);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        m_content->setMinimumSize(spec.minWidth, spec.minHeight);
+        m_content->setMaximumSize(qMin(spec.maxWidth, QWIDGETSIZE_MAX),
+                                  qMin(spec.maxHeight, QWIDGETSIZE_MAX));
+    }
+    const QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget());
+    const int barHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;
+    resize(size.width(), size.height() + barHeight);
+    m_content->resize(size);
+}
+
+void Window::useMenuBar(MenuBar *bar)
+{
+    m_menuBar = bar;
+}
+
+MenuBar *Window::shownMenuBar() const
+{
+    if (m_menuBar)
+        return m_menuBar;
+    return App() ? App()->menuBar() : nullptr;
+}
+
+QWidget *Window::parentFor(const ControlSpec &spec) const
+{
+    if (spec.parent.empty())
+        return m_content;
+    QWidget *parent = need(spec.parent);
+    return parent ? parent : m_content;
+}
+
+QWidget *Window::createControl(const ControlSpec &spec)
+{
+    QWidget *parent = parentFor(spec);
+    QWidget *control = ControlFactory::create(spec, parent);
+    const QPoint origin = parent == m_content ? QPoint() : parent->mapTo(m_content, QPoint());
+    control->setGeometry(spec.left - origin.x(), spec.top - origin.y(), spec.width, spec.height);
+    const std::string name(spec.name);
+    control->setObjectName(QString::fromStdString(name));
+    if (!spec.accessibleName.empty())
+        control->setAccessibleName(QString::fromUtf8(spec.accessibleName.data(),
+                                                     static_cast<qsizetype>(spec.accessibleName.size())));
+    control->setVisible(spec.visible);
+    if (spec.lockedToEdges && parent == m_content) {
+        const QSize area = m_content->size();
+        m_anchors.push_back({control, QMargins(spec.left, spec.top,
+                                               area.width() - spec.left - spec.width,
+                                               area.height() - spec.top - spec.height)});
+    }
+    Q_ASSERT_X(m_controls.find(name) == m_controls.end(), "fw::Window", "control name used twice");
+    m_controls[name] = control;
+    return control;
+}
+
+void Window::createControls(const ControlSpec *specs, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        createControl(specs[i]);
+}
+
+void Window::createControls(std::initializer_list<ControlSpec> specs)
+{
+    createControls(specs.begin(), specs.size());
+}
+
+Timer *Window::addTimer(const std::string &name)
+{
+    auto *timer = new Timer(this);
+    timer->setObjectName(QString::fromStdString(name));
+    m_timers[name] = timer;
+    return timer;
+}
+
+QWidget *Window::control(std::string_view name) const
+{
+    const auto found = m_controls.find(name);
+    return found == m_controls.end() ? nullptr : found->second.data();
+}
+
+QWidget *Window::need(std::string_view name) const
+{
+    QWidget *found = control(name);
+    if (!found) {
+        qWarning("fw::Window %s: no control named %.*s", qPrintable(objectName()),
+                 static_cast<int>(name.size()), name.data());
+        Q_ASSERT_X(false, "fw::Window", "no control of that name");
+    }
+    return found;
+}
+
+EntryField *Window::entryField(std::string_view name) const
+{
+    return qobject_cast<EntryField *>(control(name));
+}
+
+TextArea *Window::textArea(std::string_view name) const
+{
+    return qobject_cast<TextArea *>(control(name));
+}
+
+Canvas *Window::canvas(std::string_view name) const
+{
+    return qobject_cast<Canvas *>(control(name));
+}
+
+Timer *Window::timer(std::string_view name) const
+{
+    const auto found = m_timers.find(name);
+    return found == m_timers.end() ? nullptr : found->second.data();
+}
+
+std::string Window::Text(std::string_view name) const
+{
+    QWidget *control = need(name);
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        return field->text().toStdString();
+    if (auto *area = qobject_cast<TextArea *>(control))
+        return area->Text();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return ControlFactory::fromQtLines(label->text());
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text().toStdString();
+    return {};
+}
+
+void Window::SetText(std::string_view name, const std::string &text)
+{
+    QWidget *control = need(name);
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        field->setText(QString::fromStdString(text)); // whole, past any typing limit
+    else if (auto *area = qobject_cast<TextArea *>(control))
+        area->SetText(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(ControlFactory::toQtLines(text));
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(QString::fromStdString(text));
+}
+
+bool Window::IsVisible(std::string_view name) const
+{
+    QWidget *control = need(name);
+    return control && !control->isHidden();
+}
+
+void Window::SetVisible(std::string_view name, bool visible)
+{
+    if (QWidget *control = need(name))
+        control->setVisible(visible);
+}
+
+void Window::SetFocus(std::string_view name)
+{
+    if (QWidget *control = need(name))
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::SetBackdrop(std::string_view name, int picture)
+{
+    need(name);
+    if (Canvas *area = canvas(name))
+        area->setPicture(picture);
+}
+
+void Window::onKeyDown(std::string_view name, KeyHandler handler)
+{
+    need(name);
+    if (EntryField *field = entryField(name))
+        field->setKeyHandler(std::move(handler));
+}
+
+void Window::onAction(std::string_view name, std::function<void()> handler)
+{
+    if (Timer *found = timer(name)) {
+        found->setActionHandler(std::move(handler));
+        return;
+    }
+    auto *button = qobject_cast<QAbstractButton *>(need(name));
+    if (button && handler)
+        connect(button, &QAbstractButton::clicked, this, [handler] { handler(); });
+}
+
+void Window::onMouseDown(std::string_view name, MouseHandler handler)
+{
+    need(name);
+    if (Canvas *area = canvas(name))
+        area->setMouseDownHandler(std::move(handler));
+}
+
+void Window::onMouseEnter(std::string_view name, std::function<void()> handler)
+{
+    need(name);
+    if (Canvas *area = canvas(name))
+        area->setMouseEnterHandler(std::move(handler));
+}
+
+void Window::registerMenuHandler(const std::string &itemName, std::function<bool()> handler)
+{
+    m_menuHandlers.add(itemName, std::move(handler));
+}
+
+void Window::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Hide()
+{
+    hide();
+}
+
+bool Window::event(QEvent *event)
+{
+    const bool result = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        Activate();
+        if (MenuBar *bar = shownMenuBar())
+            bar->runEnablingPass();
+    }
+    return result;
+}
+
+bool Window::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_content && event->type() == QEvent::Resize)
+        layOutAnchors();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Window::layOutAnchors()
+{
+    const QRect area = m_content->rect();
+    for (const Anchor &anchor : m_anchors)
+        if (anchor.widget)
+            anchor.widget->setGeometry(area.marginsRemoved(anchor.margins));
+}
+
+void Window::closeEvent(QCloseEvent *event)
+{
+    Close();
+    detail::forgetWindow(this);
+    event->accept();
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    const auto key = keyText(*event);
+    if (key && KeyDown(*key)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Window::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = m_content->mapFrom(this, event->position().toPoint());
+    if (MouseDown(at.x(), at.y())) {
+        event->accept();
+        return;
+    }
+    QMainWindow::mousePressEvent(event);
+}
+
+} // namespace fw
