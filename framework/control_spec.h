@@ -28,18 +28,18 @@ struct Font {
 };
 
 struct ControlSpec {
-    std::string_view name;
+    std::string_view name = {};
     ControlKind kind = ControlKind::Label;
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    std::string_view text;
+    std::string_view text = {};
     Font font = {};
     Align align = Align::Left;
     Rgb textColour = {};        // unset: black
     int limit = 0;              // characters the user may type; 0: no limit
-    std::string_view parent;    // a control created earlier; empty: the window
+    std::string_view parent = {};  // a control created earlier; empty: the window
     bool visible = true;
     int picture = 0;            // canvases: picture number; 0: none
     Rgb fill = {};              // rectangles: unset white
@@ -49,7 +49,7 @@ struct ControlSpec {
     bool readOnly = false;      // text areas
     bool lockedToEdges = false; // text areas: resize with the window
     bool focusRing = true;      // entry fields
-    std::string_view accessibleName;
+    std::string_view accessibleName = {};
 };
 
 } // namespace fw

@@ -26,6 +26,17 @@ QString leftCharacters(const QString &text, int count)
                              qMin<qsizetype>(count, codes.size()));
 }
 
+// Newer Qt names the standard menu's paste action; older Qt only captions
+// it, with QLineEdit's own translation of "&Paste".
+QAction *pasteAction(const QMenu &menu)
+{
+    const QString caption = QLineEdit::tr("&Paste");
+    for (QAction *action : menu.actions())
+        if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(caption))
+            return action;
+    return nullptr;
+}
+
 } // namespace
 
 EntryField::EntryField(QWidget *parent)
@@ -129,7 +140,7 @@ void EntryField::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+    if (QAction *paste = pasteAction(*menu)) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
         connect(paste, &QAction::triggered, this, &EntryField::pasteLimited);
     }

@@ -15,7 +15,7 @@ enum class Frame {
 };
 
 struct WindowSpec {
-    std::string_view title;
+    std::string_view title = {};
     int width = 0;  // of the content area, below any menu bar
     int height = 0;
     Rgb background = {}; // unset: the style's window colour
