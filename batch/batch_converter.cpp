@@ -116,23 +116,22 @@ RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
         return RowResult::Malformed;
     }
     fillFields(cells, blank);
-    const conversion::Outcome outcome = conversion::calculate(m_fields);
+    const conversion::Outcome &outcome = m_calculate.calculate(m_fields);
     writeConverted(cells, blank, outcome, out);
     return outcome.refused ? RowResult::Refused : RowResult::Converted;
 }
 
 void BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
 {
-    const auto text = [&](int field) -> const std::string & {
-        static const std::string none;
-        const int column = m_columnOf[field];
-        return column < 0 || blank ? none : cells[size_t(column)];
+    const auto text = [&](int field) -> std::string_view {
+        const int column = m_columnOf[size_t(field)];
+        return column < 0 || blank ? std::string_view() : std::string_view(cells[size_t(column)]);
     };
-    m_fields.raw.assign(text(RawField));
-    m_fields.rawMean.assign(text(MeanField));
-    m_fields.rawSd.assign(text(SdField));
+    m_fields[0] = text(RawField);
+    m_fields[1] = text(MeanField);
+    m_fields[2] = text(SdField);
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        m_fields.score[size_t(position)].assign(text(position));
+        m_fields[size_t(position) + 2] = text(position);
 }
 
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,

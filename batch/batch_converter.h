@@ -1,10 +1,10 @@
 // Converts the rows of a CSV file with the converter window's Calculate
 // command. The header decides which column feeds which of the window's ten
-// fields; each data row is then exactly one conversion::calculate() call,
-// and its outcome alone decides what the row becomes: converted (score
-// columns rewritten as the window rewrites its fields) or refused (cells as
-// they were, the window's message in the note). No rule of the conversion
-// lives here.
+// fields; each data row is then one conversion::calculate() call (or the
+// remembered outcome of that same call, see OutcomeMemo), and the outcome
+// alone decides what the row becomes: converted (score columns rewritten as
+// the window rewrites its fields) or refused (cells as they were, the
+// window's message in the note). No rule of the conversion lives here.
 #pragma once
 
 #include <array>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batch/csv_reader.h"
+#include "batch/outcome_memo.h"
 #include "conversion/calculate.h"
 
 namespace batch {
@@ -49,7 +50,8 @@ private:
     std::array<int, FieldCount> m_columnOf{}; // a column index, or -1 when absent
     std::vector<int> m_appended;               // score positions the input lacks
     std::string m_error;
-    conversion::FieldTexts m_fields;
+    FieldTextViews m_fields; // into the row being converted
+    OutcomeMemo m_calculate;
 };
 
 } // namespace batch

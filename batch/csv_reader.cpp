@@ -143,12 +143,13 @@ CsvReader::Scan CsvReader::scan(CsvRecord &record, bool lineOnly, size_t &used) 
     const char *const begin = m_buffer.data() + m_pos;
     const char *const end = m_buffer.data() + m_len;
     const char *p = begin;
-    record.cells.clear();
     record.problem = RowProblem::None;
+    size_t cells = 0;
     bool spansLines = false;
     for (;;) {
         if (p < end && *p == '"') {
-            const Scan scanned = scanQuoted(p, record, lineOnly, spansLines);
+            const Scan scanned = scanQuoted(p, nextCell(record, cells), record, lineOnly,
+                                            spansLines);
             if (scanned != Scan::Done)
                 return scanned;
         } else {
@@ -157,7 +158,7 @@ CsvReader::Scan CsvReader::scan(CsvRecord &record, bool lineOnly, size_t &used) 
                 ++q;
             if (q == end && !m_eof)
                 return Scan::NeedMore;
-            record.cells.emplace_back(p, q);
+            nextCell(record, cells).assign(p, q);
             p = q;
         }
         if (p < end && *p == m_delimiter) {
@@ -170,6 +171,7 @@ CsvReader::Scan CsvReader::scan(CsvRecord &record, bool lineOnly, size_t &used) 
         used = (size_t)(after - begin);
         break;
     }
+    record.cells.resize(cells);
     const bool clean = record.problem == RowProblem::None
                        && (m_headerCells == 0 || record.cells.size() == m_headerCells);
     return spansLines && !clean ? Scan::RetryLineOnly : Scan::Done;
@@ -177,15 +179,15 @@ CsvReader::Scan CsvReader::scan(CsvRecord &record, bool lineOnly, size_t &used) 
 
 // Reads the quoted cell at p and leaves p on what follows it. In lineOnly
 // mode a line break ends the record even inside the quotes.
-CsvReader::Scan CsvReader::scanQuoted(const char *&p, CsvRecord &record, bool lineOnly,
-                                      bool &spansLines) const
+CsvReader::Scan CsvReader::scanQuoted(const char *&p, std::string &cell, CsvRecord &record,
+                                      bool lineOnly, bool &spansLines) const
 {
     const char *const begin = m_buffer.data() + m_pos;
     const char *const end = m_buffer.data() + m_len;
     const char *const open = p;
     const char *q = p + 1;
     const char *run = q;
-    std::string &cell = record.cells.emplace_back();
+    cell.clear();
     for (;;) {
         while (q < end && *q != '"' && !isLineBreak(*q))
             ++q;
@@ -231,6 +233,15 @@ CsvReader::Scan CsvReader::scanQuoted(const char *&p, CsvRecord &record, bool li
     }
     p = q;
     return Scan::Done;
+}
+
+// The record's next cell, reusing the strings of earlier records: rows
+// mostly have the same width, so reading one allocates nothing.
+std::string &CsvReader::nextCell(CsvRecord &record, size_t &cells)
+{
+    if (cells == record.cells.size())
+        record.cells.emplace_back();
+    return record.cells[cells++];
 }
 
 CsvReader::Scan CsvReader::endOfLine(const char *p, const char *&after) const

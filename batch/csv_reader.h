@@ -44,8 +44,9 @@ private:
     bool fill();
     void detectDelimiter();
     Scan scan(CsvRecord &record, bool lineOnly, size_t &used) const;
-    Scan scanQuoted(const char *&p, CsvRecord &record, bool lineOnly,
+    Scan scanQuoted(const char *&p, std::string &cell, CsvRecord &record, bool lineOnly,
                     bool &spansLines) const;
+    static std::string &nextCell(CsvRecord &record, size_t &cells);
     Scan endOfLine(const char *p, const char *&after) const;
     void noteLineEnding(size_t used);
 

@@ -14,6 +14,9 @@ CsvWriter::CsvWriter(int fd, char delimiter, std::string lineEnding)
     : m_fd(fd), m_delimiter(delimiter), m_lineEnding(std::move(lineEnding)),
       m_buffer(kBufferSize)
 {
+    for (const unsigned char c : {(unsigned char)delimiter, (unsigned char)'"',
+                                  (unsigned char)'\n', (unsigned char)'\r'})
+        m_special[c] = true;
 }
 
 CsvWriter::~CsvWriter()
@@ -58,19 +61,12 @@ void CsvWriter::endRow()
 bool CsvWriter::needsQuotes(std::string_view text) const
 {
     for (const char c : text)
-        if (c == m_delimiter || c == '"' || c == '\n' || c == '\r')
+        if (m_special[(unsigned char)c])
             return true;
     return false;
 }
 
-void CsvWriter::put(char c)
-{
-    if (m_len == m_buffer.size())
-        flush();
-    m_buffer[m_len++] = c;
-}
-
-void CsvWriter::put(const char *data, size_t size)
+void CsvWriter::putSlow(const char *data, size_t size)
 {
     if (size == 0)
         return;

@@ -2,6 +2,7 @@
 // cell (RFC 4180) only when it holds the delimiter, a quote or a line break.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,14 +27,25 @@ public:
     const std::string &error() const { return m_error; }
 
 private:
-    void put(const char *data, size_t size);
-    void put(char c);
+    void put(const char *data, size_t size)
+    {
+        if (size <= m_buffer.size() - m_len && size <= 16) {
+            for (size_t i = 0; i < size; ++i)
+                m_buffer[m_len + i] = data[i];
+            m_len += size;
+        } else {
+            putSlow(data, size);
+        }
+    }
+    void put(char c) { put(&c, 1); }
+    void putSlow(const char *data, size_t size);
     bool needsQuotes(std::string_view text) const;
 
     int m_fd;
     char m_delimiter;
     std::string m_lineEnding;
     bool m_rowStarted = false;
+    std::array<bool, 256> m_special{}; // bytes that make a cell need quotes
     std::string m_error;
     std::vector<char> m_buffer;
     size_t m_len = 0;

@@ -74,6 +74,13 @@ std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 
 const char *const kSummaryOfOne = "quintaval-convert: 1 rows converted, 0 refused, 0 malformed\n";
 
+// Reads as an infinity.
+const char *const kHugeNumber =
+    "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000";
+
 // Field texts in the order raw, mean, sd, z, t, wechsler, nce, ceeb, agct,
 // percentile: what a user might type, and what a spreadsheet might hold.
 const std::vector<std::array<const char *, 10>> kFieldTexts = {
@@ -86,6 +93,8 @@ const std::vector<std::array<const char *, 10>> kFieldTexts = {
     {"5", "5", "0", "", "", "", "", "", "", ""},
     {"6", "5", "-2", "", "", "", "", "", "", ""},
     {"1e999", "5", "2", "", "", "", "", "", "", ""},
+    {kHugeNumber, "5", "2", "", "", "", "", "", "", ""},
+    {"5", "5", kHugeNumber, "", "", "", "", "", "", ""},
     {"", "", "", "", "63", "", "", "", "", "40"},
     {"", "", "", "", "63.7", "", "", "", "", ""},
     {"", "", "", "7", "", "", "", "", "", ""},
@@ -121,42 +130,11 @@ conversion::FieldTexts fieldTexts(const std::array<const char *, 10> &texts)
     return fields;
 }
 
-} // namespace
-
-class TestBatchConverter : public QObject {
-    Q_OBJECT
-
-private slots:
-    void agreesWithTheWindow_data();
-    void agreesWithTheWindow();
-    void convertsFiles_data();
-    void convertsFiles();
-    void refusalMessages_data();
-    void refusalMessages();
-    void usageErrors_data();
-    void usageErrors();
-    void headerOnly();
-    void summaryCountsEveryKindOfRow();
-    void outputNeverOverwritesTheInput();
-    void missingInputIsAFailure();
-};
-
-// Columns in the input, by their index in the field table (0 raw .. 9
-// percentile); -1 is a column carried through.
-void TestBatchConverter::agreesWithTheWindow_data()
+// Converts a file of the given rows and checks every output row against the
+// outcome of the core for the same field texts.
+void verifyAgainstTheCore(const QList<int> &layout,
+                          const std::vector<std::array<const char *, 10>> &table)
 {
-    QTest::addColumn<QList<int>>("layout");
-    QTest::newRow("all ten in the window's order") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    QTest::newRow("shuffled, with carried columns")
-        << QList<int>{-1, 9, 3, 0, -1, 7, 2, 8, 4, 1, 6, 5};
-    QTest::newRow("standard scores only") << QList<int>{3, 4, 5, 6, 7, 8, 9};
-    QTest::newRow("raw scores only") << QList<int>{-1, 0, 1, 2};
-    QTest::newRow("two standard scores") << QList<int>{9, 4};
-}
-
-void TestBatchConverter::agreesWithTheWindow()
-{
-    QFETCH(QList<int>, layout);
     static const char *const names[] = {"raw", "mean", "sd", "z", "t", "wechsler",
                                         "nce", "ceeb", "agct", "percentile"};
     QByteArray input;
@@ -164,11 +142,11 @@ void TestBatchConverter::agreesWithTheWindow()
         input += QByteArray(i ? "," : "") + (layout[i] < 0 ? "id" : names[layout[i]]);
     input += "\n";
     std::vector<std::array<const char *, 10>> given;
-    for (size_t row = 0; row < kFieldTexts.size(); ++row) {
+    for (const auto &fieldTexts : table) {
         std::array<const char *, 10> texts;
         texts.fill("");
         for (int i = 0; i < layout.size(); ++i) {
-            const char *text = layout[i] < 0 ? "id" : kFieldTexts[row][size_t(layout[i])];
+            const char *text = layout[i] < 0 ? "id" : fieldTexts[size_t(layout[i])];
             if (layout[i] >= 0)
                 texts[size_t(layout[i])] = text;
             input += QByteArray(i ? "," : "") + "\"" + text + "\"";
@@ -199,6 +177,78 @@ void TestBatchConverter::agreesWithTheWindow()
                                     .arg(QString::fromStdString(expected))));
         }
     }
+}
+
+} // namespace
+
+class TestBatchConverter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithTheWindow_data();
+    void agreesWithTheWindow();
+    void rememberedOutcomesNeverMixUpRows();
+    void convertsFiles_data();
+    void convertsFiles();
+    void refusalMessages_data();
+    void refusalMessages();
+    void usageErrors_data();
+    void usageErrors();
+    void headerOnly();
+    void summaryCountsEveryKindOfRow();
+    void outputNeverOverwritesTheInput();
+    void missingInputIsAFailure();
+};
+
+// Columns in the input, by their index in the field table (0 raw .. 9
+// percentile); -1 is a column carried through.
+void TestBatchConverter::agreesWithTheWindow_data()
+{
+    QTest::addColumn<QList<int>>("layout");
+    QTest::newRow("all ten in the window's order") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("shuffled, with carried columns")
+        << QList<int>{-1, 9, 3, 0, -1, 7, 2, 8, 4, 1, 6, 5};
+    QTest::newRow("standard scores only") << QList<int>{3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("raw scores only") << QList<int>{-1, 0, 1, 2};
+    QTest::newRow("two standard scores") << QList<int>{9, 4};
+}
+
+void TestBatchConverter::agreesWithTheWindow()
+{
+    QFETCH(QList<int>, layout);
+    verifyAgainstTheCore(layout, kFieldTexts);
+}
+
+// Far more distinct rows than the converter keeps outcomes for, each seen
+// twice: a remembered outcome must never stand in for another row's.
+void TestBatchConverter::rememberedOutcomesNeverMixUpRows()
+{
+    std::vector<std::string> store;
+    store.reserve(60000);
+    const auto text = [&](const QString &value) { return store.emplace_back(value.toStdString()).c_str(); };
+    std::vector<std::array<const char *, 10>> table;
+    for (int i = 0; i < 20000; ++i) {
+        std::array<const char *, 10> row;
+        row.fill("");
+        switch (i % 4) {
+        case 0:
+            row[0] = text(QString::number(i % 997));
+            row[1] = text(QString::number(50 + i % 7));
+            row[2] = text(QString::number(i % 13));
+            break;
+        case 1:
+            row[3] = text(QString::number((i % 1500 - 750) / 100.0));
+            break;
+        case 2:
+            row[4] = text(QString::number(i % 101));
+            break;
+        default:
+            row[9] = text(QString::number(i % 103) + "." + QString::number(i % 10));
+        }
+        table.push_back(row);
+    }
+    table.insert(table.end(), table.rbegin(), table.rend());
+    verifyAgainstTheCore({0, 1, 2, 3, 4, 9}, table);
 }
 
 void TestBatchConverter::convertsFiles_data()
@@ -280,6 +330,8 @@ void TestBatchConverter::refusalMessages_data()
            "convert to other standard scores.";
     QTest::newRow("sd zero") << QByteArray("raw,mean,sd\n1,2,0\n")
                              << "The raw score sd must be greater than 0.";
+    QTest::newRow("raw too large") << QByteArray("raw,mean,sd\n") + kHugeNumber + ",1,2\n"
+                                   << "The raw score is too large a number to calculate with.";
     QTest::newRow("sd below zero") << QByteArray("raw,mean,sd\n1,2,-3\n")
                                    << "The raw score sd must be greater than 0.";
     QTest::newRow("z") << QByteArray("z\n-7\n") << "z scores must range from -6.99 to +6.99.";

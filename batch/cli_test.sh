@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs the built quintaval-convert end to end: standard streams and files,
+# the summary, the exit statuses, and no progress output off a terminal.
+set -u
+bin="${1:?usage: cli_test.sh PATH-TO-quintaval-convert}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+
+check() { # name, condition...
+    local name="$1"; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $name" >&2; fi
+}
+
+printf 'id,raw,mean,sd\r\n1,115,100,15\r\n2,150,100,15\r\n3,5,5,0\r\n' > "$work/in.csv"
+expected=$'id,raw,mean,sd,z,t,wechsler,nce,ceeb,agct,percentile,note\r
+1,115,100,15,+1.0,60,115,71,600,120,84,\r
+2,150,100,15,+3.33,83,150,99*,800*,167,99*,\r
+3,5,5,0,,,,,,,,The raw score sd must be greater than 0.\r'
+
+"$bin" "$work/in.csv" > "$work/out.csv" 2> "$work/err"
+check "file to standard output exits 0" test $? -eq 0
+check "file to standard output" test "$(cat "$work/out.csv")" == "$expected"
+check "one summary line, no progress" \
+    test "$(cat "$work/err")" == "quintaval-convert: 2 rows converted, 1 refused, 0 malformed"
+
+"$bin" -o "$work/out2.csv" < "$work/in.csv" 2> /dev/null
+check "standard input to -o exits 0" test $? -eq 0
+check "standard input to -o" cmp -s "$work/out.csv" "$work/out2.csv"
+
+cat "$work/in.csv" | "$bin" - --output="$work/out3.csv" 2> /dev/null
+check "pipe to --output" cmp -s "$work/out.csv" "$work/out3.csv"
+
+"$bin" --help > "$work/help" 2> /dev/null
+check "--help exits 0" test $? -eq 0
+check "--help shows usage" grep -q '^Usage: quintaval-convert' "$work/help"
+check "--version" test "$("$bin" --version)" != ""
+
+printf 'id,score\n1,2\n' | "$bin" > /dev/null 2> "$work/err"
+check "header without score columns exits 2" test $? -eq 2
+check "usage error lists the columns" grep -q 'raw, mean, sd, z, t, wechsler, nce, ceeb, agct, percentile' "$work/err"
+
+"$bin" --bogus < /dev/null > /dev/null 2>&1
+check "unknown option exits 2" test $? -eq 2
+
+"$bin" "$work/missing.csv" > /dev/null 2> "$work/err"
+check "missing input exits 1" test $? -eq 1
+check "missing input says why" grep -q 'cannot open .*missing.csv' "$work/err"
+
+"$bin" "$work" > /dev/null 2> "$work/err"
+check "a folder as input exits 1" test $? -eq 1
+
+if [[ -w /dev/full ]]; then
+    "$bin" "$work/in.csv" > /dev/full 2> "$work/err"
+    check "full disk exits 1" test $? -eq 1
+    check "full disk says why" grep -q 'cannot write standard output' "$work/err"
+fi
+
+printf 'z\n1\n' > "$work/same.csv"
+"$bin" "$work/same.csv" -o "$work/same.csv" > /dev/null 2>&1
+check "output onto the input exits 2" test $? -eq 2
+check "input left intact" test "$(cat "$work/same.csv")" == $'z\n1'
+
+: > "$work/empty.csv"
+"$bin" "$work/empty.csv" > /dev/null 2>&1
+check "empty input exits 2" test $? -eq 2
+
+echo "$passed passed, $failed failed"
+test "$failed" -eq 0

@@ -1,0 +1,57 @@
+#include "batch/outcome_memo.h"
+
+namespace batch {
+
+namespace {
+
+// A power of two; a few megabytes at most, whatever the file.
+constexpr size_t kSlotCount = 8192;
+
+uint64_t hashOf(const FieldTextViews &texts)
+{
+    // FNV-1a, with each text's length closing it so that texts cannot run
+    // into one another.
+    uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const std::string_view text : texts) {
+        for (const char c : text)
+            hash = (hash ^ (unsigned char)c) * 0x100000001b3ULL;
+        hash = (hash ^ text.size()) * 0x100000001b3ULL;
+    }
+    return hash | 1; // never 0, the mark of an empty slot
+}
+
+} // namespace
+
+OutcomeMemo::OutcomeMemo() : m_hashes(kSlotCount), m_slots(kSlotCount)
+{
+}
+
+const conversion::Outcome &OutcomeMemo::calculate(const FieldTextViews &texts)
+{
+    const uint64_t hash = hashOf(texts);
+    const size_t index = size_t(hash ^ (hash >> 29)) & (kSlotCount - 1);
+    Slot &slot = m_slots[index];
+    bool known = m_hashes[index] == hash;
+    for (size_t i = 0; known && i < texts.size(); ++i)
+        known = slot.texts[i] == texts[i];
+    if (!known) {
+        slot.outcome = conversion::calculate(fieldTexts(texts));
+        for (size_t i = 0; i < texts.size(); ++i)
+            slot.texts[i].assign(texts[i]);
+        m_hashes[index] = hash;
+    }
+    return slot.outcome;
+}
+
+conversion::FieldTexts OutcomeMemo::fieldTexts(const FieldTextViews &texts)
+{
+    conversion::FieldTexts fields;
+    fields.raw = texts[0];
+    fields.rawMean = texts[1];
+    fields.rawSd = texts[2];
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+        fields.score[size_t(position)] = texts[size_t(position) + 2];
+    return fields;
+}
+
+} // namespace batch
