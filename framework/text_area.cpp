@@ -1,5 +1,7 @@
 #include "framework/text_area.h"
 
+#include "framework/control_factory.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -24,17 +26,12 @@ void TextArea::setStyled(bool styled)
 
 std::string TextArea::Text() const
 {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-    return text.toStdString();
+    return ControlFactory::fromQtLines(toPlainText());
 }
 
 void TextArea::SetText(const std::string &text)
 {
-    QString plain = QString::fromStdString(text);
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(plain);
+    setPlainText(ControlFactory::toQtLines(text));
 }
 
 int TextArea::clampPosition(int position) const

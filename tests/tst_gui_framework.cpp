@@ -52,6 +52,7 @@ public:
     static inline bool s_visible = true;
     std::function<bool()> enableHook;
     std::optional<std::string> lastKey;
+    QPoint lastClick;
 
     void Layout() override
     {
@@ -69,6 +70,8 @@ public:
     void AddMenuHandlers() override { s_log.push_back("AddMenuHandlers"); }
     void Open() override { s_log.push_back(isVisible() ? "Open shown" : "Open hidden"); }
     void Close() override { s_log.push_back("Close"); }
+    bool KeyDown(const std::string &key) override { lastKey = key; return true; }
+    bool MouseDown(int x, int y) override { lastClick = QPoint(x, y); return false; }
     void EnableMenuItems() override
     {
         if (auto *item = fw::App()->menuBar()->find("DescriptionMenuItem"))
@@ -134,6 +137,7 @@ private slots:
     void pasteIsCutToTheLimit_data();
     void pasteIsCutToTheLimit();
     void buttonIsNeverDefaultAndTakesNoFocus();
+    void windowGetsWhatControlsLeave();
     void labelBreaksLinesAtCarriageReturn();
     void menuRouting_data();
     void menuRouting();
@@ -329,6 +333,17 @@ void TestFramework::buttonIsNeverDefaultAndTakesNoFocus()
     QCOMPARE(pressed, 1);
     QCOMPARE(QApplication::focusWidget(), w->control("bFld"));
     w->onAction("GoBtn", {});
+}
+
+void TestFramework::windowGetsWhatControlsLeave()
+{
+    FakeWnd *w = activeFake();
+    QTest::mouseClick(w->control("Pic"), Qt::LeftButton, {}, QPoint(5, 6));
+    QCOMPARE(w->lastClick, QPoint(255, 394)); // in content-area coordinates
+    QApplication::focusWidget()->clearFocus();
+    w->lastKey.reset();
+    QTest::keyClick(w, Qt::Key_Q);
+    QCOMPARE(w->lastKey, std::optional<std::string>("q"));
 }
 
 void TestFramework::labelBreaksLinesAtCarriageReturn()
