@@ -301,6 +301,7 @@ void Window::registerMenuHandler(const std::string &itemName, std::function<bool
 
 void Window::Show()
 {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
