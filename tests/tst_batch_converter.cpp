@@ -72,8 +72,6 @@ std::vector<std::vector<std::string>> parse(const QByteArray &csv)
     return rows;
 }
 
-const char *const kSummaryOfOne = "quintaval-convert: 1 rows converted, 0 refused, 0 malformed\n";
-
 // Reads as an infinity.
 const char *const kHugeNumber =
     "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
@@ -196,8 +194,6 @@ private slots:
     void usageErrors();
     void headerOnly();
     void summaryCountsEveryKindOfRow();
-    void outputNeverOverwritesTheInput();
-    void missingInputIsAFailure();
 };
 
 // Columns in the input, by their index in the field table (0 raw .. 9
@@ -406,29 +402,6 @@ void TestBatchConverter::summaryCountsEveryKindOfRow()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 1 refused, 2 malformed\n"));
     QCOMPARE(parse(run.output).size(), size_t(6));
-}
-
-void TestBatchConverter::outputNeverOverwritesTheInput()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("scores.csv");
-    writeFile(path, "z\n1\n");
-    const Run run = convert("z\n2\n", {path, "-o", path});
-    QCOMPARE(run.status, 2);
-    QCOMPARE(readFile(path), QByteArray("z\n1\n"));
-
-    const Run elsewhere = convert("", {path, "--output=" + dir.filePath("out.csv")});
-    QCOMPARE(elsewhere.status, 0);
-    QCOMPARE(elsewhere.errors, QByteArray(kSummaryOfOne));
-    QCOMPARE(readFile(dir.filePath("out.csv")),
-             QByteArray("z,t,wechsler,nce,ceeb,agct,percentile,note\n+1.0,60,115,71,600,120,84,\n"));
-}
-
-void TestBatchConverter::missingInputIsAFailure()
-{
-    const Run run = convert("", {"/nonexistent/scores.csv"});
-    QCOMPARE(run.status, 1);
-    QVERIFY(run.errors.startsWith("quintaval-convert: cannot open /nonexistent/scores.csv: "));
 }
 
 QTEST_GUILESS_MAIN(TestBatchConverter)

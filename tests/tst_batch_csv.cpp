@@ -86,8 +86,6 @@ private slots:
     void reads();
     void delimiterAndLineEnding_data();
     void delimiterAndLineEnding();
-    void givenDelimiterOverridesTheHeader();
-    void byteOrderMarkIsRemembered();
     void strayQuoteLosesNoRowsBeyondItsSpan();
     void quotesOnlyWhenNeeded_data();
     void quotesOnlyWhenNeeded();
@@ -175,22 +173,6 @@ void TestBatchCsv::delimiterAndLineEnding()
     QCOMPARE(readAll(reader), records);
     QCOMPARE(reader.delimiter(), delimiter);
     QCOMPARE(QByteArray::fromStdString(reader.lineEnding()), lineEnding);
-}
-
-void TestBatchCsv::givenDelimiterOverridesTheHeader()
-{
-    InputFile file("a,b;c\n1,2;3\n");
-    CsvReader reader(file.fd(), ';');
-    QCOMPARE(readAll(reader), (QStringList{"a,b|c", "1,2|3"}));
-}
-
-void TestBatchCsv::byteOrderMarkIsRemembered()
-{
-    InputFile file("\xEF\xBB\xBFraw;z\n1;2\n");
-    CsvReader reader(file.fd());
-    QCOMPARE(readAll(reader), (QStringList{"raw|z", "1|2"}));
-    QVERIFY(reader.hadByteOrderMark());
-    QCOMPARE(reader.delimiter(), ';');
 }
 
 // A quote left open runs, at worst, to the end of the file; every line after
