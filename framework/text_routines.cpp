@@ -160,43 +160,59 @@ Mask parseMask(std::string_view mask)
 
 constexpr int kMaxDecimals = 4; // 10^4 keeps the scaled mantissa within 128 bits
 
-// |value| rounded to `decimals` places, half away from zero, on its exact
-// binary value. Returns the decimal digits of the scaled integer.
-std::string roundedDigits(double magnitude, int decimals)
+// Writes |value| rounded to `decimals` places, half away from zero, on its
+// exact binary value, as the digits of the scaled integer (at least
+// decimals + 1 of them, zero-padded). Returns the digit count.
+int roundedDigits(double magnitude, int decimals, char *out, int capacity)
 {
     uint64_t pow10 = 1;
     for (int i = 0; i < decimals; ++i)
         pow10 *= 10;
 
-    int exponent = 0;
-    const double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction * 2^exponent
-    const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53)); // exact: 53 bits
-    const int shift = 53 - exponent; // magnitude = mantissa / 2^shift
+    // magnitude = mantissa / 2^shift, read straight from the bits.
+    uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    if (biased != 0)
+        mantissa |= uint64_t{1} << 52;
+    const int shift = biased == 0 ? 1074 : 1075 - biased;
 
-    if (magnitude == 0.0 || shift <= 0) {
-        // An integer: write it exactly and append the decimal zeros.
-        char buf[400];
-        auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, 0);
-        std::string digits(buf, r.ptr);
-        digits.append(static_cast<size_t>(decimals), '0');
-        return digits;
+    int count = 0;
+    if (magnitude != 0.0 && shift <= 0) {
+        // An integer too large for the fast path: write it exactly.
+        const auto r = std::to_chars(out, out + capacity - decimals, magnitude,
+                                     std::chars_format::fixed, 0);
+        count = static_cast<int>(r.ptr - out);
+        for (int i = 0; i < decimals; ++i)
+            out[count++] = '0';
+        return count;
     }
-    if (shift > 120)
-        return "0"; // far below half a unit of the last place
 
-    const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * pow10;
-    const unsigned __int128 one = 1;
-    unsigned __int128 whole = scaled >> shift;
-    const unsigned __int128 rest = scaled & ((one << shift) - 1);
-    if (rest >= (one << (shift - 1)))
-        ++whole;
-
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(whole % 10)));
+    unsigned __int128 whole = 0;
+    if (magnitude != 0.0 && shift <= 120) { // beyond 120 it is far below half a unit
+        const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * pow10;
+        const unsigned __int128 one = 1;
+        whole = scaled >> shift;
+        const unsigned __int128 rest = scaled & ((one << shift) - 1);
+        if (rest >= (one << (shift - 1)))
+            ++whole;
+    }
+    char reversed[48];
+    while (whole > UINT64_MAX) { // 128-bit division is slow: only for what 64 bits can't hold
+        reversed[count++] = static_cast<char>('0' + static_cast<int>(whole % 10));
         whole /= 10;
-    } while (whole != 0);
-    return digits;
+    }
+    auto small = static_cast<uint64_t>(whole);
+    do {
+        reversed[count++] = static_cast<char>('0' + static_cast<int>(small % 10));
+        small /= 10;
+    } while (small != 0);
+    while (count < decimals + 1)
+        reversed[count++] = '0';
+    for (int i = 0; i < count; ++i)
+        out[i] = reversed[count - 1 - i];
+    return count;
 }
 
 } // namespace
@@ -210,39 +226,39 @@ std::string Format(double value, std::string_view mask)
 
     const Mask m = parseMask(mask);
     const int decimals = m.decimals > kMaxDecimals ? kMaxDecimals : m.decimals;
-    std::string digits = roundedDigits(std::fabs(value), decimals);
+    char digits[400];
+    const int count = roundedDigits(std::fabs(value), decimals, digits, sizeof digits);
+    const int integerCount = count - decimals;
 
-    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(digits.size()) < decimals + 1)
-        digits.insert(0, static_cast<size_t>(decimals + 1) - digits.size(), '0');
-
-    std::string integerPart = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
-    std::string decimalPart = digits.substr(digits.size() - static_cast<size_t>(decimals));
+    bool isZero = true;
+    for (int i = 0; i < count && isZero; ++i)
+        isZero = digits[i] == '0';
 
     // "#" integer places show only significant digits; "0" places always show.
-    const size_t firstSignificant = integerPart.find_first_not_of('0');
-    integerPart = firstSignificant == std::string::npos ? std::string()
-                                                        : integerPart.substr(firstSignificant);
-    if (static_cast<int>(integerPart.size()) < m.integerZeros)
-        integerPart.insert(0, static_cast<size_t>(m.integerZeros) - integerPart.size(), '0');
+    int firstInteger = 0;
+    while (firstInteger < integerCount && digits[firstInteger] == '0')
+        ++firstInteger;
+    int shownInteger = integerCount - firstInteger;
+    const int paddingZeros = m.integerZeros > shownInteger ? m.integerZeros - shownInteger : 0;
 
-    while (static_cast<int>(decimalPart.size()) > m.requiredDecimals && !decimalPart.empty()
-           && decimalPart.back() == '0')
-        decimalPart.pop_back();
-
-    // A mask of "#" alone would write nothing for zero; a number is never blank.
-    if (integerPart.empty() && decimalPart.empty())
-        integerPart = "0";
+    int shownDecimals = decimals;
+    while (shownDecimals > m.requiredDecimals && digits[integerCount + shownDecimals - 1] == '0')
+        --shownDecimals;
 
     std::string out;
+    out.reserve(static_cast<size_t>(count) + 4);
     if (!isZero && value < 0)
         out += '-';
     else if (m.sign)
         out += '+';
-    out += integerPart;
-    if (!decimalPart.empty()) {
+    out.append(static_cast<size_t>(paddingZeros), '0');
+    out.append(digits + firstInteger, static_cast<size_t>(shownInteger));
+    // A mask of "#" alone would write nothing for zero; a number is never blank.
+    if (shownInteger + paddingZeros == 0 && shownDecimals == 0)
+        out += '0';
+    if (shownDecimals > 0) {
         out += '.';
-        out += decimalPart;
+        out.append(digits + integerCount, static_cast<size_t>(shownDecimals));
     }
     return out;
 }
