@@ -1,12 +1,11 @@
-#include <QApplication>
-#include <QWidget>
+#include "converter_window/control_wnd.h"
+#include "framework/implicit_window.h"
 
-QWidget *makePlaceholderWindow();
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget *w = makePlaceholderWindow();
-    w->show();
+    fw::implicitWindow<ControlWnd>();
     return app.exec();
 }

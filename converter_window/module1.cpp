@@ -1,0 +1,7 @@
+#include "converter_window/module1.h"
+
+namespace Module1 {
+
+std::string dirty;
+
+} // namespace Module1
