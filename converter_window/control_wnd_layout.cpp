@@ -66,7 +66,7 @@ constexpr ControlSpec picture(std::string_view name, int left, int top, int widt
 constexpr ControlSpec notice()
 {
     ControlSpec s = label("cTxt", 1, 35, 534, 20,
-                          "Quintaval standard score converter \u00b7 by the Quintaval developers");
+                          "Written and maintained by the Quintaval developers");
     s.font = kPlain11;
     s.textColour = fw::rgb(0, 0, 128);
     return s;

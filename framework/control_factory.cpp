@@ -100,13 +100,24 @@ bool showsText(ControlKind kind)
     return kind != ControlKind::Rectangle && kind != ControlKind::Canvas;
 }
 
+// A layout's point sizes are points of its own pixel grid, one pixel each:
+// so text stays inside the boxes drawn for it whatever the screen's
+// resolution. Text areas keep true points, since their text is printed.
+QFont gridFont(const ControlSpec &spec)
+{
+    QFont font = ControlFactory::font(spec.font);
+    if (spec.kind != ControlKind::TextArea && spec.font.pointSize > 0)
+        font.setPixelSize(spec.font.pointSize);
+    return font;
+}
+
 } // namespace
 
 QWidget *ControlFactory::create(const ControlSpec &spec, QWidget *parent)
 {
     QWidget *control = makeOfKind(spec, parent);
     if (showsText(spec.kind)) {
-        control->setFont(font(spec.font));
+        control->setFont(gridFont(spec));
         if (spec.textColour.isSet()) {
             QPalette palette = control->palette();
             palette.setColor(QPalette::WindowText, spec.textColour.toQColor());

@@ -20,6 +20,22 @@
 
 namespace fw {
 
+namespace {
+
+// A centred label grows on both sides alike rather than cut its text where
+// the user's font is wider than the one the layout was drawn for.
+void widenToText(QLabel *label)
+{
+    if (!label)
+        return;
+    const QRect needed = label->fontMetrics().boundingRect(QRect(), label->alignment(), label->text());
+    const int extra = needed.width() - label->width();
+    if (extra > 0)
+        label->setGeometry(label->geometry().adjusted(-(extra - extra / 2), 0, extra / 2, 0));
+}
+
+} // namespace
+
 Window::Window()
     : m_content(new QWidget(this))
 {
@@ -136,6 +152,8 @@ QWidget *Window::createControl(const ControlSpec &spec)
     QWidget *control = ControlFactory::create(spec, parent);
     const QPoint origin = parent == m_content ? QPoint() : parent->mapTo(m_content, QPoint());
     control->setGeometry(spec.left - origin.x(), spec.top - origin.y(), spec.width, spec.height);
+    if (spec.kind == ControlKind::Label && spec.align == Align::Center)
+        widenToText(qobject_cast<QLabel *>(control));
     const std::string name(spec.name);
     control->setObjectName(QString::fromStdString(name));
     if (!spec.accessibleName.empty())
