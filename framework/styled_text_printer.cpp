@@ -13,12 +13,18 @@
 namespace fw {
 
 StyledTextPrinter::StyledTextPrinter(const TextArea &area, QPrinter &printer, int width)
+    : StyledTextPrinter(area, printer, width, area.document()->defaultFont())
+{
+}
+
+StyledTextPrinter::StyledTextPrinter(const TextArea &area, QPrinter &printer, int width,
+                                     const QFont &font)
     : m_printer(printer)
     , m_document(area.document()->clone())
 {
     // Laid out on the printer itself, so fonts measure as they will print.
     m_scale = printer.resolution() / 72.0;
-    m_document->setDefaultFont(area.document()->defaultFont());
+    m_document->setDefaultFont(font);
     m_document->documentLayout()->setPaintDevice(&printer);
     m_document->setDocumentMargin(0);
     m_document->setTextWidth(width * m_scale);

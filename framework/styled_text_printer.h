@@ -19,6 +19,8 @@ class TextArea;
 class StyledTextPrinter {
 public:
     StyledTextPrinter(const TextArea &area, QPrinter &printer, int width);
+    // The same, in `font` wherever the text sets no family or size of its own.
+    StyledTextPrinter(const TextArea &area, QPrinter &printer, int width, const QFont &font);
     ~StyledTextPrinter(); // ends the print job
 
     // Draws the lines that fit into the block; true while text remains.

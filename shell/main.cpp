@@ -1,11 +1,13 @@
-#include "converter_window/control_wnd.h"
-#include "framework/implicit_window.h"
+// Quintaval: start-up makes the application object, its menu bar and the
+// hidden start-up window, which puts up the splash box; the event loop runs
+// until the program quits, and its result is the exit status.
+#include "shell/program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    fw::implicitWindow<ControlWnd>();
-    return app.exec();
+    QApplication application(argc, argv);
+    shell::Program program;
+    return application.exec();
 }

@@ -1,0 +1,75 @@
+#include "shell/about_wnd.h"
+
+#include "converter_window/control_wnd.h"
+#include "framework/implicit_window.h"
+#include "shell/menu.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace shell {
+
+namespace {
+
+// Where menu bars sit inside windows, a box this small shows none; Quit's
+// shortcut still works in it. Where the bar is the screen's, it is shown.
+#ifdef Q_OS_MACOS
+constexpr bool kShowsMenuBar = true;
+#else
+constexpr bool kShowsMenuBar = false;
+#endif
+
+const fw::ControlSpec kControls[] = {
+    {"Canvas1", fw::ControlKind::Canvas, 11, 14, 313, 20, {}, {}, fw::Align::Left, {}, 0, {},
+     true, 171},
+    {"StaticText5", fw::ControlKind::Label, 1, 178, 333, 16,
+     "Quintaval 1.0 \u00b7 written by the Quintaval developers", {"Times", 10, true},
+     fw::Align::Center, fw::rgb(0x18, 0x22, 0xCD)},
+    {"Canvas2", fw::ControlKind::Canvas, 138, 80, 58, 72, {}, {}, fw::Align::Left, {}, 0, {},
+     true, 169},
+};
+
+} // namespace
+
+void AboutWnd::Layout()
+{
+    fw::WindowSpec spec{{}, 334, 200, fw::rgb(255, 255, 255)};
+    spec.resizable = false;
+    spec.frame = fw::Frame::PlainBox;
+    spec.menuBarVisible = kShowsMenuBar;
+    applySpec(spec);
+    // A dialog-type window: window managers give it the focus and keep it
+    // above the program's other windows, unlike a splash-screen type.
+    setWindowFlags(windowFlags() | Qt::Dialog);
+    if (!kShowsMenuBar) {
+        if (fw::MenuItem *quit = menuItem(item::kFileQuit))
+            addAction(quit->action());
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void AboutWnd::CreateControls()
+{
+    createControls(kControls);
+}
+
+bool AboutWnd::KeyDown(const std::string &)
+{
+    dismiss();
+    return false;
+}
+
+bool AboutWnd::MouseDown(int, int)
+{
+    dismiss();
+    return false;
+}
+
+void AboutWnd::dismiss()
+{
+    Hide();
+    fw::implicitWindow<ControlWnd>()->Show();
+}
+
+} // namespace shell

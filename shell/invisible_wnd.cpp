@@ -1,0 +1,49 @@
+#include "shell/invisible_wnd.h"
+
+#include "converter_window/control_wnd.h"
+#include "framework/application.h"
+#include "framework/implicit_window.h"
+#include "framework/timer.h"
+#include "shell/about_wnd.h"
+
+namespace shell {
+
+void InvisibleWnd::Layout()
+{
+    if (fw::App())
+        useMenuBar(fw::App()->menuBar());
+    fw::WindowSpec spec{"Untitled", 64, 64};
+    spec.closeButton = false;
+    spec.frame = fw::Frame::Hidden;
+    spec.visible = false;
+    applySpec(spec);
+}
+
+void InvisibleWnd::CreateControls()
+{
+    _CreateControls0();
+}
+
+void InvisibleWnd::_CreateControls0()
+{
+    fw::Timer *timer = addTimer("Timer1");
+    timer->setMode(fw::Timer::Single);
+    timer->setPeriod(kSplashMilliseconds);
+    onAction("Timer1", [this] { Timer1_Action(); });
+}
+
+void InvisibleWnd::Open()
+{
+    fw::implicitWindow<AboutWnd>()->Show();
+}
+
+// Runs once. An About box the user opened meanwhile goes too.
+void InvisibleWnd::Timer1_Action()
+{
+    if (fw::Window *about = fw::existingWindow(AboutWnd::kClassName))
+        about->Hide();
+    Hide();
+    fw::implicitWindow<ControlWnd>()->Show();
+}
+
+} // namespace shell

@@ -1,0 +1,72 @@
+#include "shell/menu.h"
+
+#include "framework/application.h"
+
+#include <memory>
+
+namespace shell {
+
+namespace {
+
+using Kind = fw::MenuItem::Kind;
+
+struct MenuRow {
+    const char *name;
+    Kind kind;
+    const char *menu; // the menu it goes in; nullptr: the bar itself
+    const char *caption;
+    const char *shortcut; // nullptr: left unset
+    bool autoEnable;
+};
+
+// In the order the items are made. Print is enabled only by the Description
+// window; Quit is the one item that is always available.
+const MenuRow kRows[] = {
+    {"UntitledMenu2", Kind::Menu, nullptr, "File", "", false},
+    {item::kPrint, Kind::Item, "UntitledMenu2", "Print\u2026", "Cmd+P", false},
+    {item::kFileQuit, Kind::Quit, "UntitledMenu2", "Quit", "Cmd+Q", true},
+    {"UntitledMenu0", Kind::Menu, nullptr, "Edit", "", false},
+    {"EditUndo", Kind::Item, "UntitledMenu0", "Undo", "Cmd+Z", false},
+    {"UntitledMenu1", Kind::Item, "UntitledMenu0", "-", nullptr, false},
+    {"EditCut", Kind::Item, "UntitledMenu0", "Cut", "Cmd+X", false},
+    {"EditCopy", Kind::Item, "UntitledMenu0", "Copy", "Cmd+C", false},
+    {"EditPaste", Kind::Item, "UntitledMenu0", "Paste", "Cmd+V", false},
+    {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
+    {"WindowMenu", Kind::Menu, nullptr, "Window", "", false},
+    {item::kControl, Kind::Item, "WindowMenu", "Control", "", false},
+    {item::kDescription, Kind::Item, "WindowMenu", "Description", "", false},
+    {item::kAbout, Kind::Item, "WindowMenu", "About Quintaval", "", false},
+    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", "About Quintaval", "", false},
+};
+
+} // namespace
+
+Menu::Menu()
+{
+    for (const MenuRow &row : kRows) {
+        auto made = std::make_unique<fw::MenuItem>(row.kind);
+        made->SetName(row.name);
+        made->SetAutoEnable(row.autoEnable);
+        made->SetText(row.caption);
+        if (row.shortcut)
+            made->SetKeyboardShortcut(row.shortcut);
+        if (row.menu)
+            Append(row.menu, std::move(made));
+        else
+            Append(std::move(made));
+    }
+}
+
+fw::MenuItem *menuItem(std::string_view name)
+{
+    const fw::Application *app = fw::App();
+    return app && app->menuBar() ? app->menuBar()->find(name) : nullptr;
+}
+
+void enableMenuItem(std::string_view name, bool enabled)
+{
+    if (fw::MenuItem *found = menuItem(name))
+        found->SetEnabled(enabled);
+}
+
+} // namespace shell

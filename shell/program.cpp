@@ -1,0 +1,51 @@
+#include "shell/program.h"
+
+#include "converter_window/control_wnd.h"
+#include "framework/implicit_window.h"
+#include "shell/about_wnd.h"
+#include "shell/description_wnd.h"
+#include "shell/handle_about_menu.h"
+#include "shell/invisible_wnd.h"
+#include "shell/menu.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace shell {
+
+Program::Program()
+{
+    QApplication::setApplicationName(QStringLiteral("Quintaval"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg")));
+    declareFileType();
+    makeApplication();
+    registerAboutHandlers();
+    fw::implicitWindow<InvisibleWnd>();
+}
+
+Program::~Program()
+{
+    for (const char *name : {ControlWnd::kClassName, DescriptionWnd::kClassName,
+                             AboutWnd::kClassName, InvisibleWnd::kClassName})
+        delete fw::existingWindow(name);
+}
+
+void Program::declareFileType()
+{
+    m_textType = FileType{"text", "TEXT", "Z*ev", {}};
+}
+
+void Program::makeApplication()
+{
+    m_app = std::make_unique<HandleAboutMenu>();
+    m_app->setMenuBar(std::make_unique<Menu>());
+}
+
+void Program::registerAboutHandlers()
+{
+    HandleAboutMenu *app = m_app.get();
+    app->registerMenuHandler(item::kAboutVex, [app] { return app->_AboutVex_Action(); });
+    app->registerMenuHandler(item::kAbout, [app] { return app->_AboutMenuItem_Action(); });
+}
+
+} // namespace shell
