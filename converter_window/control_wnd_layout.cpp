@@ -18,6 +18,21 @@ constexpr Font kPlain11{"System", 11, false};
 constexpr Font kPlain10{"System", 10, false};
 constexpr std::string_view kInFrame = "Rectangle1";
 
+constexpr fw::WindowSpec windowRecord()
+{
+    fw::WindowSpec w{"Quintaval", 535, 445, fw::rgb(255, 255, 255)};
+    w.resizable = false;
+    w.closeButton = true;
+    w.minimizeButton = true;
+    w.maximizeButton = false;
+    w.frame = fw::Frame::Document;
+    w.visible = true;
+    w.menuBarVisible = true;
+    return w;
+}
+
+constexpr fw::WindowSpec kWindow = windowRecord();
+
 constexpr ControlSpec rectangle(std::string_view name, int left, int top, int width, int height)
 {
     ControlSpec s{name, ControlKind::Rectangle, left, top, width, height};
@@ -123,15 +138,7 @@ constexpr std::string_view kTabOrder[] = {
 
 void ControlWnd::Layout()
 {
-    fw::WindowSpec spec{"Quintaval", 535, 445, fw::rgb(255, 255, 255)};
-    spec.resizable = false;
-    spec.closeButton = true;
-    spec.minimizeButton = true;
-    spec.maximizeButton = false;
-    spec.frame = fw::Frame::Document;
-    spec.visible = true;
-    spec.menuBarVisible = true;
-    applySpec(spec);
+    applySpec(kWindow);
 }
 
 void ControlWnd::CreateControls()
