@@ -2,15 +2,33 @@
 
 #include "framework/picture.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace fw {
 
+namespace {
+
+// Without this a picture area is announced as an empty panel.
+QAccessibleInterface *accessibleCanvas(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("fw::Canvas") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 Canvas::Canvas(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool s_accessible = [] {
+        QAccessible::installFactory(accessibleCanvas);
+        return true;
+    }();
+    Q_UNUSED(s_accessible);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true); // erase before drawing
 }
