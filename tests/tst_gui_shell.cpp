@@ -1,0 +1,555 @@
+// The application shell driven as the user drives it: start-up and the
+// splash box, the menus and their routing, the converter window's own
+// events, and the Description window with its printing.
+#include "converter_window/control_wnd.h"
+#include "converter_window/module1.h"
+#include "framework/application.h"
+#include "framework/implicit_window.h"
+#include "framework/menu_bar.h"
+#include "framework/message_box.h"
+#include "framework/printing.h"
+#include "framework/text_area.h"
+#include "framework/timer.h"
+#include "shell/about_wnd.h"
+#include "shell/description_text.h"
+#include "shell/description_wnd.h"
+#include "shell/invisible_wnd.h"
+#include "shell/program.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFontInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <memory>
+#include <optional>
+
+using shell::AboutWnd;
+using shell::DescriptionWnd;
+using shell::InvisibleWnd;
+
+namespace {
+
+template <class T>
+T *existing()
+{
+    return dynamic_cast<T *>(fw::existingWindow(T::kClassName));
+}
+
+bool shown(const char *className)
+{
+    const fw::Window *window = fw::existingWindow(className);
+    return window && window->isVisible();
+}
+
+QString frontName()
+{
+    const fw::Window *front = fw::Window::front();
+    return front ? front->objectName() : QStringLiteral("none");
+}
+
+int topLevelCount(const char *className)
+{
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QLatin1String(className);
+    return count;
+}
+
+fw::MenuBar &bar()
+{
+    return *fw::App()->menuBar();
+}
+
+// The text of a PDF with every run of white space made one space, so that
+// lines the printer wrapped read as they stand in the field.
+std::optional<QString> pdfWords(const QString &pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(20000))
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+    process.waitForFinished(20000);
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    for (const QString &line : info.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return 0;
+}
+
+QtMessageHandler s_nextHandler = nullptr;
+
+// The offscreen platform can neither raise a window nor pass on size hints,
+// and says so every time.
+void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        s_nextHandler(type, context, message);
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void splashStandsAloneThenConverterWindow();
+    void keyOrClickBringsConverterWindow_data();
+    void keyOrClickBringsConverterWindow();
+    void timerFiresOnlyOnce();
+    void quitShortcutDuringSplash();
+    void enablingFollowsFrontWindow_data();
+    void enablingFollowsFrontWindow();
+    void commandRouting_data();
+    void commandRouting();
+    void clearAndActivationResetDirty_data();
+    void clearAndActivationResetDirty();
+    void infoIconOpensOneDescription();
+    void openSetsBoldRunOnce();
+    void closedDescriptionComesBackFresh();
+    void tableStaysAlignedInField();
+    void closingConverterWindowQuits();
+    void printsEveryLine_data();
+    void printsEveryLine();
+    void cancelledPrintPrintsNothing();
+
+private:
+    void endSplash();
+    void bringToFront(fw::Window *window);
+    ControlWnd *calculatedConverter();
+
+    std::unique_ptr<shell::Program> m_program;
+    std::vector<int> m_quits;
+};
+
+void TestShell::initTestCase()
+{
+    s_nextHandler = qInstallMessageHandler(quietOffscreen);
+    fw::setQuitHook([this](int code) { m_quits.push_back(code); });
+    fw::setMsgBoxHook([](const std::string &) {});
+}
+
+void TestShell::init()
+{
+    m_quits.clear();
+    Module1::dirty.clear();
+    m_program = std::make_unique<shell::Program>();
+}
+
+void TestShell::cleanup()
+{
+    fw::setPrinterDialogHook({});
+    m_program.reset();
+    QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
+}
+
+// Fires the start-up timer now rather than after the full delay.
+void TestShell::endSplash()
+{
+    fw::Timer *timer = existing<InvisibleWnd>()->timer("Timer1");
+    timer->setPeriod(0);
+    QTRY_COMPARE(timer->mode(), int(fw::Timer::Off));
+    QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
+}
+
+void TestShell::bringToFront(fw::Window *window)
+{
+    window->Show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+ControlWnd *TestShell::calculatedConverter()
+{
+    endSplash();
+    auto *converter = existing<ControlWnd>();
+    QTest::keyClicks(converter->control("rawFld"), "150");
+    QTest::keyClicks(converter->control("rawmeanFld"), "100");
+    QTest::keyClicks(converter->control("rawsdFld"), "15");
+    QTest::mouseClick(converter->control("CalculateBtn"), Qt::LeftButton);
+    return converter;
+}
+
+void TestShell::splashStandsAloneThenConverterWindow()
+{
+    QVERIFY(shown(AboutWnd::kClassName));
+    QVERIFY(!shown(InvisibleWnd::kClassName));
+    QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
+    QTRY_COMPARE(frontName(), QStringLiteral("AboutWnd"));
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
+    QVERIFY(!existing<AboutWnd>()->windowIcon().isNull());
+
+    QTest::qWait(InvisibleWnd::kSplashMilliseconds / 2);
+    QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(ControlWnd::kClassName), InvisibleWnd::kSplashMilliseconds * 2);
+
+    QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
+    QVERIFY(!shown(AboutWnd::kClassName));
+    QVERIFY(!shown(InvisibleWnd::kClassName));
+    QCOMPARE(existing<ControlWnd>()->Text("rawFld"), std::string());
+}
+
+void TestShell::keyOrClickBringsConverterWindow_data()
+{
+    QTest::addColumn<bool>("overDescription");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("splash: letter key") << false << "key:a";
+    QTest::newRow("splash: escape key") << false << "key:escape";
+    QTest::newRow("splash: click on the badge") << false << "Canvas2";
+    QTest::newRow("splash: click on the notice") << false << "StaticText5";
+    QTest::newRow("splash: click on the background") << false << "content";
+    QTest::newRow("over Description: key") << true << "key:a";
+    QTest::newRow("over Description: click") << true << "Canvas1";
+}
+
+void TestShell::keyOrClickBringsConverterWindow()
+{
+    QFETCH(bool, overDescription);
+    QFETCH(QString, where);
+    if (overDescription) {
+        endSplash();
+        bringToFront(fw::implicitWindow<DescriptionWnd>());
+        QVERIFY(bar().trigger("AboutMenuItem"));
+    }
+    auto *about = existing<AboutWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    if (where == QLatin1String("key:a"))
+        QTest::keyClick(about, Qt::Key_A);
+    else if (where == QLatin1String("key:escape"))
+        QTest::keyClick(about, Qt::Key_Escape);
+    else if (where == QLatin1String("content"))
+        QTest::mouseClick(about->content(), Qt::LeftButton, {}, QPoint(20, 100));
+    else
+        QTest::mouseClick(about->control(where.toStdString()), Qt::LeftButton);
+
+    QVERIFY(!shown(AboutWnd::kClassName));
+    QVERIFY(shown(ControlWnd::kClassName));
+    QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
+    QCOMPARE(shown(DescriptionWnd::kClassName), overDescription);
+    if (overDescription)
+        return;
+
+    // The start-up timer still fires: an About box opened meanwhile goes.
+    QVERIFY(bar().trigger("AboutMenuItem"));
+    QVERIFY(shown(AboutWnd::kClassName));
+    endSplash();
+    QVERIFY(!shown(AboutWnd::kClassName));
+    QCOMPARE(topLevelCount(ControlWnd::kClassName), 1);
+}
+
+void TestShell::timerFiresOnlyOnce()
+{
+    endSplash();
+    QVERIFY(bar().trigger("AboutVex"));
+    QTest::qWait(100);
+    QVERIFY(shown(AboutWnd::kClassName));
+}
+
+void TestShell::quitShortcutDuringSplash()
+{
+    auto *about = existing<AboutWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(m_quits, std::vector<int>{0});
+    QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
+}
+
+void TestShell::enablingFollowsFrontWindow_data()
+{
+    QTest::addColumn<QString>("front");
+    // Items: FileQuit, AboutVex, ControlMenuItem, DescriptionMenuItem,
+    // AboutMenuItem, Print.
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("splash box") << "splash" << "YYNNNN";
+    QTest::newRow("no window") << "none" << "YYNNNN";
+    QTest::newRow("converter window") << "ControlWnd" << "YYNYYN";
+    QTest::newRow("Description window") << "DescriptionWnd" << "YYYNYY";
+    QTest::newRow("About box over the converter") << "AboutWnd" << "YYNNNN";
+}
+
+void TestShell::enablingFollowsFrontWindow()
+{
+    QFETCH(QString, front);
+    QFETCH(QString, expected);
+    if (front == QLatin1String("none")) {
+        existing<AboutWnd>()->Hide();
+        QTRY_VERIFY(!QApplication::activeWindow());
+    } else if (front != QLatin1String("splash")) {
+        endSplash();
+        if (front == QLatin1String("DescriptionWnd"))
+            bringToFront(fw::implicitWindow<DescriptionWnd>());
+        else if (front == QLatin1String("AboutWnd"))
+            bringToFront(fw::implicitWindow<AboutWnd>());
+    }
+    if (front != QLatin1String("none"))
+        QTRY_COMPARE(frontName(), front == QLatin1String("splash") ? QStringLiteral("AboutWnd") : front);
+
+    bar().runEnablingPass();
+    const char *items[] = {"FileQuit", "AboutVex", "ControlMenuItem", "DescriptionMenuItem",
+                           "AboutMenuItem", "Print"};
+    QString actual;
+    for (const char *item : items)
+        actual += bar().enabled(item) ? QLatin1Char('Y') : QLatin1Char('N');
+    QCOMPARE(actual, expected);
+}
+
+void TestShell::commandRouting_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("ran");
+    QTest::addColumn<QString>("frontAfter");
+    QTest::addColumn<bool>("descriptionShown");
+    QTest::newRow("converter: Description")
+        << "ControlWnd" << "DescriptionMenuItem" << true << "DescriptionWnd" << true;
+    QTest::newRow("converter: About, both handlers")
+        << "ControlWnd" << "AboutVex" << true << "AboutWnd" << false;
+    QTest::newRow("converter: Window > About, the application's")
+        << "ControlWnd" << "AboutMenuItem" << true << "AboutWnd" << false;
+    QTest::newRow("converter: Control is off")
+        << "ControlWnd" << "ControlMenuItem" << false << "ControlWnd" << false;
+    QTest::newRow("converter: Print is off")
+        << "ControlWnd" << "Print" << false << "ControlWnd" << false;
+    QTest::newRow("Description: Control keeps it open")
+        << "DescriptionWnd" << "ControlMenuItem" << true << "ControlWnd" << true;
+    QTest::newRow("Description: Window > About, both handlers")
+        << "DescriptionWnd" << "AboutMenuItem" << true << "AboutWnd" << true;
+    QTest::newRow("Description: About, the application's")
+        << "DescriptionWnd" << "AboutVex" << true << "AboutWnd" << true;
+    QTest::newRow("Description: Description is off")
+        << "DescriptionWnd" << "DescriptionMenuItem" << false << "DescriptionWnd" << true;
+}
+
+void TestShell::commandRouting()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, item);
+    QFETCH(bool, ran);
+    QFETCH(QString, frontAfter);
+    QFETCH(bool, descriptionShown);
+    endSplash();
+    if (from == QLatin1String("DescriptionWnd"))
+        bringToFront(fw::implicitWindow<DescriptionWnd>());
+    QTRY_COMPARE(frontName(), from);
+
+    QCOMPARE(bar().trigger(item.toStdString()), ran);
+    QTRY_COMPARE(frontName(), frontAfter);
+    QCOMPARE(shown(DescriptionWnd::kClassName), descriptionShown);
+    QCOMPARE(topLevelCount(AboutWnd::kClassName), 1);
+    QCOMPARE(topLevelCount(DescriptionWnd::kClassName), descriptionShown ? 1 : 0);
+
+    // The same command again only brings the same window forward.
+    if (ran && frontAfter != from) {
+        bringToFront(fw::existingWindow(from.toStdString()));
+        QVERIFY(bar().trigger(item.toStdString()));
+        QTRY_COMPARE(frontName(), frontAfter);
+        QCOMPARE(topLevelCount(AboutWnd::kClassName), 1);
+        QCOMPARE(topLevelCount(DescriptionWnd::kClassName), descriptionShown ? 1 : 0);
+    }
+}
+
+void TestShell::clearAndActivationResetDirty_data()
+{
+    QTest::addColumn<bool>("byClear");
+    QTest::newRow("Clear") << true;
+    QTest::newRow("activation") << false;
+}
+
+void TestShell::clearAndActivationResetDirty()
+{
+    QFETCH(bool, byClear);
+    ControlWnd *converter = calculatedConverter();
+    QCOMPARE(Module1::dirty, std::string("yes"));
+    QVERIFY(converter->IsVisible("boundtext"));
+
+    if (byClear) {
+        QTest::mouseClick(converter->control("ClearBtn"), Qt::LeftButton);
+        for (const char *field : {"rawFld", "rawmeanFld", "rawsdFld", "zFld", "tFld", "wechslerFld",
+                                  "nceFld", "greFld", "percentileFld", "agctFld"})
+            QCOMPARE(converter->Text(field), std::string());
+        QVERIFY(!converter->IsVisible("boundtext"));
+        QCOMPARE(QApplication::focusWidget(), converter->control("rawFld"));
+    } else {
+        QVERIFY(bar().trigger("AboutVex"));
+        QTRY_COMPARE(frontName(), QStringLiteral("AboutWnd"));
+        QCOMPARE(Module1::dirty, std::string("yes"));
+        bringToFront(converter);
+        QVERIFY(!shown(AboutWnd::kClassName));
+        QCOMPARE(converter->Text("rawFld"), std::string("150"));
+    }
+    QCOMPARE(Module1::dirty, std::string("no"));
+}
+
+void TestShell::infoIconOpensOneDescription()
+{
+    endSplash();
+    auto *converter = existing<ControlWnd>();
+    QTest::mouseClick(converter->control("Canvas2"), Qt::LeftButton);
+    QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
+    bringToFront(converter);
+    QTest::mouseClick(converter->control("Canvas2"), Qt::LeftButton);
+    QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
+    QCOMPARE(topLevelCount(DescriptionWnd::kClassName), 1);
+}
+
+void TestShell::openSetsBoldRunOnce()
+{
+    endSplash();
+    auto *description = fw::implicitWindow<DescriptionWnd>();
+    fw::TextArea *area = description->textArea("DescribeFld2");
+    QCOMPARE(area->SelStart(), 0);
+    QCOMPARE(area->SelLength(), 29);
+    QVERIFY(area->SelBold());
+    QTextCursor cursor(area->document());
+    for (int at = 1; at <= 31; ++at) {
+        cursor.setPosition(at);
+        QCOMPARE(cursor.charFormat().fontWeight() >= QFont::Bold, at <= 29);
+    }
+
+    // Shown again, it keeps the user's selection: Open ran once.
+    area->SetSelStart(40);
+    bringToFront(existing<ControlWnd>());
+    QVERIFY(bar().trigger("DescriptionMenuItem"));
+    QCOMPARE(area->SelStart(), 40);
+    QCOMPARE(area->SelLength(), 0);
+}
+
+void TestShell::closedDescriptionComesBackFresh()
+{
+    endSplash();
+    auto *description = fw::implicitWindow<DescriptionWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(description));
+    QWidget *field = description->control("DescribeFld2");
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(field, " Edited.");
+    const std::string edited = description->Text("DescribeFld2");
+    QCOMPARE(edited, shell::descriptionText() + " Edited.");
+
+    bringToFront(existing<ControlWnd>());
+    QVERIFY(bar().trigger("DescriptionMenuItem"));
+    QCOMPARE(description->Text("DescribeFld2"), edited);
+
+    description->close();
+    QVERIFY(!fw::existingWindow(DescriptionWnd::kClassName));
+    QVERIFY(m_quits.empty());
+    QTRY_COMPARE(topLevelCount(DescriptionWnd::kClassName), 0);
+    bringToFront(existing<ControlWnd>());
+    QVERIFY(bar().trigger("DescriptionMenuItem"));
+    auto *fresh = existing<DescriptionWnd>();
+    QVERIFY(fresh);
+    QCOMPARE(fresh->Text("DescribeFld2"), shell::descriptionText());
+    QVERIFY(fresh->textArea("DescribeFld2")->SelBold());
+}
+
+// Each row of the table lays out as one line in the window's first size.
+void TestShell::tableStaysAlignedInField()
+{
+    endSplash();
+    auto *description = fw::implicitWindow<DescriptionWnd>();
+    const fw::TextArea *area = description->textArea("DescribeFld2");
+    QVERIFY(QFontInfo(area->font()).fixedPitch());
+    int tableLines = 0;
+    for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        if (!line.startsWith(QLatin1String("++++")) && !line.contains(QLatin1String("   ")))
+            continue;
+        ++tableLines;
+        QVERIFY2(block.layout()->lineCount() == 1, qPrintable(line));
+    }
+    QCOMPARE(tableLines, 9);
+}
+
+void TestShell::closingConverterWindowQuits()
+{
+    endSplash();
+    fw::implicitWindow<DescriptionWnd>();
+    fw::implicitWindow<AboutWnd>()->close();
+    QVERIFY(m_quits.empty());
+    existing<ControlWnd>()->close();
+    QCOMPARE(m_quits, std::vector<int>{0});
+}
+
+void TestShell::printsEveryLine_data()
+{
+    QTest::addColumn<int>("addedLines");
+    QTest::addColumn<int>("minPages");
+    QTest::newRow("the description") << 0 << 1;
+    QTest::newRow("edited to several pages") << 240 << 4;
+}
+
+void TestShell::printsEveryLine()
+{
+    QFETCH(int, addedLines);
+    QFETCH(int, minPages);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("description.pdf"));
+    fw::setPrinterDialogHook([pdf] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
+    endSplash();
+    auto *description = fw::implicitWindow<DescriptionWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(description));
+    std::string text = description->Text("DescribeFld2");
+    for (int i = 1; i <= addedLines; ++i)
+        text += "\rAdded line " + std::to_string(i) + " of the edited text.";
+    description->SetText("DescribeFld2", text);
+    description->Open(); // the bold run again, over the new text
+
+    QVERIFY(bar().trigger("Print"));
+    const std::optional<QString> printed = pdfWords(pdf);
+    QVERIFY(printed);
+    qsizetype from = 0;
+    for (const QString &line : QString::fromStdString(text).split(QLatin1Char('\r'))) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const qsizetype at = printed->indexOf(line.simplified(), from);
+        QVERIFY2(at >= 0, qPrintable(line));
+        from = at + 1;
+    }
+    QVERIFY(pdfPages(pdf) >= minPages);
+}
+
+void TestShell::cancelledPrintPrintsNothing()
+{
+    int dialogs = 0;
+    fw::setPrinterDialogHook([&dialogs]() -> std::unique_ptr<QPrinter> {
+        ++dialogs;
+        return nullptr;
+    });
+    endSplash();
+    auto *description = fw::implicitWindow<DescriptionWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(description));
+    const std::string before = description->Text("DescribeFld2");
+    QVERIFY(bar().trigger("Print"));
+    QCOMPARE(dialogs, 1);
+    QCOMPARE(description->Text("DescribeFld2"), before);
+    QCOMPARE(frontName(), QStringLiteral("DescriptionWnd"));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_gui_shell.moc"
