@@ -26,7 +26,9 @@ namespace {
 // the user's font is wider than the one the layout was drawn for.
 void widenToText(QLabel *label)
 {
-    if (!label)
+    // A label as wide as what it sits in cannot grow past it; measuring it
+    // would only load the fonts before the window can first show.
+    if (!label || label->width() >= label->parentWidget()->width() - 2)
         return;
     const QRect needed = label->fontMetrics().boundingRect(QRect(), label->alignment(), label->text());
     const int extra = needed.width() - label->width();

@@ -16,6 +16,9 @@ void InvisibleWnd::Layout()
     spec.closeButton = false;
     spec.frame = fw::Frame::Hidden;
     spec.visible = false;
+    // Never shown, so it builds no bar of its own: that would only measure
+    // fonts before the splash box can show.
+    spec.menuBarVisible = false;
     applySpec(spec);
 }
 
