@@ -10,13 +10,18 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 namespace shell {
 
 Program::Program()
 {
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg")));
+    // Rendering the icon for the window manager would hold up the splash
+    // box; every window gets it as soon as the event loop runs.
+    QTimer::singleShot(0, qApp, [] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg")));
+    });
     declareFileType();
     makeApplication();
     registerAboutHandlers();

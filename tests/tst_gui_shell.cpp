@@ -196,7 +196,7 @@ void TestShell::splashStandsAloneThenConverterWindow()
     QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
     QTRY_COMPARE(frontName(), QStringLiteral("AboutWnd"));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
-    QVERIFY(!existing<AboutWnd>()->windowIcon().isNull());
+    QTRY_VERIFY(!existing<AboutWnd>()->windowIcon().isNull());
 
     QTest::qWait(InvisibleWnd::kSplashMilliseconds / 2);
     QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
