@@ -16,7 +16,6 @@
 #include "shell/invisible_wnd.h"
 #include "shell/program.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFontInfo>
 #include <QPrinter>
@@ -67,9 +66,8 @@ fw::MenuBar &bar()
     return *fw::App()->menuBar();
 }
 
-// The text of a PDF with every run of white space made one space, so that
-// lines the printer wrapped read as they stand in the field.
-std::optional<QString> pdfWords(const QString &pdf)
+// What pdftotext reads in a PDF: pages end in a form feed.
+std::optional<QString> pdfText(const QString &pdf)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (tool.isEmpty())
@@ -78,19 +76,7 @@ std::optional<QString> pdfWords(const QString &pdf)
     process.start(tool, {pdf, QStringLiteral("-")});
     if (!process.waitForFinished(20000))
         return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
-int pdfPages(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
-    process.waitForFinished(20000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    for (const QString &line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return 0;
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QtMessageHandler s_nextHandler = nullptr;
@@ -116,7 +102,6 @@ private slots:
     void splashStandsAloneThenConverterWindow();
     void keyOrClickBringsConverterWindow_data();
     void keyOrClickBringsConverterWindow();
-    void timerFiresOnlyOnce();
     void quitShortcutDuringSplash();
     void enablingFollowsFrontWindow_data();
     void enablingFollowsFrontWindow();
@@ -124,14 +109,11 @@ private slots:
     void commandRouting();
     void clearAndActivationResetDirty_data();
     void clearAndActivationResetDirty();
-    void infoIconOpensOneDescription();
-    void openSetsBoldRunOnce();
-    void closedDescriptionComesBackFresh();
+    void descriptionLifecycle();
     void tableStaysAlignedInField();
     void closingConverterWindowQuits();
-    void printsEveryLine_data();
-    void printsEveryLine();
-    void cancelledPrintPrintsNothing();
+    void printing_data();
+    void printing();
 
 private:
     void endSplash();
@@ -256,14 +238,6 @@ void TestShell::keyOrClickBringsConverterWindow()
     QCOMPARE(topLevelCount(ControlWnd::kClassName), 1);
 }
 
-void TestShell::timerFiresOnlyOnce()
-{
-    endSplash();
-    QVERIFY(bar().trigger("AboutVex"));
-    QTest::qWait(100);
-    QVERIFY(shown(AboutWnd::kClassName));
-}
-
 void TestShell::quitShortcutDuringSplash()
 {
     auto *about = existing<AboutWnd>();
@@ -356,15 +330,6 @@ void TestShell::commandRouting()
     QCOMPARE(shown(DescriptionWnd::kClassName), descriptionShown);
     QCOMPARE(topLevelCount(AboutWnd::kClassName), 1);
     QCOMPARE(topLevelCount(DescriptionWnd::kClassName), descriptionShown ? 1 : 0);
-
-    // The same command again only brings the same window forward.
-    if (ran && frontAfter != from) {
-        bringToFront(fw::existingWindow(from.toStdString()));
-        QVERIFY(bar().trigger(item.toStdString()));
-        QTRY_COMPARE(frontName(), frontAfter);
-        QCOMPARE(topLevelCount(AboutWnd::kClassName), 1);
-        QCOMPARE(topLevelCount(DescriptionWnd::kClassName), descriptionShown ? 1 : 0);
-    }
 }
 
 void TestShell::clearAndActivationResetDirty_data()
@@ -399,65 +364,42 @@ void TestShell::clearAndActivationResetDirty()
     QCOMPARE(Module1::dirty, std::string("no"));
 }
 
-void TestShell::infoIconOpensOneDescription()
+// Opened by the information icon, brought forward by it again, closed and
+// opened afresh: Open runs once per instance, edits live as long as it.
+void TestShell::descriptionLifecycle()
 {
     endSplash();
     auto *converter = existing<ControlWnd>();
     QTest::mouseClick(converter->control("Canvas2"), Qt::LeftButton);
-    QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
-    bringToFront(converter);
-    QTest::mouseClick(converter->control("Canvas2"), Qt::LeftButton);
-    QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
-    QCOMPARE(topLevelCount(DescriptionWnd::kClassName), 1);
-}
-
-void TestShell::openSetsBoldRunOnce()
-{
-    endSplash();
-    auto *description = fw::implicitWindow<DescriptionWnd>();
+    auto *description = existing<DescriptionWnd>();
+    QVERIFY(QTest::qWaitForWindowActive(description));
     fw::TextArea *area = description->textArea("DescribeFld2");
-    QCOMPARE(area->SelStart(), 0);
-    QCOMPARE(area->SelLength(), 29);
-    QVERIFY(area->SelBold());
+    QCOMPARE(QApplication::focusWidget(), area);
     QTextCursor cursor(area->document());
     for (int at = 1; at <= 31; ++at) {
         cursor.setPosition(at);
         QCOMPARE(cursor.charFormat().fontWeight() >= QFont::Bold, at <= 29);
     }
+    QTest::keyClick(area, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(area, " Edited.");
+    const std::string edited = shell::descriptionText() + " Edited.";
 
-    // Shown again, it keeps the user's selection: Open ran once.
-    area->SetSelStart(40);
-    bringToFront(existing<ControlWnd>());
-    QVERIFY(bar().trigger("DescriptionMenuItem"));
-    QCOMPARE(area->SelStart(), 40);
-    QCOMPARE(area->SelLength(), 0);
-}
-
-void TestShell::closedDescriptionComesBackFresh()
-{
-    endSplash();
-    auto *description = fw::implicitWindow<DescriptionWnd>();
-    QVERIFY(QTest::qWaitForWindowActive(description));
-    QWidget *field = description->control("DescribeFld2");
-    QCOMPARE(QApplication::focusWidget(), field);
-    QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(field, " Edited.");
-    const std::string edited = description->Text("DescribeFld2");
-    QCOMPARE(edited, shell::descriptionText() + " Edited.");
-
-    bringToFront(existing<ControlWnd>());
-    QVERIFY(bar().trigger("DescriptionMenuItem"));
+    bringToFront(converter);
+    QTest::mouseClick(converter->control("Canvas2"), Qt::LeftButton);
+    QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
+    QCOMPARE(topLevelCount(DescriptionWnd::kClassName), 1);
     QCOMPARE(description->Text("DescribeFld2"), edited);
+    QCOMPARE(area->SelLength(), 0);
 
     description->close();
-    QVERIFY(!fw::existingWindow(DescriptionWnd::kClassName));
     QVERIFY(m_quits.empty());
     QTRY_COMPARE(topLevelCount(DescriptionWnd::kClassName), 0);
-    bringToFront(existing<ControlWnd>());
+    bringToFront(converter);
     QVERIFY(bar().trigger("DescriptionMenuItem"));
     auto *fresh = existing<DescriptionWnd>();
     QVERIFY(fresh);
     QCOMPARE(fresh->Text("DescribeFld2"), shell::descriptionText());
+    QCOMPARE(fresh->textArea("DescribeFld2")->SelLength(), 29);
     QVERIFY(fresh->textArea("DescribeFld2")->SelBold());
 }
 
@@ -489,23 +431,30 @@ void TestShell::closingConverterWindowQuits()
     QCOMPARE(m_quits, std::vector<int>{0});
 }
 
-void TestShell::printsEveryLine_data()
+void TestShell::printing_data()
 {
+    QTest::addColumn<bool>("cancel");
     QTest::addColumn<int>("addedLines");
     QTest::addColumn<int>("minPages");
-    QTest::newRow("the description") << 0 << 1;
-    QTest::newRow("edited to several pages") << 240 << 4;
+    QTest::newRow("the description") << false << 0 << 1;
+    QTest::newRow("edited to several pages") << false << 240 << 4;
+    QTest::newRow("dialog cancelled") << true << 240 << 0;
 }
 
-void TestShell::printsEveryLine()
+// Every line of the field, edits included, in order on as many pages as
+// it takes; wrapped lines read the same once white space is made one.
+void TestShell::printing()
 {
+    QFETCH(bool, cancel);
     QFETCH(int, addedLines);
     QFETCH(int, minPages);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (!cancel && QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("needs pdftotext (poppler-utils)");
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("description.pdf"));
-    fw::setPrinterDialogHook([pdf] {
+    fw::setPrinterDialogHook([pdf, cancel]() -> std::unique_ptr<QPrinter> {
+        if (cancel)
+            return nullptr;
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
@@ -518,37 +467,25 @@ void TestShell::printsEveryLine()
     for (int i = 1; i <= addedLines; ++i)
         text += "\rAdded line " + std::to_string(i) + " of the edited text.";
     description->SetText("DescribeFld2", text);
-    description->Open(); // the bold run again, over the new text
 
     QVERIFY(bar().trigger("Print"));
-    const std::optional<QString> printed = pdfWords(pdf);
+    QCOMPARE(description->Text("DescribeFld2"), text);
+    if (cancel) {
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    const std::optional<QString> printed = pdfText(pdf);
     QVERIFY(printed);
+    QVERIFY(printed->count(QLatin1Char('\f')) >= minPages);
+    const QString words = printed->simplified();
     qsizetype from = 0;
     for (const QString &line : QString::fromStdString(text).split(QLatin1Char('\r'))) {
         if (line.trimmed().isEmpty())
             continue;
-        const qsizetype at = printed->indexOf(line.simplified(), from);
+        const qsizetype at = words.indexOf(line.simplified(), from);
         QVERIFY2(at >= 0, qPrintable(line));
         from = at + 1;
     }
-    QVERIFY(pdfPages(pdf) >= minPages);
-}
-
-void TestShell::cancelledPrintPrintsNothing()
-{
-    int dialogs = 0;
-    fw::setPrinterDialogHook([&dialogs]() -> std::unique_ptr<QPrinter> {
-        ++dialogs;
-        return nullptr;
-    });
-    endSplash();
-    auto *description = fw::implicitWindow<DescriptionWnd>();
-    QVERIFY(QTest::qWaitForWindowActive(description));
-    const std::string before = description->Text("DescribeFld2");
-    QVERIFY(bar().trigger("Print"));
-    QCOMPARE(dialogs, 1);
-    QCOMPARE(description->Text("DescribeFld2"), before);
-    QCOMPARE(frontName(), QStringLiteral("DescriptionWnd"));
 }
 
 QTEST_MAIN(TestShell)
