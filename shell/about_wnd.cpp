@@ -34,7 +34,6 @@ const fw::ControlSpec kControls[] = {
 void AboutWnd::Layout()
 {
     fw::WindowSpec spec{{}, 334, 200, fw::rgb(255, 255, 255)};
-    spec.resizable = false;
     spec.frame = fw::Frame::PlainBox;
     spec.menuBarVisible = kShowsMenuBar;
     applySpec(spec);

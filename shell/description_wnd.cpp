@@ -11,6 +11,7 @@
 #include "shell/menu.h"
 
 #include <QPrinter>
+#include <QTextDocument>
 
 namespace shell {
 
@@ -88,6 +89,8 @@ void DescriptionWnd::Open()
         area->SetSelStart(0);
         area->SetSelLength(kTitleRun);
         area->SetSelBold(true);
+        // Part of how the window opens, not an edit for Undo to take back.
+        area->document()->clearUndoRedoStacks();
     }
 }
 

@@ -380,6 +380,7 @@ void TestShell::descriptionLifecycle()
         cursor.setPosition(at);
         QCOMPARE(cursor.charFormat().fontWeight() >= QFont::Bold, at <= 29);
     }
+    QVERIFY(!area->document()->isUndoAvailable());
     QTest::keyClick(area, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(area, " Edited.");
     const std::string edited = shell::descriptionText() + " Edited.";
