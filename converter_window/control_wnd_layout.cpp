@@ -7,7 +7,7 @@
 
 using fw::Align;
 using fw::ControlKind;
-using fw::ControlSpec;
+using fw::ControlRecord;
 using fw::Font;
 
 namespace {
@@ -18,9 +18,9 @@ constexpr Font kPlain11{"System", 11, false};
 constexpr Font kPlain10{"System", 10, false};
 constexpr std::string_view kInFrame = "Rectangle1";
 
-constexpr fw::WindowSpec windowRecord()
+constexpr fw::WindowRecord windowRecord()
 {
-    fw::WindowSpec w{"Quintaval", 535, 445, fw::rgb(255, 255, 255)};
+    fw::WindowRecord w{"Quintaval", 535, 445, fw::rgb(255, 255, 255)};
     w.resizable = false;
     w.closeButton = true;
     w.minimizeButton = true;
@@ -31,65 +31,65 @@ constexpr fw::WindowSpec windowRecord()
     return w;
 }
 
-constexpr fw::WindowSpec kWindow = windowRecord();
+constexpr fw::WindowRecord kWindow = windowRecord();
 
-constexpr ControlSpec rectangle(std::string_view name, int left, int top, int width, int height)
+constexpr ControlRecord rectangle(std::string_view name, int left, int top, int width, int height)
 {
-    ControlSpec s{name, ControlKind::Rectangle, left, top, width, height};
+    ControlRecord s{name, ControlKind::Rectangle, left, top, width, height};
     s.fill = fw::rgb(255, 255, 255);
     s.borderTopLeft = fw::rgb(204, 204, 204);
     s.borderBottomRight = fw::rgb(102, 102, 102);
     return s;
 }
 
-constexpr ControlSpec button(std::string_view name, int left, int top, int width, int height,
+constexpr ControlRecord button(std::string_view name, int left, int top, int width, int height,
                              std::string_view text)
 {
-    ControlSpec s{name, ControlKind::PushButton, left, top, width, height, text, kPlain12};
+    ControlRecord s{name, ControlKind::PushButton, left, top, width, height, text, kPlain12};
     s.accessibleName = text;
     return s;
 }
 
-constexpr ControlSpec entry(std::string_view name, int left, int top, int width, int height,
+constexpr ControlRecord entry(std::string_view name, int left, int top, int width, int height,
                             int limit, std::string_view accessibleName,
                             std::string_view parent = {})
 {
-    ControlSpec s{name, ControlKind::EntryField, left, top, width, height, {}, kPlain12, Align::Center};
+    ControlRecord s{name, ControlKind::EntryField, left, top, width, height, {}, kPlain12, Align::Center};
     s.limit = limit;
     s.parent = parent;
     s.accessibleName = accessibleName;
     return s;
 }
 
-constexpr ControlSpec label(std::string_view name, int left, int top, int width, int height,
+constexpr ControlRecord label(std::string_view name, int left, int top, int width, int height,
                             std::string_view text, std::string_view parent = {})
 {
-    ControlSpec s{name, ControlKind::Label, left, top, width, height, text, kBold12, Align::Center};
+    ControlRecord s{name, ControlKind::Label, left, top, width, height, text, kBold12, Align::Center};
     s.parent = parent;
     return s;
 }
 
-constexpr ControlSpec picture(std::string_view name, int left, int top, int width, int height,
+constexpr ControlRecord picture(std::string_view name, int left, int top, int width, int height,
                               int number, std::string_view accessibleName)
 {
-    ControlSpec s{name, ControlKind::Canvas, left, top, width, height};
+    ControlRecord s{name, ControlKind::Canvas, left, top, width, height};
     s.picture = number;
     s.accessibleName = accessibleName;
     return s;
 }
 
-constexpr ControlSpec notice()
+constexpr ControlRecord notice()
 {
-    ControlSpec s = label("cTxt", 1, 35, 534, 20,
+    ControlRecord s = label("cTxt", 1, 35, 534, 20,
                           "Written and maintained by the Quintaval developers");
     s.font = kPlain11;
     s.textColour = fw::rgb(0, 0, 128);
     return s;
 }
 
-constexpr ControlSpec legend()
+constexpr ControlRecord legend()
 {
-    ControlSpec s = label("boundtext", 380, 320, 100, 28, "* outside possible\r   range of scores");
+    ControlRecord s = label("boundtext", 380, 320, 100, 28, "* outside possible\r   range of scores");
     s.font = kPlain10;
     s.align = Align::Left;
     s.textColour = fw::rgb(127, 127, 127);
@@ -98,7 +98,7 @@ constexpr ControlSpec legend()
     return s;
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRecord kControls[] = {
     rectangle("Rectangle1", 50, 85, 430, 75),
     button("ClearBtn", 417, 390, 70, 30, "Clear"),
     entry("rawFld", 70, 105, 80, 22, 9, "raw score", kInFrame),
@@ -138,7 +138,7 @@ constexpr std::string_view kTabOrder[] = {
 
 void ControlWnd::Layout()
 {
-    applySpec(kWindow);
+    applyRecord(kWindow);
 }
 
 void ControlWnd::CreateControls()

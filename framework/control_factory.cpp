@@ -27,18 +27,18 @@ QColor orDefault(const Rgb &colour, const QColor &fallback)
     return colour.isSet() ? colour.toQColor() : fallback;
 }
 
-QWidget *makeRectangle(const ControlSpec &spec, QWidget *parent)
+QWidget *makeRectangle(const ControlRecord &record, QWidget *parent)
 {
     auto *rectangle = new Rectangle(parent);
-    rectangle->setColours(orDefault(spec.fill, Qt::white),
-                          orDefault(spec.borderTopLeft, QColor(204, 204, 204)),
-                          orDefault(spec.borderBottomRight, QColor(102, 102, 102)));
+    rectangle->setColours(orDefault(record.fill, Qt::white),
+                          orDefault(record.borderTopLeft, QColor(204, 204, 204)),
+                          orDefault(record.borderBottomRight, QColor(102, 102, 102)));
     return rectangle;
 }
 
-QWidget *makePushButton(const ControlSpec &spec, QWidget *parent)
+QWidget *makePushButton(const ControlRecord &record, QWidget *parent)
 {
-    auto *button = new QPushButton(ControlFactory::toQtLines(spec.text), parent);
+    auto *button = new QPushButton(ControlFactory::toQtLines(record.text), parent);
     // Return and Escape in a field must not press a button, and a click
     // leaves the caret where it was; Tab still reaches the button.
     button->setAutoDefault(false);
@@ -47,52 +47,52 @@ QWidget *makePushButton(const ControlSpec &spec, QWidget *parent)
     return button;
 }
 
-QWidget *makeEntryField(const ControlSpec &spec, QWidget *parent)
+QWidget *makeEntryField(const ControlRecord &record, QWidget *parent)
 {
     auto *field = new EntryField(parent);
-    field->setTypingLimit(spec.limit);
-    field->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
-    field->setAttribute(Qt::WA_MacShowFocusRect, spec.focusRing);
-    field->setText(QString::fromUtf8(spec.text.data(), spec.text.size()));
+    field->setTypingLimit(record.limit);
+    field->setAlignment(horizontal(record.align) | Qt::AlignVCenter);
+    field->setAttribute(Qt::WA_MacShowFocusRect, record.focusRing);
+    field->setText(QString::fromUtf8(record.text.data(), record.text.size()));
     return field;
 }
 
-QWidget *makeLabel(const ControlSpec &spec, QWidget *parent)
+QWidget *makeLabel(const ControlRecord &record, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText); // never read as markup
-    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-    label->setText(ControlFactory::toQtLines(spec.text));
+    label->setAlignment(horizontal(record.align) | Qt::AlignTop);
+    label->setText(ControlFactory::toQtLines(record.text));
     return label;
 }
 
-QWidget *makeCanvas(const ControlSpec &spec, QWidget *parent)
+QWidget *makeCanvas(const ControlRecord &record, QWidget *parent)
 {
     auto *canvas = new Canvas(parent);
-    canvas->setPicture(spec.picture);
+    canvas->setPicture(record.picture);
     return canvas;
 }
 
-QWidget *makeTextArea(const ControlSpec &spec, QWidget *parent)
+QWidget *makeTextArea(const ControlRecord &record, QWidget *parent)
 {
     auto *area = new TextArea(parent);
-    area->setStyled(spec.styled);
-    area->setReadOnly(spec.readOnly);
-    area->SetText(std::string(spec.text));
+    area->setStyled(record.styled);
+    area->setReadOnly(record.readOnly);
+    area->SetText(std::string(record.text));
     return area;
 }
 
-QWidget *makeOfKind(const ControlSpec &spec, QWidget *parent)
+QWidget *makeOfKind(const ControlRecord &record, QWidget *parent)
 {
-    switch (spec.kind) {
-    case ControlKind::Rectangle: return makeRectangle(spec, parent);
-    case ControlKind::PushButton: return makePushButton(spec, parent);
-    case ControlKind::EntryField: return makeEntryField(spec, parent);
-    case ControlKind::Canvas: return makeCanvas(spec, parent);
-    case ControlKind::TextArea: return makeTextArea(spec, parent);
+    switch (record.kind) {
+    case ControlKind::Rectangle: return makeRectangle(record, parent);
+    case ControlKind::PushButton: return makePushButton(record, parent);
+    case ControlKind::EntryField: return makeEntryField(record, parent);
+    case ControlKind::Canvas: return makeCanvas(record, parent);
+    case ControlKind::TextArea: return makeTextArea(record, parent);
     case ControlKind::Label: break;
     }
-    return makeLabel(spec, parent);
+    return makeLabel(record, parent);
 }
 
 bool showsText(ControlKind kind)
@@ -103,48 +103,48 @@ bool showsText(ControlKind kind)
 // A layout's point sizes are points of its own pixel grid, one pixel each:
 // so text stays inside the boxes drawn for it whatever the screen's
 // resolution. Text areas keep true points, since their text is printed.
-QFont gridFont(const ControlSpec &spec)
+QFont gridFont(const ControlRecord &record)
 {
-    QFont font = ControlFactory::font(spec.font);
-    if (spec.kind != ControlKind::TextArea && spec.font.pointSize > 0)
-        font.setPixelSize(spec.font.pointSize);
+    QFont font = ControlFactory::font(record.font);
+    if (record.kind != ControlKind::TextArea && record.font.pointSize > 0)
+        font.setPixelSize(record.font.pointSize);
     return font;
 }
 
 } // namespace
 
-QWidget *ControlFactory::create(const ControlSpec &spec, QWidget *parent)
+QWidget *ControlFactory::create(const ControlRecord &record, QWidget *parent)
 {
-    QWidget *control = makeOfKind(spec, parent);
-    if (showsText(spec.kind)) {
-        control->setFont(gridFont(spec));
-        if (spec.textColour.isSet()) {
+    QWidget *control = makeOfKind(record, parent);
+    if (showsText(record.kind)) {
+        control->setFont(gridFont(record));
+        if (record.textColour.isSet()) {
             QPalette palette = control->palette();
-            palette.setColor(QPalette::WindowText, spec.textColour.toQColor());
-            palette.setColor(QPalette::Text, spec.textColour.toQColor());
-            palette.setColor(QPalette::ButtonText, spec.textColour.toQColor());
+            palette.setColor(QPalette::WindowText, record.textColour.toQColor());
+            palette.setColor(QPalette::Text, record.textColour.toQColor());
+            palette.setColor(QPalette::ButtonText, record.textColour.toQColor());
             control->setPalette(palette);
         }
     }
     return control;
 }
 
-QFont ControlFactory::font(const Font &spec)
+QFont ControlFactory::font(const Font &record)
 {
     QFont font;
-    if (spec.family.empty() || spec.family == "System") {
+    if (record.family.empty() || record.family == "System") {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     } else {
-        font = QFont(QString::fromUtf8(spec.family.data(), spec.family.size()));
+        font = QFont(QString::fromUtf8(record.family.data(), record.family.size()));
         // Where the named family is missing, fall back to one of its kind.
-        if (spec.family.find("Courier") != std::string_view::npos)
+        if (record.family.find("Courier") != std::string_view::npos)
             font.setStyleHint(QFont::TypeWriter);
-        else if (spec.family.find("Times") != std::string_view::npos)
+        else if (record.family.find("Times") != std::string_view::npos)
             font.setStyleHint(QFont::Serif);
     }
-    if (spec.pointSize > 0)
-        font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
+    if (record.pointSize > 0)
+        font.setPointSize(record.pointSize);
+    font.setBold(record.bold);
     return font;
 }
 

@@ -1,8 +1,8 @@
-// Makes one control of a ControlSpec row: its kind, text, font, colours and
+// Makes one control of a ControlRecord row: its kind, text, font, colours and
 // flags. Where it goes, its name and its events are the window's business.
 #pragma once
 
-#include "framework/control_spec.h"
+#include "framework/control_record.h"
 
 #include <QFont>
 #include <QString>
@@ -15,7 +15,7 @@ namespace fw {
 
 class ControlFactory {
 public:
-    static QWidget *create(const ControlSpec &spec, QWidget *parent);
+    static QWidget *create(const ControlRecord &record, QWidget *parent);
     static QFont font(const Font &font);
     // "\r" (or "\r\n") line breaks as Qt's "\n", and back.
     static QString toQtLines(std::string_view text);

@@ -1,4 +1,4 @@
-// The program's one menu bar. Each window whose spec shows a menu bar gets
+// The program's one menu bar. Each window whose record shows a menu bar gets
 // its own QMenuBar from present(), filled with the same shared QActions.
 //
 // Enabling pass (before a menu opens, when the focus or the active window

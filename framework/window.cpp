@@ -77,50 +77,50 @@ void Window::build()
     Open();
 }
 
-void Window::applySpec(const WindowSpec &spec)
+void Window::applyRecord(const WindowRecord &record)
 {
-    setWindowTitle(QString::fromUtf8(spec.title.data(), static_cast<qsizetype>(spec.title.size())));
-    if (spec.background.isSet()) {
+    setWindowTitle(QString::fromUtf8(record.title.data(), static_cast<qsizetype>(record.title.size())));
+    if (record.background.isSet()) {
         QPalette palette = m_content->palette();
-        palette.setColor(QPalette::Window, spec.background.toQColor());
+        palette.setColor(QPalette::Window, record.background.toQColor());
         m_content->setPalette(palette);
         m_content->setAutoFillBackground(true);
     }
     MenuBar *bar = shownMenuBar();
-    if (spec.menuBarVisible && bar)
+    if (record.menuBarVisible && bar)
         setMenuBar(bar->present());
-    applyFrame(spec);
-    applySize(spec);
-    m_visible = spec.visible;
+    applyFrame(record);
+    applySize(record);
+    m_visible = record.visible;
 }
 
-void Window::applyFrame(const WindowSpec &spec)
+void Window::applyFrame(const WindowRecord &record)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if (spec.frame == Frame::PlainBox) {
+    if (record.frame == Frame::PlainBox) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-        if (spec.closeButton)
+        if (record.closeButton)
             flags |= Qt::WindowCloseButtonHint;
-        if (spec.minimizeButton)
+        if (record.minimizeButton)
             flags |= Qt::WindowMinimizeButtonHint;
-        if (spec.maximizeButton && spec.resizable)
+        if (record.maximizeButton && record.resizable)
             flags |= Qt::WindowMaximizeButtonHint;
     }
     setWindowFlags(flags);
 }
 
-void Window::applySize(const WindowSpec &spec)
+void Window::applySize(const WindowRecord &record)
 {
-    const QSize size(spec.width, spec.height);
-    if (!spec.resizable) {
+    const QSize size(record.width, record.height);
+    if (!record.resizable) {
         m_content->setFixedSize(size);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
-        m_content->setMinimumSize(spec.minWidth, spec.minHeight);
-        m_content->setMaximumSize(qMin(spec.maxWidth, QWIDGETSIZE_MAX),
-                                  qMin(spec.maxHeight, QWIDGETSIZE_MAX));
+        m_content->setMinimumSize(record.minWidth, record.minHeight);
+        m_content->setMaximumSize(qMin(record.maxWidth, QWIDGETSIZE_MAX),
+                                  qMin(record.maxHeight, QWIDGETSIZE_MAX));
     }
     const QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget());
     const int barHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;
@@ -140,48 +140,48 @@ MenuBar *Window::shownMenuBar() const
     return App() ? App()->menuBar() : nullptr;
 }
 
-QWidget *Window::parentFor(const ControlSpec &spec) const
+QWidget *Window::parentFor(const ControlRecord &record) const
 {
-    if (spec.parent.empty())
+    if (record.parent.empty())
         return m_content;
-    QWidget *parent = need(spec.parent);
+    QWidget *parent = need(record.parent);
     return parent ? parent : m_content;
 }
 
-QWidget *Window::createControl(const ControlSpec &spec)
+QWidget *Window::createControl(const ControlRecord &record)
 {
-    QWidget *parent = parentFor(spec);
-    QWidget *control = ControlFactory::create(spec, parent);
+    QWidget *parent = parentFor(record);
+    QWidget *control = ControlFactory::create(record, parent);
     const QPoint origin = parent == m_content ? QPoint() : parent->mapTo(m_content, QPoint());
-    control->setGeometry(spec.left - origin.x(), spec.top - origin.y(), spec.width, spec.height);
-    if (spec.kind == ControlKind::Label && spec.align == Align::Center)
+    control->setGeometry(record.left - origin.x(), record.top - origin.y(), record.width, record.height);
+    if (record.kind == ControlKind::Label && record.align == Align::Center)
         widenToText(qobject_cast<QLabel *>(control));
-    const std::string name(spec.name);
+    const std::string name(record.name);
     control->setObjectName(QString::fromStdString(name));
-    if (!spec.accessibleName.empty())
-        control->setAccessibleName(QString::fromUtf8(spec.accessibleName.data(),
-                                                     static_cast<qsizetype>(spec.accessibleName.size())));
-    control->setVisible(spec.visible);
-    if (spec.lockedToEdges && parent == m_content) {
+    if (!record.accessibleName.empty())
+        control->setAccessibleName(QString::fromUtf8(record.accessibleName.data(),
+                                                     static_cast<qsizetype>(record.accessibleName.size())));
+    control->setVisible(record.visible);
+    if (record.lockedToEdges && parent == m_content) {
         const QSize area = m_content->size();
-        m_anchors.push_back({control, QMargins(spec.left, spec.top,
-                                               area.width() - spec.left - spec.width,
-                                               area.height() - spec.top - spec.height)});
+        m_anchors.push_back({control, QMargins(record.left, record.top,
+                                               area.width() - record.left - record.width,
+                                               area.height() - record.top - record.height)});
     }
     Q_ASSERT_X(m_controls.find(name) == m_controls.end(), "fw::Window", "control name used twice");
     m_controls[name] = control;
     return control;
 }
 
-void Window::createControls(const ControlSpec *specs, std::size_t count)
+void Window::createControls(const ControlRecord *records, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i)
-        createControl(specs[i]);
+        createControl(records[i]);
 }
 
-void Window::createControls(std::initializer_list<ControlSpec> specs)
+void Window::createControls(std::initializer_list<ControlRecord> records)
 {
-    createControls(specs.begin(), specs.size());
+    createControls(records.begin(), records.size());
 }
 
 Timer *Window::addTimer(const std::string &name)

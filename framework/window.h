@@ -1,16 +1,16 @@
 // The base of every window of the program. A window is built once by the
 // implicit-window lookup (implicit_window.h): Layout(), CreateControls(),
-// AddMenuHandlers(), then shown if its spec says visible, then Open().
-// Its content area has exactly the size of its spec; a menu bar, where the
-// spec shows one, sits above it. Controls are made from ControlSpec rows,
+// AddMenuHandlers(), then shown if its record says visible, then Open().
+// Its content area has exactly the size of its record; a menu bar, where the
+// record shows one, sits above it. Controls are made from ControlRecord rows,
 // registered under their names and reached by name at the moment of use.
 // Closing a window runs Close() and ends the instance; the next lookup
 // builds a fresh one. Hide() keeps it and its controls' contents.
 #pragma once
 
-#include "framework/control_spec.h"
+#include "framework/control_record.h"
 #include "framework/menu_handlers.h"
-#include "framework/window_spec.h"
+#include "framework/window_record.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -59,18 +59,18 @@ public:
     void build(); // run once by the implicit-window lookup
 
     // Window properties; call from Layout().
-    void applySpec(const WindowSpec &spec);
-    // The bar this window shows when its spec asks for one; by default the
+    void applyRecord(const WindowRecord &record);
+    // The bar this window shows when its record asks for one; by default the
     // application's.
     void useMenuBar(MenuBar *bar);
     MenuBar *shownMenuBar() const;
 
     // Controls, in order: later ones lie above earlier ones.
-    QWidget *createControl(const ControlSpec &spec);
-    void createControls(const ControlSpec *specs, std::size_t count);
-    void createControls(std::initializer_list<ControlSpec> specs);
+    QWidget *createControl(const ControlRecord &record);
+    void createControls(const ControlRecord *records, std::size_t count);
+    void createControls(std::initializer_list<ControlRecord> records);
     template <std::size_t N>
-    void createControls(const ControlSpec (&specs)[N]) { createControls(specs, N); }
+    void createControls(const ControlRecord (&records)[N]) { createControls(records, N); }
     Timer *addTimer(const std::string &name);
 
     // nullptr when there is no such control: a fault of the caller.
@@ -116,9 +116,9 @@ private:
     };
 
     QWidget *need(std::string_view name) const;
-    QWidget *parentFor(const ControlSpec &spec) const;
-    void applyFrame(const WindowSpec &spec);
-    void applySize(const WindowSpec &spec);
+    QWidget *parentFor(const ControlRecord &record) const;
+    void applyFrame(const WindowRecord &record);
+    void applySize(const WindowRecord &record);
     void layOutAnchors();
 
     QWidget *m_content;

@@ -19,7 +19,7 @@ constexpr bool kShowsMenuBar = true;
 constexpr bool kShowsMenuBar = false;
 #endif
 
-const fw::ControlSpec kControls[] = {
+const fw::ControlRecord kControls[] = {
     {"Canvas1", fw::ControlKind::Canvas, 11, 14, 313, 20, {}, {}, fw::Align::Left, {}, 0, {},
      true, 171},
     {"StaticText5", fw::ControlKind::Label, 1, 178, 333, 16,
@@ -33,10 +33,10 @@ const fw::ControlSpec kControls[] = {
 
 void AboutWnd::Layout()
 {
-    fw::WindowSpec spec{{}, 334, 200, fw::rgb(255, 255, 255)};
-    spec.frame = fw::Frame::PlainBox;
-    spec.menuBarVisible = kShowsMenuBar;
-    applySpec(spec);
+    fw::WindowRecord record{{}, 334, 200, fw::rgb(255, 255, 255)};
+    record.frame = fw::Frame::PlainBox;
+    record.menuBarVisible = kShowsMenuBar;
+    applyRecord(record);
     // A dialog-type window: window managers give it the focus and keep it
     // above the program's other windows, unlike a splash-screen type.
     setWindowFlags(windowFlags() | Qt::Dialog);

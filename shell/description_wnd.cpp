@@ -40,29 +40,29 @@ void fitToWindowPixels(QWidget *field)
     field->setFont(font);
 }
 
-fw::ControlSpec textField(std::string_view name, int left, int width, int height)
+fw::ControlRecord textField(std::string_view name, int left, int width, int height)
 {
-    fw::ControlSpec spec{name, fw::ControlKind::TextArea, left, -1, width, height};
-    spec.font = kCourier;
-    spec.textColour = fw::rgb(0, 0, 0);
-    spec.lockedToEdges = true;
-    spec.focusRing = false;
-    return spec;
+    fw::ControlRecord record{name, fw::ControlKind::TextArea, left, -1, width, height};
+    record.font = kCourier;
+    record.textColour = fw::rgb(0, 0, 0);
+    record.lockedToEdges = true;
+    record.focusRing = false;
+    return record;
 }
 
 } // namespace
 
 void DescriptionWnd::Layout()
 {
-    fw::WindowSpec spec{"Description", 535, 450};
-    spec.resizable = true;
-    spec.maximizeButton = true;
-    applySpec(spec);
+    fw::WindowRecord record{"Description", 535, 450};
+    record.resizable = true;
+    record.maximizeButton = true;
+    applyRecord(record);
 }
 
 void DescriptionWnd::CreateControls()
 {
-    fw::ControlSpec under = textField("DescribeFld", 1, 535, 400);
+    fw::ControlRecord under = textField("DescribeFld", 1, 535, 400);
     under.readOnly = true;
     under.text = "\r";
     QWidget *covered = createControl(under);
@@ -70,7 +70,7 @@ void DescriptionWnd::CreateControls()
     // Wholly covered by DescribeFld2: keys must not go where nothing shows.
     covered->setFocusPolicy(Qt::NoFocus);
 
-    fw::ControlSpec text = textField("DescribeFld2", -1, 537, 431);
+    fw::ControlRecord text = textField("DescribeFld2", -1, 537, 431);
     text.styled = true;
     fitToWindowPixels(createControl(text));
     SetText("DescribeFld2", descriptionText());

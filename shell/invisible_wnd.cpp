@@ -12,14 +12,14 @@ void InvisibleWnd::Layout()
 {
     if (fw::App())
         useMenuBar(fw::App()->menuBar());
-    fw::WindowSpec spec{"Untitled", 64, 64};
-    spec.closeButton = false;
-    spec.frame = fw::Frame::Hidden;
-    spec.visible = false;
+    fw::WindowRecord record{"Untitled", 64, 64};
+    record.closeButton = false;
+    record.frame = fw::Frame::Hidden;
+    record.visible = false;
     // Never shown, so it builds no bar of its own: that would only measure
     // fonts before the splash box can show.
-    spec.menuBarVisible = false;
-    applySpec(spec);
+    record.menuBarVisible = false;
+    applyRecord(record);
 }
 
 void InvisibleWnd::CreateControls()

@@ -11,11 +11,11 @@ using namespace conversion;
 namespace {
 
 // Field texts as "raw=115;mean=100;sd=15"; fields not named stay empty.
-FieldTexts fieldsFrom(const QString &spec)
+FieldTexts fieldsFrom(const QString &record)
 {
     static const QStringList names = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
     FieldTexts f;
-    for (const QString &cell : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString &cell : record.split(';', Qt::SkipEmptyParts)) {
         const QString name = cell.section('=', 0, 0);
         const std::string text = cell.section('=', 1).toStdString();
         if (name == "raw")

@@ -30,12 +30,12 @@
 #include <optional>
 
 using fw::ControlKind;
-using fw::ControlSpec;
+using fw::ControlRecord;
 using fw::MenuItem;
 
 namespace {
 
-const ControlSpec kControls[] = {
+const ControlRecord kControls[] = {
     {"Rectangle1", ControlKind::Rectangle, 50, 85, 430, 75},
     {"aFld", ControlKind::EntryField, 70, 105, 80, 22, "", {}, fw::Align::Center, {}, 3, "Rectangle1"},
     {"bFld", ControlKind::EntryField, 226, 105, 80, 22},
@@ -57,9 +57,9 @@ public:
     void Layout() override
     {
         s_log.push_back("Layout");
-        fw::WindowSpec spec{"Fake", 535, 445};
-        spec.visible = s_visible;
-        applySpec(spec);
+        fw::WindowRecord record{"Fake", 535, 445};
+        record.visible = s_visible;
+        applyRecord(record);
     }
     void CreateControls() override
     {

@@ -27,7 +27,7 @@ struct Font {
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlRecord {
     std::string_view name = {};
     ControlKind kind = ControlKind::Label;
     int left = 0;

@@ -1,4 +1,4 @@
-// The properties of a window as data, applied by Window::applySpec() from
+// The properties of a window as data, applied by Window::applyRecord() from
 // the window's Layout() hook.
 #pragma once
 
@@ -14,7 +14,7 @@ enum class Frame {
     PlainBox, // a box without title bar (the About box)
 };
 
-struct WindowSpec {
+struct WindowRecord {
     std::string_view title = {};
     int width = 0;  // of the content area, below any menu bar
     int height = 0;
