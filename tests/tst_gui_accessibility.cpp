@@ -5,11 +5,7 @@
 //
 // The offscreen platform has no accessibility bridge, so Qt raises no
 // accessibility events here; the tests read the interfaces themselves.
-#include "converter_window/control_wnd.h"
-#include "converter_window/module1.h"
-#include "framework/application.h"
-#include "framework/implicit_window.h"
-#include "framework/message_box.h"
+#include "tests/converter_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,9 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-const char *const kFields[] = {"rawFld", "rawmeanFld", "rawsdFld", "zFld", "tFld",
-                               "wechslerFld", "nceFld", "greFld", "percentileFld", "agctFld"};
 
 // Every interface under `root`, depth first.
 QList<QAccessibleInterface *> descendants(QAccessibleInterface *root)
@@ -48,18 +41,17 @@ QStringList textsUnder(QAccessibleInterface *root)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public QObject, private ConverterFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() { QVERIFY(openWindow()); }
+    void init() { QVERIFY(resetWindow()); }
+    void cleanupTestCase() { catchMessages(false); }
 
     void controlsAreNamedInTheTree_data();
     void controlsAreNamedInTheTree();
     void everyFocusableInterfaceHasAName();
-    void fieldValuesAreReadable();
     void legendIsReadableWhenShown();
     void messageBoxIsAnAlert();
     void tabWalksTheWindow_data();
@@ -72,9 +64,6 @@ private:
     QString focusedName() const;
     void typeInFocused(const QString &text);
     void tab(int times);
-
-    ControlWnd *m_wnd = nullptr;
-    QStringList m_messages;
 };
 
 QAccessibleInterface *TestAccessibility::iface(const char *name) const
@@ -97,36 +86,6 @@ void TestAccessibility::tab(int times)
 {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
-void TestAccessibility::initTestCase()
-{
-    QLocale::setDefault(QLocale::c());
-    fw::setQuitHook([](int) {});
-    fw::setMsgBoxHook([this](const std::string &message) {
-        m_messages << QString::fromStdString(message);
-    });
-    m_wnd = fw::implicitWindow<ControlWnd>();
-    QVERIFY(m_wnd);
-    QVERIFY(QTest::qWaitForWindowActive(m_wnd));
-}
-
-void TestAccessibility::init()
-{
-    if (!m_wnd->isActiveWindow())
-        m_wnd->Show();
-    QVERIFY(QTest::qWaitForWindowActive(m_wnd));
-    for (const char *name : kFields)
-        m_wnd->SetText(name, std::string());
-    m_wnd->SetVisible("boundtext", false);
-    m_wnd->SetFocus("rawFld");
-    Module1::dirty.clear();
-    m_messages.clear();
-}
-
-void TestAccessibility::cleanupTestCase()
-{
-    fw::setMsgBoxHook(nullptr);
 }
 
 void TestAccessibility::controlsAreNamedInTheTree_data()
@@ -190,20 +149,6 @@ void TestAccessibility::everyFocusableInterfaceHasAName()
     QCOMPARE(focusable, 12);
 }
 
-// A result longer than its field's typing limit is read whole.
-void TestAccessibility::fieldValuesAreReadable()
-{
-    typeInFocused("150");
-    m_wnd->SetFocus("rawmeanFld");
-    typeInFocused("100");
-    m_wnd->SetFocus("rawsdFld");
-    typeInFocused("15");
-    QCOMPARE(iface("rawFld")->text(QAccessible::Value), QStringLiteral("150"));
-    QTest::mouseClick(m_wnd->control("CalculateBtn"), Qt::LeftButton);
-    QCOMPARE(iface("greFld")->text(QAccessible::Value), QStringLiteral("800*"));
-    QCOMPARE(iface("nceFld")->text(QAccessible::Value), QStringLiteral("99*"));
-}
-
 void TestAccessibility::legendIsReadableWhenShown()
 {
     QAccessibleInterface *legend = iface("boundtext");
@@ -211,7 +156,7 @@ void TestAccessibility::legendIsReadableWhenShown()
     QVERIFY(legend->state().invisible);
 
     m_wnd->SetText("tFld", "99");
-    QTest::mouseClick(m_wnd->control("CalculateBtn"), Qt::LeftButton);
+    press("CalculateBtn");
     QVERIFY(m_wnd->IsVisible("boundtext"));
     QVERIFY(!legend->state().invisible);
     // Read as one sentence: the line break and its indent are layout only.
@@ -225,7 +170,7 @@ void TestAccessibility::legendIsReadableWhenShown()
 // keyboard user would.
 void TestAccessibility::messageBoxIsAnAlert()
 {
-    fw::setMsgBoxHook(nullptr);
+    catchMessages(false);
     int role = -1;
     QStringList heard;
     QString okFocused;
@@ -250,12 +195,10 @@ void TestAccessibility::messageBoxIsAnAlert()
         QTest::keyClick(focus ? focus : box, Qt::Key_Return);
     });
     poll.start(10);
-    m_wnd->SetText("wechslerFld", "200");
-    QTest::mouseClick(m_wnd->control("CalculateBtn"), Qt::LeftButton);
+    fill({"wechslerFld=200"});
+    press("CalculateBtn");
     poll.stop();
-    fw::setMsgBoxHook([this](const std::string &message) {
-        m_messages << QString::fromStdString(message);
-    });
+    catchMessages(true);
 
     QCOMPARE(role, int(QAccessible::AlertMessage));
     QVERIFY2(heard.contains(QStringLiteral("Wechsler IQ scores must range from 1 to 199.")),
@@ -264,7 +207,9 @@ void TestAccessibility::messageBoxIsAnAlert()
     QVERIFY2(polls <= 200, "Return did not dismiss the box");
     // Offscreen does not give the window back its activation; a window
     // manager does, and the window's focus then goes to the field.
-    QCOMPARE(m_wnd->focusWidget(), m_wnd->control("wechslerFld"));
+    QCOMPARE(focused(), field("wechslerFld"));
+    QCOMPARE(text("wechslerFld"), QStringLiteral("200"));
+    QVERIFY(text("zFld").isEmpty());
 }
 
 void TestAccessibility::tabWalksTheWindow_data()
@@ -303,9 +248,10 @@ void TestAccessibility::tabWalksTheWindow()
     QCOMPARE(announced, visited);
 }
 
+// A result longer than its field's typing limit is read whole.
 void TestAccessibility::keyboardOnlyCalculateAndClear()
 {
-    typeInFocused("115");
+    typeInFocused("150");
     tab(1);
     typeInFocused("100");
     tab(1);
@@ -313,27 +259,22 @@ void TestAccessibility::keyboardOnlyCalculateAndClear()
     tab(8);
     QCOMPARE(focusedName(), QStringLiteral("CalculateBtn"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QStringList results;
-    for (const char *name : {"zFld", "tFld", "wechslerFld", "nceFld", "greFld", "agctFld",
-                             "percentileFld"})
-        results << QString::fromStdString(m_wnd->Text(name));
-    QCOMPARE(results.join(QLatin1Char(' ')), QStringLiteral("+1.0 60 115 71 600 120 84"));
+    QCOMPARE(results(), QStringLiteral("+3.33 83 150 99* 800* 167 99*"));
+    QCOMPARE(iface("greFld")->text(QAccessible::Value), QStringLiteral("800*"));
+    QCOMPARE(iface("rawFld")->text(QAccessible::Value), QStringLiteral("150"));
     QVERIFY(m_messages.isEmpty());
 
     tab(1);
     QCOMPARE(focusedName(), QStringLiteral("ClearBtn"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    for (const char *name : kFields)
-        QVERIFY2(m_wnd->Text(name).empty(), name);
+    QCOMPARE(texts(), QStringList(std::size(kFields), QString()));
     QCOMPARE(focusedName(), QStringLiteral("rawFld"));
 }
 
 // Assistive technology presses a button through its action interface.
 void TestAccessibility::buttonsPressThroughTheirAction()
 {
-    typeInFocused("115");
-    m_wnd->SetText("rawmeanFld", "100");
-    m_wnd->SetText("rawsdFld", "15");
+    fill({"rawFld=115", "rawmeanFld=100", "rawsdFld=15"});
     QAccessibleActionInterface *calculate = iface("CalculateBtn")->actionInterface();
     QVERIFY(calculate);
     QVERIFY(calculate->actionNames().contains(QAccessibleActionInterface::pressAction()));
