@@ -1,15 +1,12 @@
 // quintaval-convert's conversion of whole files, run through the command
 // itself: which columns are read and written, what a refused or malformed
 // row becomes, and that every row says exactly what the window would.
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "batch/convert_command.h"
 #include "batch/csv_reader.h"
 #include "conversion/calculate.h"
+#include "tests/temp_file.h"
 
 namespace {
 
@@ -19,56 +16,30 @@ struct Run {
     QByteArray errors;
 };
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
 // Runs the command with the input on standard input and the given options.
 Run convert(const QByteArray &input, const QStringList &options = {})
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("in"), input);
-    const int in = ::open(QFile::encodeName(dir.filePath("in")).constData(), O_RDONLY);
-    const int out = ::open(QFile::encodeName(dir.filePath("out")).constData(),
-                           O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(QFile::encodeName(dir.filePath("err")).constData(),
-                           O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const auto in = tempFile(input), out = tempFile(), err = tempFile();
     std::vector<std::string> arguments;
     for (const QString &option : options)
         arguments.push_back(option.toStdString());
     Run run;
-    run.status = batch::ConvertCommand(in, out, err).run(arguments);
-    ::close(in);
-    ::close(out);
-    ::close(err);
-    run.output = readFile(dir.filePath("out"));
-    run.errors = readFile(dir.filePath("err"));
+    run.status = batch::ConvertCommand(in->handle(), out->handle(), err->handle()).run(arguments);
+    out->seek(0);
+    err->seek(0);
+    run.output = out->readAll();
+    run.errors = err->readAll();
     return run;
 }
 
 std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 {
-    QTemporaryFile file;
-    file.open();
-    file.write(csv);
-    file.flush();
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY);
-    batch::CsvReader reader(fd);
+    const auto file = tempFile(csv);
+    batch::CsvReader reader(file->handle());
     batch::CsvRecord record;
     std::vector<std::vector<std::string>> rows;
     while (reader.next(record))
         rows.push_back(record.cells);
-    ::close(fd);
     return rows;
 }
 
@@ -81,38 +52,27 @@ const char *const kHugeNumber =
 
 // Field texts in the order raw, mean, sd, z, t, wechsler, nce, ceeb, agct,
 // percentile: what a user might type, and what a spreadsheet might hold.
+// Every column is filled in some row with a value no other column shares.
 const std::vector<std::array<const char *, 10>> kFieldTexts = {
     {"115", "100", "15", "", "", "", "", "", "", ""},
     {"150", "100", "15", "", "", "", "", "", "", ""},
-    {"99", "50", "21.06", "", "", "", "", "", "", ""},
     {"115", "100", "15", "2", "", "", "", "", "", ""},
     {"115", "100", "", "", "63", "", "", "", "", ""},
-    {"115", "", "", "", "", "", "", "", "", ""},
     {"5", "5", "0", "", "", "", "", "", "", ""},
-    {"6", "5", "-2", "", "", "", "", "", "", ""},
     {"1e999", "5", "2", "", "", "", "", "", "", ""},
     {kHugeNumber, "5", "2", "", "", "", "", "", "", ""},
-    {"5", "5", kHugeNumber, "", "", "", "", "", "", ""},
     {"", "", "", "", "63", "", "", "", "", "40"},
-    {"", "", "", "", "63.7", "", "", "", "", ""},
     {"", "", "", "7", "", "", "", "", "", ""},
     {"", "", "", "-6.99", "", "", "", "", "", ""},
-    {"", "", "", "6.99", "", "", "", "", "", ""},
     {"", "", "", "", "", "", "", "", "", "0"},
-    {"", "", "", "", "", "", "", "", "", "100"},
-    {"", "", "", "", "", "", "", "", "", "99"},
-    {"", "", "", "", "", "", "", "", "", "1"},
     {"", "", "", "", "", "", "", "", "", "50"},
-    {"", "", "", "", "", "", "99", "", "", ""},
     {"", "", "", "", "", "", "1", "", "", ""},
-    {"", "", "", "", "", "", "", "800", "", ""},
     {"", "", "", "", "", "", "", "200", "", ""},
     {"", "", "", "", "99", "", "", "", "", ""},
     {"", "", "", "", "", "250", "", "", "", ""},
     {"", "", "", "", "", "", "", "", "0", ""},
     {"", "", "", "", "", "", "", "", "", " "},
     {"", "", "", "-", "", "", "", "", "", ""},
-    {"", "", "", "abc", "", "", "", "", "", ""},
     {"", "", "", " 1.5", "", "", "", "", "", ""},
     {"", "", "", "", "", "", "", "", "", ""},
 };
@@ -188,11 +148,8 @@ private slots:
     void rememberedOutcomesNeverMixUpRows();
     void convertsFiles_data();
     void convertsFiles();
-    void refusalMessages_data();
-    void refusalMessages();
     void usageErrors_data();
     void usageErrors();
-    void headerOnly();
     void summaryCountsEveryKindOfRow();
 };
 
@@ -253,6 +210,9 @@ void TestBatchConverter::convertsFiles_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("output");
 
+    QTest::newRow("header only")
+        << QByteArray("id,raw,mean,sd\r\n") << QStringList()
+        << QByteArray("id,raw,mean,sd,z,t,wechsler,nce,ceeb,agct,percentile,note\r\n");
     QTest::newRow("names in any case, carried columns, missing scores appended")
         << QByteArray("Name, Raw ,MEAN,Sd,T\n\"Smith, J\",115,100,15,\n")
         << QStringList()
@@ -316,59 +276,16 @@ void TestBatchConverter::convertsFiles()
     QCOMPARE(run.output, output);
 }
 
-void TestBatchConverter::refusalMessages_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QString>("note");
-
-    QTest::newRow("nothing given") << QByteArray("raw,mean,sd\n1,2,\n")
-        << "Enter all 3 raw scores to calculate standard scores. Or, enter 1 standard score to "
-           "convert to other standard scores.";
-    QTest::newRow("sd zero") << QByteArray("raw,mean,sd\n1,2,0\n")
-                             << "The raw score sd must be greater than 0.";
-    QTest::newRow("raw too large") << QByteArray("raw,mean,sd\n") + kHugeNumber + ",1,2\n"
-                                   << "The raw score is too large a number to calculate with.";
-    QTest::newRow("sd below zero") << QByteArray("raw,mean,sd\n1,2,-3\n")
-                                   << "The raw score sd must be greater than 0.";
-    QTest::newRow("z") << QByteArray("z\n-7\n") << "z scores must range from -6.99 to +6.99.";
-    QTest::newRow("t") << QByteArray("t\n0\n") << "T scores must range from 1 to 99.";
-    QTest::newRow("wechsler") << QByteArray("wechsler\n200\n")
-                              << "Wechsler IQ scores must range from 1 to 199.";
-    QTest::newRow("nce") << QByteArray("nce\n99.5\n") << "NCE scores must range from 1 to 99.";
-    QTest::newRow("ceeb") << QByteArray("ceeb\n199\n") << "CEEB scores must range from 200 to 800.";
-    QTest::newRow("agct") << QByteArray("agct\n0.5\n") << "AGCT scores must range from 1 to 199.";
-    QTest::newRow("percentile") << QByteArray("percentile\n100\n")
-                                << "Percentile scores must range from 1 to 99.";
-}
-
-void TestBatchConverter::refusalMessages()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QString, note);
-    const Run run = convert(input);
-    QCOMPARE(run.status, 0);
-    const auto rows = parse(run.output);
-    QCOMPARE(rows.size(), size_t(2));
-    QCOMPARE(QString::fromStdString(rows[1].back()), note);
-    QVERIFY(run.errors.endsWith("0 rows converted, 1 refused, 0 malformed\n"));
-}
-
 void TestBatchConverter::usageErrors_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty input") << QByteArray() << QStringList() << "the input is empty";
-    QTest::newRow("no recognised column")
-        << QByteArray("id,score\n1,2\n") << QStringList()
-        << "none of the columns raw, mean, sd, z, t, wechsler, nce, ceeb, agct, percentile";
     QTest::newRow("column named twice") << QByteArray("z,Z \n1,2\n") << QStringList()
                                         << "names the column \"z\" twice";
     QTest::newRow("broken header") << QByteArray("\"z\"x,t\n") << QStringList()
                                    << "header row is malformed";
-    QTest::newRow("unknown option") << QByteArray("z\n") << QStringList{"--fast"}
-                                    << "unknown option --fast";
     QTest::newRow("bad delimiter") << QByteArray("z\n") << QStringList{"-d", "|"}
                                    << "comma, semicolon or tab";
     QTest::newRow("option without value") << QByteArray("z\n") << QStringList{"-o"}
@@ -386,14 +303,6 @@ void TestBatchConverter::usageErrors()
     QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
     QVERIFY(run.output.isEmpty());
-}
-
-void TestBatchConverter::headerOnly()
-{
-    const Run run = convert("id,raw,mean,sd\r\n");
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.output, QByteArray("id,raw,mean,sd,z,t,wechsler,nce,ceeb,agct,percentile,note\r\n"));
-    QCOMPARE(run.errors, QByteArray("quintaval-convert: 0 rows converted, 0 refused, 0 malformed\n"));
 }
 
 void TestBatchConverter::summaryCountsEveryKindOfRow()
