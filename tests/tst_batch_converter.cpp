@@ -129,10 +129,8 @@ void verifyAgainstTheCore(const QList<int> &layout,
             if (!outcome.refused && field >= 3 && field < 10)
                 expected = outcome.results[size_t(field) - 2];
             QVERIFY2(cells[column] == expected,
-                     qPrintable(QString("row %1, column %2: \"%3\", expected \"%4\"")
-                                    .arg(row).arg(QString::fromStdString(header[column]))
-                                    .arg(QString::fromStdString(cells[column]))
-                                    .arg(QString::fromStdString(expected))));
+                     qPrintable(QString("row %1: %2 is \"%3\"").arg(row).arg(header[column].c_str(),
+                                                                      cells[column].c_str())));
         }
     }
 }

@@ -20,8 +20,6 @@ private Q_SLOTS:
     void val();
     void valReadsHugeNumbersAsInfinity();
     void valIgnoresTheProcessLocale();
-    void strRoundTrips_data();
-    void strRoundTrips();
     void format_data();
     void format();
     void lengthAndCodes_data();
@@ -79,30 +77,6 @@ void TextRoutinesTest::valIgnoresTheProcessLocale()
     QCOMPARE(Str(6.99), std::string("6.99"));
     QCOMPARE(Format(-1.96, "+#.0#"), std::string("-1.96"));
     std::setlocale(LC_NUMERIC, saved.c_str());
-}
-
-void TextRoutinesTest::strRoundTrips_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("-6.99") << -6.99 << "-6.99";
-    QTest::newRow("6.99") << 6.99 << "6.99";
-    QTest::newRow("1") << 1.0 << "1";
-    QTest::newRow("99") << 99.0 << "99";
-    QTest::newRow("199") << 199.0 << "199";
-    QTest::newRow("200") << 200.0 << "200";
-    QTest::newRow("800") << 800.0 << "800";
-    QTest::newRow("21.06") << 21.06 << "21.06";
-    QTest::newRow("third") << 1.0 / 3 << "0.3333333333333333";
-}
-
-void TextRoutinesTest::strRoundTrips()
-{
-    QFETCH(double, value);
-    QFETCH(QString, expected);
-    const std::string text = Str(value);
-    QCOMPARE(QString::fromStdString(text), expected);
-    QCOMPARE(Val(text), value);
 }
 
 void TextRoutinesTest::format_data()

@@ -23,8 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <optional>
-
 using fw::ControlKind;
 using fw::ControlRecord;
 using fw::MenuItem;
@@ -35,10 +33,8 @@ const ControlRecord kControls[] = {
     {"Rectangle1", ControlKind::Rectangle, 50, 85, 430, 75},
     {"aFld", ControlKind::EntryField, 70, 105, 80, 22, "", {}, fw::Align::Center, {}, 3, "Rectangle1"},
     {"bFld", ControlKind::EntryField, 226, 105, 80, 22},
-    {"GoBtn", ControlKind::PushButton, 45, 390, 80, 30, "Go"},
     {"legend", ControlKind::Label, 380, 320, 100, 28, "one\r   two"},
     {"Pic", ControlKind::Canvas, 250, 388, 32, 32, "", {}, fw::Align::Left, {}, 0, "", true, 99999},
-    {"Notes", ControlKind::TextArea, 10, 200, 200, 100},
 };
 
 class FakeWnd : public fw::Window {
@@ -46,8 +42,6 @@ public:
     static constexpr const char *kClassName = "FakeWnd";
     static inline std::vector<std::string> s_log;
     static inline bool s_visible = true;
-    std::optional<std::string> lastKey;
-    QPoint lastClick;
 
     void Layout() override
     {
@@ -63,18 +57,11 @@ public:
     }
     void AddMenuHandlers() override { s_log.push_back("AddMenuHandlers"); }
     void Open() override { s_log.push_back(isVisible() ? "Open shown" : "Open hidden"); }
-    bool KeyDown(const std::string &key) override { lastKey = key; return true; }
-    bool MouseDown(int x, int y) override { lastClick = QPoint(x, y); return false; }
     void EnableMenuItems() override
     {
         if (auto *item = fw::App()->menuBar()->find("DescriptionMenuItem"))
             item->SetEnabled(true);
     }
-};
-
-class TestApp : public fw::Application {
-public:
-    void EnableMenuItems() override { menuBar()->find("AboutVex")->SetEnabled(true); }
 };
 
 std::unique_ptr<MenuItem> item(MenuItem::Kind kind, const char *name, const char *text,
@@ -124,7 +111,6 @@ private slots:
     void contentAreaKeepsItsSize();
     void pasteIsCutToTheLimit_data();
     void pasteIsCutToTheLimit();
-    void windowGetsWhatControlsLeave();
     void labelBreaksLinesAtCarriageReturn();
     void menuRouting_data();
     void menuRouting();
@@ -137,13 +123,13 @@ private slots:
     void blockLowerThanALinePrints();
 
 private:
-    std::unique_ptr<TestApp> m_app;
+    std::unique_ptr<fw::Application> m_app;
 };
 
 void TestFramework::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
-    m_app = std::make_unique<TestApp>();
+    m_app = std::make_unique<fw::Application>();
     m_app->setMenuBar(makeMenuBar());
 }
 
@@ -207,17 +193,6 @@ void TestFramework::pasteIsCutToTheLimit()
         popup->close();
     }
     QCOMPARE(w->Text("aFld"), std::string("198"));
-}
-
-void TestFramework::windowGetsWhatControlsLeave()
-{
-    FakeWnd *w = activeFake();
-    QTest::mouseClick(w->control("Pic"), Qt::LeftButton, {}, QPoint(5, 6));
-    QCOMPARE(w->lastClick, QPoint(255, 394)); // in content-area coordinates
-    QApplication::focusWidget()->clearFocus();
-    w->lastKey.reset();
-    QTest::keyClick(w, Qt::Key_Q);
-    QCOMPARE(w->lastKey, std::optional<std::string>("q"));
 }
 
 void TestFramework::labelBreaksLinesAtCarriageReturn()
