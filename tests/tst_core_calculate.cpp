@@ -187,8 +187,6 @@ void CalculateTest::refusals_data()
                                 << "AGCT scores must range from 1 to 199." << "agctFld";
     QTest::newRow("percentile 0") << "percentile=0"
                                   << "Percentile scores must range from 1 to 99." << "percentileFld";
-    QTest::newRow("percentile 100") << "percentile=100"
-                                    << "Percentile scores must range from 1 to 99." << "percentileFld";
     QTest::newRow("percentile 99.01") << "percentile=99.01"
                                       << "Percentile scores must range from 1 to 99." << "percentileFld";
     QTest::newRow("huge z") << "z=" + huge

@@ -60,7 +60,6 @@ void TextRoutinesTest::valReadsHugeNumbersAsInfinity()
     const std::string digits(400, '9');
     QCOMPARE(Val(digits), std::numeric_limits<double>::infinity());
     QCOMPARE(Val("-" + digits + ".5"), -std::numeric_limits<double>::infinity());
-    QVERIFY(!std::isnan(Val(digits)));
     // Just below the largest double still reads as a finite number.
     QVERIFY(std::isfinite(Val("1" + std::string(307, '0'))));
 }
@@ -96,8 +95,6 @@ void TextRoutinesTest::format_data()
     QTest::newRow("rounds to zero, no minus") << -0.001 << "+#.0#" << "+.0";
     QTest::newRow("stored below half") << 2.675 << "+#.0#" << "+2.67";
     QTest::newRow("carry into integer") << 6.999 << "+#.0#" << "+7.0";
-    QTest::newRow("bound") << -6.99 << "+#.0#" << "-6.99";
-    QTest::newRow("three point") << 3.0 << "+#.0#" << "+3.0";
     QTest::newRow("83.3") << 83.3 << "##" << "83";
     QTest::newRow("99.6") << 99.6 << "##" << "100";
     QTest::newRow("172.5") << 172.5 << "###" << "173";
