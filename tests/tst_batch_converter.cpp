@@ -6,6 +6,7 @@
 #include "batch/convert_command.h"
 #include "batch/csv_reader.h"
 #include "conversion/calculate.h"
+#include "tests/field_texts.h"
 #include "tests/temp_file.h"
 
 namespace {
@@ -44,89 +45,52 @@ std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 }
 
 // Reads as an infinity.
-const char *const kHugeNumber =
-    "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000";
+const QString kHugeNumber = QLatin1Char('1') + QString(400, QLatin1Char('0'));
 
-// Field texts in the order raw, mean, sd, z, t, wechsler, nce, ceeb, agct,
-// percentile: what a user might type, and what a spreadsheet might hold.
-// Every column is filled in some row with a value no other column shares.
-const std::vector<std::array<const char *, 10>> kFieldTexts = {
-    {"115", "100", "15", "", "", "", "", "", "", ""},
-    {"150", "100", "15", "", "", "", "", "", "", ""},
-    {"115", "100", "15", "2", "", "", "", "", "", ""},
-    {"115", "100", "", "", "63", "", "", "", "", ""},
-    {"5", "5", "0", "", "", "", "", "", "", ""},
-    {"1e999", "5", "2", "", "", "", "", "", "", ""},
-    {kHugeNumber, "5", "2", "", "", "", "", "", "", ""},
-    {"", "", "", "", "63", "", "", "", "", "40"},
-    {"", "", "", "7", "", "", "", "", "", ""},
-    {"", "", "", "-6.99", "", "", "", "", "", ""},
-    {"", "", "", "", "", "", "", "", "", "0"},
-    {"", "", "", "", "", "", "", "", "", "50"},
-    {"", "", "", "", "", "", "1", "", "", ""},
-    {"", "", "", "", "", "", "", "200", "", ""},
-    {"", "", "", "", "99", "", "", "", "", ""},
-    {"", "", "", "", "", "250", "", "", "", ""},
-    {"", "", "", "", "", "", "", "", "0", ""},
-    {"", "", "", "", "", "", "", "", "", " "},
-    {"", "", "", "-", "", "", "", "", "", ""},
-    {"", "", "", " 1.5", "", "", "", "", "", ""},
-    {"", "", "", "", "", "", "", "", "", ""},
+// What a user might type, and what a spreadsheet might hold. Every column
+// is filled in some row with a value no other column shares.
+const QStringList kRecords = {
+    "raw=115;mean=100;sd=15", "raw=150;mean=100;sd=15", "raw=115;mean=100;sd=15;z=2",
+    "raw=115;mean=100;t=63", "raw=5;mean=5;sd=0", "raw=1e999;mean=5;sd=2",
+    "raw=" + kHugeNumber + ";mean=5;sd=2", "t=63;percentile=40", "z=7", "z=-6.99",
+    "percentile=0", "percentile=50", "nce=1", "ceeb=200", "t=99", "wechsler=250", "agct=0",
+    "percentile= ", "z=-", "z= 1.5", "",
 };
 
-conversion::FieldTexts fieldTexts(const std::array<const char *, 10> &texts)
+// Converts a file of the given columns (indices into kFieldNames, -1 for a
+// column carried through) and records, and checks every output row against
+// the outcome of the core for the same field texts.
+void verifyAgainstTheCore(const QList<int> &layout, const QStringList &records)
 {
-    conversion::FieldTexts fields;
-    fields.raw = texts[0];
-    fields.rawMean = texts[1];
-    fields.rawSd = texts[2];
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        fields.score[size_t(position)] = texts[size_t(position) + 2];
-    return fields;
-}
-
-// Converts a file of the given rows and checks every output row against the
-// outcome of the core for the same field texts.
-void verifyAgainstTheCore(const QList<int> &layout,
-                          const std::vector<std::array<const char *, 10>> &table)
-{
-    static const char *const names[] = {"raw", "mean", "sd", "z", "t", "wechsler",
-                                        "nce", "ceeb", "agct", "percentile"};
-    QByteArray input;
-    for (int i = 0; i < layout.size(); ++i)
-        input += QByteArray(i ? "," : "") + (layout[i] < 0 ? "id" : names[layout[i]]);
-    input += "\n";
-    std::vector<std::array<const char *, 10>> given;
-    for (const auto &fieldTexts : table) {
-        std::array<const char *, 10> texts;
-        texts.fill("");
-        for (int i = 0; i < layout.size(); ++i) {
-            const char *text = layout[i] < 0 ? "id" : fieldTexts[size_t(layout[i])];
-            if (layout[i] >= 0)
-                texts[size_t(layout[i])] = text;
-            input += QByteArray(i ? "," : "") + "\"" + text + "\"";
-        }
-        given.push_back(texts);
-        input += "\n";
+    QStringList names;
+    for (int field : layout)
+        names << (field < 0 ? QStringLiteral("id") : kFieldNames[field]);
+    QByteArray input = names.join(QLatin1Char(',')).toUtf8() + "\n";
+    QList<QStringList> given;
+    for (const QString &record : records) {
+        QStringList texts = fieldList(record), cells;
+        for (int field = 0; field < texts.size(); ++field)
+            if (!layout.contains(field))
+                texts[field].clear(); // never reaches the converter
+        for (int field : layout)
+            cells << QLatin1Char('"') + (field < 0 ? QStringLiteral("id") : texts[field]) + QLatin1Char('"');
+        input += cells.join(QLatin1Char(',')).toUtf8() + "\n";
+        given << texts;
     }
     const Run run = convert(input);
     QCOMPARE(run.status, 0);
     const auto rows = parse(run.output);
-    QCOMPARE(rows.size(), given.size() + 1);
+    QCOMPARE(rows.size(), size_t(given.size()) + 1);
     const std::vector<std::string> &header = rows[0];
-    for (size_t row = 0; row < given.size(); ++row) {
-        const conversion::Outcome outcome = conversion::calculate(fieldTexts(given[row]));
-        const std::vector<std::string> &cells = rows[row + 1];
+    for (int row = 0; row < given.size(); ++row) {
+        const conversion::Outcome outcome = conversion::calculate(fieldsFrom(given[row]));
+        const std::vector<std::string> &cells = rows[size_t(row) + 1];
         QCOMPARE(cells.size(), header.size());
         QCOMPARE(cells.back(), outcome.refused ? outcome.message : std::string());
         for (size_t column = 0; column + 1 < header.size(); ++column) {
-            const int field = int(std::find(std::begin(names), std::end(names), header[column])
-                                  - std::begin(names));
-            std::string expected = field == 10 ? "id" : given[row][size_t(field)];
-            if (!outcome.refused && field >= 3 && field < 10)
+            const qsizetype field = kFieldNames.indexOf(QString::fromStdString(header[column]));
+            std::string expected = field < 0 ? "id" : given[row][field].toStdString();
+            if (!outcome.refused && field >= 3)
                 expected = outcome.results[size_t(field) - 2];
             QVERIFY2(cells[column] == expected,
                      qPrintable(QString("row %1: %2 is \"%3\"").arg(row).arg(header[column].c_str(),
@@ -151,8 +115,6 @@ private slots:
     void summaryCountsEveryKindOfRow();
 };
 
-// Columns in the input, by their index in the field table (0 raw .. 9
-// percentile); -1 is a column carried through.
 void TestBatchConverter::agreesWithTheWindow_data()
 {
     QTest::addColumn<QList<int>>("layout");
@@ -167,38 +129,30 @@ void TestBatchConverter::agreesWithTheWindow_data()
 void TestBatchConverter::agreesWithTheWindow()
 {
     QFETCH(QList<int>, layout);
-    verifyAgainstTheCore(layout, kFieldTexts);
+    verifyAgainstTheCore(layout, kRecords);
 }
 
 // Far more distinct rows than the converter keeps outcomes for, each seen
 // twice: a remembered outcome must never stand in for another row's.
 void TestBatchConverter::rememberedOutcomesNeverMixUpRows()
 {
-    std::vector<std::string> store;
-    store.reserve(60000);
-    const auto text = [&](const QString &value) { return store.emplace_back(value.toStdString()).c_str(); };
-    std::vector<std::array<const char *, 10>> table;
+    QStringList table;
     for (int i = 0; i < 20000; ++i) {
-        std::array<const char *, 10> row;
-        row.fill("");
         switch (i % 4) {
         case 0:
-            row[0] = text(QString::number(i % 997));
-            row[1] = text(QString::number(50 + i % 7));
-            row[2] = text(QString::number(i % 13));
+            table << QString("raw=%1;mean=%2;sd=%3").arg(i % 997).arg(50 + i % 7).arg(i % 13);
             break;
         case 1:
-            row[3] = text(QString::number((i % 1500 - 750) / 100.0));
+            table << QString("z=%1").arg((i % 1500 - 750) / 100.0);
             break;
         case 2:
-            row[4] = text(QString::number(i % 101));
+            table << QString("t=%1").arg(i % 101);
             break;
         default:
-            row[9] = text(QString::number(i % 103) + "." + QString::number(i % 10));
+            table << QString("percentile=%1.%2").arg(i % 103).arg(i % 10);
         }
-        table.push_back(row);
     }
-    table.insert(table.end(), table.rbegin(), table.rend());
+    table.append(QStringList(table.rbegin(), table.rend()));
     verifyAgainstTheCore({0, 1, 2, 3, 4, 9}, table);
 }
 

@@ -5,32 +5,11 @@
 
 #include "conversion/calculate.h"
 #include "conversion/scales.h"
+#include "tests/field_texts.h"
 
 using namespace conversion;
 
 namespace {
-
-// Field texts as "raw=115;mean=100;sd=15"; fields not named stay empty.
-FieldTexts fieldsFrom(const QString &record)
-{
-    static const QStringList names = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
-    FieldTexts f;
-    for (const QString &cell : record.split(';', Qt::SkipEmptyParts)) {
-        const QString name = cell.section('=', 0, 0);
-        const std::string text = cell.section('=', 1).toStdString();
-        if (name == "raw")
-            f.raw = text;
-        else if (name == "mean")
-            f.rawMean = text;
-        else if (name == "sd")
-            f.rawSd = text;
-        else if (names.contains(name))
-            f.score[Z + names.indexOf(name)] = text;
-        else
-            qFatal("unknown field %s", qPrintable(name));
-    }
-    return f;
-}
 
 QString joinedResults(const Outcome &o)
 {

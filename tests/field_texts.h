@@ -1,0 +1,39 @@
+// The ten field texts written as "raw=115;mean=100;sd=15", by the batch
+// converter's column names; fields not named stay empty.
+#pragma once
+
+#include "conversion/calculate.h"
+
+#include <QStringList>
+
+inline const QStringList kFieldNames = {"raw", "mean", "sd", "z", "t", "wechsler",
+                                        "nce", "ceeb", "agct", "percentile"};
+
+// The ten texts in the order of kFieldNames.
+inline QStringList fieldList(const QString &record)
+{
+    QStringList texts(kFieldNames.size());
+    for (const QString &cell : record.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype at = kFieldNames.indexOf(cell.section(QLatin1Char('='), 0, 0));
+        if (at < 0)
+            qFatal("unknown field in %s", qPrintable(cell));
+        texts[at] = cell.section(QLatin1Char('='), 1);
+    }
+    return texts;
+}
+
+inline conversion::FieldTexts fieldsFrom(const QStringList &texts)
+{
+    conversion::FieldTexts fields;
+    fields.raw = texts[0].toStdString();
+    fields.rawMean = texts[1].toStdString();
+    fields.rawSd = texts[2].toStdString();
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+        fields.score[size_t(position)] = texts[position + 2].toStdString();
+    return fields;
+}
+
+inline conversion::FieldTexts fieldsFrom(const QString &record)
+{
+    return fieldsFrom(fieldList(record));
+}
