@@ -90,6 +90,8 @@ void TestConverter::controlKeysPassEverywhere_data()
     QTest::newRow("down") << int(Qt::Key_Down) << 0 << "12";
     QTest::newRow("home") << int(Qt::Key_Home) << 0 << "12";
     QTest::newRow("end") << int(Qt::Key_End) << 0 << "12";
+    QTest::newRow("page up") << int(Qt::Key_PageUp) << 0 << "12";
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << 0 << "12";
     QTest::newRow("return") << int(Qt::Key_Return) << 0 << "12";
     QTest::newRow("enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "12";
     QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "12";
@@ -112,6 +114,13 @@ void TestConverter::controlKeysPassEverywhere()
         QCOMPARE(text(name), after);
     }
     QCOMPARE(fw::beepCount(), before);
+
+    // The key reaches the rule: with results up, it empties the scores.
+    m_wnd->SetText("zFld", "7");
+    Module1::dirty = "yes";
+    m_wnd->SetFocus("rawFld");
+    QTest::keyClick(field("rawFld"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(text("zFld").isEmpty());
 }
 
 void TestConverter::clearingOnKeys_data()
@@ -244,6 +253,9 @@ void TestConverter::failedPressKeepsEarlierResults()
     fill({"tFld=99"});
     press("CalculateBtn");
     QVERIFY(m_wnd->IsVisible("boundtext"));
+    QCOMPARE(text("greFld"), QStringLiteral("800*"));
+    QTest::keyClick(field("greFld"), Qt::Key_End);
+    QTest::keyClick(field("greFld"), Qt::Key_5); // the result is over the limit already
     QCOMPARE(text("greFld"), QStringLiteral("800*"));
 
     // Select the percentile and type over it: no clearing, then a refusal.

@@ -358,6 +358,7 @@ void TestShell::descriptionLifecycle()
     QCOMPARE(area->SelLength(), 0);
 
     description->close();
+    QVERIFY(!fw::existingWindow(DescriptionWnd::kClassName)); // forgotten at once, not when deleted
     QVERIFY(m_quits.empty());
     QTRY_COMPARE(topLevelCount(DescriptionWnd::kClassName), 0);
     bringToFront(converter);
