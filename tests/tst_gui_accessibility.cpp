@@ -61,7 +61,6 @@ private slots:
 private:
     QAccessibleInterface *iface(const char *name) const;
     QString focusedName() const;
-    void typeInFocused(const QString &text);
     void tab(int times);
 };
 
@@ -74,11 +73,6 @@ QString TestAccessibility::focusedName() const
 {
     QWidget *focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QString();
-}
-
-void TestAccessibility::typeInFocused(const QString &text)
-{
-    QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
 void TestAccessibility::tab(int times)
@@ -237,11 +231,11 @@ void TestAccessibility::tabWalksTheWindow()
 // A result longer than its field's typing limit is read whole.
 void TestAccessibility::keyboardOnlyCalculateAndClear()
 {
-    typeInFocused("150");
+    QTest::keyClicks(QApplication::focusWidget(), "150");
     tab(1);
-    typeInFocused("100");
+    QTest::keyClicks(QApplication::focusWidget(), "100");
     tab(1);
-    typeInFocused("15");
+    QTest::keyClicks(QApplication::focusWidget(), "15");
     tab(8);
     QCOMPARE(focusedName(), QStringLiteral("CalculateBtn"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
