@@ -114,6 +114,8 @@ Outcome calculate(const FieldTexts &fields)
             return refuse(rangeMessage(table[chosen]), table[chosen].field);
         computeFromScale(set, chosen);
     }
+    out.z = set.value[Z];
+    out.source = rawComplete ? static_cast<int>(Raw) : chosen;
 
     for (int i = Z; i <= Percentile; ++i)
         set.ClampToScale(i);

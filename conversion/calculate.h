@@ -29,6 +29,12 @@ struct Outcome {
     std::array<std::string, kScaleCount> results;
     std::array<bool, kScaleCount> marked{};
     bool legendVisible = false;
+
+    // When not refused: the z score as computed, before it is held at the
+    // z scale's bounds and rounded (interpretation starts from it), and the
+    // position it came from: Raw for a raw score, else the chosen scale.
+    double z = 0;
+    int source = Raw;
 };
 
 Outcome calculate(const FieldTexts &fields);

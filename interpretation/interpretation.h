@@ -1,0 +1,102 @@
+// Interpreting one z score: its place on every scale, its percentile rank on
+// the exact normal curve, a descriptor, and a confidence interval from a
+// test's reliability. Qt-free. Every formula is evaluated in the order it is
+// written, one rounding per operation; "rounded" is half away from zero on
+// the exact binary value, as fw::Format rounds.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace interpretation {
+
+// The scales of an interpretation, in the order reports list them.
+enum class ScaleId { Z, T, Wechsler, Nce, Ceeb, Agct, Scaled, Stanine, Sten, PercentileRank };
+constexpr int kScaleIdCount = 10;
+
+struct ShownScore {
+    std::string text;    // as shown: "+1.0", "6.99*", "19*", "5", "<0.1"
+    bool marked = false; // held at the scale's bound (text ends in "*")
+};
+
+// "Wechsler IQ", "Scaled score", "Percentile rank".
+std::string_view scaleName(ScaleId scale);
+// Column of quintaval-convert: "wechsler", "scaled", "percentile_rank".
+std::string_view scaleColumn(ScaleId scale);
+
+// z shown on one scale by that scale's rule (the six linear scales exactly
+// as the converter window shows them).
+ShownScore showScore(ScaleId scale, double z);
+
+// 50 * erfc(-z / sqrt(2)), on 0..100.
+double percentileRank(double z);
+// "<0.1", "0.4", "1" .. "99", "99.7", ">99.9".
+std::string percentileRankText(double z);
+
+// z * 15 + 100 rounded to a whole number, not limited.
+double standardScore(double z);
+
+struct DescriptorBand {
+    double from; // lowest whole standard score of the band
+    std::string label;
+};
+
+struct DescriptorSystem {
+    std::string key;                   // option name: "aacn", "wechsler", ...
+    std::string name;                  // readable: "AACN", "Woodcock-Johnson", ...
+    std::vector<DescriptorBand> bands; // ascending by from
+};
+
+// aacn (the default, first), wechsler, wechsler-classic, woodcock-johnson.
+const std::vector<DescriptorSystem> &builtInSystems();
+// nullptr when no built-in system has that key.
+const DescriptorSystem *findSystem(std::string_view key);
+
+// Reads a user's system from CSV text with the header "from,label". Empty
+// on success; otherwise why not, naming the line ("line 3: ...").
+std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out);
+
+// The label of the band holding standardScore(z); below every band, the
+// lowest band's label.
+const std::string &describe(double z, const DescriptorSystem &system);
+
+enum class Method { TrueScore, Obtained };
+
+struct IntervalSettings {
+    double reliability = 0; // 0 < r < 1
+    double confidence = 95; // 50 <= C < 100
+    Method method = Method::TrueScore;
+};
+
+// Empty when usable; otherwise a message saying what is wrong.
+std::string checkReliability(double reliability);
+std::string checkConfidence(double confidence);
+
+// Inverse of the standard normal distribution function, to 1e-15.
+double inverseNormal(double p);
+// inverseNormal(1 - (1 - C / 100) / 2); 95 gives 1.959963984540054.
+double criticalZ(double confidence);
+
+struct Interval {
+    double centre = 0, half = 0, low = 0, high = 0; // z units
+};
+// Settings must have passed both checks.
+Interval confidenceInterval(double z, const IntervalSettings &settings);
+
+// Everything a report or a converted row shows of one z.
+struct Interpretation {
+    double z = 0;
+    std::array<ShownScore, kScaleIdCount> score;
+    bool hasInterval = false;
+    Interval interval;
+    std::array<ShownScore, kScaleIdCount> lower, upper; // each bound on each scale
+    std::string descriptor;
+};
+
+// settings: nullptr for no interval; otherwise it must have passed both checks.
+Interpretation interpret(double z, const DescriptorSystem &system,
+                         const IntervalSettings *settings);
+
+} // namespace interpretation
