@@ -4,18 +4,30 @@
 
 namespace conversion {
 
+namespace {
+
+constexpr bool convertersRowsInOrder()
+{
+    for (int i = 0; i < kScaleCount; ++i)
+        if (kScales[i].position != i)
+            return false;
+    for (int i = kScaleCount; i < kAllScaleCount; ++i)
+        if (kScales[i].position != kNoPosition)
+            return false;
+    return true;
+}
+static_assert(convertersRowsInOrder(), "the converter's positions lead the scale table");
+
+} // namespace
+
 const std::array<Scale, kScaleCount> &scaleTable()
 {
-    static const std::array<Scale, kScaleCount> table = {{
-        {Raw, "raw score", "rawFld", 0, 1, 0, 0, ""},
-        {Z, "z", "zFld", 0, 1, -6.99, 6.99, "+#.0#"},
-        {T, "T", "tFld", 50, 10, 1, 99, "##"},
-        {Wechsler, "Wechsler IQ", "wechslerFld", 100, 15, 1, 199, "###"},
-        {Nce, "NCE", "nceFld", 50, 21.06, 1, 99, "##"},
-        {Ceeb, "CEEB", "greFld", 500, 100, 200, 800, "###"},
-        {Agct, "AGCT", "agctFld", 100, 20, 1, 199, "###"},
-        {Percentile, "Percentile", "percentileFld", 0, 0, 1, 99, "##"},
-    }};
+    static const std::array<Scale, kScaleCount> table = [] {
+        std::array<Scale, kScaleCount> rows{};
+        for (int i = 0; i < kScaleCount; ++i)
+            rows[i] = kScales[i];
+        return rows;
+    }();
     return table;
 }
 

@@ -10,11 +10,18 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/calculate.h"
+#include "conversion/scales.h"
+
 namespace interpretation {
 
-// The scales of an interpretation, in the order reports list them.
+// The scales of an interpretation, in the order reports list them: the
+// interpreted rows of conversion::kScales, in table order.
 enum class ScaleId { Z, T, Wechsler, Nce, Ceeb, Agct, Scaled, Stanine, Sten, PercentileRank };
 constexpr int kScaleIdCount = 10;
+
+// The scale's row of the table: mean, sd, limits, mask, display rule.
+const conversion::Scale &scaleRow(ScaleId scale);
 
 struct ShownScore {
     std::string text;    // as shown: "+1.0", "6.99*", "19*", "5", "<0.1"
@@ -27,7 +34,8 @@ std::string_view scaleName(ScaleId scale);
 std::string_view scaleColumn(ScaleId scale);
 
 // z shown on one scale by that scale's rule (the six linear scales exactly
-// as the converter window shows them).
+// as the converter window shows them from a raw score). A NaN z shows as
+// the empty text on every scale; an infinite one as the scale's end.
 ShownScore showScore(ScaleId scale, double z);
 
 // 50 * erfc(-z / sqrt(2)), on 0..100.
@@ -39,7 +47,8 @@ std::string percentileRankText(double z);
 double standardScore(double z);
 
 struct DescriptorBand {
-    double from; // lowest whole standard score of the band
+    double from; // lowest whole standard score of the band; -infinity for
+                 // the lowest band of a built-in system
     std::string label;
 };
 
@@ -53,13 +62,20 @@ struct DescriptorSystem {
 const std::vector<DescriptorSystem> &builtInSystems();
 // nullptr when no built-in system has that key.
 const DescriptorSystem *findSystem(std::string_view key);
+// Empty when a built-in system has that key; otherwise a message naming
+// the keys there are.
+std::string checkSystem(std::string_view key);
 
-// Reads a user's system from CSV text with the header "from,label". Empty
-// on success; otherwise why not, naming the line ("line 3: ...").
+// Reads a user's system from CSV text with the header "from,label": one
+// band per row, from a whole number, label not empty; blank lines are
+// skipped. Rows may come in any order (they are sorted by from); the same
+// from twice is an error. Empty on success, with out's bands filled and its
+// key and name "custom" and "Custom"; otherwise why not, naming the line
+// ("line 3: ..."), and out is left unchanged.
 std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out);
 
 // The label of the band holding standardScore(z); below every band, the
-// lowest band's label.
+// lowest band's label. The empty text for a NaN z or a system without bands.
 const std::string &describe(double z, const DescriptorSystem &system);
 
 enum class Method { TrueScore, Obtained };
@@ -74,7 +90,8 @@ struct IntervalSettings {
 std::string checkReliability(double reliability);
 std::string checkConfidence(double confidence);
 
-// Inverse of the standard normal distribution function, to 1e-15.
+// Inverse of the standard normal distribution function, to 1e-15;
+// -infinity for p <= 0, +infinity for p >= 1, NaN for NaN.
 double inverseNormal(double p);
 // inverseNormal(1 - (1 - C / 100) / 2); 95 gives 1.959963984540054.
 double criticalZ(double confidence);
@@ -97,6 +114,13 @@ struct Interpretation {
 
 // settings: nullptr for no interval; otherwise it must have passed both checks.
 Interpretation interpret(double z, const DescriptorSystem &system,
+                         const IntervalSettings *settings);
+
+// The same for a calculation that was not refused, with the six linear
+// scales taken from its results, so a report never disagrees with the
+// converter's fields (which, from a standard score, keep end points the
+// z alone does not).
+Interpretation interpret(const conversion::Outcome &outcome, const DescriptorSystem &system,
                          const IntervalSettings *settings);
 
 } // namespace interpretation

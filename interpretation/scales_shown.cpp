@@ -1,0 +1,145 @@
+// A z score on each scale of an interpretation, by the rule of the scale's
+// row in conversion::kScales.
+#include "interpretation/interpretation.h"
+
+#include <cmath>
+
+#include "framework/text_routines.h"
+
+namespace interpretation {
+
+namespace {
+
+using conversion::Display;
+using conversion::kScales;
+using conversion::Scale;
+
+constexpr int interpretedCount()
+{
+    int n = 0;
+    for (const Scale &row : kScales)
+        n += row.interpreted ? 1 : 0;
+    return n;
+}
+static_assert(interpretedCount() == kScaleIdCount,
+              "one ScaleId for each interpreted row of the scale table");
+
+constexpr int rowOf(int id)
+{
+    int n = 0;
+    for (int row = 0; row < conversion::kAllScaleCount; ++row)
+        if (kScales[row].interpreted && n++ == id)
+            return row;
+    return -1;
+}
+
+constexpr bool columnIs(ScaleId id, std::string_view column)
+{
+    return kScales[rowOf(int(id))].column == column;
+}
+static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
+                  && columnIs(ScaleId::Wechsler, "wechsler") && columnIs(ScaleId::Nce, "nce")
+                  && columnIs(ScaleId::Ceeb, "ceeb") && columnIs(ScaleId::Agct, "agct")
+                  && columnIs(ScaleId::Scaled, "scaled") && columnIs(ScaleId::Stanine, "stanine")
+                  && columnIs(ScaleId::Sten, "sten")
+                  && columnIs(ScaleId::PercentileRank, "percentile_rank"),
+              "ScaleId follows the interpreted rows of the scale table");
+
+// M_SQRT2, which a strict standard library need not declare.
+constexpr double kSqrt2 = 1.41421356237309504880;
+
+ShownScore linear(const Scale &row, double z)
+{
+    double v = z * row.sd + row.mean;
+    bool marked = false;
+    if (v < row.lowest) {
+        v = row.lowest;
+        marked = true;
+    }
+    if (row.highest < v) {
+        v = row.highest;
+        marked = true;
+    }
+    ShownScore shown{fw::Format(v, row.mask), marked};
+    if (marked)
+        shown.text += '*';
+    return shown;
+}
+
+// The band is counted from exact edge comparisons, not from a rounded
+// z * sd + mean + 0.5: a z one ulp below an edge would round up into the
+// band above.
+ShownScore band(const Scale &row, double z)
+{
+    double value = row.lowest;
+    for (double k = row.lowest + 1; k <= row.highest; k = k + 1) {
+        const double edge = (k - 0.5 - row.mean) / row.sd;
+        if (edge <= z)
+            value = k;
+    }
+    return {fw::Format(value, row.mask), false};
+}
+
+} // namespace
+
+const Scale &scaleRow(ScaleId scale)
+{
+    return kScales[rowOf(int(scale))];
+}
+
+std::string_view scaleName(ScaleId scale)
+{
+    return scaleRow(scale).name;
+}
+
+std::string_view scaleColumn(ScaleId scale)
+{
+    return scaleRow(scale).column;
+}
+
+ShownScore showScore(ScaleId scale, double z)
+{
+    if (std::isnan(z))
+        return {};
+    const Scale &row = scaleRow(scale);
+    switch (row.display) {
+    case Display::Linear:
+        return linear(row, z);
+    case Display::Band:
+        return band(row, z);
+    case Display::PercentileRank:
+        return {percentileRankText(z), false};
+    case Display::None:
+    case Display::Percentile:
+        break;
+    }
+    return {};
+}
+
+double percentileRank(double z)
+{
+    return 50 * std::erfc(-z / kSqrt2);
+}
+
+std::string percentileRankText(double z)
+{
+    const double p = percentileRank(z);
+    if (std::isnan(p))
+        return {};
+    // round(P) lies in 1..99 exactly when 0.5 <= P < 99.5 (halves go up).
+    if (p >= 0.5 && p < 99.5)
+        return fw::Format(p, "##");
+    if (p < 0.1)
+        return "<0.1";
+    if (p > 99.9)
+        return ">99.9";
+    return fw::Format(p, "0.0");
+}
+
+double standardScore(double z)
+{
+    const double s = z * 15 + 100;
+    return std::round(s); // half away from zero on the exact value, as fw::Format
+}
+
+} // namespace interpretation
