@@ -1,0 +1,421 @@
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "conversion/calculate.h"
+#include "interpretation/interpretation.h"
+#include "tests/field_texts.h"
+
+using namespace interpretation;
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+
+double below(double x) { return std::nextafter(x, -kInf); }
+double above(double x) { return std::nextafter(x, kInf); }
+
+QString shown(ScaleId scale, double z)
+{
+    return QString::fromStdString(showScore(scale, z).text);
+}
+
+// The smallest z whose percentile rank is at least p: P rises with z, so
+// bisect on the doubles themselves.
+double firstZAtRank(double p)
+{
+    double lo = -40, hi = 40;
+    while (above(lo) < hi) {
+        const double mid = lo / 2 + hi / 2;
+        const double m = mid == lo ? above(lo) : (mid == hi ? below(hi) : mid);
+        (percentileRank(m) < p ? lo : hi) = m;
+    }
+    return hi;
+}
+
+// A z whose z * 15 + 100 is exactly s.
+double zOfStandardScore(double s)
+{
+    double z = (s - 100) / 15;
+    for (int step = 0; step < 8 && z * 15 + 100 != s; ++step)
+        z = z * 15 + 100 < s ? above(z) : below(z);
+    return z;
+}
+
+} // namespace
+
+class InterpretationTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bands_data();
+    void bands();
+    void scaledScore_data();
+    void scaledScore();
+    void linearScalesMatchTheConverter();
+    void calculateReportsItsZ_data();
+    void calculateReportsItsZ();
+    void reportKeepsTheConvertersEndPoints();
+    void percentileRankText_data();
+    void percentileRankText();
+    void descriptors_data();
+    void descriptors();
+    void descriptorFile_data();
+    void descriptorFile();
+    void intervals_data();
+    void intervals();
+    void inverseNormal_data();
+    void inverseNormal();
+    void parameterChecks();
+};
+
+void InterpretationTest::bands_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<double>("z");
+    QTest::addColumn<QString>("expected");
+    // Stanine k starts at z = (k - 5.5) / 2, sten k at (k - 6) / 2.
+    for (int k = 2; k <= 10; ++k) {
+        const double stanineEdge = (k - 5.5) / 2, stenEdge = (k - 6.0) / 2;
+        const auto rows = [&](ScaleId scale, double edge, const char *name) {
+            const QByteArray at = QByteArray(name) + " " + QByteArray::number(edge);
+            QTest::newRow(at) << int(scale) << edge << QString::number(k);
+            QTest::newRow(at + " -ulp") << int(scale) << below(edge) << QString::number(k - 1);
+            QTest::newRow(at + " +ulp") << int(scale) << above(edge) << QString::number(k);
+        };
+        if (k <= 9)
+            rows(ScaleId::Stanine, stanineEdge, "stanine");
+        rows(ScaleId::Sten, stenEdge, "sten");
+    }
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    QTest::newRow("stanine +inf") << int(ScaleId::Stanine) << kInf << "9";
+    QTest::newRow("stanine -inf") << int(ScaleId::Stanine) << -kInf << "1";
+    QTest::newRow("stanine 1e308") << int(ScaleId::Stanine) << 1e308 << "9";
+    QTest::newRow("stanine -denormal") << int(ScaleId::Stanine) << -tiny << "5";
+    QTest::newRow("sten -denormal") << int(ScaleId::Sten) << -tiny << "5";
+    QTest::newRow("sten -0") << int(ScaleId::Sten) << -0.0 << "6";
+    QTest::newRow("sten -1e308") << int(ScaleId::Sten) << -1e308 << "1";
+    QTest::newRow("sten NaN") << int(ScaleId::Sten) << kNan << "";
+}
+
+void InterpretationTest::bands()
+{
+    QFETCH(int, scale);
+    QFETCH(double, z);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(ScaleId(scale), z), expected);
+    QVERIFY(!showScore(ScaleId(scale), z).marked);
+}
+
+void InterpretationTest::scaledScore_data()
+{
+    QTest::addColumn<double>("z");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("mean") << 0.0 << "10";
+    QTest::newRow("half up") << 0.5 << "12";             // 11.5
+    QTest::newRow("half down, away from 0") << -0.5 << "9"; // 8.5
+    QTest::newRow("lowest, unmarked") << -3.0 << "1";
+    QTest::newRow("below lowest") << below(-3.0) << "1*";
+    QTest::newRow("rounds to 1 but held") << -3.1 << "1*"; // 0.7 is below the scale
+    QTest::newRow("highest") << 3.0 << "19";
+    QTest::newRow("above highest") << 3.000000000001 << "19*";
+    QTest::newRow("an ulp above 3 rounds back to 19") << above(3.0) << "19";
+    QTest::newRow("+inf") << kInf << "19*";
+    QTest::newRow("-1e308") << -1e308 << "1*";
+    QTest::newRow("NaN") << kNan << "";
+}
+
+void InterpretationTest::scaledScore()
+{
+    QFETCH(double, z);
+    QFETCH(QString, expected);
+    const ShownScore s = showScore(ScaleId::Scaled, z);
+    QCOMPARE(QString::fromStdString(s.text), expected);
+    QCOMPARE(s.marked, expected.endsWith('*'));
+}
+
+// From a raw score the report and the converter's fields show the same text
+// on all six linear scales, bounds and marks included.
+void InterpretationTest::linearScalesMatchTheConverter()
+{
+    const ScaleId linear[] = {ScaleId::Z,    ScaleId::T,    ScaleId::Wechsler,
+                              ScaleId::Nce,  ScaleId::Ceeb, ScaleId::Agct};
+    for (int tenths = -1500; tenths <= 4500; tenths += 7) {
+        conversion::FieldTexts fields;
+        fields.raw = std::to_string(tenths / 10) + "." + std::to_string(std::abs(tenths % 10));
+        fields.rawMean = "100";
+        fields.rawSd = "15";
+        const conversion::Outcome out = conversion::calculate(fields);
+        QVERIFY(!out.refused);
+        for (ScaleId scale : linear) {
+            const int position = scaleRow(scale).position;
+            const ShownScore s = showScore(scale, out.z);
+            QCOMPARE(s.text, out.results[position]);
+            QCOMPARE(s.marked, out.marked[position]);
+        }
+    }
+}
+
+void InterpretationTest::calculateReportsItsZ_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<double>("z");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("zField");
+    QTest::newRow("raw beyond the z scale") << "raw=250;mean=100;sd=15" << 10.0
+                                            << int(conversion::Raw) << "+6.99*";
+    QTest::newRow("raw wins over z") << "raw=85;mean=100;sd=15;z=2" << -1.0
+                                     << int(conversion::Raw) << "-1.0";
+    QTest::newRow("T") << "t=60" << 1.0 << int(conversion::T) << "+1.0";
+    QTest::newRow("z at its bound") << "z=-6.99" << -6.99 << int(conversion::Z) << "-6.99";
+    QTest::newRow("CEEB 800") << "ceeb=800" << 3.0 << int(conversion::Ceeb) << "+3.0";
+    QTest::newRow("percentile 50") << "percentile=50" << 0.0 << int(conversion::Percentile)
+                                   << "+.0";
+}
+
+void InterpretationTest::calculateReportsItsZ()
+{
+    QFETCH(QString, record);
+    QFETCH(double, z);
+    QFETCH(int, source);
+    QFETCH(QString, zField);
+    const conversion::Outcome out = conversion::calculate(fieldsFrom(record));
+    QVERIFY(!out.refused);
+    QCOMPARE(out.z, z);
+    QCOMPARE(out.source, source);
+    QCOMPARE(QString::fromStdString(out.results[conversion::Z]), zField);
+}
+
+void InterpretationTest::reportKeepsTheConvertersEndPoints()
+{
+    // Percentile 99 is NCE 99 in the converter; its z alone gives a little
+    // more, held at the bound.
+    const conversion::Outcome out = conversion::calculate(fieldsFrom(QString("percentile=99")));
+    QCOMPARE(showScore(ScaleId::Nce, out.z).text, std::string("99*"));
+    const Interpretation report = interpret(out, builtInSystems().front(), nullptr);
+    QCOMPARE(report.score[int(ScaleId::Nce)].text, std::string("99"));
+    QVERIFY(!report.score[int(ScaleId::Nce)].marked);
+    QCOMPARE(report.score[int(ScaleId::Stanine)].text, std::string("9"));
+    QCOMPARE(report.score[int(ScaleId::PercentileRank)].text, std::string("99"));
+}
+
+void InterpretationTest::percentileRankText_data()
+{
+    QTest::addColumn<double>("z");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0") << 0.0 << "50";
+    QTest::newRow("1") << 1.0 << "84";
+    QTest::newRow("2.5") << 2.5 << "99";
+    QTest::newRow("2.75") << 2.75 << "99.7";
+    QTest::newRow("-2.6") << -2.6 << "0.5";
+    QTest::newRow("-3") << -3.0 << "0.1";
+    QTest::newRow("-3.2") << -3.2 << "<0.1";
+    QTest::newRow("3") << 3.0 << "99.9";
+    QTest::newRow("3.1") << 3.1 << ">99.9";
+    QTest::newRow("+inf") << kInf << ">99.9";
+    QTest::newRow("-inf") << -kInf << "<0.1";
+    QTest::newRow("NaN") << kNan << "";
+    // Either side of each point where the display changes.
+    struct Switch { double p; const char *below, *at; };
+    const Switch switches[] = {{0.1, "<0.1", "0.1"}, {0.5, "0.5", "1"}, {1, "1", "1"},
+                               {99, "99", "99"}, {99.5, "99", "99.5"}, {99.9, "99.9", "99.9"}};
+    for (const Switch &s : switches) {
+        const double z = firstZAtRank(s.p);
+        QTest::newRow(qPrintable(QString("P just below %1").arg(s.p))) << below(z) << s.below;
+        QTest::newRow(qPrintable(QString("P at or just above %1").arg(s.p))) << z << s.at;
+    }
+    const double z = firstZAtRank(above(99.9));
+    QTest::newRow("P at most 99.9") << below(z) << "99.9";
+    QTest::newRow("P just above 99.9") << z << ">99.9";
+}
+
+void InterpretationTest::percentileRankText()
+{
+    QFETCH(double, z);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(interpretation::percentileRankText(z)), expected);
+    QCOMPARE(shown(ScaleId::PercentileRank, z), expected);
+}
+
+void InterpretationTest::descriptors_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<double>("z");
+    QTest::addColumn<QString>("expected");
+    const struct { const char *system; double s; const char *label; } rows[] = {
+        {"aacn", 69.5, "Below Average"},       {"aacn", 69.49, "Exceptionally Low"},
+        {"aacn", 109.5, "High Average"},       {"aacn", 109.49, "Average"},
+        {"aacn", 129.5, "Exceptionally High"}, {"aacn", 129.49, "Above Average"},
+        {"aacn", 89.5, "Average"},             {"aacn", 89.49, "Low Average"},
+        {"wechsler", 69.5, "Very Low"},        {"wechsler", 69.49, "Extremely Low"},
+        {"wechsler", 119.5, "Very High"},      {"wechsler", 129.5, "Extremely High"},
+        {"wechsler-classic", 79.49, "Borderline"}, {"wechsler-classic", 129.5, "Very Superior"},
+        {"woodcock-johnson", 69.5, "Low"},     {"woodcock-johnson", 69.49, "Very Low"},
+        {"woodcock-johnson", 110.49, "Average"}, {"woodcock-johnson", 110.5, "High Average"},
+        {"woodcock-johnson", 129.5, "Superior"}, {"woodcock-johnson", 130.49, "Superior"},
+        {"woodcock-johnson", 130.5, "Very Superior"},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(qPrintable(QString("%1 S=%2").arg(r.system).arg(r.s)))
+            << r.system << zOfStandardScore(r.s) << r.label;
+    QTest::newRow("aacn +inf") << "aacn" << kInf << "Exceptionally High";
+    QTest::newRow("aacn -inf") << "aacn" << -kInf << "Exceptionally Low";
+    QTest::newRow("aacn 1e308") << "aacn" << 1e308 << "Exceptionally High";
+    QTest::newRow("aacn NaN") << "aacn" << kNan << "";
+}
+
+void InterpretationTest::descriptors()
+{
+    QFETCH(QString, system);
+    QFETCH(double, z);
+    QFETCH(QString, expected);
+    const DescriptorSystem *found = findSystem(system.toStdString());
+    QVERIFY(found);
+    QCOMPARE(QString::fromStdString(describe(z, *found)), expected);
+}
+
+void InterpretationTest::descriptorFile_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("labels"); // for S = 50, 85, 100, 130
+    QTest::newRow("ascending") << "from,label\n70,Low\n90,Mid\n120,High\n" << ""
+                               << "Low|Low|Mid|High";
+    QTest::newRow("top down, CRLF, BOM, quoted")
+        << "\xEF\xBB\xBF" "From , Label\r\n120,\"High, very\"\r\n\r\n90,Mid\r\n70,Low" << ""
+        << "Low|Low|Mid|High, very";
+    QTest::newRow("unsorted, signed") << "from,label\n90,Mid\n-5,Low\n120,High\n" << ""
+                                      << "Low|Low|Mid|High";
+    QTest::newRow("one band") << "from,label\n100,All\n" << "" << "All|All|All|All";
+    QTest::newRow("no header") << "70,Low\n90,Mid\n"
+                               << "line 1: the header must be \"from,label\"" << "";
+    QTest::newRow("decimal from") << "from,label\n70,Low\n89.5,Mid\n"
+                                  << "line 3: \"89.5\" is not a whole standard score" << "";
+    QTest::newRow("third cell") << "from,label\n70,Low\n\n90,Mid,x\n"
+                                << "line 4: expected 2 cells, from and label, but found 3" << "";
+    QTest::newRow("empty label") << "from,label\n70,\n" << "line 2: the label is empty" << "";
+    QTest::newRow("open quote") << "from,label\n70,\"Low\n"
+                                << "line 2: a quoted cell is not closed properly" << "";
+    QTest::newRow("duplicate") << "from,label\n120,High\n90,Mid\n120,Top\n"
+                               << "line 4: from 120 is given already on line 2" << "";
+    QTest::newRow("header only") << "from,label\n\n" << "line 1: the header is followed by no bands"
+                                 << "";
+    QTest::newRow("empty") << "" << "line 1: the file is empty; it needs the header \"from,label\" "
+                                    "and one row per band" << "";
+}
+
+void InterpretationTest::descriptorFile()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    QFETCH(QString, labels);
+    DescriptorSystem s = *findSystem("aacn");
+    const std::string why = parseDescriptorFile(text.toStdString(), s);
+    QCOMPARE(QString::fromStdString(why), error);
+    if (!error.isEmpty()) {
+        QCOMPARE(s.key, std::string("aacn")); // left as it was
+        return;
+    }
+    QStringList got;
+    for (double score : {50.0, 85.0, 100.0, 130.0})
+        got << QString::fromStdString(describe(zOfStandardScore(score), s));
+    QCOMPARE(got.join('|'), labels);
+}
+
+void InterpretationTest::intervals_data()
+{
+    QTest::addColumn<double>("z");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("c");
+    QTest::addColumn<bool>("obtained");
+    QTest::addColumn<QString>("wechsler");
+    QTest::addColumn<QString>("ranks");
+    QTest::newRow("worked example, true score") << 1.0 << 0.9 << 95.0 << false << "105 122" << "62 93";
+    QTest::newRow("worked example, obtained") << 1.0 << 0.9 << 95.0 << true << "106 124" << "65 95";
+    QTest::newRow("r near 0, true score") << 1.0 << 1e-9 << 95.0 << false << "100 100" << "50 50";
+    QTest::newRow("r near 0, obtained") << 1.0 << 1e-9 << 95.0 << true << "86 144" << "17 99.8";
+    QTest::newRow("r near 1, true score") << 1.0 << 1 - 1e-9 << 95.0 << false << "115 115" << "84 84";
+    QTest::newRow("r near 1, obtained") << 1.0 << 1 - 1e-9 << 95.0 << true << "115 115" << "84 84";
+    QTest::newRow("C 50") << 1.0 << 0.9 << 50.0 << false << "110 117" << "76 86";
+    QTest::newRow("C 99.9, true score") << 1.0 << 0.9 << 99.9 << false << "99 128" << "47 97";
+    QTest::newRow("C 99.9, obtained") << 1.0 << 0.9 << 99.9 << true << "99 131" << "48 98";
+    QTest::newRow("low, obtained") << -2.0 << 0.8 << 90.0 << true << "59 81" << "0.3 10";
+    QTest::newRow("beyond the scales") << 10.0 << 0.9 << 95.0 << true << "199* 199*"
+                                       << ">99.9 >99.9";
+}
+
+void InterpretationTest::intervals()
+{
+    QFETCH(double, z);
+    QFETCH(double, r);
+    QFETCH(double, c);
+    QFETCH(bool, obtained);
+    QFETCH(QString, wechsler);
+    QFETCH(QString, ranks);
+    const IntervalSettings settings{r, c, obtained ? Method::Obtained : Method::TrueScore};
+    QVERIFY(checkReliability(r).empty() && checkConfidence(c).empty());
+    const Interpretation i = interpret(z, *findSystem("aacn"), &settings);
+    QVERIFY(i.hasInterval);
+    const auto pair = [&](ScaleId s) {
+        return QString::fromStdString(i.lower[int(s)].text + " " + i.upper[int(s)].text);
+    };
+    QCOMPARE(pair(ScaleId::Wechsler), wechsler);
+    QCOMPARE(pair(ScaleId::PercentileRank), ranks);
+    // Every bound is shown as a score on its scale.
+    for (int s = 0; s < kScaleIdCount; ++s) {
+        QCOMPARE(i.lower[s].text, showScore(ScaleId(s), i.interval.low).text);
+        QCOMPARE(i.upper[s].text, showScore(ScaleId(s), i.interval.high).text);
+    }
+    QCOMPARE(i.interval.low, i.interval.centre - i.interval.half);
+}
+
+void InterpretationTest::inverseNormal_data()
+{
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("0.975") << 0.975 << 1.959963984540054;
+    QTest::newRow("0.5") << 0.5 << 0.0;
+    QTest::newRow("central edge") << 0.075 << -1.4395314709384563;
+    QTest::newRow("tail") << 0.001 << -3.090232306167813;
+    QTest::newRow("far tail") << 1e-300 << -37.0470962993612;
+    QTest::newRow("1e-10") << 1e-10 << -6.361340902404056;
+}
+
+void InterpretationTest::inverseNormal()
+{
+    QFETCH(double, p);
+    QFETCH(double, expected);
+    QVERIFY2(std::fabs(interpretation::inverseNormal(p) - expected) <= 1e-15 * std::fmax(1, std::fabs(expected)),
+             qPrintable(QString::number(interpretation::inverseNormal(p), 'g', 17)));
+    if (1 - (1 - p) == p) // the other tail is the same probability exactly
+        QCOMPARE(interpretation::inverseNormal(1 - p), -interpretation::inverseNormal(p));
+}
+
+void InterpretationTest::parameterChecks()
+{
+    for (double r : {0.0, 1.0, -0.1, 1.5, kNan, kInf})
+        QVERIFY2(!checkReliability(r).empty(), qPrintable(QString::number(r)));
+    for (double r : {1e-300, 0.5, below(1.0)})
+        QVERIFY(checkReliability(r).empty());
+    for (double c : {below(50.0), 100.0, 0.0, kNan, kInf})
+        QVERIFY2(!checkConfidence(c).empty(), qPrintable(QString::number(c)));
+    for (double c : {50.0, 95.0, 99.9})
+        QVERIFY(checkConfidence(c).empty());
+    QCOMPARE(interpretation::inverseNormal(0), -kInf);
+    QCOMPARE(interpretation::inverseNormal(1), kInf);
+    QVERIFY(std::isnan(interpretation::inverseNormal(kNan)));
+    QVERIFY(std::fabs(criticalZ(95) - 1.959963984540054) <= 1e-15);
+    QVERIFY(checkSystem("wechsler-classic").empty());
+    QCOMPARE(checkSystem("WAIS"), std::string("Unknown descriptor system \"WAIS\"; the systems "
+                                              "are aacn, wechsler, wechsler-classic, "
+                                              "woodcock-johnson."));
+    QCOMPARE(builtInSystems().front().key, std::string("aacn"));
+    QCOMPARE(findSystem("woodcock-johnson")->name, std::string("Woodcock-Johnson"));
+}
+
+QTEST_GUILESS_MAIN(InterpretationTest)
+#include "tst_core_interpretation.moc"
