@@ -24,7 +24,7 @@ constexpr int kScaleIdCount = 10;
 const conversion::Scale &scaleRow(ScaleId scale);
 
 struct ShownScore {
-    std::string text;    // as shown: "+1.0", "6.99*", "19*", "5", "<0.1"
+    std::string text;    // as shown: "+1.0", "+6.99*", "19*", "5", "<0.1"
     bool marked = false; // held at the scale's bound (text ends in "*")
 };
 
@@ -116,10 +116,10 @@ struct Interpretation {
 Interpretation interpret(double z, const DescriptorSystem &system,
                          const IntervalSettings *settings);
 
-// The same for a calculation that was not refused, with the six linear
-// scales taken from its results, so a report never disagrees with the
-// converter's fields (which, from a standard score, keep end points the
-// z alone does not).
+// The same for a calculation's outcome, with the six linear scales taken
+// from its results, so a report never disagrees with the converter's fields
+// (which, from a standard score, keep end points the z alone does not). A
+// refused outcome gives empty texts and no interval.
 Interpretation interpret(const conversion::Outcome &outcome, const DescriptorSystem &system,
                          const IntervalSettings *settings);
 

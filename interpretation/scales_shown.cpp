@@ -33,9 +33,16 @@ constexpr int rowOf(int id)
     return -1;
 }
 
+constexpr std::array<int, kScaleIdCount> kRowOf = [] {
+    std::array<int, kScaleIdCount> rows{};
+    for (int id = 0; id < kScaleIdCount; ++id)
+        rows[id] = rowOf(id);
+    return rows;
+}();
+
 constexpr bool columnIs(ScaleId id, std::string_view column)
 {
-    return kScales[rowOf(int(id))].column == column;
+    return kScales[kRowOf[int(id)]].column == column;
 }
 static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
                   && columnIs(ScaleId::Wechsler, "wechsler") && columnIs(ScaleId::Nce, "nce")
@@ -84,7 +91,7 @@ ShownScore band(const Scale &row, double z)
 
 const Scale &scaleRow(ScaleId scale)
 {
-    return kScales[rowOf(int(scale))];
+    return kScales[kRowOf[int(scale)]];
 }
 
 std::string_view scaleName(ScaleId scale)

@@ -201,6 +201,13 @@ void InterpretationTest::reportKeepsTheConvertersEndPoints()
     QVERIFY(!report.score[int(ScaleId::Nce)].marked);
     QCOMPARE(report.score[int(ScaleId::Stanine)].text, std::string("9"));
     QCOMPARE(report.score[int(ScaleId::PercentileRank)].text, std::string("99"));
+
+    const IntervalSettings settings{0.9, 95, Method::TrueScore};
+    const conversion::Outcome refused = conversion::calculate(fieldsFrom(QString("z=7")));
+    QVERIFY(refused.refused);
+    const Interpretation none = interpret(refused, builtInSystems().front(), &settings);
+    QVERIFY(!none.hasInterval);
+    QVERIFY(none.descriptor.empty() && none.score[int(ScaleId::Z)].text.empty());
 }
 
 void InterpretationTest::percentileRankText_data()
