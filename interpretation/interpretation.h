@@ -34,7 +34,9 @@ std::string_view scaleName(ScaleId scale);
 std::string_view scaleColumn(ScaleId scale);
 
 // z shown on one scale by that scale's rule (the six linear scales exactly
-// as the converter window shows them from a raw score). A NaN z shows as
+// as the converter window shows them from a raw score). Stanine and sten
+// are counted from their exact band edges: in doubles, z * 2 + 5.5 would
+// round a z one ulp below an edge up into the band above. A NaN z shows as
 // the empty text on every scale; an infinite one as the scale's end.
 ShownScore showScore(ScaleId scale, double z);
 
