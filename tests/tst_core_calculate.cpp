@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "conversion/calculate.h"
@@ -11,11 +12,13 @@ using namespace conversion;
 
 namespace {
 
-// A double as its bit pattern, shown in hexadecimal notation: QCOMPARE on
-// doubles would forgive the last few bits.
+// A double in hexadecimal notation, which shows every bit: QCOMPARE on
+// doubles would forgive the last few, and QString::asprintf rounds %a.
 QString bits(double value)
 {
-    return QString::asprintf("%a", value);
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", value);
+    return QString::fromLatin1(text);
 }
 
 QString joinedResults(const Outcome &o)
