@@ -53,8 +53,9 @@ std::optional<std::string> keyText(const QKeyEvent &event)
         return std::nullopt;
     if (const int code = codeOfSpecialKey(key))
         return Chr(code);
-    // Qt reports Cmd as ControlModifier on macOS, so Cmd+V there and Ctrl+V
-    // elsewhere both arrive as 22 and pass the handlers' control-key rule.
+    // Qt reports Cmd as ControlModifier on macOS, so Cmd+B there and Ctrl+B
+    // elsewhere both arrive as 2 and pass the handlers' control-key rule.
+    // (Entry fields keep command keys such as Ctrl+V from their handlers.)
     if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         return Chr(key - Qt::Key_A + 1);
     const QString text = event.text();
