@@ -35,6 +35,7 @@ public:
     bool Canvas2_MouseDown(int x, int y);
     bool agctFld_KeyDown(const std::string &key);
     void AddMenuHandlers() override;
+    void Open() override;
     void Close() override;
     void Activate() override;
     void EnableMenuItems() override;

@@ -1,13 +1,31 @@
 // The converter window's own events and the menu commands it handles
-// while it is in front.
+// while it is in front. The About and Description windows and the menu
+// items belong to the shell; they are reached by name, so that this window
+// does not depend on the program that uses it.
 #include "converter_window/control_wnd.h"
 
 #include "converter_window/module1.h"
 #include "framework/application.h"
 #include "framework/implicit_window.h"
-#include "shell/about_wnd.h"
-#include "shell/description_wnd.h"
-#include "shell/menu.h"
+#include "framework/menu_bar.h"
+
+namespace {
+
+constexpr const char *kAboutWnd = "AboutWnd";
+constexpr const char *kDescriptionWnd = "DescriptionWnd";
+
+constexpr const char *kControlMenuItem = "ControlMenuItem";
+constexpr const char *kDescriptionMenuItem = "DescriptionMenuItem";
+constexpr const char *kAboutMenuItem = "AboutMenuItem";
+constexpr const char *kAboutVex = "AboutVex";
+
+void showWindow(const char *windowClass)
+{
+    if (fw::Window *window = fw::implicitWindow(windowClass))
+        window->Show();
+}
+
+} // namespace
 
 void ControlWnd::ClearBtn_Action()
 {
@@ -25,15 +43,21 @@ void ControlWnd::Canvas1_MouseEnter()
 
 bool ControlWnd::Canvas2_MouseDown(int, int)
 {
-    fw::implicitWindow<shell::DescriptionWnd>()->Show();
+    showWindow(kDescriptionWnd);
     return false;
+}
+
+// Typing can start at once, without a click in a field.
+void ControlWnd::Open()
+{
+    SetFocus("rawFld");
 }
 
 // Looked up without being made: activation must not put up an About box
 // that does not exist.
 void ControlWnd::Activate()
 {
-    if (fw::Window *about = fw::existingWindow(shell::AboutWnd::kClassName))
+    if (fw::Window *about = fw::existingWindow(kAboutWnd))
         about->Hide();
     Module1::dirty = "no";
 }
@@ -45,25 +69,25 @@ void ControlWnd::Close()
 
 void ControlWnd::EnableMenuItems()
 {
-    shell::enableMenuItem(shell::item::kControl, false);
-    shell::enableMenuItem(shell::item::kDescription, true);
-    shell::enableMenuItem(shell::item::kAbout, true);
+    fw::enableMenuItem(kControlMenuItem, false);
+    fw::enableMenuItem(kDescriptionMenuItem, true);
+    fw::enableMenuItem(kAboutMenuItem, true);
 }
 
 void ControlWnd::AddMenuHandlers()
 {
-    registerMenuHandler(shell::item::kDescription, [this] { return _DescriptionMenuItem_Action(); });
-    registerMenuHandler(shell::item::kAboutVex, [this] { return _AboutVex_Action(); });
+    registerMenuHandler(kDescriptionMenuItem, [this] { return _DescriptionMenuItem_Action(); });
+    registerMenuHandler(kAboutVex, [this] { return _AboutVex_Action(); });
 }
 
 bool ControlWnd::_DescriptionMenuItem_Action()
 {
-    fw::implicitWindow<shell::DescriptionWnd>()->Show();
+    showWindow(kDescriptionWnd);
     return false;
 }
 
 bool ControlWnd::_AboutVex_Action()
 {
-    fw::implicitWindow<shell::AboutWnd>()->Show();
+    showWindow(kAboutWnd);
     return false;
 }

@@ -83,7 +83,8 @@ bool EntryField::event(QEvent *event)
     // Handled here rather than in keyPressEvent() so that the handler sees
     // Tab before QWidget::event() moves the focus with it.
     if (event->type() == QEvent::KeyPress && m_keyHandler) {
-        const auto key = keyText(*static_cast<QKeyEvent *>(event));
+        const auto *pressed = static_cast<QKeyEvent *>(event);
+        const auto key = isCommandKey(*pressed) ? std::nullopt : keyText(*pressed);
         if (key && m_keyHandler(*key)) {
             event->accept();
             return true;
@@ -111,16 +112,30 @@ void EntryField::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+// Text from an input method, a compose key or a dead key is typing too: each
+// character passes the key handler as if typed, then the limit applies.
 void EntryField::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (m_limit > 0 && characterCount(event->commitString()) > room()) {
-        QInputMethodEvent cut(event->preeditString(), event->attributes());
-        cut.setCommitString(leftCharacters(event->commitString(), room()),
-                            event->replacementStart(), event->replacementLength());
-        QLineEdit::inputMethodEvent(&cut);
+    QString commit = event->commitString();
+    if (m_keyHandler && !commit.isEmpty()) {
+        QString accepted;
+        for (const uint code : commit.toUcs4()) {
+            const char32_t character = code;
+            const QString one = QString::fromUcs4(&character, 1);
+            if (!m_keyHandler(one.toStdString()))
+                accepted += one;
+        }
+        commit = accepted;
+    }
+    if (m_limit > 0)
+        commit = leftCharacters(commit, room());
+    if (commit == event->commitString()) {
+        QLineEdit::inputMethodEvent(event);
         return;
     }
-    QLineEdit::inputMethodEvent(event);
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)

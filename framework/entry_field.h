@@ -1,7 +1,9 @@
 // A single-line entry field. Its key handler sees every key before the
-// field acts on it (Tab included, which then moves the focus on), and its
-// typing limit binds what the user types or pastes but never text that the
-// program sets: QLineEdit::setMaxLength would cut both, so it is not used.
+// field acts on it (Tab included, which then moves the focus on), except the
+// key combinations of commands (isCommandKey), and each character that an
+// input method commits. Its typing limit binds what the user types or
+// pastes but never text that the program sets: QLineEdit::setMaxLength
+// would cut both, so it is not used.
 #pragma once
 
 #include <QLineEdit>

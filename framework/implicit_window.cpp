@@ -15,12 +15,35 @@ std::map<std::string, QPointer<Window>, std::less<>> &registry()
     return s_windows;
 }
 
+std::map<std::string, WindowMaker, std::less<>> &makers()
+{
+    static std::map<std::string, WindowMaker, std::less<>> s_makers;
+    return s_makers;
+}
+
 } // namespace
 
 Window *existingWindow(std::string_view className)
 {
     const auto found = registry().find(className);
     return found == registry().end() ? nullptr : found->second.data();
+}
+
+void registerWindowClass(std::string_view className, WindowMaker make)
+{
+    makers()[std::string(className)] = make;
+}
+
+Window *implicitWindow(std::string_view className)
+{
+    if (Window *existing = existingWindow(className))
+        return existing;
+    const auto found = makers().find(className);
+    if (found == makers().end())
+        return nullptr;
+    Window *window = found->second();
+    detail::adoptWindow(found->first.c_str(), window);
+    return window;
 }
 
 namespace detail {

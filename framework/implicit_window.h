@@ -14,6 +14,22 @@ namespace fw {
 // The window of that class if one exists; never makes one.
 Window *existingWindow(std::string_view className);
 
+// So that a window can bring up another whose header it does not include,
+// each class registers how it is made; the lookup by name then works like
+// implicitWindow<T>(). Registering a class again replaces its maker.
+using WindowMaker = Window *(*)();
+void registerWindowClass(std::string_view className, WindowMaker make);
+
+template <class T>
+void registerWindowClass()
+{
+    registerWindowClass(T::kClassName, []() -> Window * { return new T(); });
+}
+
+// The window of that class, made, built and shown when none exists;
+// nullptr when no class of that name has been registered.
+Window *implicitWindow(std::string_view className);
+
 namespace detail {
 void adoptWindow(const char *className, Window *window); // registers, then builds
 void forgetWindow(Window *window);

@@ -1,5 +1,7 @@
 #include "framework/key_text.h"
 
+#include "framework/application.h"
+#include "framework/menu_bar.h"
 #include "framework/text_routines.h"
 
 #include <QKeyEvent>
@@ -51,8 +53,9 @@ std::optional<std::string> keyText(const QKeyEvent &event)
         return std::nullopt;
     if (const int code = codeOfSpecialKey(key))
         return Chr(code);
-    // Qt reports Cmd as ControlModifier on macOS, so Cmd+V there and Ctrl+V
-    // elsewhere both arrive as 22 and pass the handlers' control-key rule.
+    // Qt reports Cmd as ControlModifier on macOS, so Cmd+B there and Ctrl+B
+    // elsewhere both arrive as 2 and pass the handlers' control-key rule.
+    // (Entry fields keep command keys such as Ctrl+V from their handlers.)
     if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         return Chr(key - Qt::Key_A + 1);
     const QString text = event.text();
@@ -60,6 +63,24 @@ std::optional<std::string> keyText(const QKeyEvent &event)
         return std::nullopt;
     const char32_t first = text.toUcs4().value(0);
     return Chr(static_cast<int>(first));
+}
+
+bool isCommandKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    const QKeySequence keys(QKeyCombination(modifiers, Qt::Key(event.key())));
+    const MenuBar *bar = App() ? App()->menuBar() : nullptr;
+    if (bar && bar->hasShortcut(keys))
+        return true;
+    if (!(modifiers & Qt::ControlModifier))
+        return false; // Shift+Delete stays a delete key
+    for (QKeySequence::StandardKey command : {QKeySequence::SelectAll, QKeySequence::Undo,
+                                              QKeySequence::Redo, QKeySequence::Cut,
+                                              QKeySequence::Copy, QKeySequence::Paste})
+        if (event.matches(command))
+            return true;
+    return false;
 }
 
 } // namespace fw

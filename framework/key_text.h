@@ -31,4 +31,10 @@ enum KeyCode : int {
 // handler (modifiers pressed alone, keys with neither code nor text).
 std::optional<std::string> keyText(const QKeyEvent &event);
 
+// A key combination that runs a command rather than types: the shortcut of
+// an item of the application's menu bar, enabled or not, or a standard
+// editing command with the Control (Command) key: select all, undo, redo,
+// cut, copy, paste. Key handlers never see these.
+bool isCommandKey(const QKeyEvent &event);
+
 } // namespace fw

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace fw {
 
@@ -20,6 +21,30 @@ constexpr bool kHasApplicationMenu =
 #else
     false;
 #endif
+
+// Linux and Windows users open a menu with Alt and the first letter of its
+// title; the Mac has no mnemonics.
+constexpr bool kHasMnemonics = !kHasApplicationMenu;
+
+QString menuTitle(const QString &caption)
+{
+    if (!kHasMnemonics || caption.isEmpty())
+        return caption;
+    QString title = caption;
+    title.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QLatin1Char('&') + title;
+}
+
+bool hasShortcut(const MenuItem &item, const QKeySequence &keys)
+{
+    if (item.kind() != MenuItem::Kind::Menu && !item.isSeparator() && !keys.isEmpty()
+        && item.action()->shortcut() == keys)
+        return true;
+    for (const auto &child : item.children())
+        if (hasShortcut(*child, keys))
+            return true;
+    return false;
+}
 
 void collectAppleItems(MenuItem &item, std::vector<MenuItem *> &out)
 {
@@ -98,6 +123,14 @@ bool MenuBar::trigger(std::string_view name)
     return true;
 }
 
+bool MenuBar::hasShortcut(const QKeySequence &keys) const
+{
+    for (const auto &menu : m_menus)
+        if (fw::hasShortcut(*menu, keys))
+            return true;
+    return false;
+}
+
 void MenuBar::runEnablingPass()
 {
     if (m_inPass)
@@ -144,6 +177,15 @@ QMenuBar *MenuBar::present()
     auto *bar = new QMenuBar;
     fill(bar);
     m_presented.emplace_back(bar);
+    if (kHasMnemonics) {
+        // F10 opens the bar, as on the desktops where menus have mnemonics.
+        auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar);
+        f10->setContext(Qt::WindowShortcut);
+        QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+            if (!bar->actions().isEmpty())
+                bar->setActiveAction(bar->actions().constFirst());
+        });
+    }
     return bar;
 }
 
@@ -165,7 +207,7 @@ void MenuBar::fill(QMenuBar *bar)
     }
     if (kHasApplicationMenu || appleItems.empty())
         return;
-    QMenu *help = bar->addMenu(QMenuBar::tr("Help"));
+    QMenu *help = bar->addMenu(menuTitle(QMenuBar::tr("Help")));
     help->setObjectName(QStringLiteral("HelpMenu"));
     for (MenuItem *item : appleItems)
         help->addAction(item->action());
@@ -174,7 +216,7 @@ void MenuBar::fill(QMenuBar *bar)
 
 QMenu *MenuBar::buildMenu(MenuItem &menu, QWidget *parent)
 {
-    auto *qmenu = new QMenu(QString::fromStdString(menu.Text()), parent);
+    auto *qmenu = new QMenu(menuTitle(QString::fromStdString(menu.Text())), parent);
     qmenu->setObjectName(QString::fromStdString(menu.Name()));
     QObject::connect(qmenu, &QMenu::aboutToShow, m_context.get(), [this] { runEnablingPass(); });
     for (const auto &child : menu.children()) {
@@ -184,6 +226,18 @@ QMenu *MenuBar::buildMenu(MenuItem &menu, QWidget *parent)
             qmenu->addAction(child->action());
     }
     return qmenu;
+}
+
+MenuItem *menuItem(std::string_view name)
+{
+    const Application *app = App();
+    return app && app->menuBar() ? app->menuBar()->find(name) : nullptr;
+}
+
+void enableMenuItem(std::string_view name, bool enabled)
+{
+    if (MenuItem *found = menuItem(name))
+        found->SetEnabled(enabled);
 }
 
 } // namespace fw

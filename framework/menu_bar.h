@@ -9,6 +9,10 @@
 // Routing: a chosen item goes to the handler the front window registered
 // under its name, then, unless that returned true, to the application's.
 // The quit item runs Quit(); the Edit items are served by the framework.
+//
+// On Linux and Windows each menu's title has its first letter as mnemonic
+// (Alt+F opens File) and F10 opens the first menu; the captions are
+// unchanged.
 #pragma once
 
 #include "framework/menu_item.h"
@@ -19,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QObject;
@@ -41,6 +46,8 @@ public:
     MenuItem *find(std::string_view name) const;
 
     bool enabled(std::string_view name) const; // after the last pass
+    // Whether some item, enabled or not, has this shortcut.
+    bool hasShortcut(const QKeySequence &keys) const;
     // Chooses the item as the user would: runs a pass, then routes the
     // command if the item is enabled. False when it was not run.
     bool trigger(std::string_view name);
@@ -61,5 +68,12 @@ private:
     std::unique_ptr<QObject> m_context; // ends all connections with the bar
     bool m_inPass = false;
 };
+
+// The item of that name in the application's menu bar; nullptr when there
+// is no application object or no such item.
+MenuItem *menuItem(std::string_view name);
+
+// Sets an item's availability for the current enabling pass.
+void enableMenuItem(std::string_view name, bool enabled);
 
 } // namespace fw

@@ -19,14 +19,21 @@ constexpr bool kShowsMenuBar = true;
 constexpr bool kShowsMenuBar = false;
 #endif
 
-const fw::ControlRecord kControls[] = {
-    {"Canvas1", fw::ControlKind::Canvas, 11, 14, 313, 20, {}, {}, fw::Align::Left, {}, 0, {},
-     true, 171},
+constexpr fw::ControlRecord picture(std::string_view name, int left, int top, int width,
+                                   int height, int number, std::string_view accessibleName)
+{
+    fw::ControlRecord record{name, fw::ControlKind::Canvas, left, top, width, height};
+    record.picture = number;
+    record.accessibleName = accessibleName;
+    return record;
+}
+
+constexpr fw::ControlRecord kControls[] = {
+    picture("Canvas1", 11, 14, 313, 20, 171, "Quintaval"),
     {"StaticText5", fw::ControlKind::Label, 1, 178, 333, 16,
      "Quintaval 1.0 \u00b7 written by the Quintaval developers", {"Times", 10, true},
      fw::Align::Center, fw::rgb(0x18, 0x22, 0xCD)},
-    {"Canvas2", fw::ControlKind::Canvas, 138, 80, 58, 72, {}, {}, fw::Align::Left, {}, 0, {},
-     true, 169},
+    picture("Canvas2", 138, 80, 58, 72, 169, "Quintaval badge"),
 };
 
 } // namespace

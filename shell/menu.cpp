@@ -1,6 +1,5 @@
 #include "shell/menu.h"
 
-#include "framework/application.h"
 
 #include <memory>
 
@@ -59,14 +58,12 @@ Menu::Menu()
 
 fw::MenuItem *menuItem(std::string_view name)
 {
-    const fw::Application *app = fw::App();
-    return app && app->menuBar() ? app->menuBar()->find(name) : nullptr;
+    return fw::menuItem(name);
 }
 
 void enableMenuItem(std::string_view name, bool enabled)
 {
-    if (fw::MenuItem *found = menuItem(name))
-        found->SetEnabled(enabled);
+    fw::enableMenuItem(name, enabled);
 }
 
 } // namespace shell

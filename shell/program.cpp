@@ -23,6 +23,7 @@ Program::Program()
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg")));
     });
     declareFileType();
+    registerWindowClasses();
     makeApplication();
     registerAboutHandlers();
     fw::implicitWindow<InvisibleWnd>();
@@ -38,6 +39,14 @@ Program::~Program()
 void Program::declareFileType()
 {
     m_textType = FileType{"text", "TEXT", "Z*ev", {}};
+}
+
+// Other subsystems' windows open these by class name.
+void Program::registerWindowClasses()
+{
+    fw::registerWindowClass<AboutWnd>();
+    fw::registerWindowClass<DescriptionWnd>();
+    fw::registerWindowClass<ControlWnd>();
 }
 
 void Program::makeApplication()

@@ -26,6 +26,7 @@ public:
 
 private:
     void declareFileType();
+    void registerWindowClasses();
     void makeApplication();
     void registerAboutHandlers();
 

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "conversion/calculate.h"
@@ -10,6 +11,15 @@
 using namespace conversion;
 
 namespace {
+
+// A double in hexadecimal notation, which shows every bit: QCOMPARE on
+// doubles would forgive the last few, and QString::asprintf rounds %a.
+QString bits(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", value);
+    return QString::fromLatin1(text);
+}
 
 QString joinedResults(const Outcome &o)
 {
@@ -28,6 +38,10 @@ class CalculateTest : public QObject
 private Q_SLOTS:
     void normalCurve_data();
     void normalCurve();
+    void percentileFromZIsPinned_data();
+    void percentileFromZIsPinned();
+    void zFromPercentileIsPinned_data();
+    void zFromPercentileIsPinned();
     void nceEndPointsRoundTripExactly();
     void percentilesOfOppositeZsAddToHundred();
     void results_data();
@@ -53,6 +67,61 @@ void CalculateTest::normalCurve()
     QFETCH(double, percentile);
     QVERIFY(std::fabs(PercentileFromZ(z) - percentile) < 0.05);
     QVERIFY(std::fabs(ZFromPercentile(percentile) - z) < 0.02);
+}
+
+// Both approximations to the last bit: a changed digit in one of their
+// constants, or a reordered operation, moves some of these points.
+void CalculateTest::percentileFromZIsPinned_data()
+{
+    QTest::addColumn<double>("z");
+    QTest::addColumn<double>("percentile");
+    QTest::newRow("-6.99") << -6.99 << 0x1.41d38p-32; // 2.9269919821217627e-10
+    QTest::newRow("-3.5") << -3.5 << 0x1.7d4bc97d6f7p-6; // 0.023272463576851088
+    QTest::newRow("-2.33") << -2.33 << 0x1.fb09d57d55ecp-1; // 0.9903094020364378
+    QTest::newRow("-1.96") << -1.96 << 0x1.3ff984fbf0cfcp+1; // 2.4998022298983624
+    QTest::newRow("-1.0") << -1.0 << 0x1.fbb26ffcc92f8p+3; // 15.865531915399956
+    QTest::newRow("-0.5") << -0.5 << 0x1.eda8f0ee68f83p+4; // 30.853745394982536
+    QTest::newRow("-0.01") << -0.01 << 0x1.8ccefc867abb1p+5; // 49.601067591305203
+    QTest::newRow("0.01") << 0.01 << 0x1.933103798544fp+5; // 50.398932408694797
+    QTest::newRow("0.25") << 0.25 << 0x1.def71056b91b2p+5; // 59.870636632465349
+    QTest::newRow("1.0") << 1.0 << 0x1.5089b20066da1p+6; // 84.134468084600044
+    QTest::newRow("1.5") << 1.5 << 0x1.7546f3f52bfbap+6; // 93.319289999780182
+    QTest::newRow("1.96") << 1.96 << 0x1.860033d820798p+6; // 97.500197770101636
+    QTest::newRow("2.33") << 2.33 << 0x1.8c09ec5505542p+6; // 99.009690597963555
+    QTest::newRow("3.0") << 3.0 << 0x1.8f75c778674c7p+6; // 99.865018731407972
+    QTest::newRow("4.5") << 4.5 << 0x1.8fffa58b39289p+6; // 99.999654937137294
+    QTest::newRow("6.99") << 6.99 << 0x1.8ffffffffaf8bp+6; // 99.999999999707299
+}
+
+void CalculateTest::percentileFromZIsPinned()
+{
+    QFETCH(double, z);
+    QFETCH(double, percentile);
+    QCOMPARE(bits(PercentileFromZ(z)), bits(percentile));
+}
+
+void CalculateTest::zFromPercentileIsPinned_data()
+{
+    QTest::addColumn<double>("percentile");
+    QTest::addColumn<double>("z");
+    QTest::newRow("0.5") << 0.5 << -0x1.49c21a99fff98p+1; // -2.5762360813095704
+    QTest::newRow("1.0") << 1.0 << -0x1.29d41a0e139d7p+1; // -2.3267853325589658
+    QTest::newRow("2.5") << 2.5 << -0x1.f5dc70f770606p+0; // -1.9603949169253396
+    QTest::newRow("5.0") << 5.0 << -0x1.a52c93b26c396p+0; // -1.6452114401438158
+    QTest::newRow("10.0") << 10.0 << -0x1.481f6033859a1p+0; // -1.2817287565027089
+    QTest::newRow("25.0") << 25.0 << -0x1.592f51a79bdb4p-1; // -0.6741891400433162
+    QTest::newRow("40.0") << 40.0 << -0x1.0300f0458ad5cp-2; // -0.25293326782658254
+    QTest::newRow("49.0") << 49.0 << -0x1.9992aaf09de4p-6; // -0.024998347218995187
+    QTest::newRow("51.0") << 51.0 << 0x1.9992aaf09de4p-6; // 0.024998347218995187
+    QTest::newRow("84.0") << 84.0 << 0x1.fd24db26be673p-1; // 0.99442181442209543
+    QTest::newRow("99.5") << 99.5 << 0x1.49c21a99fff98p+1; // 2.5762360813095704
+}
+
+void CalculateTest::zFromPercentileIsPinned()
+{
+    QFETCH(double, percentile);
+    QFETCH(double, z);
+    QCOMPARE(bits(ZFromPercentile(percentile)), bits(z));
 }
 
 void CalculateTest::nceEndPointsRoundTripExactly()

@@ -37,6 +37,8 @@ void TextRoutinesTest::val_data()
     QTest::newRow("leading point") << ".5" << 0.5;
     QTest::newRow("second point ends") << "1.2.3" << 1.2;
     QTest::newRow("leading spaces") << "   42" << 42.0;
+    QTest::newRow("leading tab") << "\t42" << 42.0;
+    QTest::newRow("tabs and spaces before a sign") << " \t \t-7.5" << -7.5;
     QTest::newRow("negative decimal") << "-1.96" << -1.96;
     QTest::newRow("plus sign") << "+3" << 3.0;
     QTest::newRow("trailing point") << "12." << 12.0;

@@ -4,6 +4,10 @@
 #include "framework/beep.h"
 #include "tests/converter_fixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QTest>
 
 class TestConverter : public QObject, private ConverterFixture {
@@ -24,6 +28,12 @@ private slots:
     void calculate();
     void failedPressKeepsEarlierResults();
     void returnAndEscapePressNoButton();
+    void layoutMatchesTheDesign_data();
+    void layoutMatchesTheDesign();
+    void editCommandKeysAreNotTyping_data();
+    void editCommandKeysAreNotTyping();
+    void inputMethodTextPassesTheRule_data();
+    void inputMethodTextPassesTheRule();
 };
 
 void TestConverter::initTestCase()
@@ -97,7 +107,7 @@ void TestConverter::controlKeysPassEverywhere_data()
     QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "12";
     QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << "12";
     QTest::newRow("F1") << int(Qt::Key_F1) << 0 << "12";
-    QTest::newRow("copy") << int(Qt::Key_C) << int(Qt::ControlModifier) << "12";
+    QTest::newRow("control letter of no command") << int(Qt::Key_B) << int(Qt::ControlModifier) << "12";
     QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << "1";
 }
 
@@ -284,6 +294,149 @@ void TestConverter::returnAndEscapePressNoButton()
     QTest::keyClick(field("tFld"), Qt::Key_Escape);
     QCOMPARE(text("rawFld"), QStringLiteral("115"));
     QCOMPARE(text("tFld"), QStringLiteral("60"));
+}
+
+void TestConverter::layoutMatchesTheDesign_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place"); // in the content area
+    QTest::addColumn<bool>("inFrame"); // a child of Rectangle1
+
+    QTest::newRow("Rectangle1") << "Rectangle1" << QRect(50, 85, 430, 75) << false;
+    QTest::newRow("ClearBtn") << "ClearBtn" << QRect(417, 390, 70, 30) << false;
+    QTest::newRow("rawFld") << "rawFld" << QRect(70, 105, 80, 22) << true;
+    QTest::newRow("rawmeanFld") << "rawmeanFld" << QRect(226, 105, 80, 22) << true;
+    QTest::newRow("rawsdFld") << "rawsdFld" << QRect(380, 105, 80, 22) << true;
+    QTest::newRow("zFld") << "zFld" << QRect(70, 197, 80, 22) << false;
+    QTest::newRow("tFld") << "tFld" << QRect(226, 197, 80, 22) << false;
+    QTest::newRow("wechslerFld") << "wechslerFld" << QRect(380, 197, 80, 22) << false;
+    QTest::newRow("nceFld") << "nceFld" << QRect(70, 259, 80, 22) << false;
+    QTest::newRow("greFld") << "greFld" << QRect(226, 259, 80, 22) << false;
+    QTest::newRow("CalculateBtn") << "CalculateBtn" << QRect(45, 390, 80, 30) << false;
+    QTest::newRow("Canvas1") << "Canvas1" << QRect(11, 3, 510, 36) << false;
+    QTest::newRow("StaticText1") << "StaticText1" << QRect(70, 219, 80, 20) << false;
+    QTest::newRow("StaticText2") << "StaticText2" << QRect(226, 219, 80, 20) << false;
+    QTest::newRow("StaticText3") << "StaticText3" << QRect(380, 219, 80, 20) << false;
+    QTest::newRow("StaticText4") << "StaticText4" << QRect(70, 281, 80, 20) << false;
+    QTest::newRow("StaticText5") << "StaticText5" << QRect(226, 281, 80, 20) << false;
+    QTest::newRow("percentileFld") << "percentileFld" << QRect(226, 320, 80, 22) << false;
+    QTest::newRow("percentileTxt") << "percentileTxt" << QRect(226, 343, 80, 20) << false;
+    QTest::newRow("Canvas2") << "Canvas2" << QRect(250, 388, 32, 32) << false;
+    QTest::newRow("cTxt") << "cTxt" << QRect(1, 35, 534, 20) << false;
+    QTest::newRow("rawTxt") << "rawTxt" << QRect(70, 128, 80, 20) << true;
+    QTest::newRow("rawmeanTxt") << "rawmeanTxt" << QRect(216, 128, 100, 20) << true;
+    QTest::newRow("rawsdTxt") << "rawsdTxt" << QRect(370, 128, 100, 20) << true;
+    QTest::newRow("StaticText6") << "StaticText6" << QRect(380, 281, 80, 20) << false;
+    QTest::newRow("agctFld") << "agctFld" << QRect(380, 259, 80, 22) << false;
+    QTest::newRow("boundtext") << "boundtext" << QRect(380, 320, 100, 28) << false;
+}
+
+// Where each control stands, written out here rather than taken from the
+// window's table. A centred label may grow evenly on both sides where the
+// font is wider than the one the layout was drawn for; its middle stays.
+void TestConverter::layoutMatchesTheDesign()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QFETCH(bool, inFrame);
+    QWidget *control = m_wnd->control(name.toStdString());
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), inFrame ? m_wnd->control("Rectangle1") : m_wnd->content());
+    const QRect actual(control->mapTo(m_wnd->content(), QPoint(0, 0)), control->size());
+    const auto *label = qobject_cast<QLabel *>(control);
+    if (label && (label->alignment() & Qt::AlignHCenter) && actual.width() > place.width()) {
+        QCOMPARE(actual.top(), place.top());
+        QCOMPARE(actual.height(), place.height());
+        const int doubledMiddle = 2 * actual.left() + actual.width();
+        QVERIFY2(qAbs(doubledMiddle - (2 * place.left() + place.width())) <= 1,
+                 qPrintable(QStringLiteral("%1 grew off its middle: left %2, width %3")
+                                .arg(name).arg(actual.left()).arg(actual.width())));
+        return;
+    }
+    QCOMPARE(actual, place);
+}
+
+void TestConverter::editCommandKeysAreNotTyping_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clipboardBefore");
+    QTest::addColumn<QString>("rawAfter");
+    QTest::addColumn<QString>("clipboardAfter");
+    QTest::newRow("select all") << "Ctrl+A" << "" << "115" << "";
+    QTest::newRow("copy") << "Ctrl+A, Ctrl+C" << "" << "115" << "115";
+    QTest::newRow("cut") << "Ctrl+A, Ctrl+X" << "" << "" << "115";
+    QTest::newRow("paste") << "Ctrl+A, Ctrl+V" << "120" << "120" << "120";
+    QTest::newRow("undo") << "Ctrl+A, Ctrl+X, Ctrl+Z" << "" << "115" << "115";
+    QTest::newRow("redo") << "Ctrl+A, Ctrl+X, Ctrl+Z, Ctrl+Shift+Z" << "" << "" << "115";
+}
+
+// After a calculation the results stay: the keys run the field's editing
+// commands and never reach the keystroke rule, which would empty them.
+void TestConverter::editCommandKeysAreNotTyping()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, clipboardBefore);
+    QFETCH(QString, rawAfter);
+    QFETCH(QString, clipboardAfter);
+    fill({"rawFld=115", "rawmeanFld=100", "rawsdFld=15"});
+    press("CalculateBtn");
+    const QString shown = results();
+    QCOMPARE(shown, QStringLiteral("+1.0 60 115 71 600 120 84"));
+    QGuiApplication::clipboard()->setText(clipboardBefore);
+    m_wnd->SetFocus("rawFld");
+    const int beeps = fw::beepCount();
+
+    const QKeySequence sequence(keys, QKeySequence::PortableText);
+    for (int i = 0; i < sequence.count(); ++i)
+        QTest::keyClick(field("rawFld"), sequence[i].key(), sequence[i].keyboardModifiers());
+
+    QCOMPARE(text("rawFld"), rawAfter);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboardAfter);
+    QCOMPARE(results(), shown);
+    QCOMPARE(fw::beepCount(), beeps);
+}
+
+void TestConverter::inputMethodTextPassesTheRule_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<bool>("dirty");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<bool>("agctEmptied");
+    QTest::newRow("composed letter in T") << "tFld" << "\u00e9" << false << "" << 1 << false;
+    QTest::newRow("digit and letter in T") << "tFld" << "5\u00e9" << false << "5" << 1 << false;
+    QTest::newRow("over the limit in T") << "tFld" << "123" << false << "12" << 0 << false;
+    QTest::newRow("sign and point in z") << "zFld" << "-1.5" << false << "-1.5" << 0 << false;
+    QTest::newRow("full-width digit in raw") << "rawFld" << "\uff15" << false << "" << 1 << false;
+    QTest::newRow("raw after a calculation") << "rawFld" << "1" << true << "1" << 0 << true;
+    QTest::newRow("refused in raw after a calculation")
+        << "rawFld" << "\u00e9" << true << "" << 1 << true;
+    QTest::newRow("T after a calculation") << "tFld" << "5" << true << "5" << 0 << false;
+}
+
+// Text that an input method, a compose key or a dead key commits is typed
+// character by character through the same rule as keys.
+void TestConverter::inputMethodTextPassesTheRule()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, committed);
+    QFETCH(bool, dirty);
+    QFETCH(QString, kept);
+    QFETCH(int, beeps);
+    QFETCH(bool, agctEmptied);
+    m_wnd->SetText("agctFld", "7");
+    Module1::dirty = dirty ? "yes" : "no";
+    m_wnd->SetFocus(name.toStdString());
+    const int before = fw::beepCount();
+
+    QInputMethodEvent commit;
+    commit.setCommitString(committed);
+    QCoreApplication::sendEvent(field(name), &commit);
+
+    QCOMPARE(text(name), kept);
+    QCOMPARE(fw::beepCount() - before, beeps);
+    QCOMPARE(text("agctFld").isEmpty(), agctEmptied);
 }
 
 QTEST_MAIN(TestConverter)

@@ -16,8 +16,13 @@
 #include "shell/invisible_wnd.h"
 #include "shell/program.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -79,6 +84,39 @@ std::optional<QString> pdfText(const QString &pdf)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The menus as the user meets them on Linux, in order: each menu of the bar,
+// then its items. Enabled: with the splash box, no window, the converter
+// window, the Description window and an About box over the converter window
+// in front, the Edit items for an empty clipboard.
+struct MenuRow {
+    const char *name;
+    const char *menu; // nullptr: a menu of the bar
+    const char *caption;
+    const char *shortcut;
+    const char *enabled;
+};
+
+const MenuRow kMenus[] = {
+    {"UntitledMenu2", nullptr, "File", "", "YYYYY"},
+    {"Print", "UntitledMenu2", "Print\u2026", "Ctrl+P", "NNNYN"},
+    {"FileQuit", "UntitledMenu2", "Quit", "Ctrl+Q", "YYYYY"},
+    {"UntitledMenu0", nullptr, "Edit", "", "YYYYY"},
+    {"EditUndo", "UntitledMenu0", "Undo", "Ctrl+Z", "NNNNN"},
+    {"UntitledMenu1", "UntitledMenu0", "", "", "NNNNN"}, // a separator
+    {"EditCut", "UntitledMenu0", "Cut", "Ctrl+X", "NNNYN"},
+    {"EditCopy", "UntitledMenu0", "Copy", "Ctrl+C", "NNNYN"},
+    {"EditPaste", "UntitledMenu0", "Paste", "Ctrl+V", "NNNNN"},
+    {"EditClear", "UntitledMenu0", "", "", "NNNYN"},
+    {"WindowMenu", nullptr, "Window", "", "YYYYY"},
+    {"ControlMenuItem", "WindowMenu", "Control", "", "NNNYN"},
+    {"DescriptionMenuItem", "WindowMenu", "Description", "", "NNYNN"},
+    {"AboutMenuItem", "WindowMenu", "About Quintaval", "", "NNYYN"},
+    {"HelpMenu", nullptr, "Help", "", "YYYYY"},
+    {"AboutVex", "HelpMenu", "About Quintaval", "", "YYYYY"},
+};
+
+const char *const kFronts[] = {"splash", "none", "ControlWnd", "DescriptionWnd", "AboutWnd"};
+
 QtMessageHandler s_nextHandler = nullptr;
 
 // The offscreen platform can neither raise a window nor pass on size hints,
@@ -103,8 +141,17 @@ private slots:
     void keyOrClickBringsConverterWindow_data();
     void keyOrClickBringsConverterWindow();
     void quitShortcutDuringSplash();
+    void menusAsShown();
     void enablingFollowsFrontWindow_data();
     void enablingFollowsFrontWindow();
+    void menusOpenFromTheKeyboard_data();
+    void menusOpenFromTheKeyboard();
+    void menuShortcutsAreNotTyping_data();
+    void menuShortcutsAreNotTyping();
+    void splashPicturesAreNamed_data();
+    void splashPicturesAreNamed();
+    void commandLineAnswersWithoutAWindow_data();
+    void commandLineAnswersWithoutAWindow();
     void commandRouting_data();
     void commandRouting();
     void activationResetsDirty();
@@ -119,6 +166,7 @@ private:
     void bringToFront(fw::Window *window);
 
     std::unique_ptr<shell::Program> m_program;
+    QElapsedTimer m_sinceStart;
     std::vector<int> m_quits;
 };
 
@@ -133,6 +181,7 @@ void TestShell::init()
 {
     m_quits.clear();
     Module1::dirty.clear();
+    m_sinceStart.start();
     m_program = std::make_unique<shell::Program>();
 }
 
@@ -158,6 +207,8 @@ void TestShell::bringToFront(fw::Window *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
+// The splash box stands for 1.5 seconds; the converter window then takes
+// the keys at once, without a click in a field.
 void TestShell::splashStandsAloneThenConverterWindow()
 {
     QVERIFY(shown(AboutWnd::kClassName));
@@ -166,15 +217,22 @@ void TestShell::splashStandsAloneThenConverterWindow()
     QTRY_COMPARE(frontName(), QStringLiteral("AboutWnd"));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
     QTRY_VERIFY(!existing<AboutWnd>()->windowIcon().isNull());
+    QCOMPARE(existing<InvisibleWnd>()->timer("Timer1")->period(), 1500);
 
-    QTest::qWait(InvisibleWnd::kSplashMilliseconds / 2);
-    QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(ControlWnd::kClassName), InvisibleWnd::kSplashMilliseconds * 2);
+    // A coarse timer may fire up to 5% early, never earlier; late is only
+    // a busy machine.
+    QTRY_VERIFY_WITH_TIMEOUT(shown(ControlWnd::kClassName), 30000);
+    QVERIFY2(m_sinceStart.elapsed() >= 1425, qPrintable(QString::number(m_sinceStart.elapsed())));
 
     QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
     QVERIFY(!shown(AboutWnd::kClassName));
     QVERIFY(!shown(InvisibleWnd::kClassName));
-    QCOMPARE(existing<ControlWnd>()->Text("rawFld"), std::string());
+    auto *converter = existing<ControlWnd>();
+    QCOMPARE(converter->Text("rawFld"), std::string());
+    QTRY_COMPARE(QApplication::focusWidget(), converter->control("rawFld"));
+    for (const char key : {'1', '1', '5'})
+        QTest::keyClick(converter->windowHandle(), key);
+    QCOMPARE(converter->Text("rawFld"), std::string("115"));
 }
 
 void TestShell::keyOrClickBringsConverterWindow_data()
@@ -234,23 +292,50 @@ void TestShell::quitShortcutDuringSplash()
     QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
 }
 
+// The converter window's bar, read as the user reads it: menus and items in
+// order, captions with the menus' mnemonics, shortcuts.
+void TestShell::menusAsShown()
+{
+    endSplash();
+    const QMenuBar *shownBar = existing<ControlWnd>()->findChild<QMenuBar *>();
+    QVERIFY(shownBar);
+    QStringList expected;
+    QStringList actual;
+    for (const MenuRow &row : kMenus) {
+        expected << QStringLiteral("%1 %2 \"%3\" %4")
+                        .arg(QLatin1String(row.menu ? row.menu : "bar"), QLatin1String(row.name),
+                             QString::fromUtf8(row.caption), QLatin1String(row.shortcut));
+    }
+    for (const QAction *title : shownBar->actions()) {
+        const QMenu *menu = title->menu();
+        QVERIFY(menu);
+        QVERIFY2(menu->title() == QLatin1Char('&') + title->iconText(), qPrintable(menu->title()));
+        actual << QStringLiteral("bar %1 \"%2\" ").arg(menu->objectName(), title->iconText());
+        for (const QAction *item : menu->actions())
+            actual << QStringLiteral("%1 %2 \"%3\" %4")
+                          .arg(menu->objectName(), item->objectName(), item->text(),
+                               item->shortcut().toString(QKeySequence::PortableText));
+    }
+    QCOMPARE(actual, expected);
+}
+
 void TestShell::enablingFollowsFrontWindow_data()
 {
     QTest::addColumn<QString>("front");
-    // Items: FileQuit, AboutVex, ControlMenuItem, DescriptionMenuItem,
-    // AboutMenuItem, Print.
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("splash box") << "splash" << "YYNNNN";
-    QTest::newRow("no window") << "none" << "YYNNNN";
-    QTest::newRow("converter window") << "ControlWnd" << "YYNYYN";
-    QTest::newRow("Description window") << "DescriptionWnd" << "YYYNYY";
-    QTest::newRow("About box over the converter") << "AboutWnd" << "YYNNNN";
+    QTest::addColumn<QString>("expected"); // Y or N, item by item of kMenus
+    for (std::size_t i = 0; i < std::size(kFronts); ++i) {
+        QString expected;
+        for (const MenuRow &row : kMenus)
+            expected += QLatin1Char(row.enabled[i]);
+        QTest::newRow(kFronts[i]) << kFronts[i] << expected;
+    }
 }
 
 void TestShell::enablingFollowsFrontWindow()
 {
     QFETCH(QString, front);
     QFETCH(QString, expected);
+    QGuiApplication::clipboard()->clear();
     if (front == QLatin1String("none")) {
         existing<AboutWnd>()->Hide();
         QTRY_VERIFY(!QApplication::activeWindow());
@@ -265,12 +350,132 @@ void TestShell::enablingFollowsFrontWindow()
         QTRY_COMPARE(frontName(), front == QLatin1String("splash") ? QStringLiteral("AboutWnd") : front);
 
     bar().runEnablingPass();
-    const char *items[] = {"FileQuit", "AboutVex", "ControlMenuItem", "DescriptionMenuItem",
-                           "AboutMenuItem", "Print"};
     QString actual;
-    for (const char *item : items)
-        actual += bar().enabled(item) ? QLatin1Char('Y') : QLatin1Char('N');
+    for (const MenuRow &row : kMenus) {
+        const fw::MenuItem *item = bar().find(row.name);
+        // The Help menu is the framework's own, and always opens.
+        actual += !item || item->Enabled() ? QLatin1Char('Y') : QLatin1Char('N');
+    }
     QCOMPARE(actual, expected);
+}
+
+void TestShell::menusOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "UntitledMenu2";
+    for (const MenuRow &row : kMenus) {
+        if (row.menu)
+            continue;
+        // The first letter of the caption.
+        const int letter = Qt::Key_A + (QChar(QLatin1Char(row.caption[0])).toUpper().unicode() - 'A');
+        QTest::newRow(qPrintable(QStringLiteral("Alt+") + QLatin1Char(row.caption[0])))
+            << letter << int(Qt::AltModifier) << row.name;
+    }
+}
+
+// With the focus in a field: the key opens the menu and types nothing.
+void TestShell::menusOpenFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, opened);
+    endSplash();
+    auto *converter = existing<ControlWnd>();
+    converter->SetFocus("rawFld");
+    QTRY_COMPARE(QApplication::focusWidget(), converter->control("rawFld"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), opened);
+    QCOMPARE(converter->Text("rawFld"), std::string());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
+
+void TestShell::menuShortcutsAreNotTyping_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("quits");
+    QTest::newRow("Print, disabled here") << int(Qt::Key_P) << 0;
+    QTest::newRow("Quit") << int(Qt::Key_Q) << 1;
+    QTest::newRow("Copy, nothing selected") << int(Qt::Key_C) << 0;
+}
+
+// After a calculation, in the raw field, where any typed key empties the
+// results: a menu item's shortcut runs its command, if it is available,
+// and is not typed.
+void TestShell::menuShortcutsAreNotTyping()
+{
+    QFETCH(int, key);
+    QFETCH(int, quits);
+    endSplash();
+    auto *converter = existing<ControlWnd>();
+    QTest::keyClicks(converter->control("tFld"), "60");
+    QTest::mouseClick(converter->control("CalculateBtn"), Qt::LeftButton);
+    QCOMPARE(converter->Text("zFld"), std::string("+1.0"));
+    converter->SetFocus("rawFld");
+    QTRY_COMPARE(QApplication::focusWidget(), converter->control("rawFld"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(converter->Text("zFld"), std::string("+1.0"));
+    QCOMPARE(int(m_quits.size()), quits);
+}
+
+void TestShell::splashPicturesAreNamed_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("title") << "Canvas1" << "Quintaval";
+    QTest::newRow("badge") << "Canvas2" << "Quintaval badge";
+}
+
+void TestShell::splashPicturesAreNamed()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget *picture = existing<AboutWnd>()->control(control.toStdString());
+    QVERIFY(picture);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(picture);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(int(iface->role()), int(QAccessible::Graphic));
+}
+
+void TestShell::commandLineAnswersWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // the start of standard output
+    QTest::addColumn<QString>("error"); // found in standard error
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quintaval [options]" << "";
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: quintaval [options]" << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "quintaval (Quintaval) 1.0.0\n" << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "" << "frobnicate";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "" << "'x'";
+    QTest::newRow("an argument") << QStringList{"scores.csv"} << 2 << "" << "scores.csv";
+}
+
+// No display at all: a window would fail to open.
+void TestShell::commandLineAnswersWithoutAWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUINTAVAL_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    QVERIFY2(error.isEmpty() ? stdErr.isEmpty() : stdErr.contains(error), qPrintable(stdErr));
 }
 
 void TestShell::commandRouting_data()

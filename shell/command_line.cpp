@@ -1,0 +1,82 @@
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace shell {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// Qt's own options, taken by QApplication. They must not be refused here,
+// and they stay out of the help text.
+constexpr const char *kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+    "geometry", "title", "name",
+};
+constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "sync", "nograb", "dograb"};
+
+void write(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    // Qt's options are single words after one dash: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,\n"
+        "NCE, CEEB and AGCT scales or a percentile, to every other scale.\n"
+        "For CSV files, see quintaval-convert."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char *name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        write(stderr, QStringLiteral("quintaval: %1\nTry 'quintaval --help' for more information.\n")
+                          .arg(parser.errorText()));
+        return kUsageError;
+    }
+    // --help-all would add Qt's options, which are not the program's to explain.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser knows no program name.
+        const QString text = parser.helpText();
+        write(stdout, QStringLiteral("Usage: quintaval [options]") + text.mid(text.indexOf(QLatin1Char('\n'))));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        write(stdout, QStringLiteral("quintaval (Quintaval) " QUINTAVAL_VERSION "\n"));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        write(stderr, QStringLiteral("quintaval: unexpected argument '%1'\n"
+                                     "Try 'quintaval --help' for more information.\n")
+                          .arg(parser.positionalArguments().constFirst()));
+        return kUsageError;
+    }
+    return std::nullopt;
+}
+
+} // namespace shell
