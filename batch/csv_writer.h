@@ -39,6 +39,7 @@ private:
     }
     void put(char c) { put(&c, 1); }
     void putSlow(const char *data, size_t size);
+    void writeAll(const char *data, size_t size);
     bool needsQuotes(std::string_view text) const;
 
     int m_fd;
