@@ -194,7 +194,7 @@ RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
     const std::vector<std::string> &cells = record.cells;
     // An empty line is a row whose cells are all empty.
     const bool blank = cells.size() == 1 && cells[0].empty() && record.problem == RowProblem::None;
-    if (record.problem != RowProblem::None || (cells.size() != m_header.size() && !blank)) {
+    if (record.problem != RowProblem::None || (record.cellCount() != m_header.size() && !blank)) {
         writeMalformed(record, out);
         return RowResult::Malformed;
     }
@@ -333,6 +333,8 @@ void BatchConverter::writeMalformed(const CsvRecord &record, CsvWriter &out) con
         out.cell(displaced);
     for (size_t column = m_header.size(); column < cells.size(); ++column)
         out.cell(cells[column]);
+    if (record.surplusCells > 0)
+        out.writtenCells(record.surplus);
     out.endRow();
 }
 
@@ -346,7 +348,7 @@ std::string BatchConverter::malformedNote(const CsvRecord &record) const
     case RowProblem::None:
         break;
     }
-    return "malformed row: " + std::to_string(record.cells.size()) + " cells where the header has "
+    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
            + std::to_string(m_header.size());
 }
 

@@ -81,15 +81,27 @@ bool CsvReader::next(CsvRecord &record)
     if (failed() || (!m_started && !start()) || !more())
         return false;
     record.problem = RowProblem::None;
+    record.surplus.clear();
+    record.surplusCells = 0;
     size_t cells = 0;
     for (;;) {
-        std::string &cell = nextCell(record, cells);
+        const bool surplus = m_headerCells > 0 && cells == m_headerCells;
+        std::string &cell = surplus ? m_surplusCell : nextCell(record, cells);
         cell.clear();
+        bool asWritten = false;
         if (m_buffer[m_pos] == '"') {
             ++m_pos;
-            readQuoted(cell, record.problem);
+            asWritten = readQuoted(cell, record.problem);
+            if (surplus && !asWritten)
+                requote(cell, true);
         } else {
             readPlain(cell);
+        }
+        if (surplus && record.surplusCells++ == 0) {
+            record.surplus.swap(cell); // no copy of a huge cell
+        } else if (surplus) {
+            record.surplus += m_delimiter;
+            record.surplus += cell;
         }
         if (!more())
             break; // the input ends the record
@@ -97,7 +109,12 @@ bool CsvReader::next(CsvRecord &record)
             ++m_pos;
             if (more())
                 continue;
-            nextCell(record, cells).clear(); // a delimiter at the very end
+            // A delimiter at the very end.
+            if (m_headerCells > 0 && cells == m_headerCells) {
+                record.surplus += record.surplusCells++ > 0 ? std::string(1, m_delimiter) : "";
+            } else {
+                nextCell(record, cells).clear();
+            }
             break;
         }
         endRecord();
@@ -106,6 +123,8 @@ bool CsvReader::next(CsvRecord &record)
     record.cells.resize(cells);
     if (m_lineEnding.empty())
         m_lineEnding = "\n";
+    if (m_headerCells == 0)
+        m_headerCells = cells;
     return !failed();
 }
 
@@ -135,8 +154,9 @@ void CsvReader::readPlain(std::string &cell)
     } while (more());
 }
 
-// After the opening quote: reads to the closing quote, wherever it is.
-void CsvReader::readQuoted(std::string &cell, RowProblem &problem)
+// After the opening quote: reads to the closing quote, wherever it is. True
+// when the cell could not be read cleanly and holds its text as written.
+bool CsvReader::readQuoted(std::string &cell, RowProblem &problem)
 {
     for (;;) {
         if (!more()) {
@@ -149,7 +169,7 @@ void CsvReader::readQuoted(std::string &cell, RowProblem &problem)
             requote(cell, false);
             if (problem == RowProblem::None)
                 problem = RowProblem::UnclosedQuote;
-            return;
+            return true;
         }
         const char *const begin = m_buffer.data() + m_pos;
         const char *const end = m_buffer.data() + m_len;
@@ -174,7 +194,9 @@ void CsvReader::readQuoted(std::string &cell, RowProblem &problem)
         readPlain(cell);
         if (problem == RowProblem::None)
             problem = RowProblem::TextAfterQuote;
+        return true;
     }
+    return false;
 }
 
 // The record's next cell, reusing the strings of earlier records: rows

@@ -6,7 +6,8 @@
 // need be, so a record broken across lines stays one record (and, when its
 // cells do not fit the header, one malformed row) rather than leaving its
 // tail to pose as the next row. A record that cannot be read cleanly still
-// comes back, flagged, with its text, so that no input is ever lost.
+// comes back, flagged, with its text, so that no input is ever lost; cells
+// beyond the header's width come back as the text they were written as.
 #pragma once
 
 #include <array>
@@ -20,6 +21,13 @@ enum class RowProblem { None, UnclosedQuote, TextAfterQuote };
 struct CsvRecord {
     std::vector<std::string> cells;
     RowProblem problem = RowProblem::None;
+    // Cells beyond the header's width are not split apart: a line of
+    // millions of tiny cells would cost far more as strings than as text.
+    // They are kept as written, delimiters and quotes included.
+    std::string surplus;
+    size_t surplusCells = 0;
+
+    size_t cellCount() const { return cells.size() + surplusCells; }
 };
 
 class CsvReader {
@@ -51,7 +59,7 @@ private:
     void chooseDelimiter(size_t lineEnd);
     void setDelimiter(char delimiter);
     void readPlain(std::string &cell);
-    void readQuoted(std::string &cell, RowProblem &problem);
+    bool readQuoted(std::string &cell, RowProblem &problem);
     void endRecord();
     static std::string &nextCell(CsvRecord &record, size_t &cells);
 
@@ -64,6 +72,8 @@ private:
     bool m_eof = false;
     std::string m_error;
     std::string m_lineEnding;
+    size_t m_headerCells = 0;
+    std::string m_surplusCell;
 
     std::vector<char> m_buffer;
     size_t m_pos = 0; // start of the unread text

@@ -52,6 +52,14 @@ void CsvWriter::cell(std::string_view text)
     put('"');
 }
 
+void CsvWriter::writtenCells(std::string_view text)
+{
+    if (m_rowStarted)
+        put(m_delimiter);
+    m_rowStarted = true;
+    put(text.data(), text.size());
+}
+
 void CsvWriter::endRow()
 {
     put(m_lineEnding.data(), m_lineEnding.size());

@@ -18,6 +18,8 @@ public:
 
     void writeByteOrderMark();
     void cell(std::string_view text);
+    // Cells already written as CSV, with this writer's delimiter.
+    void writtenCells(std::string_view text);
     void endRow();
 
     // Writes out what is buffered; false once any write has failed.

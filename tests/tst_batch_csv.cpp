@@ -26,6 +26,8 @@ QString describe(const CsvRecord &record)
     for (const std::string &cell : record.cells)
         cells << QString::fromStdString(cell);
     QString text = cells.join('|');
+    if (record.surplusCells > 0)
+        text += QStringLiteral(" +%1:%2").arg(record.surplusCells).arg(QString::fromStdString(record.surplus));
     if (record.problem == RowProblem::UnclosedQuote)
         text += " !unclosed";
     else if (record.problem == RowProblem::TextAfterQuote)
@@ -140,7 +142,10 @@ void TestBatchCsv::reads_data()
         << QStringList{"a|b", "1|\"x\n3,4\n5,\"y\"z !after", "6|7"};
     QTest::newRow("a record broken across lines is one record, whatever its cell count")
         << QByteArray("id,comment,z\n7,\"moved\nfrom class B\",absent,1.5\n8,x,1\n")
-        << QStringList{"id|comment|z", "7|moved\nfrom class B|absent|1.5", "8|x|1"};
+        << QStringList{"id|comment|z", "7|moved\nfrom class B|absent +1:1.5", "8|x|1"};
+    QTest::newRow("cells beyond the header's width come back as written")
+        << QByteArray("a,b\n1,2,\"x,\"\"y\"\"\",3\n4,5,\n6,7,\"z\"q,\n")
+        << QStringList{"a|b", "1|2 +2:\"x,\"\"y\"\"\",3", "4|5 +1:", "6|7 +2:\"z\"q, !after"};
     QTest::newRow("a quote never closed runs to the end")
         << QByteArray("a,b\n1,\"x\n2,\"\"3\r\n")
         << QStringList{"a|b", "1|\"x\n2,\"\"3 !unclosed"};
@@ -290,7 +295,7 @@ void TestBatchCsv::strayQuotesReadInOnePass()
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     // Each quote left open closes on the next line, and so on: one record.
     QCOMPARE(records.size(), 2);
-    QVERIFY(records.at(1).startsWith("0|1|\"2\n1,\"1\"|\"2\n2,\"1\"|"));
+    QVERIFY(records.at(1).startsWith("0|1|\"2\n1,\"1\" +299999:\"2\n2,\"1\",\"2\n3,\"1\","));
 }
 
 // What the progress meter shows.
