@@ -60,15 +60,14 @@ const conversion::Outcome &OutcomeMemo::calculate(const FieldTextViews &texts)
     return slot.outcome;
 }
 
-conversion::FieldTexts OutcomeMemo::fieldTexts(const FieldTextViews &texts)
+const conversion::FieldTexts &OutcomeMemo::fieldTexts(const FieldTextViews &texts)
 {
-    conversion::FieldTexts fields;
-    fields.raw = texts[0];
-    fields.rawMean = texts[1];
-    fields.rawSd = texts[2];
+    m_texts.raw = texts[0];
+    m_texts.rawMean = texts[1];
+    m_texts.rawSd = texts[2];
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        fields.score[size_t(position)] = texts[size_t(position) + 2];
-    return fields;
+        m_texts.score[size_t(position)] = texts[size_t(position) + 2];
+    return m_texts;
 }
 
 } // namespace batch

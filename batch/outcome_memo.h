@@ -35,10 +35,11 @@ private:
         conversion::Outcome outcome;
     };
 
-    static conversion::FieldTexts fieldTexts(const FieldTextViews &texts);
+    const conversion::FieldTexts &fieldTexts(const FieldTextViews &texts);
 
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
+    conversion::FieldTexts m_texts; // reused: assigning allocates nothing
     conversion::Outcome m_unremembered;
     size_t m_lookups = 0, m_found = 0;
     size_t m_rowsUnremembered = 0; // rows still to calculate without the memory
