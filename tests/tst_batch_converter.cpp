@@ -144,26 +144,34 @@ void TestBatchConverter::agreesWithTheWindow()
 }
 
 // Far more distinct rows than the converter keeps outcomes for, each seen
-// twice: a remembered outcome must never stand in for another row's.
+// twice, first close together (outcomes found again, slots shared), then
+// after a long run of rows that never repeat (the memory set aside): a
+// remembered outcome must never stand in for another row's.
 void TestBatchConverter::rememberedOutcomesNeverMixUpRows()
 {
-    QStringList table;
-    for (int i = 0; i < 20000; ++i) {
+    const auto record = [](int i) {
         switch (i % 4) {
         case 0:
-            table << QString("raw=%1;mean=%2;sd=%3").arg(i % 997).arg(50 + i % 7).arg(i % 13);
-            break;
+            return QString("raw=%1;mean=%2;sd=%3").arg(i % 997).arg(50 + i % 7).arg(i % 13);
         case 1:
-            table << QString("z=%1").arg((i % 1500 - 750) / 100.0);
-            break;
+            return QString("z=%1").arg((i % 1500 - 750) / 100.0);
         case 2:
-            table << QString("t=%1").arg(i % 101);
-            break;
+            return QString("t=%1").arg(i % 101);
         default:
-            table << QString("percentile=%1.%2").arg(i % 103).arg(i % 10);
+            return QString("percentile=%1.%2").arg(i % 103).arg(i % 10);
         }
+    };
+    QStringList table;
+    for (int block = 0; block < 20000; block += 500) {
+        for (int i = block; i < block + 500; ++i)
+            table << record(i);
+        for (int i = block + 500; i-- > block;)
+            table << record(i);
     }
-    table.append(QStringList(table.rbegin(), table.rend()));
+    for (int i = 0; i < 20000; ++i)
+        table << QString("raw=%1.%2;mean=50;sd=10").arg(i).arg(i % 7);
+    for (int i = 20000; i-- > 0;)
+        table << record(i);
     verifyAgainstTheCore({0, 1, 2, 3, 4, 9}, table);
 }
 
