@@ -88,34 +88,21 @@ bool CsvReader::next(CsvRecord &record)
         const bool surplus = m_headerCells > 0 && cells == m_headerCells;
         std::string &cell = surplus ? m_surplusCell : nextCell(record, cells);
         cell.clear();
-        bool asWritten = false;
-        if (m_buffer[m_pos] == '"') {
+        if (more() && m_buffer[m_pos] == '"') {
             ++m_pos;
-            asWritten = readQuoted(cell, record.problem);
+            const bool asWritten = readQuoted(cell, record.problem);
             if (surplus && !asWritten)
                 requote(cell, true);
         } else {
             readPlain(cell);
         }
-        if (surplus && record.surplusCells++ == 0) {
-            record.surplus.swap(cell); // no copy of a huge cell
-        } else if (surplus) {
-            record.surplus += m_delimiter;
-            record.surplus += cell;
-        }
+        if (surplus)
+            addSurplus(record, cell);
         if (!more())
             break; // the input ends the record
         if (m_buffer[m_pos] == m_delimiter) {
             ++m_pos;
-            if (more())
-                continue;
-            // A delimiter at the very end.
-            if (m_headerCells > 0 && cells == m_headerCells) {
-                record.surplus += record.surplusCells++ > 0 ? std::string(1, m_delimiter) : "";
-            } else {
-                nextCell(record, cells).clear();
-            }
-            break;
+            continue;
         }
         endRecord();
         break;
@@ -126,6 +113,16 @@ bool CsvReader::next(CsvRecord &record)
     if (m_headerCells == 0)
         m_headerCells = cells;
     return !failed();
+}
+
+void CsvReader::addSurplus(CsvRecord &record, std::string &cell) const
+{
+    if (record.surplusCells++ == 0) {
+        record.surplus.swap(cell); // no copy of a huge cell
+    } else {
+        record.surplus += m_delimiter;
+        record.surplus += cell;
+    }
 }
 
 // At a line break: steps over it, CRLF as one.

@@ -60,6 +60,7 @@ private:
     void setDelimiter(char delimiter);
     void readPlain(std::string &cell);
     bool readQuoted(std::string &cell, RowProblem &problem);
+    void addSurplus(CsvRecord &record, std::string &cell) const;
     void endRecord();
     static std::string &nextCell(CsvRecord &record, size_t &cells);
 
