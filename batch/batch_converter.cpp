@@ -228,10 +228,18 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
         const bool marked = isScore(named.field) && stripMark(text);
-        std::string &number = m_numbers[size_t(named.field)];
-        if (!readPlainNumber(text, syntaxOf(named.field), number)) {
+        const NumberSyntax syntax = syntaxOf(named.field);
+        const std::optional<PlainNumberSpan> span = findPlainNumber(text, syntax);
+        if (!span) {
             m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
             return false;
+        }
+        std::string_view number = text.substr(span->begin, span->end - span->begin);
+        if (span->mark != std::string_view::npos && syntax.decimalMark != '.') {
+            std::string &copy = m_numbers[size_t(named.field)];
+            copy.assign(number);
+            copy[span->mark - span->begin] = '.';
+            number = copy;
         }
         if (marked && named.field == m_source) {
             m_note = std::string(named.name) + ": " + quoted(cell)

@@ -73,8 +73,8 @@ private:
     int m_source = -1; // the field named by --from, or -1
     std::string m_error;
 
-    std::array<std::string, FieldCount> m_numbers; // the row's cells as the core reads them
-    FieldTextViews m_fields;                       // into m_numbers
+    std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
+    FieldTextViews m_fields; // the row's numbers as calculate() reads them
     std::string m_note;
     std::string m_result; // a result with a decimal comma
     OutcomeMemo m_calculate;

@@ -13,7 +13,7 @@ bool isBlank(char c)
 
 } // namespace
 
-bool readPlainNumber(std::string_view text, NumberSyntax syntax, std::string &number)
+std::optional<PlainNumberSpan> findPlainNumber(std::string_view text, NumberSyntax syntax)
 {
     size_t begin = 0, end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -32,13 +32,21 @@ bool readPlainNumber(std::string_view text, NumberSyntax syntax, std::string &nu
         else if (c == syntax.decimalMark && mark == std::string_view::npos)
             mark = i;
         else
-            return false;
+            return std::nullopt;
     }
     if (!digit)
+        return std::nullopt;
+    return PlainNumberSpan{begin, end, mark};
+}
+
+bool readPlainNumber(std::string_view text, NumberSyntax syntax, std::string &number)
+{
+    const std::optional<PlainNumberSpan> span = findPlainNumber(text, syntax);
+    if (!span)
         return false;
-    number.assign(text.data() + begin, end - begin);
-    if (mark != std::string_view::npos)
-        number[mark - begin] = '.';
+    number.assign(text.data() + span->begin, span->end - span->begin);
+    if (span->mark != std::string_view::npos)
+        number[span->mark - span->begin] = '.';
     return true;
 }
 

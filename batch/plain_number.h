@@ -23,6 +23,13 @@ struct NumberSyntax {
 // core reads it.
 bool readPlainNumber(std::string_view text, NumberSyntax syntax, std::string &number);
 
+// Where readPlainNumber finds the number in the text, without copying it:
+// its first and past-the-end characters, and its decimal mark (npos: none).
+struct PlainNumberSpan {
+    size_t begin, end, mark;
+};
+std::optional<PlainNumberSpan> findPlainNumber(std::string_view text, NumberSyntax syntax);
+
 // The value of such a text; nothing when the text is not one.
 std::optional<double> plainNumberValue(std::string_view text, NumberSyntax syntax);
 
