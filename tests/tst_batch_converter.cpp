@@ -8,6 +8,7 @@
 
 #include "batch/convert_command.h"
 #include "batch/csv_reader.h"
+#include "batch/plain_number.h"
 #include "batch/progress_meter.h"
 #include "conversion/calculate.h"
 #include "tests/field_texts.h"
@@ -114,6 +115,8 @@ private slots:
     void rememberedOutcomesNeverMixUpRows();
     void convertsFiles_data();
     void convertsFiles();
+    void plainNumbers_data();
+    void plainNumbers();
     void refusesWhatIsNotANumber_data();
     void refusesWhatIsNotANumber();
     void reconvertingChangesNothing_data();
@@ -328,6 +331,46 @@ void TestBatchConverter::usageErrors()
     QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
     QVERIFY(run.output.isEmpty());
+}
+
+// The reader the number columns share, as other columns may use it.
+void TestBatchConverter::plainNumbers_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<char>("mark");
+    QTest::addColumn<bool>("plus");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("integer") << QByteArray("42") << '.' << false << true << 42.0;
+    QTest::newRow("spaces and tabs around") << QByteArray(" \t-1.25\t ") << '.' << false << true << -1.25;
+    QTest::newRow("no integer part") << QByteArray(".5") << '.' << false << true << 0.5;
+    QTest::newRow("no fraction") << QByteArray("5.") << '.' << false << true << 5.0;
+    QTest::newRow("decimal comma") << QByteArray("-0,75") << ',' << false << true << -0.75;
+    QTest::newRow("plus where allowed") << QByteArray("+.9") << '.' << true << true << 0.9;
+    QTest::newRow("plus elsewhere") << QByteArray("+.9") << '.' << false << false << 0.0;
+    QTest::newRow("the other mark") << QByteArray("1.5") << ',' << false << false << 0.0;
+    QTest::newRow("space inside") << QByteArray("- 1") << '.' << false << false << 0.0;
+    QTest::newRow("empty") << QByteArray() << '.' << false << false << 0.0;
+    QTest::newRow("spaces only") << QByteArray("  ") << '.' << false << false << 0.0;
+    QTest::newRow("sign only") << QByteArray("-") << '.' << true << false << 0.0;
+    QTest::newRow("mark only") << QByteArray(",") << ',' << false << false << 0.0;
+    QTest::newRow("two marks") << QByteArray("1,2,3") << ',' << false << false << 0.0;
+    QTest::newRow("exponent") << QByteArray("2e2") << '.' << false << false << 0.0;
+    QTest::newRow("trailing text") << QByteArray("12kg") << '.' << false << false << 0.0;
+}
+
+void TestBatchConverter::plainNumbers()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(char, mark);
+    QFETCH(bool, plus);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const auto read = batch::plainNumberValue(text.toStdString(), {mark, plus});
+    QCOMPARE(read.has_value(), valid);
+    if (valid)
+        QCOMPARE(*read, value);
 }
 
 // A cell that is not wholly a plain number refuses its row, whatever its
