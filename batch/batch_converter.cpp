@@ -1,6 +1,7 @@
 #include "batch/batch_converter.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "batch/csv_writer.h"
@@ -255,17 +256,18 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
 // With --from, the source alone is given to calculate().
 bool BatchConverter::takeSource()
 {
+    static constexpr int kRawFields[] = {RawField, MeanField, SdField};
     const bool raw = m_source == RawField;
-    const std::vector<int> needed = raw ? std::vector<int>{RawField, MeanField, SdField}
-                                        : std::vector<int>{m_source};
-    for (const int field : needed) {
-        if (m_fields[viewIndex(field)].empty()) {
-            m_note = std::string(columnName(field)) + ": the cell is empty";
+    const int *const begin = raw ? std::begin(kRawFields) : &m_source;
+    const int *const end = raw ? std::end(kRawFields) : &m_source + 1;
+    for (const int *field = begin; field != end; ++field) {
+        if (m_fields[viewIndex(*field)].empty()) {
+            m_note = std::string(columnName(*field)) + ": the cell is empty";
             return false;
         }
     }
     for (int field = 0; field < FieldCount; ++field)
-        if (std::find(needed.begin(), needed.end(), field) == needed.end())
+        if (std::find(begin, end, field) == end)
             m_fields[viewIndex(field)] = {};
     return true;
 }
