@@ -1,5 +1,7 @@
 #include "batch/batch_converter.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "batch/csv_writer.h"
@@ -14,7 +16,7 @@ struct NamedField {
 };
 
 // Score columns in the window's order, so that missing ones are appended
-// in it.
+// in it and a row's cells are checked in it.
 constexpr NamedField kColumnNames[] = {
     {"raw", conversion::Raw}, {"mean", conversion::kScaleCount},
     {"sd", conversion::kScaleCount + 1}, {"z", conversion::Z}, {"t", conversion::T},
@@ -22,6 +24,9 @@ constexpr NamedField kColumnNames[] = {
     {"agct", conversion::Agct}, {"percentile", conversion::Percentile}};
 
 constexpr std::string_view kNoteColumn = "note";
+
+// A cell quoted in a note: enough of it to find it by.
+constexpr size_t kQuotedCellLimit = 40;
 
 std::string normalisedName(std::string_view text)
 {
@@ -44,37 +49,94 @@ std::string_view columnName(int field)
     return {};
 }
 
-std::string recognisedList()
-{
-    std::string list;
-    for (const NamedField &named : kColumnNames)
-        list += (list.empty() ? "" : ", ") + std::string(named.name);
-    return list;
-}
-
 bool isScore(int field)
 {
     return field >= conversion::Z && field <= conversion::Percentile;
 }
 
+// The fields a conversion can start from: the raw score and the scales.
+bool isSource(int field)
+{
+    return field == conversion::Raw || isScore(field);
+}
+
+template <typename Keep> std::string nameList(Keep keep, std::string_view lastJoin)
+{
+    std::vector<std::string_view> names;
+    for (const NamedField &named : kColumnNames)
+        if (keep(named.field))
+            names.push_back(named.name);
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i)
+        list += std::string(i == 0 ? "" : i + 1 == names.size() ? lastJoin : ", ")
+                + std::string(names[i]);
+    return list;
+}
+
+// The ten texts in FieldTextViews' order: raw, mean, sd, then positions 1-7.
+size_t viewIndex(int field)
+{
+    switch (field) {
+    case conversion::Raw:
+        return 0;
+    case conversion::kScaleCount:
+        return 1;
+    case conversion::kScaleCount + 1:
+        return 2;
+    default:
+        return size_t(field) + 2;
+    }
+}
+
+std::string quoted(std::string_view cell)
+{
+    if (cell.size() <= kQuotedCellLimit)
+        return "\"" + std::string(cell) + "\"";
+    size_t cut = kQuotedCellLimit;
+    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a UTF-8 character
+    return "\"" + std::string(cell.substr(0, cut)) + "...\"";
+}
+
+// A result "held at its bound" is written with a trailing "*".
+bool stripMark(std::string_view &text)
+{
+    const auto last = text.find_last_not_of(" \t");
+    if (last == std::string_view::npos || text[last] != '*')
+        return false;
+    text = text.substr(0, last);
+    return true;
+}
+
 } // namespace
 
-BatchConverter::BatchConverter(const CsvRecord &header) : m_header(header.cells)
+BatchConverter::BatchConverter(const CsvRecord &header, const ConversionSettings &settings)
+    : m_header(header.cells), m_settings(settings)
 {
     if (header.problem != RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
         return;
     }
     mapColumns();
+    if (m_error.empty())
+        chooseSource();
 }
 
 void BatchConverter::mapColumns()
 {
     m_columnOf.fill(-1);
-    m_fieldOfColumn.assign(m_header.size(), -1);
+    m_fieldOfColumn.assign(m_header.size(), Carried);
     bool any = false;
     for (size_t column = 0; column < m_header.size(); ++column) {
         const std::string name = normalisedName(m_header[column]);
+        if (name == kNoteColumn) {
+            if (m_noteColumn >= 0) {
+                m_error = "the header names the column \"note\" twice";
+                return;
+            }
+            m_noteColumn = int(column);
+            m_fieldOfColumn[column] = NoteColumn;
+        }
         for (const NamedField &named : kColumnNames) {
             if (name != named.name)
                 continue;
@@ -88,12 +150,33 @@ void BatchConverter::mapColumns()
         }
     }
     if (!any) {
-        m_error = "the header names none of the columns " + recognisedList();
+        m_error = "the header names none of the columns "
+                  + nameList([](int) { return true; }, ", ");
         return;
     }
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
         if (m_columnOf[position] < 0)
             m_appended.push_back(position);
+}
+
+void BatchConverter::chooseSource()
+{
+    if (m_settings.from.empty())
+        return;
+    const std::string name = normalisedName(m_settings.from);
+    for (const NamedField &named : kColumnNames)
+        if (name == named.name && isSource(named.field))
+            m_source = named.field;
+    if (m_source < 0) {
+        m_error = "--from takes " + nameList(isSource, " or ") + ", not \"" + m_settings.from
+                  + "\"";
+    } else if (m_source == RawField
+               && (m_columnOf[RawField] < 0 || m_columnOf[MeanField] < 0
+                   || m_columnOf[SdField] < 0)) {
+        m_error = "--from raw needs the columns raw, mean and sd";
+    } else if (m_columnOf[size_t(m_source)] < 0) {
+        m_error = "--from " + name + ": the header has no column " + name;
+    }
 }
 
 void BatchConverter::writeHeader(CsvWriter &out) const
@@ -102,7 +185,8 @@ void BatchConverter::writeHeader(CsvWriter &out) const
         out.cell(name);
     for (const int position : m_appended)
         out.cell(columnName(position));
-    out.cell(kNoteColumn);
+    if (m_noteColumn < 0)
+        out.cell(kNoteColumn);
     out.endRow();
 }
 
@@ -111,58 +195,156 @@ RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
     const std::vector<std::string> &cells = record.cells;
     // An empty line is a row whose cells are all empty.
     const bool blank = cells.size() == 1 && cells[0].empty() && record.problem == RowProblem::None;
-    if (record.problem != RowProblem::None || (cells.size() != m_header.size() && !blank)) {
+    if (record.problem != RowProblem::None || (record.cellCount() != m_header.size() && !blank)) {
         writeMalformed(record, out);
         return RowResult::Malformed;
     }
-    fillFields(cells, blank);
+    if (!fillFields(cells, blank)) {
+        writeRefused(cells, blank, m_note, out);
+        return RowResult::Refused;
+    }
     const conversion::Outcome &outcome = m_calculate.calculate(m_fields);
+    if (outcome.refused) {
+        writeRefused(cells, blank, outcome.message, out);
+        return RowResult::Refused;
+    }
     writeConverted(cells, blank, outcome, out);
-    return outcome.refused ? RowResult::Refused : RowResult::Converted;
+    return RowResult::Converted;
 }
 
-void BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
+NumberSyntax BatchConverter::syntaxOf(int field) const
 {
-    const auto text = [&](int field) -> std::string_view {
-        const int column = m_columnOf[size_t(field)];
-        return column < 0 || blank ? std::string_view() : std::string_view(cells[size_t(column)]);
-    };
-    m_fields[0] = text(RawField);
-    m_fields[1] = text(MeanField);
-    m_fields[2] = text(SdField);
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        m_fields[size_t(position) + 2] = text(position);
+    return {m_settings.decimalComma ? ',' : '.', field == conversion::Z};
+}
+
+// The row's cells as calculate() is to see them; false, with m_note saying
+// why, when the row cannot be converted.
+bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
+{
+    m_fields.fill({});
+    for (const NamedField &named : kColumnNames) {
+        const int column = m_columnOf[size_t(named.field)];
+        if (column < 0 || blank || cells[size_t(column)].empty())
+            continue;
+        const std::string_view cell = cells[size_t(column)];
+        std::string_view text = cell;
+        const bool marked = isScore(named.field) && stripMark(text);
+        const NumberSyntax syntax = syntaxOf(named.field);
+        const std::optional<PlainNumberSpan> span = findPlainNumber(text, syntax);
+        if (!span) {
+            m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
+            return false;
+        }
+        std::string_view number = text.substr(span->begin, span->end - span->begin);
+        if (span->mark != std::string_view::npos && syntax.decimalMark != '.') {
+            std::string &copy = m_numbers[size_t(named.field)];
+            copy.assign(number);
+            copy[span->mark - span->begin] = '.';
+            number = copy;
+        }
+        if (marked && named.field == m_source) {
+            m_note = std::string(named.name) + ": " + quoted(cell)
+                     + " is a result held at its bound, not a score to convert from";
+            return false;
+        }
+        if (!marked)
+            m_fields[viewIndex(named.field)] = number;
+    }
+    return m_source < 0 || takeSource();
+}
+
+// With --from, the source alone is given to calculate().
+bool BatchConverter::takeSource()
+{
+    static constexpr int kRawFields[] = {RawField, MeanField, SdField};
+    const bool raw = m_source == RawField;
+    const int *const begin = raw ? std::begin(kRawFields) : &m_source;
+    const int *const end = raw ? std::end(kRawFields) : &m_source + 1;
+    for (const int *field = begin; field != end; ++field) {
+        if (m_fields[viewIndex(*field)].empty()) {
+            m_note = std::string(columnName(*field)) + ": the cell is empty";
+            return false;
+        }
+    }
+    for (int field = 0; field < FieldCount; ++field)
+        if (std::find(begin, end, field) == end)
+            m_fields[viewIndex(field)] = {};
+    return true;
 }
 
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,
-                                    const conversion::Outcome &outcome, CsvWriter &out) const
+                                    const conversion::Outcome &outcome, CsvWriter &out)
 {
-    const bool converted = !outcome.refused;
+    const auto result = [&](int position) -> std::string_view {
+        const std::string &text = outcome.results[size_t(position)];
+        if (!m_settings.decimalComma)
+            return text;
+        m_result = text;
+        for (char &c : m_result)
+            if (c == '.')
+                c = ',';
+        return m_result;
+    };
     for (size_t column = 0; column < m_header.size(); ++column) {
         const int field = m_fieldOfColumn[column];
-        if (converted && isScore(field))
-            out.cell(outcome.results[size_t(field)]);
+        if (field == NoteColumn)
+            out.cell({});
+        else if (isScore(field) && field != m_source)
+            out.cell(result(field));
         else
             out.cell(blank ? std::string_view() : std::string_view(cells[column]));
     }
     for (const int position : m_appended)
-        out.cell(converted ? std::string_view(outcome.results[size_t(position)]) : std::string_view());
-    out.cell(converted ? std::string_view() : std::string_view(outcome.message));
+        out.cell(result(position));
+    if (m_noteColumn < 0)
+        out.cell({});
+    out.endRow();
+}
+
+void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool blank,
+                                  std::string_view note, CsvWriter &out) const
+{
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        if (int(column) == m_noteColumn)
+            out.cell(note);
+        else
+            out.cell(blank ? std::string_view() : std::string_view(cells[column]));
+    }
+    for (size_t i = 0; i < m_appended.size(); ++i)
+        out.cell({});
+    if (m_noteColumn < 0)
+        out.cell(note);
     out.endRow();
 }
 
 // A malformed row keeps every cell: those beyond the header's width follow
-// the note, so that the note stays in its column.
+// the note, so that the note stays in its column, and so does a cell that
+// stood where the note now goes.
 void BatchConverter::writeMalformed(const CsvRecord &record, CsvWriter &out) const
 {
     const std::vector<std::string> &cells = record.cells;
-    for (size_t column = 0; column < m_header.size(); ++column)
-        out.cell(column < cells.size() ? std::string_view(cells[column]) : std::string_view());
+    const std::string note = malformedNote(record);
+    std::string_view displaced;
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        const std::string_view cell = column < cells.size() ? std::string_view(cells[column])
+                                                            : std::string_view();
+        if (int(column) == m_noteColumn) {
+            out.cell(note);
+            displaced = cell;
+        } else {
+            out.cell(cell);
+        }
+    }
     for (size_t i = 0; i < m_appended.size(); ++i)
         out.cell({});
-    out.cell(malformedNote(record));
+    if (m_noteColumn < 0)
+        out.cell(note);
+    if (!displaced.empty())
+        out.cell(displaced);
     for (size_t column = m_header.size(); column < cells.size(); ++column)
         out.cell(cells[column]);
+    if (record.surplusCells > 0)
+        out.writtenCells(record.surplus);
     out.endRow();
 }
 
@@ -176,7 +358,7 @@ std::string BatchConverter::malformedNote(const CsvRecord &record) const
     case RowProblem::None:
         break;
     }
-    return "malformed row: " + std::to_string(record.cells.size()) + " cells where the header has "
+    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
            + std::to_string(m_header.size());
 }
 

@@ -5,6 +5,11 @@
 // alone decides what the row becomes: converted (score columns rewritten as
 // the window rewrites its fields) or refused (cells as they were, the
 // window's message in the note). No rule of the conversion lives here.
+//
+// What the window's keystroke rules do for typing, this does for cells: a
+// cell reaches calculate() only when it is empty or a plain number (see
+// plain_number.h), and a score marked "*" as held at its bound is never
+// taken as the score to convert from.
 #pragma once
 
 #include <array>
@@ -13,6 +18,7 @@
 
 #include "batch/csv_reader.h"
 #include "batch/outcome_memo.h"
+#include "batch/plain_number.h"
 #include "conversion/calculate.h"
 
 namespace batch {
@@ -21,14 +27,20 @@ class CsvWriter;
 
 enum class RowResult { Converted, Refused, Malformed };
 
+struct ConversionSettings {
+    bool decimalComma = false; // read and write numbers with a decimal comma
+    std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
+};
+
 class BatchConverter {
 public:
-    explicit BatchConverter(const CsvRecord &header);
+    BatchConverter(const CsvRecord &header, const ConversionSettings &settings = {});
 
     // Why the header cannot be used (a usage error); empty when it can.
     const std::string &error() const { return m_error; }
 
-    // The input's columns, the score columns it lacked, and "note".
+    // The input's columns, the score columns it lacked, and "note" unless
+    // the input has it.
     void writeHeader(CsvWriter &out) const;
 
     RowResult writeRow(const CsvRecord &record, CsvWriter &out);
@@ -37,20 +49,34 @@ private:
     // Index into m_columnOf: the scale positions, then the raw fields.
     enum Field { RawField = conversion::Raw, MeanField = conversion::kScaleCount, SdField,
                  FieldCount };
+    // m_fieldOfColumn of a column that is not a field.
+    enum { Carried = -1, NoteColumn = -2 };
 
     void mapColumns();
-    void fillFields(const std::vector<std::string> &cells, bool blank);
+    void chooseSource();
+    bool fillFields(const std::vector<std::string> &cells, bool blank);
+    bool takeSource();
     void writeConverted(const std::vector<std::string> &cells, bool blank,
-                        const conversion::Outcome &outcome, CsvWriter &out) const;
+                        const conversion::Outcome &outcome, CsvWriter &out);
+    void writeRefused(const std::vector<std::string> &cells, bool blank,
+                      std::string_view note, CsvWriter &out) const;
     void writeMalformed(const CsvRecord &record, CsvWriter &out) const;
     std::string malformedNote(const CsvRecord &record) const;
+    NumberSyntax syntaxOf(int field) const;
 
     std::vector<std::string> m_header;
-    std::vector<int> m_fieldOfColumn;          // a Field, or -1 for a carried column
+    std::vector<int> m_fieldOfColumn;          // a Field, Carried or NoteColumn
     std::array<int, FieldCount> m_columnOf{}; // a column index, or -1 when absent
+    int m_noteColumn = -1;                     // the input's own note column
     std::vector<int> m_appended;               // score positions the input lacks
+    ConversionSettings m_settings;
+    int m_source = -1; // the field named by --from, or -1
     std::string m_error;
-    FieldTextViews m_fields; // into the row being converted
+
+    std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
+    FieldTextViews m_fields; // the row's numbers as calculate() reads them
+    std::string m_note;
+    std::string m_result; // a result with a decimal comma
     OutcomeMemo m_calculate;
 };
 

@@ -34,6 +34,11 @@ check "pipe to --output" cmp -s "$work/out.csv" "$work/out3.csv"
 "$bin" --help > "$work/help" 2> /dev/null
 check "--help exits 0" test $? -eq 0
 check "--help shows usage" grep -q '^Usage: quintaval-convert' "$work/help"
+check "--help lists the options" grep -q -- '--decimal-comma' "$work/help"
+check "--help lists --from" grep -q -- '--from COLUMN' "$work/help"
+
+"$bin" "$work/in.csv" -o - > "$work/out4.csv" 2> /dev/null
+check "-o - is standard output" cmp -s "$work/out.csv" "$work/out4.csv"
 check "--version" test "$("$bin" --version)" != ""
 
 printf 'id,score\n1,2\n' | "$bin" > /dev/null 2> "$work/err"
@@ -60,6 +65,26 @@ printf 'z\n1\n' > "$work/same.csv"
 "$bin" "$work/same.csv" -o "$work/same.csv" > /dev/null 2>&1
 check "output onto the input exits 2" test $? -eq 2
 check "input left intact" test "$(cat "$work/same.csv")" == $'z\n1'
+
+# Appending to the input would read back its own rows until the disk is full.
+ln "$work/same.csv" "$work/hard.csv"
+ln -s "$work/same.csv" "$work/soft.csv"
+timeout 10 "$bin" "$work/same.csv" >> "$work/same.csv" 2> "$work/err"
+check "appending to the named input exits 2" test $? -eq 2
+check "appending to the input says why" grep -q 'the output is the input file itself' "$work/err"
+timeout 10 "$bin" < "$work/same.csv" >> "$work/same.csv" 2> /dev/null
+check "appending to standard input exits 2" test $? -eq 2
+timeout 10 "$bin" "$work/soft.csv" >> "$work/hard.csv" 2> /dev/null
+check "appending through links exits 2" test $? -eq 2
+timeout 10 "$bin" "$work/hard.csv" -o "$work/soft.csv" > /dev/null 2>&1
+check "-o through a link exits 2" test $? -eq 2
+check "input still intact" test "$(cat "$work/same.csv")" == $'z\n1'
+
+printf '\xff\xfez\x00\n\x001\x00\n\x00' > "$work/utf16.csv"
+"$bin" "$work/utf16.csv" > "$work/out5.csv" 2> "$work/err"
+check "UTF-16 input exits 2" test $? -eq 2
+check "UTF-16 input says it must be UTF-8" grep -q 'UTF-16; it must be UTF-8' "$work/err"
+check "UTF-16 input writes nothing" test ! -s "$work/out5.csv"
 
 : > "$work/empty.csv"
 "$bin" "$work/empty.csv" > /dev/null 2>&1

@@ -28,16 +28,25 @@ constexpr const char *kHelp =
     "  z, t, wechsler, nce, ceeb, agct, percentile\n"
     "                      one standard score\n"
     "Other columns are carried through unchanged. Score columns the input lacks\n"
-    "are appended, and a last column \"note\" says why a row was not converted.\n"
+    "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
+    "says why a row was not converted.\n"
+    "\n"
+    "A number cell must be empty or a plain decimal number such as -1.25;\n"
+    "anything else refuses its row. A score ending in \"*\" (held at its scale's\n"
+    "bound) is never converted from.\n"
     "\n"
     "Options:\n"
-    "  -o, --output FILE       write to FILE instead of standard output\n"
+    "  -o, --output FILE       write to FILE (\"-\": standard output); never the input\n"
     "  -d, --delimiter DELIM   comma, semicolon or tab (default: as in the header)\n"
+    "      --decimal-comma     numbers have a decimal comma (the default with\n"
+    "                          semicolons); results are written with one too\n"
+    "      --from COLUMN       convert from this column only: raw, z, t, wechsler,\n"
+    "                          nce, ceeb, agct or percentile; it is kept as given\n"
     "  -h, --help              show this help and exit\n"
     "  -V, --version           show the version and exit\n"
     "\n"
     "Exit status: 0 when every row was written, 1 on a read or write failure,\n"
-    "2 on a usage error.\n";
+    "2 on a usage error or when the output would overwrite the input.\n";
 
 bool delimiterFromName(const std::string &name, char &delimiter)
 {
@@ -88,17 +97,20 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     if (!openInput())
         return failure("cannot open " + m_inputPath + ": " + std::strerror(errno));
     if (outputIsInput())
-        return usage("the output file is the input file; write to another file");
+        return usage("the output is the input file itself; write to another file");
 
     CsvReader reader(m_inFd, m_delimiter);
     CsvRecord header;
     if (!reader.next(header)) {
         if (reader.failed())
-            return failure("cannot read " + (m_inputPath.empty() ? "standard input" : m_inputPath)
-                           + ": " + reader.error());
+            return failure("cannot read " + inputName() + ": " + reader.error());
+        if (reader.isUtf16())
+            return usage(inputName() + " is UTF-16; it must be UTF-8 (save it as CSV UTF-8)");
         return usage("the input is empty; its first row must name the columns");
     }
-    BatchConverter converter(header);
+    if (reader.delimiter() == ';')
+        m_settings.decimalComma = true;
+    BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
         return usage(converter.error());
     // Opened only now, so that a usage error leaves an existing file alone.
@@ -109,6 +121,23 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
         writer.writeByteOrderMark();
     converter.writeHeader(writer);
     return convertRows(reader, converter, writer);
+}
+
+const ConvertCommand::Option ConvertCommand::kOptions[] = {
+    {"-o", "--output", true, &ConvertCommand::setOutput},
+    {"-d", "--delimiter", true, &ConvertCommand::setDelimiter},
+    {nullptr, "--decimal-comma", false, &ConvertCommand::setDecimalComma},
+    {nullptr, "--from", true, &ConvertCommand::setFrom},
+    {"-h", "--help", false, &ConvertCommand::showHelp},
+    {"-V", "--version", false, &ConvertCommand::showVersion},
+};
+
+const ConvertCommand::Option *ConvertCommand::findOption(const std::string &name)
+{
+    for (const Option &option : kOptions)
+        if ((option.shortName && name == option.shortName) || name == option.longName)
+            return &option;
+    return nullptr;
 }
 
 ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::string> &arguments)
@@ -144,19 +173,19 @@ ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::str
             value = argument.substr(2);
             attached = true;
         }
-        const bool takesValue = name == "-o" || name == "--output" || name == "-d"
-                                || name == "--delimiter";
-        if (takesValue && !attached) {
+        const Option *option = findOption(name);
+        if (option == nullptr || (attached && !option->takesValue)) {
+            usage("unknown option " + argument);
+            return Parsed::Usage;
+        }
+        if (option->takesValue && !attached) {
             if (i + 1 == arguments.size()) {
                 usage("option " + name + " needs a value");
                 return Parsed::Usage;
             }
             value = arguments[++i];
-        } else if (!takesValue && attached) {
-            usage("unknown option " + argument);
-            return Parsed::Usage;
         }
-        const Parsed parsed = takeOption(name, value);
+        const Parsed parsed = (this->*option->take)(value);
         if (parsed != Parsed::Run)
             return parsed;
     }
@@ -165,33 +194,47 @@ ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::str
     return Parsed::Run;
 }
 
-ConvertCommand::Parsed ConvertCommand::takeOption(const std::string &name, const std::string &value)
+ConvertCommand::Parsed ConvertCommand::showHelp(const std::string &)
 {
-    if (name == "-h" || name == "--help") {
-        say(kHelp, m_outFd);
-        return Parsed::Done;
+    say(kHelp, m_outFd);
+    return Parsed::Done;
+}
+
+ConvertCommand::Parsed ConvertCommand::showVersion(const std::string &)
+{
+    say(std::string(kProgram) + " (Quintaval) " + QUINTAVAL_VERSION + "\n", m_outFd);
+    return Parsed::Done;
+}
+
+ConvertCommand::Parsed ConvertCommand::setOutput(const std::string &path)
+{
+    if (path.empty()) {
+        usage("the output file name is empty");
+        return Parsed::Usage;
     }
-    if (name == "-V" || name == "--version") {
-        say(std::string(kProgram) + " (Quintaval) " + QUINTAVAL_VERSION + "\n", m_outFd);
-        return Parsed::Done;
+    m_outputPath = path == "-" ? std::string() : path;
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setDelimiter(const std::string &name)
+{
+    if (!delimiterFromName(name, m_delimiter)) {
+        usage("the delimiter must be comma, semicolon or tab, not \"" + name + "\"");
+        return Parsed::Usage;
     }
-    if (name == "-o" || name == "--output") {
-        if (value.empty()) {
-            usage("the output file name is empty");
-            return Parsed::Usage;
-        }
-        m_outputPath = value;
-        return Parsed::Run;
-    }
-    if (name == "-d" || name == "--delimiter") {
-        if (!delimiterFromName(value, m_delimiter)) {
-            usage("the delimiter must be comma, semicolon or tab, not \"" + value + "\"");
-            return Parsed::Usage;
-        }
-        return Parsed::Run;
-    }
-    usage("unknown option " + name);
-    return Parsed::Usage;
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setDecimalComma(const std::string &)
+{
+    m_settings.decimalComma = true;
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setFrom(const std::string &column)
+{
+    m_settings.from = column;
+    return Parsed::Run;
 }
 
 bool ConvertCommand::openInput()
@@ -205,13 +248,17 @@ bool ConvertCommand::openInput()
     return true;
 }
 
-// Opening the output would empty it before a single row had been read.
+// Opening the output would empty it before a single row had been read, and
+// standard output appending to the input would feed the tool its own rows
+// until the disk is full. Links lead to the same device and inode.
 bool ConvertCommand::outputIsInput() const
 {
     struct stat in, out;
-    if (m_outputPath.empty() || ::fstat(m_inFd, &in) != 0 || ::stat(m_outputPath.c_str(), &out) != 0)
+    if (::fstat(m_inFd, &in) != 0 || !S_ISREG(in.st_mode))
         return false;
-    return S_ISREG(in.st_mode) && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
+                                            : ::stat(m_outputPath.c_str(), &out);
+    return status == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }
 
 bool ConvertCommand::openOutput()
@@ -252,8 +299,7 @@ int ConvertCommand::finish(CsvReader &reader, CsvWriter &writer)
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
     if (reader.failed())
-        return failure("cannot read " + (m_inputPath.empty() ? "standard input" : m_inputPath)
-                       + ": " + reader.error());
+        return failure("cannot read " + inputName() + ": " + reader.error());
     if (!writer.flush())
         return failure("cannot write " + output + ": " + writer.error());
     if (m_openedOut >= 0) {
@@ -267,6 +313,11 @@ int ConvertCommand::finish(CsvReader &reader, CsvWriter &writer)
             + " malformed\n",
         m_errFd);
     return Success;
+}
+
+std::string ConvertCommand::inputName() const
+{
+    return m_inputPath.empty() ? "standard input" : m_inputPath;
 }
 
 int ConvertCommand::usage(const std::string &reason) const

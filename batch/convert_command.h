@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch_converter.h"
+
 namespace batch {
 
 class CsvReader;
 class CsvWriter;
-class BatchConverter;
 
 class ConvertCommand {
 public:
@@ -25,14 +26,31 @@ public:
 private:
     enum class Parsed { Run, Done, Usage };
 
+    // One command-line option: adding one is adding a row to kOptions.
+    struct Option {
+        const char *shortName; // "-o", or nullptr
+        const char *longName;  // "--output"
+        bool takesValue;
+        Parsed (ConvertCommand::*take)(const std::string &value);
+    };
+    static const Option kOptions[];
+
     Parsed parseArguments(const std::vector<std::string> &arguments);
-    Parsed takeOption(const std::string &name, const std::string &value);
+    static const Option *findOption(const std::string &name);
+    Parsed showHelp(const std::string &);
+    Parsed showVersion(const std::string &);
+    Parsed setOutput(const std::string &path);
+    Parsed setDelimiter(const std::string &name);
+    Parsed setDecimalComma(const std::string &);
+    Parsed setFrom(const std::string &column);
+
     bool openInput();
     bool outputIsInput() const;
     bool openOutput();
     int convertRows(CsvReader &reader, BatchConverter &converter, CsvWriter &writer);
     int finish(CsvReader &reader, CsvWriter &writer);
 
+    std::string inputName() const;
     int usage(const std::string &reason) const;
     int failure(const std::string &reason) const;
     void say(const std::string &text, int fd) const;
@@ -41,6 +59,7 @@ private:
     int m_openedIn = -1, m_openedOut = -1;
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
+    ConversionSettings m_settings;
     long long m_converted = 0, m_refused = 0, m_malformed = 0;
 };
 

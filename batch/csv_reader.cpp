@@ -11,51 +11,198 @@ namespace {
 
 constexpr size_t kBlockSize = 256 * 1024;
 
-// A quoted cell may run over several lines, but a quote still open this far
-// into its record is taken to be a stray one rather than a very long cell.
-constexpr size_t kMaxQuotedSpan = 1024 * 1024;
-
 bool isLineBreak(char c)
 {
     return c == '\n' || c == '\r';
 }
 
+// The cells a line splits into with the given delimiter, a quote opening a
+// quoted cell only at the start of a cell.
+size_t cellsOfLine(const char *p, const char *end, char delimiter)
+{
+    size_t cells = 1;
+    bool cellStart = true, quoted = false;
+    for (; p < end; ++p) {
+        if (quoted) {
+            if (*p == '"') {
+                if (p + 1 < end && p[1] == '"')
+                    ++p;
+                else
+                    quoted = false;
+            }
+        } else if (*p == delimiter) {
+            ++cells;
+            cellStart = true;
+            continue;
+        } else if (*p == '"' && cellStart) {
+            quoted = true;
+        }
+        cellStart = false;
+    }
+    return cells;
+}
+
+// Writes a cell read between quotes back as it stood in the input: the
+// opening quote, its quotes doubled, and the closing quote if there was one.
+void requote(std::string &cell, bool closed)
+{
+    const size_t quotes = size_t(std::count(cell.begin(), cell.end(), '"'));
+    const size_t size = cell.size();
+    cell.resize(size + quotes + (closed ? 2 : 1));
+    size_t to = cell.size();
+    if (closed)
+        cell[--to] = '"';
+    for (size_t from = size; from-- > 0;) {
+        cell[--to] = cell[from];
+        if (cell[from] == '"')
+            cell[--to] = '"';
+    }
+    cell[0] = '"';
+}
+
 } // namespace
 
-CsvReader::CsvReader(int fd, char delimiter)
-    : m_fd(fd), m_delimiter(delimiter), m_buffer(kBlockSize)
+CsvReader::CsvReader(int fd, char delimiter) : m_fd(fd), m_delimiter(0), m_buffer(kBlockSize)
 {
+    if (delimiter != 0)
+        setDelimiter(delimiter);
+}
+
+void CsvReader::setDelimiter(char delimiter)
+{
+    m_delimiter = delimiter;
+    m_endsPlainCell.fill(false);
+    for (const char c : {delimiter, '\n', '\r'})
+        m_endsPlainCell[(unsigned char)c] = true;
 }
 
 bool CsvReader::next(CsvRecord &record)
 {
-    if (failed() || (!m_started && !start()))
+    if (failed() || (!m_started && !start()) || !more())
         return false;
-    bool lineOnly = false;
+    record.problem = RowProblem::None;
+    record.surplus.clear();
+    record.surplusCells = 0;
+    size_t cells = 0;
     for (;;) {
-        if (m_pos == m_len) {
-            if (m_eof || !fill())
-                return false;
+        const bool surplus = m_headerCells > 0 && cells == m_headerCells;
+        std::string &cell = surplus ? m_surplusCell : nextCell(record, cells);
+        cell.clear();
+        if (more() && m_buffer[m_pos] == '"') {
+            ++m_pos;
+            const bool asWritten = readQuoted(cell, record.problem);
+            if (surplus && !asWritten)
+                requote(cell, true);
+        } else {
+            readPlain(cell);
+        }
+        if (surplus)
+            addSurplus(record, cell);
+        if (!more())
+            break; // the input ends the record
+        if (m_buffer[m_pos] == m_delimiter) {
+            ++m_pos;
             continue;
         }
-        size_t used = 0;
-        const Scan scanned = scan(record, lineOnly, used);
-        if (scanned == Scan::NeedMore) {
-            if (!fill())
-                return false;
+        endRecord();
+        break;
+    }
+    record.cells.resize(cells);
+    if (m_lineEnding.empty())
+        m_lineEnding = "\n";
+    if (m_headerCells == 0)
+        m_headerCells = cells;
+    return !failed();
+}
+
+void CsvReader::addSurplus(CsvRecord &record, std::string &cell) const
+{
+    if (record.surplusCells++ == 0) {
+        record.surplus.swap(cell); // no copy of a huge cell
+    } else {
+        record.surplus += m_delimiter;
+        record.surplus += cell;
+    }
+}
+
+// At a line break: steps over it, CRLF as one.
+void CsvReader::endRecord()
+{
+    const char first = m_buffer[m_pos++];
+    const bool crlf = first == '\r' && more() && m_buffer[m_pos] == '\n';
+    if (crlf)
+        ++m_pos;
+    if (m_lineEnding.empty())
+        m_lineEnding = crlf ? "\r\n" : std::string(1, first);
+}
+
+void CsvReader::readPlain(std::string &cell)
+{
+    do {
+        const char *const begin = m_buffer.data() + m_pos;
+        const char *const end = m_buffer.data() + m_len;
+        const char *p = begin;
+        while (p < end && !m_endsPlainCell[(unsigned char)*p])
+            ++p;
+        cell.append(begin, p);
+        m_pos += size_t(p - begin);
+        if (p < end)
+            return;
+    } while (more());
+}
+
+// After the opening quote: reads to the closing quote, wherever it is. True
+// when the cell could not be read cleanly and holds its text as written.
+bool CsvReader::readQuoted(std::string &cell, RowProblem &problem)
+{
+    for (;;) {
+        if (!more()) {
+            // Never closed: the cell keeps its text as written, but not the
+            // line break that ended the input.
+            if (!cell.empty() && cell.back() == '\n')
+                cell.pop_back();
+            if (!cell.empty() && cell.back() == '\r')
+                cell.pop_back();
+            requote(cell, false);
+            if (problem == RowProblem::None)
+                problem = RowProblem::UnclosedQuote;
+            return true;
+        }
+        const char *const begin = m_buffer.data() + m_pos;
+        const char *const end = m_buffer.data() + m_len;
+        const char *quote = static_cast<const char *>(std::memchr(begin, '"', size_t(end - begin)));
+        if (quote == nullptr) {
+            cell.append(begin, end);
+            m_pos = m_len;
             continue;
         }
-        if (scanned == Scan::RetryLineOnly) {
-            lineOnly = true;
+        cell.append(begin, quote);
+        m_pos += size_t(quote - begin) + 1;
+        if (more() && m_buffer[m_pos] == '"') {
+            cell += '"';
+            ++m_pos;
             continue;
         }
-        if (m_headerCells == 0) {
-            m_headerCells = record.cells.size();
-            noteLineEnding(used);
-        }
-        m_pos += used;
+        break;
+    }
+    if (more() && !m_endsPlainCell[(unsigned char)m_buffer[m_pos]]) {
+        // Text after the closing quote: the cell keeps its text as written.
+        requote(cell, true);
+        readPlain(cell);
+        if (problem == RowProblem::None)
+            problem = RowProblem::TextAfterQuote;
         return true;
     }
+    return false;
+}
+
+// The record's next cell, reusing the strings of earlier records: rows
+// mostly have the same width, so reading one allocates nothing.
+std::string &CsvReader::nextCell(CsvRecord &record, size_t &cells)
+{
+    if (cells == record.cells.size())
+        record.cells.emplace_back();
+    return record.cells[cells++];
 }
 
 bool CsvReader::start()
@@ -64,34 +211,69 @@ bool CsvReader::start()
     while (m_len < 3 && !m_eof)
         if (!fill())
             return false;
-    if (m_len >= 3 && std::memcmp(m_buffer.data(), "\xEF\xBB\xBF", 3) == 0) {
+    const char *const data = m_buffer.data();
+    if (m_len >= 2 && ((data[0] == '\xFF' && data[1] == '\xFE')
+                       || (data[0] == '\xFE' && data[1] == '\xFF'))) {
+        m_utf16 = true;
+        return false;
+    }
+    if (m_len >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
         m_bom = true;
         m_pos = 3;
     }
     if (m_delimiter != 0)
         return true;
-    // The whole first line is needed to choose the delimiter.
+    // The delimiter comes from the header line alone, so the whole of that
+    // line, and nothing after it, is looked at however the reads fall.
     size_t searched = m_pos;
     for (;;) {
-        const char *begin = m_buffer.data();
-        const char *found = std::find_if(begin + searched, begin + m_len, isLineBreak);
-        if (found != begin + m_len || m_eof)
-            break;
-        searched = m_len - m_pos;
+        const char *const begin = m_buffer.data();
+        const char *const found = std::find_if(begin + searched, begin + m_len, isLineBreak);
+        if (found != begin + m_len || m_eof) {
+            chooseDelimiter(size_t(found - begin));
+            return true;
+        }
+        searched = m_len;
         if (!fill())
             return false;
     }
-    detectDelimiter();
+}
+
+void CsvReader::chooseDelimiter(size_t lineEnd)
+{
+    const char *const begin = m_buffer.data() + m_pos;
+    const char *const end = m_buffer.data() + lineEnd;
+    const size_t commas = cellsOfLine(begin, end, ',');
+    const size_t semicolons = cellsOfLine(begin, end, ';');
+    const size_t tabs = cellsOfLine(begin, end, '\t');
+    char delimiter = ',';
+    if (semicolons > commas)
+        delimiter = ';';
+    if (tabs > std::max(commas, semicolons))
+        delimiter = '\t';
+    setDelimiter(delimiter);
+}
+
+// True while there is unread text, reading the next block when needed.
+bool CsvReader::more()
+{
+    while (m_pos == m_len) {
+        if (m_eof || failed() || !fill())
+            return false;
+    }
     return true;
 }
 
+// Reads what follows the text held. Once all of it has been used the block
+// starts afresh; only the header line, before the delimiter is known, makes
+// the buffer grow.
 bool CsvReader::fill()
 {
-    if (m_pos > 0) {
-        std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_len - m_pos);
-        m_len -= m_pos;
+    if (m_pos == m_len) {
         m_consumedBefore += (long long)m_pos;
-        m_pos = 0;
+        m_pos = m_len = 0;
+        if (m_buffer.size() > kBlockSize)
+            std::vector<char>(kBlockSize).swap(m_buffer);
     }
     if (m_len == m_buffer.size())
         m_buffer.resize(m_buffer.size() * 2);
@@ -110,162 +292,6 @@ bool CsvReader::fill()
             return false;
         }
     }
-}
-
-void CsvReader::detectDelimiter()
-{
-    size_t commas = 0, semicolons = 0, tabs = 0;
-    bool quoted = false;
-    for (size_t i = m_pos; i < m_len; ++i) {
-        const char c = m_buffer[i];
-        if (c == '"')
-            quoted = !quoted;
-        else if (quoted)
-            continue;
-        else if (isLineBreak(c))
-            break;
-        else if (c == ',')
-            ++commas;
-        else if (c == ';')
-            ++semicolons;
-        else if (c == '\t')
-            ++tabs;
-    }
-    m_delimiter = ',';
-    if (semicolons > commas)
-        m_delimiter = ';';
-    if (tabs > std::max(commas, semicolons))
-        m_delimiter = '\t';
-}
-
-CsvReader::Scan CsvReader::scan(CsvRecord &record, bool lineOnly, size_t &used) const
-{
-    const char *const begin = m_buffer.data() + m_pos;
-    const char *const end = m_buffer.data() + m_len;
-    const char *p = begin;
-    record.problem = RowProblem::None;
-    size_t cells = 0;
-    bool spansLines = false;
-    for (;;) {
-        if (p < end && *p == '"') {
-            const Scan scanned = scanQuoted(p, nextCell(record, cells), record, lineOnly,
-                                            spansLines);
-            if (scanned != Scan::Done)
-                return scanned;
-        } else {
-            const char *q = p;
-            while (q < end && *q != m_delimiter && !isLineBreak(*q))
-                ++q;
-            if (q == end && !m_eof)
-                return Scan::NeedMore;
-            nextCell(record, cells).assign(p, q);
-            p = q;
-        }
-        if (p < end && *p == m_delimiter) {
-            ++p;
-            continue;
-        }
-        const char *after = nullptr;
-        if (endOfLine(p, after) == Scan::NeedMore)
-            return Scan::NeedMore;
-        used = (size_t)(after - begin);
-        break;
-    }
-    record.cells.resize(cells);
-    const bool clean = record.problem == RowProblem::None
-                       && (m_headerCells == 0 || record.cells.size() == m_headerCells);
-    return spansLines && !clean ? Scan::RetryLineOnly : Scan::Done;
-}
-
-// Reads the quoted cell at p and leaves p on what follows it. In lineOnly
-// mode a line break ends the record even inside the quotes.
-CsvReader::Scan CsvReader::scanQuoted(const char *&p, std::string &cell, CsvRecord &record,
-                                      bool lineOnly, bool &spansLines) const
-{
-    const char *const begin = m_buffer.data() + m_pos;
-    const char *const end = m_buffer.data() + m_len;
-    const char *const open = p;
-    const char *q = p + 1;
-    const char *run = q;
-    cell.clear();
-    for (;;) {
-        while (q < end && *q != '"' && !isLineBreak(*q))
-            ++q;
-        if (q == end && !m_eof)
-            return Scan::NeedMore;
-        if (q == end || isLineBreak(*q)) {
-            if (q == end && !lineOnly)
-                return Scan::RetryLineOnly;
-            if (lineOnly) {
-                cell.assign(open, q);
-                if (record.problem == RowProblem::None)
-                    record.problem = RowProblem::UnclosedQuote;
-                p = q;
-                return Scan::Done;
-            }
-            spansLines = true;
-            if ((size_t)(q - begin) > kMaxQuotedSpan)
-                return Scan::RetryLineOnly;
-            ++q;
-            continue;
-        }
-        if (q + 1 == end && !m_eof)
-            return Scan::NeedMore;
-        if (q + 1 < end && q[1] == '"') {
-            cell.append(run, q + 1);
-            q += 2;
-            run = q;
-            continue;
-        }
-        cell.append(run, q);
-        ++q;
-        break;
-    }
-    if (q < end && *q != m_delimiter && !isLineBreak(*q)) {
-        // Text after the closing quote: the cell keeps its text as written.
-        while (q < end && *q != m_delimiter && !isLineBreak(*q))
-            ++q;
-        if (q == end && !m_eof)
-            return Scan::NeedMore;
-        cell.assign(open, q);
-        if (record.problem == RowProblem::None)
-            record.problem = RowProblem::TextAfterQuote;
-    }
-    p = q;
-    return Scan::Done;
-}
-
-// The record's next cell, reusing the strings of earlier records: rows
-// mostly have the same width, so reading one allocates nothing.
-std::string &CsvReader::nextCell(CsvRecord &record, size_t &cells)
-{
-    if (cells == record.cells.size())
-        record.cells.emplace_back();
-    return record.cells[cells++];
-}
-
-CsvReader::Scan CsvReader::endOfLine(const char *p, const char *&after) const
-{
-    const char *const end = m_buffer.data() + m_len;
-    if (p == end) {
-        after = p;
-        return m_eof ? Scan::Done : Scan::NeedMore;
-    }
-    if (*p == '\r' && p + 1 == end && !m_eof)
-        return Scan::NeedMore;
-    after = p + ((*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1);
-    return Scan::Done;
-}
-
-void CsvReader::noteLineEnding(size_t used)
-{
-    const char *end = m_buffer.data() + m_pos + used;
-    if (used >= 2 && end[-2] == '\r' && end[-1] == '\n')
-        m_lineEnding = "\r\n";
-    else if (used >= 1 && end[-1] == '\r')
-        m_lineEnding = "\r";
-    else
-        m_lineEnding = "\n";
 }
 
 } // namespace batch

@@ -52,6 +52,14 @@ void CsvWriter::cell(std::string_view text)
     put('"');
 }
 
+void CsvWriter::writtenCells(std::string_view text)
+{
+    if (m_rowStarted)
+        put(m_delimiter);
+    m_rowStarted = true;
+    put(text.data(), text.size());
+}
+
 void CsvWriter::endRow()
 {
     put(m_lineEnding.data(), m_lineEnding.size());
@@ -72,8 +80,12 @@ void CsvWriter::putSlow(const char *data, size_t size)
         return;
     if (m_buffer.size() - m_len < size) {
         flush();
-        if (size > m_buffer.size())
-            m_buffer.resize(size);
+        if (size > m_buffer.size()) {
+            // A huge cell goes out as it is rather than through a buffer as
+            // large as itself.
+            writeAll(data, size);
+            return;
+        }
     }
     std::memcpy(m_buffer.data() + m_len, data, size);
     m_len += size;
@@ -81,16 +93,21 @@ void CsvWriter::putSlow(const char *data, size_t size)
 
 bool CsvWriter::flush()
 {
+    writeAll(m_buffer.data(), m_len);
+    m_len = 0;
+    return !failed();
+}
+
+void CsvWriter::writeAll(const char *data, size_t size)
+{
     size_t done = 0;
-    while (done < m_len && !failed()) {
-        const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_len - done);
+    while (done < size && !failed()) {
+        const ssize_t n = ::write(m_fd, data + done, size - done);
         if (n >= 0)
             done += (size_t)n;
         else if (errno != EINTR)
             m_error = std::strerror(errno);
     }
-    m_len = 0;
-    return !failed();
 }
 
 } // namespace batch

@@ -18,6 +18,8 @@ public:
 
     void writeByteOrderMark();
     void cell(std::string_view text);
+    // Cells already written as CSV, with this writer's delimiter.
+    void writtenCells(std::string_view text);
     void endRow();
 
     // Writes out what is buffered; false once any write has failed.
@@ -39,6 +41,7 @@ private:
     }
     void put(char c) { put(&c, 1); }
     void putSlow(const char *data, size_t size);
+    void writeAll(const char *data, size_t size);
     bool needsQuotes(std::string_view text) const;
 
     int m_fd;

@@ -7,6 +7,12 @@ namespace {
 // A power of two; a few megabytes at most, whatever the file.
 constexpr size_t kSlotCount = 8192;
 
+// Every stretch of this many lookups is judged: finding fewer than one in
+// kWorthwhile of them sets the memory aside for the next kRowsAside rows.
+constexpr size_t kStretch = 8192;
+constexpr size_t kWorthwhile = 8;
+constexpr size_t kRowsAside = 65536;
+
 uint64_t hashOf(const FieldTextViews &texts)
 {
     // FNV-1a, with each text's length closing it so that texts cannot run
@@ -28,6 +34,11 @@ OutcomeMemo::OutcomeMemo() : m_hashes(kSlotCount), m_slots(kSlotCount)
 
 const conversion::Outcome &OutcomeMemo::calculate(const FieldTextViews &texts)
 {
+    if (m_rowsUnremembered > 0) {
+        --m_rowsUnremembered;
+        m_unremembered = conversion::calculate(fieldTexts(texts));
+        return m_unremembered;
+    }
     const uint64_t hash = hashOf(texts);
     const size_t index = size_t(hash ^ (hash >> 29)) & (kSlotCount - 1);
     Slot &slot = m_slots[index];
@@ -40,18 +51,23 @@ const conversion::Outcome &OutcomeMemo::calculate(const FieldTextViews &texts)
             slot.texts[i].assign(texts[i]);
         m_hashes[index] = hash;
     }
+    m_found += known ? 1 : 0;
+    if (++m_lookups == kStretch) {
+        if (m_found * kWorthwhile < m_lookups)
+            m_rowsUnremembered = kRowsAside;
+        m_lookups = m_found = 0;
+    }
     return slot.outcome;
 }
 
-conversion::FieldTexts OutcomeMemo::fieldTexts(const FieldTextViews &texts)
+const conversion::FieldTexts &OutcomeMemo::fieldTexts(const FieldTextViews &texts)
 {
-    conversion::FieldTexts fields;
-    fields.raw = texts[0];
-    fields.rawMean = texts[1];
-    fields.rawSd = texts[2];
+    m_texts.raw = texts[0];
+    m_texts.rawMean = texts[1];
+    m_texts.rawSd = texts[2];
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        fields.score[size_t(position)] = texts[size_t(position) + 2];
-    return fields;
+        m_texts.score[size_t(position)] = texts[size_t(position) + 2];
+    return m_texts;
 }
 
 } // namespace batch

@@ -3,6 +3,9 @@
 // of scores holds few distinct values, so most rows of a file repeat a
 // calculation already made: such a row gets the outcome calculate() gave
 // for exactly the same texts, without the arithmetic and formatting again.
+// In a file whose rows hardly ever repeat, remembering costs more than it
+// saves, so the memory is left aside for a while whenever a stretch of
+// rows found almost nothing in it.
 #pragma once
 
 #include <array>
@@ -32,10 +35,14 @@ private:
         conversion::Outcome outcome;
     };
 
-    static conversion::FieldTexts fieldTexts(const FieldTextViews &texts);
+    const conversion::FieldTexts &fieldTexts(const FieldTextViews &texts);
 
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
+    conversion::FieldTexts m_texts; // reused: assigning allocates nothing
+    conversion::Outcome m_unremembered;
+    size_t m_lookups = 0, m_found = 0;
+    size_t m_rowsUnremembered = 0; // rows still to calculate without the memory
 };
 
 } // namespace batch

@@ -7,8 +7,6 @@
 namespace batch {
 
 namespace {
-constexpr auto kQuietStart = std::chrono::seconds(1);
-constexpr auto kInterval = std::chrono::milliseconds(200);
 
 void writeAll(int fd, const std::string &text)
 {
@@ -28,9 +26,11 @@ ProgressMeter::ProgressMeter(int fd, long long totalBytes)
 {
 }
 
-ProgressMeter::ProgressMeter(int fd, long long totalBytes, bool isTerminal)
-    : m_fd(fd), m_totalBytes(totalBytes), m_enabled(isTerminal),
-      m_nextShow(Clock::now() + kQuietStart)
+ProgressMeter::ProgressMeter(int fd, long long totalBytes, bool isTerminal,
+                             std::chrono::milliseconds quietStart,
+                             std::chrono::milliseconds interval)
+    : m_fd(fd), m_totalBytes(totalBytes), m_enabled(isTerminal), m_interval(interval),
+      m_nextShow(Clock::now() + quietStart)
 {
 }
 
@@ -39,7 +39,7 @@ void ProgressMeter::show(long long rows, long long bytesRead)
     const Clock::time_point now = Clock::now();
     if (now < m_nextShow)
         return;
-    m_nextShow = now + kInterval;
+    m_nextShow = now + m_interval;
     std::string text = std::to_string(rows) + " rows";
     if (m_totalBytes > 0)
         text += ", " + std::to_string(bytesRead * 100 / m_totalBytes) + "%";

@@ -11,7 +11,10 @@ class ProgressMeter {
 public:
     // totalBytes below 0: the input's size is unknown.
     ProgressMeter(int fd, long long totalBytes);
-    ProgressMeter(int fd, long long totalBytes, bool isTerminal);
+    // The tests choose when it shows.
+    ProgressMeter(int fd, long long totalBytes, bool isTerminal,
+                  std::chrono::milliseconds quietStart = std::chrono::seconds(1),
+                  std::chrono::milliseconds interval = std::chrono::milliseconds(200));
 
     // Cheap enough to call for every row.
     void update(long long rows, long long bytesRead)
@@ -31,6 +34,7 @@ private:
     int m_fd;
     long long m_totalBytes;
     bool m_enabled;
+    std::chrono::milliseconds m_interval;
     Clock::time_point m_nextShow;
     size_t m_shownWidth = 0;
 };

@@ -1,10 +1,15 @@
 // quintaval-convert's conversion of whole files, run through the command
 // itself: which columns are read and written, what a refused or malformed
 // row becomes, and that every row says exactly what the window would.
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <fcntl.h>
 
 #include "batch/convert_command.h"
 #include "batch/csv_reader.h"
+#include "batch/plain_number.h"
+#include "batch/progress_meter.h"
 #include "conversion/calculate.h"
 #include "tests/field_texts.h"
 #include "tests/temp_file.h"
@@ -51,10 +56,10 @@ const QString kHugeNumber = QLatin1Char('1') + QString(400, QLatin1Char('0'));
 // is filled in some row with a value no other column shares.
 const QStringList kRecords = {
     "raw=115;mean=100;sd=15", "raw=150;mean=100;sd=15", "raw=115;mean=100;sd=15;z=2",
-    "raw=115;mean=100;t=63", "raw=5;mean=5;sd=0", "raw=1e999;mean=5;sd=2",
+    "raw=115;mean=100;t=63", "raw=5;mean=5;sd=0", "raw=-3;mean=5;sd=-2",
     "raw=" + kHugeNumber + ";mean=5;sd=2", "t=63;percentile=40", "z=7", "z=-6.99",
     "percentile=0", "percentile=50", "nce=1", "ceeb=200", "t=99", "wechsler=250", "agct=0",
-    "percentile= ", "z=-", "z= 1.5", "",
+    "z= 1.5", "z=+.5\t", "t=010", "",
 };
 
 // Converts a file of the given columns (indices into kFieldNames, -1 for a
@@ -110,9 +115,18 @@ private slots:
     void rememberedOutcomesNeverMixUpRows();
     void convertsFiles_data();
     void convertsFiles();
+    void plainNumbers_data();
+    void plainNumbers();
+    void refusesWhatIsNotANumber_data();
+    void refusesWhatIsNotANumber();
+    void reconvertingChangesNothing_data();
+    void reconvertingChangesNothing();
     void usageErrors_data();
     void usageErrors();
+    void neverWritesOntoItsInput_data();
+    void neverWritesOntoItsInput();
     void summaryCountsEveryKindOfRow();
+    void progressShowsThePartRead();
 };
 
 void TestBatchConverter::agreesWithTheWindow_data()
@@ -133,26 +147,34 @@ void TestBatchConverter::agreesWithTheWindow()
 }
 
 // Far more distinct rows than the converter keeps outcomes for, each seen
-// twice: a remembered outcome must never stand in for another row's.
+// twice, first close together (outcomes found again, slots shared), then
+// after a long run of rows that never repeat (the memory set aside): a
+// remembered outcome must never stand in for another row's.
 void TestBatchConverter::rememberedOutcomesNeverMixUpRows()
 {
-    QStringList table;
-    for (int i = 0; i < 20000; ++i) {
+    const auto record = [](int i) {
         switch (i % 4) {
         case 0:
-            table << QString("raw=%1;mean=%2;sd=%3").arg(i % 997).arg(50 + i % 7).arg(i % 13);
-            break;
+            return QString("raw=%1;mean=%2;sd=%3").arg(i % 997).arg(50 + i % 7).arg(i % 13);
         case 1:
-            table << QString("z=%1").arg((i % 1500 - 750) / 100.0);
-            break;
+            return QString("z=%1").arg((i % 1500 - 750) / 100.0);
         case 2:
-            table << QString("t=%1").arg(i % 101);
-            break;
+            return QString("t=%1").arg(i % 101);
         default:
-            table << QString("percentile=%1.%2").arg(i % 103).arg(i % 10);
+            return QString("percentile=%1.%2").arg(i % 103).arg(i % 10);
         }
+    };
+    QStringList table;
+    for (int block = 0; block < 20000; block += 500) {
+        for (int i = block; i < block + 500; ++i)
+            table << record(i);
+        for (int i = block + 500; i-- > block;)
+            table << record(i);
     }
-    table.append(QStringList(table.rbegin(), table.rend()));
+    for (int i = 0; i < 20000; ++i)
+        table << QString("raw=%1.%2;mean=50;sd=10").arg(i).arg(i % 7);
+    for (int i = 20000; i-- > 0;)
+        table << record(i);
     verifyAgainstTheCore({0, 1, 2, 3, 4, 9}, table);
 }
 
@@ -202,12 +224,54 @@ void TestBatchConverter::convertsFiles_data()
         << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
                       "1,\"\"\"2\"\"x\",,,,,,,malformed row: text follows the closing quote of a cell\n"
                       "2,+1.0,60,115,71,600,120,84,\n"
-                      "3,\"\"\"1\",,,,,,,malformed row: a quoted cell is not closed\n"
-                      "4,-1.0,40,85,29,400,80,16,\n");
-    QTest::newRow("semicolons and CRLF kept")
-        << QByteArray("id;z\r\nA;1,5\r\n") << QStringList()
+                      "3,\"\"\"1\n4,-1\",,,,,,,malformed row: a quoted cell is not closed\n");
+    QTest::newRow("a record broken across lines is one malformed row")
+        << QByteArray("id,comment,z\n7,\"moved\nfrom class B\",absent,1.5\n8,x,1\n")
+        << QStringList()
+        << QByteArray("id,comment,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
+                      "7,\"moved\nfrom class B\",absent,,,,,,,malformed row: 4 cells where the "
+                      "header has 3,1.5\n"
+                      "8,x,+1.0,60,115,71,600,120,84,\n");
+    QTest::newRow("semicolons: decimal commas read and written, CRLF kept")
+        << QByteArray("id;z;t\r\nA;1,5;\r\nB;;55,5\r\nC; -,25 ;\r\n") << QStringList()
         << QByteArray("id;z;t;wechsler;nce;ceeb;agct;percentile;note\r\n"
-                      "A;+1.0;60;115;71;600;120;84;\r\n");
+                      "A;+1,5;65;123;82;650;130;93;\r\n"
+                      "B;+,55;56;108;62;555;111;71;\r\n"
+                      "C;-,25;48;96;45;475;95;40;\r\n");
+    QTest::newRow("--decimal-comma in a tab file")
+        << QByteArray("z\tid\n1,5\tx\n") << QStringList{"--decimal-comma"}
+        << QByteArray("z\tid\tt\twechsler\tnce\tceeb\tagct\tpercentile\tnote\n"
+                      "+1,5\tx\t65\t123\t82\t650\t130\t93\t\n");
+    QTest::newRow("a score marked as held at its bound is not the source")
+        << QByteArray("t,percentile\n80,99*\n") << QStringList()
+        << QByteArray("t,percentile,z,wechsler,nce,ceeb,agct,note\n"
+                      "80,99*,+3.0,145,99*,800,160,\n");
+    QTest::newRow("own output, converted again")
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n1,+3.0,80,145,99*,800,160,99*,\n")
+        << QStringList()
+        << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n1,+3.0,80,145,99*,800,160,99*,\n");
+    QTest::newRow("--from: the source alone, kept as given")
+        << QByteArray("raw,mean,sd,z,t,percentile\n115,100,15,,63.7,40\n,,,,,\n,,,,99*,\n")
+        << QStringList{"--from", "T"}
+        << QByteArray("raw,mean,sd,z,t,percentile,wechsler,nce,ceeb,agct,note\n"
+                      "115,100,15,+1.37,63.7,91,121,79,637,127,\n"
+                      ",,,,,,,,,,t: the cell is empty\n"
+                      ",,,,99*,,,,,,\"t: \"\"99*\"\" is a result held at its bound, not a score "
+                      "to convert from\"\n");
+    QTest::newRow("--from raw")
+        << QByteArray("raw,mean,sd,percentile\n115,100,15,40\n115,,15,40\n") << QStringList{"--from=raw"}
+        << QByteArray("raw,mean,sd,percentile,z,t,wechsler,nce,ceeb,agct,note\n"
+                      "115,100,15,84,+1.0,60,115,71,600,120,\n"
+                      "115,,15,40,,,,,,,mean: the cell is empty\n");
+    QTest::newRow("an existing note column is rewritten, never added")
+        << QByteArray("note,z\nold,1\nkeep,7\n") << QStringList()
+        << QByteArray("note,z,t,wechsler,nce,ceeb,agct,percentile\n"
+                      ",+1.0,60,115,71,600,120,84\n"
+                      "z scores must range from -6.99 to +6.99.,7,,,,,,\n");
+    QTest::newRow("a malformed row moves the cell where its note goes")
+        << QByteArray("id,note,z\n1,hello,2,3\n") << QStringList()
+        << QByteArray("id,note,z,t,wechsler,nce,ceeb,agct,percentile\n"
+                      "1,malformed row: 4 cells where the header has 3,2,,,,,,,hello,3\n");
     QTest::newRow("byte-order mark and tabs kept")
         << QByteArray("\xEF\xBB\xBFz\tid\n-1\tx y\n") << QStringList()
         << QByteArray("\xEF\xBB\xBFz\tid\tt\twechsler\tnce\tceeb\tagct\tpercentile\tnote\n"
@@ -244,6 +308,18 @@ void TestBatchConverter::usageErrors_data()
                                           << "needs a value";
     QTest::newRow("two input files") << QByteArray("z\n") << QStringList{"a.csv", "b.csv"}
                                      << "more than one input file";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFEz\x00\n\x00", 6) << QStringList()
+                            << "standard input is UTF-16; it must be UTF-8";
+    QTest::newRow("--from a column that is no score") << QByteArray("z,mean\n") << QStringList{"--from", "mean"}
+                                                      << "--from takes raw, z, t, wechsler, nce, ceeb, agct or percentile, not \"mean\"";
+    QTest::newRow("--from a column the file lacks") << QByteArray("z\n") << QStringList{"--from", "t"}
+                                                    << "the header has no column t";
+    QTest::newRow("--from raw without sd") << QByteArray("raw,mean\n") << QStringList{"--from", "raw"}
+                                           << "--from raw needs the columns raw, mean and sd";
+    QTest::newRow("note named twice") << QByteArray("z,note,Note\n") << QStringList()
+                                      << "names the column \"note\" twice";
+    QTest::newRow("--decimal-comma takes no value") << QByteArray("z\n") << QStringList{"--decimal-comma=1"}
+                                                    << "unknown option --decimal-comma=1";
 }
 
 void TestBatchConverter::usageErrors()
@@ -257,12 +333,219 @@ void TestBatchConverter::usageErrors()
     QVERIFY(run.output.isEmpty());
 }
 
+// The reader the number columns share, as other columns may use it.
+void TestBatchConverter::plainNumbers_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<char>("mark");
+    QTest::addColumn<bool>("plus");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("integer") << QByteArray("42") << '.' << false << true << 42.0;
+    QTest::newRow("spaces and tabs around") << QByteArray(" \t-1.25\t ") << '.' << false << true << -1.25;
+    QTest::newRow("no integer part") << QByteArray(".5") << '.' << false << true << 0.5;
+    QTest::newRow("no fraction") << QByteArray("5.") << '.' << false << true << 5.0;
+    QTest::newRow("decimal comma") << QByteArray("-0,75") << ',' << false << true << -0.75;
+    QTest::newRow("plus where allowed") << QByteArray("+.9") << '.' << true << true << 0.9;
+    QTest::newRow("plus elsewhere") << QByteArray("+.9") << '.' << false << false << 0.0;
+    QTest::newRow("the other mark") << QByteArray("1.5") << ',' << false << false << 0.0;
+    QTest::newRow("space inside") << QByteArray("- 1") << '.' << false << false << 0.0;
+    QTest::newRow("empty") << QByteArray() << '.' << false << false << 0.0;
+    QTest::newRow("spaces only") << QByteArray("  ") << '.' << false << false << 0.0;
+    QTest::newRow("sign only") << QByteArray("-") << '.' << true << false << 0.0;
+    QTest::newRow("mark only") << QByteArray(",") << ',' << false << false << 0.0;
+    QTest::newRow("two marks") << QByteArray("1,2,3") << ',' << false << false << 0.0;
+    QTest::newRow("exponent") << QByteArray("2e2") << '.' << false << false << 0.0;
+    QTest::newRow("trailing text") << QByteArray("12kg") << '.' << false << false << 0.0;
+}
+
+void TestBatchConverter::plainNumbers()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(char, mark);
+    QFETCH(bool, plus);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const auto read = batch::plainNumberValue(text.toStdString(), {mark, plus});
+    QCOMPARE(read.has_value(), valid);
+    if (valid)
+        QCOMPARE(*read, value);
+}
+
+// A cell that is not wholly a plain number refuses its row, whatever its
+// leading characters would read as; the row keeps its cells.
+void TestBatchConverter::refusesWhatIsNotANumber_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("note");
+
+    const QStringList notNumbers = {"n/a", "abc", ".", "-", "--1", "+-1", "0x10", " ", "NaN",
+                                    "inf", "1e-3", "1 000", "\u2212" "1.5", "1..5", "1.5.", "+",
+                                    "1,5", "5-", "\t-\t", "\"", "*", "1**", "\xC2\xA0" "1"};
+    for (const QString &cell : notNumbers)
+        QTest::addRow("z \"%s\"", qPrintable(cell))
+            << QByteArray("id,z") << ("1,\"" + cell.toUtf8().replace("\"", "\"\"") + "\"")
+            << QString("z: \"%1\" is not a number").arg(cell);
+    QTest::newRow("raw") << QByteArray("raw,mean,sd") << QByteArray("n/a,100,15")
+                         << "raw: \"n/a\" is not a number";
+    QTest::newRow("sd read as 1 once") << QByteArray("raw,mean,sd") << QByteArray("1,100,1e-320")
+                                       << "sd: \"1e-320\" is not a number";
+    QTest::newRow("mean, also beside a standard score") << QByteArray("mean,t")
+                                                        << QByteArray("12a,50") << "mean: \"12a\" is not a number";
+    QTest::newRow("a plus sign is z's alone") << QByteArray("t") << QByteArray("+60")
+                                              << "t: \"+60\" is not a number";
+    QTest::newRow("a raw score is never marked") << QByteArray("raw,mean,sd")
+                                                 << QByteArray("99*,100,15") << "raw: \"99*\" is not a number";
+    QTest::newRow("a decimal comma in a tab file") << QByteArray("id\tt") << QByteArray("1\t55,5")
+                                                   << "t: \"55,5\" is not a number";
+    QTest::newRow("a decimal point in a semicolon file") << QByteArray("id;t") << QByteArray("1;55.5")
+                                                         << "t: \"55.5\" is not a number";
+    QTest::newRow("the first bad cell in the window's order")
+        << QByteArray("percentile,z") << QByteArray("x,y") << "z: \"y\" is not a number";
+    QTest::newRow("a long cell is cut in the note")
+        << QByteArray("z") << QByteArray(60, '7') + "x"
+        << "z: \"" + QString(40, '7') + "...\" is not a number";
+}
+
+void TestBatchConverter::refusesWhatIsNotANumber()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, row);
+    QFETCH(QString, note);
+    const Run run = convert(header + "\n" + row + "\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.errors.contains("0 rows converted, 1 refused"), run.errors.constData());
+    const auto in = parse(header + "\n" + row + "\n");
+    const auto out = parse(run.output);
+    QCOMPARE(out.size(), size_t(2));
+    for (size_t column = 0; column < in[1].size(); ++column)
+        QCOMPARE(out[1][column], in[1][column]);
+    for (size_t column = in[1].size(); column + 1 < out[1].size(); ++column)
+        QCOMPARE(out[1][column], std::string());
+    QCOMPARE(QString::fromStdString(out[1].back()), note);
+}
+
+// The tool's output, converted again, comes back unchanged: for rows from
+// raw scores always, and for every row when the source is named.
+void TestBatchConverter::reconvertingChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("input");
+
+    QRandomGenerator random(7);
+    const auto number = [&](double low, double high, int decimals) {
+        return QByteArray::number(low + random.generateDouble() * (high - low), 'f', decimals);
+    };
+    QByteArray raw = "id,raw,mean,sd,z,t,wechsler,nce,ceeb,agct,percentile\n";
+    for (int i = 0; i < 3000; ++i)
+        raw += QByteArray::number(i) + "," + number(-50, 250, i % 3) + "," + number(40, 160, 1)
+               + "," + number(-1, 30, i % 4) + (i % 5 ? ",,,,,,," : ",1,2,3,4,5,6,7") + "\n";
+    QTest::newRow("rows from raw scores") << QStringList() << raw;
+    QTest::newRow("rows from raw scores, semicolons") << QStringList()
+                                                      << QByteArray(raw).replace(',', ';').replace('.', ',');
+    QTest::newRow("--from raw") << QStringList{"--from", "raw"} << raw;
+
+    const QStringList scales = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
+    const double low[] = {-8, -5, -5, -5, 100, -5, -5}, high[] = {8, 105, 205, 105, 900, 205, 105};
+    for (int source = 0; source < scales.size(); ++source) {
+        QByteArray input = "id,z,t,wechsler,nce,ceeb,agct,percentile\n";
+        for (int i = 0; i < 2000; ++i) {
+            input += QByteArray::number(i);
+            for (int scale = 0; scale < scales.size(); ++scale) {
+                input += ",";
+                if (scale == source ? i % 50 != 0 : i % 3 == 0)
+                    input += number(low[scale], high[scale], i % 4) + (i % 11 == 0 ? "*" : "");
+            }
+            input += "\n";
+        }
+        QTest::addRow("--from %s", qPrintable(scales[source]))
+            << QStringList{"--from", scales[source]} << input;
+    }
+}
+
+void TestBatchConverter::reconvertingChangesNothing()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    const Run first = convert(input, options);
+    QCOMPARE(first.status, 0);
+    QVERIFY2(!first.errors.contains(" 0 rows converted"), first.errors.constData());
+    const Run second = convert(first.output, options);
+    QCOMPARE(second.status, 0);
+    const QList<QByteArray> once = first.output.split('\n'), twice = second.output.split('\n');
+    QCOMPARE(twice.size(), once.size());
+    for (qsizetype i = 0; i < once.size(); ++i)
+        QCOMPARE(twice[i], once[i]);
+}
+
+// Appending to the input, by name or through a link, would make the tool
+// read its own rows for ever; nothing is written, not even the header.
+void TestBatchConverter::neverWritesOntoItsInput_data()
+{
+    QTest::addColumn<QString>("output"); // how the output is reached
+    QTest::newRow("standard output appending to the input") << "";
+    QTest::newRow("-o naming the input") << "same";
+    QTest::newRow("-o through a symbolic link") << "symlink";
+    QTest::newRow("-o through a hard link") << "hardlink";
+}
+
+void TestBatchConverter::neverWritesOntoItsInput()
+{
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const QString input = dir.filePath("app.csv");
+    const QByteArray content = "z\n1\n";
+    {
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QString target = input;
+    if (output == "symlink")
+        QVERIFY(QFile::link(input, target = dir.filePath("link.csv")));
+    if (output == "hardlink")
+        QCOMPARE(::link(qPrintable(input), qPrintable(target = dir.filePath("hard.csv"))), 0);
+    const int in = ::open(qPrintable(input), O_RDONLY);
+    const int appended = ::open(qPrintable(input), O_WRONLY | O_APPEND);
+    const auto err = tempFile();
+    std::vector<std::string> arguments;
+    if (!output.isEmpty())
+        arguments = {"-o", target.toStdString()};
+    const int status = batch::ConvertCommand(in, appended, err->handle()).run(arguments);
+    ::close(in);
+    ::close(appended);
+    QCOMPARE(status, 2);
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
+    err->seek(0);
+    QVERIFY(err->readAll().contains("the output is the input file itself"));
+}
+
 void TestBatchConverter::summaryCountsEveryKindOfRow()
 {
-    const Run run = convert("z\n1\n8\n\"1\n2\n1,2\n");
+    const Run run = convert("z\n1\n8\nx\n\"1\"2\n2\n1,2\n");
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 1 refused, 2 malformed\n"));
-    QCOMPARE(parse(run.output).size(), size_t(6));
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 2 refused, 2 malformed\n"));
+    QCOMPARE(parse(run.output).size(), size_t(7));
+}
+
+// On a terminal, a long run shows how far it has read.
+void TestBatchConverter::progressShowsThePartRead()
+{
+    const auto out = tempFile();
+    {
+        using std::chrono::milliseconds;
+        batch::ProgressMeter meter(out->handle(), 1000, true, milliseconds(0), milliseconds(0));
+        meter.update(0x4000, 250);
+        meter.update(0x4001, 500); // between showings
+        meter.update(0x8000, 999);
+        meter.finish();
+    }
+    out->seek(0);
+    QCOMPARE(out->readAll(), QByteArray("\r16384 rows, 25%\r32768 rows, 99%\r               \r"));
 }
 
 QTEST_GUILESS_MAIN(TestBatchConverter)
