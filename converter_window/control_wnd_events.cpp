@@ -3,6 +3,7 @@
 #include "converter_window/control_wnd.h"
 
 #include "converter_window/module1.h"
+#include "converter_window/score_feed.h"
 #include "framework/application.h"
 #include "framework/implicit_window.h"
 #include "shell/about_wnd.h"
@@ -17,6 +18,7 @@ void ControlWnd::ClearBtn_Action()
     Module1::dirty = "no";
     SetVisible("boundtext", false);
     SetFocus("rawFld");
+    ScoreFeed::instance().clear();
 }
 
 void ControlWnd::Canvas1_MouseEnter()
@@ -48,6 +50,7 @@ void ControlWnd::EnableMenuItems()
     shell::enableMenuItem(shell::item::kControl, false);
     shell::enableMenuItem(shell::item::kDescription, true);
     shell::enableMenuItem(shell::item::kAbout, true);
+    shell::enableMenuItem(shell::item::kReport, true);
 }
 
 void ControlWnd::AddMenuHandlers()

@@ -1,7 +1,9 @@
 #include "shell/program.h"
 
 #include "converter_window/control_wnd.h"
+#include "converter_window/score_feed.h"
 #include "framework/implicit_window.h"
+#include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
 #include "shell/handle_about_menu.h"
@@ -30,9 +32,11 @@ Program::Program()
 
 Program::~Program()
 {
-    for (const char *name : {ControlWnd::kClassName, DescriptionWnd::kClassName,
-                             AboutWnd::kClassName, InvisibleWnd::kClassName})
+    for (const char *name : {report::ReportWnd::kClassName, ControlWnd::kClassName,
+                             DescriptionWnd::kClassName, AboutWnd::kClassName,
+                             InvisibleWnd::kClassName})
         delete fw::existingWindow(name);
+    ScoreFeed::instance().clear();
 }
 
 void Program::declareFileType()
@@ -51,6 +55,7 @@ void Program::registerAboutHandlers()
     HandleAboutMenu *app = m_app.get();
     app->registerMenuHandler(item::kAboutVex, [app] { return app->_AboutVex_Action(); });
     app->registerMenuHandler(item::kAbout, [app] { return app->_AboutMenuItem_Action(); });
+    app->registerMenuHandler(item::kReport, [app] { return app->_ReportMenuItem_Action(); });
 }
 
 } // namespace shell
