@@ -65,7 +65,7 @@ double leftMargin(double f)
     double widest = metrics.horizontalAdvance(QStringLiteral("Stanine"));
     for (int row = 0; row < kAxisCount; ++row)
         widest = std::max(widest, metrics.horizontalAdvance(axisName(row)));
-    return widest + f;
+    return widest + 1.6 * f;
 }
 
 double bottomBlock(double f)
@@ -227,10 +227,16 @@ void CurvePicture::paintInterval(QPainter &painter, const Frame &frame) const
         return;
     const QPainterPath band = frame.under(from, to);
     painter.fillPath(band, kInterval);
-    QBrush hatch(kIntervalHatch, Qt::BDiagPattern);
-    // The pattern's spacing is fixed in device pixels; scale it with the text.
-    hatch.setTransform(QTransform::fromScale(frame.f / 10, frame.f / 10));
-    painter.fillPath(band, hatch);
+    // Hatched as well as tinted, so the band reads in greyscale. Drawn as
+    // lines, not a pattern brush: SVG readers differ on patterns.
+    painter.save();
+    painter.setClipPath(band, Qt::IntersectClip);
+    painter.setPen(QPen(kIntervalHatch, 0.07 * frame.f));
+    const double step = 0.55 * frame.f;
+    const double height = frame.baseline - frame.curveTop;
+    for (double x = frame.x(from) - height; x < frame.x(to); x += step)
+        painter.drawLine(QPointF(x, frame.baseline), QPointF(x + height, frame.curveTop));
+    painter.restore();
     painter.setPen(QPen(kIntervalHatch, 0.1 * frame.f));
     painter.drawLine(QPointF(frame.x(from), frame.baseline), QPointF(frame.x(from), frame.y(from)));
     painter.drawLine(QPointF(frame.x(to), frame.baseline), QPointF(frame.x(to), frame.y(to)));
@@ -308,7 +314,7 @@ void CurvePicture::paintAxes(QPainter &painter, const Frame &frame) const
         painter.setPen(QPen(kAxis, 0.08 * f));
         painter.drawLine(QPointF(frame.left, y), QPointF(frame.right, y));
         painter.setFont(nameFont);
-        painter.drawText(QRectF(frame.area.left(), textTop, frame.left - frame.area.left() - 0.6 * f,
+        painter.drawText(QRectF(frame.area.left(), textTop, frame.left - frame.area.left() - 1.1 * f,
                                 metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, axisName(row));
 
@@ -353,7 +359,7 @@ void CurvePicture::paintStanines(QPainter &painter, const Frame &frame) const
     const QFont font = sizedFont(0.9 * f);
     painter.setFont(sizedFont(0.9 * f, true));
     painter.setPen(kAxis);
-    painter.drawText(QRectF(frame.area.left(), frame.stanineTop, frame.left - frame.area.left() - 0.6 * f,
+    painter.drawText(QRectF(frame.area.left(), frame.stanineTop, frame.left - frame.area.left() - 1.1 * f,
                             height),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Stanine"));
     painter.setFont(font);

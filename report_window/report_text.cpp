@@ -45,20 +45,15 @@ const SourceWords &wordsFor(const CalculatedScore &score)
     return kSourceWords[at];
 }
 
-// A score held at its scale's bound reads as that bound "or more" / "or less".
-QString stated(const ShownScore &shown, bool high)
+// A score held at its scale's bound lies beyond it: "more than 199".
+QString stated(const ShownScore &shown, double z)
 {
     QString text = qs(shown.text);
     if (!shown.marked)
         return text;
     if (text.endsWith(QLatin1Char('*')))
         text.chop(1);
-    return text + (high ? QStringLiteral(" or more") : QStringLiteral(" or less"));
-}
-
-QString stated(const ShownScore &shown, double z)
-{
-    return stated(shown, z > 0);
+    return (z > 0 ? QStringLiteral("more than ") : QStringLiteral("less than ")) + text;
 }
 
 // "at the 84th percentile", "below the 0.1st percentile".
@@ -79,6 +74,8 @@ bool isExtreme(const std::string &rank)
 
 QString intervalPercentiles(const std::string &low, const std::string &high)
 {
+    if (low == high)
+        return percentilePlace(low);
     if (!isExtreme(low) && !isExtreme(high))
         return QStringLiteral("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
     auto place = [](const std::string &rank) {
@@ -119,9 +116,21 @@ QString intervalSentence(const ReportFacts &facts)
     const QString method = facts.method == interpretation::Method::TrueScore
         ? QStringLiteral("true-score method")
         : QStringLiteral("obtained-score method");
-    return QStringLiteral("With a reliability of %1, the %2% confidence interval (%3) is %4 to %5 (%6).")
-        .arg(facts.reliabilityText, QString::number(facts.confidence), method,
-             stated(reading.lower[scale], false), stated(reading.upper[scale], true),
+    const ShownScore &low = reading.lower[scale];
+    const ShownScore &high = reading.upper[scale];
+    const double lowZ = reading.interval.low;
+    const double highZ = reading.interval.high;
+    QString range;
+    if (low.marked && high.marked && low.text == high.text) {
+        // Both bounds beyond the same end of the scale.
+        QString bound = qs(low.text);
+        bound.chop(1);
+        range = QStringLiteral("lies entirely %1 %2").arg(lowZ > 0 ? QStringLiteral("above") : QStringLiteral("below"), bound);
+    } else {
+        range = QStringLiteral("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
+    }
+    return QStringLiteral("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
+        .arg(facts.reliabilityText, QString::number(facts.confidence), method, range,
              intervalPercentiles(reading.lower[pr].text, reading.upper[pr].text));
 }
 
