@@ -77,6 +77,21 @@ bool isPlainNumber(const QString &text)
     return kPlain.match(text).hasMatch();
 }
 
+// The sentence as rich text in which no number breaks across lines: plain
+// wrapping would split ".90" after its point.
+QString unbrokenNumbers(const QString &words)
+{
+    static const QRegularExpression kNumber(QStringLiteral("\\S*\\d\\S*"));
+    QString html;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &match : kNumber.globalMatch(words)) {
+        html += words.mid(from, match.capturedStart() - from).toHtmlEscaped();
+        html += QStringLiteral("<nobr>%1</nobr>").arg(match.captured().toHtmlEscaped());
+        from = match.capturedEnd();
+    }
+    return html + words.mid(from).toHtmlEscaped();
+}
+
 } // namespace
 
 void ReportWnd::Layout()
@@ -175,7 +190,7 @@ void ReportWnd::createReport()
     m_sentence->setObjectName(QStringLiteral("sentenceTxt"));
     m_sentence->setWordWrap(true);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_sentence->setTextFormat(Qt::PlainText);
+    m_sentence->setTextFormat(Qt::RichText);
     m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_sentence->setFocusPolicy(Qt::StrongFocus);
     m_sentence->setAccessibleName(QStringLiteral("Sentence"));
@@ -388,9 +403,9 @@ void ReportWnd::showNoScore()
 
 void ReportWnd::showFacts(const ReportFacts &facts)
 {
-    m_source->setText(sourceText(facts.score));
+    m_source->setText(QStringLiteral("Score: ") + sourceText(facts.score));
     const QString words = sentence(facts);
-    m_sentence->setText(words);
+    m_sentence->setText(unbrokenNumbers(words));
     fillTable(facts);
     drawPicture(&facts);
     m_curve->setAccessibleDescription(QStringLiteral("The normal curve from z -4 to +4. ") + words);

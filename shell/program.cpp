@@ -19,6 +19,8 @@ namespace shell {
 Program::Program()
 {
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
+    if (QApplication::organizationName().isEmpty()) // tests keep their own settings
+        QApplication::setOrganizationName(QStringLiteral("Quintaval"));
     // Rendering the icon for the window manager would hold up the splash
     // box; every window gets it as soon as the event loop runs.
     QTimer::singleShot(0, qApp, [] {
