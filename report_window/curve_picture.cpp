@@ -31,6 +31,9 @@ constexpr double kAxisRow = 2.1;  // in font sizes
 constexpr double kStanineRow = 1.6;
 constexpr double kGap = 0.6;
 constexpr int kAxisCount = 4;
+constexpr double kCurveWidth = 30;  // the least room for the curve, in font sizes
+constexpr double kCurveHeight = 10;
+constexpr double kSmallestText = 0.75; // of the size asked for
 
 const double kPercentileTicks[] = {1, 2, 5, 10, 16, 25, 50, 75, 84, 90, 95, 98, 99};
 
@@ -129,11 +132,18 @@ CurvePicture::Marker CurvePicture::marker() const
 
 QSizeF CurvePicture::minimumSize(double fontPixels)
 {
-    return {leftMargin(fontPixels) + 30 * fontPixels, bottomBlock(fontPixels) + 9 * fontPixels};
+    const double f = kSmallestText * fontPixels;
+    return {leftMargin(f) + kCurveWidth * f, bottomBlock(f) + kCurveHeight * f};
 }
 
 void CurvePicture::paint(QPainter &painter, const QRectF &area, double fontPixels) const
 {
+    // In a small area the text grows smaller, down to a limit, rather than
+    // leave the curve no room.
+    const QSizeF wanted = minimumSize(fontPixels / kSmallestText);
+    const double fit = std::min(area.width() / wanted.width(), area.height() / wanted.height());
+    fontPixels *= std::clamp(fit, kSmallestText, 1.0);
+
     Frame frame;
     frame.area = area;
     frame.f = fontPixels;
@@ -162,9 +172,6 @@ void CurvePicture::paint(QPainter &painter, const QRectF &area, double fontPixel
 void CurvePicture::paintBands(QPainter &painter, const Frame &frame) const
 {
     const double f = frame.f;
-    const QFont font = sizedFont(0.85 * f);
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
     for (std::size_t i = 0; i < m_bands.size(); ++i) {
         const double from = i == 0 ? kLeftZ : std::max(kLeftZ, m_bands[i].fromZ);
         const double to = i + 1 < m_bands.size() ? std::min(kRightZ, m_bands[i + 1].fromZ) : kRightZ;
@@ -177,27 +184,46 @@ void CurvePicture::paintBands(QPainter &painter, const Frame &frame) const
             painter.drawLine(band.topLeft(), band.bottomLeft());
         }
 
-        // Across the band when it fits, on two lines when that fits, else
-        // up its side.
-        painter.setPen(kBandText);
-        const QString &label = m_bands[i].label;
-        const double room = band.width() - 0.4 * f;
+        paintBandLabel(painter, band, m_bands[i].label, f);
+    }
+}
+
+// Across the band when it fits, on two lines when that fits, else up its
+// side; smaller before it is cut short.
+void CurvePicture::paintBandLabel(QPainter &painter, const QRectF &band, const QString &label, double f)
+{
+    painter.setPen(kBandText);
+    const double room = band.width() - 0.4 * f;
+    for (double size : {0.85 * f, 0.72 * f}) {
+        const QFont font = sizedFont(size);
+        const QFontMetricsF metrics(font);
+        painter.setFont(font);
         const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, 2.4 * metrics.height());
         const QRectF wrapped = metrics.boundingRect(top, Qt::TextWordWrap | Qt::AlignHCenter, label);
         if (metrics.horizontalAdvance(label) <= room) {
             painter.drawText(top, Qt::AlignHCenter | Qt::AlignTop, label);
-        } else if (wrapped.width() <= room && wrapped.height() <= 2.2 * metrics.height()) {
-            painter.drawText(top, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, label);
-        } else if (band.width() >= metrics.height()) {
-            const double length = band.height() - 0.4 * f;
-            const QString shown = metrics.elidedText(label, Qt::ElideRight, length);
-            painter.save();
-            painter.translate(band.center().x() + metrics.ascent() / 2 - metrics.descent() / 2,
-                              band.top() + 0.2 * f);
-            painter.rotate(90);
-            painter.drawText(QPointF(0, 0), shown);
-            painter.restore();
+            return;
         }
+        if (wrapped.width() <= room && wrapped.height() <= 2.2 * metrics.height()) {
+            painter.drawText(top, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, label);
+            return;
+        }
+    }
+    for (double size : {0.85 * f, 0.72 * f}) {
+        const QFont font = sizedFont(size);
+        const QFontMetricsF metrics(font);
+        const double length = band.height() - 0.4 * f;
+        const bool last = size < 0.8 * f;
+        if (band.width() < metrics.height() || (!last && metrics.horizontalAdvance(label) > length))
+            continue;
+        painter.setFont(font);
+        painter.save();
+        painter.translate(band.center().x() + metrics.ascent() / 2 - metrics.descent() / 2,
+                          band.top() + 0.2 * f);
+        painter.rotate(90);
+        painter.drawText(QPointF(0, 0), metrics.elidedText(label, Qt::ElideRight, length));
+        painter.restore();
+        return;
     }
 }
 

@@ -39,7 +39,8 @@ public:
     // fontPixels: the text size in the painter's units; everything else is
     // sized from it.
     void paint(QPainter &painter, const QRectF &area, double fontPixels) const;
-    // The smallest area that still shows every part legibly.
+    // The smallest area that shows every part legibly; in a smaller one
+    // parts are cut.
     static QSizeF minimumSize(double fontPixels);
 
 private:
@@ -54,6 +55,7 @@ private:
     struct Frame; // where each part goes in one paint
 
     void paintBands(QPainter &painter, const Frame &frame) const;
+    static void paintBandLabel(QPainter &painter, const QRectF &band, const QString &label, double f);
     void paintCurve(QPainter &painter, const Frame &frame) const;
     void paintInterval(QPainter &painter, const Frame &frame) const;
     void paintScore(QPainter &painter, const Frame &frame) const;

@@ -179,7 +179,7 @@ void ReportWnd::createReport()
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the sentence
     m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    m_table->setMinimumHeight(m_table->fontMetrics().height() * 6);
+    m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
     for (int row = 0; row < interpretation::kScaleIdCount; ++row)
         m_table->setItem(row, 0, new QTableWidgetItem(
                                      qs(std::string(interpretation::scaleName(static_cast<ScaleId>(row))))));
