@@ -173,17 +173,19 @@ void ReportWnd::createReport()
     m_table->setHorizontalHeaderLabels({QStringLiteral("Scale"), QStringLiteral("Score"),
                                         QStringLiteral("Lower"), QStringLiteral("Upper")});
     m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized once per fill (fitTable): sizing to contents at every cell
+    // written would take most of the time a report has to follow a score.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the sentence
     m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
     for (int row = 0; row < interpretation::kScaleIdCount; ++row)
-        m_table->setItem(row, 0, new QTableWidgetItem(
-                                     qs(std::string(interpretation::scaleName(static_cast<ScaleId>(row))))));
-    m_table->setItem(interpretation::kScaleIdCount, 0, new QTableWidgetItem(QStringLiteral("Descriptor")));
+        setCell(row, 0, qs(std::string(interpretation::scaleName(static_cast<ScaleId>(row)))));
+    setCell(interpretation::kScaleIdCount, 0, QStringLiteral("Descriptor"));
     m_table->setSpan(interpretation::kScaleIdCount, 1, 1, 3);
 
     m_sentence = new QLabel(area);
@@ -348,9 +350,13 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
     const bool invalid = !problem.isEmpty();
     m_reliabilityError->setText(invalid ? problem + QStringLiteral(" No interval is shown.") : QString());
     m_reliabilityError->setVisible(invalid);
-    m_reliability->setStyleSheet(invalid ? QStringLiteral("QLineEdit { border: 2px solid #B00020; }")
-                                         : QString());
     m_reliability->setAccessibleDescription(invalid ? problem : QString());
+    if (invalid != m_reliabilityMarked) {
+        // Only on a change: a style sheet restyles the field, which takes time.
+        m_reliabilityMarked = invalid;
+        m_reliability->setStyleSheet(invalid ? QStringLiteral("QLineEdit { border: 2px solid #B00020; }")
+                                             : QString());
+    }
     if (text.isEmpty() || invalid)
         return std::nullopt;
     return settings;
@@ -394,9 +400,8 @@ void ReportWnd::showNoScore()
                                        "and the report follows it."));
     for (int row = 0; row <= interpretation::kScaleIdCount; ++row)
         for (int column = 1; column < 4; ++column)
-            m_table->setItem(row, column, nullptr);
-    m_table->setColumnHidden(2, true);
-    m_table->setColumnHidden(3, true);
+            setCell(row, column, QString());
+    fitTable(false);
     drawPicture(nullptr);
     m_curve->setAccessibleDescription(QStringLiteral("The normal curve, with no score marked."));
 }
@@ -411,23 +416,49 @@ void ReportWnd::showFacts(const ReportFacts &facts)
     m_curve->setAccessibleDescription(QStringLiteral("The normal curve from z -4 to +4. ") + words);
 }
 
+void ReportWnd::setCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = m_table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(column == 0 || row == interpretation::kScaleIdCount
+                                   ? Qt::AlignLeft | Qt::AlignVCenter
+                                   : Qt::AlignRight | Qt::AlignVCenter);
+        m_table->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
 void ReportWnd::fillTable(const ReportFacts &facts)
 {
     const interpretation::Interpretation &reading = facts.reading;
-    auto cell = [](const std::string &text) {
-        auto *item = new QTableWidgetItem(qs(text));
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return item;
-    };
     for (int row = 0; row < interpretation::kScaleIdCount; ++row) {
-        m_table->setItem(row, 1, cell(reading.score[row].text));
-        m_table->setItem(row, 2, reading.hasInterval ? cell(reading.lower[row].text) : nullptr);
-        m_table->setItem(row, 3, reading.hasInterval ? cell(reading.upper[row].text) : nullptr);
+        setCell(row, 1, qs(reading.score[row].text));
+        setCell(row, 2, reading.hasInterval ? qs(reading.lower[row].text) : QString());
+        setCell(row, 3, reading.hasInterval ? qs(reading.upper[row].text) : QString());
     }
-    m_table->setItem(interpretation::kScaleIdCount, 1,
-                     new QTableWidgetItem(QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName)));
-    m_table->setColumnHidden(2, !reading.hasInterval);
-    m_table->setColumnHidden(3, !reading.hasInterval);
+    setCell(interpretation::kScaleIdCount, 1,
+            QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName));
+    fitTable(reading.hasInterval);
+}
+
+void ReportWnd::fitTable(bool withInterval)
+{
+    m_table->setColumnHidden(2, !withInterval);
+    m_table->setColumnHidden(3, !withInterval);
+    // The descriptor spans the value columns: it must not widen the first.
+    const int span = interpretation::kScaleIdCount;
+    const QString descriptor = m_table->item(span, 1) ? m_table->item(span, 1)->text() : QString();
+    if (m_table->item(span, 1))
+        m_table->item(span, 1)->setText(QString());
+    m_table->resizeColumnsToContents();
+    if (m_table->item(span, 1))
+        m_table->item(span, 1)->setText(descriptor);
+    const int values = m_table->columnWidth(1) + (withInterval ? m_table->columnWidth(2) + m_table->columnWidth(3) : 0);
+    const int needed = m_table->fontMetrics().horizontalAdvance(descriptor) + 12;
+    if (needed > values)
+        m_table->setColumnWidth(1, m_table->columnWidth(1) + needed - values);
+    m_table->updateGeometry();
 }
 
 void ReportWnd::drawPicture(const ReportFacts *facts)

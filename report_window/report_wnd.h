@@ -68,6 +68,8 @@ private:
     void showNoScore();
     void showFacts(const ReportFacts &facts);
     void fillTable(const ReportFacts &facts);
+    void setCell(int row, int column, const QString &text);
+    void fitTable(bool withInterval);
     void drawPicture(const ReportFacts *facts);
 
     QLineEdit *m_reliability = nullptr;
@@ -82,6 +84,7 @@ private:
 
     std::optional<interpretation::DescriptorSystem> m_custom;
     QString m_customPath;
+    bool m_reliabilityMarked = false;
     int m_descriptorIndex = 0; // the choice before "Custom…" was picked
     std::optional<ReportFacts> m_facts;
 };
