@@ -50,7 +50,6 @@ void ControlWnd::EnableMenuItems()
     shell::enableMenuItem(shell::item::kControl, false);
     shell::enableMenuItem(shell::item::kDescription, true);
     shell::enableMenuItem(shell::item::kAbout, true);
-    shell::enableMenuItem(shell::item::kReport, true);
 }
 
 void ControlWnd::AddMenuHandlers()

@@ -99,7 +99,6 @@ void DescriptionWnd::EnableMenuItems()
     enableMenuItem(item::kControl, true);
     enableMenuItem(item::kAbout, true);
     enableMenuItem(item::kPrint, true);
-    enableMenuItem(item::kReport, true);
 }
 
 bool DescriptionWnd::_ControlMenuItem_Action()

@@ -1,5 +1,5 @@
 // The application object. Its About handlers serve the About items that the
-// front window leaves to it, its Score Report handler opens the report window, and it keeps the application-menu About item
+// front window leaves to it, it offers and opens the Score Report window, and it keeps the application-menu About item
 // available whatever window is in front.
 #pragma once
 
