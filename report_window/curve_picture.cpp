@@ -48,7 +48,8 @@ QFont sizedFont(double pixels, bool bold = false)
 // Minus signs as minus signs, plus signs on positive z.
 QString signedNumber(double value, int decimals = 0)
 {
-    const QString digits = QString::number(std::fabs(value), 'f', decimals);
+    const double size = std::fabs(value);
+    const QString digits = size < 1000 ? QString::number(size, 'f', decimals) : QString::number(size, 'g', 3);
     if (value < 0 && digits.toDouble() != 0)
         return QChar(0x2212) + digits;
     if (value > 0)

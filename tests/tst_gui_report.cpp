@@ -514,27 +514,26 @@ void TestReport::customDescriptorFile()
     calculate({{"tFld", "61"}});
     QVERIFY(openReport());
     auto *descriptors = in<QComboBox>("descriptorBox");
-    auto choose = [descriptors](const QString &path) {
+    auto choose = [descriptors] { // as a click on the item does
         const int custom = descriptors->findText(QStringLiteral("Custom\u2026"));
         descriptors->setCurrentIndex(custom);
         emit descriptors->activated(custom);
-        Q_UNUSED(path);
     };
 
     answer = bad;
-    choose(bad);
+    choose();
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QLatin1String("line 3")), qPrintable(m_messages.first()));
     QCOMPARE(descriptors->currentText(), QStringLiteral("AACN"));
 
     answer = good;
-    choose(good);
+    choose();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(descriptors->currentText(), QStringLiteral("Custom: district.csv"));
     QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("Strong (district)"));
 
     answer.clear(); // cancelled: still the file's system
-    choose(QString());
+    choose();
     QCOMPARE(descriptors->currentText(), QStringLiteral("Custom: district.csv"));
 
     fw::existingWindow(ReportWnd::kClassName)->close();
@@ -704,12 +703,6 @@ void TestReport::keyboard()
     QVERIFY(!view->accessibleName().isEmpty());
     for (const char *words : {"Wechsler IQ of 115", "84th percentile", "105 to 122"})
         QVERIFY2(view->accessibleDescription().contains(QLatin1String(words)), words);
-    for (QWidget *control : report->findChildren<QWidget *>())
-        if (control->focusPolicy() & Qt::TabFocus && control->isVisibleTo(report)
-            && !control->inherits("QAbstractScrollArea") && control->parentWidget()->inherits("QAbstractScrollArea") == false
-            && !control->objectName().isEmpty() && control->objectName() != QLatin1String("curveView")
-            && !control->toolTip().isEmpty())
-            QVERIFY(order.contains(control->objectName()));
 }
 
 QTEST_MAIN(TestReport)
