@@ -103,7 +103,7 @@ bool printReport(QPrinter &printer, const ReportFacts &facts, const CurvePicture
     const double sentenceHeight = text.boundingRect(QRectF(0, 0, page.width(), 1e6),
                                                     Qt::TextWordWrap, words).height();
     const double needed = kTitleSize * 1.5 + text.height() * 1.5 + kSpace + pictureHeight + kSpace
-        + tableHeight + kSpace + sentenceHeight;
+        + tableHeight + text.height() * 1.4 + kSpace + sentenceHeight;
     const double shrink = std::min(1.0, page.height() / needed);
     painter.scale(shrink, shrink);
     const double width = page.width() / shrink;
@@ -123,7 +123,14 @@ bool printReport(QPrinter &printer, const ReportFacts &facts, const CurvePicture
     y += width * kPictureShare + kSpace;
 
     painter.setPen(Qt::black);
-    y = paintTable(painter, facts, y, width) + kSpace;
+    y = paintTable(painter, facts, y, width);
+    if (hasMarkedScore(facts)) {
+        painter.setFont(pointFont(kTableSize));
+        painter.drawText(QRectF(0, y + 2, width, text.height() * 1.4), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromUtf8(kMarkLegend));
+        y += text.height() * 1.4;
+    }
+    y += kSpace;
 
     painter.setFont(pointFont(kTextSize));
     painter.drawText(QRectF(0, y, width, sentenceHeight + text.height()), Qt::TextWordWrap, words);

@@ -136,6 +136,18 @@ QString intervalSentence(const ReportFacts &facts)
 
 } // namespace
 
+const char *const kMarkLegend = "* outside the possible range of the scale: held at its limit";
+
+bool hasMarkedScore(const ReportFacts &facts)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i)
+        if (reading.score[i].marked
+            || (reading.hasInterval && (reading.lower[i].marked || reading.upper[i].marked)))
+            return true;
+    return false;
+}
+
 QString ordinal(const QString &number)
 {
     if (number.isEmpty())

@@ -34,6 +34,11 @@ interpretation::ScaleId statedScale(const CalculatedScore &score);
 
 QString sentence(const ReportFacts &facts);
 
+// Whether a score or bound is held at its scale's bound ("*"), and the
+// legend that says what the mark means.
+bool hasMarkedScore(const ReportFacts &facts);
+extern const char *const kMarkLegend;
+
 // A header line, one line per scale, then the descriptor, tab-separated.
 QString tableText(const ReportFacts &facts);
 QString tableHtml(const ReportFacts &facts);

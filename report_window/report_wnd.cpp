@@ -196,7 +196,7 @@ void ReportWnd::createReport()
     m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_sentence->setFocusPolicy(Qt::StrongFocus);
     m_sentence->setAccessibleName(QStringLiteral("Sentence"));
-    m_sentence->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_sentence->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
 
     auto *parameters = new QGridLayout;
     parameters->addWidget(labelFor(m_reliability, QStringLiteral("Reliability:"), area), 0, 0);
@@ -209,9 +209,19 @@ void ReportWnd::createReport()
     parameters->addWidget(m_descriptors, 1, 3);
     parameters->setColumnStretch(4, 1);
 
+    m_legend = new QLabel(QString::fromUtf8(kMarkLegend), area);
+    m_legend->setObjectName(QStringLiteral("legendTxt"));
+    m_legend->setWordWrap(true);
+    m_legend->setStyleSheet(QStringLiteral("color: #555555;"));
+    m_legend->hide();
+
+    auto *words = new QVBoxLayout;
+    words->addWidget(m_sentence);
+    words->addWidget(m_legend);
+    words->addStretch(1);
     auto *lower = new QHBoxLayout;
     lower->addWidget(m_table, 0, Qt::AlignTop);
-    lower->addWidget(m_sentence, 1);
+    lower->addLayout(words, 1);
 
     auto *column = new QVBoxLayout(area);
     column->addLayout(parameters);
@@ -402,6 +412,7 @@ void ReportWnd::showNoScore()
         for (int column = 1; column < 4; ++column)
             setCell(row, column, QString());
     fitTable(false);
+    m_legend->hide();
     drawPicture(nullptr);
     m_curve->setAccessibleDescription(QStringLiteral("The normal curve, with no score marked."));
 }
@@ -412,6 +423,7 @@ void ReportWnd::showFacts(const ReportFacts &facts)
     const QString words = sentence(facts);
     m_sentence->setText(unbrokenNumbers(words));
     fillTable(facts);
+    m_legend->setVisible(hasMarkedScore(facts));
     drawPicture(&facts);
     m_curve->setAccessibleDescription(QStringLiteral("The normal curve from z -4 to +4. ") + words);
 }

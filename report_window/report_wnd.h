@@ -81,6 +81,7 @@ private:
     CurveView *m_curve = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_sentence = nullptr;
+    QLabel *m_legend = nullptr;
 
     std::optional<interpretation::DescriptorSystem> m_custom;
     QString m_customPath;

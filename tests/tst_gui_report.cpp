@@ -350,6 +350,11 @@ void TestReport::reportsTheScore()
     }
     QCOMPARE(cell(interpretation::kScaleIdCount, 1), QString::fromStdString(core.descriptor) + " (AACN)");
     QCOMPARE(in<QTableWidget>("scoresTable")->isColumnHidden(2), reliability.isEmpty());
+    bool marked = false;
+    for (int row = 0; row < interpretation::kScaleIdCount; ++row)
+        for (int column = 1; column < 4; ++column)
+            marked = marked || cell(row, column).endsWith(QLatin1Char('*'));
+    QCOMPARE(in<QLabel>("legendTxt")->isVisibleTo(report), marked);
 }
 
 // A new Calculate shows at once; a refused one changes nothing; Clear
