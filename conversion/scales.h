@@ -54,7 +54,7 @@ inline constexpr Scale kScales[] = {
     {kNoPosition, "Scaled score", "", 10, 3, 1, 19, "##", Display::Linear, "scaled", true},
     {kNoPosition, "Stanine", "", 5, 2, 1, 9, "#", Display::Band, "stanine", true},
     {kNoPosition, "Sten", "", 5.5, 2, 1, 10, "##", Display::Band, "sten", true},
-    {kNoPosition, "Percentile rank", "", 50, 0, 0, 100, "", Display::PercentileRank,
+    {kNoPosition, "Percentile rank", "", 0, 0, 0, 100, "", Display::PercentileRank,
      "percentile_rank", true},
 };
 constexpr int kAllScaleCount = int(sizeof kScales / sizeof kScales[0]);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace interpretation {
 
@@ -159,7 +160,7 @@ std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     std::vector<DescriptorBand> bands;
-    std::vector<size_t> lineOfBand;
+    std::map<double, size_t> lineOfFrom;
     std::vector<std::string> cells;
     bool headerSeen = false;
     size_t headerLine = 0;
@@ -190,12 +191,11 @@ std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
             return lineError(lineNo, "\"" + cells[0] + "\" is not a whole standard score");
         if (cells[1].empty())
             return lineError(lineNo, "the label is empty");
-        for (size_t b = 0; b < bands.size(); ++b)
-            if (bands[b].from == from)
-                return lineError(lineNo, "from " + cells[0] + " is given already on line "
-                                             + std::to_string(lineOfBand[b]));
+        const auto [at, added] = lineOfFrom.emplace(from, lineNo);
+        if (!added)
+            return lineError(lineNo, "from " + cells[0] + " is given already on line "
+                                         + std::to_string(at->second));
         bands.push_back({from, cells[1]});
-        lineOfBand.push_back(lineNo);
     }
     if (!headerSeen)
         return "line 1: the file is empty; it needs the header \"from,label\" and one row per band";

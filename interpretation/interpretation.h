@@ -24,7 +24,7 @@ constexpr int kScaleIdCount = 10;
 const conversion::Scale &scaleRow(ScaleId scale);
 
 struct ShownScore {
-    std::string text;    // as shown: "+1.0", "6.99*", "19*", "5", "<0.1"
+    std::string text;    // as shown: "+1.0", "+6.99*", "19*", "5", "<0.1"
     bool marked = false; // held at the scale's bound (text ends in "*")
 };
 
@@ -34,7 +34,9 @@ std::string_view scaleName(ScaleId scale);
 std::string_view scaleColumn(ScaleId scale);
 
 // z shown on one scale by that scale's rule (the six linear scales exactly
-// as the converter window shows them from a raw score). A NaN z shows as
+// as the converter window shows them from a raw score). Stanine and sten
+// are counted from their exact band edges: in doubles, z * 2 + 5.5 would
+// round a z one ulp below an edge up into the band above. A NaN z shows as
 // the empty text on every scale; an infinite one as the scale's end.
 ShownScore showScore(ScaleId scale, double z);
 
@@ -116,10 +118,10 @@ struct Interpretation {
 Interpretation interpret(double z, const DescriptorSystem &system,
                          const IntervalSettings *settings);
 
-// The same for a calculation that was not refused, with the six linear
-// scales taken from its results, so a report never disagrees with the
-// converter's fields (which, from a standard score, keep end points the
-// z alone does not).
+// The same for a calculation's outcome, with the six linear scales taken
+// from its results, so a report never disagrees with the converter's fields
+// (which, from a standard score, keep end points the z alone does not). A
+// refused outcome gives empty texts and no interval.
 Interpretation interpret(const conversion::Outcome &outcome, const DescriptorSystem &system,
                          const IntervalSettings *settings);
 

@@ -152,6 +152,8 @@ Interpretation interpret(double z, const DescriptorSystem &system,
 Interpretation interpret(const conversion::Outcome &outcome, const DescriptorSystem &system,
                          const IntervalSettings *settings)
 {
+    if (outcome.refused)
+        return {};
     Interpretation out = interpret(outcome.z, system, settings);
     for (int i = 0; i < kScaleIdCount; ++i) {
         const int position = scaleRow(ScaleId(i)).position;

@@ -33,9 +33,16 @@ constexpr int rowOf(int id)
     return -1;
 }
 
+constexpr std::array<int, kScaleIdCount> kRowOf = [] {
+    std::array<int, kScaleIdCount> rows{};
+    for (int id = 0; id < kScaleIdCount; ++id)
+        rows[id] = rowOf(id);
+    return rows;
+}();
+
 constexpr bool columnIs(ScaleId id, std::string_view column)
 {
-    return kScales[rowOf(int(id))].column == column;
+    return kScales[kRowOf[int(id)]].column == column;
 }
 static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
                   && columnIs(ScaleId::Wechsler, "wechsler") && columnIs(ScaleId::Nce, "nce")
@@ -47,6 +54,23 @@ static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
 
 // M_SQRT2, which a strict standard library need not declare.
 constexpr double kSqrt2 = 1.41421356237309504880;
+
+// A number in a mask of "#" alone, as fw::Format writes it (std::round
+// rounds halves away from zero on the exact value too), without the cost
+// of the general mask: the batch converter writes several per row.
+std::string wholeText(double v)
+{
+    if (!(std::fabs(v) < 1e15))
+        return fw::Format(v, "#");
+    return std::to_string(static_cast<long long>(std::round(v)));
+}
+
+std::string shownText(double v, std::string_view mask)
+{
+    if (mask.find_first_not_of('#') == std::string_view::npos)
+        return wholeText(v);
+    return fw::Format(v, mask);
+}
 
 ShownScore linear(const Scale &row, double z)
 {
@@ -60,7 +84,7 @@ ShownScore linear(const Scale &row, double z)
         v = row.highest;
         marked = true;
     }
-    ShownScore shown{fw::Format(v, row.mask), marked};
+    ShownScore shown{shownText(v, row.mask), marked};
     if (marked)
         shown.text += '*';
     return shown;
@@ -74,17 +98,18 @@ ShownScore band(const Scale &row, double z)
     double value = row.lowest;
     for (double k = row.lowest + 1; k <= row.highest; k = k + 1) {
         const double edge = (k - 0.5 - row.mean) / row.sd;
-        if (edge <= z)
-            value = k;
+        if (z < edge)
+            break;
+        value = k;
     }
-    return {fw::Format(value, row.mask), false};
+    return {shownText(value, row.mask), false};
 }
 
 } // namespace
 
 const Scale &scaleRow(ScaleId scale)
 {
-    return kScales[rowOf(int(scale))];
+    return kScales[kRowOf[int(scale)]];
 }
 
 std::string_view scaleName(ScaleId scale)
@@ -128,7 +153,7 @@ std::string percentileRankText(double z)
         return {};
     // round(P) lies in 1..99 exactly when 0.5 <= P < 99.5 (halves go up).
     if (p >= 0.5 && p < 99.5)
-        return fw::Format(p, "##");
+        return wholeText(p);
     if (p < 0.1)
         return "<0.1";
     if (p > 99.9)

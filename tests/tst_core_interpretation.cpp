@@ -52,10 +52,8 @@ class InterpretationTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bands_data();
-    void bands();
-    void scaledScore_data();
-    void scaledScore();
+    void shownScores_data();
+    void shownScores();
     void linearScalesMatchTheConverter();
     void calculateReportsItsZ_data();
     void calculateReportsItsZ();
@@ -73,14 +71,13 @@ private Q_SLOTS:
     void parameterChecks();
 };
 
-void InterpretationTest::bands_data()
+void InterpretationTest::shownScores_data()
 {
     QTest::addColumn<int>("scale");
     QTest::addColumn<double>("z");
     QTest::addColumn<QString>("expected");
     // Stanine k starts at z = (k - 5.5) / 2, sten k at (k - 6) / 2.
     for (int k = 2; k <= 10; ++k) {
-        const double stanineEdge = (k - 5.5) / 2, stenEdge = (k - 6.0) / 2;
         const auto rows = [&](ScaleId scale, double edge, const char *name) {
             const QByteArray at = QByteArray(name) + " " + QByteArray::number(edge);
             QTest::newRow(at) << int(scale) << edge << QString::number(k);
@@ -88,52 +85,30 @@ void InterpretationTest::bands_data()
             QTest::newRow(at + " +ulp") << int(scale) << above(edge) << QString::number(k);
         };
         if (k <= 9)
-            rows(ScaleId::Stanine, stanineEdge, "stanine");
-        rows(ScaleId::Sten, stenEdge, "sten");
+            rows(ScaleId::Stanine, (k - 5.5) / 2, "stanine");
+        rows(ScaleId::Sten, (k - 6.0) / 2, "sten");
     }
-    const double tiny = std::numeric_limits<double>::denorm_min();
-    QTest::newRow("stanine +inf") << int(ScaleId::Stanine) << kInf << "9";
-    QTest::newRow("stanine -inf") << int(ScaleId::Stanine) << -kInf << "1";
-    QTest::newRow("stanine 1e308") << int(ScaleId::Stanine) << 1e308 << "9";
-    QTest::newRow("stanine -denormal") << int(ScaleId::Stanine) << -tiny << "5";
-    QTest::newRow("sten -denormal") << int(ScaleId::Sten) << -tiny << "5";
-    QTest::newRow("sten -0") << int(ScaleId::Sten) << -0.0 << "6";
-    QTest::newRow("sten -1e308") << int(ScaleId::Sten) << -1e308 << "1";
-    QTest::newRow("sten NaN") << int(ScaleId::Sten) << kNan << "";
+    const int stanine = int(ScaleId::Stanine), sten = int(ScaleId::Sten),
+              scaled = int(ScaleId::Scaled);
+    QTest::newRow("stanine +inf") << stanine << kInf << "9";
+    QTest::newRow("stanine -1e308") << stanine << -1e308 << "1";
+    QTest::newRow("sten -denormal") << sten << -std::numeric_limits<double>::denorm_min() << "5";
+    QTest::newRow("sten NaN") << sten << kNan << "";
+    QTest::newRow("scaled half, away from 0") << scaled << -0.5 << "9"; // 8.5
+    QTest::newRow("scaled lowest") << scaled << -3.0 << "1";
+    QTest::newRow("scaled held, not rounded up") << scaled << -3.1 << "1*"; // 0.7
+    QTest::newRow("scaled above highest") << scaled << 3.000000000001 << "19*";
+    QTest::newRow("scaled an ulp above 3 is 19") << scaled << above(3.0) << "19";
+    QTest::newRow("scaled +inf") << scaled << kInf << "19*";
+    QTest::newRow("z 1e308") << int(ScaleId::Z) << 1e308 << "+6.99*";
 }
 
-void InterpretationTest::bands()
+void InterpretationTest::shownScores()
 {
     QFETCH(int, scale);
     QFETCH(double, z);
     QFETCH(QString, expected);
-    QCOMPARE(shown(ScaleId(scale), z), expected);
-    QVERIFY(!showScore(ScaleId(scale), z).marked);
-}
-
-void InterpretationTest::scaledScore_data()
-{
-    QTest::addColumn<double>("z");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("mean") << 0.0 << "10";
-    QTest::newRow("half up") << 0.5 << "12";             // 11.5
-    QTest::newRow("half down, away from 0") << -0.5 << "9"; // 8.5
-    QTest::newRow("lowest, unmarked") << -3.0 << "1";
-    QTest::newRow("below lowest") << below(-3.0) << "1*";
-    QTest::newRow("rounds to 1 but held") << -3.1 << "1*"; // 0.7 is below the scale
-    QTest::newRow("highest") << 3.0 << "19";
-    QTest::newRow("above highest") << 3.000000000001 << "19*";
-    QTest::newRow("an ulp above 3 rounds back to 19") << above(3.0) << "19";
-    QTest::newRow("+inf") << kInf << "19*";
-    QTest::newRow("-1e308") << -1e308 << "1*";
-    QTest::newRow("NaN") << kNan << "";
-}
-
-void InterpretationTest::scaledScore()
-{
-    QFETCH(double, z);
-    QFETCH(QString, expected);
-    const ShownScore s = showScore(ScaleId::Scaled, z);
+    const ShownScore s = showScore(ScaleId(scale), z);
     QCOMPARE(QString::fromStdString(s.text), expected);
     QCOMPARE(s.marked, expected.endsWith('*'));
 }
@@ -171,8 +146,6 @@ void InterpretationTest::calculateReportsItsZ_data()
     QTest::newRow("raw wins over z") << "raw=85;mean=100;sd=15;z=2" << -1.0
                                      << int(conversion::Raw) << "-1.0";
     QTest::newRow("T") << "t=60" << 1.0 << int(conversion::T) << "+1.0";
-    QTest::newRow("z at its bound") << "z=-6.99" << -6.99 << int(conversion::Z) << "-6.99";
-    QTest::newRow("CEEB 800") << "ceeb=800" << 3.0 << int(conversion::Ceeb) << "+3.0";
     QTest::newRow("percentile 50") << "percentile=50" << 0.0 << int(conversion::Percentile)
                                    << "+.0";
 }
@@ -201,6 +174,13 @@ void InterpretationTest::reportKeepsTheConvertersEndPoints()
     QVERIFY(!report.score[int(ScaleId::Nce)].marked);
     QCOMPARE(report.score[int(ScaleId::Stanine)].text, std::string("9"));
     QCOMPARE(report.score[int(ScaleId::PercentileRank)].text, std::string("99"));
+
+    const IntervalSettings settings{0.9, 95, Method::TrueScore};
+    const conversion::Outcome refused = conversion::calculate(fieldsFrom(QString("z=7")));
+    QVERIFY(refused.refused);
+    const Interpretation none = interpret(refused, builtInSystems().front(), &settings);
+    QVERIFY(!none.hasInterval);
+    QVERIFY(none.descriptor.empty() && none.score[int(ScaleId::Z)].text.empty());
 }
 
 void InterpretationTest::percentileRankText_data()
@@ -247,16 +227,11 @@ void InterpretationTest::descriptors_data()
     QTest::addColumn<double>("z");
     QTest::addColumn<QString>("expected");
     const struct { const char *system; double s; const char *label; } rows[] = {
-        {"aacn", 69.5, "Below Average"},       {"aacn", 69.49, "Exceptionally Low"},
-        {"aacn", 109.5, "High Average"},       {"aacn", 109.49, "Average"},
-        {"aacn", 129.5, "Exceptionally High"}, {"aacn", 129.49, "Above Average"},
-        {"aacn", 89.5, "Average"},             {"aacn", 89.49, "Low Average"},
-        {"wechsler", 69.5, "Very Low"},        {"wechsler", 69.49, "Extremely Low"},
-        {"wechsler", 119.5, "Very High"},      {"wechsler", 129.5, "Extremely High"},
-        {"wechsler-classic", 79.49, "Borderline"}, {"wechsler-classic", 129.5, "Very Superior"},
-        {"woodcock-johnson", 69.5, "Low"},     {"woodcock-johnson", 69.49, "Very Low"},
-        {"woodcock-johnson", 110.49, "Average"}, {"woodcock-johnson", 110.5, "High Average"},
-        {"woodcock-johnson", 129.5, "Superior"}, {"woodcock-johnson", 130.49, "Superior"},
+        {"aacn", 69.5, "Below Average"},         {"aacn", 69.49, "Exceptionally Low"},
+        {"aacn", 109.5, "High Average"},         {"aacn", 129.49, "Above Average"},
+        {"wechsler", 129.5, "Extremely High"},   {"wechsler-classic", 79.49, "Borderline"},
+        {"woodcock-johnson", 69.5, "Low"},       {"woodcock-johnson", 110.49, "Average"},
+        {"woodcock-johnson", 110.5, "High Average"}, {"woodcock-johnson", 130.49, "Superior"},
         {"woodcock-johnson", 130.5, "Very Superior"},
     };
     for (const auto &r : rows)
@@ -264,7 +239,6 @@ void InterpretationTest::descriptors_data()
             << r.system << zOfStandardScore(r.s) << r.label;
     QTest::newRow("aacn +inf") << "aacn" << kInf << "Exceptionally High";
     QTest::newRow("aacn -inf") << "aacn" << -kInf << "Exceptionally Low";
-    QTest::newRow("aacn 1e308") << "aacn" << 1e308 << "Exceptionally High";
     QTest::newRow("aacn NaN") << "aacn" << kNan << "";
 }
 
@@ -283,21 +257,17 @@ void InterpretationTest::descriptorFile_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("labels"); // for S = 50, 85, 100, 130
-    QTest::newRow("ascending") << "from,label\n70,Low\n90,Mid\n120,High\n" << ""
-                               << "Low|Low|Mid|High";
     QTest::newRow("top down, CRLF, BOM, quoted")
         << "\xEF\xBB\xBF" "From , Label\r\n120,\"High, very\"\r\n\r\n90,Mid\r\n70,Low" << ""
         << "Low|Low|Mid|High, very";
     QTest::newRow("unsorted, signed") << "from,label\n90,Mid\n-5,Low\n120,High\n" << ""
                                       << "Low|Low|Mid|High";
-    QTest::newRow("one band") << "from,label\n100,All\n" << "" << "All|All|All|All";
     QTest::newRow("no header") << "70,Low\n90,Mid\n"
                                << "line 1: the header must be \"from,label\"" << "";
     QTest::newRow("decimal from") << "from,label\n70,Low\n89.5,Mid\n"
                                   << "line 3: \"89.5\" is not a whole standard score" << "";
     QTest::newRow("third cell") << "from,label\n70,Low\n\n90,Mid,x\n"
                                 << "line 4: expected 2 cells, from and label, but found 3" << "";
-    QTest::newRow("empty label") << "from,label\n70,\n" << "line 2: the label is empty" << "";
     QTest::newRow("open quote") << "from,label\n70,\"Low\n"
                                 << "line 2: a quoted cell is not closed properly" << "";
     QTest::newRow("duplicate") << "from,label\n120,High\n90,Mid\n120,Top\n"
@@ -339,7 +309,6 @@ void InterpretationTest::intervals_data()
     QTest::newRow("r near 0, true score") << 1.0 << 1e-9 << 95.0 << false << "100 100" << "50 50";
     QTest::newRow("r near 0, obtained") << 1.0 << 1e-9 << 95.0 << true << "86 144" << "17 99.8";
     QTest::newRow("r near 1, true score") << 1.0 << 1 - 1e-9 << 95.0 << false << "115 115" << "84 84";
-    QTest::newRow("r near 1, obtained") << 1.0 << 1 - 1e-9 << 95.0 << true << "115 115" << "84 84";
     QTest::newRow("C 50") << 1.0 << 0.9 << 50.0 << false << "110 117" << "76 86";
     QTest::newRow("C 99.9, true score") << 1.0 << 0.9 << 99.9 << false << "99 128" << "47 97";
     QTest::newRow("C 99.9, obtained") << 1.0 << 0.9 << 99.9 << true << "99 131" << "48 98";
@@ -365,12 +334,6 @@ void InterpretationTest::intervals()
     };
     QCOMPARE(pair(ScaleId::Wechsler), wechsler);
     QCOMPARE(pair(ScaleId::PercentileRank), ranks);
-    // Every bound is shown as a score on its scale.
-    for (int s = 0; s < kScaleIdCount; ++s) {
-        QCOMPARE(i.lower[s].text, showScore(ScaleId(s), i.interval.low).text);
-        QCOMPARE(i.upper[s].text, showScore(ScaleId(s), i.interval.high).text);
-    }
-    QCOMPARE(i.interval.low, i.interval.centre - i.interval.half);
 }
 
 void InterpretationTest::inverseNormal_data()
@@ -379,7 +342,6 @@ void InterpretationTest::inverseNormal_data()
     QTest::addColumn<double>("expected");
     QTest::newRow("0.975") << 0.975 << 1.959963984540054;
     QTest::newRow("0.5") << 0.5 << 0.0;
-    QTest::newRow("central edge") << 0.075 << -1.4395314709384563;
     QTest::newRow("tail") << 0.001 << -3.090232306167813;
     QTest::newRow("far tail") << 1e-300 << -37.0470962993612;
     QTest::newRow("1e-10") << 1e-10 << -6.361340902404056;
@@ -413,8 +375,6 @@ void InterpretationTest::parameterChecks()
     QCOMPARE(checkSystem("WAIS"), std::string("Unknown descriptor system \"WAIS\"; the systems "
                                               "are aacn, wechsler, wechsler-classic, "
                                               "woodcock-johnson."));
-    QCOMPARE(builtInSystems().front().key, std::string("aacn"));
-    QCOMPARE(findSystem("woodcock-johnson")->name, std::string("Woodcock-Johnson"));
 }
 
 QTEST_GUILESS_MAIN(InterpretationTest)
