@@ -110,7 +110,7 @@ void ControlWnd::CalculateBtn_Action()
     SetVisible("boundtext", outcome.legendVisible);
     Module1::dirty = "yes";
 
-    CalculatedScore score{outcome.z, outcome.source, {}, {}, {}};
+    CalculatedScore score{outcome, {}, {}, {}};
     if (outcome.source == Raw) {
         score.value = fields.raw;
         score.rawMean = fields.rawMean;

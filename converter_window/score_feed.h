@@ -3,16 +3,19 @@
 // Calculate changes nothing; Clear forgets the score.
 #pragma once
 
+#include "conversion/calculate.h"
+
 #include <QObject>
 
 #include <optional>
 #include <string>
 
 struct CalculatedScore {
-    double z = 0;   // as computed, before it is held at the z scale's bounds
-    int source = 0; // conversion::Position: Raw, or the scale it came in on
+    conversion::Outcome outcome; // its z, where it came from, the scores shown
     std::string value; // the raw score as typed, or the source scale as the converter shows it
     std::string rawMean, rawSd; // as typed; raw scores only
+
+    int source() const { return outcome.source; }
 };
 
 class ScoreFeed : public QObject {

@@ -41,7 +41,7 @@ const SourceWords kSourceWords[conversion::kScaleCount] = {
 
 const SourceWords &wordsFor(const CalculatedScore &score)
 {
-    const int at = score.source >= 0 && score.source < conversion::kScaleCount ? score.source : 0;
+    const int at = score.source() >= 0 && score.source() < conversion::kScaleCount ? score.source() : 0;
     return kSourceWords[at];
 }
 
@@ -97,11 +97,11 @@ QString firstSentence(const ReportFacts &facts)
     const QString wechsler = QStringLiteral("a Wechsler-metric standard score of %1")
                                  .arg(stated(reading.score[static_cast<int>(ScaleId::Wechsler)],
                                              reading.z));
-    if (score.source == conversion::Percentile)
+    if (score.source() == conversion::Percentile)
         return QStringLiteral("A score at the %1 percentile is %2 and %3.")
             .arg(ordinal(qs(score.value)), wechsler, range);
     const QString place = percentilePlace(reading.score[pr].text);
-    if (score.source == conversion::Raw)
+    if (score.source() == conversion::Raw)
         return QStringLiteral("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
             .arg(qs(score.value), qs(score.rawMean), qs(score.rawSd), wechsler, place, range);
     return QStringLiteral("%1 %2 is %3 and %4.")
@@ -168,7 +168,7 @@ QString ordinal(const QString &number)
 QString sourceText(const CalculatedScore &score)
 {
     const QString heading = QString::fromLatin1(wordsFor(score).heading);
-    if (score.source == conversion::Raw)
+    if (score.source() == conversion::Raw)
         return QStringLiteral("%1 %2 (mean %3, sd %4)")
             .arg(heading, qs(score.value), qs(score.rawMean), qs(score.rawSd));
     return heading + QLatin1Char(' ') + qs(score.value);
@@ -181,7 +181,7 @@ QString markerText(const CalculatedScore &score)
 
 ScaleId statedScale(const CalculatedScore &score)
 {
-    switch (score.source) {
+    switch (score.source()) {
     case conversion::Z: return ScaleId::Z;
     case conversion::T: return ScaleId::T;
     case conversion::Nce: return ScaleId::Nce;

@@ -391,7 +391,8 @@ void ReportWnd::rebuild()
     ReportFacts facts;
     facts.score = *latest;
     const interpretation::DescriptorSystem &system = chosenSystem();
-    facts.reading = interpretation::interpret(latest->z, system, interval ? &*interval : nullptr);
+    // From the outcome, so the six scales the converter shows read the same here.
+    facts.reading = interpretation::interpret(latest->outcome, system, interval ? &*interval : nullptr);
     facts.systemName = m_custom && &system == &*m_custom ? QFileInfo(m_customPath).completeBaseName()
                                                           : qs(system.name);
     if (interval) {

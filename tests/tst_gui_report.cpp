@@ -341,10 +341,15 @@ void TestReport::reportsTheScore()
     QCOMPARE(in<QLabel>("sourceTxt")->text(), "Score: " + source);
     QCOMPARE(shownSentence(), sentence);
 
+    // The six scales of the converter read as its fields do; the rest, and
+    // every bound, as the core gives them.
     const auto core = coreReading(report->facts()->reading.z, "aacn", reliability.toDouble(), 95,
                                   method ? interpretation::Method::Obtained : interpretation::Method::TrueScore);
+    auto *converter = fw::implicitWindow<ControlWnd>();
+    const char *const converterFields[] = {"zFld", "tFld", "wechslerFld", "nceFld", "greFld", "agctFld"};
     for (int row = 0; row < interpretation::kScaleIdCount; ++row) {
-        QCOMPARE(cell(row, 1), QString::fromStdString(core.score[row].text));
+        QCOMPARE(cell(row, 1), row < 6 ? QString::fromStdString(converter->Text(converterFields[row]))
+                                       : QString::fromStdString(core.score[row].text));
         QCOMPARE(cell(row, 2), QString::fromStdString(core.hasInterval ? core.lower[row].text : ""));
         QCOMPARE(cell(row, 3), QString::fromStdString(core.hasInterval ? core.upper[row].text : ""));
     }
