@@ -5,7 +5,8 @@
 // runs; the window shows the picture (CurvePicture), the table of every
 // scale and a sentence, and its Report menu copies, saves and prints them.
 // Built with Qt layouts, not from records, but it shares the one menu bar,
-// its enabling and its routing like every other window.
+// its enabling and its routing like every other window. The parameters are
+// in report_wnd_parameters.cpp, the menu commands in report_wnd_output.cpp.
 #pragma once
 
 #include "framework/window.h"
