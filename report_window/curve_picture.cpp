@@ -14,14 +14,16 @@ namespace report {
 namespace {
 
 // Okabe-Ito blue and orange, and greys: the parts differ in lightness as
-// well as hue, so they read in greyscale and for colour-blind readers.
+// well as hue, so they read in greyscale and for colour-blind readers. All
+// opaque: not every SVG reader or printer blends.
 const QColor kBandShade(0xE1, 0xEA, 0xF3);
 const QColor kBandPlain(0xF8, 0xF8, 0xF8);
+const QColor kBandShadeUnder(0xC6, 0xCF, 0xD8); // the same bands under the curve
+const QColor kBandPlainUnder(0xDC, 0xDC, 0xDC);
 const QColor kBandEdge(0x8E, 0x9B, 0xA8);
 const QColor kBandText(0x34, 0x44, 0x54);
-const QColor kUnderCurve(40, 40, 40, 30);
 const QColor kCurve(0x1A, 0x1A, 0x1A);
-const QColor kInterval(0xE6, 0x9F, 0x00, 150);
+const QColor kInterval(0xE8, 0xB0, 0x3A);
 const QColor kIntervalHatch(0x8A, 0x5A, 0x00);
 const QColor kScore(0x00, 0x72, 0xB2);
 const QColor kAxis(0x30, 0x30, 0x30);
@@ -87,6 +89,7 @@ struct CurvePicture::Frame {
     double axesTop = 0, stanineTop = 0;
 
     double x(double z) const { return left + (z - kLeftZ) / (kRightZ - kLeftZ) * (right - left); }
+    double z(double x) const { return kLeftZ + (x - left) / (right - left) * (kRightZ - kLeftZ); }
     double y(double z) const
     {
         return baseline - std::exp(-z * z / 2) * kPeak * (baseline - curveTop);
@@ -180,6 +183,7 @@ void CurvePicture::paintBands(QPainter &painter, const Frame &frame) const
             continue;
         const QRectF band(QPointF(frame.x(from), frame.curveTop), QPointF(frame.x(to), frame.baseline));
         painter.fillRect(band, i % 2 ? kBandShade : kBandPlain);
+        painter.fillPath(frame.under(from, to), i % 2 ? kBandShadeUnder : kBandPlainUnder);
         if (i > 0 && from > kLeftZ) {
             painter.setPen(QPen(kBandEdge, 0.08 * f, Qt::DashLine));
             painter.drawLine(band.topLeft(), band.bottomLeft());
@@ -230,8 +234,8 @@ void CurvePicture::paintBandLabel(QPainter &painter, const QRectF &band, const Q
 
 void CurvePicture::paintCurve(QPainter &painter, const Frame &frame) const
 {
-    const QPainterPath area = frame.under(kLeftZ, kRightZ);
-    painter.fillPath(area, kUnderCurve);
+    if (m_bands.empty())
+        painter.fillPath(frame.under(kLeftZ, kRightZ), kBandPlainUnder);
     QPainterPath line(QPointF(frame.x(kLeftZ), frame.y(kLeftZ)));
     for (int i = 1; i <= 400; ++i) {
         const double z = kLeftZ + (kRightZ - kLeftZ) * i / 400;
@@ -254,16 +258,34 @@ void CurvePicture::paintInterval(QPainter &painter, const Frame &frame) const
         return;
     const QPainterPath band = frame.under(from, to);
     painter.fillPath(band, kInterval);
-    // Hatched as well as tinted, so the band reads in greyscale. Drawn as
-    // lines, not a pattern brush: SVG readers differ on patterns.
-    painter.save();
-    painter.setClipPath(band, Qt::IntersectClip);
-    painter.setPen(QPen(kIntervalHatch, 0.07 * frame.f));
-    const double step = 0.55 * frame.f;
+    // Hatched as well as tinted, so the band reads in greyscale. Each hatch
+    // line is cut to the band by walking it, not by a clip path, which SVG
+    // output does not keep.
+    painter.setPen(QPen(kIntervalHatch, 0.07 * frame.f, Qt::SolidLine, Qt::FlatCap));
+    const double left = frame.x(from);
+    const double right = frame.x(to);
     const double height = frame.baseline - frame.curveTop;
-    for (double x = frame.x(from) - height; x < frame.x(to); x += step)
-        painter.drawLine(QPointF(x, frame.baseline), QPointF(x + height, frame.curveTop));
-    painter.restore();
+    const double step = 0.1 * frame.f;
+    auto inside = [&frame](double x, double y) { return y >= frame.y(frame.z(x)); };
+    for (double start = left - height; start < right; start += 0.55 * frame.f) {
+        // The line rises at 45 degrees from (start, baseline).
+        std::optional<double> enter;
+        double last = 0;
+        for (double x = std::max(left, start); x <= std::min(right, start + height); x += step) {
+            const bool in = inside(x, frame.baseline - (x - start));
+            if (in && !enter)
+                enter = x;
+            if (!in && enter) {
+                painter.drawLine(QPointF(*enter, frame.baseline - (*enter - start)),
+                                 QPointF(last, frame.baseline - (last - start)));
+                enter.reset();
+            }
+            last = x;
+        }
+        if (enter && last > *enter)
+            painter.drawLine(QPointF(*enter, frame.baseline - (*enter - start)),
+                             QPointF(last, frame.baseline - (last - start)));
+    }
     painter.setPen(QPen(kIntervalHatch, 0.1 * frame.f));
     painter.drawLine(QPointF(frame.x(from), frame.baseline), QPointF(frame.x(from), frame.y(from)));
     painter.drawLine(QPointF(frame.x(to), frame.baseline), QPointF(frame.x(to), frame.y(to)));
@@ -276,7 +298,7 @@ void CurvePicture::paintInterval(QPainter &painter, const Frame &frame) const
     const QRectF box(centre - width / 2, frame.baseline - 1.3 * metrics.height(), width,
                      metrics.height() * 1.1);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 220));
+    painter.setBrush(Qt::white);
     painter.drawRoundedRect(box, 0.2 * frame.f, 0.2 * frame.f);
     painter.setFont(font);
     painter.setPen(Qt::black);

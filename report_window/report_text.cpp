@@ -222,7 +222,10 @@ QString tableHtml(const ReportFacts &facts)
     auto cell = [](const char *tag, const QString &text) {
         return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
     };
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>")
+    // A whole document with its encoding: some word processors read a bare
+    // fragment in their own.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n"
+                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>")
         + cell("th", QStringLiteral("Scale")) + cell("th", QStringLiteral("Score"));
     if (reading.hasInterval)
         html += cell("th", QStringLiteral("Lower")) + cell("th", QStringLiteral("Upper"));
@@ -234,7 +237,7 @@ QString tableHtml(const ReportFacts &facts)
             html += cell("td", qs(reading.lower[i].text)) + cell("td", qs(reading.upper[i].text));
         html += QStringLiteral("</tr>\n");
     }
-    html += QStringLiteral("<tr><td>Descriptor</td><td colspan=\"%1\">%2</td></tr>\n</table>\n")
+    html += QStringLiteral("<tr><td>Descriptor</td><td colspan=\"%1\">%2</td></tr>\n</table>\n</body></html>\n")
                 .arg(reading.hasInterval ? 3 : 1)
                 .arg(QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName).toHtmlEscaped());
     return html;
