@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     fw::setMsgBoxHook([](const std::string &) {});
     shell::Program program;
+    QSettings().clear(); // the report's defaults, whatever an earlier run chose
     auto *converter = fw::implicitWindow<ControlWnd>();
     auto *report = fw::implicitWindow<report::ReportWnd>();
     report->resize(760, 700);
