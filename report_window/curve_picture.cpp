@@ -144,6 +144,8 @@ void CurvePicture::paint(QPainter &painter, const QRectF &area, double fontPixel
 {
     // In a small area the text grows smaller, down to a limit, rather than
     // leave the curve no room.
+    if (!(fontPixels > 0) || area.isEmpty())
+        return;
     const QSizeF wanted = minimumSize(fontPixels / kSmallestText);
     const double fit = std::min(area.width() / wanted.width(), area.height() / wanted.height());
     fontPixels *= std::clamp(fit, kSmallestText, 1.0);
