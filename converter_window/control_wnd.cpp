@@ -4,6 +4,7 @@
 #include "conversion/scales.h"
 #include "converter_window/keystroke_rule.h"
 #include "converter_window/module1.h"
+#include "converter_window/score_feed.h"
 #include "framework/message_box.h"
 
 void ControlWnd::bindFieldKeys()
@@ -108,4 +109,14 @@ void ControlWnd::CalculateBtn_Action()
         SetText(scales[i].field, outcome.results[i]);
     SetVisible("boundtext", outcome.legendVisible);
     Module1::dirty = "yes";
+
+    CalculatedScore score{outcome, {}, {}, {}};
+    if (outcome.source == Raw) {
+        score.value = fields.raw;
+        score.rawMean = fields.rawMean;
+        score.rawSd = fields.rawSd;
+    } else {
+        score.value = outcome.results[outcome.source];
+    }
+    ScoreFeed::instance().publish(score);
 }

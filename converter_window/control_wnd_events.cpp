@@ -5,6 +5,7 @@
 #include "converter_window/control_wnd.h"
 
 #include "converter_window/module1.h"
+#include "converter_window/score_feed.h"
 #include "framework/application.h"
 #include "framework/implicit_window.h"
 #include "framework/menu_bar.h"
@@ -35,6 +36,7 @@ void ControlWnd::ClearBtn_Action()
     Module1::dirty = "no";
     SetVisible("boundtext", false);
     SetFocus("rawFld");
+    ScoreFeed::instance().clear();
 }
 
 void ControlWnd::Canvas1_MouseEnter()

@@ -1,14 +1,23 @@
 #include "shell/handle_about_menu.h"
 
+#include "converter_window/control_wnd.h"
 #include "framework/implicit_window.h"
+#include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
+#include "shell/description_wnd.h"
 #include "shell/menu.h"
 
 namespace shell {
 
+// Score Report is offered from the windows whose content it follows or
+// explains: the converter and the Description window.
 void HandleAboutMenu::EnableMenuItems()
 {
     enableMenuItem(item::kAboutVex, true);
+    const fw::Window *front = fw::Window::front();
+    const QString name = front ? front->objectName() : QString();
+    enableMenuItem(item::kReport, name == QLatin1String(ControlWnd::kClassName)
+                                      || name == QLatin1String(DescriptionWnd::kClassName));
 }
 
 bool HandleAboutMenu::_AboutVex_Action()
@@ -20,6 +29,12 @@ bool HandleAboutMenu::_AboutVex_Action()
 bool HandleAboutMenu::_AboutMenuItem_Action()
 {
     fw::implicitWindow<AboutWnd>()->Show();
+    return false;
+}
+
+bool HandleAboutMenu::_ReportMenuItem_Action()
+{
+    fw::implicitWindow<report::ReportWnd>()->Show();
     return false;
 }
 

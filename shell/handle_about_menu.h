@@ -1,5 +1,5 @@
 // The application object. Its About handlers serve the About items that the
-// front window leaves to it, and it keeps the application-menu About item
+// front window leaves to it, it offers and opens the Score Report window, and it keeps the application-menu About item
 // available whatever window is in front.
 #pragma once
 
@@ -12,6 +12,7 @@ public:
     void EnableMenuItems() override;
     bool _AboutVex_Action();
     bool _AboutMenuItem_Action();
+    bool _ReportMenuItem_Action();
 };
 
 // The one application object, or nullptr before start-up made it.

@@ -1,5 +1,6 @@
 #include "shell/menu.h"
 
+#include "report_window/report_items.h"
 
 #include <memory>
 
@@ -19,7 +20,8 @@ struct MenuRow {
 };
 
 // In the order the items are made. Print is enabled only by the Description
-// window; Quit is the one item that is always available.
+// window, the Report menu only by the Score Report window; Quit is the one
+// item that is always available.
 const MenuRow kRows[] = {
     {"UntitledMenu2", Kind::Menu, nullptr, "File", "", false},
     {item::kPrint, Kind::Item, "UntitledMenu2", "Print\u2026", "Cmd+P", false},
@@ -31,11 +33,17 @@ const MenuRow kRows[] = {
     {"EditCopy", Kind::Item, "UntitledMenu0", "Copy", "Cmd+C", false},
     {"EditPaste", Kind::Item, "UntitledMenu0", "Paste", "Cmd+V", false},
     {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
+    {report::item::kMenu, Kind::Menu, nullptr, "Report", "", false},
+    {report::item::kCopyTable, Kind::Item, report::item::kMenu, "Copy Table", "Cmd+Shift+C", false},
+    {report::item::kCopySentence, Kind::Item, report::item::kMenu, "Copy Sentence", "", false},
+    {report::item::kSavePicture, Kind::Item, report::item::kMenu, "Save Picture\u2026", "", false},
+    {report::item::kPrintReport, Kind::Item, report::item::kMenu, "Print Report\u2026", "", false},
     {"WindowMenu", Kind::Menu, nullptr, "Window", "", false},
     {item::kControl, Kind::Item, "WindowMenu", "Control", "", false},
     {item::kDescription, Kind::Item, "WindowMenu", "Description", "", false},
     {item::kAbout, Kind::Item, "WindowMenu", "About Quintaval", "", false},
     {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", "About Quintaval", "", false},
+    {item::kReport, Kind::Item, "WindowMenu", "Score Report", "Cmd+R", false},
 };
 
 } // namespace

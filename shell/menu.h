@@ -17,6 +17,7 @@ inline constexpr const char *kControl = "ControlMenuItem";
 inline constexpr const char *kDescription = "DescriptionMenuItem";
 inline constexpr const char *kAbout = "AboutMenuItem";
 inline constexpr const char *kAboutVex = "AboutVex";
+inline constexpr const char *kReport = "ReportMenuItem";
 } // namespace item
 
 class Menu : public fw::MenuBar {

@@ -1,7 +1,9 @@
 #include "shell/program.h"
 
 #include "converter_window/control_wnd.h"
+#include "converter_window/score_feed.h"
 #include "framework/implicit_window.h"
+#include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
 #include "shell/handle_about_menu.h"
@@ -17,6 +19,8 @@ namespace shell {
 Program::Program()
 {
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
+    if (QApplication::organizationName().isEmpty()) // tests keep their own settings
+        QApplication::setOrganizationName(QStringLiteral("Quintaval"));
     // Rendering the icon for the window manager would hold up the splash
     // box; every window gets it as soon as the event loop runs.
     QTimer::singleShot(0, qApp, [] {
@@ -31,9 +35,11 @@ Program::Program()
 
 Program::~Program()
 {
-    for (const char *name : {ControlWnd::kClassName, DescriptionWnd::kClassName,
-                             AboutWnd::kClassName, InvisibleWnd::kClassName})
+    for (const char *name : {report::ReportWnd::kClassName, ControlWnd::kClassName,
+                             DescriptionWnd::kClassName, AboutWnd::kClassName,
+                             InvisibleWnd::kClassName})
         delete fw::existingWindow(name);
+    ScoreFeed::instance().clear();
 }
 
 void Program::declareFileType()
@@ -47,6 +53,7 @@ void Program::registerWindowClasses()
     fw::registerWindowClass<AboutWnd>();
     fw::registerWindowClass<DescriptionWnd>();
     fw::registerWindowClass<ControlWnd>();
+    fw::registerWindowClass<report::ReportWnd>();
 }
 
 void Program::makeApplication()
@@ -60,6 +67,7 @@ void Program::registerAboutHandlers()
     HandleAboutMenu *app = m_app.get();
     app->registerMenuHandler(item::kAboutVex, [app] { return app->_AboutVex_Action(); });
     app->registerMenuHandler(item::kAbout, [app] { return app->_AboutMenuItem_Action(); });
+    app->registerMenuHandler(item::kReport, [app] { return app->_ReportMenuItem_Action(); });
 }
 
 } // namespace shell

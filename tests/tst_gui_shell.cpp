@@ -10,6 +10,7 @@
 #include "framework/printing.h"
 #include "framework/text_area.h"
 #include "framework/timer.h"
+#include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_text.h"
 #include "shell/description_wnd.h"
@@ -97,25 +98,32 @@ struct MenuRow {
 };
 
 const MenuRow kMenus[] = {
-    {"UntitledMenu2", nullptr, "File", "", "YYYYY"},
-    {"Print", "UntitledMenu2", "Print\u2026", "Ctrl+P", "NNNYN"},
-    {"FileQuit", "UntitledMenu2", "Quit", "Ctrl+Q", "YYYYY"},
-    {"UntitledMenu0", nullptr, "Edit", "", "YYYYY"},
-    {"EditUndo", "UntitledMenu0", "Undo", "Ctrl+Z", "NNNNN"},
-    {"UntitledMenu1", "UntitledMenu0", "", "", "NNNNN"}, // a separator
-    {"EditCut", "UntitledMenu0", "Cut", "Ctrl+X", "NNNYN"},
-    {"EditCopy", "UntitledMenu0", "Copy", "Ctrl+C", "NNNYN"},
-    {"EditPaste", "UntitledMenu0", "Paste", "Ctrl+V", "NNNNN"},
-    {"EditClear", "UntitledMenu0", "", "", "NNNYN"},
-    {"WindowMenu", nullptr, "Window", "", "YYYYY"},
-    {"ControlMenuItem", "WindowMenu", "Control", "", "NNNYN"},
-    {"DescriptionMenuItem", "WindowMenu", "Description", "", "NNYNN"},
-    {"AboutMenuItem", "WindowMenu", "About Quintaval", "", "NNYYN"},
-    {"HelpMenu", nullptr, "Help", "", "YYYYY"},
-    {"AboutVex", "HelpMenu", "About Quintaval", "", "YYYYY"},
+    {"UntitledMenu2", nullptr, "File", "", "YYYYYY"},
+    {"Print", "UntitledMenu2", "Print\u2026", "Ctrl+P", "NNNYNN"},
+    {"FileQuit", "UntitledMenu2", "Quit", "Ctrl+Q", "YYYYYY"},
+    {"UntitledMenu0", nullptr, "Edit", "", "YYYYYY"},
+    {"EditUndo", "UntitledMenu0", "Undo", "Ctrl+Z", "NNNNNN"},
+    {"UntitledMenu1", "UntitledMenu0", "", "", "NNNNNN"}, // a separator
+    {"EditCut", "UntitledMenu0", "Cut", "Ctrl+X", "NNNYNN"},
+    {"EditCopy", "UntitledMenu0", "Copy", "Ctrl+C", "NNNYNN"},
+    {"EditPaste", "UntitledMenu0", "Paste", "Ctrl+V", "NNNNNN"},
+    {"EditClear", "UntitledMenu0", "", "", "NNNYNN"},
+    {"ReportMenu", nullptr, "Report", "", "YYYYYY"},
+    {"CopyTableAction", "ReportMenu", "Copy Table", "Ctrl+Shift+C", "NNNNNN"},
+    {"CopySentenceAction", "ReportMenu", "Copy Sentence", "", "NNNNNN"},
+    {"SavePictureAction", "ReportMenu", "Save Picture\u2026", "", "NNNNNN"},
+    {"PrintReportAction", "ReportMenu", "Print Report\u2026", "", "NNNNNN"},
+    {"WindowMenu", nullptr, "Window", "", "YYYYYY"},
+    {"ControlMenuItem", "WindowMenu", "Control", "", "NNNYNY"},
+    {"DescriptionMenuItem", "WindowMenu", "Description", "", "NNYNNY"},
+    {"AboutMenuItem", "WindowMenu", "About Quintaval", "", "NNYYNY"},
+    {"ReportMenuItem", "WindowMenu", "Score Report", "Ctrl+R", "NNYYNN"},
+    {"HelpMenu", nullptr, "Help", "", "YYYYYY"},
+    {"AboutVex", "HelpMenu", "About Quintaval", "", "YYYYYY"},
 };
 
-const char *const kFronts[] = {"splash", "none", "ControlWnd", "DescriptionWnd", "AboutWnd"};
+const char *const kFronts[] = {"splash", "none", "ControlWnd", "DescriptionWnd", "AboutWnd",
+                               "ReportWnd"};
 
 QtMessageHandler s_nextHandler = nullptr;
 
@@ -345,6 +353,8 @@ void TestShell::enablingFollowsFrontWindow()
             bringToFront(fw::implicitWindow<DescriptionWnd>());
         else if (front == QLatin1String("AboutWnd"))
             bringToFront(fw::implicitWindow<AboutWnd>());
+        else if (front == QLatin1String("ReportWnd"))
+            bringToFront(fw::implicitWindow<report::ReportWnd>());
     }
     if (front != QLatin1String("none"))
         QTRY_COMPARE(frontName(), front == QLatin1String("splash") ? QStringLiteral("AboutWnd") : front);

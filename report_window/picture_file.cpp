@@ -1,0 +1,103 @@
+#include "report_window/picture_file.h"
+
+#include "report_window/curve_picture.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+constexpr double kPngScale = 2;
+
+bool paintOn(QPaintDevice &device, const CurvePicture &picture, const PictureOptions &options)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    picture.paint(painter, QRectF(QPointF(0, 0), options.size), options.fontPixels);
+    return painter.end();
+}
+
+bool svg(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+{
+    QSvgGenerator generator;
+    generator.setOutputDevice(&out);
+    generator.setSize(options.size.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), options.size));
+    generator.setTitle(options.title);
+    generator.setDescription(options.description);
+    return paintOn(generator, picture, options);
+}
+
+bool png(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+{
+    const double ratio = options.pixelRatio * kPngScale;
+    QImage image(QSize(static_cast<int>(std::lround(options.size.width() * ratio)),
+                       static_cast<int>(std::lround(options.size.height() * ratio))),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return false;
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return paintOn(image, picture, options) && image.save(&out, "PNG");
+}
+
+// One page the picture's size, one point to a pixel.
+bool pdf(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+{
+    QPdfWriter writer(&out);
+    writer.setTitle(options.title);
+    writer.setCreator(QStringLiteral("Quintaval"));
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(options.size, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return paintOn(writer, picture, options);
+}
+
+} // namespace
+
+bool isPictureFormat(const QString &suffix)
+{
+    const QString lower = suffix.toLower();
+    return lower == QLatin1String("svg") || lower == QLatin1String("png") || lower == QLatin1String("pdf");
+}
+
+QString writePicture(const CurvePicture &picture, const QString &path, const PictureOptions &options)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (!isPictureFormat(suffix))
+        return QStringLiteral("%1: the picture can be saved as SVG, PNG or PDF; end the file name in "
+                              ".svg, .png or .pdf.").arg(name);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    if (suffix == QLatin1String("svg"))
+        drawn = svg(picture, options, buffer);
+    else if (suffix == QLatin1String("png"))
+        drawn = png(picture, options, buffer);
+    else
+        drawn = pdf(picture, options, buffer);
+    buffer.close();
+    if (!drawn || bytes.isEmpty())
+        return QStringLiteral("%1 could not be saved: the picture could not be drawn.").arg(name);
+
+    // Written whole or not at all: a failed save leaves an earlier file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+    return {};
+}
+
+} // namespace report

@@ -1,0 +1,246 @@
+#include "report_window/report_text.h"
+
+#include "conversion/scales.h"
+
+#include <QStringList>
+
+namespace report {
+
+using interpretation::ScaleId;
+using interpretation::ShownScore;
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct SourceWords {
+    const char *subject; // "A Wechsler IQ of", completed by the value
+    const char *heading; // "Wechsler IQ", followed by the value
+    const char *marker;  // "IQ"
+};
+
+// By conversion::Position.
+const SourceWords kSourceWords[conversion::kScaleCount] = {
+    {"A raw score of", "raw score", "Raw"},
+    {"A z score of", "z score", "z"},
+    {"A T score of", "T score", "T"},
+    {"A Wechsler IQ of", "Wechsler IQ", "IQ"},
+    {"An NCE of", "NCE", "NCE"},
+    {"A CEEB score of", "CEEB score", "CEEB"},
+    {"An AGCT score of", "AGCT score", "AGCT"},
+    {"A score at the", "percentile", "PR"},
+};
+
+const SourceWords &wordsFor(const CalculatedScore &score)
+{
+    const int at = score.source() >= 0 && score.source() < conversion::kScaleCount ? score.source() : 0;
+    return kSourceWords[at];
+}
+
+// A score held at its scale's bound lies beyond it: "more than 199".
+QString stated(const ShownScore &shown, double z)
+{
+    QString text = qs(shown.text);
+    if (!shown.marked)
+        return text;
+    if (text.endsWith(QLatin1Char('*')))
+        text.chop(1);
+    return (z > 0 ? QStringLiteral("more than ") : QStringLiteral("less than ")) + text;
+}
+
+// "at the 84th percentile", "below the 0.1st percentile".
+QString percentilePlace(const std::string &rank)
+{
+    const QString text = qs(rank);
+    if (text.startsWith(QLatin1Char('<')))
+        return QStringLiteral("below the %1 percentile").arg(ordinal(text.mid(1)));
+    if (text.startsWith(QLatin1Char('>')))
+        return QStringLiteral("above the %1 percentile").arg(ordinal(text.mid(1)));
+    return QStringLiteral("at the %1 percentile").arg(ordinal(text));
+}
+
+bool isExtreme(const std::string &rank)
+{
+    return !rank.empty() && (rank.front() == '<' || rank.front() == '>');
+}
+
+QString intervalPercentiles(const std::string &low, const std::string &high)
+{
+    if (low == high)
+        return percentilePlace(low);
+    if (!isExtreme(low) && !isExtreme(high))
+        return QStringLiteral("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
+    auto place = [](const std::string &rank) {
+        QString words = percentilePlace(rank);
+        if (words.startsWith(QLatin1String("at ")))
+            words.remove(0, 3);
+        return words;
+    };
+    return QStringLiteral("from %1 to %2").arg(place(low), place(high));
+}
+
+QString firstSentence(const ReportFacts &facts)
+{
+    const CalculatedScore &score = facts.score;
+    const interpretation::Interpretation &reading = facts.reading;
+    const int pr = static_cast<int>(ScaleId::PercentileRank);
+    const QString range = QStringLiteral("in the %1 range (%2)")
+                              .arg(qs(reading.descriptor), facts.systemName);
+    const QString wechsler = QStringLiteral("a Wechsler-metric standard score of %1")
+                                 .arg(stated(reading.score[static_cast<int>(ScaleId::Wechsler)],
+                                             reading.z));
+    if (score.source() == conversion::Percentile)
+        return QStringLiteral("A score at the %1 percentile is %2 and %3.")
+            .arg(ordinal(qs(score.value)), wechsler, range);
+    const QString place = percentilePlace(reading.score[pr].text);
+    if (score.source() == conversion::Raw)
+        return QStringLiteral("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
+            .arg(qs(score.value), qs(score.rawMean), qs(score.rawSd), wechsler, place, range);
+    return QStringLiteral("%1 %2 is %3 and %4.")
+        .arg(QString::fromLatin1(wordsFor(score).subject), qs(score.value), place, range);
+}
+
+QString intervalSentence(const ReportFacts &facts)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    const int scale = static_cast<int>(statedScale(facts.score));
+    const int pr = static_cast<int>(ScaleId::PercentileRank);
+    const QString method = facts.method == interpretation::Method::TrueScore
+        ? QStringLiteral("true-score method")
+        : QStringLiteral("obtained-score method");
+    const ShownScore &low = reading.lower[scale];
+    const ShownScore &high = reading.upper[scale];
+    const double lowZ = reading.interval.low;
+    const double highZ = reading.interval.high;
+    QString range;
+    if (low.marked && high.marked && low.text == high.text) {
+        // Both bounds beyond the same end of the scale.
+        QString bound = qs(low.text);
+        bound.chop(1);
+        range = QStringLiteral("lies entirely %1 %2").arg(lowZ > 0 ? QStringLiteral("above") : QStringLiteral("below"), bound);
+    } else {
+        range = QStringLiteral("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
+    }
+    return QStringLiteral("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
+        .arg(facts.reliabilityText, QString::number(facts.confidence), method, range,
+             intervalPercentiles(reading.lower[pr].text, reading.upper[pr].text));
+}
+
+} // namespace
+
+const char *const kMarkLegend = "* outside the possible range of the scale: held at its limit";
+
+bool hasMarkedScore(const ReportFacts &facts)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i)
+        if (reading.score[i].marked
+            || (reading.hasInterval && (reading.lower[i].marked || reading.upper[i].marked)))
+            return true;
+    return false;
+}
+
+QString ordinal(const QString &number)
+{
+    if (number.isEmpty())
+        return number;
+    const int last = number.back().digitValue();
+    const bool teen = !number.contains(QLatin1Char('.')) && number.size() >= 2
+        && number.at(number.size() - 2) == QLatin1Char('1');
+    const char *suffix = "th";
+    if (!teen && last == 1)
+        suffix = "st";
+    else if (!teen && last == 2)
+        suffix = "nd";
+    else if (!teen && last == 3)
+        suffix = "rd";
+    return number + QLatin1String(suffix);
+}
+
+QString sourceText(const CalculatedScore &score)
+{
+    const QString heading = QString::fromLatin1(wordsFor(score).heading);
+    if (score.source() == conversion::Raw)
+        return QStringLiteral("%1 %2 (mean %3, sd %4)")
+            .arg(heading, qs(score.value), qs(score.rawMean), qs(score.rawSd));
+    return heading + QLatin1Char(' ') + qs(score.value);
+}
+
+QString markerText(const CalculatedScore &score)
+{
+    return QString::fromLatin1(wordsFor(score).marker) + QLatin1Char(' ') + qs(score.value);
+}
+
+ScaleId statedScale(const CalculatedScore &score)
+{
+    switch (score.source()) {
+    case conversion::Z: return ScaleId::Z;
+    case conversion::T: return ScaleId::T;
+    case conversion::Nce: return ScaleId::Nce;
+    case conversion::Ceeb: return ScaleId::Ceeb;
+    case conversion::Agct: return ScaleId::Agct;
+    default: return ScaleId::Wechsler;
+    }
+}
+
+QString sentence(const ReportFacts &facts)
+{
+    QString text = firstSentence(facts);
+    if (facts.reading.hasInterval)
+        text += QLatin1Char(' ') + intervalSentence(facts);
+    return text;
+}
+
+QString tableText(const ReportFacts &facts)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    QStringList lines{QStringLiteral("Scale\tScore\tLower\tUpper")};
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
+        QStringList cells{qs(interpretation::scaleName(static_cast<ScaleId>(i))),
+                          qs(reading.score[i].text), QString(), QString()};
+        if (reading.hasInterval) {
+            cells[2] = qs(reading.lower[i].text);
+            cells[3] = qs(reading.upper[i].text);
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    lines << QStringLiteral("Descriptor\t%1 (%2)").arg(qs(reading.descriptor), facts.systemName);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString tableHtml(const ReportFacts &facts)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    auto cell = [](const char *tag, const QString &text) {
+        return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
+    };
+    // A whole document with its encoding: some word processors read a bare
+    // fragment in their own.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n"
+                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>")
+        + cell("th", QStringLiteral("Scale")) + cell("th", QStringLiteral("Score"));
+    if (reading.hasInterval)
+        html += cell("th", QStringLiteral("Lower")) + cell("th", QStringLiteral("Upper"));
+    html += QStringLiteral("</tr>\n");
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
+        html += QStringLiteral("<tr>") + cell("td", qs(interpretation::scaleName(static_cast<ScaleId>(i))))
+            + cell("td", qs(reading.score[i].text));
+        if (reading.hasInterval)
+            html += cell("td", qs(reading.lower[i].text)) + cell("td", qs(reading.upper[i].text));
+        html += QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("<tr><td>Descriptor</td><td colspan=\"%1\">%2</td></tr>\n</table>\n</body></html>\n")
+                .arg(reading.hasInterval ? 3 : 1)
+                .arg(QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName).toHtmlEscaped());
+    return html;
+}
+
+} // namespace report

@@ -1,0 +1,46 @@
+// The words of the Score Report: where the score came from, the sentence
+// that explains it, and the table as the clipboard takes it. Everything is
+// built from the converter's score and the core's interpretation of it;
+// no number is computed here.
+#pragma once
+
+#include "converter_window/score_feed.h"
+#include "interpretation/interpretation.h"
+
+#include <QString>
+
+namespace report {
+
+struct ReportFacts {
+    CalculatedScore score;
+    interpretation::Interpretation reading;
+    QString systemName;      // "AACN", or the file a custom system came from
+    QString reliabilityText; // as the user typed it; used only with an interval
+    double confidence = 95;
+    interpretation::Method method = interpretation::Method::TrueScore;
+};
+
+// "1st", "2nd", "3rd", "11th", "22nd", "99.7th", "0.1st".
+QString ordinal(const QString &number);
+
+// "Wechsler IQ 115", "raw score 23 (mean 20, sd 4)", "percentile 84".
+QString sourceText(const CalculatedScore &score);
+// Short, for the picture: "IQ 115", "Raw 23", "PR 84".
+QString markerText(const CalculatedScore &score);
+
+// The scale the report states a score and its interval on: the one it came
+// in on, or the Wechsler metric for a raw score or a percentile.
+interpretation::ScaleId statedScale(const CalculatedScore &score);
+
+QString sentence(const ReportFacts &facts);
+
+// Whether a score or bound is held at its scale's bound ("*"), and the
+// legend that says what the mark means.
+bool hasMarkedScore(const ReportFacts &facts);
+extern const char *const kMarkLegend;
+
+// A header line, one line per scale, then the descriptor, tab-separated.
+QString tableText(const ReportFacts &facts);
+QString tableHtml(const ReportFacts &facts);
+
+} // namespace report

@@ -1,0 +1,95 @@
+// The Score Report window. It follows the converter: it reports the last
+// successful Calculate (ScoreFeed) and updates at once when a new one
+// succeeds or the converter is cleared. The user chooses the reliability,
+// confidence, interval method and descriptor system, remembered between
+// runs; the window shows the picture (CurvePicture), the table of every
+// scale and a sentence, and its Report menu copies, saves and prints them.
+// Built with Qt layouts, not from records, but it shares the one menu bar,
+// its enabling and its routing like every other window. The parameters are
+// in report_wnd_parameters.cpp, the menu commands in report_wnd_output.cpp.
+#pragma once
+
+#include "framework/window.h"
+#include "interpretation/interpretation.h"
+#include "report_window/report_text.h"
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace report {
+
+class CurveView;
+
+class ReportWnd : public fw::Window {
+    Q_OBJECT
+
+public:
+    static constexpr const char *kClassName = "ReportWnd";
+
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers() override;
+    void EnableMenuItems() override;
+
+    bool _ControlMenuItem_Action();
+    bool _DescriptionMenuItem_Action();
+    bool _CopyTableAction_Action();
+    bool _CopySentenceAction_Action();
+    bool _SavePictureAction_Action();
+    bool _PrintReportAction_Action();
+
+    // Reads a descriptor system from a CSV file and chooses it; the reason
+    // when it cannot.
+    QString loadDescriptorFile(const QString &path);
+
+    // What the report shows now; nothing before a score.
+    const std::optional<ReportFacts> &facts() const { return m_facts; }
+
+private:
+    void createParameterRow();
+    void createReport();
+    void setTabOrder();
+    void restoreSettings();
+    void saveSettings() const;
+    void fillDescriptorBox();
+
+    void reliabilityFld_TextChanged();
+    void descriptorBox_Activated(int index);
+    // Everything shown, from the latest score and the parameters; then the
+    // Report items follow.
+    void refresh();
+    void rebuild();
+    // The interval settings when the reliability field holds a usable
+    // value; marks the field invalid, with the reason, when it does not.
+    std::optional<interpretation::IntervalSettings> readInterval();
+    const interpretation::DescriptorSystem &chosenSystem() const;
+    void showNoScore();
+    void showFacts(const ReportFacts &facts);
+    void fillTable(const ReportFacts &facts);
+    void setCell(int row, int column, const QString &text);
+    void fitTable(bool withInterval);
+    void drawPicture(const ReportFacts *facts);
+
+    QLineEdit *m_reliability = nullptr;
+    QLabel *m_reliabilityError = nullptr;
+    QComboBox *m_confidence = nullptr;
+    QComboBox *m_method = nullptr;
+    QComboBox *m_descriptors = nullptr;
+    QLabel *m_source = nullptr;
+    CurveView *m_curve = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_sentence = nullptr;
+    QLabel *m_legend = nullptr;
+
+    std::optional<interpretation::DescriptorSystem> m_custom;
+    QString m_customPath;
+    bool m_reliabilityMarked = false;
+    int m_descriptorIndex = 0; // the choice before "Custom…" was picked
+    std::optional<ReportFacts> m_facts;
+};
+
+} // namespace report
