@@ -1,0 +1,69 @@
+#include "batch/row_interpreter.h"
+
+namespace batch {
+
+namespace {
+
+using interpretation::ScaleId;
+
+// The scales among the cells take their column names from the scale table.
+constexpr ScaleId kScaleOfCell[] = {ScaleId::Scaled, ScaleId::Stanine, ScaleId::Sten,
+                                    ScaleId::PercentileRank};
+
+constexpr std::string_view kOtherColumns[] = {"descriptor", "ci_low", "ci_high",
+                                              "ci_percentile_low", "ci_percentile_high"};
+
+constexpr int kScaleCells = int(std::size(kScaleOfCell));
+static_assert(kScaleCells + int(std::size(kOtherColumns)) == kInterpretedCellCount);
+static_assert(kScaleCells == DescriptorCell);
+
+} // namespace
+
+std::string_view interpretedColumnName(int cell)
+{
+    if (cell < kScaleCells)
+        return interpretation::scaleColumn(kScaleOfCell[cell]);
+    return kOtherColumns[cell - kScaleCells];
+}
+
+RowInterpreter::RowInterpreter(const InterpretationSettings &settings, bool decimalComma)
+    : m_settings(settings), m_decimalComma(decimalComma)
+{
+}
+
+void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
+{
+    cell = std::move(text);
+    if (m_decimalComma)
+        for (char &c : cell)
+            if (c == '.')
+                c = ',';
+}
+
+void RowInterpreter::interpret(const conversion::Outcome &outcome, const double *reliability,
+                               InterpretedCells &cells) const
+{
+    if (outcome.refused) {
+        for (std::string &cell : cells)
+            cell.clear();
+        return;
+    }
+    const double z = outcome.z;
+    for (int cell = 0; cell < kScaleCells; ++cell)
+        setNumber(cells[cell], interpretation::showScore(kScaleOfCell[cell], z).text);
+    cells[DescriptorCell] = interpretation::describe(z, m_settings.descriptors);
+    if (reliability == nullptr) {
+        for (int cell = kFirstIntervalCell; cell < kInterpretedCellCount; ++cell)
+            cells[cell].clear();
+        return;
+    }
+    const interpretation::Interval interval = interpretation::confidenceInterval(
+        z, {*reliability, m_settings.confidence, m_settings.method});
+    setNumber(cells[CiLowCell], interpretation::showScore(m_settings.intervalScale, interval.low).text);
+    setNumber(cells[CiHighCell],
+              interpretation::showScore(m_settings.intervalScale, interval.high).text);
+    setNumber(cells[CiPercentileLowCell], interpretation::percentileRankText(interval.low));
+    setNumber(cells[CiPercentileHighCell], interpretation::percentileRankText(interval.high));
+}
+
+} // namespace batch
