@@ -40,6 +40,25 @@ void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
                 c = ',';
 }
 
+// interpretation::confidenceInterval(z, ...), its half width taken from the
+// core once per reliability: the width does not depend on z, and the centre
+// and bounds are the core's own three operations.
+interpretation::Interval RowInterpreter::interval(double z, double reliability) const
+{
+    if (reliability != m_halfReliability) {
+        m_half = interpretation::confidenceInterval(
+                     0, {reliability, m_settings.confidence, m_settings.method})
+                     .half;
+        m_halfReliability = reliability;
+    }
+    interpretation::Interval iv;
+    iv.centre = m_settings.method == interpretation::Method::TrueScore ? reliability * z : z;
+    iv.half = m_half;
+    iv.low = iv.centre - iv.half;
+    iv.high = iv.centre + iv.half;
+    return iv;
+}
+
 void RowInterpreter::interpret(const conversion::Outcome &outcome, const double *reliability,
                                InterpretedCells &cells) const
 {
@@ -57,8 +76,7 @@ void RowInterpreter::interpret(const conversion::Outcome &outcome, const double 
             cells[cell].clear();
         return;
     }
-    const interpretation::Interval interval = interpretation::confidenceInterval(
-        z, {*reliability, m_settings.confidence, m_settings.method});
+    const interpretation::Interval interval = this->interval(z, *reliability);
     setNumber(cells[CiLowCell], interpretation::showScore(m_settings.intervalScale, interval.low).text);
     setNumber(cells[CiHighCell],
               interpretation::showScore(m_settings.intervalScale, interval.high).text);

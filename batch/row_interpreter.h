@@ -50,9 +50,14 @@ public:
 
 private:
     void setNumber(std::string &cell, std::string &&text) const;
+    interpretation::Interval interval(double z, double reliability) const;
 
     InterpretationSettings m_settings;
     bool m_decimalComma;
+    // The half width of the last reliability's interval: the critical z
+    // behind it costs a logarithm, and a file has few reliabilities.
+    mutable double m_halfReliability = -1;
+    mutable double m_half = 0;
 };
 
 } // namespace batch
