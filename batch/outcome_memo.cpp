@@ -45,7 +45,7 @@ void setText(std::string &text, std::string_view view)
 
 } // namespace
 
-OutcomeMemo::OutcomeMemo(const RowInterpreter *interpreter)
+OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter)
     : m_hashes(kSlotCount), m_slots(kSlotCount), m_interpreter(interpreter)
 {
 }

@@ -35,7 +35,7 @@ class OutcomeMemo {
 public:
     // interpreter: nullptr when rows are not interpreted; it must outlive
     // the memo.
-    explicit OutcomeMemo(const RowInterpreter *interpreter = nullptr);
+    explicit OutcomeMemo(RowInterpreter *interpreter = nullptr);
     OutcomeMemo(const OutcomeMemo &) = delete;
     OutcomeMemo &operator=(const OutcomeMemo &) = delete;
 
@@ -57,7 +57,7 @@ private:
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
     conversion::FieldTexts m_texts; // reused: assigning allocates nothing
-    const RowInterpreter *m_interpreter;
+    RowInterpreter *m_interpreter;
     RowOutcome m_unremembered;
     size_t m_lookups = 0, m_found = 0;
     size_t m_rowsUnremembered = 0; // rows still to calculate without the memory

@@ -43,7 +43,7 @@ void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
 // interpretation::confidenceInterval(z, ...), its half width taken from the
 // core once per reliability: the width does not depend on z, and the centre
 // and bounds are the core's own three operations.
-interpretation::Interval RowInterpreter::interval(double z, double reliability) const
+interpretation::Interval RowInterpreter::interval(double z, double reliability)
 {
     if (reliability != m_halfReliability) {
         m_half = interpretation::confidenceInterval(
@@ -60,7 +60,7 @@ interpretation::Interval RowInterpreter::interval(double z, double reliability) 
 }
 
 void RowInterpreter::interpret(const conversion::Outcome &outcome, const double *reliability,
-                               InterpretedCells &cells) const
+                               InterpretedCells &cells)
 {
     if (outcome.refused) {
         for (std::string &cell : cells)

@@ -46,18 +46,18 @@ public:
     // The cells of one row from its outcome: all empty for a refused one,
     // the interval cells empty without a reliability.
     void interpret(const conversion::Outcome &outcome, const double *reliability,
-                   InterpretedCells &cells) const;
+                   InterpretedCells &cells);
 
 private:
     void setNumber(std::string &cell, std::string &&text) const;
-    interpretation::Interval interval(double z, double reliability) const;
+    interpretation::Interval interval(double z, double reliability);
 
     InterpretationSettings m_settings;
     bool m_decimalComma;
     // The half width of the last reliability's interval: the critical z
     // behind it costs a logarithm, and a file has few reliabilities.
-    mutable double m_halfReliability = -1;
-    mutable double m_half = 0;
+    double m_halfReliability = -1;
+    double m_half = 0;
 };
 
 } // namespace batch
