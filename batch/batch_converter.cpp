@@ -313,6 +313,15 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
     if (m_reliabilityColumn < 0 || blank || cells[size_t(m_reliabilityColumn)].empty())
         return true;
     const std::string_view cell = cells[size_t(m_reliabilityColumn)];
+    // A column of reliabilities holds one per test: most cells repeat one
+    // read lately.
+    for (const ReadReliability &read : m_readReliabilities) {
+        if (!read.cell.empty() && read.cell == cell) {
+            m_hasReliability = true;
+            m_reliability = read.value;
+            return true;
+        }
+    }
     const std::optional<double> value =
         plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
     if (!value) {
@@ -326,6 +335,10 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
     }
     m_hasReliability = true;
     m_reliability = *value;
+    ReadReliability &oldest = m_readReliabilities[m_oldestRead];
+    oldest.cell.assign(cell);
+    oldest.value = *value;
+    m_oldestRead = (m_oldestRead + 1) % m_readReliabilities.size();
     return true;
 }
 

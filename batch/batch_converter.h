@@ -95,6 +95,12 @@ private:
     std::string m_result; // a result with a decimal comma
     double m_reliability = 0;
     bool m_hasReliability = false;
+    struct ReadReliability {
+        std::string cell; // a usable reliability cell as written; empty: none
+        double value = 0;
+    };
+    std::array<ReadReliability, 8> m_readReliabilities;
+    size_t m_oldestRead = 0;
     RowInterpreter m_interpreter;
     OutcomeMemo m_calculate;
 };

@@ -1,5 +1,8 @@
 #include "batch/row_interpreter.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace batch {
 
 namespace {
@@ -45,15 +48,18 @@ void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
 // and bounds are the core's own three operations.
 interpretation::Interval RowInterpreter::interval(double z, double reliability)
 {
-    if (reliability != m_halfReliability) {
-        m_half = interpretation::confidenceInterval(
-                     0, {reliability, m_settings.confidence, m_settings.method})
-                     .half;
-        m_halfReliability = reliability;
+    uint64_t bits;
+    std::memcpy(&bits, &reliability, sizeof bits);
+    HalfWidth &known = m_halfWidths[(bits * 0x9E3779B97F4A7C15ULL) >> 60];
+    if (known.reliability != reliability) {
+        known.half = interpretation::confidenceInterval(
+                         0, {reliability, m_settings.confidence, m_settings.method})
+                         .half;
+        known.reliability = reliability;
     }
     interpretation::Interval iv;
     iv.centre = m_settings.method == interpretation::Method::TrueScore ? reliability * z : z;
-    iv.half = m_half;
+    iv.half = known.half;
     iv.low = iv.centre - iv.half;
     iv.high = iv.centre + iv.half;
     return iv;

@@ -54,10 +54,13 @@ private:
 
     InterpretationSettings m_settings;
     bool m_decimalComma;
-    // The half width of the last reliability's interval: the critical z
-    // behind it costs a logarithm, and a file has few reliabilities.
-    double m_halfReliability = -1;
-    double m_half = 0;
+    // Half widths of the intervals of the reliabilities seen lately: the
+    // critical z behind one costs a logarithm, and a file has few
+    // reliabilities. A reliability of 0 marks a free entry.
+    struct HalfWidth {
+        double reliability = 0, half = 0;
+    };
+    std::array<HalfWidth, 16> m_halfWidths{};
 };
 
 } // namespace batch
