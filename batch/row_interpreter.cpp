@@ -44,8 +44,8 @@ void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
 }
 
 // interpretation::confidenceInterval(z, ...), its half width taken from the
-// core once per reliability: the width does not depend on z, and the centre
-// and bounds are the core's own three operations.
+// core once for each reliability remembered: the width does not depend on
+// z, and the centre and bounds are the core's own three operations.
 interpretation::Interval RowInterpreter::interval(double z, double reliability)
 {
     uint64_t bits;
@@ -83,7 +83,8 @@ void RowInterpreter::interpret(const conversion::Outcome &outcome, const double 
         return;
     }
     const interpretation::Interval interval = this->interval(z, *reliability);
-    setNumber(cells[CiLowCell], interpretation::showScore(m_settings.intervalScale, interval.low).text);
+    setNumber(cells[CiLowCell],
+              interpretation::showScore(m_settings.intervalScale, interval.low).text);
     setNumber(cells[CiHighCell],
               interpretation::showScore(m_settings.intervalScale, interval.high).text);
     setNumber(cells[CiPercentileLowCell], interpretation::percentileRankText(interval.low));
