@@ -24,6 +24,7 @@ constexpr NamedField kColumnNames[] = {
     {"agct", conversion::Agct}, {"percentile", conversion::Percentile}};
 
 constexpr std::string_view kNoteColumn = "note";
+constexpr std::string_view kReliabilityColumn = "reliability";
 
 // A cell quoted in a note: enough of it to find it by.
 constexpr size_t kQuotedCellLimit = 40;
@@ -111,7 +112,9 @@ bool stripMark(std::string_view &text)
 } // namespace
 
 BatchConverter::BatchConverter(const CsvRecord &header, const ConversionSettings &settings)
-    : m_header(header.cells), m_settings(settings)
+    : m_header(header.cells), m_settings(settings),
+      m_interpreter(settings.interpretation, settings.decimalComma),
+      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr)
 {
     if (header.problem != RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
@@ -125,6 +128,7 @@ BatchConverter::BatchConverter(const CsvRecord &header, const ConversionSettings
 void BatchConverter::mapColumns()
 {
     m_columnOf.fill(-1);
+    m_interpretedColumnOf.fill(-1);
     m_fieldOfColumn.assign(m_header.size(), Carried);
     bool any = false;
     for (size_t column = 0; column < m_header.size(); ++column) {
@@ -148,6 +152,8 @@ void BatchConverter::mapColumns()
             m_fieldOfColumn[column] = named.field;
             any = true;
         }
+        if (m_settings.interpretation.enabled && !mapInterpretedColumn(name, column))
+            return;
     }
     if (!any) {
         m_error = "the header names none of the columns "
@@ -157,6 +163,45 @@ void BatchConverter::mapColumns()
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
         if (m_columnOf[position] < 0)
             m_appended.push_back(position);
+    chooseInterpretedColumns();
+}
+
+// False, with m_error set, for a column named twice.
+bool BatchConverter::mapInterpretedColumn(const std::string &name, size_t column)
+{
+    int *seen = nullptr;
+    if (name == kReliabilityColumn) {
+        seen = &m_reliabilityColumn;
+    } else {
+        for (int cell = 0; cell < kInterpretedCellCount; ++cell) {
+            if (name == interpretedColumnName(cell)) {
+                seen = &m_interpretedColumnOf[size_t(cell)];
+                m_fieldOfColumn[column] = FirstInterpreted + cell;
+            }
+        }
+    }
+    if (seen == nullptr)
+        return true;
+    if (*seen >= 0) {
+        m_error = "the header names the column \"" + name + "\" twice";
+        return false;
+    }
+    *seen = int(column);
+    return true;
+}
+
+// A reliability column asks for intervals even when every row must bring
+// its own reliability.
+void BatchConverter::chooseInterpretedColumns()
+{
+    const InterpretationSettings &settings = m_settings.interpretation;
+    if (!settings.enabled)
+        return;
+    const bool intervals = settings.reliability || m_reliabilityColumn >= 0;
+    const int count = intervals ? kInterpretedCellCount : kFirstIntervalCell;
+    for (int cell = 0; cell < count; ++cell)
+        if (m_interpretedColumnOf[size_t(cell)] < 0)
+            m_appendedCells.push_back(cell);
 }
 
 void BatchConverter::chooseSource()
@@ -185,6 +230,8 @@ void BatchConverter::writeHeader(CsvWriter &out) const
         out.cell(name);
     for (const int position : m_appended)
         out.cell(columnName(position));
+    for (const int cell : m_appendedCells)
+        out.cell(interpretedColumnName(cell));
     if (m_noteColumn < 0)
         out.cell(kNoteColumn);
     out.endRow();
@@ -203,12 +250,13 @@ RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
         writeRefused(cells, blank, m_note, out);
         return RowResult::Refused;
     }
-    const conversion::Outcome &outcome = m_calculate.calculate(m_fields);
-    if (outcome.refused) {
-        writeRefused(cells, blank, outcome.message, out);
+    const RowOutcome &row =
+        m_calculate.calculate(m_fields, m_hasReliability ? &m_reliability : nullptr);
+    if (row.outcome.refused) {
+        writeRefused(cells, blank, row.outcome.message, out);
         return RowResult::Refused;
     }
-    writeConverted(cells, blank, outcome, out);
+    writeConverted(cells, blank, row, out);
     return RowResult::Converted;
 }
 
@@ -250,7 +298,48 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         if (!marked)
             m_fields[viewIndex(named.field)] = number;
     }
+    if (!takeReliability(cells, blank))
+        return false;
     return m_source < 0 || takeSource();
+}
+
+// The row's own reliability, else the option's; false, with m_note saying
+// why, for a cell that is no reliability.
+bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool blank)
+{
+    const std::optional<double> &given = m_settings.interpretation.reliability;
+    m_hasReliability = given.has_value();
+    m_reliability = given.value_or(0);
+    if (m_reliabilityColumn < 0 || blank || cells[size_t(m_reliabilityColumn)].empty())
+        return true;
+    const std::string_view cell = cells[size_t(m_reliabilityColumn)];
+    // A column of reliabilities holds one per test: most cells repeat one
+    // read lately.
+    for (const ReadReliability &read : m_readReliabilities) {
+        if (!read.cell.empty() && read.cell == cell) {
+            m_hasReliability = true;
+            m_reliability = read.value;
+            return true;
+        }
+    }
+    const std::optional<double> value =
+        plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
+    if (!value) {
+        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + " is not a number";
+        return false;
+    }
+    if (!interpretation::checkReliability(*value).empty()) {
+        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell)
+                 + " must be greater than 0 and less than 1";
+        return false;
+    }
+    m_hasReliability = true;
+    m_reliability = *value;
+    ReadReliability &oldest = m_readReliabilities[m_oldestRead];
+    oldest.cell.assign(cell);
+    oldest.value = *value;
+    m_oldestRead = (m_oldestRead + 1) % m_readReliabilities.size();
+    return true;
 }
 
 // With --from, the source alone is given to calculate().
@@ -273,10 +362,10 @@ bool BatchConverter::takeSource()
 }
 
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,
-                                    const conversion::Outcome &outcome, CsvWriter &out)
+                                    const RowOutcome &row, CsvWriter &out)
 {
     const auto result = [&](int position) -> std::string_view {
-        const std::string &text = outcome.results[size_t(position)];
+        const std::string &text = row.outcome.results[size_t(position)];
         if (!m_settings.decimalComma)
             return text;
         m_result = text;
@@ -289,6 +378,8 @@ void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool 
         const int field = m_fieldOfColumn[column];
         if (field == NoteColumn)
             out.cell({});
+        else if (field >= FirstInterpreted)
+            out.cell(row.interpreted[size_t(field - FirstInterpreted)]);
         else if (isScore(field) && field != m_source)
             out.cell(result(field));
         else
@@ -296,6 +387,8 @@ void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool 
     }
     for (const int position : m_appended)
         out.cell(result(position));
+    for (const int cell : m_appendedCells)
+        out.cell(row.interpreted[size_t(cell)]);
     if (m_noteColumn < 0)
         out.cell({});
     out.endRow();
@@ -310,7 +403,7 @@ void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool bl
         else
             out.cell(blank ? std::string_view() : std::string_view(cells[column]));
     }
-    for (size_t i = 0; i < m_appended.size(); ++i)
+    for (size_t i = 0; i < m_appended.size() + m_appendedCells.size(); ++i)
         out.cell({});
     if (m_noteColumn < 0)
         out.cell(note);
@@ -335,7 +428,7 @@ void BatchConverter::writeMalformed(const CsvRecord &record, CsvWriter &out) con
             out.cell(cell);
         }
     }
-    for (size_t i = 0; i < m_appended.size(); ++i)
+    for (size_t i = 0; i < m_appended.size() + m_appendedCells.size(); ++i)
         out.cell({});
     if (m_noteColumn < 0)
         out.cell(note);

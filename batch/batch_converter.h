@@ -10,6 +10,11 @@
 // cell reaches calculate() only when it is empty or a plain number (see
 // plain_number.h), and a score marked "*" as held at its bound is never
 // taken as the score to convert from.
+//
+// With --interpret, a converted row also gets its interpretation columns
+// (see RowInterpreter), from the z its outcome gives and the row's
+// reliability. Those columns are outputs only: never read, rewritten where
+// the input has them.
 #pragma once
 
 #include <array>
@@ -19,6 +24,7 @@
 #include "batch/csv_reader.h"
 #include "batch/outcome_memo.h"
 #include "batch/plain_number.h"
+#include "batch/row_interpreter.h"
 #include "conversion/calculate.h"
 
 namespace batch {
@@ -30,11 +36,14 @@ enum class RowResult { Converted, Refused, Malformed };
 struct ConversionSettings {
     bool decimalComma = false; // read and write numbers with a decimal comma
     std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
+    InterpretationSettings interpretation;
 };
 
 class BatchConverter {
 public:
     BatchConverter(const CsvRecord &header, const ConversionSettings &settings = {});
+    BatchConverter(const BatchConverter &) = delete;
+    BatchConverter &operator=(const BatchConverter &) = delete;
 
     // Why the header cannot be used (a usage error); empty when it can.
     const std::string &error() const { return m_error; }
@@ -49,15 +58,19 @@ private:
     // Index into m_columnOf: the scale positions, then the raw fields.
     enum Field { RawField = conversion::Raw, MeanField = conversion::kScaleCount, SdField,
                  FieldCount };
-    // m_fieldOfColumn of a column that is not a field.
-    enum { Carried = -1, NoteColumn = -2 };
+    // m_fieldOfColumn of a column that is not a field; an interpretation
+    // column is FirstInterpreted + its InterpretedCell.
+    enum { Carried = -1, NoteColumn = -2, FirstInterpreted = FieldCount };
 
     void mapColumns();
+    bool mapInterpretedColumn(const std::string &name, size_t column);
+    void chooseInterpretedColumns();
+    bool takeReliability(const std::vector<std::string> &cells, bool blank);
     void chooseSource();
     bool fillFields(const std::vector<std::string> &cells, bool blank);
     bool takeSource();
     void writeConverted(const std::vector<std::string> &cells, bool blank,
-                        const conversion::Outcome &outcome, CsvWriter &out);
+                        const RowOutcome &row, CsvWriter &out);
     void writeRefused(const std::vector<std::string> &cells, bool blank,
                       std::string_view note, CsvWriter &out) const;
     void writeMalformed(const CsvRecord &record, CsvWriter &out) const;
@@ -69,6 +82,9 @@ private:
     std::array<int, FieldCount> m_columnOf{}; // a column index, or -1 when absent
     int m_noteColumn = -1;                     // the input's own note column
     std::vector<int> m_appended;               // score positions the input lacks
+    std::array<int, kInterpretedCellCount> m_interpretedColumnOf{}; // or -1
+    int m_reliabilityColumn = -1;
+    std::vector<int> m_appendedCells; // interpretation cells the input lacks
     ConversionSettings m_settings;
     int m_source = -1; // the field named by --from, or -1
     std::string m_error;
@@ -77,6 +93,15 @@ private:
     FieldTextViews m_fields; // the row's numbers as calculate() reads them
     std::string m_note;
     std::string m_result; // a result with a decimal comma
+    double m_reliability = 0;
+    bool m_hasReliability = false;
+    struct ReadReliability {
+        std::string cell; // a usable reliability cell as written; empty: none
+        double value = 0;
+    };
+    std::array<ReadReliability, 8> m_readReliabilities;
+    size_t m_oldestRead = 0;
+    RowInterpreter m_interpreter;
     OutcomeMemo m_calculate;
 };
 

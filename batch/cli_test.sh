@@ -86,6 +86,36 @@ check "UTF-16 input exits 2" test $? -eq 2
 check "UTF-16 input says it must be UTF-8" grep -q 'UTF-16; it must be UTF-8' "$work/err"
 check "UTF-16 input writes nothing" test ! -s "$work/out5.csv"
 
+# --interpret: the worked example end to end, a reliability column beside
+# the option, a descriptor file, and bad options refused before any output.
+printf 'id,wechsler,reliability\n1,115,.90\n2,115,\n3,115,2\n' > "$work/rel.csv"
+printf 'from,label\n110,Upper\n90,Middle\n' > "$work/bands.csv"
+expected='id,wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,ci_percentile_high,note
+1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,Upper,106,124,65,95,
+2,115,,+1.0,60,71,600,120,84,13,7,8,84,Upper,106,124,65,95,
+3,115,2,,,,,,,,,,,,,,,,"reliability: ""2"" must be greater than 0 and less than 1"'
+"$bin" --interpret --ci-method obtained --descriptors "$work/bands.csv" --reliability .9 \
+    "$work/rel.csv" > "$work/out6.csv" 2> "$work/err"
+check "--interpret exits 0" test $? -eq 0
+check "--interpret output" test "$(cat "$work/out6.csv")" == "$expected"
+check "--interpret summary" \
+    test "$(cat "$work/err")" == "quintaval-convert: 2 rows converted, 1 refused, 0 malformed"
+check "--interpret defaults: true-score, aacn" \
+    test "$("$bin" --interpret "$work/rel.csv" 2> /dev/null | sed -n 2p)" \
+    == "1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,"
+check "--help lists --reliability" grep -q -- '--reliability R' "$work/help"
+
+printf 'from,label\n100,Mid\nx,Low\n' > "$work/badbands.csv"
+for options in "--interpret --reliability 1" "--interpret --confidence 100" \
+               "--interpret --ci-method sem" "--interpret --ci-scale iq" \
+               "--interpret --descriptors $work/badbands.csv" "--reliability .9"; do
+    "$bin" $options "$work/rel.csv" -o "$work/never.csv" > "$work/out7.csv" 2> "$work/err"
+    check "$options exits 2" test $? -eq 2
+    check "$options writes nothing" test ! -e "$work/never.csv" -a ! -s "$work/out7.csv"
+done
+"$bin" --interpret --descriptors "$work/badbands.csv" "$work/rel.csv" > /dev/null 2> "$work/err"
+check "a bad descriptor file names the line" grep -q 'badbands.csv: line 3: "x"' "$work/err"
+
 : > "$work/empty.csv"
 "$bin" "$work/empty.csv" > /dev/null 2>&1
 check "empty input exits 2" test $? -eq 2

@@ -9,7 +9,9 @@
 #include "batch/batch_converter.h"
 #include "batch/csv_reader.h"
 #include "batch/csv_writer.h"
+#include "batch/plain_number.h"
 #include "batch/progress_meter.h"
+#include "interpretation/interpretation.h"
 
 namespace batch {
 
@@ -31,17 +33,38 @@ constexpr const char *kHelp =
     "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
     "says why a row was not converted.\n"
     "\n"
+    "With --interpret, a column \"reliability\" gives each row its own reliability;\n"
+    "it also asks for the interval columns.\n"
+    "\n"
     "A number cell must be empty or a plain decimal number such as -1.25;\n"
     "anything else refuses its row. A score ending in \"*\" (held at its scale's\n"
     "bound) is never converted from.\n"
     "\n"
     "Options:\n"
-    "  -o, --output FILE       write to FILE (\"-\": standard output); never the input\n"
+    "  -o, --output FILE       write to FILE (\"-\" or default: standard output);\n"
+    "                          never the input\n"
     "  -d, --delimiter DELIM   comma, semicolon or tab (default: as in the header)\n"
     "      --decimal-comma     numbers have a decimal comma (the default with\n"
     "                          semicolons); results are written with one too\n"
     "      --from COLUMN       convert from this column only: raw, z, t, wechsler,\n"
     "                          nce, ceeb, agct or percentile; it is kept as given\n"
+    "                          (default: the window's choice, row by row)\n"
+    "      --interpret         add scaled, stanine, sten, percentile_rank and\n"
+    "                          descriptor columns; with a reliability also ci_low,\n"
+    "                          ci_high, ci_percentile_low and ci_percentile_high\n"
+    "      --reliability R     the test's reliability, 0 < R < 1, for rows whose\n"
+    "                          \"reliability\" cell is empty or absent (default:\n"
+    "                          none; without one a row gets no interval)\n"
+    "      --confidence C      confidence level of the interval, 50 <= C < 100\n"
+    "                          (default: 95)\n"
+    "      --ci-method METHOD  true-score (centred on the estimated true score) or\n"
+    "                          obtained (on the score itself) (default: true-score)\n"
+    "      --ci-scale SCALE    scale of ci_low and ci_high: z, t, wechsler, nce,\n"
+    "                          ceeb, agct, scaled, stanine, sten or percentile_rank\n"
+    "                          (default: wechsler)\n"
+    "      --descriptors NAME  aacn, wechsler, wechsler-classic or woodcock-johnson,\n"
+    "                          or a CSV file with the header \"from,label\" and\n"
+    "                          one row per band (default: aacn)\n"
     "  -h, --help              show this help and exit\n"
     "  -V, --version           show the version and exit\n"
     "\n"
@@ -59,6 +82,57 @@ bool delimiterFromName(const std::string &name, char &delimiter)
     else
         return false;
     return true;
+}
+
+// A descriptor file is a few lines; anything near this is not one.
+constexpr size_t kDescriptorFileLimit = 1 << 20;
+
+// An option's number, with a decimal point or a decimal comma.
+std::optional<double> optionNumber(const std::string &value)
+{
+    if (const std::optional<double> number = plainNumberValue(value, {'.', false}))
+        return number;
+    return plainNumberValue(value, {',', false});
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char &c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
+// The whole file, or why not (errno's text).
+bool readSmallFile(const std::string &path, std::string &text, std::string &why)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        why = std::strerror(EISDIR);
+        return false;
+    }
+    text.clear();
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            why = std::strerror(errno);
+        else if (text.size() + size_t(n) > kDescriptorFileLimit)
+            why = "the file is too large for a descriptor file";
+        if (n <= 0 || !why.empty())
+            break;
+        text.append(buffer, size_t(n));
+    }
+    ::close(fd);
+    return why.empty();
 }
 
 long long regularFileSize(int fd)
@@ -128,6 +202,12 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {"-d", "--delimiter", true, &ConvertCommand::setDelimiter},
     {nullptr, "--decimal-comma", false, &ConvertCommand::setDecimalComma},
     {nullptr, "--from", true, &ConvertCommand::setFrom},
+    {nullptr, "--interpret", false, &ConvertCommand::setInterpret},
+    {nullptr, "--reliability", true, &ConvertCommand::setReliability},
+    {nullptr, "--confidence", true, &ConvertCommand::setConfidence},
+    {nullptr, "--ci-method", true, &ConvertCommand::setIntervalMethod},
+    {nullptr, "--ci-scale", true, &ConvertCommand::setIntervalScale},
+    {nullptr, "--descriptors", true, &ConvertCommand::setDescriptors},
     {"-h", "--help", false, &ConvertCommand::showHelp},
     {"-V", "--version", false, &ConvertCommand::showVersion},
 };
@@ -191,7 +271,7 @@ ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::str
     }
     if (m_inputPath == "-")
         m_inputPath.clear();
-    return Parsed::Run;
+    return checkInterpretOptions();
 }
 
 ConvertCommand::Parsed ConvertCommand::showHelp(const std::string &)
@@ -235,6 +315,99 @@ ConvertCommand::Parsed ConvertCommand::setFrom(const std::string &column)
 {
     m_settings.from = column;
     return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setInterpret(const std::string &)
+{
+    m_settings.interpretation.enabled = true;
+    return Parsed::Run;
+}
+
+// The options of an interpretation do nothing without --interpret: being
+// silently ignored would look like a result.
+ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
+{
+    if (m_interpretOption == nullptr)
+        m_interpretOption = option;
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
+{
+    if (m_interpretOption && !m_settings.interpretation.enabled)
+        return refuse(std::string(m_interpretOption) + " needs --interpret");
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)
+{
+    const std::optional<double> r = optionNumber(value);
+    if (!r || !interpretation::checkReliability(*r).empty())
+        return refuse("--reliability must be a number greater than 0 and less than 1, not \""
+                      + value + "\"");
+    m_settings.interpretation.reliability = *r;
+    return needsInterpret("--reliability");
+}
+
+ConvertCommand::Parsed ConvertCommand::setConfidence(const std::string &value)
+{
+    const std::optional<double> c = optionNumber(value);
+    if (!c || !interpretation::checkConfidence(*c).empty())
+        return refuse("--confidence must be a number from 50 to less than 100, not \"" + value
+                      + "\"");
+    m_settings.interpretation.confidence = *c;
+    return needsInterpret("--confidence");
+}
+
+ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name)
+{
+    const std::string method = lowerCase(name);
+    if (method == "true-score")
+        m_settings.interpretation.method = interpretation::Method::TrueScore;
+    else if (method == "obtained")
+        m_settings.interpretation.method = interpretation::Method::Obtained;
+    else
+        return refuse("--ci-method takes true-score or obtained, not \"" + name + "\"");
+    return needsInterpret("--ci-method");
+}
+
+ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
+{
+    const std::string column = lowerCase(name);
+    std::string names;
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
+        const auto scale = interpretation::ScaleId(i);
+        if (column == interpretation::scaleColumn(scale)) {
+            m_settings.interpretation.intervalScale = scale;
+            return needsInterpret("--ci-scale");
+        }
+        names += std::string(i == 0 ? "" : i + 1 == interpretation::kScaleIdCount ? " or " : ", ")
+                 + std::string(interpretation::scaleColumn(scale));
+    }
+    return refuse("--ci-scale takes " + names + ", not \"" + name + "\"");
+}
+
+// A built-in system's name, else a file.
+ConvertCommand::Parsed ConvertCommand::setDescriptors(const std::string &system)
+{
+    InterpretationSettings &settings = m_settings.interpretation;
+    if (const interpretation::DescriptorSystem *known =
+            interpretation::findSystem(lowerCase(system))) {
+        settings.descriptors = *known;
+        return needsInterpret("--descriptors");
+    }
+    std::string text, why;
+    if (!readSmallFile(system, text, why)) {
+        std::string names;
+        for (const interpretation::DescriptorSystem &s : interpretation::builtInSystems())
+            names += s.key + ", ";
+        return refuse("--descriptors takes " + names + "or a descriptor file; cannot read \""
+                      + system + "\": " + why);
+    }
+    const std::string problem = interpretation::parseDescriptorFile(text, settings.descriptors);
+    if (!problem.empty())
+        return refuse("--descriptors " + system + ": " + problem);
+    return needsInterpret("--descriptors");
 }
 
 bool ConvertCommand::openInput()
@@ -326,6 +499,12 @@ int ConvertCommand::usage(const std::string &reason) const
             + " --help' for more information.\n",
         m_errFd);
     return UsageError;
+}
+
+ConvertCommand::Parsed ConvertCommand::refuse(const std::string &reason) const
+{
+    usage(reason);
+    return Parsed::Usage;
 }
 
 int ConvertCommand::failure(const std::string &reason) const

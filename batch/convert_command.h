@@ -43,6 +43,15 @@ private:
     Parsed setDelimiter(const std::string &name);
     Parsed setDecimalComma(const std::string &);
     Parsed setFrom(const std::string &column);
+    Parsed setInterpret(const std::string &);
+    Parsed setReliability(const std::string &value);
+    Parsed setConfidence(const std::string &value);
+    Parsed setIntervalMethod(const std::string &name);
+    Parsed setIntervalScale(const std::string &name);
+    Parsed setDescriptors(const std::string &system);
+    Parsed needsInterpret(const char *option);
+    Parsed refuse(const std::string &reason) const;
+    Parsed checkInterpretOptions();
 
     bool openInput();
     bool outputIsInput() const;
@@ -60,6 +69,7 @@ private:
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
     ConversionSettings m_settings;
+    const char *m_interpretOption = nullptr; // the first option that needs --interpret
     long long m_converted = 0, m_refused = 0, m_malformed = 0;
 };
 

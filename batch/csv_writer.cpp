@@ -31,6 +31,24 @@ void CsvWriter::writeByteOrderMark()
 
 void CsvWriter::cell(std::string_view text)
 {
+    // Most cells are short and need no quotes: copied and checked in one
+    // pass, straight into the buffer.
+    if (text.size() < m_buffer.size() - m_len) {
+        char *const out = m_buffer.data() + m_len;
+        size_t n = 0;
+        if (m_rowStarted)
+            out[n++] = m_delimiter;
+        bool special = false;
+        for (const char c : text) {
+            special |= m_special[(unsigned char)c];
+            out[n++] = c;
+        }
+        if (!special) {
+            m_len += n;
+            m_rowStarted = true;
+            return;
+        }
+    }
     if (m_rowStarted)
         put(m_delimiter);
     m_rowStarted = true;

@@ -6,6 +6,9 @@
 // In a file whose rows hardly ever repeat, remembering costs more than it
 // saves, so the memory is left aside for a while whenever a stretch of
 // rows found almost nothing in it.
+//
+// With --interpret, a row's interpretation cells are remembered with its
+// outcome, and its reliability is part of what must match.
 #pragma once
 
 #include <array>
@@ -14,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/row_interpreter.h"
 #include "conversion/calculate.h"
 
 namespace batch {
@@ -22,25 +26,39 @@ namespace batch {
 // positions 1 to 7.
 using FieldTextViews = std::array<std::string_view, 3 + conversion::kScaleCount - 1>;
 
+struct RowOutcome {
+    conversion::Outcome outcome;
+    InterpretedCells interpreted; // empty unless interpreting
+};
+
 class OutcomeMemo {
 public:
-    OutcomeMemo();
+    // interpreter: nullptr when rows are not interpreted; it must outlive
+    // the memo.
+    explicit OutcomeMemo(RowInterpreter *interpreter = nullptr);
+    OutcomeMemo(const OutcomeMemo &) = delete;
+    OutcomeMemo &operator=(const OutcomeMemo &) = delete;
 
-    // Valid until the next call.
-    const conversion::Outcome &calculate(const FieldTextViews &texts);
+    // reliability: nullptr for none. Valid until the next call.
+    const RowOutcome &calculate(const FieldTextViews &texts, const double *reliability = nullptr);
 
 private:
     struct Slot {
         std::array<std::string, std::tuple_size_v<FieldTextViews>> texts;
-        conversion::Outcome outcome;
+        bool hasReliability = false;
+        double reliability = 0;
+        RowOutcome row;
     };
+
+    void compute(const FieldTextViews &texts, const double *reliability, RowOutcome &row);
 
     const conversion::FieldTexts &fieldTexts(const FieldTextViews &texts);
 
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
     conversion::FieldTexts m_texts; // reused: assigning allocates nothing
-    conversion::Outcome m_unremembered;
+    RowInterpreter *m_interpreter;
+    RowOutcome m_unremembered;
     size_t m_lookups = 0, m_found = 0;
     size_t m_rowsUnremembered = 0; // rows still to calculate without the memory
 };

@@ -11,6 +11,7 @@
 #include "batch/plain_number.h"
 #include "batch/progress_meter.h"
 #include "conversion/calculate.h"
+#include "interpretation/interpretation.h"
 #include "tests/field_texts.h"
 #include "tests/temp_file.h"
 
@@ -47,6 +48,17 @@ std::vector<std::vector<std::string>> parse(const QByteArray &csv)
     while (reader.next(record))
         rows.push_back(record.cells);
     return rows;
+}
+
+// The cell of the named column in the given data row (1: the first).
+std::string cellOf(const std::vector<std::vector<std::string>> &rows, size_t row,
+                   const std::string &column)
+{
+    const auto &header = rows.at(0);
+    const auto at = std::find(header.begin(), header.end(), column);
+    if (at == header.end())
+        return "(no column " + column + ")";
+    return rows.at(row).at(size_t(at - header.begin()));
 }
 
 // Reads as an infinity.
@@ -126,6 +138,14 @@ private slots:
     void neverWritesOntoItsInput_data();
     void neverWritesOntoItsInput();
     void summaryCountsEveryKindOfRow();
+    void interpretedCells_data();
+    void interpretedCells();
+    void interpretsFiles_data();
+    void interpretsFiles();
+    void interpretationAgreesWithTheCore_data();
+    void interpretationAgreesWithTheCore();
+    void descriptorFiles_data();
+    void descriptorFiles();
     void progressShowsThePartRead();
 };
 
@@ -320,6 +340,28 @@ void TestBatchConverter::usageErrors_data()
                                       << "names the column \"note\" twice";
     QTest::newRow("--decimal-comma takes no value") << QByteArray("z\n") << QStringList{"--decimal-comma=1"}
                                                     << "unknown option --decimal-comma=1";
+    const QByteArray z = "z\n1\n";
+    const auto interpret = [](QStringList options) { return options << "--interpret"; };
+    QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
+                                   << "--reliability must be a number greater than 0 and less than 1, not \"1\"";
+    QTest::newRow("reliability not a number") << z << interpret({"--reliability", "high"})
+                                              << "not \"high\"";
+    QTest::newRow("confidence 100") << z << interpret({"--confidence", "100"})
+                                    << "--confidence must be a number from 50 to less than 100";
+    QTest::newRow("unknown method") << z << interpret({"--ci-method", "sem"})
+                                    << "--ci-method takes true-score or obtained, not \"sem\"";
+    QTest::newRow("ci scale that no interpretation has") << z << interpret({"--ci-scale", "percentile"})
+                                                     << "--ci-scale takes z, t, wechsler, nce, ceeb, "
+                                                        "agct, scaled, stanine, sten or percentile_rank";
+    QTest::newRow("unknown descriptor system") << z << interpret({"--descriptors", "no-such-system"})
+                                               << "--descriptors takes aacn, wechsler, wechsler-classic, "
+                                                  "woodcock-johnson, or a descriptor file; cannot read";
+    QTest::newRow("a folder for descriptors") << z << interpret({"--descriptors", "/"})
+                                              << "Is a directory";
+    QTest::newRow("an interval option without --interpret") << z << QStringList{"--reliability", ".9"}
+                                                            << "--reliability needs --interpret";
+    QTest::newRow("reliability named twice") << QByteArray("z,reliability,Reliability\n")
+                                             << interpret({}) << "names the column \"reliability\" twice";
 }
 
 void TestBatchConverter::usageErrors()
@@ -446,6 +488,11 @@ void TestBatchConverter::reconvertingChangesNothing_data()
     QTest::newRow("rows from raw scores, semicolons") << QStringList()
                                                       << QByteArray(raw).replace(',', ';').replace('.', ',');
     QTest::newRow("--from raw") << QStringList{"--from", "raw"} << raw;
+    QByteArray reliable = raw;
+    reliable.replace("\n", ",.9\n").replace(",,.9\n", ",,\n");
+    reliable.replace("percentile,.9\n", "percentile,reliability\n");
+    QTest::newRow("rows from raw scores, interpreted")
+        << QStringList{"--interpret", "--reliability", ".8"} << reliable;
 
     const QStringList scales = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
     const double low[] = {-8, -5, -5, -5, 100, -5, -5}, high[] = {8, 105, 205, 105, 900, 205, 105};
@@ -546,6 +593,299 @@ void TestBatchConverter::progressShowsThePartRead()
     }
     out->seek(0);
     QCOMPARE(out->readAll(), QByteArray("\r16384 rows, 25%\r32768 rows, 99%\r               \r"));
+}
+
+// One interpretation cell of a one-row file, by column name.
+void TestBatchConverter::interpretedCells_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("expected");
+
+    const auto z = [](const char *score) { return QByteArray("z\n") + score + "\n"; };
+    const QStringList interpret = {"--interpret"};
+    const struct {
+        const char *z, *rank;
+    } ranks[] = {{"0", "50"}, {"2.75", "99.7"}, {"-2.6", "0.5"}, {"-3.2", "<0.1"}, {"3.1", ">99.9"}};
+    for (const auto &rank : ranks)
+        QTest::addRow("percentile rank at z %s", rank.z)
+            << z(rank.z) << interpret << "percentile_rank" << rank.rank;
+    QTest::newRow("stanine 5 starts at -0.25") << z("-.25") << interpret << "stanine" << "5";
+    QTest::newRow("sten 5 below 0") << z("-.01") << interpret << "sten" << "5";
+    QTest::newRow("scaled score held at its top") << z("3.5") << interpret << "scaled" << "19*";
+
+    const auto iq = [](const char *score) { return QByteArray("wechsler\n") + score + "\n"; };
+    QTest::newRow("aacn 129") << iq("129") << interpret << "descriptor" << "Above Average";
+    QTest::newRow("wechsler 75") << iq("75") << QStringList{"--interpret", "--descriptors", "wechsler"}
+                                 << "descriptor" << "Very Low";
+    QTest::newRow("wechsler-classic 75")
+        << iq("75") << QStringList{"--interpret", "--descriptors", "Wechsler-Classic"}
+        << "descriptor" << "Borderline";
+    QTest::newRow("woodcock-johnson 130")
+        << iq("130") << QStringList{"--interpret", "--descriptors", "woodcock-johnson"}
+        << "descriptor" << "Superior";
+    QTest::newRow("woodcock-johnson 131")
+        << iq("131") << QStringList{"--interpret", "--descriptors", "woodcock-johnson"}
+        << "descriptor" << "Very Superior";
+    // The Wechsler column shows 130 for 129.5, so must the label.
+    QTest::newRow("label agrees with the rounded score")
+        << QByteArray("raw,mean,sd\n129.5,100,15\n") << interpret << "descriptor"
+        << "Exceptionally High";
+
+    // Wechsler IQ 115, r .90, 95%: the worked example.
+    const QByteArray example = "wechsler,reliability\n115,.90\n";
+    QTest::newRow("true-score low") << example << interpret << "ci_low" << "105";
+    QTest::newRow("true-score high") << example << interpret << "ci_high" << "122";
+    QTest::newRow("true-score percentile low") << example << interpret << "ci_percentile_low" << "62";
+    QTest::newRow("true-score percentile high") << example << interpret << "ci_percentile_high" << "93";
+    const QStringList obtained = {"--interpret", "--ci-method", "obtained"};
+    QTest::newRow("obtained low") << example << obtained << "ci_low" << "106";
+    QTest::newRow("obtained high") << example << obtained << "ci_high" << "124";
+    QTest::newRow("obtained percentile low") << example << obtained << "ci_percentile_low" << "65";
+    QTest::newRow("obtained percentile high") << example << obtained << "ci_percentile_high" << "95";
+    QTest::newRow("on the z scale") << example << QStringList{"--interpret", "--ci-scale", "z"}
+                                    << "ci_low" << "+.31";
+    QTest::newRow("confidence 50") << example << QStringList{"--interpret", "--confidence", "50"}
+                                   << "ci_low" << "110";
+    QTest::newRow("confidence 99.9")
+        << example << QStringList{"--interpret", "--confidence", "99.9"} << "ci_high" << "128";
+
+    QTest::newRow("the row's reliability wins")
+        << QByteArray("wechsler,reliability\n115,.8\n") << QStringList{"--interpret", "--reliability", ".9"}
+        << "ci_low" << "100";
+    QTest::newRow("an empty cell takes the option's")
+        << QByteArray("wechsler,reliability\n115,\n") << QStringList{"--interpret", "--reliability", ".9"}
+        << "ci_low" << "105";
+    QTest::newRow("an option with a decimal comma")
+        << QByteArray("wechsler\n115\n") << QStringList{"--interpret", "--reliability", "0,9"}
+        << "ci_low" << "105";
+    QTest::newRow("a refused row has no interpretation")
+        << QByteArray("wechsler,reliability\n250,.9\n") << interpret << "descriptor" << "";
+
+    // Decimal commas wherever a number has a decimal mark.
+    const QByteArray comma = "z;reliability\n2,75;0,9\n";
+    const QStringList onZ = {"--interpret", "--ci-scale", "z"};
+    QTest::newRow("comma: percentile rank") << comma << onZ << "percentile_rank" << "99,7";
+    QTest::newRow("comma: interval on z") << comma << onZ << "ci_high" << "+3,06";
+    QTest::newRow("comma: below 0.1") << QByteArray("z\t\n-3,2\t\n")
+                                      << QStringList{"--interpret", "--decimal-comma"}
+                                      << "percentile_rank" << "<0,1";
+}
+
+void TestBatchConverter::interpretedCells()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QString, column);
+    QFETCH(QString, expected);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QString::fromStdString(cellOf(parse(run.output), 1, column.toStdString())), expected);
+}
+
+void TestBatchConverter::interpretsFiles_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("output");
+
+    QTest::newRow("appended after the scores, before the note")
+        << QByteArray("id,wechsler,reliability\n1,115,.90\n2,70,\n") << QStringList{"--interpret"}
+        << QByteArray("id,wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,\n"
+                      "2,70,,-2.0,30,8,300,60,2,4,1,2,2,Below Average,,,,,\n");
+    QTest::newRow("no reliability: no interval columns")
+        << QByteArray("z\n0\n") << QStringList{"--interpret"}
+        << QByteArray("z,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,sten,percentile_rank,"
+                      "descriptor,note\n"
+                      "+.0,50,100,50,500,100,50,10,5,6,50,Average,\n");
+    QTest::newRow("columns present are rewritten, not added again")
+        << QByteArray("id,z,descriptor,note,Scaled,ci_low\n1,1,stale,old,x,y\n")
+        << QStringList{"--interpret"}
+        << QByteArray("id,z,descriptor,note,Scaled,ci_low,t,wechsler,nce,ceeb,agct,percentile,"
+                      "stanine,sten,percentile_rank\n"
+                      "1,+1.0,High Average,,13,,60,115,71,600,120,84,7,8,84\n");
+    QTest::newRow("a bad reliability refuses its row, cells as they were")
+        << QByteArray("id,z,reliability,sten\n1,1,1.5,x\n2,1,n/a,x\n3,1,0,x\n5,1,.9,x\n")
+        << QStringList{"--interpret"}
+        << QByteArray("id,z,reliability,sten,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "1,1,1.5,x,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
+                      "and less than 1\"\n"
+                      "2,1,n/a,x,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
+                      "3,1,0,x,,,,,,,,,,,,,,,\"reliability: \"\"0\"\" must be greater than 0 "
+                      "and less than 1\"\n"
+                      "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
+    // The same scores with other reliabilities, close together: a
+    // remembered row must not lend its interval to another.
+    QTest::newRow("the same score with other reliabilities")
+        << QByteArray("wechsler,reliability\n115,.9\n115,.8\n115,\n115,.9\n115,.8\n")
+        << QStringList{"--interpret", "--reliability", ".7", "--ci-scale", "z"}
+        << QByteArray("wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
+                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n"
+                      "115,,+1.0,60,71,600,120,84,13,7,8,84,High Average,-.2,+1.6,42,94,\n"
+                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
+                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n");
+    QTest::newRow("without --interpret the columns are carried")
+        << QByteArray("id,wechsler,reliability,scaled\n1,115,x,y\n") << QStringList()
+        << QByteArray("id,wechsler,reliability,scaled,z,t,nce,ceeb,agct,percentile,note\n"
+                      "1,115,x,y,+1.0,60,71,600,120,84,\n");
+}
+
+void TestBatchConverter::interpretsFiles()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, output);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output, output);
+}
+
+// Every interpretation cell of many rows, some repeated, is the core's text
+// for the row's outcome: the converter computes only the cells it writes,
+// works the interval's width out once per reliability and remembers rows.
+void TestBatchConverter::interpretationAgreesWithTheCore_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<double>("reliability"); // the option's; 0 for none
+    QTest::addColumn<double>("confidence");
+    QTest::addColumn<bool>("obtained");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("system");
+
+    using interpretation::ScaleId;
+    QTest::newRow("defaults") << QStringList{"--interpret"} << 0.0 << 95.0 << false
+                              << int(ScaleId::Wechsler) << "aacn";
+    QTest::newRow("a reliability for empty cells")
+        << QStringList{"--interpret", "--reliability", ".85", "--ci-scale", "stanine"} << 0.85
+        << 95.0 << false << int(ScaleId::Stanine) << "aacn";
+    QTest::newRow("obtained, 99.9, on z")
+        << QStringList{"--interpret", "--reliability", "0.5", "--ci-method", "obtained",
+                       "--confidence", "99.9", "--ci-scale", "z", "--descriptors",
+                       "woodcock-johnson"}
+        << 0.5 << 99.9 << true << int(ScaleId::Z) << "woodcock-johnson";
+}
+
+void TestBatchConverter::interpretationAgreesWithTheCore()
+{
+    QFETCH(QStringList, options);
+    QFETCH(double, reliability);
+    QFETCH(double, confidence);
+    QFETCH(bool, obtained);
+    QFETCH(int, scale);
+    QFETCH(QString, system);
+
+    QRandomGenerator random(13);
+    QByteArray input = "raw,mean,sd,z,percentile,reliability\n";
+    QList<QByteArray> rows;
+    for (int i = 0; i < 6000; ++i) {
+        if (i % 4 == 3) { // seen before, maybe with another reliability
+            QByteArray row = rows[int(random.bounded(i))];
+            if (i % 8 == 3)
+                row = row.left(row.lastIndexOf(',') + 1) + QByteArray::number(i % 97 / 100.0 + 0.02);
+            rows << row;
+            continue;
+        }
+        const double value = random.generateDouble();
+        QByteArray row;
+        if (i % 3 == 0)
+            row = QByteArray::number(20 + value * 160, 'f', i % 3) + ",100,15,,";
+        else if (i % 3 == 1)
+            row = ",,," + QByteArray::number(value * 14 - 7, 'f', 2) + ",";
+        else
+            row = ",,,," + QByteArray::number(1 + value * 98, 'f', 1);
+        row += ",";
+        if (i % 5 != 0)
+            row += QByteArray::number(0.01 + random.bounded(98) / 100.0);
+        rows << row;
+    }
+    input += rows.join('\n') + "\n";
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    const auto out = parse(run.output);
+    QCOMPARE(out.size(), size_t(rows.size()) + 1);
+
+    const interpretation::DescriptorSystem &descriptors =
+        *interpretation::findSystem(system.toStdString());
+    const auto scaleId = interpretation::ScaleId(scale);
+    const auto text = [](const interpretation::ShownScore &shown) { return shown.text; };
+    for (size_t row = 1; row < out.size(); ++row) {
+        const std::vector<std::string> &cells = out[row];
+        conversion::FieldTexts fields;
+        fields.raw = cells[0];
+        fields.rawMean = cells[1];
+        fields.rawSd = cells[2];
+        // A converted row has its score columns rewritten: read what came in.
+        const QList<QByteArray> given = rows[int(row) - 1].split(',');
+        fields.score[conversion::Z] = given[3].toStdString();
+        fields.score[conversion::Percentile] = given[4].toStdString();
+        const conversion::Outcome outcome = conversion::calculate(fields);
+        interpretation::IntervalSettings settings{
+            given[5].isEmpty() ? reliability : given[5].toDouble(), confidence,
+            obtained ? interpretation::Method::Obtained : interpretation::Method::TrueScore};
+        const interpretation::Interpretation core = interpretation::interpret(
+            outcome, descriptors, settings.reliability > 0 ? &settings : nullptr);
+        const std::string expected[] = {
+            text(core.score[int(interpretation::ScaleId::Scaled)]),
+            text(core.score[int(interpretation::ScaleId::Stanine)]),
+            text(core.score[int(interpretation::ScaleId::Sten)]),
+            text(core.score[int(interpretation::ScaleId::PercentileRank)]),
+            core.descriptor,
+            core.hasInterval ? text(core.lower[int(scaleId)]) : "",
+            core.hasInterval ? text(core.upper[int(scaleId)]) : "",
+            core.hasInterval ? text(core.lower[int(interpretation::ScaleId::PercentileRank)]) : "",
+            core.hasInterval ? text(core.upper[int(interpretation::ScaleId::PercentileRank)]) : ""};
+        for (int cell = 0; cell < batch::kInterpretedCellCount; ++cell) {
+            const std::string column(batch::interpretedColumnName(cell));
+            QVERIFY2(cellOf(out, row, column) == expected[cell],
+                     qPrintable(QString("row %1, %2: \"%3\", the core says \"%4\"")
+                                    .arg(row)
+                                    .arg(column.c_str(), cellOf(out, row, column).c_str(),
+                                         expected[cell].c_str())));
+        }
+    }
+}
+
+// A user's descriptor system from a file, or a usage error naming the line.
+void TestBatchConverter::descriptorFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("score"); // Wechsler IQ
+    QTest::addColumn<QString>("expected"); // the descriptor, or part of the usage error
+
+    const QByteArray topDown = "from,label\n120,\"High, very\"\n85,Middle\n60,Low\n";
+    QTest::newRow("top down, a label with a comma") << topDown << QByteArray("125") << "High, very";
+    QTest::newRow("a band's lowest score") << topDown << QByteArray("85") << "Middle";
+    QTest::newRow("below every band: the first") << topDown << QByteArray("40") << "Low";
+    QTest::newRow("malformed row") << QByteArray("from,label\n100,Mid\nabc,Low\n") << QByteArray("100")
+                                   << "line 3: \"abc\" is not a whole standard score";
+    QTest::newRow("wrong header") << QByteArray("score,label\n100,Mid\n") << QByteArray("100")
+                                  << "line 1: the header must be";
+}
+
+void TestBatchConverter::descriptorFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, score);
+    QFETCH(QString, expected);
+    const auto descriptors = tempFile(file);
+    const Run run = convert("wechsler\n" + score + "\n",
+                            {"--interpret", "--descriptors", descriptors->fileName()});
+    if (run.status == 2) {
+        QVERIFY(run.output.isEmpty());
+        QVERIFY2(run.errors.contains(expected.toUtf8()), run.errors.constData());
+        return;
+    }
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QString::fromStdString(cellOf(parse(run.output), 1, "descriptor")), expected);
 }
 
 QTEST_GUILESS_MAIN(TestBatchConverter)

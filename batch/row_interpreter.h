@@ -1,0 +1,66 @@
+// The interpretation columns of quintaval-convert (--interpret) and their
+// texts for one converted row. Only the cells a row writes are computed,
+// each with the interpretation core's own function for it: a whole
+// interpretation::interpret() per row would cost as much again as the
+// conversion, for twenty texts nobody reads.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "conversion/calculate.h"
+#include "interpretation/interpretation.h"
+
+namespace batch {
+
+// In the order the columns are appended.
+enum InterpretedCell : int {
+    ScaledCell, StanineCell, StenCell, PercentileRankCell, DescriptorCell,
+    CiLowCell, CiHighCell, CiPercentileLowCell, CiPercentileHighCell
+};
+constexpr int kInterpretedCellCount = 9;
+// The cells from CiLowCell on need a reliability.
+constexpr int kFirstIntervalCell = CiLowCell;
+
+using InterpretedCells = std::array<std::string, kInterpretedCellCount>;
+
+// "scaled", "stanine", ..., "ci_percentile_high".
+std::string_view interpretedColumnName(int cell);
+
+struct InterpretationSettings {
+    bool enabled = false;
+    std::optional<double> reliability; // --reliability; a row's own cell wins
+    double confidence = 95;
+    interpretation::Method method = interpretation::Method::TrueScore;
+    interpretation::ScaleId intervalScale = interpretation::ScaleId::Wechsler;
+    interpretation::DescriptorSystem descriptors = interpretation::builtInSystems().front();
+};
+
+class RowInterpreter {
+public:
+    // Settings must have passed the core's checks.
+    RowInterpreter(const InterpretationSettings &settings, bool decimalComma);
+
+    // The cells of one row from its outcome: all empty for a refused one,
+    // the interval cells empty without a reliability.
+    void interpret(const conversion::Outcome &outcome, const double *reliability,
+                   InterpretedCells &cells);
+
+private:
+    void setNumber(std::string &cell, std::string &&text) const;
+    interpretation::Interval interval(double z, double reliability);
+
+    InterpretationSettings m_settings;
+    bool m_decimalComma;
+    // Half widths of the intervals of the reliabilities seen lately: the
+    // critical z behind one costs a logarithm, and a file has few
+    // reliabilities. A reliability of 0 marks a free entry.
+    struct HalfWidth {
+        double reliability = 0, half = 0;
+    };
+    std::array<HalfWidth, 16> m_halfWidths{};
+};
+
+} // namespace batch
