@@ -400,6 +400,8 @@ void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool bl
     for (size_t column = 0; column < m_header.size(); ++column) {
         if (int(column) == m_noteColumn)
             out.cell(note);
+        else if (m_fieldOfColumn[column] >= FirstInterpreted)
+            out.cell({}); // an earlier run's interpretation would contradict the note
         else
             out.cell(blank ? std::string_view() : std::string_view(cells[column]));
     }

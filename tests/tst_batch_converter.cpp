@@ -708,16 +708,16 @@ void TestBatchConverter::interpretsFiles_data()
         << QByteArray("id,z,descriptor,note,Scaled,ci_low,t,wechsler,nce,ceeb,agct,percentile,"
                       "stanine,sten,percentile_rank\n"
                       "1,+1.0,High Average,,13,,60,115,71,600,120,84,7,8,84\n");
-    QTest::newRow("a bad reliability refuses its row, cells as they were")
+    QTest::newRow("a bad reliability refuses its row, scores as they were, no interpretation")
         << QByteArray("id,z,reliability,sten\n1,1,1.5,x\n2,1,n/a,x\n3,1,0,x\n5,1,.9,x\n")
         << QStringList{"--interpret"}
         << QByteArray("id,z,reliability,sten,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,"
                       "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
                       "ci_percentile_high,note\n"
-                      "1,1,1.5,x,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
+                      "1,1,1.5,,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
                       "and less than 1\"\n"
-                      "2,1,n/a,x,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
-                      "3,1,0,x,,,,,,,,,,,,,,,\"reliability: \"\"0\"\" must be greater than 0 "
+                      "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
+                      "3,1,0,,,,,,,,,,,,,,,,\"reliability: \"\"0\"\" must be greater than 0 "
                       "and less than 1\"\n"
                       "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
     // The same scores with other reliabilities, close together: a
