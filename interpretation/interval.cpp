@@ -3,71 +3,64 @@
 #include "interpretation/interpretation.h"
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace interpretation {
 
 namespace {
 
+// Horner's rule from the highest power down, one rounding per step: the
+// coefficients below were published for exactly this evaluation.
+template <std::size_t N>
+double polynomial(const double (&coefficients)[N], double r)
+{
+    double value = coefficients[0];
+    for (std::size_t i = 1; i < N; ++i)
+        value = value * r + coefficients[i];
+    return value;
+}
+
 // Wichura's AS 241 (PPND16): the central region |p - 0.5| <= 0.425.
 double centralRegion(double q)
 {
+    static constexpr double kNum[] = {
+        2.5090809287301226727e+3, 3.3430575583588128105e+4, 6.7265770927008700853e+4,
+        4.5921953931549871457e+4, 1.3731693765509461125e+4, 1.9715909503065514427e+3,
+        1.3314166789178437745e+2, 3.3871328727963666080e+0};
+    static constexpr double kDen[] = {
+        5.2264952788528545610e+3, 2.8729085735721942674e+4, 3.9307895800092710610e+4,
+        2.1213794301586595867e+4, 5.3941960214247511077e+3, 6.8718700749205790830e+2,
+        4.2313330701600911252e+1, 1.0};
     const double r = 0.180625 - q * q;
-    double num = 2.5090809287301226727e+3 * r + 3.3430575583588128105e+4;
-    num = num * r + 6.7265770927008700853e+4;
-    num = num * r + 4.5921953931549871457e+4;
-    num = num * r + 1.3731693765509461125e+4;
-    num = num * r + 1.9715909503065514427e+3;
-    num = num * r + 1.3314166789178437745e+2;
-    num = num * r + 3.3871328727963666080e+0;
-    double den = 5.2264952788528545610e+3 * r + 2.8729085735721942674e+4;
-    den = den * r + 3.9307895800092710610e+4;
-    den = den * r + 2.1213794301586595867e+4;
-    den = den * r + 5.3941960214247511077e+3;
-    den = den * r + 6.8718700749205790830e+2;
-    den = den * r + 4.2313330701600911252e+1;
-    den = den * r + 1.0;
-    return num * q / den;
+    return polynomial(kNum, r) * q / polynomial(kDen, r);
 }
 
 // The tails, from r = sqrt(-ln(smaller tail)).
 double tailRegion(double r)
 {
-    double num, den;
+    static constexpr double kNearNum[] = {
+        7.74545014278341407640e-4, 2.27238449892691845833e-2, 2.41780725177450611770e-1,
+        1.27045825245236838258e+0, 3.64784832476320460504e+0, 5.76949722146069140550e+0,
+        4.63033784615654529590e+0, 1.42343711074968357734e+0};
+    static constexpr double kNearDen[] = {
+        1.05075007164441684324e-9, 5.47593808499534494600e-4, 1.51986665636164571966e-2,
+        1.48103976427480074590e-1, 6.89767334985100004550e-1, 1.67638483018380384940e+0,
+        2.05319162663775882187e+0, 1.0};
+    static constexpr double kFarNum[] = {
+        2.01033439929228813265e-7, 2.71155556874348757815e-5, 1.24266094738807843860e-3,
+        2.65321895265761230930e-2, 2.96560571828504891230e-1, 1.78482653991729133580e+0,
+        5.46378491116411436990e+0, 6.65790464350110377720e+0};
+    static constexpr double kFarDen[] = {
+        2.04426310338993978564e-15, 1.42151175831644588870e-7, 1.84631831751005468180e-5,
+        7.86869131145613259100e-4, 1.48753612908506148525e-2, 1.36929880922735805310e-1,
+        5.99832206555887937690e-1, 1.0};
     if (r <= 5.0) {
         r = r - 1.6;
-        num = 7.74545014278341407640e-4 * r + 2.27238449892691845833e-2;
-        num = num * r + 2.41780725177450611770e-1;
-        num = num * r + 1.27045825245236838258e+0;
-        num = num * r + 3.64784832476320460504e+0;
-        num = num * r + 5.76949722146069140550e+0;
-        num = num * r + 4.63033784615654529590e+0;
-        num = num * r + 1.42343711074968357734e+0;
-        den = 1.05075007164441684324e-9 * r + 5.47593808499534494600e-4;
-        den = den * r + 1.51986665636164571966e-2;
-        den = den * r + 1.48103976427480074590e-1;
-        den = den * r + 6.89767334985100004550e-1;
-        den = den * r + 1.67638483018380384940e+0;
-        den = den * r + 2.05319162663775882187e+0;
-        den = den * r + 1.0;
-    } else {
-        r = r - 5.0;
-        num = 2.01033439929228813265e-7 * r + 2.71155556874348757815e-5;
-        num = num * r + 1.24266094738807843860e-3;
-        num = num * r + 2.65321895265761230930e-2;
-        num = num * r + 2.96560571828504891230e-1;
-        num = num * r + 1.78482653991729133580e+0;
-        num = num * r + 5.46378491116411436990e+0;
-        num = num * r + 6.65790464350110377720e+0;
-        den = 2.04426310338993978564e-15 * r + 1.42151175831644588870e-7;
-        den = den * r + 1.84631831751005468180e-5;
-        den = den * r + 7.86869131145613259100e-4;
-        den = den * r + 1.48753612908506148525e-2;
-        den = den * r + 1.36929880922735805310e-1;
-        den = den * r + 5.99832206555887937690e-1;
-        den = den * r + 1.0;
+        return polynomial(kNearNum, r) / polynomial(kNearDen, r);
     }
-    return num / den;
+    r = r - 5.0;
+    return polynomial(kFarNum, r) / polynomial(kFarDen, r);
 }
 
 void showBounds(Interpretation &out)

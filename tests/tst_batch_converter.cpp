@@ -140,8 +140,6 @@ private slots:
     void summaryCountsEveryKindOfRow();
     void interpretedCells_data();
     void interpretedCells();
-    void interpretsFiles_data();
-    void interpretsFiles();
     void interpretationAgreesWithTheCore_data();
     void interpretationAgreesWithTheCore();
     void descriptorFiles_data();
@@ -300,6 +298,53 @@ void TestBatchConverter::convertsFiles_data()
         << QByteArray("z,id;x;y\n1,a;b;c\n") << QStringList{"--delimiter", ","}
         << QByteArray("z,id;x;y,t,wechsler,nce,ceeb,agct,percentile,note\n"
                       "+1.0,a;b;c,60,115,71,600,120,84,\n");
+
+    // With --interpret.
+    QTest::newRow("appended after the scores, before the note")
+        << QByteArray("id,wechsler,reliability\n1,115,.90\n2,70,\n") << QStringList{"--interpret"}
+        << QByteArray("id,wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,\n"
+                      "2,70,,-2.0,30,8,300,60,2,4,1,2,2,Below Average,,,,,\n");
+    QTest::newRow("no reliability: no interval columns")
+        << QByteArray("z\n0\n") << QStringList{"--interpret"}
+        << QByteArray("z,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,sten,percentile_rank,"
+                      "descriptor,note\n"
+                      "+.0,50,100,50,500,100,50,10,5,6,50,Average,\n");
+    QTest::newRow("columns present are rewritten, not added again")
+        << QByteArray("id,z,descriptor,note,Scaled,ci_low\n1,1,stale,old,x,y\n")
+        << QStringList{"--interpret"}
+        << QByteArray("id,z,descriptor,note,Scaled,ci_low,t,wechsler,nce,ceeb,agct,percentile,"
+                      "stanine,sten,percentile_rank\n"
+                      "1,+1.0,High Average,,13,,60,115,71,600,120,84,7,8,84\n");
+    QTest::newRow("a bad reliability refuses its row, scores as they were, no interpretation")
+        << QByteArray("id,z,reliability,sten\n1,1,1.5,x\n2,1,n/a,x\n5,1,.9,x\n")
+        << QStringList{"--interpret"}
+        << QByteArray("id,z,reliability,sten,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "1,1,1.5,,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
+                      "and less than 1\"\n"
+                      "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
+                      "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
+    // The same scores with other reliabilities, close together: a
+    // remembered row must not lend its interval to another.
+    QTest::newRow("the same score with other reliabilities")
+        << QByteArray("wechsler,reliability\n115,.9\n115,.8\n115,\n115,.9\n115,.8\n")
+        << QStringList{"--interpret", "--reliability", ".7", "--ci-scale", "z"}
+        << QByteArray("wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
+                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n"
+                      "115,,+1.0,60,71,600,120,84,13,7,8,84,High Average,-.2,+1.6,42,94,\n"
+                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
+                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n");
+    QTest::newRow("without --interpret the columns are carried")
+        << QByteArray("id,wechsler,reliability,scaled\n1,115,x,y\n") << QStringList()
+        << QByteArray("id,wechsler,reliability,scaled,z,t,nce,ceeb,agct,percentile,note\n"
+                      "1,115,x,y,+1.0,60,71,600,120,84,\n");
 }
 
 void TestBatchConverter::convertsFiles()
@@ -390,16 +435,9 @@ void TestBatchConverter::plainNumbers_data()
     QTest::newRow("no fraction") << QByteArray("5.") << '.' << false << true << 5.0;
     QTest::newRow("decimal comma") << QByteArray("-0,75") << ',' << false << true << -0.75;
     QTest::newRow("plus where allowed") << QByteArray("+.9") << '.' << true << true << 0.9;
-    QTest::newRow("plus elsewhere") << QByteArray("+.9") << '.' << false << false << 0.0;
     QTest::newRow("the other mark") << QByteArray("1.5") << ',' << false << false << 0.0;
-    QTest::newRow("space inside") << QByteArray("- 1") << '.' << false << false << 0.0;
     QTest::newRow("empty") << QByteArray() << '.' << false << false << 0.0;
-    QTest::newRow("spaces only") << QByteArray("  ") << '.' << false << false << 0.0;
-    QTest::newRow("sign only") << QByteArray("-") << '.' << true << false << 0.0;
     QTest::newRow("mark only") << QByteArray(",") << ',' << false << false << 0.0;
-    QTest::newRow("two marks") << QByteArray("1,2,3") << ',' << false << false << 0.0;
-    QTest::newRow("exponent") << QByteArray("2e2") << '.' << false << false << 0.0;
-    QTest::newRow("trailing text") << QByteArray("12kg") << '.' << false << false << 0.0;
 }
 
 void TestBatchConverter::plainNumbers()
@@ -595,39 +633,19 @@ void TestBatchConverter::progressShowsThePartRead()
     QCOMPARE(out->readAll(), QByteArray("\r16384 rows, 25%\r32768 rows, 99%\r               \r"));
 }
 
-// One interpretation cell of a one-row file, by column name.
+// Interpretation cells of a one-row file, by column names; the values of
+// many more rows are checked against the core below.
 void TestBatchConverter::interpretedCells_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("columns"); // space-separated
+    QTest::addColumn<QString>("expected"); // the cells, space-separated
 
-    const auto z = [](const char *score) { return QByteArray("z\n") + score + "\n"; };
     const QStringList interpret = {"--interpret"};
-    const struct {
-        const char *z, *rank;
-    } ranks[] = {{"0", "50"}, {"2.75", "99.7"}, {"-2.6", "0.5"}, {"-3.2", "<0.1"}, {"3.1", ">99.9"}};
-    for (const auto &rank : ranks)
-        QTest::addRow("percentile rank at z %s", rank.z)
-            << z(rank.z) << interpret << "percentile_rank" << rank.rank;
-    QTest::newRow("stanine 5 starts at -0.25") << z("-.25") << interpret << "stanine" << "5";
-    QTest::newRow("sten 5 below 0") << z("-.01") << interpret << "sten" << "5";
-    QTest::newRow("scaled score held at its top") << z("3.5") << interpret << "scaled" << "19*";
-
-    const auto iq = [](const char *score) { return QByteArray("wechsler\n") + score + "\n"; };
-    QTest::newRow("aacn 129") << iq("129") << interpret << "descriptor" << "Above Average";
-    QTest::newRow("wechsler 75") << iq("75") << QStringList{"--interpret", "--descriptors", "wechsler"}
-                                 << "descriptor" << "Very Low";
-    QTest::newRow("wechsler-classic 75")
-        << iq("75") << QStringList{"--interpret", "--descriptors", "Wechsler-Classic"}
+    QTest::newRow("wechsler-classic, named in any case")
+        << QByteArray("wechsler\n75\n") << QStringList{"--interpret", "--descriptors", "Wechsler-Classic"}
         << "descriptor" << "Borderline";
-    QTest::newRow("woodcock-johnson 130")
-        << iq("130") << QStringList{"--interpret", "--descriptors", "woodcock-johnson"}
-        << "descriptor" << "Superior";
-    QTest::newRow("woodcock-johnson 131")
-        << iq("131") << QStringList{"--interpret", "--descriptors", "woodcock-johnson"}
-        << "descriptor" << "Very Superior";
     // The Wechsler column shows 130 for 129.5, so must the label.
     QTest::newRow("label agrees with the rounded score")
         << QByteArray("raw,mean,sd\n129.5,100,15\n") << interpret << "descriptor"
@@ -635,28 +653,12 @@ void TestBatchConverter::interpretedCells_data()
 
     // Wechsler IQ 115, r .90, 95%: the worked example.
     const QByteArray example = "wechsler,reliability\n115,.90\n";
-    QTest::newRow("true-score low") << example << interpret << "ci_low" << "105";
-    QTest::newRow("true-score high") << example << interpret << "ci_high" << "122";
-    QTest::newRow("true-score percentile low") << example << interpret << "ci_percentile_low" << "62";
-    QTest::newRow("true-score percentile high") << example << interpret << "ci_percentile_high" << "93";
-    const QStringList obtained = {"--interpret", "--ci-method", "obtained"};
-    QTest::newRow("obtained low") << example << obtained << "ci_low" << "106";
-    QTest::newRow("obtained high") << example << obtained << "ci_high" << "124";
-    QTest::newRow("obtained percentile low") << example << obtained << "ci_percentile_low" << "65";
-    QTest::newRow("obtained percentile high") << example << obtained << "ci_percentile_high" << "95";
-    QTest::newRow("on the z scale") << example << QStringList{"--interpret", "--ci-scale", "z"}
-                                    << "ci_low" << "+.31";
+    const QString interval = "ci_low ci_high ci_percentile_low ci_percentile_high";
+    QTest::newRow("true score") << example << interpret << interval << "105 122 62 93";
+    QTest::newRow("obtained") << example << QStringList{"--interpret", "--ci-method", "obtained"}
+                              << interval << "106 124 65 95";
     QTest::newRow("confidence 50") << example << QStringList{"--interpret", "--confidence", "50"}
                                    << "ci_low" << "110";
-    QTest::newRow("confidence 99.9")
-        << example << QStringList{"--interpret", "--confidence", "99.9"} << "ci_high" << "128";
-
-    QTest::newRow("the row's reliability wins")
-        << QByteArray("wechsler,reliability\n115,.8\n") << QStringList{"--interpret", "--reliability", ".9"}
-        << "ci_low" << "100";
-    QTest::newRow("an empty cell takes the option's")
-        << QByteArray("wechsler,reliability\n115,\n") << QStringList{"--interpret", "--reliability", ".9"}
-        << "ci_low" << "105";
     QTest::newRow("an option with a decimal comma")
         << QByteArray("wechsler\n115\n") << QStringList{"--interpret", "--reliability", "0,9"}
         << "ci_low" << "105";
@@ -664,10 +666,9 @@ void TestBatchConverter::interpretedCells_data()
         << QByteArray("wechsler,reliability\n250,.9\n") << interpret << "descriptor" << "";
 
     // Decimal commas wherever a number has a decimal mark.
-    const QByteArray comma = "z;reliability\n2,75;0,9\n";
-    const QStringList onZ = {"--interpret", "--ci-scale", "z"};
-    QTest::newRow("comma: percentile rank") << comma << onZ << "percentile_rank" << "99,7";
-    QTest::newRow("comma: interval on z") << comma << onZ << "ci_high" << "+3,06";
+    QTest::newRow("decimal commas") << QByteArray("z;reliability\n2,75;0,9\n")
+                                    << QStringList{"--interpret", "--ci-scale", "z"}
+                                    << "percentile_rank ci_high" << "99,7 +3,06";
     QTest::newRow("comma: below 0.1") << QByteArray("z\t\n-3,2\t\n")
                                       << QStringList{"--interpret", "--decimal-comma"}
                                       << "percentile_rank" << "<0,1";
@@ -677,76 +678,15 @@ void TestBatchConverter::interpretedCells()
 {
     QFETCH(QByteArray, input);
     QFETCH(QStringList, options);
-    QFETCH(QString, column);
+    QFETCH(QString, columns);
     QFETCH(QString, expected);
     const Run run = convert(input, options);
     QCOMPARE(run.status, 0);
-    QCOMPARE(QString::fromStdString(cellOf(parse(run.output), 1, column.toStdString())), expected);
-}
-
-void TestBatchConverter::interpretsFiles_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QByteArray>("output");
-
-    QTest::newRow("appended after the scores, before the note")
-        << QByteArray("id,wechsler,reliability\n1,115,.90\n2,70,\n") << QStringList{"--interpret"}
-        << QByteArray("id,wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
-                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
-                      "ci_percentile_high,note\n"
-                      "1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,\n"
-                      "2,70,,-2.0,30,8,300,60,2,4,1,2,2,Below Average,,,,,\n");
-    QTest::newRow("no reliability: no interval columns")
-        << QByteArray("z\n0\n") << QStringList{"--interpret"}
-        << QByteArray("z,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,sten,percentile_rank,"
-                      "descriptor,note\n"
-                      "+.0,50,100,50,500,100,50,10,5,6,50,Average,\n");
-    QTest::newRow("columns present are rewritten, not added again")
-        << QByteArray("id,z,descriptor,note,Scaled,ci_low\n1,1,stale,old,x,y\n")
-        << QStringList{"--interpret"}
-        << QByteArray("id,z,descriptor,note,Scaled,ci_low,t,wechsler,nce,ceeb,agct,percentile,"
-                      "stanine,sten,percentile_rank\n"
-                      "1,+1.0,High Average,,13,,60,115,71,600,120,84,7,8,84\n");
-    QTest::newRow("a bad reliability refuses its row, scores as they were, no interpretation")
-        << QByteArray("id,z,reliability,sten\n1,1,1.5,x\n2,1,n/a,x\n3,1,0,x\n5,1,.9,x\n")
-        << QStringList{"--interpret"}
-        << QByteArray("id,z,reliability,sten,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,"
-                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
-                      "ci_percentile_high,note\n"
-                      "1,1,1.5,,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
-                      "and less than 1\"\n"
-                      "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
-                      "3,1,0,,,,,,,,,,,,,,,,\"reliability: \"\"0\"\" must be greater than 0 "
-                      "and less than 1\"\n"
-                      "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
-    // The same scores with other reliabilities, close together: a
-    // remembered row must not lend its interval to another.
-    QTest::newRow("the same score with other reliabilities")
-        << QByteArray("wechsler,reliability\n115,.9\n115,.8\n115,\n115,.9\n115,.8\n")
-        << QStringList{"--interpret", "--reliability", ".7", "--ci-scale", "z"}
-        << QByteArray("wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
-                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
-                      "ci_percentile_high,note\n"
-                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
-                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n"
-                      "115,,+1.0,60,71,600,120,84,13,7,8,84,High Average,-.2,+1.6,42,94,\n"
-                      "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
-                      "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n");
-    QTest::newRow("without --interpret the columns are carried")
-        << QByteArray("id,wechsler,reliability,scaled\n1,115,x,y\n") << QStringList()
-        << QByteArray("id,wechsler,reliability,scaled,z,t,nce,ceeb,agct,percentile,note\n"
-                      "1,115,x,y,+1.0,60,71,600,120,84,\n");
-}
-
-void TestBatchConverter::interpretsFiles()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QStringList, options);
-    QFETCH(QByteArray, output);
-    const Run run = convert(input, options);
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.output, output);
+    const auto rows = parse(run.output);
+    QStringList cells;
+    for (const QString &column : columns.split(QLatin1Char(' ')))
+        cells << QString::fromStdString(cellOf(rows, 1, column.toStdString()));
+    QCOMPARE(cells.join(QLatin1Char(' ')), expected);
 }
 
 // Every interpretation cell of many rows, some repeated, is the core's text
@@ -863,8 +803,6 @@ void TestBatchConverter::descriptorFiles_data()
 
     const QByteArray topDown = "from,label\n120,\"High, very\"\n85,Middle\n60,Low\n";
     QTest::newRow("top down, a label with a comma") << topDown << QByteArray("125") << "High, very";
-    QTest::newRow("a band's lowest score") << topDown << QByteArray("85") << "Middle";
-    QTest::newRow("below every band: the first") << topDown << QByteArray("40") << "Low";
     QTest::newRow("malformed row") << QByteArray("from,label\n100,Mid\nabc,Low\n") << QByteArray("100")
                                    << "line 3: \"abc\" is not a whole standard score";
     QTest::newRow("wrong header") << QByteArray("score,label\n100,Mid\n") << QByteArray("100")

@@ -3,19 +3,14 @@
 // events, and the Description window with its printing.
 #include "converter_window/control_wnd.h"
 #include "converter_window/module1.h"
-#include "framework/application.h"
-#include "framework/implicit_window.h"
-#include "framework/menu_bar.h"
 #include "framework/message_box.h"
-#include "framework/printing.h"
 #include "framework/text_area.h"
-#include "framework/timer.h"
 #include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_text.h"
 #include "shell/description_wnd.h"
-#include "shell/invisible_wnd.h"
 #include "shell/program.h"
+#include "tests/program_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,16 +19,9 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-
-#include <memory>
-#include <optional>
 
 using shell::AboutWnd;
 using shell::DescriptionWnd;
@@ -41,22 +29,10 @@ using shell::InvisibleWnd;
 
 namespace {
 
-template <class T>
-T *existing()
-{
-    return dynamic_cast<T *>(fw::existingWindow(T::kClassName));
-}
-
 bool shown(const char *className)
 {
     const fw::Window *window = fw::existingWindow(className);
     return window && window->isVisible();
-}
-
-QString frontName()
-{
-    const fw::Window *front = fw::Window::front();
-    return front ? front->objectName() : QStringLiteral("none");
 }
 
 int topLevelCount(const char *className)
@@ -65,24 +41,6 @@ int topLevelCount(const char *className)
     for (const QWidget *widget : QApplication::topLevelWidgets())
         count += widget->objectName() == QLatin1String(className);
     return count;
-}
-
-fw::MenuBar &bar()
-{
-    return *fw::App()->menuBar();
-}
-
-// What pdftotext reads in a PDF: pages end in a form feed.
-std::optional<QString> pdfText(const QString &pdf)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(tool, {pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(20000))
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The menus as the user meets them on Linux, in order: each menu of the bar,
@@ -125,16 +83,6 @@ const MenuRow kMenus[] = {
 const char *const kFronts[] = {"splash", "none", "ControlWnd", "DescriptionWnd", "AboutWnd",
                                "ReportWnd"};
 
-QtMessageHandler s_nextHandler = nullptr;
-
-// The offscreen platform can neither raise a window nor pass on size hints,
-// and says so every time.
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        s_nextHandler(type, context, message);
-}
-
 } // namespace
 
 class TestShell : public QObject {
@@ -156,8 +104,6 @@ private slots:
     void menusOpenFromTheKeyboard();
     void menuShortcutsAreNotTyping_data();
     void menuShortcutsAreNotTyping();
-    void splashPicturesAreNamed_data();
-    void splashPicturesAreNamed();
     void commandLineAnswersWithoutAWindow_data();
     void commandLineAnswersWithoutAWindow();
     void commandRouting_data();
@@ -170,9 +116,6 @@ private slots:
     void printing();
 
 private:
-    void endSplash();
-    void bringToFront(fw::Window *window);
-
     std::unique_ptr<shell::Program> m_program;
     QElapsedTimer m_sinceStart;
     std::vector<int> m_quits;
@@ -180,7 +123,7 @@ private:
 
 void TestShell::initTestCase()
 {
-    s_nextHandler = qInstallMessageHandler(quietOffscreen);
+    quietOffscreen();
     fw::setQuitHook([this](int code) { m_quits.push_back(code); });
     fw::setMsgBoxHook([](const std::string &) {});
 }
@@ -200,23 +143,8 @@ void TestShell::cleanup()
     QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
 }
 
-// Fires the start-up timer now rather than after the full delay.
-void TestShell::endSplash()
-{
-    fw::Timer *timer = existing<InvisibleWnd>()->timer("Timer1");
-    timer->setPeriod(0);
-    QTRY_COMPARE(timer->mode(), int(fw::Timer::Off));
-    QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
-}
-
-void TestShell::bringToFront(fw::Window *window)
-{
-    window->Show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-// The splash box stands for 1.5 seconds; the converter window then takes
-// the keys at once, without a click in a field.
+// The splash box, its pictures named, stands for 1.5 seconds; the converter
+// window then takes the keys at once, without a click in a field.
 void TestShell::splashStandsAloneThenConverterWindow()
 {
     QVERIFY(shown(AboutWnd::kClassName));
@@ -226,6 +154,13 @@ void TestShell::splashStandsAloneThenConverterWindow()
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
     QTRY_VERIFY(!existing<AboutWnd>()->windowIcon().isNull());
     QCOMPARE(existing<InvisibleWnd>()->timer("Timer1")->period(), 1500);
+    for (const auto &[control, name] : {std::pair{"Canvas1", "Quintaval"}, std::pair{"Canvas2", "Quintaval badge"}}) {
+        QWidget *picture = existing<AboutWnd>()->control(control);
+        QVERIFY(picture);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(iface->text(QAccessible::Name), QLatin1String(name));
+        QCOMPARE(int(iface->role()), int(QAccessible::Graphic));
+    }
 
     // A coarse timer may fire up to 5% early, never earlier; late is only
     // a busy machine.
@@ -433,25 +368,6 @@ void TestShell::menuShortcutsAreNotTyping()
     QCOMPARE(int(m_quits.size()), quits);
 }
 
-void TestShell::splashPicturesAreNamed_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("title") << "Canvas1" << "Quintaval";
-    QTest::newRow("badge") << "Canvas2" << "Quintaval badge";
-}
-
-void TestShell::splashPicturesAreNamed()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    QWidget *picture = existing<AboutWnd>()->control(control.toStdString());
-    QVERIFY(picture);
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(picture);
-    QCOMPARE(iface->text(QAccessible::Name), name);
-    QCOMPARE(int(iface->role()), int(QAccessible::Graphic));
-}
-
 void TestShell::commandLineAnswersWithoutAWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -459,7 +375,6 @@ void TestShell::commandLineAnswersWithoutAWindow_data()
     QTest::addColumn<QString>("out"); // the start of standard output
     QTest::addColumn<QString>("error"); // found in standard error
     QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quintaval [options]" << "";
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: quintaval [options]" << "";
     QTest::newRow("--version") << QStringList{"--version"} << 0 << "quintaval (Quintaval) 1.0.0\n" << "";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "" << "frobnicate";
     QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "" << "'x'";
@@ -634,14 +549,7 @@ void TestShell::printing()
         QSKIP("needs pdftotext (poppler-utils)");
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("description.pdf"));
-    fw::setPrinterDialogHook([pdf, cancel]() -> std::unique_ptr<QPrinter> {
-        if (cancel)
-            return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
+    printDialogAnswers(pdf, cancel);
     endSplash();
     auto *description = fw::implicitWindow<DescriptionWnd>();
     QVERIFY(QTest::qWaitForWindowActive(description));
