@@ -8,7 +8,6 @@
 
 #include "batch/convert_command.h"
 #include "batch/csv_reader.h"
-#include "batch/plain_number.h"
 #include "batch/progress_meter.h"
 #include "conversion/calculate.h"
 #include "interpretation/interpretation.h"
@@ -127,8 +126,6 @@ private slots:
     void rememberedOutcomesNeverMixUpRows();
     void convertsFiles_data();
     void convertsFiles();
-    void plainNumbers_data();
-    void plainNumbers();
     void refusesWhatIsNotANumber_data();
     void refusesWhatIsNotANumber();
     void reconvertingChangesNothing_data();
@@ -381,16 +378,12 @@ void TestBatchConverter::usageErrors_data()
                                                     << "the header has no column t";
     QTest::newRow("--from raw without sd") << QByteArray("raw,mean\n") << QStringList{"--from", "raw"}
                                            << "--from raw needs the columns raw, mean and sd";
-    QTest::newRow("note named twice") << QByteArray("z,note,Note\n") << QStringList()
-                                      << "names the column \"note\" twice";
     QTest::newRow("--decimal-comma takes no value") << QByteArray("z\n") << QStringList{"--decimal-comma=1"}
                                                     << "unknown option --decimal-comma=1";
     const QByteArray z = "z\n1\n";
     const auto interpret = [](QStringList options) { return options << "--interpret"; };
     QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
                                    << "--reliability must be a number greater than 0 and less than 1, not \"1\"";
-    QTest::newRow("reliability not a number") << z << interpret({"--reliability", "high"})
-                                              << "not \"high\"";
     QTest::newRow("confidence 100") << z << interpret({"--confidence", "100"})
                                     << "--confidence must be a number from 50 to less than 100";
     QTest::newRow("unknown method") << z << interpret({"--ci-method", "sem"})
@@ -418,39 +411,6 @@ void TestBatchConverter::usageErrors()
     QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
     QVERIFY(run.output.isEmpty());
-}
-
-// The reader the number columns share, as other columns may use it.
-void TestBatchConverter::plainNumbers_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<char>("mark");
-    QTest::addColumn<bool>("plus");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("integer") << QByteArray("42") << '.' << false << true << 42.0;
-    QTest::newRow("spaces and tabs around") << QByteArray(" \t-1.25\t ") << '.' << false << true << -1.25;
-    QTest::newRow("no integer part") << QByteArray(".5") << '.' << false << true << 0.5;
-    QTest::newRow("no fraction") << QByteArray("5.") << '.' << false << true << 5.0;
-    QTest::newRow("decimal comma") << QByteArray("-0,75") << ',' << false << true << -0.75;
-    QTest::newRow("plus where allowed") << QByteArray("+.9") << '.' << true << true << 0.9;
-    QTest::newRow("the other mark") << QByteArray("1.5") << ',' << false << false << 0.0;
-    QTest::newRow("empty") << QByteArray() << '.' << false << false << 0.0;
-    QTest::newRow("mark only") << QByteArray(",") << ',' << false << false << 0.0;
-}
-
-void TestBatchConverter::plainNumbers()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(char, mark);
-    QFETCH(bool, plus);
-    QFETCH(bool, valid);
-    QFETCH(double, value);
-    const auto read = batch::plainNumberValue(text.toStdString(), {mark, plus});
-    QCOMPARE(read.has_value(), valid);
-    if (valid)
-        QCOMPARE(*read, value);
 }
 
 // A cell that is not wholly a plain number refuses its row, whatever its
