@@ -43,26 +43,19 @@ void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
                 c = ',';
 }
 
-// interpretation::confidenceInterval(z, ...), its half width taken from the
-// core once for each reliability remembered: the width does not depend on
-// z, and the centre and bounds are the core's own three operations.
+// The half width, which does not depend on z, is worked out once for each
+// reliability remembered.
 interpretation::Interval RowInterpreter::interval(double z, double reliability)
 {
+    const interpretation::IntervalSettings settings{reliability, m_settings.confidence, m_settings.method};
     uint64_t bits;
     std::memcpy(&bits, &reliability, sizeof bits);
     HalfWidth &known = m_halfWidths[(bits * 0x9E3779B97F4A7C15ULL) >> 60];
     if (known.reliability != reliability) {
-        known.half = interpretation::confidenceInterval(
-                         0, {reliability, m_settings.confidence, m_settings.method})
-                         .half;
+        known.half = interpretation::halfWidth(settings);
         known.reliability = reliability;
     }
-    interpretation::Interval iv;
-    iv.centre = m_settings.method == interpretation::Method::TrueScore ? reliability * z : z;
-    iv.half = known.half;
-    iv.low = iv.centre - iv.half;
-    iv.high = iv.centre + iv.half;
-    return iv;
+    return interpretation::confidenceInterval(z, settings, known.half);
 }
 
 void RowInterpreter::interpret(const conversion::Outcome &outcome, const double *reliability,

@@ -103,6 +103,10 @@ struct Interval {
 };
 // Settings must have passed both checks.
 Interval confidenceInterval(double z, const IntervalSettings &settings);
+// The half width depends on the settings alone: a caller with many scores
+// and few reliabilities works it out once and passes it in.
+double halfWidth(const IntervalSettings &settings);
+Interval confidenceInterval(double z, const IntervalSettings &settings, double half);
 
 // Everything a report or a converted row shows of one z.
 struct Interpretation {

@@ -109,21 +109,26 @@ double criticalZ(double confidence)
     return inverseNormal(1 - alpha / 2);
 }
 
-Interval confidenceInterval(double z, const IntervalSettings &settings)
+double halfWidth(const IntervalSettings &settings)
 {
     const double r = settings.reliability;
     const double zc = criticalZ(settings.confidence);
+    return settings.method == Method::TrueScore ? zc * std::sqrt(r * (1 - r)) : zc * std::sqrt(1 - r);
+}
+
+Interval confidenceInterval(double z, const IntervalSettings &settings, double half)
+{
     Interval iv;
-    if (settings.method == Method::TrueScore) {
-        iv.centre = r * z;
-        iv.half = zc * std::sqrt(r * (1 - r));
-    } else {
-        iv.centre = z;
-        iv.half = zc * std::sqrt(1 - r);
-    }
+    iv.centre = settings.method == Method::TrueScore ? settings.reliability * z : z;
+    iv.half = half;
     iv.low = iv.centre - iv.half;
     iv.high = iv.centre + iv.half;
     return iv;
+}
+
+Interval confidenceInterval(double z, const IntervalSettings &settings)
+{
+    return confidenceInterval(z, settings, halfWidth(settings));
 }
 
 Interpretation interpret(double z, const DescriptorSystem &system,
