@@ -372,6 +372,8 @@ void TestBatchConverter::usageErrors_data()
                                      << "more than one input file";
     QTest::newRow("UTF-16") << QByteArray("\xFF\xFEz\x00\n\x00", 6) << QStringList()
                             << "standard input is UTF-16; it must be UTF-8";
+    QTest::newRow("UTF-16, big-endian") << QByteArray("\xFE\xFF\x00z\x00\n", 6) << QStringList()
+                                        << "standard input is UTF-16; it must be UTF-8";
     QTest::newRow("--from a column that is no score") << QByteArray("z,mean\n") << QStringList{"--from", "mean"}
                                                       << "--from takes raw, z, t, wechsler, nce, ceeb, agct or percentile, not \"mean\"";
     QTest::newRow("--from a column the file lacks") << QByteArray("z\n") << QStringList{"--from", "t"}

@@ -95,8 +95,6 @@ private slots:
     void reads();
     void delimiterAndLineEnding_data();
     void delimiterAndLineEnding();
-    void utf16IsNotRead_data();
-    void utf16IsNotRead();
     void quotedCellsRunToTheirClosingQuote_data();
     void quotedCellsRunToTheirClosingQuote();
     void sameRecordsHoweverTheReadsFall_data();
@@ -202,24 +200,6 @@ void TestBatchCsv::delimiterAndLineEnding()
     QCOMPARE(readAll(reader), records);
     QCOMPARE(reader.delimiter(), delimiter);
     QCOMPARE(QByteArray::fromStdString(reader.lineEnding()), lineEnding);
-}
-
-void TestBatchCsv::utf16IsNotRead_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::newRow("little-endian") << QByteArray("\xFF\xFEz\x00\n\x00", 6);
-    QTest::newRow("big-endian") << QByteArray("\xFE\xFF\x00z\x00\n", 6);
-}
-
-void TestBatchCsv::utf16IsNotRead()
-{
-    QFETCH(QByteArray, input);
-    const auto file = tempFile(input);
-    CsvReader reader(file->handle());
-    CsvRecord record;
-    QVERIFY(!reader.next(record));
-    QVERIFY(reader.isUtf16());
-    QVERIFY(!reader.failed());
 }
 
 // A quoted cell has no length limit, over one line or many, and the record

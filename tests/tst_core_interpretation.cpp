@@ -91,7 +91,6 @@ void InterpretationTest::shownScores_data()
     const int stanine = int(ScaleId::Stanine), sten = int(ScaleId::Sten),
               scaled = int(ScaleId::Scaled);
     QTest::newRow("stanine +inf") << stanine << kInf << "9";
-    QTest::newRow("stanine -1e308") << stanine << -1e308 << "1";
     QTest::newRow("sten -denormal") << sten << -std::numeric_limits<double>::denorm_min() << "5";
     QTest::newRow("sten NaN") << sten << kNan << "";
     QTest::newRow("scaled half, away from 0") << scaled << -0.5 << "9"; // 8.5
@@ -99,7 +98,6 @@ void InterpretationTest::shownScores_data()
     QTest::newRow("scaled held, not rounded up") << scaled << -3.1 << "1*"; // 0.7
     QTest::newRow("scaled above highest") << scaled << 3.000000000001 << "19*";
     QTest::newRow("scaled an ulp above 3 is 19") << scaled << above(3.0) << "19";
-    QTest::newRow("scaled +inf") << scaled << kInf << "19*";
     QTest::newRow("z 1e308") << int(ScaleId::Z) << 1e308 << "+6.99*";
 }
 
@@ -145,7 +143,6 @@ void InterpretationTest::calculateReportsItsZ_data()
                                             << int(conversion::Raw) << "+6.99*";
     QTest::newRow("raw wins over z") << "raw=85;mean=100;sd=15;z=2" << -1.0
                                      << int(conversion::Raw) << "-1.0";
-    QTest::newRow("T") << "t=60" << 1.0 << int(conversion::T) << "+1.0";
     QTest::newRow("percentile 50") << "percentile=50" << 0.0 << int(conversion::Percentile)
                                    << "+.0";
 }
@@ -188,7 +185,6 @@ void InterpretationTest::percentileRankText_data()
     QTest::addColumn<double>("z");
     QTest::addColumn<QString>("expected");
     QTest::newRow("0") << 0.0 << "50";
-    QTest::newRow("1") << 1.0 << "84";
     QTest::newRow("2.5") << 2.5 << "99";
     QTest::newRow("2.75") << 2.75 << "99.7";
     QTest::newRow("-2.6") << -2.6 << "0.5";
@@ -311,7 +307,6 @@ void InterpretationTest::intervals_data()
     QTest::newRow("r near 1, true score") << 1.0 << 1 - 1e-9 << 95.0 << false << "115 115" << "84 84";
     QTest::newRow("C 50") << 1.0 << 0.9 << 50.0 << false << "110 117" << "76 86";
     QTest::newRow("C 99.9, true score") << 1.0 << 0.9 << 99.9 << false << "99 128" << "47 97";
-    QTest::newRow("C 99.9, obtained") << 1.0 << 0.9 << 99.9 << true << "99 131" << "48 98";
     QTest::newRow("low, obtained") << -2.0 << 0.8 << 90.0 << true << "59 81" << "0.3 10";
     QTest::newRow("beyond the scales") << 10.0 << 0.9 << 95.0 << true << "199* 199*"
                                        << ">99.9 >99.9";

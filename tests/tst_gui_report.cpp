@@ -237,9 +237,6 @@ void TestReport::reportsTheScore_data()
     QTest::newRow("z below the 0.1st percentile")
         << Fields{{"zFld", "-3.2"}} << "" << 0 << "z score -3.2"
         << "A z score of -3.2 is below the 0.1st percentile and in the Exceptionally Low range (AACN).";
-    QTest::newRow("T above the 99.9th percentile")
-        << Fields{{"tFld", "83"}} << "" << 0 << "T score 83"
-        << "A T score of 83 is above the 99.9th percentile and in the Exceptionally High range (AACN).";
     QTest::newRow("percentile in, Wechsler metric out")
         << Fields{{"percentileFld", "2"}} << "" << 0 << "percentile 2"
         << "A score at the 2nd percentile is a Wechsler-metric standard score of 69 and in the "
