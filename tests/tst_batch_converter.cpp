@@ -207,14 +207,6 @@ void TestBatchConverter::convertsFiles_data()
         << QStringList()
         << QByteArray("Name, Raw ,MEAN,Sd,T,z,wechsler,nce,ceeb,agct,percentile,note\n"
                       "\"Smith, J\",115,100,15,60,+1.0,115,71,600,120,84,\n");
-    QTest::newRow("chosen field rewritten in its own mask")
-        << QByteArray("t\n63.7\n") << QStringList()
-        << QByteArray("t,z,wechsler,nce,ceeb,agct,percentile,note\n64,+1.37,121,79,637,127,91,\n");
-    QTest::newRow("marks and the endpoint rule")
-        << QByteArray("ceeb,nce\n800,\n,99\n") << QStringList()
-        << QByteArray("ceeb,nce,z,t,wechsler,agct,percentile,note\n"
-                      "800,99*,+3.0,80,145,160,99*,\n"
-                      "733,99,+2.33,73,135,147,99,\n");
     QTest::newRow("refused row keeps its cells")
         << QByteArray("id,z,t\n7,7,\nx,,\n") << QStringList()
         << QByteArray("id,z,t,wechsler,nce,ceeb,agct,percentile,note\n"
@@ -380,8 +372,6 @@ void TestBatchConverter::usageErrors_data()
                                                     << "the header has no column t";
     QTest::newRow("--from raw without sd") << QByteArray("raw,mean\n") << QStringList{"--from", "raw"}
                                            << "--from raw needs the columns raw, mean and sd";
-    QTest::newRow("--decimal-comma takes no value") << QByteArray("z\n") << QStringList{"--decimal-comma=1"}
-                                                    << "unknown option --decimal-comma=1";
     const QByteArray z = "z\n1\n";
     const auto interpret = [](QStringList options) { return options << "--interpret"; };
     QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
@@ -720,16 +710,11 @@ void TestBatchConverter::interpretationAgreesWithTheCore()
     const auto scaleId = interpretation::ScaleId(scale);
     const auto text = [](const interpretation::ShownScore &shown) { return shown.text; };
     for (size_t row = 1; row < out.size(); ++row) {
-        const std::vector<std::string> &cells = out[row];
-        conversion::FieldTexts fields;
-        fields.raw = cells[0];
-        fields.rawMean = cells[1];
-        fields.rawSd = cells[2];
         // A converted row has its score columns rewritten: read what came in.
         const QList<QByteArray> given = rows[int(row) - 1].split(',');
-        fields.score[conversion::Z] = given[3].toStdString();
-        fields.score[conversion::Percentile] = given[4].toStdString();
-        const conversion::Outcome outcome = conversion::calculate(fields);
+        const conversion::Outcome outcome = conversion::calculate(fieldsFrom(
+            QString("raw=%1;mean=%2;sd=%3;z=%4;percentile=%5")
+                .arg(given[0], given[1], given[2], given[3], given[4])));
         interpretation::IntervalSettings settings{
             given[5].isEmpty() ? reliability : given[5].toDouble(), confidence,
             obtained ? interpretation::Method::Obtained : interpretation::Method::TrueScore};
@@ -767,8 +752,6 @@ void TestBatchConverter::descriptorFiles_data()
     QTest::newRow("top down, a label with a comma") << topDown << QByteArray("125") << "High, very";
     QTest::newRow("malformed row") << QByteArray("from,label\n100,Mid\nabc,Low\n") << QByteArray("100")
                                    << "line 3: \"abc\" is not a whole standard score";
-    QTest::newRow("wrong header") << QByteArray("score,label\n100,Mid\n") << QByteArray("100")
-                                  << "line 1: the header must be";
 }
 
 void TestBatchConverter::descriptorFiles()
