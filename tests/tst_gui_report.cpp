@@ -26,7 +26,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
-#include <QXmlStreamReader>
 
 using report::ReportWnd;
 using Field = QPair<QString, QString>;
@@ -562,10 +561,6 @@ void TestReport::savePicture()
     const QByteArray bytes = file.readAll();
     const auto *view = in<report::CurveView>("curveView");
     if (suffix == QLatin1String("svg")) {
-        QXmlStreamReader xml(bytes);
-        while (!xml.atEnd())
-            xml.readNext();
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(QSvgRenderer(bytes).isValid());
         QVERIFY(bytes.contains("Wechsler IQ"));
     } else if (suffix == QLatin1String("png")) {
