@@ -151,6 +151,9 @@ void TestBatchCsv::reads_data()
     QTest::newRow("a quote never closed runs to the end")
         << QByteArray("a,b\n1,\"x\n2,\"\"3\r\n")
         << QStringList{"a|b", "1|\"x\n2,\"\"3 !unclosed"};
+    QTest::newRow("two quotes left open on every row")
+        << QByteArray("id,a,b\n1,\"1\",\"2\n2,\"1\",\"2\n3,\"x\"y\n")
+        << QStringList{"id|a|b", "1|1|\"2\n2,\"1\" +1:\"2\n3,\"x\"y !after"};
     QTest::newRow("CR, then LF in the next read")
         << QByteArray("a\r\n\"1\"\r\n2\r") << QStringList{"a", "1", "2"};
 }
