@@ -116,7 +116,6 @@ private slots:
     void menuRouting();
     void enablingPassStartsAfresh();
     void editItemsFollowTheFocusedField();
-    void appleItemSitsInHelpMenuOnly();
     void realMsgBoxIsDismissed();
     void pictureIsReadOnce();
     void singleTimerFiresOnce();
@@ -261,17 +260,6 @@ void TestFramework::editItemsFollowTheFocusedField()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
     QVERIFY(bar->trigger(fw::kEditUndo));
     QCOMPARE(w->Text("bFld"), std::string("abc"));
-}
-
-void TestFramework::appleItemSitsInHelpMenuOnly()
-{
-#ifdef Q_OS_MACOS
-    QSKIP("the application menu holds it here");
-#endif
-    QMenuBar *menuBar = activeFake()->menuBar();
-    QAction *about = m_app->menuBar()->find("AboutVex")->action();
-    QCOMPARE(menuBar->actions().last()->menu()->actions(), QList<QAction *>{about});
-    QVERIFY(!menuBar->findChild<QMenu *>("WindowMenu")->actions().contains(about));
 }
 
 void TestFramework::realMsgBoxIsDismissed()
