@@ -4,7 +4,8 @@
 #include <iterator>
 #include <string_view>
 
-#include "batch/csv_writer.h"
+#include "text/ascii.h"
+#include "text/csv_writer.h"
 
 namespace batch {
 
@@ -29,17 +30,9 @@ constexpr std::string_view kReliabilityColumn = "reliability";
 // A cell quoted in a note: enough of it to find it by.
 constexpr size_t kQuotedCellLimit = 40;
 
-std::string normalisedName(std::string_view text)
+std::string normalisedName(std::string_view name)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::string name(text);
-    for (char &c : name)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return name;
+    return text::lowerAscii(text::trimmed(name));
 }
 
 std::string_view columnName(int field)
@@ -111,12 +104,12 @@ bool stripMark(std::string_view &text)
 
 } // namespace
 
-BatchConverter::BatchConverter(const CsvRecord &header, const ConversionSettings &settings)
+BatchConverter::BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings)
     : m_header(header.cells), m_settings(settings),
       m_interpreter(settings.interpretation, settings.decimalComma),
       m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr)
 {
-    if (header.problem != RowProblem::None) {
+    if (header.problem != text::RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
         return;
     }
@@ -224,7 +217,7 @@ void BatchConverter::chooseSource()
     }
 }
 
-void BatchConverter::writeHeader(CsvWriter &out) const
+void BatchConverter::writeHeader(text::CsvWriter &out) const
 {
     for (const std::string &name : m_header)
         out.cell(name);
@@ -237,12 +230,12 @@ void BatchConverter::writeHeader(CsvWriter &out) const
     out.endRow();
 }
 
-RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
+RowResult BatchConverter::writeRow(const text::CsvRecord &record, text::CsvWriter &out)
 {
     const std::vector<std::string> &cells = record.cells;
     // An empty line is a row whose cells are all empty.
-    const bool blank = cells.size() == 1 && cells[0].empty() && record.problem == RowProblem::None;
-    if (record.problem != RowProblem::None || (record.cellCount() != m_header.size() && !blank)) {
+    const bool blank = cells.size() == 1 && cells[0].empty() && record.problem == text::RowProblem::None;
+    if (record.problem != text::RowProblem::None || (record.cellCount() != m_header.size() && !blank)) {
         writeMalformed(record, out);
         return RowResult::Malformed;
     }
@@ -260,7 +253,7 @@ RowResult BatchConverter::writeRow(const CsvRecord &record, CsvWriter &out)
     return RowResult::Converted;
 }
 
-NumberSyntax BatchConverter::syntaxOf(int field) const
+text::NumberSyntax BatchConverter::syntaxOf(int field) const
 {
     return {m_settings.decimalComma ? ',' : '.', field == conversion::Z};
 }
@@ -277,8 +270,8 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
         const bool marked = isScore(named.field) && stripMark(text);
-        const NumberSyntax syntax = syntaxOf(named.field);
-        const std::optional<PlainNumberSpan> span = findPlainNumber(text, syntax);
+        const text::NumberSyntax syntax = syntaxOf(named.field);
+        const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
             m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
             return false;
@@ -323,7 +316,7 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
         }
     }
     const std::optional<double> value =
-        plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
+        text::plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
     if (!value) {
         m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + " is not a number";
         return false;
@@ -362,7 +355,7 @@ bool BatchConverter::takeSource()
 }
 
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,
-                                    const RowOutcome &row, CsvWriter &out)
+                                    const RowOutcome &row, text::CsvWriter &out)
 {
     const auto result = [&](int position) -> std::string_view {
         const std::string &text = row.outcome.results[size_t(position)];
@@ -395,7 +388,7 @@ void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool 
 }
 
 void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool blank,
-                                  std::string_view note, CsvWriter &out) const
+                                  std::string_view note, text::CsvWriter &out) const
 {
     for (size_t column = 0; column < m_header.size(); ++column) {
         if (int(column) == m_noteColumn)
@@ -415,7 +408,7 @@ void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool bl
 // A malformed row keeps every cell: those beyond the header's width follow
 // the note, so that the note stays in its column, and so does a cell that
 // stood where the note now goes.
-void BatchConverter::writeMalformed(const CsvRecord &record, CsvWriter &out) const
+void BatchConverter::writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const
 {
     const std::vector<std::string> &cells = record.cells;
     const std::string note = malformedNote(record);
@@ -443,14 +436,14 @@ void BatchConverter::writeMalformed(const CsvRecord &record, CsvWriter &out) con
     out.endRow();
 }
 
-std::string BatchConverter::malformedNote(const CsvRecord &record) const
+std::string BatchConverter::malformedNote(const text::CsvRecord &record) const
 {
     switch (record.problem) {
-    case RowProblem::UnclosedQuote:
+    case text::RowProblem::UnclosedQuote:
         return "malformed row: a quoted cell is not closed";
-    case RowProblem::TextAfterQuote:
+    case text::RowProblem::TextAfterQuote:
         return "malformed row: text follows the closing quote of a cell";
-    case RowProblem::None:
+    case text::RowProblem::None:
         break;
     }
     return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "

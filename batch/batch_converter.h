@@ -21,15 +21,18 @@
 #include <string>
 #include <vector>
 
-#include "batch/csv_reader.h"
+#include "text/csv_reader.h"
 #include "batch/outcome_memo.h"
-#include "batch/plain_number.h"
+#include "text/plain_number.h"
 #include "batch/row_interpreter.h"
 #include "conversion/calculate.h"
 
+namespace text {
+class CsvWriter;
+}
+
 namespace batch {
 
-class CsvWriter;
 
 enum class RowResult { Converted, Refused, Malformed };
 
@@ -41,7 +44,7 @@ struct ConversionSettings {
 
 class BatchConverter {
 public:
-    BatchConverter(const CsvRecord &header, const ConversionSettings &settings = {});
+    BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings = {});
     BatchConverter(const BatchConverter &) = delete;
     BatchConverter &operator=(const BatchConverter &) = delete;
 
@@ -50,9 +53,9 @@ public:
 
     // The input's columns, the score columns it lacked, and "note" unless
     // the input has it.
-    void writeHeader(CsvWriter &out) const;
+    void writeHeader(text::CsvWriter &out) const;
 
-    RowResult writeRow(const CsvRecord &record, CsvWriter &out);
+    RowResult writeRow(const text::CsvRecord &record, text::CsvWriter &out);
 
 private:
     // Index into m_columnOf: the scale positions, then the raw fields.
@@ -70,12 +73,12 @@ private:
     bool fillFields(const std::vector<std::string> &cells, bool blank);
     bool takeSource();
     void writeConverted(const std::vector<std::string> &cells, bool blank,
-                        const RowOutcome &row, CsvWriter &out);
+                        const RowOutcome &row, text::CsvWriter &out);
     void writeRefused(const std::vector<std::string> &cells, bool blank,
-                      std::string_view note, CsvWriter &out) const;
-    void writeMalformed(const CsvRecord &record, CsvWriter &out) const;
-    std::string malformedNote(const CsvRecord &record) const;
-    NumberSyntax syntaxOf(int field) const;
+                      std::string_view note, text::CsvWriter &out) const;
+    void writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const;
+    std::string malformedNote(const text::CsvRecord &record) const;
+    text::NumberSyntax syntaxOf(int field) const;
 
     std::vector<std::string> m_header;
     std::vector<int> m_fieldOfColumn;          // a Field, Carried or NoteColumn

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include "batch/batch_converter.h"
-#include "batch/csv_reader.h"
-#include "batch/csv_writer.h"
-#include "batch/plain_number.h"
+#include "text/csv_reader.h"
+#include "text/csv_writer.h"
+#include "text/plain_number.h"
 #include "batch/progress_meter.h"
 #include "interpretation/interpretation.h"
+#include "text/ascii.h"
+#include "text/small_file.h"
 
 namespace batch {
 
@@ -84,55 +86,12 @@ bool delimiterFromName(const std::string &name, char &delimiter)
     return true;
 }
 
-// A descriptor file is a few lines; anything near this is not one.
-constexpr size_t kDescriptorFileLimit = 1 << 20;
-
 // An option's number, with a decimal point or a decimal comma.
 std::optional<double> optionNumber(const std::string &value)
 {
-    if (const std::optional<double> number = plainNumberValue(value, {'.', false}))
+    if (const std::optional<double> number = text::plainNumberValue(value, {'.', false}))
         return number;
-    return plainNumberValue(value, {',', false});
-}
-
-std::string lowerCase(std::string text)
-{
-    for (char &c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
-
-// The whole file, or why not (errno's text).
-bool readSmallFile(const std::string &path, std::string &text, std::string &why)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        why = std::strerror(EISDIR);
-        return false;
-    }
-    text.clear();
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            why = std::strerror(errno);
-        else if (text.size() + size_t(n) > kDescriptorFileLimit)
-            why = "the file is too large for a descriptor file";
-        if (n <= 0 || !why.empty())
-            break;
-        text.append(buffer, size_t(n));
-    }
-    ::close(fd);
-    return why.empty();
+    return text::plainNumberValue(value, {',', false});
 }
 
 long long regularFileSize(int fd)
@@ -173,8 +132,8 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     if (outputIsInput())
         return usage("the output is the input file itself; write to another file");
 
-    CsvReader reader(m_inFd, m_delimiter);
-    CsvRecord header;
+    text::CsvReader reader(m_inFd, m_delimiter);
+    text::CsvRecord header;
     if (!reader.next(header)) {
         if (reader.failed())
             return failure("cannot read " + inputName() + ": " + reader.error());
@@ -190,7 +149,7 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     // Opened only now, so that a usage error leaves an existing file alone.
     if (!openOutput())
         return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
-    CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
+    text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
     if (reader.hadByteOrderMark())
         writer.writeByteOrderMark();
     converter.writeHeader(writer);
@@ -361,7 +320,7 @@ ConvertCommand::Parsed ConvertCommand::setConfidence(const std::string &value)
 
 ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name)
 {
-    const std::string method = lowerCase(name);
+    const std::string method = text::lowerAscii(name);
     if (method == "true-score")
         m_settings.interpretation.method = interpretation::Method::TrueScore;
     else if (method == "obtained")
@@ -373,7 +332,7 @@ ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name
 
 ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
 {
-    const std::string column = lowerCase(name);
+    const std::string column = text::lowerAscii(name);
     std::string names;
     for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
         const auto scale = interpretation::ScaleId(i);
@@ -392,12 +351,12 @@ ConvertCommand::Parsed ConvertCommand::setDescriptors(const std::string &system)
 {
     InterpretationSettings &settings = m_settings.interpretation;
     if (const interpretation::DescriptorSystem *known =
-            interpretation::findSystem(lowerCase(system))) {
+            interpretation::findSystem(text::lowerAscii(system))) {
         settings.descriptors = *known;
         return needsInterpret("--descriptors");
     }
     std::string text, why;
-    if (!readSmallFile(system, text, why)) {
+    if (!text::readSmallFile(system, text, why)) {
         std::string names;
         for (const interpretation::DescriptorSystem &s : interpretation::builtInSystems())
             names += s.key + ", ";
@@ -445,10 +404,10 @@ bool ConvertCommand::openOutput()
     return true;
 }
 
-int ConvertCommand::convertRows(CsvReader &reader, BatchConverter &converter, CsvWriter &writer)
+int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer)
 {
     ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
-    CsvRecord record;
+    text::CsvRecord record;
     long long rows = 0;
     while (!writer.failed() && reader.next(record)) {
         switch (converter.writeRow(record, writer)) {
@@ -468,7 +427,7 @@ int ConvertCommand::convertRows(CsvReader &reader, BatchConverter &converter, Cs
     return finish(reader, writer);
 }
 
-int ConvertCommand::finish(CsvReader &reader, CsvWriter &writer)
+int ConvertCommand::finish(text::CsvReader &reader, text::CsvWriter &writer)
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
     if (reader.failed())

@@ -8,10 +8,13 @@
 
 #include "batch/batch_converter.h"
 
-namespace batch {
-
+namespace text {
 class CsvReader;
 class CsvWriter;
+}
+
+namespace batch {
+
 
 class ConvertCommand {
 public:
@@ -56,8 +59,8 @@ private:
     bool openInput();
     bool outputIsInput() const;
     bool openOutput();
-    int convertRows(CsvReader &reader, BatchConverter &converter, CsvWriter &writer);
-    int finish(CsvReader &reader, CsvWriter &writer);
+    int convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer);
+    int finish(text::CsvReader &reader, text::CsvWriter &writer);
 
     std::string inputName() const;
     int usage(const std::string &reason) const;

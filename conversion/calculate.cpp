@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
 namespace conversion {
 
@@ -24,8 +24,8 @@ Outcome refuse(std::string message, std::string_view focusField)
 std::string rangeMessage(const Scale &scale)
 {
     const char *separator = scale.position == Z ? " to +" : " to ";
-    return std::string(scale.name) + " scores must range from " + fw::Str(scale.lowest) + separator
-        + fw::Str(scale.highest) + ".";
+    return std::string(scale.name) + " scores must range from " + text::Str(scale.lowest) + separator
+        + text::Str(scale.highest) + ".";
 }
 
 // A raw field that reads as an infinity (a pasted number hundreds of digits
@@ -88,17 +88,17 @@ void computeFromScale(WorkingSet &set, int k)
 
 Outcome calculate(const FieldTexts &fields)
 {
-    const bool rawComplete = fw::Len(fields.raw) > 0 && fw::Len(fields.rawMean) > 0
-        && fw::Len(fields.rawSd) > 0;
+    const bool rawComplete = text::Len(fields.raw) > 0 && text::Len(fields.rawMean) > 0
+        && text::Len(fields.rawSd) > 0;
     int chosen = 0;
     for (int i = Z; i <= Percentile; ++i)
-        if (fw::Len(fields.score[i]) > 0)
+        if (text::Len(fields.score[i]) > 0)
             chosen = i; // the last filled field wins
     if (!rawComplete && chosen == 0)
         return refuse(kNothingToCalculateMessage, "");
 
-    WorkingSet set(fw::Val(fields.rawMean), fw::Val(fields.rawSd));
-    set.value[Raw] = fw::Val(fields.raw);
+    WorkingSet set(text::Val(fields.rawMean), text::Val(fields.rawSd));
+    set.value[Raw] = text::Val(fields.raw);
     const auto &table = scaleTable();
 
     Outcome out;
@@ -108,7 +108,7 @@ Outcome calculate(const FieldTexts &fields)
         computeFromRaw(set);
     } else {
         for (int i = Z; i <= Percentile; ++i)
-            set.value[i] = fw::Val(fields.score[i]);
+            set.value[i] = text::Val(fields.score[i]);
         const double v = set.value[chosen];
         if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v))
             return refuse(rangeMessage(table[chosen]), table[chosen].field);
@@ -120,7 +120,7 @@ Outcome calculate(const FieldTexts &fields)
     for (int i = Z; i <= Percentile; ++i)
         set.ClampToScale(i);
     for (int i = Z; i <= Percentile; ++i) {
-        out.results[i] = fw::Format(set.value[i], table[i].mask);
+        out.results[i] = text::Format(set.value[i], table[i].mask);
         if (set.marked[i]) {
             out.results[i] += "*";
             out.legendVisible = true;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "text/polynomial.h"
+
 namespace conversion {
 
 namespace {
@@ -66,20 +68,11 @@ void WorkingSet::ClampToScale(int i)
 
 double PercentileFromZ(double z)
 {
+    static constexpr double kCoefficients[] = {0.0000430638, 0.0002765672, 0.0001520143,
+                                               0.0092705272, 0.0422820123, 0.0705230784, 1};
     const double product = 0.7071067812 * z;
     const double x = std::fabs(product);
-    double a = 0.0000430638 * x;
-    a = a + 0.0002765672;
-    a = a * x;
-    a = a + 0.0001520143;
-    a = a * x;
-    a = a + 0.0092705272;
-    a = a * x;
-    a = a + 0.0422820123;
-    a = a * x;
-    a = a + 0.0705230784;
-    a = a * x;
-    a = a + 1;
+    const double a = text::polynomial(kCoefficients, x);
     const double r = std::pow(a, -16.0);
     const double e = 1 - r;
     double p = e / 2 + 0.5;
@@ -94,16 +87,10 @@ double ZFromPercentile(double percentile)
     const double q = 0.5 - std::fabs(p - 0.5);
     const double logQ = std::log(q);
     const double t = std::sqrt(-2 * logQ);
-    double num = 0.010328 * t;
-    num = num + 0.802853;
-    num = num * t;
-    num = num + 2.515517;
-    double den = 0.001308 * t;
-    den = den + 0.189269;
-    den = den * t;
-    den = den + 1.432788;
-    den = den * t;
-    den = den + 1;
+    static constexpr double kNum[] = {0.010328, 0.802853, 2.515517};
+    static constexpr double kDen[] = {0.001308, 0.189269, 1.432788, 1};
+    const double num = text::polynomial(kNum, t);
+    const double den = text::polynomial(kDen, t);
     const double m = t - num / den;
     const double diff = p - 0.5;
     const int s = diff > 0 ? 1 : (diff < 0 ? -1 : 0);

@@ -3,7 +3,7 @@
 #include "converter_window/module1.h"
 #include "framework/beep.h"
 #include "framework/key_text.h"
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 #include "framework/window.h"
 
 #include <array>
@@ -90,7 +90,7 @@ void clearFor(fw::Window &window, const KeystrokeRow &row, bool deletes)
 
 bool isDigit(const std::string &key)
 {
-    return fw::Compare(key, "0") != fw::Order::Less && fw::Compare(key, "9") != fw::Order::Greater;
+    return text::Compare(key, "0") != text::Order::Less && text::Compare(key, "9") != text::Order::Greater;
 }
 
 bool accepts(const KeystrokeRow &row, const std::string &key, int code)
@@ -111,7 +111,7 @@ bool applyKeystrokeRule(fw::Window &window, std::string_view field, const std::s
     Q_ASSERT_X(row, "applyKeystrokeRule", "no keystroke row for this field");
     if (!row)
         return false;
-    const int code = fw::Asc(key);
+    const int code = text::Asc(key);
     clearFor(window, *row, code == fw::kKeyDelete || code == fw::kKeyBackspace);
     if (accepts(*row, key, code))
         return false;

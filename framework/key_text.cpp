@@ -2,7 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/menu_bar.h"
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
 #include <QKeyEvent>
 
@@ -52,17 +52,17 @@ std::optional<std::string> keyText(const QKeyEvent &event)
     if (isModifierKey(key))
         return std::nullopt;
     if (const int code = codeOfSpecialKey(key))
-        return Chr(code);
+        return text::Chr(code);
     // Qt reports Cmd as ControlModifier on macOS, so Cmd+B there and Ctrl+B
     // elsewhere both arrive as 2 and pass the handlers' control-key rule.
     // (Entry fields keep command keys such as Ctrl+V from their handlers.)
     if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return Chr(key - Qt::Key_A + 1);
+        return text::Chr(key - Qt::Key_A + 1);
     const QString text = event.text();
     if (text.isEmpty())
         return std::nullopt;
     const char32_t first = text.toUcs4().value(0);
-    return Chr(static_cast<int>(first));
+    return text::Chr(static_cast<int>(first));
 }
 
 bool isCommandKey(const QKeyEvent &event)

@@ -7,6 +7,9 @@
 #include <limits>
 #include <map>
 
+#include "text/ascii.h"
+#include "text/csv_reader.h"
+
 namespace interpretation {
 
 namespace {
@@ -21,71 +24,6 @@ DescriptorSystem system(std::string key, std::string name,
     s.bands.assign(topDown.begin(), topDown.end());
     std::reverse(s.bands.begin(), s.bands.end());
     return s;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameWord(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const char c = a[i] >= 'A' && a[i] <= 'Z' ? char(a[i] - 'A' + 'a') : a[i];
-        if (c != b[i])
-            return false;
-    }
-    return true;
-}
-
-// Splits one line into its cells by commas, a cell in double quotes holding
-// commas and doubled quotes. False on a quote left open or text after one.
-bool splitCells(std::string_view line, std::vector<std::string> &cells)
-{
-    cells.clear();
-    size_t i = 0;
-    for (;;) {
-        std::string cell;
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i == line.size())
-                    return false;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        cell += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                cell += line[i++];
-            }
-            while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-                ++i;
-            if (i < line.size() && line[i] != ',')
-                return false;
-        } else {
-            const size_t end = std::min(line.find(',', i), line.size());
-            const std::string_view raw = trimmed(line.substr(i, end - i));
-            if (raw.find('"') != std::string_view::npos)
-                return false;
-            cell = std::string(raw);
-            i = end;
-        }
-        cells.push_back(std::move(cell));
-        if (i >= line.size())
-            return true;
-        ++i; // the comma
-    }
 }
 
 // A whole number of at most nine digits with an optional sign.
@@ -105,6 +43,38 @@ bool wholeNumber(std::string_view text, double &value)
     }
     value = double(negative ? -n : n);
     return true;
+}
+
+// Line numbers of byte offsets into a text read from its start: a record
+// of the reader starts where the text before it ends.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view text) : m_text(text) {}
+
+    size_t lineAt(size_t offset)
+    {
+        for (; m_at < offset && m_at < m_text.size(); ++m_at) {
+            const char c = m_text[m_at];
+            if (c == '\n' || (c == '\r' && (m_at + 1 == m_text.size() || m_text[m_at + 1] != '\n')))
+                ++m_line;
+        }
+        return m_line;
+    }
+
+private:
+    std::string_view m_text;
+    size_t m_at = 0;
+    size_t m_line = 1;
+};
+
+// A label is shown and printed as written: it must be text.
+std::string labelProblem(std::string_view label)
+{
+    if (label.find('\0') != std::string_view::npos)
+        return "the label holds a NUL byte";
+    if (!text::isValidUtf8(label))
+        return "the label is not valid UTF-8 text";
+    return {};
 }
 
 std::string lineError(size_t line, const std::string &what)
@@ -157,47 +127,47 @@ std::string checkSystem(std::string_view key)
 
 std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
 {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    LineCounter lines(text);
+    text::CsvReader reader(text, ',');
+    text::CsvRecord record;
     std::vector<DescriptorBand> bands;
     std::map<double, size_t> lineOfFrom;
-    std::vector<std::string> cells;
-    bool headerSeen = false;
     size_t headerLine = 0;
-    size_t lineNo = 0;
-    while (!text.empty()) {
-        ++lineNo;
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (trimmed(line).empty())
-            continue;
-        if (!splitCells(line, cells))
+    for (;;) {
+        const size_t lineNo = lines.lineAt(size_t(reader.bytesConsumed()));
+        if (!reader.next(record))
+            break;
+        if (record.problem != text::RowProblem::None)
             return lineError(lineNo, "a quoted cell is not closed properly");
-        if (!headerSeen) {
-            if (cells.size() != 2 || !sameWord(cells[0], "from") || !sameWord(cells[1], "label"))
+        std::vector<std::string_view> cells;
+        for (const std::string &cell : record.cells)
+            cells.push_back(text::trimmed(cell));
+        if (cells.size() == 1 && cells[0].empty())
+            continue; // a blank line
+        if (headerLine == 0) {
+            if (cells.size() != 2 || !text::equalsIgnoringCase(cells[0], "from")
+                || !text::equalsIgnoringCase(cells[1], "label"))
                 return lineError(lineNo, "the header must be \"from,label\"");
-            headerSeen = true;
             headerLine = lineNo;
             continue;
         }
-        if (cells.size() != 2)
+        if (record.cellCount() != 2)
             return lineError(lineNo, "expected 2 cells, from and label, but found "
-                                         + std::to_string(cells.size()));
+                                         + std::to_string(record.cellCount()));
         double from = 0;
         if (!wholeNumber(cells[0], from))
-            return lineError(lineNo, "\"" + cells[0] + "\" is not a whole standard score");
+            return lineError(lineNo, "\"" + std::string(cells[0]) + "\" is not a whole standard score");
         if (cells[1].empty())
             return lineError(lineNo, "the label is empty");
+        if (const std::string why = labelProblem(cells[1]); !why.empty())
+            return lineError(lineNo, why);
         const auto [at, added] = lineOfFrom.emplace(from, lineNo);
         if (!added)
-            return lineError(lineNo, "from " + cells[0] + " is given already on line "
+            return lineError(lineNo, "from " + std::string(cells[0]) + " is given already on line "
                                          + std::to_string(at->second));
-        bands.push_back({from, cells[1]});
+        bands.push_back({from, std::string(cells[1])});
     }
-    if (!headerSeen)
+    if (headerLine == 0)
         return "line 1: the file is empty; it needs the header \"from,label\" and one row per band";
     if (bands.empty())
         return lineError(headerLine, "the header is followed by no bands");
@@ -216,11 +186,11 @@ const std::string &describe(double z, const DescriptorSystem &system)
     const double s = standardScore(z);
     if (std::isnan(s) || system.bands.empty())
         return none;
-    const DescriptorBand *found = &system.bands.front();
-    for (const DescriptorBand &band : system.bands)
-        if (band.from <= s)
-            found = &band;
-    return found->label;
+    // The bands are sorted: the last one starting at or below s holds it.
+    const auto above = std::upper_bound(
+        system.bands.begin(), system.bands.end(), s,
+        [](double score, const DescriptorBand &band) { return score < band.from; });
+    return above == system.bands.begin() ? above->label : std::prev(above)->label;
 }
 
 } // namespace interpretation

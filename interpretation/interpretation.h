@@ -2,7 +2,7 @@
 // the exact normal curve, a descriptor, and a confidence interval from a
 // test's reliability. Qt-free. Every formula is evaluated in the order it is
 // written, one rounding per operation; "rounded" is half away from zero on
-// the exact binary value, as fw::Format rounds.
+// the exact binary value, as text::Format rounds.
 #pragma once
 
 #include <array>

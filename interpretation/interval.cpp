@@ -3,23 +3,13 @@
 #include "interpretation/interpretation.h"
 
 #include <cmath>
-#include <cstddef>
 #include <limits>
+
+#include "text/polynomial.h"
 
 namespace interpretation {
 
 namespace {
-
-// Horner's rule from the highest power down, one rounding per step: the
-// coefficients below were published for exactly this evaluation.
-template <std::size_t N>
-double polynomial(const double (&coefficients)[N], double r)
-{
-    double value = coefficients[0];
-    for (std::size_t i = 1; i < N; ++i)
-        value = value * r + coefficients[i];
-    return value;
-}
 
 // Wichura's AS 241 (PPND16): the central region |p - 0.5| <= 0.425.
 double centralRegion(double q)
@@ -33,7 +23,7 @@ double centralRegion(double q)
         2.1213794301586595867e+4, 5.3941960214247511077e+3, 6.8718700749205790830e+2,
         4.2313330701600911252e+1, 1.0};
     const double r = 0.180625 - q * q;
-    return polynomial(kNum, r) * q / polynomial(kDen, r);
+    return text::polynomial(kNum, r) * q / text::polynomial(kDen, r);
 }
 
 // The tails, from r = sqrt(-ln(smaller tail)).
@@ -57,10 +47,10 @@ double tailRegion(double r)
         5.99832206555887937690e-1, 1.0};
     if (r <= 5.0) {
         r = r - 1.6;
-        return polynomial(kNearNum, r) / polynomial(kNearDen, r);
+        return text::polynomial(kNearNum, r) / text::polynomial(kNearDen, r);
     }
     r = r - 5.0;
-    return polynomial(kFarNum, r) / polynomial(kFarDen, r);
+    return text::polynomial(kFarNum, r) / text::polynomial(kFarDen, r);
 }
 
 void showBounds(Interpretation &out)

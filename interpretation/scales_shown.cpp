@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
 namespace interpretation {
 
@@ -55,13 +55,13 @@ static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
 // M_SQRT2, which a strict standard library need not declare.
 constexpr double kSqrt2 = 1.41421356237309504880;
 
-// A number in a mask of "#" alone, as fw::Format writes it (std::round
+// A number in a mask of "#" alone, as text::Format writes it (std::round
 // rounds halves away from zero on the exact value too), without the cost
 // of the general mask: the batch converter writes several per row.
 std::string wholeText(double v)
 {
     if (!(std::fabs(v) < 1e15))
-        return fw::Format(v, "#");
+        return text::Format(v, "#");
     return std::to_string(static_cast<long long>(std::round(v)));
 }
 
@@ -69,7 +69,7 @@ std::string shownText(double v, std::string_view mask)
 {
     if (mask.find_first_not_of('#') == std::string_view::npos)
         return wholeText(v);
-    return fw::Format(v, mask);
+    return text::Format(v, mask);
 }
 
 ShownScore linear(const Scale &row, double z)
@@ -158,13 +158,13 @@ std::string percentileRankText(double z)
         return "<0.1";
     if (p > 99.9)
         return ">99.9";
-    return fw::Format(p, "0.0");
+    return text::Format(p, "0.0");
 }
 
 double standardScore(double z)
 {
     const double s = z * 15 + 100;
-    return std::round(s); // half away from zero on the exact value, as fw::Format
+    return std::round(s); // half away from zero on the exact value, as text::Format
 }
 
 } // namespace interpretation

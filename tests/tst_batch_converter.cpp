@@ -7,7 +7,7 @@
 #include <fcntl.h>
 
 #include "batch/convert_command.h"
-#include "batch/csv_reader.h"
+#include "text/csv_reader.h"
 #include "batch/progress_meter.h"
 #include "conversion/calculate.h"
 #include "interpretation/interpretation.h"
@@ -41,8 +41,8 @@ Run convert(const QByteArray &input, const QStringList &options = {})
 std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 {
     const auto file = tempFile(csv);
-    batch::CsvReader reader(file->handle());
-    batch::CsvRecord record;
+    text::CsvReader reader(file->handle());
+    text::CsvRecord record;
     std::vector<std::vector<std::string>> rows;
     while (reader.next(record))
         rows.push_back(record.cells);

@@ -250,37 +250,47 @@ void InterpretationTest::descriptors()
 
 void InterpretationTest::descriptorFile_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("labels"); // for S = 50, 85, 100, 130
     QTest::newRow("top down, CRLF, BOM, quoted")
-        << "\xEF\xBB\xBF" "From , Label\r\n120,\"High, very\"\r\n\r\n90,Mid\r\n70,Low" << ""
+        << QByteArray("\xEF\xBB\xBF" "From , Label\r\n120,\"High, very\"\r\n\r\n90,Mid\r\n70,Low") << ""
         << "Low|Low|Mid|High, very";
-    QTest::newRow("unsorted, signed") << "from,label\n90,Mid\n-5,Low\n120,High\n" << ""
+    QTest::newRow("unsorted, signed") << QByteArray("from,label\n90,Mid\n-5,Low\n120,High\n") << ""
                                       << "Low|Low|Mid|High";
-    QTest::newRow("no header") << "70,Low\n90,Mid\n"
+    QTest::newRow("no header") << QByteArray("70,Low\n90,Mid\n")
                                << "line 1: the header must be \"from,label\"" << "";
-    QTest::newRow("decimal from") << "from,label\n70,Low\n89.5,Mid\n"
-                                  << "line 3: \"89.5\" is not a whole standard score" << "";
-    QTest::newRow("third cell") << "from,label\n70,Low\n\n90,Mid,x\n"
-                                << "line 4: expected 2 cells, from and label, but found 3" << "";
-    QTest::newRow("open quote") << "from,label\n70,\"Low\n"
-                                << "line 2: a quoted cell is not closed properly" << "";
-    QTest::newRow("duplicate") << "from,label\n120,High\n90,Mid\n120,Top\n"
+    QTest::newRow("decimal from") << QByteArray("from,label\n70,Low\n89.5,Mid\n")
+                               << "line 3: \"89.5\" is not a whole standard score" << "";
+    QTest::newRow("third cell") << QByteArray("from,label\n70,Low\n\n90,Mid,x\n")
+                               << "line 4: expected 2 cells, from and label, but found 3" << "";
+    QTest::newRow("open quote") << QByteArray("from,label\n70,\"Low\n")
+                               << "line 2: a quoted cell is not closed properly" << "";
+    QTest::newRow("duplicate") << QByteArray("from,label\n120,High\n90,Mid\n120,Top\n")
                                << "line 4: from 120 is given already on line 2" << "";
-    QTest::newRow("header only") << "from,label\n\n" << "line 1: the header is followed by no bands"
-                                 << "";
-    QTest::newRow("empty") << "" << "line 1: the file is empty; it needs the header \"from,label\" "
-                                    "and one row per band" << "";
+    QTest::newRow("header only") << QByteArray("from,label\n\n")
+                                 << "line 1: the header is followed by no bands" << "";
+    QTest::newRow("blank lines first, spaces around cells")
+        << QByteArray("\n\n from , label \n 70 , Low \n90,Mid") << "" << "Low|Low|Mid|Mid";
+    QTest::newRow("NUL in a label") << QByteArray("from,label\n70,Lo\0w\n", 19)
+                                    << "line 2: the label holds a NUL byte" << "";
+    QTest::newRow("invalid UTF-8") << QByteArray("from,label\n70,Low\n90,Mi\xC3(d\n")
+                                   << "line 3: the label is not valid UTF-8 text" << "";
+    QTest::newRow("lone CR lines") << QByteArray("from,label\r70,Low\r90,\"Mid\r")
+                                   << "line 3: a quoted cell is not closed properly" << "";
+    QTest::newRow("empty") << QByteArray("")
+                           << "line 1: the file is empty; it needs the header \"from,label\" "
+                              "and one row per band"
+                           << "";
 }
 
 void InterpretationTest::descriptorFile()
 {
-    QFETCH(QString, text);
+    QFETCH(QByteArray, text);
     QFETCH(QString, error);
     QFETCH(QString, labels);
     DescriptorSystem s = *findSystem("aacn");
-    const std::string why = parseDescriptorFile(text.toStdString(), s);
+    const std::string why = parseDescriptorFile(std::string_view(text.constData(), size_t(text.size())), s);
     QCOMPARE(QString::fromStdString(why), error);
     if (!error.isEmpty()) {
         QCOMPARE(s.key, std::string("aacn")); // left as it was

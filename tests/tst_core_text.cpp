@@ -5,9 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
-using namespace fw;
+using namespace text;
 
 Q_DECLARE_METATYPE(std::string)
 

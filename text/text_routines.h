@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace fw {
+namespace text {
 
 // Length in characters (UTF-8 code points) of a text.
 int Len(std::string_view text);
@@ -40,4 +40,4 @@ enum class Order { Less = -1, Equal = 0, Greater = 1 };
 // Text comparison by character codes.
 Order Compare(std::string_view a, std::string_view b);
 
-} // namespace fw
+} // namespace text

@@ -1,4 +1,5 @@
-// Streams CSV records from a file descriptor in fixed blocks, one pass over
+// Streams CSV records from a file descriptor in fixed blocks (or from text
+// in memory), one pass over
 // the input whatever its shape: a record is built cell by cell as the bytes
 // arrive, so memory holds the record being read and one block, and nothing
 // is ever read twice. Quoting follows RFC 4180; lines may end in CRLF, LF or
@@ -12,9 +13,10 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace batch {
+namespace text {
 
 enum class RowProblem { None, UnclosedQuote, TextAfterQuote };
 
@@ -34,6 +36,9 @@ class CsvReader {
 public:
     // delimiter 0: take it from the first line (comma, semicolon or tab).
     explicit CsvReader(int fd, char delimiter = 0);
+    // Reads text already in memory (a small file read whole, a paste); every
+    // cell of every record comes back as a cell of its own.
+    explicit CsvReader(std::string_view text, char delimiter = 0);
 
     // The next record; false at the end of the input, on a read failure, and
     // for input that is not UTF-8.
@@ -71,6 +76,7 @@ private:
     bool m_bom = false;
     bool m_utf16 = false;
     bool m_eof = false;
+    bool m_splitsEveryCell = false;
     std::string m_error;
     std::string m_lineEnding;
     size_t m_headerCells = 0;
@@ -82,4 +88,4 @@ private:
     long long m_consumedBefore = 0;
 };
 
-} // namespace batch
+} // namespace text

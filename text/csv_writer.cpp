@@ -1,10 +1,10 @@
-#include "batch/csv_writer.h"
+#include "text/csv_writer.h"
 
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
-namespace batch {
+namespace text {
 
 namespace {
 constexpr size_t kBufferSize = 256 * 1024;
@@ -128,4 +128,4 @@ void CsvWriter::writeAll(const char *data, size_t size)
     }
 }
 
-} // namespace batch
+} // namespace text

@@ -1,11 +1,11 @@
-#include "batch/csv_reader.h"
+#include "text/csv_reader.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
-namespace batch {
+namespace text {
 
 namespace {
 
@@ -68,6 +68,14 @@ CsvReader::CsvReader(int fd, char delimiter) : m_fd(fd), m_delimiter(0), m_buffe
         setDelimiter(delimiter);
 }
 
+CsvReader::CsvReader(std::string_view text, char delimiter)
+    : m_fd(-1), m_delimiter(0), m_eof(true), m_splitsEveryCell(true),
+      m_buffer(text.begin(), text.end()), m_len(text.size())
+{
+    if (delimiter != 0)
+        setDelimiter(delimiter);
+}
+
 void CsvReader::setDelimiter(char delimiter)
 {
     m_delimiter = delimiter;
@@ -110,7 +118,7 @@ bool CsvReader::next(CsvRecord &record)
     record.cells.resize(cells);
     if (m_lineEnding.empty())
         m_lineEnding = "\n";
-    if (m_headerCells == 0)
+    if (m_headerCells == 0 && !m_splitsEveryCell)
         m_headerCells = cells;
     return !failed();
 }
@@ -294,4 +302,4 @@ bool CsvReader::fill()
     }
 }
 
-} // namespace batch
+} // namespace text

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace batch {
+namespace text {
 
 struct NumberSyntax {
     char decimalMark = '.'; // '.' or ','; the other one is refused
@@ -33,4 +33,4 @@ std::optional<PlainNumberSpan> findPlainNumber(std::string_view text, NumberSynt
 // The value of such a text; nothing when the text is not one.
 std::optional<double> plainNumberValue(std::string_view text, NumberSyntax syntax);
 
-} // namespace batch
+} // namespace text

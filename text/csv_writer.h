@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace batch {
+namespace text {
 
 class CsvWriter {
 public:
@@ -54,4 +54,4 @@ private:
     size_t m_len = 0;
 };
 
-} // namespace batch
+} // namespace text

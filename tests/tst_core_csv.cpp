@@ -8,19 +8,19 @@
 #include <thread>
 #include <unistd.h>
 
-#include "batch/csv_reader.h"
-#include "batch/csv_writer.h"
+#include "text/csv_reader.h"
+#include "text/csv_writer.h"
 #include "tests/temp_file.h"
 
-using batch::CsvReader;
-using batch::CsvRecord;
-using batch::CsvWriter;
-using batch::RowProblem;
+using text::CsvReader;
+using text::CsvRecord;
+using text::CsvWriter;
+using text::RowProblem;
 
 namespace {
 
 // One record as "cell|cell", with its problem, if any, after a "!".
-QString describe(const CsvRecord &record)
+QString describe(const text::CsvRecord &record)
 {
     QStringList cells;
     for (const std::string &cell : record.cells)
@@ -28,17 +28,17 @@ QString describe(const CsvRecord &record)
     QString text = cells.join('|');
     if (record.surplusCells > 0)
         text += QStringLiteral(" +%1:%2").arg(record.surplusCells).arg(QString::fromStdString(record.surplus));
-    if (record.problem == RowProblem::UnclosedQuote)
+    if (record.problem == text::RowProblem::UnclosedQuote)
         text += " !unclosed";
-    else if (record.problem == RowProblem::TextAfterQuote)
+    else if (record.problem == text::RowProblem::TextAfterQuote)
         text += " !after";
     return text;
 }
 
-QStringList readAll(CsvReader &reader)
+QStringList readAll(text::CsvReader &reader)
 {
     QStringList records;
-    CsvRecord record;
+    text::CsvRecord record;
     while (reader.next(record))
         records << describe(record);
     return records;
@@ -49,7 +49,7 @@ QByteArray written(char delimiter, const std::string &lineEnding,
 {
     const auto file = tempFile();
     {
-        CsvWriter writer(file->handle(), delimiter, lineEnding);
+        text::CsvWriter writer(file->handle(), delimiter, lineEnding);
         for (const auto &row : rows) {
             for (const std::string &cell : row)
                 writer.cell(cell);
@@ -61,7 +61,7 @@ QByteArray written(char delimiter, const std::string &lineEnding,
     return file->readAll();
 }
 
-QString delimiterLine(const CsvReader &reader)
+QString delimiterLine(const text::CsvReader &reader)
 {
     return QStringLiteral("delimiter %1").arg(int(reader.delimiter()));
 }
@@ -83,7 +83,7 @@ QStringList readTrickled(const QByteArray &input, int chunk)
         }
         ::close(ends[1]);
     });
-    CsvReader reader(ends[0]);
+    text::CsvReader reader(ends[0]);
     QStringList records = readAll(reader);
     records << delimiterLine(reader);
     writer.join();
@@ -163,7 +163,7 @@ void TestBatchCsv::reads()
     QFETCH(QByteArray, input);
     QFETCH(QStringList, records);
     const auto file = tempFile(input);
-    CsvReader reader(file->handle());
+    text::CsvReader reader(file->handle());
     QCOMPARE(readAll(reader), records);
     QVERIFY(!reader.failed());
     QCOMPARE(readTrickled(input, 1), records << delimiterLine(reader));
@@ -210,7 +210,7 @@ void TestBatchCsv::delimiterAndLineEnding()
     QFETCH(QByteArray, lineEnding);
     QFETCH(QStringList, records);
     const auto file = tempFile(input);
-    CsvReader reader(file->handle());
+    text::CsvReader reader(file->handle());
     QCOMPARE(readAll(reader), records);
     QCOMPARE(reader.delimiter(), delimiter);
     QCOMPARE(QByteArray::fromStdString(reader.lineEnding()), lineEnding);
@@ -240,12 +240,12 @@ void TestBatchCsv::quotedCellsRunToTheirClosingQuote()
     QByteArray quoted = cell;
     quoted.replace("\"", "\"\"");
     const auto file = tempFile("id,note,z\n1,\"" + quoted + "\",2\n3,4,5\n");
-    CsvReader reader(file->handle());
-    CsvRecord record;
+    text::CsvReader reader(file->handle());
+    text::CsvRecord record;
     QVERIFY(reader.next(record));
     QVERIFY(reader.next(record));
     QCOMPARE(record.cells.size(), size_t(3));
-    QCOMPARE(record.problem, RowProblem::None);
+    QCOMPARE(record.problem, text::RowProblem::None);
     QCOMPARE(QByteArray::fromStdString(record.cells[1]), cell);
     QCOMPARE(record.cells[2], std::string("2"));
     QVERIFY(reader.next(record));
@@ -263,7 +263,7 @@ void TestBatchCsv::strayQuotesReadInOnePass()
     const auto file = tempFile(input);
     QElapsedTimer timer;
     timer.start();
-    CsvReader reader(file->handle());
+    text::CsvReader reader(file->handle());
     const QStringList records = readAll(reader);
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     // Each quote left open closes on the next line, and so on: one record.
@@ -278,8 +278,8 @@ void TestBatchCsv::bytesConsumedFollowsTheRecords()
     for (int i = 0; i < 100000; ++i)
         input += "123,456\n";
     const auto file = tempFile(input);
-    CsvReader reader(file->handle());
-    CsvRecord record;
+    text::CsvReader reader(file->handle());
+    text::CsvRecord record;
     for (int i = 0; i <= 50000; ++i)
         QVERIFY(reader.next(record));
     QCOMPARE(reader.bytesConsumed(), 4 + 50000LL * 8);
@@ -339,13 +339,13 @@ void TestBatchCsv::roundTripAcrossBlocks()
         rows.push_back(row);
     }
     const auto file = tempFile(written(delimiter, lineEnding.toStdString(), rows));
-    CsvReader reader(file->handle(), delimiter);
-    CsvRecord record;
+    text::CsvReader reader(file->handle(), delimiter);
+    text::CsvRecord record;
     size_t count = 0;
     while (reader.next(record)) {
         QVERIFY(count < rows.size());
         QVERIFY2(record.cells == rows[count], qPrintable(QString::number(count)));
-        QCOMPARE(record.problem, RowProblem::None);
+        QCOMPARE(record.problem, text::RowProblem::None);
         ++count;
     }
     QCOMPARE(count, rows.size());
@@ -353,4 +353,4 @@ void TestBatchCsv::roundTripAcrossBlocks()
 }
 
 QTEST_GUILESS_MAIN(TestBatchCsv)
-#include "tst_batch_csv.moc"
+#include "tst_core_csv.moc"

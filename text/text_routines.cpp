@@ -1,4 +1,4 @@
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-namespace fw {
+namespace text {
 
 namespace {
 
@@ -278,4 +278,4 @@ Order Compare(std::string_view a, std::string_view b)
     return c < 0 ? Order::Less : (c > 0 ? Order::Greater : Order::Equal);
 }
 
-} // namespace fw
+} // namespace text

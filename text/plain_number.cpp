@@ -1,8 +1,8 @@
-#include "batch/plain_number.h"
+#include "text/plain_number.h"
 
-#include "framework/text_routines.h"
+#include "text/text_routines.h"
 
-namespace batch {
+namespace text {
 
 namespace {
 
@@ -55,7 +55,7 @@ std::optional<double> plainNumberValue(std::string_view text, NumberSyntax synta
     std::string number;
     if (!readPlainNumber(text, syntax, number))
         return std::nullopt;
-    return fw::Val(number);
+    return text::Val(number);
 }
 
-} // namespace batch
+} // namespace text
