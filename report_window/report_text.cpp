@@ -1,7 +1,10 @@
 #include "report_window/report_text.h"
 
 #include "conversion/scales.h"
+#include "report_window/report_numbers.h"
+#include "text/text_routines.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace report {
@@ -48,7 +51,7 @@ const SourceWords &wordsFor(const CalculatedScore &score)
 // A score held at its scale's bound lies beyond it: "more than 199".
 QString stated(const ShownScore &shown, double z)
 {
-    QString text = qs(shown.text);
+    QString text = pageNumber(shown.text);
     if (!shown.marked)
         return text;
     if (text.endsWith(QLatin1Char('*')))
@@ -103,9 +106,10 @@ QString firstSentence(const ReportFacts &facts)
     const QString place = percentilePlace(reading.score[pr].text);
     if (score.source() == conversion::Raw)
         return QStringLiteral("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
-            .arg(qs(score.value), qs(score.rawMean), qs(score.rawSd), wechsler, place, range);
+            .arg(pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd), wechsler, place,
+                 range);
     return QStringLiteral("%1 %2 is %3 and %4.")
-        .arg(QString::fromLatin1(wordsFor(score).subject), qs(score.value), place, range);
+        .arg(QString::fromLatin1(wordsFor(score).subject), pageNumber(score.value), place, range);
 }
 
 QString intervalSentence(const ReportFacts &facts)
@@ -123,7 +127,7 @@ QString intervalSentence(const ReportFacts &facts)
     QString range;
     if (low.marked && high.marked && low.text == high.text) {
         // Both bounds beyond the same end of the scale.
-        QString bound = qs(low.text);
+        QString bound = pageNumber(low.text);
         bound.chop(1);
         range = QStringLiteral("lies entirely %1 %2").arg(lowZ > 0 ? QStringLiteral("above") : QStringLiteral("below"), bound);
     } else {
@@ -170,13 +174,15 @@ QString sourceText(const CalculatedScore &score)
     const QString heading = QString::fromLatin1(wordsFor(score).heading);
     if (score.source() == conversion::Raw)
         return QStringLiteral("%1 %2 (mean %3, sd %4)")
-            .arg(heading, qs(score.value), qs(score.rawMean), qs(score.rawSd));
-    return heading + QLatin1Char(' ') + qs(score.value);
+            .arg(heading, pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd));
+    return heading + QLatin1Char(' ') + pageNumber(score.value);
 }
 
 QString markerText(const CalculatedScore &score)
 {
-    return QString::fromLatin1(wordsFor(score).marker) + QLatin1Char(' ') + qs(score.value);
+    if (score.source() == conversion::Z)
+        return QString();
+    return QString::fromLatin1(wordsFor(score).marker) + QLatin1Char(' ') + pageNumber(score.value);
 }
 
 ScaleId statedScale(const CalculatedScore &score)
@@ -199,48 +205,39 @@ QString sentence(const ReportFacts &facts)
     return text;
 }
 
-QString tableText(const ReportFacts &facts)
+interpretation::Given givenOf(const CalculatedScore &score)
 {
-    const interpretation::Interpretation &reading = facts.reading;
-    QStringList lines{QStringLiteral("Scale\tScore\tLower\tUpper")};
-    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
-        QStringList cells{qs(interpretation::scaleName(static_cast<ScaleId>(i))),
-                          qs(reading.score[i].text), QString(), QString()};
-        if (reading.hasInterval) {
-            cells[2] = qs(reading.lower[i].text);
-            cells[3] = qs(reading.upper[i].text);
-        }
-        lines << cells.join(QLatin1Char('\t'));
+    interpretation::Given given;
+    given.position = score.source();
+    given.value = text::Val(score.value);
+    if (score.source() == conversion::Raw) {
+        given.rawMean = text::Val(score.rawMean);
+        given.rawSd = text::Val(score.rawSd);
     }
-    lines << QStringLiteral("Descriptor\t%1 (%2)").arg(qs(reading.descriptor), facts.systemName);
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return given;
 }
 
-QString tableHtml(const ReportFacts &facts)
+interpretation::Explanation rowExplanation(const ReportFacts &facts, int row)
 {
-    const interpretation::Interpretation &reading = facts.reading;
-    auto cell = [](const char *tag, const QString &text) {
-        return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
-    };
-    // A whole document with its encoding: some word processors read a bare
-    // fragment in their own.
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>")
-        + cell("th", QStringLiteral("Scale")) + cell("th", QStringLiteral("Score"));
-    if (reading.hasInterval)
-        html += cell("th", QStringLiteral("Lower")) + cell("th", QStringLiteral("Upper"));
-    html += QStringLiteral("</tr>\n");
-    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
-        html += QStringLiteral("<tr>") + cell("td", qs(interpretation::scaleName(static_cast<ScaleId>(i))))
-            + cell("td", qs(reading.score[i].text));
-        if (reading.hasInterval)
-            html += cell("td", qs(reading.lower[i].text)) + cell("td", qs(reading.upper[i].text));
-        html += QStringLiteral("</tr>\n");
-    }
-    html += QStringLiteral("<tr><td>Descriptor</td><td colspan=\"%1\">%2</td></tr>\n</table>\n</body></html>\n")
-                .arg(reading.hasInterval ? 3 : 1)
-                .arg(QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName).toHtmlEscaped());
-    return html;
+    const interpretation::Given given = givenOf(facts.score);
+    if (row >= 0 && row < interpretation::kScaleIdCount)
+        return interpretation::explainScale(ScaleId(row), given, facts.score.outcome, facts.reading,
+                                            facts.interval ? &*facts.interval : nullptr);
+    interpretation::Explanation explanation =
+        interpretation::explainDescriptor(given, facts.score.outcome, facts.system);
+    for (interpretation::Step &step : explanation.steps)
+        if (step.formula == interpretation::Formula::Descriptor)
+            step.system = facts.systemName.toStdString();
+    return explanation;
+}
+
+QString rowHeading(const ReportFacts &facts, int row)
+{
+    if (row >= 0 && row < interpretation::kScaleIdCount)
+        return QStringLiteral("%1 %2").arg(qs(interpretation::scaleName(ScaleId(row))),
+                                           pageNumber(facts.reading.score[row].text));
+    return QCoreApplication::translate("ReportText", "Descriptor: %1 (%2)")
+        .arg(qs(facts.reading.descriptor), facts.systemName);
 }
 
 } // namespace report
