@@ -1,7 +1,8 @@
-// The steps behind each figure, worked with the interpretation's own
+// The explanations behind each figure, worked with the interpretation's own
 // functions so that an explanation never disagrees with the figure.
 #include "interpretation/explain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,29 +15,34 @@ using conversion::Scale;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+Term term(Quantity quantity, double value, int score = -1)
+{
+    return {quantity, score, -1, value};
+}
+
 const Scale &positionRow(int position)
 {
     return conversion::kScales[position >= 0 && position < conversion::kScaleCount ? position : 0];
 }
 
-const Scale &wechslerRow()
-{
-    return scaleRow(ScaleId::Wechsler);
-}
-
 // How z came from the score given.
-Step zStep(const Given &given, double z)
+Explanation zFromGiven(const Given &given, double z)
 {
-    if (given.position == conversion::Percentile)
-        return {Formula::ZFromPercentile, Source::AbramowitzStegun1964, &positionRow(given.position),
-                {{Symbol::Percentile, given.value}}, z};
-    const Scale &row = positionRow(given.position);
-    const bool raw = given.position == conversion::Raw;
-    return {Formula::ZFromScore, Source::None, &row,
-            {{Symbol::Score, given.value},
-             {Symbol::Mean, raw ? given.rawMean : row.mean},
-             {Symbol::Sd, raw ? given.rawSd : row.sd}},
-            z};
+    Explanation e;
+    if (given.position == conversion::Percentile) {
+        e.formula = Formula::ZFromPercentileApproximate;
+        e.source = Source::AbramowitzStegun1964;
+        e.inputs = {term(Quantity::Percentile, given.value, given.position)};
+    } else {
+        const Scale &row = positionRow(given.position);
+        const bool raw = given.position == conversion::Raw;
+        e.formula = Formula::ZFromScore;
+        e.inputs = {term(Quantity::Score, given.value, given.position),
+                    term(Quantity::ScaleMean, raw ? given.rawMean : row.mean, given.position),
+                    term(Quantity::ScaleSd, raw ? given.rawSd : row.sd, given.position)};
+    }
+    e.result = term(Quantity::Z, z);
+    return e;
 }
 
 bool isGivenScale(ScaleId scale, const Given &given)
@@ -44,118 +50,119 @@ bool isGivenScale(ScaleId scale, const Given &given)
     return given.position != conversion::Raw && scaleRow(scale).position == given.position;
 }
 
-Step scoreStep(ScaleId scale, double z, const ShownScore &shown)
+Explanation onScale(ScaleId scale, double z, const ShownScore &shown)
 {
     const Scale &row = scaleRow(scale);
-    switch (row.display) {
-    case Display::PercentileRank:
-        return {Formula::PercentileRank, Source::None, &row, {{Symbol::Z, z}}, percentileRank(z),
-                shown.text};
-    case Display::Band:
-        return {Formula::BandScore, Source::None, &row,
-                {{Symbol::Mean, row.mean}, {Symbol::Sd, row.sd}, {Symbol::Z, z}},
-                z * row.sd + row.mean, shown.text};
-    default:
-        return {Formula::LinearScore, Source::None, &row,
-                {{Symbol::Mean, row.mean}, {Symbol::Sd, row.sd}, {Symbol::Z, z}},
-                z * row.sd + row.mean, shown.text, shown.marked};
+    Explanation e;
+    e.shown = shown.text;
+    if (row.display == Display::PercentileRank) {
+        e.formula = Formula::PercentileRank;
+        e.inputs = {term(Quantity::Z, z)};
+        e.result = term(Quantity::PercentileRank, percentileRank(z), int(scale));
+        return e;
     }
+    e.formula = row.display == Display::Band ? Formula::BandOnMetric : Formula::ScoreOnMetric;
+    e.inputs = {term(Quantity::Z, z), term(Quantity::MetricMean, row.mean, int(scale)),
+                term(Quantity::MetricSd, row.sd, int(scale))};
+    e.result = term(Quantity::MetricScore, z * row.sd + row.mean, int(scale));
+    return e;
 }
 
-// The interval worked on one linear scale (the z scale for the percentile
-// rank, whose bounds are then turned into ranks).
-void intervalSteps(const Scale &row, double z, const IntervalSettings &settings,
-                   const Interval &interval, const ShownScore &low, const ShownScore &high,
-                   Explanation &out)
+// One bound of the interval, in z units with the scale's mean and sd to
+// put it on the scale, as a profile's intervals are explained.
+Explanation bound(ScaleId scale, double z, const IntervalSettings &settings, const Interval &interval,
+                  bool low, const ShownScore &shown)
 {
-    const double r = settings.reliability;
-    const double score = z * row.sd + row.mean;
+    const Scale &row = scaleRow(scale);
     const bool trueScore = settings.method == Method::TrueScore;
-    const double centre = interval.centre * row.sd + row.mean;
+    const double r = settings.reliability;
+    Explanation e;
+    e.formula = trueScore ? Formula::IntervalTrueScore : Formula::IntervalObtained;
+    e.source = trueScore ? Source::Dudek1979 : Source::Gulliksen1950;
+    e.inputs = {term(Quantity::Z, z), term(Quantity::Reliability, r), term(Quantity::Confidence, settings.confidence),
+                term(Quantity::MetricMean, row.mean, int(scale)), term(Quantity::MetricSd, row.sd, int(scale))};
+    e.steps.push_back(term(Quantity::CriticalZ, criticalZ(settings.confidence)));
     if (trueScore)
-        out.steps.push_back({Formula::EstimatedTrueScore, Source::Kelley1927, &row,
-                             {{Symbol::Mean, row.mean}, {Symbol::Reliability, r}, {Symbol::Score, score}},
-                             centre});
-    const double critical = criticalZ(settings.confidence);
-    const double error = interval.half / critical * row.sd;
-    out.steps.push_back({trueScore ? Formula::StandardErrorOfEstimation : Formula::StandardErrorOfMeasurement,
-                         trueScore ? Source::Dudek1979 : Source::Gulliksen1950, &row,
-                         {{Symbol::Sd, row.sd}, {Symbol::Reliability, r}}, error});
-    out.steps.push_back({Formula::CriticalValue, Source::Wichura1988, nullptr,
-                         {{Symbol::Confidence, settings.confidence}}, critical});
-    const std::vector<Term> bound{{Symbol::Centre, centre}, {Symbol::Critical, critical},
-                                  {Symbol::StandardError, error}};
-    out.steps.push_back({Formula::LowerBound, Source::None, &row, bound,
-                         interval.low * row.sd + row.mean, low.text, low.marked});
-    out.steps.push_back({Formula::UpperBound, Source::None, &row, bound,
-                         interval.high * row.sd + row.mean, high.text, high.marked});
+        e.steps.push_back(term(Quantity::TrueScore, interval.centre));
+    e.steps.push_back(term(Quantity::StandardError, trueScore ? std::sqrt(r * (1 - r)) : std::sqrt(1 - r)));
+    e.steps.push_back(term(Quantity::HalfWidth, interval.half));
+    const double at = low ? interval.low : interval.high;
+    e.steps.push_back(term(low ? Quantity::Low : Quantity::High, at));
+    e.result = term(low ? Quantity::Low : Quantity::High, at * row.sd + row.mean, int(scale));
+    e.shown = shown.text;
+    return e;
 }
 
 } // namespace
 
-Explanation explainScale(ScaleId scale, const Given &given, const conversion::Outcome &outcome,
-                         const Interpretation &reading, const IntervalSettings *settings)
+Explanations explainScale(ScaleId scale, const Given &given, const conversion::Outcome &outcome,
+                          const Interpretation &reading, const IntervalSettings *settings)
 {
-    Explanation out;
+    Explanations out;
     const int at = int(scale);
     const double z = reading.z;
     if (isGivenScale(scale, given)) {
-        out.steps.push_back({Formula::GivenScore, Source::None, &scaleRow(scale),
-                             {{Symbol::Score, given.value}}, given.value, reading.score[at].text,
-                             reading.score[at].marked});
+        Explanation e;
+        e.formula = Formula::GivenScore;
+        e.inputs = {term(Quantity::Score, given.value, given.position)};
+        e.result = term(Quantity::Score, given.value, at);
+        e.shown = reading.score[at].text;
+        out.push_back(e);
     } else {
-        out.steps.push_back(zStep(given, z));
-        if (scale != ScaleId::Z)
-            out.steps.push_back(scoreStep(scale, z, reading.score[at]));
+        out.push_back(zFromGiven(given, z));
+        if (scale == ScaleId::Z)
+            out.back().shown = reading.score[at].text;
         else
-            out.steps.back().shown = reading.score[at].text;
+            out.push_back(onScale(scale, z, reading.score[at]));
     }
-    if (scale == ScaleId::PercentileRank && given.position != conversion::Percentile && !outcome.refused)
-        out.steps.push_back({Formula::ConverterPercentile, Source::AbramowitzStegun1964,
-                             &positionRow(conversion::Percentile), {{Symbol::Z, z}},
-                             conversion::PercentileFromZ(z), outcome.results[conversion::Percentile],
-                             outcome.marked[conversion::Percentile]});
+    if (scale == ScaleId::PercentileRank && given.position != conversion::Percentile && !outcome.refused) {
+        Explanation e;
+        e.formula = Formula::ApproximatePercentile;
+        e.source = Source::AbramowitzStegun1964;
+        e.inputs = {term(Quantity::Z, z)};
+        e.result = term(Quantity::ApproximatePercentile, conversion::PercentileFromZ(z), conversion::Percentile);
+        e.shown = outcome.results[conversion::Percentile];
+        out.push_back(e);
+    }
     if (!settings || !reading.hasInterval)
         return out;
-
-    const Scale &row = scaleRow(scale);
-    if (row.display != Display::PercentileRank) {
-        intervalSteps(row, z, *settings, reading.interval, reading.lower[at], reading.upper[at], out);
-        return out;
+    // Percentile ranks are not linear: their bounds are worked on z.
+    const bool ranks = scaleRow(scale).display == Display::PercentileRank;
+    const ScaleId worked = ranks ? ScaleId::Z : scale;
+    for (const bool low : {true, false}) {
+        const ShownScore &shown = low ? reading.lower[int(worked)] : reading.upper[int(worked)];
+        out.push_back(bound(worked, z, *settings, reading.interval, low, shown));
     }
-    const int zAt = int(ScaleId::Z);
-    intervalSteps(scaleRow(ScaleId::Z), z, *settings, reading.interval, reading.lower[zAt],
-                  reading.upper[zAt], out);
-    for (const double bound : {reading.interval.low, reading.interval.high})
-        out.steps.push_back({Formula::PercentileRank, Source::None, &row, {{Symbol::Z, bound}},
-                             percentileRank(bound), percentileRankText(bound)});
+    if (ranks)
+        for (const bool low : {true, false}) {
+            const double boundZ = low ? reading.interval.low : reading.interval.high;
+            out.push_back(onScale(scale, boundZ, low ? reading.lower[at] : reading.upper[at]));
+        }
     return out;
 }
 
-Explanation explainDescriptor(const Given &given, const conversion::Outcome &outcome,
-                              const DescriptorSystem &system)
+Explanations explainDescriptor(const Given &given, const conversion::Outcome &outcome,
+                               const DescriptorSystem &system)
 {
-    Explanation out;
     const double z = outcome.z;
-    out.steps.push_back(zStep(given, z));
+    Explanations out{zFromGiven(given, z)};
+    Explanation e;
+    e.formula = Formula::Descriptor;
+    e.source = systemSource(system);
+    e.inputs = {term(Quantity::Z, z)};
     const double s = standardScore(z);
-    out.steps.push_back({Formula::StandardScore, Source::None, &wechslerRow(), {{Symbol::Z, z}}, s,
-                         std::isnan(s) ? std::string() : std::to_string(static_cast<long long>(s))});
     // The band holding s: the last whose from is at or below it, else the lowest.
     std::size_t band = 0;
     for (std::size_t i = 0; i < system.bands.size(); ++i)
         if (system.bands[i].from <= s)
             band = i;
-    Step step{Formula::Descriptor, systemSource(system), nullptr, {{Symbol::StandardScore, s}}, s};
-    if (!system.bands.empty()) {
-        const double from = band == 0 ? -kInfinity : system.bands[band].from;
-        const double to = band + 1 < system.bands.size() ? system.bands[band + 1].from - 1 : kInfinity;
-        step.inputs.push_back({Symbol::BandFrom, from});
-        step.inputs.push_back({Symbol::BandTo, to});
-    }
-    step.shown = describe(z, system);
-    step.system = system.name;
-    out.steps.push_back(step);
+    const bool any = !system.bands.empty();
+    const double from = band == 0 ? -kInfinity : system.bands[band].from;
+    const double to = any && band + 1 < system.bands.size() ? system.bands[band + 1].from - 1 : kInfinity;
+    e.steps = {term(Quantity::StandardScore, s), term(Quantity::BandTo, any ? to : std::nan(""))};
+    e.result = term(Quantity::BandFrom, any ? from : std::nan(""));
+    e.shown = describe(z, system);
+    out.push_back(e);
     return out;
 }
 
@@ -169,12 +176,30 @@ Source systemSource(const DescriptorSystem &system)
         return Source::Wechsler2008;
     if (system.key == "woodcock-johnson")
         return Source::Schrank2014;
-    return Source::UserFile;
+    return Source::None;
+}
+
+std::vector<Source> sourcesOf(const Explanations &explanations)
+{
+    std::vector<Source> sources;
+    auto add = [&sources](Source source) {
+        if (source != Source::None && std::find(sources.begin(), sources.end(), source) == sources.end())
+            sources.push_back(source);
+    };
+    for (const Explanation &e : explanations) {
+        if (e.formula == Formula::IntervalTrueScore)
+            add(Source::Kelley1927);
+        add(e.source);
+        if (e.formula == Formula::IntervalTrueScore || e.formula == Formula::IntervalObtained)
+            add(Source::Wichura1988);
+    }
+    return sources;
 }
 
 double bandStartZ(const DescriptorBand &band)
 {
-    return (band.from - 0.5 - wechslerRow().mean) / wechslerRow().sd;
+    const Scale &wechsler = scaleRow(ScaleId::Wechsler);
+    return (band.from - 0.5 - wechsler.mean) / wechsler.sd;
 }
 
 } // namespace interpretation

@@ -1,107 +1,142 @@
-// How a figure was reached, as data: the steps that lead to it, each a
-// formula with the numbers put in, its result, how the result is shown and
-// where the formula was published. No words: the windows say it in their
-// own language, and a printed Method section lists the sources.
+// How a figure was reached, as data: which formula, from which published
+// source, with which numbers put in, which results on the way, and what came
+// out. The cores fill it in; the windows word it in their own language, so
+// nothing here is a sentence a translator would need. Shared by the single
+// score of a report and the many scores of a profile.
 #pragma once
 
-#include <cmath>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
-
-namespace conversion {
-struct Scale;
-}
 
 namespace interpretation {
 
-// Each has one written form, given with the symbols of its inputs.
-enum class Formula {
-    GivenScore,                 // X, as entered
-    ZFromScore,                 // z = (X - M) / SD
-    ZFromPercentile,            // z from P by a rational approximation
-    LinearScore,                // M + SD * z, held at the scale's limits
-    BandScore,                  // the band holding M + SD * z, halves up
-    PercentileRank,             // 100 * Phi(z), exact
-    ConverterPercentile,        // 100 * Phi(z) by a polynomial approximation, whole, 1..99
-    StandardScore,              // S = 100 + 15 z, rounded, not held at a limit
-    Descriptor,                 // the band [from, to] of the system holding S
-    EstimatedTrueScore,         // T' = M + r (X - M)
-    StandardErrorOfEstimation,  // SEE = SD sqrt(r (1 - r))
-    StandardErrorOfMeasurement, // SEM = SD sqrt(1 - r)
-    CriticalValue,              // z_c at 1 - (1 - C / 100) / 2
-    LowerBound,                 // centre - z_c * SE
-    UpperBound,                 // centre + z_c * SE
+// What a number of an explanation is. A window gives each its name and its
+// symbol; `Term::score` and `Term::other` say whose it is.
+enum class Quantity {
+    Score,            // a score as given, on its own scale
+    ScaleMean,        // the mean and sd of that scale (a raw score's own)
+    ScaleSd,
+    Percentile,       // a percentile as given, 0 < p < 100
+    Z,                // a score as a z score, unrounded
+    MetricMean,       // the mean and sd of the scale the figures are shown on
+    MetricSd,
+    MetricScore,      // z on that scale, before it is rounded or held
+    PercentileRank,   // 100 * Phi(z)
+    StandardScore,    // z * 15 + 100 rounded: what descriptor bands go by
+    BandFrom,         // the lowest standard score of the band found
+    Reliability,
+    Confidence,       // in percent
+    Alpha,
+    ComparisonCount,  // m of a Bonferroni correction (1 without one)
+    CriticalZ,        // the inverse normal at the confidence or alpha
+    TrueScore,        // an estimated true score, in z units
+    StandardError,
+    HalfWidth,        // of an interval
+    Low,
+    High,
+    Difference,       // one score minus another
+    Correlation,
+    DifferenceSd,     // sd of a difference in the population
+    ShownValue,       // a figure as the table shows it, the number a decision goes by
+    CriticalValue,
+    BaseRate,         // percent of people with a difference at least as large
+    Count,            // k, the scores taken together
+    MeanZ,
+    Deviation,        // a score minus the person's mean
+    ErrorVarianceSum, // the sum over k scores of (1 - r)
+    MeanRowCorrelation, // the mean of one row of a correlation matrix
+    MeanCorrelation,  // the mean of every cell of it
+    Retest,
+    RetestZ,
+    Practice,         // an expected practice change, on the score's scale
+    ChangeSe,         // S_diff of a reliable change index
+    ChangeIndex,      // the reliable change index
+    SumZ,
+    SumCorrelations,  // over every pair of members, i < j
+    SumReliabilities,
+    CompositeSd,      // sqrt(k + 2 * sum of the correlations)
+    CompositeZ,
+    Decision,         // 1 yes, 0 no; strengths +1, weaknesses -1
+    BandTo,           // the highest standard score of the band found
+    ApproximatePercentile, // the converter window's percentile, before it is rounded or held
 };
 
-// Where a formula or a system was published; the windows hold the
-// references.
+// Every formula an explanation can name.
+enum class Formula {
+    ZFromScore,          // z = (x - mean) / sd
+    ZFromPercentile,     // z = inverse normal of p / 100
+    ScoreOnMetric,       // z * sd_m + mean_m, rounded, held at the scale's bounds
+    PercentileRank,      // 100 * Phi(z)
+    Descriptor,          // the band holding round(z * 15 + 100)
+    IntervalTrueScore,   // r * z -/+ z_c * sqrt(r (1 - r)), then on the metric
+    IntervalObtained,    // z -/+ z_c * sqrt(1 - r), then on the metric
+    PairDifference,      // (z_1 - z_2) * sd_m
+    PairStandardError,   // sd_m * sqrt(2 - r_1 - r_2)
+    PairCritical,        // z_a * SE
+    PairSignificance,    // |D shown| >= critical
+    PairBaseRate,        // 100 (1 - Phi(|D shown| / (sd_m sqrt(2 - 2 r_12))))
+    Deviation,           // (z_i - mean z) * sd_m
+    DeviationStandardError, // sd_m sqrt(sum (1 - r_j) / k^2 + (k - 2) / k (1 - r_i))
+    DeviationCritical,   // z at 1 - a / (2m), times SE_i
+    StrengthWeakness,    // deviation shown >= critical, or <= -critical
+    DeviationBaseRate,   // as a pair's, with sd_m sqrt(1 - 2 mean r_i + mean r)
+    ReliableChange,      // (z_retest - z) / sqrt(2 (1 - r))
+    ReliableChangePractice, // (z_retest - z - practice / sd) / sqrt(2 (1 - r))
+    ChangeDecision,      // RCI shown against -/+ z_a
+    CompositeScore,      // sum z / sqrt(k + 2 sum r_ij), then on the metric
+    CompositeReliability, // 1 - (k - sum r_i) / (k + 2 sum r_ij)
+    GivenScore,          // a score as it was given, shown on its own scale
+    ZFromPercentileApproximate, // z of p / 100 by a rational approximation (the converter's)
+    BandOnMetric,        // the band holding z * sd_m + mean_m, halves up, within the scale's bounds
+    ApproximatePercentile, // 100 * Phi(z) by a polynomial approximation, whole, held at 1 and 99
+};
+
+// The published source of a formula; reference() gives its citation.
 enum class Source {
     None,
-    AbramowitzStegun1964, // Handbook of Mathematical Functions
-    Kelley1927,           // estimated true score
-    Dudek1979,            // standard error of estimation, true-score interval
-    Gulliksen1950,        // standard error of measurement
-    Wichura1988,          // AS 241, the inverse normal
-    Guilmette2020,        // AACN labels
-    Wechsler2014,         // Wechsler labels
-    Wechsler2008,         // Wechsler labels, classic
-    Schrank2014,          // Woodcock-Johnson labels
-    UserFile,             // a descriptor system read from the user's file
+    Gulliksen1950,
+    PayneJones1957,
+    Davis1959,
+    JacobsonTruax1991,
+    CheluneEtAl1993,
+    TellegenBriggs1967,
+    Mosier1943,
+    Wichura1988,
+    AbramowitzStegun1964,
+    Kelley1927,
+    Dudek1979,
+    Guilmette2020,
+    Wechsler2014,
+    Wechsler2008,
+    Schrank2014,
 };
 
-enum class Symbol {
-    Score,         // X
-    Mean,          // M
-    Sd,            // SD
-    Z,             // z
-    Percentile,    // P
-    StandardScore, // S
-    BandFrom,      // lowest standard score of a band (-infinity: none)
-    BandTo,        // highest (+infinity: none)
-    Reliability,   // r
-    Confidence,    // C, in percent
-    Centre,        // T', or X for the obtained-score method
-    StandardError, // SEE or SEM
-    Critical,      // z_c
+// A citation, as a reference list prints it: names and titles are proper
+// names, never translated.
+struct Reference {
+    std::string_view authors;   // "Payne, R. W., & Jones, H. G."
+    int year = 0;
+    std::string_view title;
+    std::string_view published; // journal, volume and pages, or publisher
 };
+// Empty texts for Source::None.
+const Reference &reference(Source source);
 
 struct Term {
-    Symbol symbol;
-    double value;
-};
-
-struct Step {
-    Step(Formula formula_, Source source_, const conversion::Scale *scale_, std::vector<Term> inputs_,
-         double value_ = std::nan(""), std::string shown_ = {}, bool held_ = false)
-        : formula(formula_), source(source_), scale(scale_), inputs(std::move(inputs_)), value(value_),
-          shown(std::move(shown_)), held(held_)
-    {
-    }
-
-    Formula formula;
-    Source source = Source::None;
-    // The scale the step is worked on (its name, mean, sd, limits);
-    // nullptr where the step has none.
-    const conversion::Scale *scale = nullptr;
-    std::vector<Term> inputs;
-    double value = std::nan(""); // the result, unrounded
-    std::string shown;           // as the report shows it: "105", "1*", "High Average"
-    bool held = false;           // held at the scale's limit ("*")
-    std::string system;          // a descriptor step's system: "AACN"
-
-    // The input with that symbol; NaN when the step has none.
-    double input(Symbol symbol) const
-    {
-        for (const Term &term : inputs)
-            if (term.symbol == symbol)
-                return term.value;
-        return std::nan("");
-    }
+    Quantity quantity = Quantity::Z;
+    int score = -1;   // whose figure it is: an index in the caller's list, or -1
+    int other = -1;   // the second score of a pair, or -1
+    double value = 0; // exact, in the units of the formula
 };
 
 struct Explanation {
-    std::vector<Step> steps; // in the order they are worked
+    Formula formula = Formula::ZFromScore;
+    Source source = Source::None;
+    std::vector<Term> inputs; // given: scores, reliabilities, settings
+    std::vector<Term> steps;  // worked out on the way, in order
+    Term result;              // exact
+    std::string shown;        // the result as the table shows it: "13.15", "S", "<0.1"
 };
 
 } // namespace interpretation

@@ -1,6 +1,6 @@
 #include "report_window/explanation_words.h"
 
-#include "conversion/scales.h"
+#include "interpretation/interpretation.h"
 #include "report_window/report_numbers.h"
 #include "text/text_routines.h"
 
@@ -15,13 +15,18 @@ namespace {
 
 using interpretation::Explanation;
 using interpretation::Formula;
+using interpretation::Quantity;
 using interpretation::Source;
-using interpretation::Step;
-using interpretation::Symbol;
+using interpretation::Term;
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Explanation", text);
+}
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString page(double value, std::string_view mask)
@@ -51,317 +56,307 @@ QString percent(double value)
     return page(value, "0." + std::string(std::size_t(decimals), '0'));
 }
 
-// Figures worked on a scale carry one decimal more than its scores do.
-int workingDecimals(const conversion::Scale *scale)
+// Figures worked on a scale carry a decimal more than its whole scores, two
+// on z's.
+QString working(double value, double sd)
 {
-    if (!scale)
-        return 2;
-    const std::size_t point = scale->mask.find('.');
-    const int decimals = point == std::string_view::npos ? 0 : int(scale->mask.size() - point - 1);
-    return decimals == 0 ? 1 : decimals;
+    return pageDecimal(value, sd < 2 ? 2 : 1);
 }
 
-QString working(const Step &step, double value)
+const Term *find(const std::vector<Term> &terms, Quantity quantity)
 {
-    return pageDecimal(value, workingDecimals(step.scale));
+    for (const Term &term : terms)
+        if (term.quantity == quantity)
+            return &term;
+    return nullptr;
 }
 
-QString scaleName(const Step &step)
+double value(const Explanation &e, Quantity quantity)
 {
-    if (!step.scale)
-        return QString();
-    return QString::fromUtf8(step.scale->name.data(), qsizetype(step.scale->name.size()));
+    if (e.result.quantity == quantity)
+        return e.result.value;
+    if (const Term *term = find(e.inputs, quantity))
+        return term->value;
+    if (const Term *term = find(e.steps, quantity))
+        return term->value;
+    return std::nan("");
 }
 
-QString shown(const Step &step)
+int scoreOf(const Explanation &e, Quantity quantity)
 {
-    return QStringLiteral("<b>%1</b>").arg(pageNumber(step.shown).toHtmlEscaped());
+    if (const Term *term = find(e.inputs, quantity))
+        return term->score;
+    return e.result.score;
+}
+
+bool isHeld(const Explanation &e)
+{
+    return !e.shown.empty() && e.shown.back() == '*';
+}
+
+QString shown(const Explanation &e)
+{
+    return QStringLiteral("<b>%1</b>").arg(pageNumber(e.shown).toHtmlEscaped());
+}
+
+QString shownAs(const Explanation &e)
+{
+    if (isHeld(e))
+        return tr("held at the limit of the scale and shown as %1; the * marks that").arg(shown(e));
+    return tr("shown as %1").arg(shown(e));
 }
 
 QString cited(const QString &words, Source source, const QString &where = QString())
 {
     if (source == Source::None)
         return words;
-    const QString at = where.isEmpty() ? citation(source) : citation(source) + QStringLiteral(", ") + where;
-    return tr("%1 (%2)").arg(words, at);
+    return tr("%1 (%2)").arg(words, where.isEmpty() ? citation(source) : citation(source) + QStringLiteral(", ") + where);
 }
 
-QString shownAs(const Step &step)
+const char *const kCritical = "z<sub>c</sub>";
+
+QString givenScore(const Explanation &e, const Naming &n)
 {
-    if (step.held)
-        return tr("held at the limit of the scale and shown as %1; the * marks that").arg(shown(step));
-    return tr("shown as %1").arg(shown(step));
+    return tr("%1 %2: the score as given.").arg(n.metric(e.result.score).toHtmlEscaped(), shown(e));
 }
 
-const char *const kCriticalSymbol = "z<sub>c</sub>";
-
-QString givenScore(const Step &step)
+QString zFromScore(const Explanation &e, const Naming &n)
 {
-    return tr("%1 %2: the score as given.").arg(scaleName(step), shown(step));
-}
-
-QString zFromScore(const Step &step)
-{
-    const bool raw = step.scale && step.scale->position == conversion::Raw;
     QString words = tr("From the %1 given: z = (X \u2212 M) / SD = (%2 \u2212 %3) / %4 = %5")
-                        .arg(raw ? tr("raw score") : scaleName(step), loose(step.input(Symbol::Score)),
-                             loose(step.input(Symbol::Mean)), loose(step.input(Symbol::Sd)), zText(step.value));
-    if (!step.shown.empty())
-        words += QStringLiteral(", ") + shownAs(step);
+                        .arg(n.given(scoreOf(e, Quantity::ScaleMean)).toHtmlEscaped(),
+                             loose(value(e, Quantity::Score)), loose(value(e, Quantity::ScaleMean)),
+                             loose(value(e, Quantity::ScaleSd)), zText(e.result.value));
+    if (!e.shown.empty())
+        words += QStringLiteral(", ") + shownAs(e);
     return words + QLatin1Char('.');
 }
 
-QString zFromPercentile(const Step &step)
+QString zFromPercentile(const Explanation &e)
 {
-    QString words = tr("From the percentile given, P = %1: z = %2, by a rational approximation of the "
-                       "inverse normal curve")
-                        .arg(loose(step.input(Symbol::Percentile)), zText(step.value));
-    words = cited(words, step.source, QStringLiteral("26.2.23"));
-    if (!step.shown.empty())
-        words += QStringLiteral(", ") + shownAs(step);
+    const bool approximate = e.formula == Formula::ZFromPercentileApproximate;
+    QString words = approximate ? tr("From the percentile given, P = %1: z = %2, by a rational approximation of "
+                                     "the inverse normal curve")
+                                : tr("From the percentile given, P = %1: z = %2, from the inverse normal curve");
+    words = cited(words.arg(loose(value(e, Quantity::Percentile)), zText(e.result.value)), e.source,
+                  approximate ? QStringLiteral("26.2.23") : QString());
+    if (!e.shown.empty())
+        words += QStringLiteral(", ") + shownAs(e);
     return words + QLatin1Char('.');
 }
 
-QString linearScore(const Step &step)
+QString onMetric(const Explanation &e, const Naming &n)
 {
-    return tr("%1 = M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5, %6.")
-        .arg(scaleName(step), loose(step.input(Symbol::Mean)), loose(step.input(Symbol::Sd)),
-             zText(step.input(Symbol::Z)), working(step, step.value), shownAs(step));
+    const double sd = value(e, Quantity::MetricSd);
+    const QString words = e.formula == Formula::BandOnMetric
+        ? tr("%1: the band that holds M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5 (halves go up), %6.")
+        : tr("%1 = M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5, %6.");
+    return words.arg(n.metric(scoreOf(e, Quantity::MetricMean)).toHtmlEscaped(), loose(value(e, Quantity::MetricMean)),
+                     loose(sd), zText(value(e, Quantity::Z)), working(e.result.value, sd), shownAs(e));
 }
 
-QString bandScore(const Step &step)
+QString percentileRank(const Explanation &e)
 {
-    return tr("%1: the band that holds M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5 (halves go up), %6.")
-        .arg(scaleName(step), loose(step.input(Symbol::Mean)), loose(step.input(Symbol::Sd)),
-             zText(step.input(Symbol::Z)), working(step, step.value), shownAs(step));
+    return tr("Percentile rank: the share of the normal curve below z, 100 \u03a6(z) = 100 \u03a6(%1) = %2, %3; "
+              "ranks below 0.1 and above 99.9 are shown as &lt;0.1 and &gt;99.9.")
+        .arg(zText(value(e, Quantity::Z)), percent(e.result.value), shownAs(e));
 }
 
-QString percentileRank(const Step &step)
+QString boundRanks(const Explanation &low, const Explanation &high)
 {
-    return tr("Percentile rank: the share of the normal curve below z, 100 \u03a6(z) = 100 \u03a6(%1) = %2, "
-              "%3; ranks below 0.1 and above 99.9 are shown as &lt;0.1 and &gt;99.9.")
-        .arg(zText(step.input(Symbol::Z)), percent(step.value), shownAs(step));
+    return tr("Percentile ranks of the bounds: 100 \u03a6(%1) = %2 and 100 \u03a6(%3) = %4, shown as %5 and %6.")
+        .arg(zText(value(low, Quantity::Z)), percent(low.result.value), zText(value(high, Quantity::Z)),
+             percent(high.result.value), shown(low), shown(high));
 }
 
-QString converterPercentile(const Step &step, const Step *rank)
+QString approximatePercentile(const Explanation &e, const Explanation *rank)
 {
-    QString words = cited(tr("The converter window's percentile comes from a polynomial approximation of "
-                             "the normal curve"),
-                          step.source, QStringLiteral("7.1.28"));
+    QString words = cited(tr("The converter window's percentile comes from a polynomial approximation of the "
+                             "normal curve"),
+                          e.source, QStringLiteral("7.1.28"));
     words += tr(": 100 \u03a6(%1) \u2248 %2, written as a whole percentile from 1 to 99, %3.")
-                 .arg(zText(step.input(Symbol::Z)), percent(step.value), shownAs(step));
-    if (rank && pageNumber(rank->shown) != pageNumber(step.shown))
+                 .arg(zText(value(e, Quantity::Z)), percent(e.result.value), shownAs(e));
+    if (rank && pageNumber(rank->shown) != pageNumber(e.shown))
         words += QLatin1Char(' ')
-            + tr("It differs from the exact percentile rank, %1, because it is whole and held to 1 to 99, "
-                 "and its approximation may round the other way near a half.")
+            + tr("It differs from the exact percentile rank, %1, because it is whole and held to 1 to 99, and "
+                 "its approximation may round the other way near a half.")
                   .arg(shown(*rank));
     return words;
 }
 
 QString bandRange(double from, double to)
 {
-    if (std::isinf(from) && std::isinf(to))
+    if (std::isinf(from) && (std::isinf(to) || std::isnan(to)))
         return tr("every standard score");
     if (std::isinf(from))
         return tr("standard scores of %1 and below").arg(loose(to));
     if (std::isinf(to))
         return tr("standard scores of %1 and above").arg(loose(from));
+    if (std::isnan(to))
+        return tr("standard scores from %1 up").arg(loose(from));
     return tr("standard scores from %1 to %2").arg(loose(from), loose(to));
 }
 
-QString standardScore(const Step &step)
+QStringList descriptor(const Explanation &e, const Naming &n)
 {
-    return tr("Standard score S = M + SD \u00d7 z = %1 + %2 \u00d7 %3, rounded: %4, not held at a limit.")
-        .arg(loose(step.scale ? step.scale->mean : 0), loose(step.scale ? step.scale->sd : 0),
-             zText(step.input(Symbol::Z)), shown(step));
+    const conversion::Scale &standard = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
+    const double s = value(e, Quantity::StandardScore);
+    QString words = tr("Standard score S = %1 + %2 \u00d7 z = %1 + %2 \u00d7 %3, rounded: %4, not held at a limit.")
+                        .arg(loose(standard.mean), loose(standard.sd), zText(value(e, Quantity::Z)), loose(s));
+    const double from = value(e, Quantity::BandFrom);
+    if (std::isnan(from))
+        return {words, tr("The %1 system has no bands.").arg(n.system.toHtmlEscaped())};
+    return {words,
+            cited(tr("Descriptor: in the %1 system, %2 covers %3, and %4 lies among them")
+                    .arg(n.system.toHtmlEscaped(), shown(e), bandRange(from, value(e, Quantity::BandTo)), loose(s)),
+                  e.source)
+                + QLatin1Char('.')};
 }
 
-QString descriptor(const Step &step)
+// An interval's bounds: the estimated true score (true-score method), the
+// standard error, the critical value and the bounds, on the figure's scale.
+QStringList interval(const Explanation &low, const Explanation *high)
 {
-    const QString system = QString::fromStdString(step.system).toHtmlEscaped();
-    if (std::isnan(step.input(Symbol::BandFrom)))
-        return tr("The %1 system has no bands.").arg(system);
-    return cited(tr("Descriptor: in the %1 system, %2 covers %3, and %4 lies among them")
-                     .arg(system, shown(step),
-                          bandRange(step.input(Symbol::BandFrom), step.input(Symbol::BandTo)),
-                          loose(step.input(Symbol::StandardScore))),
-                 step.source)
-        + QLatin1Char('.');
+    const bool trueScore = low.formula == Formula::IntervalTrueScore;
+    const double m = value(low, Quantity::MetricMean);
+    const double sd = value(low, Quantity::MetricSd);
+    const double r = value(low, Quantity::Reliability);
+    const double critical = value(low, Quantity::CriticalZ);
+    const double centreZ = trueScore ? value(low, Quantity::TrueScore) : value(low, Quantity::Z);
+    const QString centre = working(m + sd * centreZ, sd);
+    const QString error = pageDecimal(sd * value(low, Quantity::StandardError), 2);
+    QStringList sentences;
+    if (trueScore)
+        sentences << cited(tr("Estimated true score T\u2032 = M + r (X \u2212 M) = %1 + %2 \u00d7 %3 = %4")
+                               .arg(loose(m), proportion(r), loose(sd * value(low, Quantity::Z)), centre),
+                           Source::Kelley1927)
+                + QLatin1Char('.');
+    sentences << cited(trueScore ? tr("Standard error of estimation SEE = SD \u221a(r (1 \u2212 r)) = %1 \u00d7 "
+                                      "\u221a(%2 \u00d7 %3) = %4")
+                                       .arg(loose(sd), proportion(r), proportion(1 - r), error)
+                                 : tr("Standard error of measurement SEM = SD \u221a(1 \u2212 r) = %1 \u00d7 \u221a%2 = %3")
+                                       .arg(loose(sd), proportion(1 - r), error),
+                       low.source)
+            + QLatin1Char('.');
+    sentences << cited(tr("Critical value for %1 %: %2 = %3, from the inverse normal curve")
+                           .arg(loose(value(low, Quantity::Confidence)), QLatin1String(kCritical),
+                                pageDecimal(critical, 2)),
+                       Source::Wichura1988)
+            + QLatin1Char('.');
+    const QString name = trueScore ? QStringLiteral("T\u2032") : QStringLiteral("X");
+    const QString se = trueScore ? QStringLiteral("SEE") : QStringLiteral("SEM");
+    const QString criticalText = pageDecimal(critical, 2);
+    const bool lowFirst = low.result.quantity == Quantity::Low;
+    auto one = [&](const Explanation &e) {
+        const bool isLow = e.result.quantity == Quantity::Low;
+        return tr("%1 %2 %3 \u00d7 %4 = %5").arg(centre, isLow ? QStringLiteral("\u2212") : QStringLiteral("+"),
+                                                 criticalText, error, working(e.result.value, sd));
+    };
+    if (high)
+        sentences << tr("Bounds: %1 \u2213 %2 \u00d7 %3 = %4 and %5, shown as %6 and %7.")
+                         .arg(name, QLatin1String(kCritical), se, one(low), one(*high), shown(low), shown(*high));
+    else
+        sentences << (lowFirst ? tr("Lower bound: %1 \u2212 %2 \u00d7 %3 = %4, %5.")
+                               : tr("Upper bound: %1 + %2 \u00d7 %3 = %4, %5."))
+                         .arg(name, QLatin1String(kCritical), se, one(low), shownAs(low));
+    return sentences;
 }
 
-QString trueScore(const Step &step)
+QString surnames(std::string_view authors)
 {
-    const double m = step.input(Symbol::Mean);
-    return cited(tr("Estimated true score T\u2032 = M + r (X \u2212 M) = %1 + %2 \u00d7 %3 = %4")
-                     .arg(loose(m), proportion(step.input(Symbol::Reliability)),
-                          loose(step.input(Symbol::Score) - m), working(step, step.value)),
-                 step.source)
-        + QLatin1Char('.');
-}
-
-QString standardError(const Step &step)
-{
-    const double r = step.input(Symbol::Reliability);
-    const QString sd = loose(step.input(Symbol::Sd));
-    const QString se = pageDecimal(step.value, 2);
-    const QString words = step.formula == Formula::StandardErrorOfEstimation
-        ? tr("Standard error of estimation SEE = SD \u221a(r (1 \u2212 r)) = %1 \u00d7 \u221a(%2 \u00d7 %3) = %4")
-              .arg(sd, proportion(r), proportion(1 - r), se)
-        : tr("Standard error of measurement SEM = SD \u221a(1 \u2212 r) = %1 \u00d7 \u221a%2 = %3")
-              .arg(sd, proportion(1 - r), se);
-    return cited(words, step.source) + QLatin1Char('.');
-}
-
-QString criticalValue(const Step &step)
-{
-    return cited(tr("Critical value for %1 %: %2 = %3, from the inverse normal curve")
-                     .arg(loose(step.input(Symbol::Confidence)), QLatin1String(kCriticalSymbol),
-                          pageDecimal(step.value, 2)),
-                 step.source)
-        + QLatin1Char('.');
-}
-
-QString bounds(const Step &low, const Step &high, bool trueScore)
-{
-    const QString centre = working(low, low.input(Symbol::Centre));
-    const QString critical = pageDecimal(low.input(Symbol::Critical), 2);
-    const QString error = pageDecimal(low.input(Symbol::StandardError), 2);
-    return tr("Bounds: %1 \u2213 %2 \u00d7 %3 = %4 \u2212 %5 \u00d7 %6 = %7 and %4 + %5 \u00d7 %6 = %8, shown as "
-              "%9 and %10.")
-        .arg(trueScore ? QStringLiteral("T\u2032") : QStringLiteral("X"), QLatin1String(kCriticalSymbol),
-             trueScore ? QStringLiteral("SEE") : QStringLiteral("SEM"), centre, critical, error,
-             working(low, low.value), working(high, high.value))
-        .arg(shown(low), shown(high));
-}
-
-QString boundRanks(const Step &low, const Step &high)
-{
-    return tr("Percentile ranks of the bounds: 100 \u03a6(%1) = %2 and 100 \u03a6(%3) = %4, shown as %5 and %6.")
-        .arg(zText(low.input(Symbol::Z)), percent(low.value), zText(high.input(Symbol::Z)),
-             percent(high.value), shown(low), shown(high));
+    QStringList names;
+    for (QString part : qs(authors).split(QStringLiteral(", "))) {
+        if (part.startsWith(QLatin1String("& ")))
+            part.remove(0, 2);
+        const QStringList words = part.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const bool initials = std::all_of(words.begin(), words.end(), [](const QString &w) {
+            return w.endsWith(QLatin1Char('.')) || w.startsWith(QLatin1Char('('));
+        });
+        if (!initials)
+            names << part;
+    }
+    if (names.size() > 2)
+        return QCoreApplication::translate("Explanation", "%1 et al.").arg(names.first());
+    return names.join(QStringLiteral(" & "));
 }
 
 } // namespace
 
-QStringList explanationParagraphs(const Explanation &explanation)
+QStringList explanationParagraphs(const std::vector<Explanation> &explanations, const Naming &naming)
 {
-    const std::vector<Step> &steps = explanation.steps;
-    const Step *rank = nullptr;
-    bool trueScoreMethod = false;
-    for (const Step &step : steps) {
-        if (step.formula == Formula::PercentileRank && !rank)
-            rank = &step;
-        trueScoreMethod = trueScoreMethod || step.formula == Formula::EstimatedTrueScore;
-    }
+    const Explanation *rank = nullptr;
+    for (const Explanation &e : explanations)
+        if (e.formula == Formula::PercentileRank && !rank)
+            rank = &e;
+    bool afterInterval = false;
     QStringList paragraphs;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const Step &step = steps[i];
-        const Step *next = i + 1 < steps.size() ? &steps[i + 1] : nullptr;
-        switch (step.formula) {
-        case Formula::GivenScore: paragraphs << givenScore(step); break;
-        case Formula::ZFromScore: paragraphs << zFromScore(step); break;
-        case Formula::ZFromPercentile: paragraphs << zFromPercentile(step); break;
-        case Formula::LinearScore: paragraphs << linearScore(step); break;
-        case Formula::BandScore: paragraphs << bandScore(step); break;
+    for (std::size_t i = 0; i < explanations.size(); ++i) {
+        const Explanation &e = explanations[i];
+        const Explanation *next = i + 1 < explanations.size() ? &explanations[i + 1] : nullptr;
+        switch (e.formula) {
+        case Formula::GivenScore: paragraphs << givenScore(e, naming); break;
+        case Formula::ZFromScore: paragraphs << zFromScore(e, naming); break;
+        case Formula::ZFromPercentile:
+        case Formula::ZFromPercentileApproximate: paragraphs << zFromPercentile(e); break;
+        case Formula::ScoreOnMetric:
+        case Formula::BandOnMetric: paragraphs << onMetric(e, naming); break;
         case Formula::PercentileRank:
-            if (next && next->formula == Formula::PercentileRank && &step != rank) {
-                paragraphs << boundRanks(step, *next);
+            if (afterInterval && next && next->formula == Formula::PercentileRank) {
+                paragraphs << boundRanks(e, *next);
                 ++i;
             } else {
-                paragraphs << percentileRank(step);
+                paragraphs << percentileRank(e);
             }
             break;
-        case Formula::ConverterPercentile: paragraphs << converterPercentile(step, rank); break;
-        case Formula::StandardScore: paragraphs << standardScore(step); break;
-        case Formula::Descriptor: paragraphs << descriptor(step); break;
-        case Formula::EstimatedTrueScore: paragraphs << trueScore(step); break;
-        case Formula::StandardErrorOfEstimation:
-        case Formula::StandardErrorOfMeasurement: paragraphs << standardError(step); break;
-        case Formula::CriticalValue: paragraphs << criticalValue(step); break;
-        case Formula::LowerBound:
-            if (next && next->formula == Formula::UpperBound) {
-                paragraphs << bounds(step, *next, trueScoreMethod);
-                ++i;
-            }
+        case Formula::ApproximatePercentile: paragraphs << approximatePercentile(e, rank); break;
+        case Formula::Descriptor: paragraphs << descriptor(e, naming); break;
+        case Formula::IntervalTrueScore:
+        case Formula::IntervalObtained: {
+            const bool pair = next && next->formula == e.formula && next->result.quantity != e.result.quantity;
+            paragraphs << interval(e, pair ? next : nullptr);
+            afterInterval = true;
+            i += pair ? 1 : 0;
             break;
-        case Formula::UpperBound: break;
+        }
+        default:
+            break; // a profile's own formulas: worded by the Battery Sheet
         }
     }
     return paragraphs;
 }
 
-QString explanationHtml(const QString &heading, const Explanation &explanation)
+QString explanationHtml(const QString &heading, const std::vector<Explanation> &explanations, const Naming &naming)
 {
     QString html = QStringLiteral("<p><b>%1</b></p>").arg(heading.toHtmlEscaped());
-    for (const QString &paragraph : explanationParagraphs(explanation))
+    for (const QString &paragraph : explanationParagraphs(explanations, naming))
         html += QStringLiteral("<p>%1</p>").arg(paragraph);
     return html;
 }
 
 QString citation(Source source)
 {
-    switch (source) {
-    case Source::None: return QString();
-    case Source::AbramowitzStegun1964: return tr("Abramowitz & Stegun, 1964");
-    case Source::Kelley1927: return tr("Kelley, 1927");
-    case Source::Dudek1979: return tr("Dudek, 1979");
-    case Source::Gulliksen1950: return tr("Gulliksen, 1950");
-    case Source::Wichura1988: return tr("Wichura, 1988");
-    case Source::Guilmette2020: return tr("Guilmette et al., 2020");
-    case Source::Wechsler2014: return tr("Wechsler, 2014");
-    case Source::Wechsler2008: return tr("Wechsler, 2008");
-    case Source::Schrank2014: return tr("Schrank et al., 2014");
-    case Source::UserFile: return tr("a file of the user's");
-    }
-    return QString();
+    if (source == Source::None)
+        return QString();
+    const interpretation::Reference &r = interpretation::reference(source);
+    return QStringLiteral("%1, %2").arg(surnames(r.authors)).arg(r.year);
 }
 
-QString reference(Source source)
+QString referenceText(Source source)
 {
-    switch (source) {
-    case Source::None: return QString();
-    case Source::AbramowitzStegun1964:
-        return tr("Abramowitz, M., & Stegun, I. A. (Eds.). (1964). Handbook of mathematical functions with "
-                  "formulas, graphs, and mathematical tables. National Bureau of Standards.");
-    case Source::Kelley1927:
-        return tr("Kelley, T. L. (1927). Interpretation of educational measurements. World Book.");
-    case Source::Dudek1979:
-        return tr("Dudek, F. J. (1979). The continuing misinterpretation of the standard error of "
-                  "measurement. Psychological Bulletin, 86(2), 335\u2013337.");
-    case Source::Gulliksen1950: return tr("Gulliksen, H. (1950). Theory of mental tests. Wiley.");
-    case Source::Wichura1988:
-        return tr("Wichura, M. J. (1988). Algorithm AS 241: The percentage points of the normal "
-                  "distribution. Applied Statistics, 37(3), 477\u2013484.");
-    case Source::Guilmette2020:
-        return tr("Guilmette, T. J., Sweet, J. J., Hebben, N., Koltai, D., Mahone, E. M., Spiegler, B. J., "
-                  "Stucky, K., Westerveld, M., & Conference Participants. (2020). American Academy of "
-                  "Clinical Neuropsychology consensus conference statement on uniform labeling of "
-                  "performance test scores. The Clinical Neuropsychologist, 34(3), 437\u2013453.");
-    case Source::Wechsler2014:
-        return tr("Wechsler, D. (2014). Wechsler Intelligence Scale for Children, fifth edition: "
-                  "Technical and interpretive manual. Pearson.");
-    case Source::Wechsler2008:
-        return tr("Wechsler, D. (2008). Wechsler Adult Intelligence Scale, fourth edition: Technical and "
-                  "interpretive manual. Pearson.");
-    case Source::Schrank2014:
-        return tr("Schrank, F. A., McGrew, K. S., & Mather, N. (2014). Woodcock-Johnson IV. Riverside.");
-    case Source::UserFile:
-        return tr("The descriptor system was read from a file the user chose.");
-    }
-    return QString();
+    if (source == Source::None)
+        return QString();
+    const interpretation::Reference &r = interpretation::reference(source);
+    return QStringLiteral("%1 (%2). %3. %4.").arg(qs(r.authors)).arg(r.year).arg(qs(r.title), qs(r.published));
 }
 
-std::vector<Source> sourcesOf(const std::vector<Explanation> &explanations)
+QStringList referenceList(std::vector<Source> sources)
 {
-    std::vector<Source> sources;
-    for (const Explanation &explanation : explanations)
-        for (const Step &step : explanation.steps)
-            if (step.source != Source::None
-                && std::find(sources.begin(), sources.end(), step.source) == sources.end())
-                sources.push_back(step.source);
-    // As a reference list orders them: by first author.
-    std::sort(sources.begin(), sources.end(), [](Source a, Source b) { return reference(a) < reference(b); });
-    return sources;
+    QStringList list;
+    for (const Source source : sources)
+        if (source != Source::None)
+            list << referenceText(source);
+    list.removeDuplicates();
+    list.sort();
+    return list;
 }
 
 } // namespace report

@@ -1,7 +1,7 @@
 // How a figure was reached, in words: the cores' explanations written out
-// with the numbers put in, for the explanation pane and the printed Method
-// section. Both windows' panes use these, so a figure reads the same
-// wherever it is explained.
+// with the numbers put in, for an explanation pane and a printed Method
+// section. The Score Report and the Battery Sheet both word them here, so
+// a figure reads the same wherever it is explained.
 #pragma once
 
 #include "interpretation/explanation.h"
@@ -9,23 +9,36 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace report {
 
-// One paragraph of rich text per step; the two bounds of an interval, and
-// the percentile ranks of both, make one paragraph each.
-QStringList explanationParagraphs(const interpretation::Explanation &explanation);
+// What the scores an explanation's terms point at (Term::score) are
+// called, in the caller's words.
+struct Naming {
+    std::function<QString(int score)> given;  // the scale a score was given on: "Wechsler IQ", "raw score"
+    std::function<QString(int score)> metric; // the scale a figure is shown on: "T"
+    QString system;                           // the descriptor system: "AACN"
+};
+
+// Paragraphs of rich text, in order: one for each explanation, a few for an
+// interval's two bounds (its centre, standard error, critical value and
+// bounds) and for a descriptor (standard score, band).
+QStringList explanationParagraphs(const std::vector<interpretation::Explanation> &explanations,
+                                  const Naming &naming);
 
 // A heading and the paragraphs as one rich-text document.
-QString explanationHtml(const QString &heading, const interpretation::Explanation &explanation);
+QString explanationHtml(const QString &heading, const std::vector<interpretation::Explanation> &explanations,
+                        const Naming &naming);
 
-// "Kelley, 1927"; empty for Source::None.
+// "Kelley, 1927", "Payne & Jones, 1957", "Guilmette et al., 2020"; empty
+// for Source::None.
 QString citation(interpretation::Source source);
-// The full reference, as a reference list gives it.
-QString reference(interpretation::Source source);
+// "Kelley, T. L. (1927). Interpretation of educational measurements. ..."
+QString referenceText(interpretation::Source source);
 
-// The sources these explanations cite, each once, in reference-list order.
-std::vector<interpretation::Source> sourcesOf(const std::vector<interpretation::Explanation> &explanations);
+// The references of these sources as a reference list orders them.
+QStringList referenceList(std::vector<interpretation::Source> sources);
 
 } // namespace report

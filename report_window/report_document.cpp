@@ -77,8 +77,8 @@ void addMethodSection(fw::PrintedDocument &document, const QStringList &opening,
     heading->spaceBefore = kSpace;
     heading->keepWithNext = true;
     document.add(std::move(heading));
-    for (const interpretation::Source source : sources)
-        addParagraph(document, reference(source).toHtmlEscaped(), kReferencePoints);
+    for (const QString &entry : referenceList(sources))
+        addParagraph(document, entry.toHtmlEscaped(), kReferencePoints);
 }
 
 } // namespace report

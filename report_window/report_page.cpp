@@ -32,29 +32,25 @@ std::vector<int> explainedRows(const ReportFacts &facts)
 }
 
 // The stated scale's row whole; of the others only what is their own (the
-// interval on z before the ranks would repeat the stated scale's), and no
-// converter percentile, which the page does not show.
-std::vector<interpretation::Explanation> methodExplanations(const ReportFacts &facts)
+// interval again, on z, would repeat the stated scale's), and no converter
+// percentile, which the page does not show.
+interpretation::Explanations methodExplanations(const ReportFacts &facts)
 {
     using interpretation::Formula;
-    std::vector<interpretation::Explanation> explanations;
+    interpretation::Explanations explanations;
     const std::vector<int> rows = explainedRows(facts);
     for (int row : rows) {
-        interpretation::Explanation explanation = rowExplanation(facts, row);
-        auto &steps = explanation.steps;
         const bool stated = row == rows.front();
-        steps.erase(std::remove_if(steps.begin(), steps.end(),
-                                   [stated](const interpretation::Step &step) {
-                                       if (step.formula == Formula::ConverterPercentile)
-                                           return true;
-                                       return !stated && step.formula != Formula::PercentileRank
-                                           && step.formula != Formula::StandardScore
-                                           && step.formula != Formula::Descriptor
-                                           && step.formula != Formula::ZFromScore
-                                           && step.formula != Formula::ZFromPercentile;
-                                   }),
-                    steps.end());
-        explanations.push_back(std::move(explanation));
+        bool pastInterval = false;
+        for (const interpretation::Explanation &e : rowExplanation(facts, row)) {
+            pastInterval = pastInterval || e.formula == Formula::IntervalTrueScore
+                || e.formula == Formula::IntervalObtained;
+            const bool own = (e.formula == Formula::PercentileRank && !pastInterval)
+                || e.formula == Formula::Descriptor || e.formula == Formula::ZFromScore
+                || e.formula == Formula::ZFromPercentileApproximate;
+            if (e.formula != Formula::ApproximatePercentile && (stated || own))
+                explanations.push_back(e);
+        }
     }
     return explanations;
 }
@@ -75,10 +71,7 @@ QStringList methodOpening(const ReportFacts &facts)
 
 QStringList methodParagraphs(const ReportFacts &facts)
 {
-    QStringList paragraphs;
-    for (const interpretation::Explanation &explanation : methodExplanations(facts))
-        paragraphs << explanationParagraphs(explanation);
-    return paragraphs;
+    return explanationParagraphs(methodExplanations(facts), naming(facts));
 }
 
 std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, const Identification &id,
@@ -110,7 +103,7 @@ std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, co
     document->add(std::move(words));
 
     addMethodSection(*document, methodOpening(facts), methodParagraphs(facts),
-                     sourcesOf(methodExplanations(facts)));
+                     interpretation::sourcesOf(methodExplanations(facts)));
     return document;
 }
 

@@ -34,21 +34,19 @@ QString errorName(const ReportFacts &facts)
     return trueScoreMethod(facts) ? tr("SEE") : tr("SEM");
 }
 
-// Worked figures carry a decimal more than the scale's scores, as the
-// explanations write them.
+// Worked figures carry a decimal more than whole scores, two on z's, as
+// the explanations write them.
 int workingDecimals(const conversion::Scale &scale)
 {
-    const std::size_t point = scale.mask.find('.');
-    const int decimals = point == std::string_view::npos ? 0 : int(scale.mask.size() - point - 1);
-    return decimals == 0 ? 1 : decimals;
+    return scale.sd < 2 ? 2 : 1;
 }
 
 struct RowFigures {
     QString centre, error;
 };
 
-// The estimated true score and the standard error, from the row's own
-// explanation so that the two never disagree.
+// The estimated true score and the standard error on the row's scale, from
+// the row's own explanation so that the two never disagree.
 RowFigures figuresOf(const ReportFacts &facts, int row)
 {
     RowFigures figures;
@@ -59,11 +57,16 @@ RowFigures figuresOf(const ReportFacts &facts, int row)
         return figures;
     }
     const bool plus = scale.mask.substr(0, 1) == "+";
-    for (const interpretation::Step &step : rowExplanation(facts, row).steps) {
-        if (step.formula == Formula::EstimatedTrueScore)
-            figures.centre = pageDecimal(step.value, workingDecimals(scale), plus);
-        if (step.formula == Formula::StandardErrorOfEstimation || step.formula == Formula::StandardErrorOfMeasurement)
-            figures.error = pageDecimal(step.value, 2);
+    for (const interpretation::Explanation &e : rowExplanation(facts, row)) {
+        if (e.formula != Formula::IntervalTrueScore && e.formula != Formula::IntervalObtained)
+            continue;
+        for (const interpretation::Term &step : e.steps) {
+            if (step.quantity == interpretation::Quantity::TrueScore)
+                figures.centre = pageDecimal(scale.mean + scale.sd * step.value, workingDecimals(scale), plus);
+            if (step.quantity == interpretation::Quantity::StandardError)
+                figures.error = pageDecimal(scale.sd * step.value, 2);
+        }
+        break;
     }
     return figures;
 }

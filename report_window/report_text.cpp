@@ -217,18 +217,34 @@ interpretation::Given givenOf(const CalculatedScore &score)
     return given;
 }
 
-interpretation::Explanation rowExplanation(const ReportFacts &facts, int row)
+interpretation::Explanations rowExplanation(const ReportFacts &facts, int row)
 {
     const interpretation::Given given = givenOf(facts.score);
     if (row >= 0 && row < interpretation::kScaleIdCount)
         return interpretation::explainScale(ScaleId(row), given, facts.score.outcome, facts.reading,
                                             facts.interval ? &*facts.interval : nullptr);
-    interpretation::Explanation explanation =
-        interpretation::explainDescriptor(given, facts.score.outcome, facts.system);
-    for (interpretation::Step &step : explanation.steps)
-        if (step.formula == interpretation::Formula::Descriptor)
-            step.system = facts.systemName.toStdString();
-    return explanation;
+    return interpretation::explainDescriptor(given, facts.score.outcome, facts.system);
+}
+
+// The given score's terms name its converter position; the figures' their
+// ScaleId.
+Naming naming(const ReportFacts &facts)
+{
+    Naming names;
+    names.given = [](int position) {
+        if (position == conversion::Raw)
+            return QCoreApplication::translate("ReportText", "raw score");
+        if (position < 0 || position >= conversion::kScaleCount)
+            return QString();
+        return qs(conversion::kScales[position].name);
+    };
+    names.metric = [](int scale) {
+        if (scale < 0 || scale >= interpretation::kScaleIdCount)
+            return QString();
+        return qs(interpretation::scaleName(ScaleId(scale)));
+    };
+    names.system = facts.systemName;
+    return names;
 }
 
 QString rowHeading(const ReportFacts &facts, int row)

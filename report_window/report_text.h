@@ -8,6 +8,7 @@
 #include "converter_window/score_feed.h"
 #include "interpretation/explain.h"
 #include "interpretation/interpretation.h"
+#include "report_window/explanation_words.h"
 
 #include <QString>
 
@@ -51,7 +52,9 @@ interpretation::Given givenOf(const CalculatedScore &score);
 
 // How the figure of a row of the table was reached: the scales in
 // ScaleId order, then the descriptor (row kScaleIdCount).
-interpretation::Explanation rowExplanation(const ReportFacts &facts, int row);
+interpretation::Explanations rowExplanation(const ReportFacts &facts, int row);
+// What those explanations' scores are called (explanation_words.h).
+Naming naming(const ReportFacts &facts);
 // "Wechsler IQ 115", "Descriptor High Average": what the row's figure is.
 QString rowHeading(const ReportFacts &facts, int row);
 

@@ -44,7 +44,7 @@ void ReportWnd::explainRow(int row)
         m_how->clear();
         return;
     }
-    m_how->setHtml(explanationHtml(rowHeading(*m_facts, row), rowExplanation(*m_facts, row)));
+    m_how->setHtml(explanationHtml(rowHeading(*m_facts, row), rowExplanation(*m_facts, row), naming(*m_facts)));
 }
 
 } // namespace report

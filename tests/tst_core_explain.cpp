@@ -2,6 +2,7 @@
 // report's explanations and identification stand on.
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -20,34 +21,44 @@ QString formulaName(Formula formula)
     switch (formula) {
     case Formula::GivenScore: return "given";
     case Formula::ZFromScore: return "z";
-    case Formula::ZFromPercentile: return "zP";
-    case Formula::LinearScore: return "linear";
-    case Formula::BandScore: return "band";
-    case Formula::PercentileRank: return "PR";
-    case Formula::ConverterPercentile: return "converter";
-    case Formula::StandardScore: return "S";
+    case Formula::ZFromPercentileApproximate: return "zP";
+    case Formula::ScoreOnMetric: return "metric";
+    case Formula::BandOnMetric: return "band";
+    case Formula::PercentileRank: return "rank";
+    case Formula::ApproximatePercentile: return "approximate";
     case Formula::Descriptor: return "label";
-    case Formula::EstimatedTrueScore: return "T'";
-    case Formula::StandardErrorOfEstimation: return "SEE";
-    case Formula::StandardErrorOfMeasurement: return "SEM";
-    case Formula::CriticalValue: return "zc";
-    case Formula::LowerBound: return "low";
-    case Formula::UpperBound: return "high";
+    case Formula::IntervalTrueScore: return "true-score";
+    case Formula::IntervalObtained: return "obtained";
+    default: return "?";
     }
-    return "?";
 }
 
-// "T' 113.50", "low 104.68 105", "converter 0.13 1* held".
-QString stepText(const Step &step)
+QString number(double value)
 {
-    QString text = formulaName(step.formula) + ' ' + QString::number(step.value, 'f', 2);
-    if (!step.shown.empty())
-        text += ' ' + QString::fromStdString(step.shown);
-    if (step.held)
-        text += " held";
-    if (step.formula == Formula::Descriptor)
-        text += QString(" %1..%2").arg(step.input(Symbol::BandFrom)).arg(step.input(Symbol::BandTo));
+    return QString::number(value, 'f', 2);
+}
+
+// "metric 57.50 58", "true-score 104.68 105 (1.96 0.90 0.30 0.59 0.31)":
+// the result, the figure shown, then the values worked on the way.
+QString explanationText(const Explanation &e)
+{
+    QString text = formulaName(e.formula) + ' ' + number(e.result.value);
+    if (!e.shown.empty())
+        text += ' ' + QString::fromStdString(e.shown);
+    QStringList steps;
+    for (const Term &step : e.steps)
+        steps << number(step.value);
+    if (!steps.isEmpty())
+        text += " (" + steps.join(' ') + ')';
     return text;
+}
+
+QString explanationsText(const Explanations &explanations)
+{
+    QStringList texts;
+    for (const Explanation &e : explanations)
+        texts << explanationText(e);
+    return texts.join('|');
 }
 
 struct Scored {
@@ -94,25 +105,25 @@ void ExplainTest::scaleSteps_data()
     const int wechsler = int(ScaleId::Wechsler);
     QTest::newRow("worked example, true score")
         << "wechsler=115" << 0.9 << false << wechsler
-        << "given 115.00 115|T' 113.50|SEE 4.50|zc 1.96|low 104.68 105|high 122.32 122";
+        << "given 115.00 115|true-score 104.68 105 (1.96 0.90 0.30 0.59 0.31)"
+           "|true-score 122.32 122 (1.96 0.90 0.30 0.59 1.49)";
     QTest::newRow("worked example, obtained score")
         << "wechsler=115" << 0.9 << true << wechsler
-        << "given 115.00 115|SEM 4.74|zc 1.96|low 105.70 106|high 124.30 124";
+        << "given 115.00 115|obtained 105.70 106 (1.96 0.32 0.62 0.38)|obtained 124.30 124 (1.96 0.32 0.62 1.62)";
     QTest::newRow("raw score on T") << "raw=23;mean=20;sd=4" << 0.0 << false << int(ScaleId::T)
-                                    << "z 0.75|linear 57.50 58";
+                                    << "z 0.75|metric 57.50 58";
     QTest::newRow("T 20: exact rank beside the converter's percentile")
-        << "t=20" << 0.0 << false << int(ScaleId::PercentileRank)
-        << "z -3.00|PR 0.13 0.1|converter 0.13 1* held";
+        << "t=20" << 0.0 << false << int(ScaleId::PercentileRank) << "z -3.00|rank 0.13 0.1|approximate 0.13 1*";
     QTest::newRow("percentile given, on z") << "percentile=2" << 0.0 << false << int(ScaleId::Z)
                                             << "zP -2.05 -2.05";
     QTest::newRow("stanine band") << "wechsler=115" << 0.0 << false << int(ScaleId::Stanine)
                                   << "z 1.00|band 7.00 7";
     QTest::newRow("held at the limit") << "raw=250;mean=100;sd=15" << 0.0 << false << wechsler
-                                       << "z 10.00|linear 250.00 199* held";
+                                       << "z 10.00|metric 250.00 199*";
     QTest::newRow("interval in ranks, worked on z")
         << "wechsler=115" << 0.9 << false << int(ScaleId::PercentileRank)
-        << "z 1.00|PR 84.13 84|converter 84.13 84|T' 0.90|SEE 0.30|zc 1.96|low 0.31 +.31|high 1.49 +1.49"
-           "|PR 62.25 62|PR 93.16 93";
+        << "z 1.00|rank 84.13 84|approximate 84.13 84|true-score 0.31 +.31 (1.96 0.90 0.30 0.59 0.31)"
+           "|true-score 1.49 +1.49 (1.96 0.90 0.30 0.59 1.49)|rank 62.25 62|rank 93.16 93";
 }
 
 void ExplainTest::scaleSteps()
@@ -126,10 +137,17 @@ void ExplainTest::scaleSteps()
     const IntervalSettings settings{r, 95, obtained ? Method::Obtained : Method::TrueScore};
     const IntervalSettings *interval = r > 0 ? &settings : nullptr;
     const Interpretation reading = interpret(s.outcome, *findSystem("aacn"), interval);
-    QStringList got;
-    for (const Step &step : explainScale(ScaleId(scale), s.given, s.outcome, reading, interval).steps)
-        got << stepText(step);
-    QCOMPARE(got.join('|'), steps);
+    const Explanations explanations = explainScale(ScaleId(scale), s.given, s.outcome, reading, interval);
+    QCOMPARE(explanationsText(explanations), steps);
+    // An interval rests on the estimated true score, its standard error and
+    // the critical value, each with its source.
+    std::vector<Source> expected;
+    if (r > 0)
+        expected = obtained ? std::vector<Source>{Source::Gulliksen1950, Source::Wichura1988}
+                            : std::vector<Source>{Source::Kelley1927, Source::Dudek1979, Source::Wichura1988};
+    std::vector<Source> sources = sourcesOf(explanations);
+    sources.erase(std::remove(sources.begin(), sources.end(), Source::AbramowitzStegun1964), sources.end());
+    QVERIFY(sources == expected);
 }
 
 void ExplainTest::descriptorSteps_data()
@@ -138,11 +156,11 @@ void ExplainTest::descriptorSteps_data()
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("steps");
     QTest::newRow("Woodcock-Johnson Superior") << "wechsler=125" << "woodcock-johnson"
-                                               << "z 1.67|S 125.00 125|label 125.00 Superior 121..130";
+                                               << "z 1.67|label 121.00 Superior (125.00 130.00)";
     QTest::newRow("lowest band, open below") << "wechsler=60" << "aacn"
-                                             << "z -2.67|S 60.00 60|label 60.00 Exceptionally Low -inf..69";
+                                             << "z -2.67|label -inf Exceptionally Low (60.00 69.00)";
     QTest::newRow("highest band, open above") << "z=6" << "wechsler"
-                                              << "z 6.00|S 190.00 190|label 190.00 Extremely High 130..inf";
+                                              << "z 6.00|label 130.00 Extremely High (190.00 inf)";
 }
 
 void ExplainTest::descriptorSteps()
@@ -151,15 +169,12 @@ void ExplainTest::descriptorSteps()
     QFETCH(QString, system);
     QFETCH(QString, steps);
     const Scored s = scored(record);
-    const Explanation explanation = explainDescriptor(s.given, s.outcome, *findSystem(system.toStdString()));
-    QStringList got;
-    for (const Step &step : explanation.steps)
-        got << stepText(step);
-    QCOMPARE(got.join('|'), steps);
-    QVERIFY(explanation.steps.back().source != Source::None);
+    const Explanations explanations = explainDescriptor(s.given, s.outcome, *findSystem(system.toStdString()));
+    QCOMPARE(explanationsText(explanations), steps);
+    QVERIFY(explanations.back().source != Source::None);
 }
 
-// Worked forward, every bound the explanation gives rounds to the figure
+// Worked forward, every bound an explanation gives rounds to the figure
 // shown, or lies beyond the limit it is held at.
 void ExplainTest::boundsLeadToTheFiguresShown()
 {
@@ -175,18 +190,16 @@ void ExplainTest::boundsLeadToTheFiguresShown()
                         const conversion::Scale &row = scaleRow(ScaleId(scale));
                         if (row.display != conversion::Display::Linear)
                             continue;
-                        for (const Step &step : explainScale(ScaleId(scale), given, {}, reading, &settings).steps) {
-                            if (step.formula != Formula::LowerBound && step.formula != Formula::UpperBound)
+                        for (const Explanation &e : explainScale(ScaleId(scale), given, {}, reading, &settings)) {
+                            if (e.formula != Formula::IntervalTrueScore && e.formula != Formula::IntervalObtained)
                                 continue;
-                            const QString context = QString("z %1 r %2 C %3 %4 %5").arg(z).arg(r).arg(c)
-                                                        .arg(QString::fromUtf8(row.name.data(), int(row.name.size())))
-                                                        .arg(formulaName(step.formula));
-                            if (step.held) {
-                                QVERIFY2(step.value < row.lowest || step.value > row.highest, qPrintable(context));
-                            } else {
-                                QCOMPARE(QString::fromStdString(text::Format(step.value, row.mask)),
-                                         QString::fromStdString(step.shown));
-                            }
+                            const QString context = QString("z %1 r %2 C %3 scale %4").arg(z).arg(r).arg(c).arg(scale);
+                            if (!e.shown.empty() && e.shown.back() == '*')
+                                QVERIFY2(e.result.value < row.lowest || e.result.value > row.highest,
+                                         qPrintable(context));
+                            else
+                                QCOMPARE(QString::fromStdString(text::Format(e.result.value, row.mask)),
+                                         QString::fromStdString(e.shown));
                             ++checked;
                         }
                     }
