@@ -96,7 +96,7 @@ std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, co
     printed.rightAligned[0] = false;
     document->addTable(printed, kSpace);
     if (hasMarkedScore(facts))
-        addParagraph(*document, QString::fromUtf8(kMarkLegend).toHtmlEscaped(), kTablePoints);
+        addParagraph(*document, QCoreApplication::translate("ReportText", kMarkLegend).toHtmlEscaped(), kTablePoints);
 
     auto words = std::make_unique<fw::TextBlock>(sentence(facts).toHtmlEscaped(), kBodyPoints);
     words->spaceBefore = kSpace;

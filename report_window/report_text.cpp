@@ -19,6 +19,11 @@ QString qs(const std::string &text)
     return QString::fromStdString(text);
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportText", text);
+}
+
 QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -32,14 +37,14 @@ struct SourceWords {
 
 // By conversion::Position.
 const SourceWords kSourceWords[conversion::kScaleCount] = {
-    {"A raw score of", "raw score", "Raw"},
-    {"A z score of", "z score", "z"},
-    {"A T score of", "T score", "T"},
-    {"A Wechsler IQ of", "Wechsler IQ", "IQ"},
-    {"An NCE of", "NCE", "NCE"},
-    {"A CEEB score of", "CEEB score", "CEEB"},
-    {"An AGCT score of", "AGCT score", "AGCT"},
-    {"A score at the", "percentile", "PR"},
+    {QT_TRANSLATE_NOOP("ReportText", "A raw score of"), QT_TRANSLATE_NOOP("ReportText", "raw score"), QT_TRANSLATE_NOOP("ReportText", "Raw")},
+    {QT_TRANSLATE_NOOP("ReportText", "A z score of"), QT_TRANSLATE_NOOP("ReportText", "z score"), QT_TRANSLATE_NOOP("ReportText", "z")},
+    {QT_TRANSLATE_NOOP("ReportText", "A T score of"), QT_TRANSLATE_NOOP("ReportText", "T score"), QT_TRANSLATE_NOOP("ReportText", "T")},
+    {QT_TRANSLATE_NOOP("ReportText", "A Wechsler IQ of"), QT_TRANSLATE_NOOP("ReportText", "Wechsler IQ"), QT_TRANSLATE_NOOP("ReportText", "IQ")},
+    {QT_TRANSLATE_NOOP("ReportText", "An NCE of"), QT_TRANSLATE_NOOP("ReportText", "NCE"), QT_TRANSLATE_NOOP("ReportText", "NCE")},
+    {QT_TRANSLATE_NOOP("ReportText", "A CEEB score of"), QT_TRANSLATE_NOOP("ReportText", "CEEB score"), QT_TRANSLATE_NOOP("ReportText", "CEEB")},
+    {QT_TRANSLATE_NOOP("ReportText", "An AGCT score of"), QT_TRANSLATE_NOOP("ReportText", "AGCT score"), QT_TRANSLATE_NOOP("ReportText", "AGCT")},
+    {QT_TRANSLATE_NOOP("ReportText", "A score at the"), QT_TRANSLATE_NOOP("ReportText", "percentile"), QT_TRANSLATE_NOOP("ReportText", "PR")},
 };
 
 const SourceWords &wordsFor(const CalculatedScore &score)
@@ -56,18 +61,19 @@ QString stated(const ShownScore &shown, double z)
         return text;
     if (text.endsWith(QLatin1Char('*')))
         text.chop(1);
-    return (z > 0 ? QStringLiteral("more than ") : QStringLiteral("less than ")) + text;
+    return (z > 0 ? tr("more than %1") : tr("less than %1")).arg(text);
 }
 
-// "at the 84th percentile", "below the 0.1st percentile".
-QString percentilePlace(const std::string &rank)
+// "at the 84th percentile", "below the 0.1st percentile"; without "at"
+// where a range names its ends ("from the 62nd percentile").
+QString percentilePlace(const std::string &rank, bool withAt = true)
 {
     const QString text = qs(rank);
     if (text.startsWith(QLatin1Char('<')))
-        return QStringLiteral("below the %1 percentile").arg(ordinal(text.mid(1)));
+        return tr("below the %1 percentile").arg(ordinal(text.mid(1)));
     if (text.startsWith(QLatin1Char('>')))
-        return QStringLiteral("above the %1 percentile").arg(ordinal(text.mid(1)));
-    return QStringLiteral("at the %1 percentile").arg(ordinal(text));
+        return tr("above the %1 percentile").arg(ordinal(text.mid(1)));
+    return (withAt ? tr("at the %1 percentile") : tr("the %1 percentile")).arg(ordinal(text));
 }
 
 bool isExtreme(const std::string &rank)
@@ -80,14 +86,8 @@ QString intervalPercentiles(const std::string &low, const std::string &high)
     if (low == high)
         return percentilePlace(low);
     if (!isExtreme(low) && !isExtreme(high))
-        return QStringLiteral("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
-    auto place = [](const std::string &rank) {
-        QString words = percentilePlace(rank);
-        if (words.startsWith(QLatin1String("at ")))
-            words.remove(0, 3);
-        return words;
-    };
-    return QStringLiteral("from %1 to %2").arg(place(low), place(high));
+        return tr("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
+    return tr("from %1 to %2").arg(percentilePlace(low, false), percentilePlace(high, false));
 }
 
 QString firstSentence(const ReportFacts &facts)
@@ -95,21 +95,21 @@ QString firstSentence(const ReportFacts &facts)
     const CalculatedScore &score = facts.score;
     const interpretation::Interpretation &reading = facts.reading;
     const int pr = static_cast<int>(ScaleId::PercentileRank);
-    const QString range = QStringLiteral("in the %1 range (%2)")
+    const QString range = tr("in the %1 range (%2)")
                               .arg(qs(reading.descriptor), facts.systemName);
-    const QString wechsler = QStringLiteral("a Wechsler-metric standard score of %1")
+    const QString wechsler = tr("a Wechsler-metric standard score of %1")
                                  .arg(stated(reading.score[static_cast<int>(ScaleId::Wechsler)],
                                              reading.z));
     if (score.source() == conversion::Percentile)
-        return QStringLiteral("A score at the %1 percentile is %2 and %3.")
+        return tr("A score at the %1 percentile is %2 and %3.")
             .arg(ordinal(qs(score.value)), wechsler, range);
     const QString place = percentilePlace(reading.score[pr].text);
     if (score.source() == conversion::Raw)
-        return QStringLiteral("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
+        return tr("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
             .arg(pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd), wechsler, place,
                  range);
-    return QStringLiteral("%1 %2 is %3 and %4.")
-        .arg(QString::fromLatin1(wordsFor(score).subject), pageNumber(score.value), place, range);
+    return tr("%1 %2 is %3 and %4.")
+        .arg(tr(wordsFor(score).subject), pageNumber(score.value), place, range);
 }
 
 QString intervalSentence(const ReportFacts &facts)
@@ -118,8 +118,8 @@ QString intervalSentence(const ReportFacts &facts)
     const int scale = static_cast<int>(statedScale(facts.score));
     const int pr = static_cast<int>(ScaleId::PercentileRank);
     const QString method = facts.method == interpretation::Method::TrueScore
-        ? QStringLiteral("true-score method")
-        : QStringLiteral("obtained-score method");
+        ? tr("true-score method")
+        : tr("obtained-score method");
     const ShownScore &low = reading.lower[scale];
     const ShownScore &high = reading.upper[scale];
     const double lowZ = reading.interval.low;
@@ -129,18 +129,19 @@ QString intervalSentence(const ReportFacts &facts)
         // Both bounds beyond the same end of the scale.
         QString bound = pageNumber(low.text);
         bound.chop(1);
-        range = QStringLiteral("lies entirely %1 %2").arg(lowZ > 0 ? QStringLiteral("above") : QStringLiteral("below"), bound);
+        range = tr("lies entirely %1 %2").arg(lowZ > 0 ? tr("above") : tr("below"), bound);
     } else {
-        range = QStringLiteral("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
+        range = tr("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
     }
-    return QStringLiteral("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
+    return tr("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
         .arg(facts.reliabilityText, QString::number(facts.confidence), method, range,
              intervalPercentiles(reading.lower[pr].text, reading.upper[pr].text));
 }
 
 } // namespace
 
-const char *const kMarkLegend = "* outside the possible range of the scale: held at its limit";
+const char *const kMarkLegend =
+    QT_TRANSLATE_NOOP("ReportText", "* outside the possible range of the scale: held at its limit");
 
 bool hasMarkedScore(const ReportFacts &facts)
 {
@@ -171,9 +172,9 @@ QString ordinal(const QString &number)
 
 QString sourceText(const CalculatedScore &score)
 {
-    const QString heading = QString::fromLatin1(wordsFor(score).heading);
+    const QString heading = tr(wordsFor(score).heading);
     if (score.source() == conversion::Raw)
-        return QStringLiteral("%1 %2 (mean %3, sd %4)")
+        return tr("%1 %2 (mean %3, sd %4)")
             .arg(heading, pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd));
     return heading + QLatin1Char(' ') + pageNumber(score.value);
 }
@@ -182,7 +183,7 @@ QString markerText(const CalculatedScore &score)
 {
     if (score.source() == conversion::Z)
         return QString();
-    return QString::fromLatin1(wordsFor(score).marker) + QLatin1Char(' ') + pageNumber(score.value);
+    return tr(wordsFor(score).marker) + QLatin1Char(' ') + pageNumber(score.value);
 }
 
 ScaleId statedScale(const CalculatedScore &score)
@@ -233,7 +234,7 @@ Naming naming(const ReportFacts &facts)
     Naming names;
     names.given = [](int position) {
         if (position == conversion::Raw)
-            return QCoreApplication::translate("ReportText", "raw score");
+            return tr("raw score");
         if (position < 0 || position >= conversion::kScaleCount)
             return QString();
         return qs(conversion::kScales[position].name);
@@ -252,7 +253,7 @@ QString rowHeading(const ReportFacts &facts, int row)
     if (row >= 0 && row < interpretation::kScaleIdCount)
         return QStringLiteral("%1 %2").arg(qs(interpretation::scaleName(ScaleId(row))),
                                            pageNumber(facts.reading.score[row].text));
-    return QCoreApplication::translate("ReportText", "Descriptor: %1 (%2)")
+    return tr("Descriptor: %1 (%2)")
         .arg(qs(facts.reading.descriptor), facts.systemName);
 }
 

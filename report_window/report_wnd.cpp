@@ -11,6 +11,7 @@
 #include "report_window/report_table.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -143,7 +144,7 @@ void ReportWnd::createReport()
     parameters->addWidget(m_descriptors);
     parameters->addStretch(1);
 
-    m_legend = new QLabel(QString::fromUtf8(kMarkLegend), area);
+    m_legend = new QLabel(QCoreApplication::translate("ReportText", kMarkLegend), area);
     m_legend->setObjectName(QStringLiteral("legendTxt"));
     m_legend->setWordWrap(true);
     m_legend->setStyleSheet(QStringLiteral("color: #555555;"));
