@@ -13,11 +13,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -28,28 +26,6 @@
 using report::ReportWnd;
 
 namespace {
-
-// The column with the most pixels of the score's blue: where its line is.
-int scoreColumn(const QImage &image, int *rightmost = nullptr)
-{
-    int best = -1, bestCount = 0;
-    if (rightmost)
-        *rightmost = -1;
-    for (int x = 0; x < image.width(); ++x) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            const QColor colour = image.pixelColor(x, y);
-            count += colour.blue() - colour.red() > 60;
-        }
-        if (count > bestCount) {
-            best = x;
-            bestCount = count;
-        }
-        if (count && rightmost)
-            *rightmost = x;
-    }
-    return best;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -90,8 +66,6 @@ private slots:
     void storedDescriptorFileUnusable();
     void pictureFollowsTheReport_data();
     void pictureFollowsTheReport();
-    void curveEdges_data();
-    void curveEdges();
     void smallestWindow();
     void keyboard();
 
@@ -674,51 +648,6 @@ void TestReport::pictureFollowsTheReport()
     QVERIFY(std::fabs(g.intervalBand->left() - g.x(0.9 - critical * 0.3)) < 0.01);
     QVERIFY(std::fabs(g.intervalBand->right() - g.x(0.9 + critical * 0.3)) < 0.01);
     QVERIFY(std::fabs(g.scoreLine->center().x() - g.x(1)) < 0.01);
-}
-
-void TestReport::curveEdges_data()
-{
-    QTest::addColumn<double>("z");
-    using M = report::CurvePicture::Marker;
-    QTest::addColumn<int>("marker");
-    QTest::newRow("z -4: a line at the left edge") << -4.0 << int(M::Line);
-    QTest::newRow("z +4: a line at the right edge") << 4.0 << int(M::Line);
-    QTest::newRow("z just past -4: arrow") << -4.0000001 << int(M::ArrowLeft);
-    QTest::newRow("z +4.07: arrow") << 4.0667 << int(M::ArrowRight);
-}
-
-// Painted where the geometry puts it: the score's line where its z falls,
-// a score past either end an arrow whose tip is at that end.
-void TestReport::curveEdges()
-{
-    QFETCH(double, z);
-    QFETCH(int, marker);
-    const QSize size(800, 400);
-    auto render = [size](double at) {
-        report::CurvePicture picture;
-        picture.setScore(at, QStringLiteral("IQ"));
-        QImage image(size, QImage::Format_RGB32);
-        QPainter painter(&image);
-        picture.paint(painter, QRectF(QPointF(0, 0), size), 12);
-        return std::pair{picture.marker(), image};
-    };
-    const auto [shown, image] = render(z);
-    QCOMPARE(int(shown), marker);
-    const int left = scoreColumn(render(-4).second);
-    const int right = scoreColumn(render(4).second);
-    QVERIFY(left > 0 && right > left);
-    int rightmost = -1;
-    const int column = scoreColumn(image, &rightmost);
-    if (shown == report::CurvePicture::Marker::Line) {
-        QVERIFY(qAbs(column - (left + (right - left) * (z + 4) / 8)) <= 1.5);
-    } else if (shown == report::CurvePicture::Marker::ArrowRight) {
-        QVERIFY(qAbs(rightmost - right) <= 2);
-    } else {
-        int leftmost = 0;
-        while (leftmost < image.width() && scoreColumn(image.copy(leftmost, 0, 1, image.height())) < 0)
-            ++leftmost;
-        QVERIFY(qAbs(leftmost - left) <= 2);
-    }
 }
 
 // At its smallest, with the widest table, the window shows every row and
