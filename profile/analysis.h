@@ -84,7 +84,9 @@ struct CompositeResult {
 };
 
 // What analyse() is asked for: a caller that shows only the pairs need not
-// pay for the rest, and the other way round.
+// pay for the rest, and the other way round. Without kScores a score has
+// only its problem, z and metric; without kPairs or kComposites there are
+// none of those.
 enum Parts : unsigned { kScores = 1, kPairs = 2, kComposites = 4, kAllParts = 7 };
 
 struct Analysis {

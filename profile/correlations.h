@@ -29,6 +29,8 @@ struct CorrelationError {
         BadDiagonal,       // neither empty nor 1
         Disagrees,         // with the other triangle, at otherLine/otherCell
         NotText,           // a name holding a NUL byte or no valid UTF-8
+        TooManyNames,      // more than kMaxNames
+        Utf16,             // the file is UTF-16, not UTF-8
     };
     Kind kind = Empty;
     size_t line = 0;      // 1 for the header
@@ -43,6 +45,10 @@ std::string errorMessage(const CorrelationError &error);
 
 class Correlations {
 public:
+    // A battery has tens of scores; the matrix of more than this many would
+    // be a hostile file's way to exhaust memory.
+    static constexpr size_t kMaxNames = 1000;
+
     // Knows no correlation.
     Correlations() = default;
 
