@@ -67,6 +67,24 @@ constexpr const char *kHelp =
     "      --descriptors NAME  aacn, wechsler, wechsler-classic or woodcock-johnson,\n"
     "                          or a CSV file with the header \"from,label\" and\n"
     "                          one row per band (default: aacn)\n"
+    "      --profile           analyse each person's scores together: a row per\n"
+    "                          score with the columns name, scale (raw, z, t,\n"
+    "                          wechsler, nce, ceeb, agct, percentile or scaled)\n"
+    "                          and score, and if need be person, mean, sd,\n"
+    "                          reliability, retest, practice and group; writes\n"
+    "                          the score table; --confidence, --ci-method and\n"
+    "                          --descriptors apply (default: off)\n"
+    "      --pairs             with --profile, write the pair table instead\n"
+    "      --composites        with --profile, write the composite table instead\n"
+    "      --metric METRIC     the scale of a profile's figures: wechsler, t,\n"
+    "                          scaled or z (default: wechsler)\n"
+    "      --alpha A           level of a profile's two-tailed tests, 0 < A < .5\n"
+    "                          (default: .05)\n"
+    "      --bonferroni        divide alpha among the scores tested for strengths\n"
+    "                          and weaknesses (default: off)\n"
+    "      --correlations FILE the scores' correlations, for base rates and\n"
+    "                          composites: a CSV file with the header\n"
+    "                          \"name,<name>,...\" and a row per name (default: none)\n"
     "  -h, --help              show this help and exit\n"
     "  -V, --version           show the version and exit\n"
     "\n"
@@ -143,6 +161,8 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     }
     if (reader.delimiter() == ';')
         m_settings.decimalComma = true;
+    if (m_profile.enabled)
+        return convertProfile(reader, header);
     BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
         return usage(converter.error());
@@ -167,6 +187,13 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--ci-method", true, &ConvertCommand::setIntervalMethod},
     {nullptr, "--ci-scale", true, &ConvertCommand::setIntervalScale},
     {nullptr, "--descriptors", true, &ConvertCommand::setDescriptors},
+    {nullptr, "--profile", false, &ConvertCommand::setProfile},
+    {nullptr, "--pairs", false, &ConvertCommand::setPairs},
+    {nullptr, "--composites", false, &ConvertCommand::setComposites},
+    {nullptr, "--metric", true, &ConvertCommand::setMetric},
+    {nullptr, "--alpha", true, &ConvertCommand::setAlpha},
+    {nullptr, "--bonferroni", false, &ConvertCommand::setBonferroni},
+    {nullptr, "--correlations", true, &ConvertCommand::setCorrelations},
     {"-h", "--help", false, &ConvertCommand::showHelp},
     {"-V", "--version", false, &ConvertCommand::showVersion},
 };
@@ -288,14 +315,15 @@ ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
 {
     if (m_interpretOption == nullptr)
         m_interpretOption = option;
+    m_interpretOptions.push_back(option);
     return Parsed::Run;
 }
 
 ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 {
-    if (m_interpretOption && !m_settings.interpretation.enabled)
+    if (m_interpretOption && !m_settings.interpretation.enabled && !m_profile.enabled)
         return refuse(std::string(m_interpretOption) + " needs --interpret");
-    return Parsed::Run;
+    return checkProfileOptions();
 }
 
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)

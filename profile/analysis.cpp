@@ -2,11 +2,13 @@
 // retest, every pair and every group's composite, from unrounded z scores.
 #include "profile/analysis.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "profile/formulas.h"
 #include "text/ascii.h"
+#include "text/fixed_number.h"
 #include "text/text_routines.h"
 
 namespace profile {
@@ -15,18 +17,12 @@ namespace {
 
 using conversion::kScales;
 
-// The scale a profile is shown on, and how its figures are written.
+// The scale a profile is shown on, and how many decimals its figures have.
 struct MetricRules {
     interpretation::ScaleId scale;
     double mean, sd;
-    std::string differenceMask, deviationMask, deviationCriticalMask;
+    int differenceDecimals, deviationDecimals, deviationCriticalDecimals;
 };
-
-// "0", "0.0", "0.00": a leading zero and a fixed number of decimals.
-std::string fixedMask(int decimals)
-{
-    return decimals > 0 ? "0." + std::string(size_t(decimals), '0') : "0";
-}
 
 // A difference is rounded as the metric's scores are; a deviation has one
 // decimal more. Critical values have two decimals, or as many as the figure
@@ -37,30 +33,20 @@ MetricRules rulesOf(Metric metric)
     const conversion::Scale &row = interpretation::scaleRow(metricScale(metric));
     const size_t point = row.mask.find('.');
     const int decimals = point == std::string_view::npos ? 0 : int(row.mask.size() - point - 1);
-    return {metricScale(metric), row.mean, row.sd, fixedMask(decimals), fixedMask(decimals + 1),
-            fixedMask(std::max(2, decimals + 1))};
+    return {metricScale(metric), row.mean, row.sd, decimals, decimals + 1,
+            std::max(2, decimals + 1)};
 }
 
-constexpr const char *kTwoDecimals = "0.00";
-constexpr const char *kBaseRateMask = "0.0";
+constexpr int kTwoDecimals = 2;
+constexpr int kBaseRateDecimals = 1;
 constexpr const char *kReliabilityMask = "#.000";
 
-// The number a text shows: what a decision is taken on.
-double shownNumber(const std::string &text)
-{
-    double value = std::nan("");
-    const char *begin = text.data(), *end = text.data() + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    std::from_chars(begin, end, value);
-    return value;
-}
-
-void setNumber(Figure &figure, double value, const char *mask)
+// Returns the number the text shows: what a decision is taken on.
+double setNumber(Figure &figure, double value, int decimals)
 {
     figure.value = value;
-    figure.text = text::Format(value, mask);
     figure.missing = Missing::None;
+    return text::fixedNumber(value, decimals, figure.text);
 }
 
 void setMissing(Figure &figure, Missing why)
@@ -70,16 +56,11 @@ void setMissing(Figure &figure, Missing why)
     figure.missing = why;
 }
 
-std::string baseRateText(double percent)
-{
-    return percent < 0.1 ? "<0.1" : text::Format(percent, kBaseRateMask);
-}
-
 void setBaseRate(Figure &figure, double percent)
 {
-    figure.value = percent;
-    figure.text = baseRateText(percent);
-    figure.missing = Missing::None;
+    setNumber(figure, percent, kBaseRateDecimals);
+    if (percent < 0.1)
+        figure.text = "<0.1";
 }
 
 bool isRawRow(int row)
@@ -107,7 +88,8 @@ public:
     Analyser(const Profile &profile, const Correlations &correlations, const Settings &settings,
              Analysis &out)
         : m_entries(profile.entries), m_correlations(correlations), m_settings(settings),
-          m_rules(rulesOf(settings.metric)), m_out(out)
+          m_rules(rulesOf(settings.metric)), m_out(out), m_index(out.memo.index),
+          m_members(out.memo.members)
     {
     }
 
@@ -174,12 +156,52 @@ private:
             result.z = zOf(entry, entry.score);
             onMetric(result.metric, result.z);
             result.retestZ = entry.retest ? zOf(entry, *entry.retest) : std::nan("");
-            if (!m_correlations.empty())
-                m_index[i] = m_correlations.indexOf(entry.name);
+            m_index[i] = indexOf(i);
         }
     }
 
     // Everything but the problem; a score used keeps its z and metric.
+    // The entry's index in the correlations: a batch's people have the
+    // same tests in the same order, so the last look-up at this place is
+    // mostly the answer.
+    int indexOf(size_t i)
+    {
+        if (m_correlations.empty())
+            return -1;
+        Analysis::Memo &memo = m_out.memo;
+        if (memo.correlations != m_correlations.serial()) {
+            memo.correlations = m_correlations.serial();
+            memo.names.clear();
+        }
+        if (memo.names.size() <= i)
+            memo.names.resize(i + 1, {std::string(), -1});
+        auto &known = memo.names[i];
+        const std::string &name = m_entries[i].name;
+        if (known.second < 0 || known.first != name) {
+            known.first = name;
+            known.second = m_correlations.indexOf(name);
+        }
+        return known.second;
+    }
+
+    // The half width of an interval depends on the reliability alone here:
+    // worked out once for each of a few reliabilities.
+    interpretation::Interval interval(double z, double reliability)
+    {
+        const interpretation::IntervalSettings settings{reliability, m_settings.confidence,
+                                                        m_settings.method};
+        uint64_t bits;
+        std::memcpy(&bits, &reliability, sizeof bits);
+        Analysis::Memo::HalfWidth &known =
+            m_out.memo.halfWidths[(bits * 0x9E3779B97F4A7C15ULL) >> 60];
+        if (known.reliability != reliability || known.confidence != settings.confidence
+            || known.method != settings.method) {
+            known = {reliability, settings.confidence, settings.method,
+                     interpretation::halfWidth(settings)};
+        }
+        return interpretation::confidenceInterval(z, settings, known.half);
+    }
+
     static void clearScore(ScoreResult &result, Missing why, bool all = true)
     {
         if (all) {
@@ -210,14 +232,12 @@ private:
             return;
         const ScoreEntry &entry = m_entries[i];
         const double z = result.z;
-        result.percentileRank.text = interpretation::percentileRankText(z);
         result.percentileRank.value = interpretation::percentileRank(z);
+        result.percentileRank.text = interpretation::rankText(result.percentileRank.value);
         result.percentileRank.missing = Missing::None;
         result.descriptor = interpretation::describe(z, m_settings.descriptors);
         if (entry.reliability) {
-            const interpretation::IntervalSettings interval{*entry.reliability,
-                                                            m_settings.confidence, m_settings.method};
-            const interpretation::Interval iv = interpretation::confidenceInterval(z, interval);
+            const interpretation::Interval iv = interval(z, *entry.reliability);
             result.zLow = iv.low;
             result.zHigh = iv.high;
             onMetric(result.ciLow, iv.low);
@@ -249,8 +269,7 @@ private:
             entry.practice ? *entry.practice / scaleSd(entry) : 0;
         const double rci =
             formula::changeIndex(result.z, result.retestZ, practice, *entry.reliability);
-        setNumber(result.rci, rci, kTwoDecimals);
-        const double shown = shownNumber(result.rci.text);
+        const double shown = setNumber(result.rci, rci, kTwoDecimals);
         result.change = shown >= m_zAlpha ? Change::Gain
                         : shown <= -m_zAlpha ? Change::Loss
                                              : Change::NoChange;
@@ -298,11 +317,9 @@ private:
         for (size_t i : m_members) {
             ScoreResult &result = m_out.scores[i];
             const double deviation = (result.z - meanZ) * m_rules.sd;
-            setNumber(result.deviation, deviation, m_rules.deviationMask.c_str());
+            const double shown = setNumber(result.deviation, deviation, m_rules.deviationDecimals);
             const double se = formula::deviationStandardError(errors, k, reliability(i), m_rules.sd);
-            setNumber(result.deviationCritical, zCritical * se,
-                      m_rules.deviationCriticalMask.c_str());
-            const double shown = shownNumber(result.deviation.text);
+            setNumber(result.deviationCritical, zCritical * se, m_rules.deviationCriticalDecimals);
             const double critical = result.deviationCritical.value;
             result.mark = shown >= critical ? Mark::Strength
                           : shown <= -critical ? Mark::Weakness
@@ -365,8 +382,7 @@ private:
         pair.first = int(i);
         pair.second = int(j);
         const double difference = (m_out.scores[i].z - m_out.scores[j].z) * m_rules.sd;
-        setNumber(pair.difference, difference, m_rules.differenceMask.c_str());
-        const double shown = shownNumber(pair.difference.text);
+        const double shown = setNumber(pair.difference, difference, m_rules.differenceDecimals);
         const double ri = reliability(i), rj = reliability(j);
         if (std::isnan(ri) || std::isnan(rj)) {
             setMissing(pair.se, Missing::NoReliability);
@@ -389,7 +405,8 @@ private:
 
     void composites()
     {
-        std::vector<bool> placed(m_entries.size(), false);
+        std::vector<char> &placed = m_out.memo.placed;
+        placed.assign(m_entries.size(), false);
         for (size_t first = 0; first < m_entries.size(); ++first) {
             if (!used(first) || placed[first] || m_entries[first].group.empty())
                 continue;
@@ -440,8 +457,8 @@ private:
         }
         c.z = sumZ / sd;
         onMetric(c.metric, c.z);
-        c.percentileRank.text = interpretation::percentileRankText(c.z);
         c.percentileRank.value = interpretation::percentileRank(c.z);
+        c.percentileRank.text = interpretation::rankText(c.percentileRank.value);
         c.percentileRank.missing = Missing::None;
         c.descriptor = interpretation::describe(c.z, m_settings.descriptors);
         if (!allReliable) {
@@ -450,7 +467,9 @@ private:
             return;
         }
         const double reliability = formula::compositeReliability(k, sumReliability, sumR);
-        setNumber(c.reliability, reliability, kReliabilityMask);
+        c.reliability.value = reliability;
+        c.reliability.text = text::Format(reliability, kReliabilityMask);
+        c.reliability.missing = Missing::None;
         if (!interpretation::checkReliability(reliability).empty()) {
             setMissing(c.ciLow, Missing::ReliabilityNotUsable);
             setMissing(c.ciHigh, Missing::ReliabilityNotUsable);
@@ -470,8 +489,8 @@ private:
     MetricRules m_rules;
     Analysis &m_out;
     double m_zAlpha = 0;
-    std::vector<int> m_index;      // each entry's index in the correlations
-    std::vector<size_t> m_members; // the scores a step takes together
+    std::vector<int> &m_index;      // each entry's index in the correlations
+    std::vector<size_t> &m_members; // the scores a step takes together
 };
 
 } // namespace

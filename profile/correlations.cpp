@@ -3,7 +3,9 @@
 #include "profile/correlations.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "text/ascii.h"
@@ -29,6 +31,17 @@ int compareIgnoringCase(std::string_view a, std::string_view b)
             return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// FNV-1a over the bytes with A-Z as a-z.
+size_t hashIgnoringCase(std::string_view name)
+{
+    uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : name) {
+        hash ^= c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+        hash *= 1099511628211ULL;
+    }
+    return size_t(hash ^ (hash >> 32));
 }
 
 // The cell number of name k in the header and in every row: the first
@@ -197,26 +210,32 @@ bool Correlations::parse(std::string_view text, Correlations &out, CorrelationEr
     result.m_names = std::move(names);
     result.m_values = std::move(values);
     result.m_knownPairs = known;
-    result.m_byName.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        result.m_byName[i] = int(i);
-    std::sort(result.m_byName.begin(), result.m_byName.end(), [&](int a, int b) {
-        return compareIgnoringCase(result.m_names[size_t(a)], result.m_names[size_t(b)]) < 0;
-    });
+    static std::atomic<unsigned long long> read{0};
+    result.m_serial = ++read;
+    size_t slots = 16;
+    while (slots < 2 * n)
+        slots *= 2;
+    result.m_slots.assign(slots, -1);
+    for (size_t i = 0; i < n; ++i) {
+        size_t at = hashIgnoringCase(result.m_names[i]) & (slots - 1);
+        while (result.m_slots[at] >= 0)
+            at = (at + 1) & (slots - 1);
+        result.m_slots[at] = int(i);
+    }
     out = std::move(result);
     return true;
 }
 
 int Correlations::indexOf(std::string_view name) const
 {
-    const std::string_view wanted = text::trimmed(name);
-    const auto at = std::lower_bound(m_byName.begin(), m_byName.end(), wanted,
-                                     [&](int index, std::string_view key) {
-                                         return compareIgnoringCase(m_names[size_t(index)], key) < 0;
-                                     });
-    if (at == m_byName.end() || compareIgnoringCase(m_names[size_t(*at)], wanted) != 0)
+    if (m_slots.empty())
         return -1;
-    return *at;
+    const std::string_view wanted = text::trimmed(name);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t at = hashIgnoringCase(wanted) & mask; m_slots[at] >= 0; at = (at + 1) & mask)
+        if (compareIgnoringCase(m_names[size_t(m_slots[at])], wanted) == 0)
+            return m_slots[at];
+    return -1;
 }
 
 std::string errorMessage(const CorrelationError &error)

@@ -78,14 +78,20 @@ public:
     // Pairs of two different names whose correlation is known.
     size_t knownPairs() const { return m_knownPairs; }
 
+    // Different for every matrix read (0: none), the same for its copies:
+    // what a memory of look-ups is keyed by.
+    unsigned long long serial() const { return m_serial; }
+
     static const double kUnknown; // quiet NaN
 
 private:
     std::vector<std::string> m_names;
     std::vector<double> m_values; // row-major, both triangles filled
-    // Indices of m_names sorted by name, case ignored: looked up by bisection.
-    std::vector<int> m_byName;
+    // Indices of m_names by a hash of the name, case ignored (-1: free): a
+    // batch file looks every score of every person up.
+    std::vector<int> m_slots;
     size_t m_knownPairs = 0;
+    unsigned long long m_serial = 0;
 };
 
 } // namespace profile

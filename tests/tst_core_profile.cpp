@@ -6,6 +6,8 @@
 
 #include "profile/analysis.h"
 #include "profile/formulas.h"
+#include "text/fixed_number.h"
+#include "text/text_routines.h"
 
 using namespace profile;
 
@@ -123,6 +125,7 @@ class ProfileTest : public QObject
 
 private Q_SLOTS:
     void workedExamples();
+    void fixedNumbersAsFormatWritesThem();
     void figures_data();
     void figures();
     void refusals_data();
@@ -146,6 +149,33 @@ void ProfileTest::workedExamples()
     const double rci = formula::changeIndex(-2.6, -1.5, 0, .9058);
     QVERIFY(std::fabs(rci - 2.53) < 0.005);
     QVERIFY(std::fabs(formula::compositeReliability(2, 1.6, .4) - 0.857) < 0.0005);
+}
+
+// The tables' fast writer against text::Format: halves on either side of
+// their exact binary values, signs, zeros and long numbers.
+void ProfileTest::fixedNumbersAsFormatWritesThem()
+{
+    static const char *const kMasks[] = {"0", "0.0", "0.00", "0.000"};
+    std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, 0.125, -0.125, 0.0005, -0.0005,
+                                  0.045, 1.005, 13.14784, -13.5, 99.95, 1e14 + 0.5, -123456789.0625,
+                                  std::nan(""), INFINITY, -INFINITY, 1e300};
+    for (int n = -20000; n <= 20000; n += 7)
+        for (double scale : {1.0, 10.0, 100.0, 1000.0}) {
+            values.push_back(n / scale + 0.5 / scale); // a decimal half, seldom exact
+            values.push_back(std::nextafter(n / (2 * scale), 0.0));
+        }
+    for (const double value : values) {
+        for (int decimals = 0; decimals <= 3; ++decimals) {
+            std::string text;
+            const double shown = text::fixedNumber(value, decimals, text);
+            const std::string expected = text::Format(value, kMasks[decimals]);
+            QVERIFY2(text == expected, qPrintable(QString("%1 with %2 decimals: %3, not %4")
+                                                      .arg(value, 0, 'g', 17).arg(decimals)
+                                                      .arg(text.c_str(), expected.c_str())));
+            if (std::isfinite(value))
+                QCOMPARE(shown, std::stod(expected));
+        }
+    }
 }
 
 void ProfileTest::figures_data()
