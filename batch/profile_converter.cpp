@@ -227,7 +227,7 @@ void ProfileConverter::finish(text::CsvWriter &out)
 
 void ProfileConverter::endPerson(text::CsvWriter &out)
 {
-    if (m_count > 0 || m_overflowed)
+    if ((m_count > 0 || m_overflowed) && m_seenBefore == 0)
         ++m_people;
     flush(out, false);
     if (!m_person.empty() && m_seenBefore == 0)

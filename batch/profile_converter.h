@@ -61,7 +61,7 @@ public:
     long long analysed() const { return m_analysed; }
     long long refused() const { return m_refused; }
     long long malformed() const { return m_malformed; }
-    long long people() const { return m_people; }
+    long long people() const { return m_people; } // not counting one seen again
     long long tableRows() const { return m_tableRows; } // pair or composite rows
 
     // Without a note column (pairs, composites) the reasons rows were

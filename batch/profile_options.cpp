@@ -186,10 +186,12 @@ int ConvertCommand::convertProfile(text::CsvReader &reader, const text::CsvRecor
         return status;
     std::string summary = std::string(kProgram) + ": " + std::to_string(converter.people())
                           + (converter.people() == 1 ? " person" : " people");
+    const long long written = converter.tableRows();
     if (m_profile.table == ProfileTable::Pairs)
-        summary += ", " + std::to_string(converter.tableRows()) + " pairs written";
+        summary += ", " + std::to_string(written) + (written == 1 ? " pair" : " pairs") + " written";
     else if (m_profile.table == ProfileTable::Composites)
-        summary += ", " + std::to_string(converter.tableRows()) + " composites written";
+        summary += ", " + std::to_string(written)
+                   + (written == 1 ? " composite" : " composites") + " written";
     say(summary + "\n", m_errFd);
     return status;
 }
