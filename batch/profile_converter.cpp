@@ -402,7 +402,9 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     case Problem::SdNotPositive:
         return start + " must be greater than 0";
     case Problem::ReliabilityOutOfRange:
-        return start + " must be greater than 0 and less than 1";
+        return start + ": "
+               + interpretation::checkReliability(
+                   m_profile.entries[size_t(row.entry)].reliability.value_or(0));
     case Problem::PracticeOnPercentile:
         return column + ": a percentile takes no practice change";
     case Problem::DuplicateName:

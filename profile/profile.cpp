@@ -174,7 +174,7 @@ EntryProblem checkEntry(const ScoreEntry &entry)
         if (!(entry.sd > 0) || !std::isfinite(entry.sd))
             return {Problem::SdNotPositive, Field::Sd, -1};
     }
-    if (entry.reliability && !(*entry.reliability > 0 && *entry.reliability < 1))
+    if (entry.reliability && !interpretation::checkReliability(*entry.reliability).empty())
         return {Problem::ReliabilityOutOfRange, Field::Reliability, -1};
     if (entry.retest && !inRange(row, *entry.retest))
         return {Problem::OutOfRange, Field::Retest, -1};

@@ -216,7 +216,7 @@ void TestBatchProfile::notes_data()
     QTest::newRow("sd 0") << header + "A,x,raw,12,10,0,,,\n"
                           << QStringList{"sd: \"0\" must be greater than 0"};
     QTest::newRow("reliability") << header + "A,x,t,50,,,1.2,,\n"
-                                 << QStringList{"reliability: \"1.2\" must be greater than 0 and less than 1"};
+                                 << QStringList{"reliability: \"1.2\": The reliability must be greater than 0 and less than 1."};
     QTest::newRow("practice on a percentile")
         << header + "A,x,percentile,50,,,.9,60,2\n"
         << QStringList{"practice: a percentile takes no practice change"};
