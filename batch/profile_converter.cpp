@@ -215,8 +215,7 @@ void ProfileConverter::add(text::CsvRecord &record, text::CsvWriter &out)
     row.note.clear();
     if (!person.empty() && m_person.empty()) {
         m_person.assign(person);
-        m_personLine = line;
-        m_seenBefore = m_seen.lineOf(m_person);
+        m_seenBefore = m_seen.contains(m_person);
     }
 }
 
@@ -227,13 +226,13 @@ void ProfileConverter::finish(text::CsvWriter &out)
 
 void ProfileConverter::endPerson(text::CsvWriter &out)
 {
-    if ((m_count > 0 || m_overflowed) && m_seenBefore == 0)
+    if ((m_count > 0 || m_overflowed) && !m_seenBefore)
         ++m_people;
     flush(out, false);
-    if (!m_person.empty() && m_seenBefore == 0)
-        m_seen.add(m_person, m_personLine);
+    if (!m_person.empty() && !m_seenBefore)
+        m_seen.add(m_person);
     m_person.clear();
-    m_personLine = m_seenBefore = 0;
+    m_seenBefore = false;
     m_overflowed = false;
     for (Identity &identity : m_identity)
         identity = {};
@@ -275,10 +274,10 @@ void ProfileConverter::readRows()
         if (row.kind != Row::Score)
             continue;
         const std::vector<std::string> &cells = row.record.cells;
-        if (m_seenBefore != 0) {
-            refuse(row, "person: " + quoted(m_person) + " was seen before, from line "
-                            + std::to_string(m_seenBefore)
-                            + "; a person's rows must stand together");
+        if (m_seenBefore) {
+            refuse(row, "person: " + quoted(m_person)
+                            + " was seen before, with other people between; a person's rows "
+                              "must stand together");
             continue;
         }
         if (m_overflowed) {

@@ -4,7 +4,7 @@
 // held until the person ends, then written as the score table (every input
 // cell, then the person's figures for that score) or used for the pair or
 // composite table. Memory holds one person's rows, at most kMaxScores of
-// them, and 16 bytes for each person seen, to refuse one seen again.
+// them, and about 11 bytes for each person seen, to refuse one seen again.
 //
 // Every column this writes is computed for its row or left empty: a row
 // refused now never keeps an earlier run's figures, nor a column of another
@@ -117,8 +117,7 @@ private:
     std::vector<Row> m_rows;             // the person's rows; the rest are spares
     size_t m_count = 0;                  // rows in use
     std::string m_person;                // the person's first non-empty cell
-    size_t m_personLine = 0;             // where that cell is
-    size_t m_seenBefore = 0;             // 0, or the line the person was seen first
+    bool m_seenBefore = false;           // the person stood before others already
     bool m_overflowed = false;           // more than kMaxScores rows: the rest refused
     size_t m_nextLine = 2;               // of the next record
     SeenPeople m_seen;

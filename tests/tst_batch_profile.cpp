@@ -227,8 +227,10 @@ void TestBatchProfile::notes_data()
     QTest::newRow("a person seen again")
         << header + "A,x,t,50,,,,,\nB,x,t,50,,,,,\nA,y,t,50,,,,,\n,z,t,50,,,,,\n"
         << QStringList{"", "",
-                       "person: \"A\" was seen before, from line 2; a person's rows must stand together",
-                       "person: \"A\" was seen before, from line 2; a person's rows must stand together"};
+                       "person: \"A\" was seen before, with other people between; a person's "
+                       "rows must stand together",
+                       "person: \"A\" was seen before, with other people between; a person's "
+                       "rows must stand together"};
     QTest::newRow("an empty person cell joins the person before")
         << header + ",x,t,50,,,,,\nA,y,t,n,,,,,\n,z,t,50,,,,,\nB,x,t,x,,,,,\n"
         << QStringList{"computed without line 3", "score: \"n\" is not a number",
