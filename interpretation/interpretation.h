@@ -57,7 +57,7 @@ std::string percentileRankText(double z);
 // The same text of a percentile rank already worked out.
 std::string rankText(double percentileRank);
 
-// z * 15 + 100 rounded to a whole number, not limited.
+// The z on the Wechsler IQ row, rounded to a whole number, not limited.
 double standardScore(double z);
 
 struct DescriptorBand {
