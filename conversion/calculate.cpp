@@ -12,10 +12,11 @@ const char *const kNothingToCalculateMessage =
 
 namespace {
 
-Outcome refuse(std::string message, std::string_view focusField)
+Outcome refuse(Refusal why, std::string message, std::string_view focusField)
 {
     Outcome out;
     out.refused = true;
+    out.refusal = why;
     out.message = std::move(message);
     out.focusField = std::string(focusField);
     return out;
@@ -40,12 +41,13 @@ bool refuseRawInput(const WorkingSet &set, Outcome &out)
     };
     for (const Check &c : checks) {
         if (std::isinf(c.value)) {
-            out = refuse(std::string(c.what) + " is too large a number to calculate with.", c.field);
+            out = refuse(Refusal::TooLarge, std::string(c.what) + " is too large a number to calculate with.",
+                         c.field);
             return true;
         }
     }
     if (!(set.sd[Raw] > 0)) {
-        out = refuse("The raw score sd must be greater than 0.", "rawsdFld");
+        out = refuse(Refusal::SdNotPositive, "The raw score sd must be greater than 0.", "rawsdFld");
         return true;
     }
     return false;
@@ -95,7 +97,7 @@ Outcome calculate(const FieldTexts &fields)
         if (text::Len(fields.score[i]) > 0)
             chosen = i; // the last filled field wins
     if (!rawComplete && chosen == 0)
-        return refuse(kNothingToCalculateMessage, "");
+        return refuse(Refusal::NothingToCalculate, kNothingToCalculateMessage, "");
 
     WorkingSet set(text::Val(fields.rawMean), text::Val(fields.rawSd));
     set.value[Raw] = text::Val(fields.raw);
@@ -110,8 +112,11 @@ Outcome calculate(const FieldTexts &fields)
         for (int i = Z; i <= Percentile; ++i)
             set.value[i] = text::Val(fields.score[i]);
         const double v = set.value[chosen];
-        if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v))
-            return refuse(rangeMessage(table[chosen]), table[chosen].field);
+        if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v)) {
+            Outcome refused = refuse(Refusal::OutOfRange, rangeMessage(table[chosen]), table[chosen].field);
+            refused.source = chosen;
+            return refused;
+        }
         computeFromScale(set, chosen);
     }
     out.z = set.value[Z];

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QPointer>
 #include <QSvgRenderer>
 
@@ -32,8 +33,9 @@ QSvgRenderer *readPicture(int number)
 
 QSvgRenderer *Picture(int number)
 {
-    static std::map<int, CachedPicture> cache;
-    CachedPicture &slot = cache[number];
+    // Pictures with words come in the language of the locale.
+    static std::map<std::pair<int, int>, CachedPicture> cache;
+    CachedPicture &slot = cache[{number, int(QLocale().language())}];
     if (!slot.read) {
         slot.renderer = readPicture(number);
         slot.read = true;

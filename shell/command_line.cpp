@@ -28,7 +28,7 @@ void write(std::FILE *stream, const QString &text)
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &request)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -43,6 +43,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         "For CSV files, see quintaval-convert."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Show the windows in this language for the session: de "
+                                                     "(Deutsch) or en (English). Without it, the desktop's "
+                                                     "language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English "
+                                                     "where it is neither."),
+                                      QStringLiteral("language"));
+    parser.addOption(language);
     for (const char *name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -70,6 +77,18 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         write(stdout, QStringLiteral("quintaval (Quintaval) " QUINTAVAL_VERSION "\n"));
         return 0;
     }
+    if (parser.isSet(language)) {
+        const QString name = parser.value(language);
+        const bool known = name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0
+            || name.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0;
+        if (!known) {
+            write(stderr, QStringLiteral("quintaval: unknown language '%1'; the languages are de and en\n"
+                                         "Try 'quintaval --help' for more information.\n")
+                              .arg(name));
+            return kUsageError;
+        }
+        request.language = fw::languageNamed(name);
+    }
     if (!parser.positionalArguments().isEmpty()) {
         write(stderr, QStringLiteral("quintaval: unexpected argument '%1'\n"
                                      "Try 'quintaval --help' for more information.\n")
@@ -77,6 +96,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return kUsageError;
     }
     return std::nullopt;
+}
+
+void startLanguage(const StartRequest &request)
+{
+    fw::useLanguage(request.language.value_or(fw::desktopLanguage()));
 }
 
 } // namespace shell

@@ -12,7 +12,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv))
+    shell::StartRequest request;
+    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv, request))
         return *answered;
     if (const std::optional<std::string> missing = shell::missingDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", missing->c_str());
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     std::optional<shell::PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
+    shell::startLanguage(request);
     shell::Program program;
     return application.exec();
 }

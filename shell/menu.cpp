@@ -2,6 +2,8 @@
 
 #include "report_window/report_items.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace shell {
@@ -14,7 +16,7 @@ struct MenuRow {
     const char *name;
     Kind kind;
     const char *menu; // the menu it goes in; nullptr: the bar itself
-    const char *caption;
+    const char *caption; // translated in the context "Menu"; a translation may place its own mnemonic
     const char *shortcut; // nullptr: left unset
     bool autoEnable;
 };
@@ -23,28 +25,28 @@ struct MenuRow {
 // window and the Score Report, Export PDF and the Report menu only by the
 // Score Report; Quit is the one item that is always available.
 const MenuRow kRows[] = {
-    {"UntitledMenu2", Kind::Menu, nullptr, "File", "", false},
-    {item::kPrint, Kind::Item, "UntitledMenu2", "Print\u2026", "Cmd+P", false},
-    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", "Export PDF\u2026", "", false},
-    {item::kFileQuit, Kind::Quit, "UntitledMenu2", "Quit", "Cmd+Q", true},
-    {"UntitledMenu0", Kind::Menu, nullptr, "Edit", "", false},
-    {"EditUndo", Kind::Item, "UntitledMenu0", "Undo", "Cmd+Z", false},
+    {"UntitledMenu2", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "File"), "", false},
+    {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Print\u2026"), "Cmd+P", false},
+    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Export PDF\u2026"), "", false},
+    {item::kFileQuit, Kind::Quit, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Quit"), "Cmd+Q", true},
+    {"UntitledMenu0", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Edit"), "", false},
+    {"EditUndo", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Undo"), "Cmd+Z", false},
     {"UntitledMenu1", Kind::Item, "UntitledMenu0", "-", nullptr, false},
-    {"EditCut", Kind::Item, "UntitledMenu0", "Cut", "Cmd+X", false},
-    {"EditCopy", Kind::Item, "UntitledMenu0", "Copy", "Cmd+C", false},
-    {"EditPaste", Kind::Item, "UntitledMenu0", "Paste", "Cmd+V", false},
+    {"EditCut", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cut"), "Cmd+X", false},
+    {"EditCopy", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Copy"), "Cmd+C", false},
+    {"EditPaste", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Paste"), "Cmd+V", false},
     {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
-    {report::item::kMenu, Kind::Menu, nullptr, "Report", "", false},
-    {report::item::kCopyTable, Kind::Item, report::item::kMenu, "Copy Table", "Cmd+Shift+C", false},
-    {report::item::kCopySentence, Kind::Item, report::item::kMenu, "Copy Sentence", "", false},
-    {report::item::kSavePicture, Kind::Item, report::item::kMenu, "Save Picture\u2026", "", false},
-    {report::item::kPrintReport, Kind::Item, report::item::kMenu, "Print Report\u2026", "", false},
-    {"WindowMenu", Kind::Menu, nullptr, "Window", "", false},
-    {item::kControl, Kind::Item, "WindowMenu", "Control", "", false},
-    {item::kDescription, Kind::Item, "WindowMenu", "Description", "", false},
-    {item::kAbout, Kind::Item, "WindowMenu", "About Quintaval", "", false},
-    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", "About Quintaval", "", false},
-    {item::kReport, Kind::Item, "WindowMenu", "Score Report", "Cmd+R", false},
+    {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
+    {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy Table"), "Cmd+Shift+C", false},
+    {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy Sentence"), "", false},
+    {report::item::kSavePicture, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Save Picture\u2026"), "", false},
+    {report::item::kPrintReport, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Print Report\u2026"), "", false},
+    {"WindowMenu", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Window"), "", false},
+    {item::kControl, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Control"), "", false},
+    {item::kDescription, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Description"), "", false},
+    {item::kAbout, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "About Quintaval"), "", false},
+    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "About Quintaval"), "", false},
+    {item::kReport, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Score Report"), "Cmd+R", false},
 };
 
 } // namespace
@@ -55,7 +57,8 @@ Menu::Menu()
         auto made = std::make_unique<fw::MenuItem>(row.kind);
         made->SetName(row.name);
         made->SetAutoEnable(row.autoEnable);
-        made->SetText(row.caption);
+        const bool words = *row.caption && std::string_view(row.caption) != "-";
+        made->SetText(words ? QCoreApplication::translate("Menu", row.caption).toStdString() : row.caption);
         if (row.shortcut)
             made->SetKeyboardShortcut(row.shortcut);
         if (row.menu)
