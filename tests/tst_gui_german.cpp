@@ -42,8 +42,10 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 void keepPicture(QWidget *window, const char *name)
 {
     const QString folder = qEnvironmentVariable("QUINTAVAL_SCREENSHOTS");
-    if (!folder.isEmpty())
-        window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    if (folder.isEmpty())
+        return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
 } // namespace
