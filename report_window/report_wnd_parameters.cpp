@@ -100,6 +100,11 @@ void ReportWnd::createParameterRow()
     m_reliability->setPlaceholderText(tr("e.g. %1").arg(example));
     m_reliability->setToolTip(tr(kReliabilityTip).arg(example));
     m_reliability->setMaximumWidth(90);
+    // However small the window, the hint and a typed ".955" stay whole.
+    const QFontMetrics metrics = m_reliability->fontMetrics();
+    const int text = std::max(metrics.horizontalAdvance(m_reliability->placeholderText()),
+                              metrics.horizontalAdvance(QStringLiteral("0.955")));
+    m_reliability->setMinimumWidth(std::min(90, text + 2 * metrics.averageCharWidth() + 8));
 
     m_confidence = new QComboBox(area);
     m_confidence->setObjectName(QStringLiteral("confidenceBox"));
@@ -116,6 +121,8 @@ void ReportWnd::createParameterRow()
     m_descriptors = new QComboBox(area);
     m_descriptors->setObjectName(QStringLiteral("descriptorBox"));
     m_descriptors->setToolTip(tr(kDescriptorTip));
+    // A custom file's name widens the box, up to a point.
+    m_descriptors->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     for (QLabel **label : {&m_reliabilityError, &m_descriptorError}) {
         *label = new QLabel(area);
@@ -132,10 +139,16 @@ void ReportWnd::fillDescriptorBox()
     m_descriptors->clear();
     for (const interpretation::DescriptorSystem &system : interpretation::builtInSystems())
         m_descriptors->addItem(systemTitle(system), qs(system.key));
-    if (!m_customPath.isEmpty())
-        m_descriptors->addItem(ReportWnd::tr("Custom: %1").arg(QFileInfo(m_customPath).fileName()),
-                               QString::fromLatin1(kCustom));
+    if (!m_customPath.isEmpty()) {
+        // A long name is shortened in its middle; the item's tip gives it whole.
+        const QFontMetrics metrics = m_descriptors->fontMetrics();
+        const QString name = metrics.elidedText(QFileInfo(m_customPath).fileName(), Qt::ElideMiddle,
+                                                30 * metrics.averageCharWidth());
+        m_descriptors->addItem(ReportWnd::tr("Custom: %1").arg(name), QString::fromLatin1(kCustom));
+        m_descriptors->setItemData(m_descriptors->count() - 1, m_customPath, Qt::ToolTipRole);
+    }
     m_descriptors->addItem(ReportWnd::tr("Custom\u2026"), QString::fromLatin1(kChooseFile));
+    m_descriptors->setMinimumWidth(m_descriptors->sizeHint().width());
 }
 
 void ReportWnd::restoreSettings()

@@ -1,0 +1,384 @@
+// The German translation is complete and nothing a user reads bypasses it.
+// The catalogue in the repository must be what lupdate makes of the sources,
+// every entry finished and every placeholder kept. Then, with a translator
+// that returns each German text between marks, every window, menu, table,
+// tooltip, accessible name, message and printed page the program shows is
+// walked: a word outside the marks never went through the translation, or
+// has no German. In English, the windows word the cores' refusals and file
+// problems exactly as the cores do.
+#include "conversion/calculate.h"
+#include "framework/language.h"
+#include "interpretation/interpretation.h"
+#include "report_window/core_words.h"
+#include "report_window/report_wnd.h"
+#include "tests/field_texts.h"
+#include "tests/report_fixture.h"
+#include "tests/window_walk.h"
+
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QChar kOpen(0x27E6);  // ⟦
+const QChar kClose(0x27E7); // ⟧
+
+// Each German text between marks; nothing for a text without German.
+class MarkingTranslator : public QTranslator {
+public:
+    MarkingTranslator()
+    {
+        m_program.load(QStringLiteral(":/i18n/quintaval_de.qm"));
+        m_qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        for (const QTranslator *catalogue : {&m_program, &m_qt}) {
+            const QString german = catalogue->translate(context, source, disambiguation, n);
+            if (!german.isEmpty())
+                return kOpen + german + kClose;
+        }
+        return QString();
+    }
+
+private:
+    QTranslator m_program, m_qt;
+};
+
+// The letters of a text that lie outside every pair of marks, with the
+// names that are the same in every language taken out.
+QString unmarkedWords(QString text, const QStringList &names)
+{
+    QString outside;
+    int depth = 0;
+    for (const QChar c : text) {
+        if (c == kOpen)
+            ++depth;
+        else if (c == kClose)
+            depth = std::max(0, depth - 1);
+        else if (depth == 0)
+            outside += c;
+    }
+    for (const QString &name : names)
+        outside.remove(name);
+    outside.remove(QLatin1Char('&')); // a mnemonic's mark
+    return outside.contains(QRegularExpression(QStringLiteral("\\p{L}"))) ? outside.simplified() : QString();
+}
+
+struct Message {
+    QString context, source, comment, translation, type;
+};
+
+QList<Message> readCatalogue(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    QString *into = nullptr;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            into = nullptr;
+            if (name == QLatin1String("message"))
+                message = Message{context, {}, {}, {}, {}};
+            else if (name == QLatin1String("name"))
+                into = &context;
+            else if (name == QLatin1String("source"))
+                into = &message.source;
+            else if (name == QLatin1String("comment"))
+                into = &message.comment;
+            else if (name == QLatin1String("translation")) {
+                into = &message.translation;
+                message.type = xml.attributes().value(QLatin1String("type")).toString();
+            } else if (name == QLatin1String("byte") && !into)
+                continue;
+            if (name == QLatin1String("name"))
+                context.clear();
+        } else if (xml.isCharacters() && into) {
+            *into += xml.text();
+        } else if (xml.isEndElement()) {
+            if (xml.name() == QLatin1String("message"))
+                messages << message;
+            into = nullptr;
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression kArg(QStringLiteral("%(\\d+)"));
+    for (const QRegularExpressionMatch &match : kArg.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+} // namespace
+
+class TestTranslation : public QObject, ReportFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        startTests();
+        fw::useLanguage(fw::Language::German);
+    }
+    void init() { startProgram(); }
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&m_marking);
+        endProgram();
+        fw::useLanguage(fw::Language::German);
+    }
+
+    void catalogueMatchesTheSources();
+    void translationsKeepTheirPlaceholders();
+    void englishAsTheCoresWordIt_data();
+    void englishAsTheCoresWordIt();
+    void everyShownTextTranslated_data();
+    void everyShownTextTranslated();
+    void printedPageTranslated();
+
+private:
+    void mark() { QCoreApplication::installTranslator(&m_marking); }
+    // Fails naming every text with words outside the marks.
+    void expectMarked(const QList<ShownText> &shown, const QStringList &names = {})
+    {
+        QStringList bypassed;
+        for (const ShownText &text : shown)
+            if (const QString words = unmarkedWords(text.text, names); !words.isEmpty())
+                bypassed << QStringLiteral("%1: \"%2\" (in \"%3\")").arg(text.where, words, text.text);
+        bypassed.removeDuplicates();
+        QVERIFY2(bypassed.isEmpty(), qPrintable(QStringLiteral("not through the translation:\n")
+                                                + bypassed.join(QLatin1Char('\n'))));
+    }
+
+    MarkingTranslator m_marking;
+};
+
+// lupdate over the sources changes nothing in the catalogue: no source
+// text without a finished German translation, none left over.
+void TestTranslation::catalogueMatchesTheSources()
+{
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("check.ts"));
+    QVERIFY(QFile::copy(QStringLiteral(QUINTAVAL_TS_FILE), fresh));
+    QFile::setPermissions(fresh, QFile::ReadOwner | QFile::WriteOwner);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(QUINTAVAL_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" QUINTAVAL_TRANSLATED_SOURCES), QStringLiteral("-ts"), fresh});
+    QVERIFY(lupdate.waitForFinished(120000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    QStringList problems;
+    const QList<Message> messages = readCatalogue(fresh);
+    QVERIFY(messages.size() > 100);
+    for (const Message &m : messages) {
+        if (m.type == QLatin1String("unfinished"))
+            problems << QStringLiteral("no German for [%1] \"%2\"").arg(m.context, m.source);
+        else if (m.type == QLatin1String("vanished") || m.type == QLatin1String("obsolete"))
+            problems << QStringLiteral("no longer in the sources: [%1] \"%2\"").arg(m.context, m.source);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))
+                                            + "\n(cmake --build <build> --target update_translations, then "
+                                              "translate)"));
+}
+
+// A translation that drops or adds a %1 shows the wrong figure; one that
+// loses a line break or adds a second mnemonic breaks its control.
+void TestTranslation::translationsKeepTheirPlaceholders()
+{
+    QStringList problems;
+    for (const Message &m : readCatalogue(QStringLiteral(QUINTAVAL_TS_FILE))) {
+        if (placeholders(m.source) != placeholders(m.translation))
+            problems << QStringLiteral("[%1] \"%2\": %3 in German").arg(m.context, m.source,
+                                                                       placeholders(m.translation).join(' '));
+        if (m.source.count(QLatin1Char('\r')) != m.translation.count(QLatin1Char('\r')))
+            problems << QStringLiteral("[%1] \"%2\": other line breaks in German").arg(m.context, m.source);
+        if (m.context == QLatin1String("Menu") && m.translation.count(QLatin1Char('&')) > 1)
+            problems << QStringLiteral("[%1] \"%2\": two mnemonics").arg(m.context, m.source);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestTranslation::englishAsTheCoresWordIt_data()
+{
+    using namespace std::string_view_literals;
+    QTest::addColumn<QString>("fields"); // typed into the converter
+    QTest::addColumn<QByteArray>("file"); // or read as a descriptor file
+    QTest::newRow("nothing to calculate") << "" << QByteArray();
+    QTest::newRow("z out of range") << "z=-7" << QByteArray();
+    QTest::newRow("CEEB out of range") << "ceeb=199" << QByteArray();
+    QTest::newRow("percentile out of range") << "percentile=0" << QByteArray();
+    QTest::newRow("sd 0") << "raw=1;mean=1;sd=0" << QByteArray();
+    QTest::newRow("raw too large") << "raw=" + QString(400, '9') + ";mean=1;sd=1" << QByteArray();
+    QTest::newRow("mean too large") << "raw=1;mean=" + QString(400, '9') + ";sd=1" << QByteArray();
+    QTest::newRow("sd too large") << "raw=1;mean=1;sd=" + QString(400, '9') << QByteArray();
+    const std::pair<const char *, std::string_view> files[] = {
+        {"empty file", ""sv},
+        {"unclosed quote", "from,label\n100,\"Typical\n"sv},
+        {"bad header", "score,name\n"sv},
+        {"three cells", "from,label\n100,Typical,x\n"sv},
+        {"not whole", "from,label\n100.5,Typical\n"sv},
+        {"empty label", "from,label\n100,\n"sv},
+        {"NUL in label", "from,label\n100,Ty\0pical\n"sv},
+        {"not UTF-8", "from,label\n100,Typ\xff\n"sv},
+        {"from twice", "from,label\n100,Typical\n\n100,Again\n"sv},
+        {"no bands", "\n\nfrom,label\n"sv},
+        {"a placeholder in a cell", "from,label\n%2,Typical\n"sv},
+    };
+    for (const auto &[name, bytes] : files)
+        QTest::newRow(name) << QString() << QByteArray(bytes.data(), qsizetype(bytes.size())).append('\n').chopped(1);
+}
+
+void TestTranslation::englishAsTheCoresWordIt()
+{
+    QFETCH(QString, fields);
+    QFETCH(QByteArray, file);
+    m_program.reset();
+    fw::useLanguage(fw::Language::English);
+    m_program = std::make_unique<shell::Program>();
+    endSplash();
+    if (file.isNull()) {
+        const conversion::Outcome core = conversion::calculate(fieldsFrom(fields));
+        QVERIFY(core.refused);
+        auto *converter = fw::implicitWindow<ControlWnd>();
+        const QStringList texts = fieldList(fields);
+        const char *const names[] = {"rawFld", "rawmeanFld", "rawsdFld", "zFld", "tFld", "wechslerFld",
+                                     "nceFld", "greFld", "agctFld", "percentileFld"};
+        for (int i = 0; i < texts.size(); ++i)
+            converter->SetText(names[i], texts[i].toStdString());
+        QTest::mouseClick(converter->control("CalculateBtn"), Qt::LeftButton);
+        QCOMPARE(m_messages, QStringList{QString::fromStdString(core.message)});
+        return;
+    }
+    interpretation::DescriptorSystem system;
+    const interpretation::DescriptorFileProblem problem =
+        interpretation::readDescriptorSystem(std::string_view(file.constData(), std::size_t(file.size())), system);
+    QVERIFY(problem.kind != interpretation::DescriptorFileProblem::Kind::None);
+    QCOMPARE(report::problemWords(problem), QString::fromStdString(interpretation::problemText(problem)));
+}
+
+void TestTranslation::everyShownTextTranslated_data()
+{
+    QTest::addColumn<QString>("scene");
+    for (const char *scene : {"converter", "converter refusals", "converter held at a bound", "report without score",
+                              "report with interval", "report refusing a reliability",
+                              "report with a custom system gone bad", "report beyond the curve", "description",
+                              "about"})
+        QTest::newRow(scene) << QString::fromLatin1(scene);
+}
+
+// Each scene opens what it names, and every text then shown is walked;
+// every row of the report's table is explained in turn.
+void TestTranslation::everyShownTextTranslated()
+{
+    QFETCH(QString, scene);
+    m_program.reset();
+    mark();
+    m_program = std::make_unique<shell::Program>();
+    endSplash();
+    QStringList names; // the same in every language
+    QList<ShownText> shown;
+    if (scene == "converter refusals") {
+        for (const Fields &fields : {Fields{}, Fields{{"zFld", "7"}}, Fields{{"percentileFld", "0"}},
+                                     Fields{{"rawFld", "1"}, {"rawmeanFld", "1"}, {"rawsdFld", "0"}}})
+            calculate(fields);
+        QCOMPARE(m_messages.size(), 4);
+        for (const QString &message : m_messages)
+            shown.push_back({QStringLiteral("message box"), message});
+    } else if (scene == "converter held at a bound") {
+        calculate({{"zFld", "-6,5"}});
+    } else if (scene.startsWith("report")) {
+        if (scene != "report without score")
+            calculate({{"wechslerFld", scene == "report beyond the curve" ? "199" : "115"}});
+        QVERIFY(openReport());
+        if (scene == "report with interval" || scene == "report beyond the curve")
+            QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+        if (scene == "report beyond the curve")
+            in<QComboBox>("methodBox")->setCurrentIndex(1);
+        if (scene == "report refusing a reliability")
+            QTest::keyClicks(in<QLineEdit>("reliabilityFld"), "1,5");
+        if (scene == "report with a custom system gone bad") {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("bezirk.csv"));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("from,label\n0,Schwach\n100,Gut\n") > 0);
+            file.close();
+            auto *wnd = qobject_cast<report::ReportWnd *>(fw::existingWindow(report::ReportWnd::kClassName));
+            QCOMPARE(wnd->loadDescriptorFile(path), QString());
+            names << QStringLiteral("bezirk") << QStringLiteral("Schwach") << QStringLiteral("Gut");
+            fw::setFileDialogHook([&shown](fw::FileDialogKind, const QString &title) {
+                shown.push_back({QStringLiteral("file dialog"), title});
+                return QString();
+            });
+            auto *box = in<QComboBox>("descriptorBox");
+            emit box->activated(box->count() - 1); // Custom…, cancelled
+            QVERIFY(file.remove());
+            closeReport();
+            QVERIFY(openReport()); // the stored file is read again, and is gone
+            QVERIFY(in<QLabel>("descriptorErrorTxt")->isVisibleTo(fw::existingWindow(report::ReportWnd::kClassName)));
+        }
+        if (scene != "report without score") {
+            auto *table = in<QTableWidget>("scoresTable");
+            for (int row = 0; row < table->rowCount(); ++row) {
+                table->setCurrentCell(row, 0);
+                shown << shownTexts();
+            }
+        }
+    } else if (scene == "description") {
+        QVERIFY(bar().trigger("DescriptionMenuItem"));
+        QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
+    } else if (scene == "about") {
+        QVERIFY(bar().trigger("AboutMenuItem"));
+    }
+    shown << shownTexts();
+    QVERIFY(shown.size() > 10);
+    expectMarked(shown, names);
+}
+
+// The printed report, read back from the PDF: every word of the page but
+// the references (authors and titles, as published) went through the
+// translation.
+void TestTranslation::printedPageTranslated()
+{
+    m_program.reset();
+    mark();
+    m_program = std::make_unique<shell::Program>();
+    endSplash();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    printDialogAnswers(pdf, false);
+    calculate({{"rawFld", "23"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}});
+    QVERIFY(openReport());
+    QTest::keyClicks(in<QLineEdit>("examinerFld"), QStringLiteral("Dr. Muster"));
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    QVERIFY(bar().trigger("Print"));
+    const std::optional<QString> printed = pdfText(pdf);
+    if (!printed)
+        QSKIP("needs pdftotext (poppler-utils)");
+    QString words = printed->normalized(QString::NormalizationForm_KC);
+    const qsizetype references = words.indexOf(kOpen + QStringLiteral("Literatur") + kClose);
+    QVERIFY(references > 0);
+    // The last page's footer follows the references.
+    const qsizetype footer = words.lastIndexOf(kOpen + QStringLiteral("Quintaval"));
+    QVERIFY(footer > references);
+    words = words.left(references) + words.mid(footer);
+    expectMarked({{QStringLiteral("printed page"), words}}, {QStringLiteral("Dr"), QStringLiteral("Muster")});
+}
+
+QTEST_MAIN(TestTranslation)
+#include "tst_gui_translation.moc"
