@@ -22,7 +22,8 @@ protected:
     {
         quietOffscreen();
         QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("QuintavalTest"));
+        // Each test program its own settings: ctest runs them side by side.
+        QCoreApplication::setOrganizationName(QStringLiteral("QuintavalTest-") + QCoreApplication::applicationName());
         QLocale::setDefault(QLocale::c());
         fw::setQuitHook([](int) {});
         fw::setMsgBoxHook([this](const std::string &message) { m_messages << QString::fromStdString(message); });
