@@ -147,7 +147,7 @@ void BatchConverter::mapColumns()
             m_fieldOfColumn[column] = named.field;
             any = true;
         }
-        if (m_settings.interpretation.enabled && !mapInterpretedColumn(name, column))
+        if (!mapInterpretedColumn(name, column))
             return;
     }
     if (!any) {
@@ -161,17 +161,23 @@ void BatchConverter::mapColumns()
     chooseInterpretedColumns();
 }
 
-// False, with m_error set, for a column named twice.
+// False, with m_error set, for a column named twice. Interpretation columns
+// are the tool's own whether or not it interprets: a run without
+// --interpret empties them, as their figures would belong to another run.
 bool BatchConverter::mapInterpretedColumn(const std::string &name, size_t column)
 {
+    const bool interpreting = m_settings.interpretation.enabled;
     int *seen = nullptr;
     if (name == kReliabilityColumn) {
-        seen = &m_reliabilityColumn;
+        if (interpreting)
+            seen = &m_reliabilityColumn;
     } else {
         for (int cell = 0; cell < kInterpretedCellCount; ++cell) {
             if (name == interpretedColumnName(cell)) {
                 seen = &m_interpretedColumnOf[size_t(cell)];
                 m_fieldOfColumn[column] = FirstInterpreted + cell;
+                if (!interpreting)
+                    m_emptied.push_back(m_header[column]);
             }
         }
     }
@@ -265,6 +271,7 @@ text::NumberSyntax BatchConverter::syntaxOf(int field) const
 bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
 {
     m_fields.fill({});
+    m_quotedField = -1;
     for (const NamedField &named : kColumnNames) {
         const int column = m_columnOf[size_t(named.field)];
         if (column < 0 || blank || cells[size_t(column)].empty())
@@ -276,6 +283,7 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
             m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
+            m_quotedField = named.field;
             return false;
         }
         std::string_view number = text.substr(span->begin, span->end - span->begin);
@@ -288,6 +296,7 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         if (marked && named.field == m_source) {
             m_note = std::string(named.name) + ": " + quoted(cell)
                      + " is a result held at its bound, not a score to convert from";
+            m_quotedField = named.field;
             return false;
         }
         if (!marked)
@@ -388,14 +397,47 @@ void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool 
     out.endRow();
 }
 
+// The score a conversion of these cells would start from, by the window's
+// rule: the raw score when its three cells are filled, else the last
+// unmarked score; -1 for none.
+int BatchConverter::sourceOf(const std::vector<std::string> &cells, bool blank) const
+{
+    if (m_source >= 0)
+        return m_source;
+    if (blank)
+        return -1;
+    const auto filled = [&](int field) {
+        const int column = m_columnOf[size_t(field)];
+        return column >= 0 && !cells[size_t(column)].empty();
+    };
+    if (filled(RawField) && filled(MeanField) && filled(SdField))
+        return RawField;
+    int source = -1;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        std::string_view cell;
+        if (filled(position))
+            cell = cells[size_t(m_columnOf[size_t(position)])];
+        if (!cell.empty() && !stripMark(cell))
+            source = position;
+    }
+    return source;
+}
+
+// A refused row keeps what was given: the raw score, mean and sd, the
+// reliability, every other column, the score it would have been converted
+// from and the cell its note quotes. The other score cells and the
+// interpretation are what a conversion writes, and would contradict the note.
 void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool blank,
                                   std::string_view note, text::CsvWriter &out) const
 {
+    const int source = sourceOf(cells, blank);
     for (size_t column = 0; column < m_header.size(); ++column) {
-        if (int(column) == m_noteColumn)
+        const int field = m_fieldOfColumn[column];
+        if (field == NoteColumn)
             out.cell(note);
-        else if (m_fieldOfColumn[column] >= FirstInterpreted)
-            out.cell({}); // an earlier run's interpretation would contradict the note
+        else if (field >= FirstInterpreted
+                 || (isScore(field) && field != source && field != m_quotedField))
+            out.cell({});
         else
             out.cell(blank ? std::string_view() : std::string_view(cells[column]));
     }

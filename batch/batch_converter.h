@@ -3,8 +3,9 @@
 // fields; each data row is then one conversion::calculate() call (or the
 // remembered outcome of that same call, see OutcomeMemo), and the outcome
 // alone decides what the row becomes: converted (score columns rewritten as
-// the window rewrites its fields) or refused (cells as they were, the
-// window's message in the note). No rule of the conversion lives here.
+// the window rewrites its fields) or refused (the cells that were given as
+// they were, the window's message in the note, no figure of a conversion
+// left beside it). No rule of the conversion lives here.
 //
 // What the window's keystroke rules do for typing, this does for cells: a
 // cell reaches calculate() only when it is empty or a plain number (see
@@ -14,7 +15,7 @@
 // With --interpret, a converted row also gets its interpretation columns
 // (see RowInterpreter), from the z its outcome gives and the row's
 // reliability. Those columns are outputs only: never read, rewritten where
-// the input has them.
+// the input has them, and emptied by a run without --interpret.
 #pragma once
 
 #include <array>
@@ -51,6 +52,10 @@ public:
     // Why the header cannot be used (a usage error); empty when it can.
     const std::string &error() const { return m_error; }
 
+    // Interpretation columns of the input that this run empties, as it
+    // does not interpret.
+    const std::vector<std::string> &emptiedColumns() const { return m_emptied; }
+
     // The input's columns, the score columns it lacked, and "note" unless
     // the input has it.
     void writeHeader(text::CsvWriter &out) const;
@@ -72,6 +77,7 @@ private:
     void chooseSource();
     bool fillFields(const std::vector<std::string> &cells, bool blank);
     bool takeSource();
+    int sourceOf(const std::vector<std::string> &cells, bool blank) const;
     void writeConverted(const std::vector<std::string> &cells, bool blank,
                         const RowOutcome &row, text::CsvWriter &out);
     void writeRefused(const std::vector<std::string> &cells, bool blank,
@@ -91,6 +97,8 @@ private:
     ConversionSettings m_settings;
     int m_source = -1; // the field named by --from, or -1
     std::string m_error;
+    std::vector<std::string> m_emptied;
+    int m_quotedField = -1; // the field whose cell a refusal's note quotes
 
     std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
     FieldTextViews m_fields; // the row's numbers as calculate() reads them

@@ -95,6 +95,13 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
         return usage(converter.error());
+    if (const std::vector<std::string> &emptied = converter.emptiedColumns(); !emptied.empty()) {
+        std::vector<std::string_view> names(emptied.begin(), emptied.end());
+        say(std::string(kProgram) + ": " + (names.size() == 1 ? "the column " : "the columns ")
+                + joinNames(names, " and ") + (names.size() == 1 ? " is" : " are")
+                + " emptied; --interpret writes " + (names.size() == 1 ? "it" : "them") + "\n",
+            m_errFd);
+    }
     // Opened only now, so that a usage error leaves an existing file alone.
     if (!openOutput())
         return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
