@@ -7,6 +7,7 @@
 #include "batch/help_text.h"
 #include "text/ascii.h"
 #include "text/csv_writer.h"
+#include "text/text_routines.h"
 
 namespace batch {
 
@@ -92,6 +93,17 @@ std::string quoted(std::string_view cell)
     while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
         --cut; // not inside a UTF-8 character
     return "\"" + std::string(cell.substr(0, cut)) + "...\"";
+}
+
+// Why a cell is no number: a number with the other decimal mark says so.
+std::string notANumber(std::string_view text, std::string_view cell, text::NumberSyntax syntax)
+{
+    text::NumberSyntax other = syntax;
+    other.decimalMark = syntax.decimalMark == '.' ? ',' : '.';
+    if (text::findPlainNumber(text, other))
+        return quoted(cell) + ": this file uses a decimal "
+               + (syntax.decimalMark == '.' ? "point" : "comma");
+    return quoted(cell) + " is not a number";
 }
 
 // A result "held at its bound" is written with a trailing "*".
@@ -254,11 +266,27 @@ RowResult BatchConverter::writeRow(const text::CsvRecord &record, text::CsvWrite
     const RowOutcome &row =
         m_calculate.calculate(m_fields, m_hasReliability ? &m_reliability : nullptr);
     if (row.outcome.refused) {
-        writeRefused(cells, blank, row.outcome.message, out);
+        writeRefused(cells, blank, refusal(row.outcome), out);
         return RowResult::Refused;
     }
+    if (m_hasReliability && m_settings.interpretation.enabled)
+        ++m_rowsWithReliability;
     writeConverted(cells, blank, row, out);
     return RowResult::Converted;
+}
+
+// The window's message; a range's limits with the file's decimal mark.
+std::string_view BatchConverter::refusal(const conversion::Outcome &outcome)
+{
+    if (!m_settings.decimalComma)
+        return outcome.message;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        if (outcome.message == conversion::rangeMessage(position)) {
+            m_note = conversion::rangeMessage(position, ',');
+            return m_note;
+        }
+    }
+    return outcome.message;
 }
 
 text::NumberSyntax BatchConverter::syntaxOf(int field) const
@@ -282,7 +310,7 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const text::NumberSyntax syntax = syntaxOf(named.field);
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
-            m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
+            m_note = std::string(named.name) + ": " + notANumber(text, cell, syntax);
             m_quotedField = named.field;
             return false;
         }
@@ -326,21 +354,21 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
             return true;
         }
     }
-    const std::optional<double> value =
-        text::plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
-    if (!value) {
-        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + " is not a number";
+    const text::NumberSyntax syntax{m_settings.decimalComma ? ',' : '.', false};
+    if (!text::readPlainNumber(cell, syntax, m_number)) {
+        m_note = std::string(kReliabilityColumn) + ": " + notANumber(cell, cell, syntax);
         return false;
     }
-    if (const std::string why = interpretation::checkReliability(*value); !why.empty()) {
+    if (const std::string why = interpretation::checkReliability(m_number); !why.empty()) {
         m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + ": " + why;
         return false;
     }
+    const double value = text::Val(m_number);
     m_hasReliability = true;
-    m_reliability = *value;
+    m_reliability = value;
     ReadReliability &oldest = m_readReliabilities[m_oldestRead];
     oldest.cell.assign(cell);
-    oldest.value = *value;
+    oldest.value = value;
     m_oldestRead = (m_oldestRead + 1) % m_readReliabilities.size();
     return true;
 }

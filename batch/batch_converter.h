@@ -62,6 +62,9 @@ public:
 
     RowResult writeRow(const text::CsvRecord &record, text::CsvWriter &out);
 
+    // Converted rows that had a reliability, when interpreting.
+    long long rowsWithReliability() const { return m_rowsWithReliability; }
+
 private:
     // Index into m_columnOf: the scale positions, then the raw fields.
     enum Field { RawField = conversion::Raw, MeanField = conversion::kScaleCount, SdField,
@@ -85,6 +88,7 @@ private:
     void writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const;
     std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
+    std::string_view refusal(const conversion::Outcome &outcome);
 
     std::vector<std::string> m_header;
     std::vector<int> m_fieldOfColumn;          // a Field, Carried or NoteColumn
@@ -104,6 +108,8 @@ private:
     FieldTextViews m_fields; // the row's numbers as calculate() reads them
     std::string m_note;
     std::string m_result; // a result with a decimal comma
+    std::string m_number; // a cell's number as the core reads it
+    long long m_rowsWithReliability = 0;
     double m_reliability = 0;
     bool m_hasReliability = false;
     struct ReadReliability {

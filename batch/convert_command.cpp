@@ -15,6 +15,7 @@
 #include "interpretation/interpretation.h"
 #include "text/ascii.h"
 #include "text/small_file.h"
+#include "text/text_routines.h"
 
 namespace batch {
 
@@ -35,12 +36,12 @@ bool delimiterFromName(const std::string &name, char &delimiter)
     return true;
 }
 
-// An option's number, with a decimal point or a decimal comma.
-std::optional<double> optionNumber(const std::string &value)
+// An option's number, with a decimal point or a decimal comma, as the
+// core reads it (with a point).
+bool optionNumber(const std::string &value, std::string &number)
 {
-    if (const std::optional<double> number = text::plainNumberValue(value, {'.', false}))
-        return number;
-    return text::plainNumberValue(value, {',', false});
+    return text::readPlainNumber(value, {'.', false}, number)
+           || text::readPlainNumber(value, {',', false}, number);
 }
 
 long long regularFileSize(int fd)
@@ -62,8 +63,6 @@ ConvertCommand::~ConvertCommand()
 {
     if (m_openedIn >= 0)
         ::close(m_openedIn);
-    if (m_openedOut >= 0)
-        ::close(m_openedOut);
 }
 
 int ConvertCommand::run(const std::vector<std::string> &arguments)
@@ -78,8 +77,9 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     }
     if (!openInput())
         return failure("cannot open " + m_inputPath + ": " + std::strerror(errno));
-    if (outputIsInput())
-        return usage("the output is the input file itself; write to another file");
+    addInput("the input file itself", m_inFd);
+    if (const std::string input = outputOntoInput(); !input.empty())
+        return usage("the output is " + input + "; write to another file");
 
     text::CsvReader reader(m_inFd, m_delimiter);
     text::CsvRecord header;
@@ -103,8 +103,8 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
             m_errFd);
     }
     // Opened only now, so that a usage error leaves an existing file alone.
-    if (!openOutput())
-        return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
+    if (std::string why; !openOutput(why))
+        return failure("cannot open " + m_outputPath + ": " + why);
     text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
     if (reader.hadByteOrderMark())
         writer.writeByteOrderMark();
@@ -247,6 +247,13 @@ ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
     return Parsed::Run;
 }
 
+ConvertCommand::Parsed ConvertCommand::needsInterval(const char *option)
+{
+    if (m_intervalOption == nullptr)
+        m_intervalOption = option;
+    return needsInterpret(option);
+}
+
 ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 {
     if (m_interpretOption && !m_settings.interpretation.enabled)
@@ -256,23 +263,24 @@ ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)
 {
-    const std::optional<double> r = optionNumber(value);
-    if (!r)
+    std::string number;
+    if (!optionNumber(value, number))
         return refuse("--reliability: \"" + value + "\" is not a number");
-    if (const std::string why = interpretation::checkReliability(*r); !why.empty())
+    if (const std::string why = interpretation::checkReliability(number); !why.empty())
         return refuse("--reliability \"" + value + "\": " + why);
-    m_settings.interpretation.reliability = *r;
+    m_settings.interpretation.reliability = text::Val(number);
     return needsInterpret("--reliability");
 }
 
 ConvertCommand::Parsed ConvertCommand::setConfidence(const std::string &value)
 {
-    const std::optional<double> c = optionNumber(value);
-    if (!c || !interpretation::checkConfidence(*c).empty())
-        return refuse("--confidence must be a number from 50 to less than 100, not \"" + value
-                      + "\"");
-    m_settings.interpretation.confidence = *c;
-    return needsInterpret("--confidence");
+    std::string number;
+    if (!optionNumber(value, number))
+        return refuse("--confidence: \"" + value + "\" is not a number");
+    if (const std::string why = interpretation::checkConfidence(number); !why.empty())
+        return refuse("--confidence \"" + value + "\": " + why);
+    m_settings.interpretation.confidence = text::Val(number);
+    return needsInterval("--confidence");
 }
 
 ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name)
@@ -284,7 +292,7 @@ ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name
         m_settings.interpretation.method = interpretation::Method::Obtained;
     else
         return refuse("--ci-method takes true-score or obtained, not \"" + name + "\"");
-    return needsInterpret("--ci-method");
+    return needsInterval("--ci-method");
 }
 
 ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
@@ -294,7 +302,7 @@ ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
         const auto scale = interpretation::ScaleId(i);
         if (column == interpretation::scaleColumn(scale)) {
             m_settings.interpretation.intervalScale = scale;
-            return needsInterpret("--ci-scale");
+            return needsInterval("--ci-scale");
         }
     }
     return refuse("--ci-scale takes " + joinNames(intervalScaleColumns(), " or ") + ", not \""
@@ -321,6 +329,7 @@ ConvertCommand::Parsed ConvertCommand::setDescriptors(const std::string &system)
     const std::string problem = interpretation::parseDescriptorFile(text, settings.descriptors);
     if (!problem.empty())
         return refuse("--descriptors " + system + ": " + problem);
+    addInput("the --descriptors file", system);
     return needsInterpret("--descriptors");
 }
 
@@ -335,27 +344,43 @@ bool ConvertCommand::openInput()
     return true;
 }
 
-// Opening the output would empty it before a single row had been read, and
-// standard output appending to the input would feed the tool its own rows
-// until the disk is full. Links lead to the same device and inode.
-bool ConvertCommand::outputIsInput() const
+void ConvertCommand::addInput(const std::string &what, const std::string &path)
 {
-    struct stat in, out;
-    if (::fstat(m_inFd, &in) != 0 || !S_ISREG(in.st_mode))
-        return false;
-    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
-                                            : ::stat(m_outputPath.c_str(), &out);
-    return status == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        m_inputs.push_back({what, info.st_dev, info.st_ino});
 }
 
-bool ConvertCommand::openOutput()
+void ConvertCommand::addInput(const std::string &what, int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        m_inputs.push_back({what, info.st_dev, info.st_ino});
+}
+
+// The output would replace a file the run reads, and standard output
+// appending to the input would feed the tool its own rows until the disk
+// is full. Links lead to the same device and inode. Empty when it is none.
+std::string ConvertCommand::outputOntoInput() const
+{
+    struct stat out;
+    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
+                                            : ::stat(m_outputPath.c_str(), &out);
+    if (status != 0)
+        return {};
+    for (const Input &input : m_inputs)
+        if (input.device == out.st_dev && input.inode == out.st_ino)
+            return input.what;
+    return {};
+}
+
+bool ConvertCommand::openOutput(std::string &why)
 {
     if (m_outputPath.empty())
         return true;
-    m_openedOut = ::open(m_outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (m_openedOut < 0)
+    if (!m_output.open(m_outputPath, why))
         return false;
-    m_outFd = m_openedOut;
+    m_outFd = m_output.fd();
     return true;
 }
 
@@ -379,22 +404,30 @@ int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &convert
         progress.update(++rows, reader.bytesConsumed());
     }
     progress.finish();
-    return finish(reader, writer);
+    return finish(reader, writer, converter);
 }
 
-int ConvertCommand::finish(text::CsvReader &reader, text::CsvWriter &writer)
+// A failed run leaves no output file that could pass for a whole one.
+int ConvertCommand::finish(text::CsvReader &reader, text::CsvWriter &writer,
+                           const BatchConverter &converter)
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
-    if (reader.failed())
+    const bool written = writer.flush();
+    if (reader.failed()) {
+        m_output.discard();
         return failure("cannot read " + inputName() + ": " + reader.error());
-    if (!writer.flush())
-        return failure("cannot write " + output + ": " + writer.error());
-    if (m_openedOut >= 0) {
-        const int closed = ::close(m_openedOut);
-        m_openedOut = -1;
-        if (closed != 0)
-            return failure("cannot write " + output + ": " + std::strerror(errno));
     }
+    if (!written) {
+        m_output.discard();
+        return failure("cannot write " + output + ": " + writer.error());
+    }
+    if (std::string why; !m_output.commit(why))
+        return failure("cannot write " + output + ": " + why);
+    if (m_intervalOption && m_converted > 0 && converter.rowsWithReliability() == 0)
+        say(std::string(kProgram) + ": " + m_intervalOption
+                + " had no effect: no row had a reliability (a column \"reliability\" or "
+                  "--reliability)\n",
+            m_errFd);
     say(std::string(kProgram) + ": " + std::to_string(m_converted) + " rows converted, "
             + std::to_string(m_refused) + " refused, " + std::to_string(m_malformed)
             + " malformed\n",

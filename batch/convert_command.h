@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "batch/batch_converter.h"
+#include "batch/output_file.h"
 
 namespace text {
 class CsvReader;
@@ -53,26 +55,41 @@ private:
     Parsed setIntervalScale(const std::string &name);
     Parsed setDescriptors(const std::string &system);
     Parsed needsInterpret(const char *option);
+    Parsed needsInterval(const char *option);
     Parsed refuse(const std::string &reason) const;
     Parsed checkInterpretOptions();
 
     bool openInput();
-    bool outputIsInput() const;
-    bool openOutput();
+    // Every file the run reads is registered, so that the output never
+    // lands on one: `what` names it in the message ("the --descriptors
+    // file"). Paths that are no regular file are left out.
+    void addInput(const std::string &what, const std::string &path);
+    void addInput(const std::string &what, int fd);
+    std::string outputOntoInput() const;
+    bool openOutput(std::string &why);
     int convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer);
-    int finish(text::CsvReader &reader, text::CsvWriter &writer);
+    int finish(text::CsvReader &reader, text::CsvWriter &writer, const BatchConverter &converter);
 
     std::string inputName() const;
     int usage(const std::string &reason) const;
     int failure(const std::string &reason) const;
     void say(const std::string &text, int fd) const;
 
+    struct Input {
+        std::string what;
+        dev_t device;
+        ino_t inode;
+    };
+
     int m_inFd, m_outFd, m_errFd;
-    int m_openedIn = -1, m_openedOut = -1;
+    int m_openedIn = -1;
+    OutputFile m_output;
+    std::vector<Input> m_inputs;
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
     ConversionSettings m_settings;
     const char *m_interpretOption = nullptr; // the first option that needs --interpret
+    const char *m_intervalOption = nullptr;  // the first that shapes an interval
     long long m_converted = 0, m_refused = 0, m_malformed = 0;
 };
 

@@ -112,7 +112,8 @@ std::string helpText()
         "\n"
         "Options:\n";
     text += option("-o, --output FILE",
-                   "write to FILE (\"-\" or default: standard output); never the input");
+                   "write to FILE (\"-\" or default: standard output), whole or not at all; "
+                   "never onto a file the run reads");
     text += option("-d, --delimiter DELIM",
                    "comma, semicolon or tab (default: as in the header)");
     text += option("    --decimal-comma", "numbers have a decimal comma (the default with "

@@ -21,12 +21,26 @@ Outcome refuse(std::string message, std::string_view focusField)
     return out;
 }
 
-std::string rangeMessage(const Scale &scale)
+std::string withMark(std::string number, char decimalMark)
 {
-    const char *separator = scale.position == Z ? " to +" : " to ";
-    return std::string(scale.name) + " scores must range from " + text::Str(scale.lowest) + separator
-        + text::Str(scale.highest) + ".";
+    for (char &c : number)
+        if (c == '.')
+            c = decimalMark;
+    return number;
 }
+
+} // namespace
+
+std::string rangeMessage(int position, char decimalMark)
+{
+    const Scale &scale = scaleTable()[size_t(position)];
+    const char *separator = scale.position == Z ? " to +" : " to ";
+    return std::string(scale.name) + " scores must range from "
+        + withMark(text::Str(scale.lowest), decimalMark) + separator
+        + withMark(text::Str(scale.highest), decimalMark) + ".";
+}
+
+namespace {
 
 // A raw field that reads as an infinity (a pasted number hundreds of digits
 // long) cannot be calculated with; sd 0 or below gives no meaningful z.
@@ -111,7 +125,7 @@ Outcome calculate(const FieldTexts &fields)
             set.value[i] = text::Val(fields.score[i]);
         const double v = set.value[chosen];
         if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v))
-            return refuse(rangeMessage(table[chosen]), table[chosen].field);
+            return refuse(rangeMessage(chosen), table[chosen].field);
         computeFromScale(set, chosen);
     }
     out.z = set.value[Z];

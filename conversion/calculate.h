@@ -42,4 +42,9 @@ Outcome calculate(const FieldTexts &fields);
 // The message shown when neither a raw score nor a standard score is given.
 extern const char *const kNothingToCalculateMessage;
 
+// The message refusing a score outside its scale's range ("z scores must
+// range from -6.99 to +6.99."), its limits written with the decimal mark
+// given.
+std::string rangeMessage(int position, char decimalMark = '.');
+
 } // namespace conversion

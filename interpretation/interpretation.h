@@ -101,6 +101,13 @@ struct IntervalSettings {
 // Empty when usable; otherwise a message saying what is wrong.
 std::string checkReliability(double reliability);
 std::string checkConfidence(double confidence);
+// The same for a number as written (a plain decimal with a point, as
+// text::readPlainNumber gives it), compared with the limits exactly: a text
+// inside them whose double falls onto one is refused as such, never as
+// outside them, and a text outside them whose double falls inside is
+// refused all the same.
+std::string checkReliability(std::string_view number);
+std::string checkConfidence(std::string_view number);
 
 // Inverse of the standard normal distribution function, to 1e-15;
 // -infinity for p <= 0, +infinity for p >= 1, NaN for NaN.

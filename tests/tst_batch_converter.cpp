@@ -336,6 +336,18 @@ void TestBatchConverter::convertsFiles_data()
                       "greater than 0 and less than 1.\"\n"
                       "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
                       "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
+    QTest::newRow("a reliability is judged as written, not as its double")
+        << QByteArray("z;reliability\n1;0,999999999999999999999\n1;1,0000000000000000001\n7,5;\n1;0.9\n")
+        << QStringList{"--interpret"}
+        << QByteArray("z;reliability;t;wechsler;nce;ceeb;agct;percentile;scaled;stanine;sten;"
+                      "percentile_rank;descriptor;ci_low;ci_high;ci_percentile_low;"
+                      "ci_percentile_high;note\n"
+                      "1;0,999999999999999999999;;;;;;;;;;;;;;;;\"reliability: \"\"0,999999999999999999999\"\": "
+                      "The reliability is too close to 1 to calculate with: it rounds to 1.\"\n"
+                      "1;1,0000000000000000001;;;;;;;;;;;;;;;;\"reliability: \"\"1,0000000000000000001\"\": "
+                      "The reliability must be greater than 0 and less than 1.\"\n"
+                      "7,5;;;;;;;;;;;;;;;;;z scores must range from -6,99 to +6,99.\n"
+                      "1;0.9;;;;;;;;;;;;;;;;\"reliability: \"\"0.9\"\": this file uses a decimal comma\"\n");
     // The same scores with other reliabilities, close together: a
     // remembered row must not lend its interval to another.
     QTest::newRow("the same score with other reliabilities")
@@ -396,7 +408,17 @@ void TestBatchConverter::usageErrors_data()
     QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
                                    << "--reliability \"1\": The reliability must be greater than 0 and less than 1.";
     QTest::newRow("confidence 100") << z << interpret({"--confidence", "100"})
-                                    << "--confidence must be a number from 50 to less than 100";
+                                    << "--confidence \"100\": The confidence level must be at least 50 and less than 100.";
+    // Messages never contradict the number as written.
+    QTest::newRow("confidence just below 50, whose double is 50")
+        << z << interpret({"--confidence", "49.999999999999999999"})
+        << "The confidence level must be at least 50 and less than 100.";
+    QTest::newRow("confidence just below 100, whose double is 100")
+        << z << interpret({"--confidence", "99,99999999999999999999"})
+        << "The confidence level is too close to 100 to calculate with: it rounds to 100.";
+    QTest::newRow("reliability just below 1, whose double is 1")
+        << z << interpret({"--reliability", "0.999999999999999999999"})
+        << "The reliability is too close to 1 to calculate with: it rounds to 1.";
     QTest::newRow("unknown method") << z << interpret({"--ci-method", "sem"})
                                     << "--ci-method takes true-score or obtained, not \"sem\"";
     QTest::newRow("ci scale that no interpretation has") << z << interpret({"--ci-scale", "percentile"})
@@ -434,7 +456,7 @@ void TestBatchConverter::refusesWhatIsNotANumber_data()
 
     const QStringList notNumbers = {"n/a", "abc", ".", "-", "--1", "+-1", "0x10", " ", "NaN",
                                     "inf", "1e-3", "1 000", "\u2212" "1.5", "1..5", "1.5.", "+",
-                                    "1,5", "5-", "\t-\t", "\"", "*", "1**", "\xC2\xA0" "1"};
+                                    "1,5,", "5-", "\t-\t", "\"", "*", "1**", "\xC2\xA0" "1"};
     for (const QString &cell : notNumbers)
         QTest::addRow("z \"%s\"", qPrintable(cell))
             << QByteArray("id,z") << ("1,\"" + cell.toUtf8().replace("\"", "\"\"") + "\"")
@@ -450,9 +472,10 @@ void TestBatchConverter::refusesWhatIsNotANumber_data()
     QTest::newRow("a raw score is never marked") << QByteArray("raw,mean,sd")
                                                  << QByteArray("99*,100,15") << "raw: \"99*\" is not a number";
     QTest::newRow("a decimal comma in a tab file") << QByteArray("id\tt") << QByteArray("1\t55,5")
-                                                   << "t: \"55,5\" is not a number";
+                                                   << "t: \"55,5\": this file uses a decimal point";
     QTest::newRow("a decimal point in a semicolon file") << QByteArray("id;t") << QByteArray("1;55.5")
-                                                         << "t: \"55.5\" is not a number";
+                                                         << "t: \"55.5\": this file uses a decimal comma";
+
     QTest::newRow("the first bad cell in the window's order")
         << QByteArray("percentile,z") << QByteArray("x,y") << "z: \"y\" is not a number";
     QTest::newRow("a long cell is cut in the note")

@@ -62,7 +62,8 @@ void requote(std::string &cell, bool closed)
 
 } // namespace
 
-CsvReader::CsvReader(int fd, char delimiter) : m_fd(fd), m_delimiter(0), m_buffer(kBlockSize)
+CsvReader::CsvReader(int fd, char delimiter, long long recordLimit)
+    : m_fd(fd), m_delimiter(0), m_buffer(kBlockSize), m_recordLimit(recordLimit)
 {
     if (delimiter != 0)
         setDelimiter(delimiter);
@@ -70,7 +71,7 @@ CsvReader::CsvReader(int fd, char delimiter) : m_fd(fd), m_delimiter(0), m_buffe
 
 CsvReader::CsvReader(std::string_view text, char delimiter)
     : m_fd(-1), m_delimiter(0), m_eof(true), m_splitsEveryCell(true),
-      m_buffer(text.begin(), text.end()), m_len(text.size())
+      m_buffer(text.begin(), text.end()), m_len(text.size()), m_recordLimit(kRecordLimit)
 {
     if (delimiter != 0)
         setDelimiter(delimiter);
@@ -88,6 +89,7 @@ bool CsvReader::next(CsvRecord &record)
 {
     if (failed() || (!m_started && !start()) || !more())
         return false;
+    m_recordStart = bytesConsumed();
     record.problem = RowProblem::None;
     record.surplus.clear();
     record.surplusCells = 0;
@@ -120,6 +122,7 @@ bool CsvReader::next(CsvRecord &record)
         m_lineEnding = "\n";
     if (m_headerCells == 0 && !m_splitsEveryCell)
         m_headerCells = cells;
+    ++m_records;
     return !failed();
 }
 
@@ -277,6 +280,17 @@ bool CsvReader::more()
 // the buffer grow.
 bool CsvReader::fill()
 {
+    const long long limit = m_records == 0 ? std::min(kHeaderLimit, m_recordLimit) : m_recordLimit;
+    if (m_consumedBefore + (long long)m_len - m_recordStart > limit) {
+        const std::string size = limit % (1 << 20) == 0 ? std::to_string(limit >> 20) + " MB"
+                                                         : std::to_string(limit) + " bytes";
+        if (m_records == 0)
+            m_error = "the first line runs past " + size
+                      + " without a line break; it should name the columns";
+        else
+            m_error = "record " + std::to_string(m_records + 1) + " runs past " + size;
+        return false;
+    }
     if (m_pos == m_len) {
         m_consumedBefore += (long long)m_pos;
         m_pos = m_len = 0;
