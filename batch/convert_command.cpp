@@ -90,7 +90,7 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
             return usage(inputName() + " is UTF-16; it must be UTF-8 (save it as CSV UTF-8)");
         return usage("the input is empty; its first row must name the columns");
     }
-    if (reader.delimiter() == ';')
+    if (m_decimalMark == 0 && reader.delimiter() == ';')
         m_settings.decimalComma = true;
     BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
@@ -116,6 +116,7 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {"-o", "--output", true, &ConvertCommand::setOutput},
     {"-d", "--delimiter", true, &ConvertCommand::setDelimiter},
     {nullptr, "--decimal-comma", false, &ConvertCommand::setDecimalComma},
+    {nullptr, "--decimal-point", false, &ConvertCommand::setDecimalPoint},
     {nullptr, "--from", true, &ConvertCommand::setFrom},
     {nullptr, "--interpret", false, &ConvertCommand::setInterpret},
     {nullptr, "--reliability", true, &ConvertCommand::setReliability},
@@ -222,7 +223,21 @@ ConvertCommand::Parsed ConvertCommand::setDelimiter(const std::string &name)
 
 ConvertCommand::Parsed ConvertCommand::setDecimalComma(const std::string &)
 {
-    m_settings.decimalComma = true;
+    return setDecimalMark(',');
+}
+
+// A semicolon file from a statistics program may well use decimal points.
+ConvertCommand::Parsed ConvertCommand::setDecimalPoint(const std::string &)
+{
+    return setDecimalMark('.');
+}
+
+ConvertCommand::Parsed ConvertCommand::setDecimalMark(char mark)
+{
+    if (m_decimalMark != 0 && m_decimalMark != mark)
+        return refuse("--decimal-point and --decimal-comma cannot both be given");
+    m_decimalMark = mark;
+    m_settings.decimalComma = mark == ',';
     return Parsed::Run;
 }
 

@@ -47,6 +47,8 @@ private:
     Parsed setOutput(const std::string &path);
     Parsed setDelimiter(const std::string &name);
     Parsed setDecimalComma(const std::string &);
+    Parsed setDecimalPoint(const std::string &);
+    Parsed setDecimalMark(char mark);
     Parsed setFrom(const std::string &column);
     Parsed setInterpret(const std::string &);
     Parsed setReliability(const std::string &value);
@@ -87,6 +89,7 @@ private:
     std::vector<Input> m_inputs;
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
+    char m_decimalMark = 0; // given by an option; 0: a comma in semicolon files
     ConversionSettings m_settings;
     const char *m_interpretOption = nullptr; // the first option that needs --interpret
     const char *m_intervalOption = nullptr;  // the first that shapes an interval

@@ -118,6 +118,8 @@ std::string helpText()
                    "comma, semicolon or tab (default: as in the header)");
     text += option("    --decimal-comma", "numbers have a decimal comma (the default with "
                                           "semicolons); results are written with one too");
+    text += option("    --decimal-point", "numbers have a decimal point, whatever the delimiter "
+                                          "(the default without semicolons)");
     text += option("    --from COLUMN",
                    "convert from this column only: " + joinNames(sources, " or ")
                        + "; it is kept as given (default: the window's choice, row by row)");

@@ -252,6 +252,13 @@ void TestBatchConverter::convertsFiles_data()
                       "A;+1,5;65;123;82;650;130;93;\r\n"
                       "B;+,55;56;108;62;555;111;71;\r\n"
                       "C;-,25;48;96;45;475;95;40;\r\n");
+    QTest::newRow("--decimal-point in a semicolon file: a comma refused")
+        << QByteArray("id;z;t;reliability\nA;1.5;;.9\nB;;55,5;\n") << QStringList{"--decimal-point", "--interpret"}
+        << QByteArray("id;z;t;reliability;wechsler;nce;ceeb;agct;percentile;scaled;stanine;sten;"
+                      "percentile_rank;descriptor;ci_low;ci_high;ci_percentile_low;"
+                      "ci_percentile_high;note\n"
+                      "A;+1.5;65;.9;123;82;650;130;93;15;8;9;93;Above Average;111;129;78;97;\n"
+                      "B;;55,5;;;;;;;;;;;;;;;;\"t: \"\"55,5\"\": this file uses a decimal point\"\n");
     QTest::newRow("--decimal-comma in a tab file")
         << QByteArray("z\tid\n1,5\tx\n") << QStringList{"--decimal-comma"}
         << QByteArray("z\tid\tt\twechsler\tnce\tceeb\tagct\tpercentile\tnote\n"
@@ -389,6 +396,9 @@ void TestBatchConverter::usageErrors_data()
                                    << "header row is malformed";
     QTest::newRow("bad delimiter") << QByteArray("z\n") << QStringList{"-d", "|"}
                                    << "comma, semicolon or tab";
+    QTest::newRow("both decimal marks") << QByteArray("z\n")
+                                        << QStringList{"--decimal-comma", "--decimal-point"}
+                                        << "--decimal-point and --decimal-comma cannot both be given";
     QTest::newRow("option without value") << QByteArray("z\n") << QStringList{"-o"}
                                           << "needs a value";
     QTest::newRow("two input files") << QByteArray("z\n") << QStringList{"a.csv", "b.csv"}
