@@ -13,11 +13,6 @@ namespace batch {
 
 namespace {
 
-struct NamedField {
-    std::string_view name;
-    int field;
-};
-
 // Score columns in the window's order, so that missing ones are appended
 // in it and a row's cells are checked in it: the raw score with its mean
 // and sd, then the converter's scales, named as the scale table names them.
@@ -121,7 +116,7 @@ bool stripMark(std::string_view &text)
 BatchConverter::BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings)
     : m_header(header.cells), m_settings(settings),
       m_interpreter(settings.interpretation, settings.decimalComma),
-      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr)
+      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma)
 {
     if (header.problem != text::RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
@@ -170,6 +165,9 @@ void BatchConverter::mapColumns()
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
         if (m_columnOf[position] < 0)
             m_appended.push_back(position);
+    for (const NamedField &named : kColumnNames)
+        if (m_columnOf[size_t(named.field)] >= 0)
+            m_present.push_back(named);
     chooseInterpretedColumns();
 }
 
@@ -276,7 +274,7 @@ RowResult BatchConverter::writeRow(const text::CsvRecord &record, text::CsvWrite
 }
 
 // The window's message; a range's limits with the file's decimal mark.
-std::string_view BatchConverter::refusal(const conversion::Outcome &outcome)
+std::string_view BatchConverter::refusal(const conversion::Calculation &outcome)
 {
     if (!m_settings.decimalComma)
         return outcome.message;
@@ -294,15 +292,25 @@ text::NumberSyntax BatchConverter::syntaxOf(int field) const
     return {m_settings.decimalComma ? ',' : '.', field == conversion::Z};
 }
 
+void BatchConverter::interpretedCell(const InterpretedCells &cells, int cell, text::CsvWriter &out)
+{
+    if (cell == DescriptorCell)
+        out.cell(cells[cell]);
+    else
+        out.numberCell(cells[cell]);
+}
+
 // The row's cells as calculate() is to see them; false, with m_note saying
 // why, when the row cannot be converted.
 bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
 {
     m_fields.fill({});
     m_quotedField = -1;
-    for (const NamedField &named : kColumnNames) {
+    if (blank)
+        return takeReliability(cells, blank) && (m_source < 0 || takeSource());
+    for (const NamedField &named : m_present) {
         const int column = m_columnOf[size_t(named.field)];
-        if (column < 0 || blank || cells[size_t(column)].empty())
+        if (cells[size_t(column)].empty())
             continue;
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
@@ -395,31 +403,22 @@ bool BatchConverter::takeSource()
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,
                                     const RowOutcome &row, text::CsvWriter &out)
 {
-    const auto result = [&](int position) -> std::string_view {
-        const std::string &text = row.outcome.results[size_t(position)];
-        if (!m_settings.decimalComma)
-            return text;
-        m_result = text;
-        for (char &c : m_result)
-            if (c == '.')
-                c = ',';
-        return m_result;
-    };
+    const auto result = [&](int position) { return row.results[position]; };
     for (size_t column = 0; column < m_header.size(); ++column) {
         const int field = m_fieldOfColumn[column];
         if (field == NoteColumn)
             out.cell({});
         else if (field >= FirstInterpreted)
-            out.cell(row.interpreted[size_t(field - FirstInterpreted)]);
+            interpretedCell(row.interpreted, field - FirstInterpreted, out);
         else if (isScore(field) && field != m_source)
-            out.cell(result(field));
+            out.numberCell(result(field));
         else
             out.cell(blank ? std::string_view() : std::string_view(cells[column]));
     }
     for (const int position : m_appended)
-        out.cell(result(position));
+        out.numberCell(result(position));
     for (const int cell : m_appendedCells)
-        out.cell(row.interpreted[size_t(cell)]);
+        interpretedCell(row.interpreted, cell, out);
     if (m_noteColumn < 0)
         out.cell({});
     out.endRow();

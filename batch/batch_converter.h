@@ -37,6 +37,12 @@ namespace batch {
 
 enum class RowResult { Converted, Refused, Malformed };
 
+// A column the converter reads: its name in a header, and its field.
+struct NamedField {
+    std::string_view name;
+    int field;
+};
+
 struct ConversionSettings {
     bool decimalComma = false; // read and write numbers with a decimal comma
     std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
@@ -85,16 +91,18 @@ private:
                         const RowOutcome &row, text::CsvWriter &out);
     void writeRefused(const std::vector<std::string> &cells, bool blank,
                       std::string_view note, text::CsvWriter &out) const;
+    static void interpretedCell(const InterpretedCells &cells, int cell, text::CsvWriter &out);
     void writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const;
     std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
-    std::string_view refusal(const conversion::Outcome &outcome);
+    std::string_view refusal(const conversion::Calculation &outcome);
 
     std::vector<std::string> m_header;
     std::vector<int> m_fieldOfColumn;          // a Field, Carried or NoteColumn
     std::array<int, FieldCount> m_columnOf{}; // a column index, or -1 when absent
     int m_noteColumn = -1;                     // the input's own note column
     std::vector<int> m_appended;               // score positions the input lacks
+    std::vector<NamedField> m_present;         // fields the input has, in the window's order
     std::array<int, kInterpretedCellCount> m_interpretedColumnOf{}; // or -1
     int m_reliabilityColumn = -1;
     std::vector<int> m_appendedCells; // interpretation cells the input lacks
@@ -107,7 +115,6 @@ private:
     std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
     FieldTextViews m_fields; // the row's numbers as calculate() reads them
     std::string m_note;
-    std::string m_result; // a result with a decimal comma
     std::string m_number; // a cell's number as the core reads it
     long long m_rowsWithReliability = 0;
     double m_reliability = 0;

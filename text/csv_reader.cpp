@@ -155,7 +155,7 @@ void CsvReader::readPlain(std::string &cell)
         const char *p = begin;
         while (p < end && !m_endsPlainCell[(unsigned char)*p])
             ++p;
-        cell.append(begin, p);
+        cell.append(begin, size_t(p - begin));
         m_pos += size_t(p - begin);
         if (p < end)
             return;
@@ -183,11 +183,11 @@ bool CsvReader::readQuoted(std::string &cell, RowProblem &problem)
         const char *const end = m_buffer.data() + m_len;
         const char *quote = static_cast<const char *>(std::memchr(begin, '"', size_t(end - begin)));
         if (quote == nullptr) {
-            cell.append(begin, end);
+            cell.append(begin, size_t(end - begin));
             m_pos = m_len;
             continue;
         }
-        cell.append(begin, quote);
+        cell.append(begin, size_t(quote - begin));
         m_pos += size_t(quote - begin) + 1;
         if (more() && m_buffer[m_pos] == '"') {
             cell += '"';
