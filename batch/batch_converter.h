@@ -22,18 +22,18 @@
 #include <string>
 #include <vector>
 
+#include "batch/table.h"
 #include "text/csv_reader.h"
 #include "batch/outcome_memo.h"
 #include "text/plain_number.h"
 #include "batch/row_interpreter.h"
 #include "conversion/calculate.h"
 
-namespace text {
-class CsvWriter;
-}
 
 namespace batch {
 
+
+class CsvSink;
 
 enum class RowResult { Converted, Refused, Malformed };
 
@@ -45,6 +45,7 @@ struct NamedField {
 
 struct ConversionSettings {
     bool decimalComma = false; // read and write numbers with a decimal comma
+    bool marksInNote = false;  // a "*" is lost on a numeric variable: say it in the note
     std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
     InterpretationSettings interpretation;
 };
@@ -64,9 +65,12 @@ public:
 
     // The input's columns, the score columns it lacked, and "note" unless
     // the input has it.
-    void writeHeader(text::CsvWriter &out) const;
+    std::vector<ColumnSpec> columns() const;
+    // The input columns read as numbers.
+    std::vector<size_t> numberColumns() const;
 
-    RowResult writeRow(const text::CsvRecord &record, text::CsvWriter &out);
+    // For a CsvSink, or any RowSink.
+    template <class Sink> RowResult writeRow(const text::CsvRecord &record, Sink &out);
 
     // Converted rows that had a reliability, when interpreting.
     long long rowsWithReliability() const { return m_rowsWithReliability; }
@@ -87,12 +91,18 @@ private:
     bool fillFields(const std::vector<std::string> &cells, bool blank);
     bool takeSource();
     int sourceOf(const std::vector<std::string> &cells, bool blank) const;
-    void writeConverted(const std::vector<std::string> &cells, bool blank,
-                        const RowOutcome &row, text::CsvWriter &out);
-    void writeRefused(const std::vector<std::string> &cells, bool blank,
-                      std::string_view note, text::CsvWriter &out) const;
-    static void interpretedCell(const InterpretedCells &cells, int cell, text::CsvWriter &out);
-    void writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const;
+    template <class Sink>
+    void writeConverted(const std::vector<std::string> &cells, bool blank, const RowOutcome &row,
+                        Sink &out);
+    template <class Sink>
+    void writeRefused(const std::vector<std::string> &cells, bool blank, std::string_view note,
+                      Sink &out) const;
+    template <class Sink> static void interpretedCell(const InterpretedCells &cells, int cell, Sink &out);
+    template <class Sink> void writeMalformed(const text::CsvRecord &record, Sink &out) const;
+    std::string_view heldNote(const conversion::Calculation &outcome);
+    ColumnSpec scoreSpec(int position) const;
+    ColumnSpec interpretedSpec(int cell) const;
+    ColumnSpec noteSpec() const;
     std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
     std::string_view refusal(const conversion::Calculation &outcome);

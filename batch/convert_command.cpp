@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "batch/batch_converter.h"
+#include "batch/csv_table.h"
 #include "batch/help_text.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
@@ -44,14 +45,6 @@ bool optionNumber(const std::string &value, std::string &number)
            || text::readPlainNumber(value, {',', false}, number);
 }
 
-long long regularFileSize(int fd)
-{
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return -1;
-    return (long long)info.st_size;
-}
-
 } // namespace
 
 ConvertCommand::ConvertCommand(int inFd, int outFd, int errFd)
@@ -81,9 +74,69 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     if (const std::string input = outputOntoInput(); !input.empty())
         return usage("the output is " + input + "; write to another file");
 
-    text::CsvReader reader(m_inFd, m_delimiter);
     text::CsvRecord header;
-    if (!reader.next(header)) {
+    if (const int status = openSource(header); status >= 0)
+        return status;
+    BatchConverter converter(header, m_settings);
+    if (!converter.error().empty())
+        return usage(converter.error());
+    m_source->setNumberColumns(converter.numberColumns());
+    if (const std::vector<std::string> &emptied = converter.emptiedColumns(); !emptied.empty()) {
+        std::vector<std::string_view> names(emptied.begin(), emptied.end());
+        say(std::string(kProgram) + ": " + (names.size() == 1 ? "the column " : "the columns ")
+                + joinNames(names, " and ") + (names.size() == 1 ? " is" : " are")
+                + " emptied; --interpret writes " + (names.size() == 1 ? "it" : "them") + "\n",
+            m_errFd);
+    }
+    if (const int status = openSink(converter.columns()); status >= 0)
+        return status;
+    return convertRows(converter);
+}
+
+// The input is read as what its content is: SPSS and Stata files by their
+// first bytes, whatever their names, anything else as CSV. -1 when it can
+// be read, with its header; else the exit status, the reason said.
+int ConvertCommand::openSource(text::CsvRecord &header)
+{
+    std::string first(600, '\0');
+    struct stat info;
+    const bool regular = ::fstat(m_inFd, &info) == 0 && S_ISREG(info.st_mode);
+    // A stream is read no further than its magic number or its first line
+    // break, so that a slow pipe is converted as its rows come.
+    size_t got = 0;
+    while (regular ? got < first.size()
+                   : got < 16 && std::memchr(first.data(), '\n', got) == nullptr) {
+        const ssize_t n = regular ? ::pread(m_inFd, first.data() + got, first.size() - got, off_t(got))
+                                  : ::read(m_inFd, first.data() + got, 16 - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += size_t(n);
+    }
+    first.resize(got);
+    const StatFormat format = statFormatOf(first);
+    const StatFormat named = statFormatOfName(m_inputPath);
+    if (format == StatFormat::None && named != StatFormat::None)
+        return usage(inputName() + " holds no " + statProgram(named) + " data");
+    m_settings.decimalComma = m_decimalMark == ',';
+    if (format != StatFormat::None) {
+        if (!regular)
+            return usage(inputName() + " is " + statProgram(format)
+                         + " data; name the file as the input, as it is read twice");
+        auto source = std::make_unique<StatSource>(m_inFd, format, m_decimalMark == ',' ? ',' : '.');
+        m_statSource = source.get();
+        m_source = std::move(source);
+        if (!m_source->readHeader(header))
+            return usage("cannot read " + inputName() + " as " + statProgram(format) + " data: "
+                         + m_source->error());
+        return -1;
+    }
+    auto source = std::make_unique<CsvSource>(m_inFd, m_delimiter, regular ? std::string_view() : first);
+    const text::CsvReader &reader = source->reader();
+    m_csvSource = source.get();
+    m_source = std::move(source);
+    if (!m_source->readHeader(header)) {
         if (reader.failed())
             return failure("cannot read " + inputName() + ": " + reader.error());
         if (reader.isUtf16())
@@ -92,24 +145,31 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     }
     if (m_decimalMark == 0 && reader.delimiter() == ';')
         m_settings.decimalComma = true;
-    BatchConverter converter(header, m_settings);
-    if (!converter.error().empty())
-        return usage(converter.error());
-    if (const std::vector<std::string> &emptied = converter.emptiedColumns(); !emptied.empty()) {
-        std::vector<std::string_view> names(emptied.begin(), emptied.end());
-        say(std::string(kProgram) + ": " + (names.size() == 1 ? "the column " : "the columns ")
-                + joinNames(names, " and ") + (names.size() == 1 ? " is" : " are")
-                + " emptied; --interpret writes " + (names.size() == 1 ? "it" : "them") + "\n",
-            m_errFd);
-    }
+    return -1;
+}
+
+// -o FILE.sav, .zsav or .dta writes that format; anything else is CSV.
+int ConvertCommand::openSink(const std::vector<ColumnSpec> &columns)
+{
     // Opened only now, so that a usage error leaves an existing file alone.
     if (std::string why; !openOutput(why))
         return failure("cannot open " + m_outputPath + ": " + why);
-    text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
-    if (reader.hadByteOrderMark())
-        writer.writeByteOrderMark();
-    converter.writeHeader(writer);
-    return convertRows(reader, converter, writer);
+    const char decimalMark = m_settings.decimalComma ? ',' : '.';
+    if (m_outputFormat != StatFormat::None) {
+        m_sink = std::make_unique<StatSink>(m_outFd, m_outputFormat, decimalMark, m_statSource);
+    } else if (m_csvSource) {
+        const text::CsvReader &reader = m_csvSource->reader();
+        m_sink = std::make_unique<CsvSink>(m_outFd, reader.delimiter(), reader.lineEnding(),
+                                           reader.hadByteOrderMark());
+    } else {
+        const char delimiter = m_delimiter ? m_delimiter : decimalMark == ',' ? ';' : ',';
+        m_sink = std::make_unique<CsvSink>(m_outFd, delimiter, "\n", false);
+    }
+    if (std::string why; !m_sink->begin(columns, why)) {
+        m_output.discard();
+        return usage(why);
+    }
+    return -1;
 }
 
 const ConvertCommand::Option ConvertCommand::kOptions[] = {
@@ -209,6 +269,11 @@ ConvertCommand::Parsed ConvertCommand::setOutput(const std::string &path)
         return Parsed::Usage;
     }
     m_outputPath = path == "-" ? std::string() : path;
+    m_outputFormat = statFormatOfName(m_outputPath);
+    if (m_outputFormat == StatFormat::Por)
+        return refuse("-o " + path + ": SPSS data is written as .sav or .zsav, not .por");
+    // A "*" after a number has no place in a numeric variable.
+    m_settings.marksInNote = m_outputFormat != StatFormat::None;
     return Parsed::Run;
 }
 
@@ -399,13 +464,12 @@ bool ConvertCommand::openOutput(std::string &why)
     return true;
 }
 
-int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer)
+int ConvertCommand::convertRows(BatchConverter &converter)
 {
-    ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
-    text::CsvRecord record;
+    ProgressMeter progress(m_errFd, m_source->size());
     long long rows = 0;
-    while (!writer.failed() && reader.next(record)) {
-        switch (converter.writeRow(record, writer)) {
+    const auto counted = [&](RowResult result) {
+        switch (result) {
         case RowResult::Converted:
             ++m_converted;
             break;
@@ -416,27 +480,39 @@ int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &convert
             ++m_malformed;
             break;
         }
-        progress.update(++rows, reader.bytesConsumed());
+        progress.update(++rows, m_source->bytesConsumed());
+    };
+    // CSV to CSV, the most common, without a virtual call per cell.
+    if (auto *csv = dynamic_cast<CsvSink *>(m_sink.get())) {
+        m_source->readRows([&](text::CsvRecord &record) {
+            counted(converter.writeRow(record, *csv));
+            return !csv->failed();
+        });
+    } else {
+        m_source->readRows([&](text::CsvRecord &record) {
+            counted(converter.writeRow(record, *m_sink));
+            return !m_sink->failed();
+        });
     }
     progress.finish();
-    return finish(reader, writer, converter);
+    return finish(converter);
 }
 
 // A failed run leaves no output file that could pass for a whole one.
-int ConvertCommand::finish(text::CsvReader &reader, text::CsvWriter &writer,
-                           const BatchConverter &converter)
+int ConvertCommand::finish(const BatchConverter &converter)
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
-    const bool written = writer.flush();
-    if (reader.failed()) {
+    std::string why;
+    const bool written = !m_source->failed() && m_sink->finish(why);
+    if (m_source->failed()) {
         m_output.discard();
-        return failure("cannot read " + inputName() + ": " + reader.error());
+        return failure("cannot read " + inputName() + ": " + m_source->error());
     }
     if (!written) {
         m_output.discard();
-        return failure("cannot write " + output + ": " + writer.error());
+        return failure("cannot write " + output + ": " + why);
     }
-    if (std::string why; !m_output.commit(why))
+    if (!m_output.commit(why))
         return failure("cannot write " + output + ": " + why);
     if (m_intervalOption && m_converted > 0 && converter.rowsWithReliability() == 0)
         say(std::string(kProgram) + ": " + m_intervalOption

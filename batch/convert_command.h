@@ -3,17 +3,16 @@
 // BatchConverter, one press of Calculate each.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
 #include "batch/batch_converter.h"
+#include "batch/csv_table.h"
 #include "batch/output_file.h"
+#include "batch/stat_file.h"
 
-namespace text {
-class CsvReader;
-class CsvWriter;
-}
 
 namespace batch {
 
@@ -69,8 +68,10 @@ private:
     void addInput(const std::string &what, int fd);
     std::string outputOntoInput() const;
     bool openOutput(std::string &why);
-    int convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer);
-    int finish(text::CsvReader &reader, text::CsvWriter &writer, const BatchConverter &converter);
+    int openSource(text::CsvRecord &header);
+    int openSink(const std::vector<ColumnSpec> &columns);
+    int convertRows(BatchConverter &converter);
+    int finish(const BatchConverter &converter);
 
     std::string inputName() const;
     int usage(const std::string &reason) const;
@@ -87,6 +88,11 @@ private:
     int m_openedIn = -1;
     OutputFile m_output;
     std::vector<Input> m_inputs;
+    StatFormat m_outputFormat = StatFormat::None; // by -o's extension
+    std::unique_ptr<TableSource> m_source;
+    CsvSource *m_csvSource = nullptr;   // m_source, when it reads CSV
+    StatSource *m_statSource = nullptr; // m_source, when it reads SPSS or Stata
+    std::unique_ptr<RowSink> m_sink;
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
     char m_decimalMark = 0; // given by an option; 0: a comma in semicolon files

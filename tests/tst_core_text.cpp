@@ -30,6 +30,7 @@ private Q_SLOTS:
     void lengthAndCodes();
     void formatIntoWritesWhatFormatDoes();
     void valAgreesWithFromChars();
+    void shortestIntoWritesWhatToCharsDoes();
 };
 
 // The fast formatter against the general one, bit for bit: halves and their
@@ -61,6 +62,32 @@ void TextRoutinesTest::formatIntoWritesWhatFormatDoes()
                                                          .arg(v, 0, 'g', 17)
                                                          .arg(mask, written.c_str(), expected.c_str())));
         }
+    }
+}
+
+// The quick shortest text is the very text to_chars writes.
+void TextRoutinesTest::shortestIntoWritesWhatToCharsDoes()
+{
+    QRandomGenerator random(17);
+    std::vector<double> values = {0.0, -0.0, 0.1, 0.3, 1.0 / 3, 57.12345, 1e-7, 123456789.5,
+                                  999999999.999, 1e9, 1e15, 5e-324, 0.1 + 0.2, 40.5, -12.25};
+    for (int i = 0; i < 100000; ++i) {
+        const int places = random.bounded(0, 10);
+        const double whole = double(random.bounded(0, 1000000));
+        const double v = (whole + double(random.bounded(0, 1000000)) / 1e6) / std::pow(10.0, places);
+        values.push_back(v);
+        values.push_back(std::nextafter(v, 1e300));
+        values.push_back(-std::round(v * 1e4) / 1e4);
+    }
+    char out[kFormattedSize], expected[kFormattedSize];
+    int places = -1; // each number tried first with the places of the one before
+    for (const double v : values) {
+        const std::string written(out, ShortestInto(out, v, places));
+        const std::string wanted(expected, std::to_chars(expected, expected + sizeof expected, v,
+                                                         std::chars_format::fixed).ptr);
+        QVERIFY2(written == wanted, qPrintable(QString("%1: %2, to_chars gives %3")
+                                                   .arg(v, 0, 'g', 17)
+                                                   .arg(written.c_str(), wanted.c_str())));
     }
 }
 

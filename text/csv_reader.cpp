@@ -62,9 +62,11 @@ void requote(std::string &cell, bool closed)
 
 } // namespace
 
-CsvReader::CsvReader(int fd, char delimiter, long long recordLimit)
-    : m_fd(fd), m_delimiter(0), m_buffer(kBlockSize), m_recordLimit(recordLimit)
+CsvReader::CsvReader(int fd, char delimiter, long long recordLimit, std::string_view alreadyRead)
+    : m_fd(fd), m_delimiter(0), m_buffer(std::max(kBlockSize, alreadyRead.size())),
+      m_len(alreadyRead.size()), m_recordLimit(recordLimit)
 {
+    std::copy(alreadyRead.begin(), alreadyRead.end(), m_buffer.begin());
     if (delimiter != 0)
         setDelimiter(delimiter);
 }

@@ -41,7 +41,9 @@ constexpr long long kRecordLimit = 256LL << 20;
 class CsvReader {
 public:
     // delimiter 0: take it from the first line (comma, semicolon or tab).
-    explicit CsvReader(int fd, char delimiter = 0, long long recordLimit = kRecordLimit);
+    // alreadyRead: the first bytes of the stream, read before.
+    explicit CsvReader(int fd, char delimiter = 0, long long recordLimit = kRecordLimit,
+                       std::string_view alreadyRead = {});
     // Reads text already in memory (a small file read whole, a paste); every
     // cell of every record comes back as a cell of its own.
     explicit CsvReader(std::string_view text, char delimiter = 0);

@@ -111,7 +111,7 @@ double Val(std::string_view text)
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (count <= 19 && digits <= (uint64_t{1} << 53) && places <= 22) {
-        const double magnitude = double(digits) / kExactPowers[places];
+        const double magnitude = places == 0 ? double(digits) : double(digits) / kExactPowers[places];
         return negative ? -magnitude : magnitude;
     }
     bool nonZeroInteger = false;
@@ -412,6 +412,59 @@ size_t FormatInto(char *out, double value, const NumberMask &m)
     if (whole >= 10)
         out[n++] = char('0' + whole / 10 % 10);
     out[n++] = char('0' + whole % 10);
+    return n;
+}
+
+size_t ShortestInto(char *out, double value, int &places)
+{
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double magnitude = std::fabs(value);
+    // With at most 15 significant digits no two decimals of one length read
+    // back as the same double, so the one nearest value * 10^k is the only
+    // candidate of k places; and once one of k places reads back, so does
+    // one of every greater k. The fewest places, then, is the shortest text.
+    const auto readsBack = [&](int k, double &scaled) {
+        if (!(magnitude * kPowers[k] < 1e15))
+            return false;
+        // Off by one only beside a half, where no decimal of k places reads
+        // back: then neither does this one.
+        scaled = double(uint64_t(magnitude * kPowers[k] + 0.5));
+        return scaled / kPowers[k] == magnitude;
+    };
+    double scaled = 0;
+    int k = -1;
+    if (magnitude < 1e9 && magnitude != 0) {
+        int guess = places >= 0 && places <= 9 ? places : 0;
+        if (readsBack(guess, scaled)) {
+            for (double fewer = 0; guess > 0 && readsBack(guess - 1, fewer); --guess)
+                scaled = fewer;
+            k = guess;
+        } else {
+            for (int more = guess + 1; more <= 9 && k < 0; ++more)
+                if (readsBack(more, scaled))
+                    k = more;
+        }
+    }
+    places = k;
+    if (k < 0)
+        return size_t(std::to_chars(out, out + kFormattedSize, value, std::chars_format::fixed).ptr - out);
+    char digits[24];
+    uint64_t whole = uint64_t(scaled);
+    int count = 0;
+    do {
+        digits[count++] = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    while (count <= k)
+        digits[count++] = '0';
+    size_t n = 0;
+    if (value < 0)
+        out[n++] = '-';
+    for (int i = count; i-- > 0;) {
+        out[n++] = digits[i];
+        if (i == k && k > 0)
+            out[n++] = '.';
+    }
     return n;
 }
 

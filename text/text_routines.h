@@ -72,6 +72,20 @@ constexpr size_t kFormattedSize = 400;
 // string, for the numbers a file of scores holds by the million.
 size_t FormatInto(char *out, double value, const NumberMask &mask);
 
+// The shortest text in plain decimals (no exponent) that reads back as
+// the same double, as std::to_chars(..., chars_format::fixed) writes it,
+// into `out` (room for kFormattedSize characters); returns its length.
+// Short decimals (most numbers people store) are written without the
+// general algorithm.
+// places: the decimals the last number of its kind took (-1: unknown),
+// tried first; set to what this one took.
+size_t ShortestInto(char *out, double value, int &places);
+inline size_t ShortestInto(char *out, double value)
+{
+    int places = -1;
+    return ShortestInto(out, value, places);
+}
+
 // -1, 0 or 1.
 int Sign(double value);
 
