@@ -77,6 +77,8 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     text::CsvRecord header;
     if (const int status = openSource(header); status >= 0)
         return status;
+    if (m_profile.enabled)
+        return convertProfile(header);
     BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
         return usage(converter.error());
@@ -149,14 +151,15 @@ int ConvertCommand::openSource(text::CsvRecord &header)
 }
 
 // -o FILE.sav, .zsav or .dta writes that format; anything else is CSV.
-int ConvertCommand::openSink(const std::vector<ColumnSpec> &columns)
+int ConvertCommand::openSink(const std::vector<ColumnSpec> &columns, bool rowByRow)
 {
     // Opened only now, so that a usage error leaves an existing file alone.
     if (std::string why; !openOutput(why))
         return failure("cannot open " + m_outputPath + ": " + why);
     const char decimalMark = m_settings.decimalComma ? ',' : '.';
     if (m_outputFormat != StatFormat::None) {
-        m_sink = std::make_unique<StatSink>(m_outFd, m_outputFormat, decimalMark, m_statSource);
+        m_sink = std::make_unique<StatSink>(m_outFd, m_outputFormat, decimalMark, m_statSource,
+                                            rowByRow);
     } else if (m_csvSource) {
         const text::CsvReader &reader = m_csvSource->reader();
         m_sink = std::make_unique<CsvSink>(m_outFd, reader.delimiter(), reader.lineEnding(),
@@ -184,6 +187,13 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--ci-method", true, &ConvertCommand::setIntervalMethod},
     {nullptr, "--ci-scale", true, &ConvertCommand::setIntervalScale},
     {nullptr, "--descriptors", true, &ConvertCommand::setDescriptors},
+    {nullptr, "--profile", false, &ConvertCommand::setProfile},
+    {nullptr, "--pairs", false, &ConvertCommand::setPairs},
+    {nullptr, "--composites", false, &ConvertCommand::setComposites},
+    {nullptr, "--metric", true, &ConvertCommand::setMetric},
+    {nullptr, "--alpha", true, &ConvertCommand::setAlpha},
+    {nullptr, "--bonferroni", false, &ConvertCommand::setBonferroni},
+    {nullptr, "--correlations", true, &ConvertCommand::setCorrelations},
     {"-h", "--help", false, &ConvertCommand::showHelp},
     {"-V", "--version", false, &ConvertCommand::showVersion},
 };
@@ -324,6 +334,7 @@ ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
 {
     if (m_interpretOption == nullptr)
         m_interpretOption = option;
+    m_interpretOptions.push_back(option);
     return Parsed::Run;
 }
 
@@ -336,9 +347,9 @@ ConvertCommand::Parsed ConvertCommand::needsInterval(const char *option)
 
 ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 {
-    if (m_interpretOption && !m_settings.interpretation.enabled)
+    if (m_interpretOption && !m_settings.interpretation.enabled && !m_profile.enabled)
         return refuse(std::string(m_interpretOption) + " needs --interpret");
-    return Parsed::Run;
+    return checkProfileOptions();
 }
 
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)
@@ -495,11 +506,19 @@ int ConvertCommand::convertRows(BatchConverter &converter)
         });
     }
     progress.finish();
-    return finish(converter);
+    if (const int status = finishOutput(); status != Success)
+        return status;
+    if (m_intervalOption && m_converted > 0 && converter.rowsWithReliability() == 0)
+        say(std::string(kProgram) + ": " + m_intervalOption
+                + " had no effect: no row had a reliability (a column \"reliability\" or "
+                  "--reliability)\n",
+            m_errFd);
+    summarise();
+    return Success;
 }
 
 // A failed run leaves no output file that could pass for a whole one.
-int ConvertCommand::finish(const BatchConverter &converter)
+int ConvertCommand::finishOutput()
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
     std::string why;
@@ -514,16 +533,15 @@ int ConvertCommand::finish(const BatchConverter &converter)
     }
     if (!m_output.commit(why))
         return failure("cannot write " + output + ": " + why);
-    if (m_intervalOption && m_converted > 0 && converter.rowsWithReliability() == 0)
-        say(std::string(kProgram) + ": " + m_intervalOption
-                + " had no effect: no row had a reliability (a column \"reliability\" or "
-                  "--reliability)\n",
-            m_errFd);
+    return Success;
+}
+
+void ConvertCommand::summarise() const
+{
     say(std::string(kProgram) + ": " + std::to_string(m_converted) + " rows converted, "
             + std::to_string(m_refused) + " refused, " + std::to_string(m_malformed)
             + " malformed\n",
         m_errFd);
-    return Success;
 }
 
 std::string ConvertCommand::inputName() const

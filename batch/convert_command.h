@@ -11,6 +11,7 @@
 #include "batch/batch_converter.h"
 #include "batch/csv_table.h"
 #include "batch/output_file.h"
+#include "batch/profile_converter.h"
 #include "batch/stat_file.h"
 
 
@@ -59,6 +60,17 @@ private:
     Parsed needsInterval(const char *option);
     Parsed refuse(const std::string &reason) const;
     Parsed checkInterpretOptions();
+    // --profile and its options: profile_options.cpp.
+    Parsed setProfile(const std::string &);
+    Parsed setPairs(const std::string &);
+    Parsed setComposites(const std::string &);
+    Parsed setMetric(const std::string &name);
+    Parsed setAlpha(const std::string &value);
+    Parsed setBonferroni(const std::string &);
+    Parsed setCorrelations(const std::string &path);
+    Parsed needsProfile(const char *option);
+    Parsed checkProfileOptions();
+    int convertProfile(const text::CsvRecord &header);
 
     bool openInput();
     // Every file the run reads is registered, so that the output never
@@ -69,9 +81,11 @@ private:
     std::string outputOntoInput() const;
     bool openOutput(std::string &why);
     int openSource(text::CsvRecord &header);
-    int openSink(const std::vector<ColumnSpec> &columns);
+    // rowByRow: see StatSink; false for a converter that holds rows back.
+    int openSink(const std::vector<ColumnSpec> &columns, bool rowByRow = true);
     int convertRows(BatchConverter &converter);
-    int finish(const BatchConverter &converter);
+    int finishOutput();
+    void summarise() const;
 
     std::string inputName() const;
     int usage(const std::string &reason) const;
@@ -99,6 +113,9 @@ private:
     ConversionSettings m_settings;
     const char *m_interpretOption = nullptr; // the first option that needs --interpret
     const char *m_intervalOption = nullptr;  // the first that shapes an interval
+    std::vector<const char *> m_interpretOptions; // all of them, as given
+    ProfileSettings m_profile;
+    const char *m_profileOption = nullptr; // the first option that needs --profile
     long long m_converted = 0, m_refused = 0, m_malformed = 0;
 };
 

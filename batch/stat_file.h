@@ -71,6 +71,11 @@ struct StatVariable {
     std::string labelSet; // empty: none
 };
 
+struct StoredRow {
+    std::vector<StatValue> values;
+    std::vector<std::string> strings;
+};
+
 struct StatDictionary {
     StatFormat format = StatFormat::None;
     std::vector<StatVariable> variables;
@@ -93,6 +98,7 @@ public:
     bool readRows(const std::function<bool(text::CsvRecord &)> &row) override;
     long long size() const override;
     long long bytesConsumed() const override;
+    std::shared_ptr<const StoredRow> storedRow() const override;
 
     const StatDictionary &dictionary() const { return m_dictionary; }
     // The stored value of a column of the row being handed over, and the
@@ -118,13 +124,18 @@ private:
 class StatSink final : public RowSink {
 public:
     // input: the file read, when it is an SPSS or Stata file; else nullptr.
-    StatSink(int fd, StatFormat format, char decimalMark, const StatSource *input);
+    // rowByRow: every input row is one output row, written while it is the
+    // source's current row, and texts fit their ColumnSpec's width; then,
+    // with an input whose rows are counted, nothing is held back.
+    StatSink(int fd, StatFormat format, char decimalMark, const StatSource *input,
+             bool rowByRow = true);
     ~StatSink() override;
 
     bool begin(const std::vector<ColumnSpec> &columns, std::string &why) override;
     void cell(std::string_view text) override;
     void numberCell(std::string_view text) override;
     void inputCell(size_t column, std::string_view text) override;
+    void inputCell(size_t column, std::string_view text, const StoredRow *stored) override;
     void writtenCells(std::string_view text) override;
     void endRow() override;
     bool finish(std::string &why) override;

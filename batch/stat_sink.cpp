@@ -203,6 +203,7 @@ struct StatSink::Writing {
     std::vector<Column> columns;
     size_t next = 0; // the row's next column
     int noteColumn = -1;
+    bool rowByRow = true;
     bool streaming = false;
     bool rowStarted = false;
     readstat_writer_t *writer = nullptr;
@@ -467,11 +468,16 @@ struct StatSink::Writing {
     }
 
     // An input cell of an SPSS or Stata file, as stored.
-    void original(Column &c, size_t column)
+    void original(Column &c, size_t column, const StoredRow *stored)
     {
-        const StatValue &v = input->value(column);
+        original(c, stored ? stored->values[column] : input->value(column),
+                 stored ? stored->strings[column] : input->string(column));
+    }
+
+    void original(Column &c, const StatValue &v, std::string_view string)
+    {
         if (c.text) {
-            scratch = cut(input->string(column), c.width);
+            scratch = cut(string, c.width);
             check(readstat_insert_string_value(writer, c.variable, scratch.c_str()));
             return;
         }
@@ -583,7 +589,7 @@ struct StatSink::Writing {
             }
             return true;
         };
-        std::vector<std::string_view> cells;
+        std::vector<std::pair<char, std::string_view>> cells;
         for (long long r = 0; r < rows; ++r) {
             uint32_t size = 0;
             if (!fill(4))
@@ -607,12 +613,21 @@ struct StatSink::Writing {
                 if (kind == 'X')
                     overflow += (overflow.empty() ? "" : ",") + std::string(text);
                 else
-                    cells.push_back(text);
+                    cells.emplace_back(kind, text);
             }
             if (!check(readstat_begin_row(writer)))
                 return false;
             for (size_t i = 0; i < columns.size(); ++i) {
-                std::string_view cell = i < cells.size() ? cells[i] : std::string_view();
+                const auto [kind, held] = i < cells.size() ? cells[i] : std::pair<char, std::string_view>('T', {});
+                if (kind == 'V') {
+                    StatValue value;
+                    value.kind = StatValue::Kind(held[0]);
+                    value.tag = held[1];
+                    std::memcpy(&value.number, held.data() + 2, sizeof value.number);
+                    original(columns[i], value, {});
+                    continue;
+                }
+                std::string_view cell = held;
                 std::string noted;
                 if (int(i) == noteColumn && !overflow.empty()) {
                     noted = std::string(cell) + "; beyond the header: " + overflow;
@@ -627,9 +642,11 @@ struct StatSink::Writing {
     }
 };
 
-StatSink::StatSink(int fd, StatFormat format, char decimalMark, const StatSource *input)
+StatSink::StatSink(int fd, StatFormat format, char decimalMark, const StatSource *input,
+                   bool rowByRow)
     : m_writing(std::make_unique<Writing>())
 {
+    m_writing->rowByRow = rowByRow;
     m_writing->fd = fd;
     m_writing->format = format;
     m_writing->decimalMark = decimalMark;
@@ -650,7 +667,7 @@ bool StatSink::begin(const std::vector<ColumnSpec> &columns, std::string &why)
         w.columns.push_back(std::move(column));
     }
     // Rows go straight to ReadStat only when its header can be written now.
-    w.streaming = w.input && w.input->dictionary().rows >= 0;
+    w.streaming = w.rowByRow && w.input && w.input->dictionary().rows >= 0;
     const bool ready = w.streaming ? w.plan() && w.start(w.input->dictionary().rows) : w.openSpool();
     if (!ready) {
         why = m_error;
@@ -722,6 +739,11 @@ void StatSink::numberCell(std::string_view text)
 
 void StatSink::inputCell(size_t column, std::string_view text)
 {
+    inputCell(column, text, nullptr);
+}
+
+void StatSink::inputCell(size_t column, std::string_view text, const StoredRow *stored)
+{
     Writing &w = *m_writing;
     if (!w.input || !m_error.empty() || w.next >= w.columns.size()) {
         cell(text);
@@ -731,23 +753,23 @@ void StatSink::inputCell(size_t column, std::string_view text)
     if (w.streaming) {
         if (!w.rowStarted)
             w.rowStarted = w.check(readstat_begin_row(w.writer));
-        w.original(c, column);
+        w.original(c, column, stored);
     } else {
         // Held back as the text a string variable or a number reads back
-        // from: an SPSS file whose rows are not counted (.por) keeps its
-        // values, missing ones as empty.
-        const StatValue &v = w.input->value(column);
-        std::string number;
-        if (v.kind == StatValue::Number) {
-            char digits[400];
-            number.assign(digits, std::to_chars(digits, digits + sizeof digits, v.number,
-                                                std::chars_format::fixed).ptr);
-            std::replace(number.begin(), number.end(), '.', w.decimalMark);
+        // from, missing values as empty; a variable's missing-value
+        // definitions come through all the same.
+        const StatValue &v = stored ? stored->values[column] : w.input->value(column);
+        if (v.kind == StatValue::Text) {
+            const std::string &string = stored ? stored->strings[column] : w.input->string(column);
+            w.noteHeld(c, string);
+            w.hold('T', string);
+        } else {
+            char value[1 + 1 + sizeof v.number];
+            value[0] = char(v.kind);
+            value[1] = v.tag;
+            std::memcpy(value + 2, &v.number, sizeof v.number);
+            w.hold('V', {value, sizeof value});
         }
-        const std::string_view held = v.kind == StatValue::Text ? std::string_view(w.input->string(column))
-                                                                 : std::string_view(number);
-        w.noteHeld(c, held);
-        w.hold('T', held);
     }
 }
 

@@ -310,6 +310,14 @@ struct StatSource::Parsing {
         const int index = readstat_variable_get_index(variable);
         if (index < 0 || size_t(index) >= source.m_values.size())
             return READSTAT_HANDLER_ABORT;
+        // A converter may keep the record handed over, leaving another.
+        if (index == 0 && self->record.cells.size() != source.m_values.size()) {
+            self->record.cells.resize(source.m_values.size());
+            self->record.problem = text::RowProblem::None;
+            self->record.surplus.clear();
+            self->record.surplusCells = 0;
+            std::fill(self->written.begin(), self->written.end(), false);
+        }
         StatValue &stored = source.m_values[size_t(index)];
         std::string &cell = self->record.cells[size_t(index)];
         const StatValue::Kind kind = kindOf(value);
@@ -433,6 +441,11 @@ bool StatSource::readHeader(text::CsvRecord &header)
     m_values.assign(m_dictionary.variables.size(), StatValue{});
     m_strings.assign(m_dictionary.variables.size(), std::string());
     return true;
+}
+
+std::shared_ptr<const StoredRow> StatSource::storedRow() const
+{
+    return std::make_shared<const StoredRow>(StoredRow{m_values, m_strings});
 }
 
 void StatSource::setNumberColumns(const std::vector<size_t> &columns)

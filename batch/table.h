@@ -12,6 +12,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ enum class ColumnType {
     Number, // numeric; texts listed in valueLabels are written as their codes
     Code,   // numeric codes of the texts in valueLabels ("Average" as 4)
 };
+
+// A row's values as its source stored them (an SPSS or Stata file's), for
+// a converter that holds rows back and writes them after later rows were
+// read; opaque here.
+struct StoredRow;
 
 struct ValueLabel {
     double value;
@@ -62,6 +68,9 @@ public:
     virtual void numberCell(std::string_view text) { cell(text); }
     // Input cell `column` of the row being converted, passed on as it came.
     virtual void inputCell(size_t column, std::string_view text) = 0;
+    // The same for a row held back: `stored` is what TableSource::storedRow()
+    // gave for it (nullptr: nothing beyond its text).
+    virtual void inputCell(size_t column, std::string_view text, const StoredRow *) { inputCell(column, text); }
     // Cells beyond the header's width, as written in a CSV record.
     virtual void writtenCells(std::string_view text) = 0;
     virtual void endRow() = 0;
@@ -86,6 +95,10 @@ public:
     // Hands every further row to `row`, in order, until it returns false;
     // false on a read failure.
     virtual bool readRows(const std::function<bool(text::CsvRecord &)> &row) = 0;
+
+    // The values of the row being handed over as stored, for a converter
+    // that holds it back; nullptr where the text is all there is (CSV).
+    virtual std::shared_ptr<const StoredRow> storedRow() const { return nullptr; }
 
     virtual bool failed() const { return !m_error.empty(); }
     const std::string &error() const { return m_error; }

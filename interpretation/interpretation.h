@@ -54,12 +54,15 @@ ShownScore showScore(ScaleId scale, double z);
 double percentileRank(double z);
 // "<0.1", "0.4", "1" .. "99", "99.7", ">99.9".
 std::string percentileRankText(double z);
+// The same text of a percentile rank already worked out.
+std::string rankText(double percentileRank);
 
 // The same texts written into `out` (room for kShownSize characters),
 // returning their length, for callers writing millions of them.
 constexpr size_t kShownSize = 32;
 size_t showScoreInto(ScaleId scale, double z, char *out);
 size_t percentileRankInto(double z, char *out);
+size_t rankInto(double percentileRank, char *out);
 
 // z * 15 + 100 rounded to a whole number, not limited.
 double standardScore(double z);

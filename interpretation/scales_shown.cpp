@@ -162,7 +162,11 @@ double percentileRank(double z)
 
 size_t percentileRankInto(double z, char *out)
 {
-    const double p = percentileRank(z);
+    return rankInto(percentileRank(z), out);
+}
+
+size_t rankInto(double p, char *out)
+{
     if (std::isnan(p))
         return 0;
     static constexpr text::NumberMask kWhole = text::readMask("#");
@@ -175,6 +179,12 @@ size_t percentileRankInto(double z, char *out)
     if (p > 99.9)
         return copied(">99.9", out);
     return text::FormatInto(out, p, kTenths);
+}
+
+std::string rankText(double p)
+{
+    char text[kShownSize];
+    return std::string(text, rankInto(p, text));
 }
 
 std::string percentileRankText(double z)

@@ -1,0 +1,162 @@
+// Everything a profile says about a person, in one call: each score on a
+// common metric with its percentile rank, descriptor and interval; its
+// deviation from the person's mean (strengths and weaknesses); change on
+// retest; every pair's difference, whether it is reliable and how rare; and
+// the composite of every group.
+//
+// Every figure is computed from unrounded z scores and kept both as the text
+// a table shows and as the exact number behind it. Decisions (significant,
+// strength or weakness, reliable change) are taken on the number as shown
+// against the exact critical value, so a label never contradicts its table.
+// A figure that cannot be computed has an empty text and says why (Missing).
+// explain() says how any figure was reached, as data.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interpretation/explanation.h"
+#include "profile/correlations.h"
+#include "profile/profile.h"
+
+namespace profile {
+
+enum class Missing {
+    None,
+    Refused,          // the score itself was left out (ScoreResult::problem)
+    NoReliability,    // the score, or one of two or of a group, has none
+    NoCorrelation,    // a correlation needed is not known
+    TooFewScores,     // fewer than three scores with a reliability
+    NoRetest,
+    InconsistentCorrelations, // they leave a difference or sum no positive spread
+    ReliabilityNotUsable,     // a composite's reliability is not above 0
+};
+
+struct Figure {
+    std::string text;                  // as shown; empty when missing
+    double value = std::nan("");       // the exact figure behind the text
+    Missing missing = Missing::None;
+    bool known() const { return missing == Missing::None; }
+};
+
+enum class Mark { None, Strength, Weakness };        // "", "S", "W"
+enum class Change { None, Gain, Loss, NoChange };     // None: not computed
+enum class Significance { Unknown, Yes, No };
+
+struct ScoreResult {
+    EntryProblem problem;           // set: the entry was left out, nothing below is
+    double z = std::nan("");
+    Figure metric;                  // "113", "1*", "+1.0", by the metric's display rule
+    Figure percentileRank;          // "84", "<0.1", as interpretation shows it
+    std::string descriptor;
+    Figure ciLow, ciHigh;           // on the metric
+    double zLow = std::nan(""), zHigh = std::nan(""); // the interval in z units
+    Figure deviation;               // from the mean of the scores with a reliability
+    Figure deviationCritical;
+    Mark mark = Mark::None;
+    Figure deviationBaseRate;
+    double retestZ = std::nan("");
+    Figure retest;                  // the retest on the metric
+    Figure rci;
+    Change change = Change::None;
+};
+
+struct PairResult {
+    int first = -1, second = -1; // entry indices, first before second
+    Figure difference;           // first minus second, on the metric
+    Figure se, critical;
+    Significance significant = Significance::Unknown;
+    Figure baseRate;
+};
+
+struct CompositeResult {
+    std::string group;
+    std::vector<int> members; // entry indices, in profile order
+    Missing missing = Missing::None; // NoCorrelation or InconsistentCorrelations: no score
+    double z = std::nan("");
+    Figure metric, percentileRank;
+    std::string descriptor;
+    Figure reliability;       // ".857"
+    Figure ciLow, ciHigh;
+    double zLow = std::nan(""), zHigh = std::nan("");
+};
+
+// What analyse() is asked for: a caller that shows only the pairs need not
+// pay for the rest, and the other way round. Without kScores a score has
+// only its problem, z and metric; without kPairs or kComposites there are
+// none of those.
+enum Parts : unsigned { kScores = 1, kPairs = 2, kComposites = 4, kAllParts = 7 };
+
+struct Analysis {
+    Settings settings;                      // as analysed with
+    std::vector<ScoreResult> scores;        // one per entry, in profile order
+    std::vector<PairResult> pairs;          // every pair of scores used, in input order
+    std::vector<CompositeResult> composites; // groups of two or more, by first appearance
+    std::vector<int> refused;               // entries left out, in order
+    int deviationCount = 0;                 // k: scores with a reliability
+    double deviationMeanZ = std::nan("");   // their mean z, when k >= 3
+
+    // Kept for explain(): the numbers each figure was reached from.
+    struct Kept {
+        int scale = -1;
+        double score = 0, mean = 0, sd = 0;
+        double reliability = std::nan(""), retest = std::nan(""), practice = std::nan("");
+        double rowMeanCorrelation = std::nan(""); // r-bar_i, for the deviation base rate
+    };
+    std::vector<Kept> kept;                 // per entry
+    std::vector<double> pairCorrelations;   // per pair, NaN when unknown
+    std::vector<std::vector<double>> compositeCorrelations; // per composite, i < j in order
+    double meanCorrelation = std::nan("");  // r-bar of the k scores
+    double errorVarianceSum = 0;            // sum of (1 - r_j) over the k scores
+
+    // Not a result: what analyse() works out once and keeps between calls
+    // on the same Analysis, for a batch of people with the same tests.
+    struct Memo {
+        struct HalfWidth {
+            double reliability = -1, confidence = 0;
+            interpretation::Method method = interpretation::Method::TrueScore;
+            double half = 0;
+        };
+        std::array<HalfWidth, 16> halfWidths; // of intervals, by reliability
+        unsigned long long correlations = 0;  // Correlations::serial() of the names
+        std::vector<std::pair<std::string, int>> names; // each entry's name and index
+        std::vector<int> index;        // scratch: each entry's index in the correlations
+        std::vector<size_t> members;   // scratch: the scores a step takes together
+        std::vector<char> placed;      // scratch: entries already in a composite
+    };
+    Memo memo;
+};
+
+// The correlations may be empty (none known). Settings must pass
+// alphaUsable() and interpretation::checkConfidence().
+Analysis analyse(const Profile &profile, const Correlations &correlations,
+                 const Settings &settings, unsigned parts = kAllParts);
+// The same into an Analysis kept from before, reusing its storage: the batch
+// tool analyses person after person.
+void analyse(const Profile &profile, const Correlations &correlations, const Settings &settings,
+             Analysis &into, unsigned parts = kAllParts);
+
+// Every figure of an Analysis that explain() can account for.
+enum class Item {
+    Z, Metric, PercentileRank, Descriptor, CiLow, CiHigh,
+    Deviation, DeviationCritical, StrengthWeakness, DeviationBaseRate,
+    Retest, Rci, Change,
+    PairDifference, PairSe, PairCritical, PairSignificance, PairBaseRate,
+    CompositeMetric, CompositePercentileRank, CompositeDescriptor, CompositeReliability,
+    CompositeCiLow, CompositeCiHigh,
+};
+
+// How one figure was reached; index is an entry's for the score items, a
+// pair's or a composite's for theirs. Nothing for a figure that is missing.
+std::optional<interpretation::Explanation> explain(const Analysis &analysis, Item item,
+                                                   int index);
+
+// Words of the batch tool's tables for the labels.
+std::string_view markText(Mark mark);              // "", "S", "W"
+std::string_view changeText(Change change);        // "", "reliable gain", ...
+std::string_view significanceText(Significance s); // "", "yes", "no"
+
+} // namespace profile
