@@ -254,5 +254,17 @@ check "an interval option without any reliability exits 0" test $? -eq 0
 check "an interval option without any reliability warns" \
     grep -q -- '--confidence had no effect: no row had a reliability' "$work/err"
 
+# SPSS files: the worked example, and a file that cannot be read twice.
+printf 'id,wechsler,reliability\n1,115,.9\n2,70,\n' > "$work/study.csv"
+"$bin" "$work/study.csv" -o "$work/study.sav" 2> /dev/null
+"$bin" --interpret --from wechsler "$work/study.sav" -o "$work/study_scored.sav" 2> "$work/err"
+check "an interpreted .sav exits 0" test $? -eq 0
+check "an interpreted .sav holds every row" \
+    test "$("$bin" "$work/study_scored.sav" --from wechsler 2> /dev/null | cut -d, -f1-4)" \
+    == $'id,wechsler,reliability,z\n1,115,0.9,+1.0\n2,70,,-2.0'
+cat "$work/study.sav" | "$bin" > /dev/null 2> "$work/err"
+check "SPSS data through a pipe exits 2" test $? -eq 2
+check "SPSS data through a pipe says to name the file" grep -q 'standard input is SPSS data; name the file' "$work/err"
+
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0
