@@ -127,15 +127,21 @@ std::string helpText()
         "Converts the scores in a CSV file as the Quintaval converter window does,\n"
         "each row as one press of Calculate. Reads FILE, or standard input when FILE\n"
         "is absent or \"-\", and writes CSV to standard output.\n"
+        "SPSS (.sav, .zsav, .por) and Stata (.dta) files are read as what they hold,\n"
+        "whatever their names; -o FILE.sav, .zsav or .dta writes one, keeping every\n"
+        "variable with its labels and missing values. A missing value where a score,\n"
+        "mean, sd or reliability is read counts as an empty cell.\n"
         "\n"
-        "The first row names the columns; these are recognised, in any case:\n";
+        "The first row (or the variables) names the columns; these are recognised,\n"
+        "in any case:\n";
     text += option(std::string(sources.front()) + ", mean, sd",
                    "a raw score with its distribution's mean and sd");
     text += option(joinNames(scores, ", "), "one standard score");
     text +=
         "Other columns are carried through unchanged. Score columns the input lacks\n"
         "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
-        "says why a row was not converted.\n"
+        "says why a row was not converted. A refused row keeps the cells it was given\n"
+        "and no figure of a conversion.\n"
         "\n"
         "With --interpret, a column \"reliability\" gives each row its own reliability;\n"
         "it also asks for the interval columns.\n"

@@ -407,6 +407,13 @@ struct StatSink::Writing {
                     else if (!c.text && !spss && l.kind == StatValue::TaggedMissing)
                         readstat_label_tagged_value(set, l.tag, l.label.c_str());
                 }
+                // SPSS codes written as Stata's .a, .b, ... keep their labels.
+                if (!c.text && !spss && c.input)
+                    for (size_t i = 0; i < c.input->missing.size() && i < 26; ++i)
+                        for (const StatLabel &l : c.labels)
+                            if (l.kind == StatValue::Number && c.input->missing[i].low == l.value
+                                && c.input->missing[i].high == l.value)
+                                readstat_label_tagged_value(set, char('a' + i), l.label.c_str());
             }
             readstat_variable_set_label_set(c.variable, set);
         }

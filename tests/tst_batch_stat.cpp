@@ -229,6 +229,7 @@ class TestBatchStat : public QObject {
 
 private slots:
     void spssFileComesThrough();
+    void spssCodesBecomeStataMissingValues();
     void missingCodesAreEmptyCells_data();
     void missingCodesAreEmptyCells();
     void everyCombinationAgrees_data();
@@ -285,6 +286,22 @@ void TestBatchStat::spssFileComesThrough()
     QCOMPARE(t.cell(2, "ci_low"), std::string());
     QCOMPARE(t.cell(3, "wechsler"), std::string("250"));
     QCOMPARE(t.cell(3, "note"), std::string("Wechsler IQ scores must range from 1 to 199."));
+}
+
+// Stata has no missing-value codes: SPSS's become .a, .b, ..., labelled.
+void TestBatchStat::spssCodesBecomeStataMissingValues()
+{
+    const QString in = m_dir.filePath("codes.sav"), out = m_dir.filePath("codes.dta");
+    write(in, StatFormat::Sav, study());
+    QCOMPARE(convert({in.toStdString(), "-o", out.toStdString()}).status, 0);
+    const Table t = read(out);
+    QCOMPARE(t.cell(1, "wechsler"), std::string()); // Ben's 999
+    QCOMPARE(t.cell(0, "wechsler"), std::string("115"));
+    const std::vector<batch::StatLabel> &labels = t.dictionary.labelSets.at(t.variable("wechsler").labelSet);
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const batch::StatLabel &l) {
+        return l.kind == batch::StatValue::TaggedMissing && l.tag == 'a' && l.label == "not tested";
+    }));
+    QCOMPARE(t.variable("id").format, std::string("%4.0f")); // F4.0 in Stata's terms
 }
 
 // A missing value, user-defined or not, in a number the tool reads is an
