@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -137,6 +138,7 @@ struct StatSource::Parsing {
     long long fileSize = -1;
     readstat_parser_t *parser = nullptr;
     std::string errorText;
+    std::string encoding; // the file's, as its dictionary says
     // While rows are read:
     const std::function<bool(text::CsvRecord &)> *row = nullptr;
     text::CsvRecord record;
@@ -144,7 +146,8 @@ struct StatSource::Parsing {
     size_t lastVariable = 0;
     // A column's cell still holds its number's text from the row before:
     // a column of means or sds repeats one number in every row.
-    std::vector<bool> written;
+    std::vector<char> written;
+    std::vector<char> hasMissing; // a column with missing-value codes to look up
     std::vector<int> places; // a column's numbers mostly have as many decimals
     bool stopped = false; // by the row handler, not by a damaged file
 
@@ -223,7 +226,10 @@ struct StatSource::Parsing {
     // The dictionary.
     static int metadata(readstat_metadata_t *metadata, void *context)
     {
-        StatDictionary &d = static_cast<Parsing *>(context)->source->m_dictionary;
+        auto *self = static_cast<Parsing *>(context);
+        StatDictionary &d = self->source->m_dictionary;
+        if (const char *encoding = readstat_get_file_encoding(metadata))
+            self->encoding = encoding;
         d.rows = readstat_get_row_count(metadata);
         if (const char *label = readstat_get_file_label(metadata))
             d.fileLabel = label;
@@ -337,7 +343,8 @@ struct StatSource::Parsing {
             const double number = numberOf(value);
             // A user-defined missing value in a column of numbers is empty:
             // a code such as 999 is no score.
-            if (source.m_numberColumn[size_t(index)] && readstat_value_is_defined_missing(value, variable))
+            if (source.m_numberColumn[size_t(index)] && self->hasMissing[size_t(index)]
+                && readstat_value_is_defined_missing(value, variable))
                 cell.clear();
             else if (!(self->written[size_t(index)] && number == stored.number && !cell.empty()))
                 setNumberText(cell, number, value.type, source.m_decimalMark,
@@ -469,11 +476,20 @@ bool StatSource::readRows(const std::function<bool(text::CsvRecord &)> &row)
     p.row = &row;
     p.record.cells.assign(m_dictionary.variables.size(), std::string());
     p.written.assign(m_dictionary.variables.size(), false);
+    p.hasMissing.clear();
+    for (const StatVariable &variable : m_dictionary.variables)
+        p.hasMissing.push_back(!variable.missing.empty());
     p.places.assign(m_dictionary.variables.size(), -1);
     p.lastVariable = m_dictionary.variables.size() - 1;
     p.parser = readstat_parser_init();
     // ReadStat 1.1.8 needs a variable handler to read the values of a .sav.
     readstat_set_variable_handler(p.parser, Parsing::variable);
+    // Strings of a UTF-8 file need no converting to UTF-8.
+    std::string encoding = p.encoding;
+    for (char &c : encoding)
+        c = char(std::toupper((unsigned char)c));
+    if (encoding == "UTF-8" || encoding == "UTF8")
+        readstat_set_handler_character_encoding(p.parser, nullptr);
     readstat_set_value_handler(p.parser, Parsing::value);
     const readstat_error_t error = p.parse();
     readstat_parser_free(p.parser);

@@ -428,15 +428,20 @@ size_t ShortestInto(char *out, double value, int &places)
             return false;
         // Off by one only beside a half, where no decimal of k places reads
         // back: then neither does this one.
-        scaled = double(uint64_t(magnitude * kPowers[k] + 0.5));
+        scaled = double(int64_t(magnitude * kPowers[k] + 0.5));
         return scaled / kPowers[k] == magnitude;
     };
     double scaled = 0;
     int k = -1;
-    if (magnitude < 1e9 && magnitude != 0) {
+    if (magnitude < 1e15 && double(int64_t(magnitude)) == magnitude) {
+        scaled = magnitude; // a whole number, the most common: no division
+        k = 0;
+    } else if (magnitude < 1e9) {
         int guess = places >= 0 && places <= 9 ? places : 0;
         if (readsBack(guess, scaled)) {
-            for (double fewer = 0; guess > 0 && readsBack(guess - 1, fewer); --guess)
+            // One place fewer reads back only if this last digit is a 0.
+            for (double fewer = 0; guess > 0 && int64_t(scaled) % 10 == 0 && readsBack(guess - 1, fewer);
+                 --guess)
                 scaled = fewer;
             k = guess;
         } else {
@@ -448,24 +453,19 @@ size_t ShortestInto(char *out, double value, int &places)
     places = k;
     if (k < 0)
         return size_t(std::to_chars(out, out + kFormattedSize, value, std::chars_format::fixed).ptr - out);
-    char digits[24];
-    uint64_t whole = uint64_t(scaled);
-    int count = 0;
-    do {
-        digits[count++] = char('0' + whole % 10);
+    uint64_t whole = uint64_t(int64_t(scaled));
+    const int count = std::max(digitCount(whole), k + 1); // 0.05: its leading zeros
+    const size_t length = (std::signbit(value) ? 1 : 0) + size_t(count) + (k > 0 ? 1 : 0);
+    if (std::signbit(value)) // "-0" too, as to_chars writes it
+        out[0] = '-';
+    char *p = out + length;
+    for (int digit = 0; digit < count; ++digit) {
+        if (digit == k && k > 0)
+            *--p = '.';
+        *--p = char('0' + whole % 10);
         whole /= 10;
-    } while (whole != 0);
-    while (count <= k)
-        digits[count++] = '0';
-    size_t n = 0;
-    if (value < 0)
-        out[n++] = '-';
-    for (int i = count; i-- > 0;) {
-        out[n++] = digits[i];
-        if (i == k && k > 0)
-            out[n++] = '.';
     }
-    return n;
+    return length;
 }
 
 int Sign(double value)
