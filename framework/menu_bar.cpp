@@ -161,9 +161,11 @@ void MenuBar::dispatch(MenuItem &item)
     const std::string name = item.Name(); // the handler may rebuild things
     if (item.kind() == MenuItem::Kind::Quit) {
         Quit();
-    } else if (EditCommands::isEditItem(name)) {
+    } else if (EditCommands::isEditItem(name) && EditCommands::available(name, QApplication::focusWidget())) {
         EditCommands::run(name, QApplication::focusWidget());
     } else {
+        // An edit item with nothing to act on in the focused field is the
+        // window's: the Score Report copies its table.
         Window *front = Window::front();
         const bool consumed = front && front->menuHandlers().run(name);
         if (!consumed && App())

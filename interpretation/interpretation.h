@@ -64,7 +64,7 @@ size_t showScoreInto(ScaleId scale, double z, char *out);
 size_t percentileRankInto(double z, char *out);
 size_t rankInto(double percentileRank, char *out);
 
-// z * 15 + 100 rounded to a whole number, not limited.
+// The z on the Wechsler IQ row, rounded to a whole number, not limited.
 double standardScore(double z);
 
 struct DescriptorBand {

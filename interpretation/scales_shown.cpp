@@ -195,7 +195,8 @@ std::string percentileRankText(double z)
 
 double standardScore(double z)
 {
-    const double s = z * 15 + 100;
+    const Scale &row = scaleRow(ScaleId::Wechsler);
+    const double s = z * row.sd + row.mean;
     return std::round(s); // half away from zero on the exact value, as text::Format
 }
 

@@ -19,12 +19,13 @@ struct MenuRow {
     bool autoEnable;
 };
 
-// In the order the items are made. Print is enabled only by the Description
-// window, the Report menu only by the Score Report window; Quit is the one
-// item that is always available.
+// In the order the items are made. Print is enabled by the Description
+// window and the Score Report, Export PDF and the Report menu only by the
+// Score Report; Quit is the one item that is always available.
 const MenuRow kRows[] = {
     {"UntitledMenu2", Kind::Menu, nullptr, "File", "", false},
     {item::kPrint, Kind::Item, "UntitledMenu2", "Print\u2026", "Cmd+P", false},
+    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", "Export PDF\u2026", "", false},
     {item::kFileQuit, Kind::Quit, "UntitledMenu2", "Quit", "Cmd+Q", true},
     {"UntitledMenu0", Kind::Menu, nullptr, "Edit", "", false},
     {"EditUndo", Kind::Item, "UntitledMenu0", "Undo", "Cmd+Z", false},
