@@ -251,7 +251,8 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
                                                         : interpretation::Method::Obtained;
         if (!isPlainNumber(text))
             problem = tr("The reliability must be a number between 0 and 1, such as .90.");
-        else if (const std::string why = interpretation::checkReliability(settings.reliability);
+        // Judged as written: .99999999999999999999 is below 1 though its double is not.
+        else if (const std::string why = interpretation::checkReliability(text.toStdString());
                  !why.empty())
             problem = QString::fromStdString(why);
     }
