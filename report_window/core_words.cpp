@@ -53,6 +53,9 @@ namespace {
 [[maybe_unused]] constexpr const char *kMessages[] = {
     QT_TRANSLATE_NOOP("Core", "The reliability must be greater than 0 and less than 1."),
     QT_TRANSLATE_NOOP("Core", "The confidence level must be at least 50 and less than 100."),
+    QT_TRANSLATE_NOOP("Core", "The reliability is too close to 1 to calculate with: it rounds to 1."),
+    QT_TRANSLATE_NOOP("Core", "The reliability is too close to 0 to calculate with: it rounds to 0."),
+    QT_TRANSLATE_NOOP("Core", "The confidence level is too close to 100 to calculate with: it rounds to 100."),
 };
 
 QString translated(const char *context, std::string_view text)

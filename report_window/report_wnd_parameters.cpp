@@ -273,7 +273,8 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
         if (!isPlainNumber(text))
             problem = ReportWnd::tr("The reliability must be a number between 0 and 1, such as %1.")
                           .arg(proportion(0.9));
-        else if (const std::string why = interpretation::checkReliability(settings.reliability);
+        // Judged as written: .99999999999999999999 is below 1 though its double is not.
+        else if (const std::string why = interpretation::checkReliability(fw::coreNumber(text));
                  !why.empty())
             problem = coreMessage(why);
     }

@@ -393,6 +393,25 @@ void InterpretationTest::parameterChecks()
         QVERIFY2(!checkConfidence(c).empty(), qPrintable(QString::number(c)));
     for (double c : {50.0, 95.0, 99.9})
         QVERIFY(checkConfidence(c).empty());
+    // Numbers as written are compared with the limits exactly.
+    const std::string rounds1 = "The reliability is too close to 1 to calculate with: it rounds to 1.";
+    const std::string rounds100 =
+        "The confidence level is too close to 100 to calculate with: it rounds to 100.";
+    const std::pair<std::string, std::string> texts[] = {
+        {"0.9", ""}, {".5", ""}, {"0.0000001", ""}, {"-0.0", checkReliability(0.0)},
+        {"0", checkReliability(0.0)}, {"1", checkReliability(0.0)}, {"01.0", checkReliability(0.0)},
+        {"1.0000000000000000001", checkReliability(0.0)}, {"-0.5", checkReliability(0.0)},
+        {"0.999999999999999999999", rounds1},
+        {"0." + std::string(400, '0') + "1",
+         "The reliability is too close to 0 to calculate with: it rounds to 0."}};
+    for (const auto &[text, expected] : texts)
+        QVERIFY2(checkReliability(std::string_view(text)) == expected, text.c_str());
+    const std::pair<std::string, std::string> levels[] = {
+        {"50", ""}, {"050.00", ""}, {"99.9", ""}, {"49.999999999999999999", checkConfidence(0.0)},
+        {"100", checkConfidence(0.0)}, {"-60", checkConfidence(0.0)},
+        {"99.99999999999999999999", rounds100}};
+    for (const auto &[text, expected] : levels)
+        QVERIFY2(checkConfidence(std::string_view(text)) == expected, text.c_str());
     QCOMPARE(interpretation::inverseNormal(0), -kInf);
     QCOMPARE(interpretation::inverseNormal(1), kInf);
     QVERIFY(std::isnan(interpretation::inverseNormal(kNan)));

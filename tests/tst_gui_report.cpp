@@ -277,6 +277,8 @@ void TestReport::invalidReliability_data()
     QTest::newRow("nan") << "nan" << false << true;
     QTest::newRow("exponent") << "9e-1" << false << true;
     QTest::newRow("comma") << "0,9" << false << true;
+    QTest::newRow("below 1 as written, 1 as a double")
+        << ".99999999999999999999" << false << true;
 }
 
 void TestReport::invalidReliability()
@@ -291,6 +293,9 @@ void TestReport::invalidReliability()
     QCOMPARE(reason->isVisibleTo(reason->window()), marked);
     if (marked)
         QVERIFY(reason->text().contains(QLatin1String("reliability")));
+    // Never "must be less than 1" for a text that is less than 1.
+    if (typed.startsWith(QLatin1String(".9999")))
+        QVERIFY2(reason->text().contains(QLatin1String("rounds to 1")), qPrintable(reason->text()));
     QCOMPARE(header().size() > 2, interval);
     QCOMPARE(shownSentence().contains(QLatin1String("confidence interval")), interval);
     QCOMPARE(in<report::CurveView>("curveView")->accessibleDescription().contains(QLatin1String("confidence")),

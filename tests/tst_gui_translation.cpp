@@ -30,10 +30,12 @@ const QChar kClose(0x27E7); // ⟧
 class MarkingTranslator : public QTranslator {
 public:
     MarkingTranslator()
+        : m_loaded(m_program.load(QStringLiteral(":/i18n/quintaval_de.qm")))
     {
-        m_program.load(QStringLiteral(":/i18n/quintaval_de.qm"));
-        m_qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        // Qt's own catalogue, where it is installed.
+        (void)m_qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
+    bool loaded() const { return m_loaded; }
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
     {
@@ -47,6 +49,7 @@ public:
 
 private:
     QTranslator m_program, m_qt;
+    bool m_loaded;
 };
 
 // The letters of a text that lie outside every pair of marks, with the
@@ -135,6 +138,7 @@ private slots:
     {
         startTests();
         fw::useLanguage(fw::Language::German);
+        QVERIFY(m_marking.loaded());
     }
     void init() { startProgram(); }
     void cleanup()

@@ -130,6 +130,18 @@
         <source>The confidence level must be at least 50 and less than 100.</source>
         <translation>Das Konfidenzniveau muss mindestens 50 und kleiner als 100 sein.</translation>
     </message>
+    <message>
+        <source>The reliability is too close to 1 to calculate with: it rounds to 1.</source>
+        <translation>Die Reliabilität liegt zu nahe an 1, um damit zu rechnen: Sie wird auf 1 gerundet.</translation>
+    </message>
+    <message>
+        <source>The reliability is too close to 0 to calculate with: it rounds to 0.</source>
+        <translation>Die Reliabilität liegt zu nahe an 0, um damit zu rechnen: Sie wird auf 0 gerundet.</translation>
+    </message>
+    <message>
+        <source>The confidence level is too close to 100 to calculate with: it rounds to 100.</source>
+        <translation>Das Konfidenzniveau liegt zu nahe an 100, um damit zu rechnen: Es wird auf 100 gerundet.</translation>
+    </message>
 </context>
 <context>
     <name>CurvePicture</name>
