@@ -11,6 +11,7 @@
 #include "interpretation/interpretation.h"
 #include "report_window/core_words.h"
 #include "report_window/report_wnd.h"
+#include "shell/description_text.h"
 #include "tests/field_texts.h"
 #include "tests/report_fixture.h"
 #include "tests/window_walk.h"
@@ -152,6 +153,7 @@ private slots:
     void translationsKeepTheirPlaceholders();
     void englishAsTheCoresWordIt_data();
     void englishAsTheCoresWordIt();
+    void englishDescriptionTableAsBefore();
     void everyShownTextTranslated_data();
     void everyShownTextTranslated();
     void printedPageTranslated();
@@ -274,6 +276,29 @@ void TestTranslation::englishAsTheCoresWordIt()
         interpretation::readDescriptorSystem(std::string_view(file.constData(), std::size_t(file.size())), system);
     QVERIFY(problem.kind != interpretation::DescriptorFileProblem::Kind::None);
     QCOMPARE(report::problemWords(problem), QString::fromStdString(interpretation::problemText(problem)));
+}
+
+// The table is laid out from the scale table and the words in use; in
+// English it is the table the window always showed.
+void TestTranslation::englishDescriptionTableAsBefore()
+{
+    fw::useLanguage(fw::Language::English);
+    const QStringList lines = QString::fromStdString(shell::descriptionText()).split(QLatin1Char('\r'));
+    const QStringList table = {
+        "+++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++",
+        "Score                             Mean          SD         Possible Range of Scores",
+        "+++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++",
+        "z                                   0            1              -6.99 to +6.99",
+        "T                                  50           10                  1 to 99",
+        "Wechsler IQ                       100           15                  1 to 199",
+        "Normal Curve Equivalent            50        21.06                  1 to 99",
+        "College Entrance Exam Board       500          100                200 to 800",
+        "Army General Classification Test  100           20                  1 to 199",
+    };
+    const qsizetype at = lines.indexOf(table.front());
+    QVERIFY(at > 0);
+    QCOMPARE(lines.mid(at, table.size()), table);
+    QCOMPARE(lines.size(), 23);
 }
 
 void TestTranslation::everyShownTextTranslated_data()
