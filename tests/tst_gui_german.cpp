@@ -24,8 +24,6 @@
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
-#include <cerrno>
-#include <cstring>
 #include <set>
 
 using report::ReportWnd;
@@ -99,6 +97,13 @@ private:
     {
         return QString::fromStdString(fw::implicitWindow<ControlWnd>()->Text(field));
     }
+    void restartIn(fw::Language language)
+    {
+        m_program.reset();
+        fw::useLanguage(language);
+        m_program = std::make_unique<shell::Program>();
+        endSplash();
+    }
     void chooseDescriptors(const QString &shown)
     {
         auto *box = in<QComboBox>("descriptorBox");
@@ -116,13 +121,10 @@ void TestGerman::languageOfTheDesktop_data()
     QTest::addColumn<bool>("german");
     QTest::newRow("de_DE") << "de_DE.UTF-8" << QStringList{"de-DE"} << true;
     QTest::newRow("de_AT") << "de_AT.UTF-8" << QStringList{"de-AT", "de"} << true;
-    QTest::newRow("de_CH") << "de_CH.UTF-8" << QStringList{"de-CH"} << true;
-    QTest::newRow("en_GB") << "en_GB.UTF-8" << QStringList{"en-GB"} << false;
     QTest::newRow("French, then German") << "fr_FR.UTF-8" << QStringList{"fr-FR", "de-DE"} << true;
     QTest::newRow("French only") << "fr_FR.UTF-8" << QStringList{"fr-FR"} << false;
     QTest::newRow("English before German") << "de_DE.UTF-8" << QStringList{"en-US", "de-DE"} << false;
     QTest::newRow("C, with LANGUAGE=de") << "C.UTF-8" << QStringList{"de"} << false;
-    QTest::newRow("POSIX") << "POSIX" << QStringList{"de"} << false;
     QTest::newRow("nothing set") << "" << QStringList{} << false;
 }
 
@@ -140,11 +142,9 @@ void TestGerman::numbersOfTheLocale_data()
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("mark");
     QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << true << ",";
-    QTest::newRow("de_AT") << QLocale(QLocale::German, QLocale::Austria) << true << ",";
     QTest::newRow("de_CH writes a point") << QLocale(QLocale::German, QLocale::Switzerland) << true << ".";
     QTest::newRow("--lang de on a C desktop") << QLocale::c() << true << ",";
     QTest::newRow("English on a German desktop") << QLocale(QLocale::German, QLocale::Germany) << false << ".";
-    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << false << ".";
     QTest::newRow("English in South Africa, as before") << QLocale(QLocale::English, QLocale::SouthAfrica) << false
                                                        << ".";
 }
@@ -207,28 +207,14 @@ void TestGerman::refusedInGerman_data()
                                             "Standardwerte zu berechnen, oder einen Standardwert, um ihn in die "
                                             "anderen umzurechnen.";
     QTest::newRow("z out of range") << Fields{{"zFld", "7"}} << "z-Werte müssen zwischen -6,99 und +6,99 liegen.";
-    QTest::newRow("percentile out of range") << Fields{{"percentileFld", "0"}}
-                                             << "Perzentile müssen zwischen 1 und 99 liegen.";
-    QTest::newRow("sd 0") << Fields{{"rawFld", "1"}, {"rawmeanFld", "1"}, {"rawsdFld", "0,0"}}
-                          << "Die Rohwert-SD muss größer als 0 sein.";
-    QTest::newRow("mean too large") << Fields{{"rawFld", "1"}, {"rawmeanFld", "9"}, {"rawsdFld", "1"}}
-                                    << "";
+    QTest::newRow("sd 0,0") << Fields{{"rawFld", "1"}, {"rawmeanFld", "1"}, {"rawsdFld", "0,0"}}
+                            << "Die Rohwert-SD muss größer als 0 sein.";
 }
 
 void TestGerman::refusedInGerman()
 {
     QFETCH(Fields, typed);
     QFETCH(QString, message);
-    if (message.isEmpty()) {
-        // A pasted mean hundreds of digits long, past the typing limit.
-        calculate(typed);
-        m_messages.clear();
-        auto *converter = fw::implicitWindow<ControlWnd>();
-        converter->SetText("rawmeanFld", std::string(400, '9'));
-        QTest::mouseClick(converter->control("CalculateBtn"), Qt::LeftButton);
-        QCOMPARE(m_messages, QStringList{"Der Rohwert-Mittelwert ist zu groß, um damit zu rechnen."});
-        return;
-    }
     calculate(typed);
     QCOMPARE(m_messages, QStringList{message});
 }
@@ -246,7 +232,6 @@ void TestGerman::reportInGerman()
     const QStringList rows[] = {
         {"z", "+1,0", "+0,90", "0,30", "+0,31 bis +1,49"},
         {"Wechsler-IQ", "115", "113,5", "4,50", "105 bis 122"},
-        {"Wertpunkt", "13", "12,7", "0,90", "11 bis 14"},
         {"Prozentrang", "84", "82", "", "62 bis 93"},
         {"Klassifikation", "Oberer Durchschnitt (AACN)"},
     };
@@ -267,17 +252,14 @@ void TestGerman::reportInGerman()
     table->setCurrentCell(int(interpretation::ScaleId::Wechsler), 0);
     const QString how = howText();
     for (const char *expected :
-         {"Wechsler-IQ 115", "Geschätzter wahrer Wert T′ = M + r (X − M) = 100 + ,90 × 15 = 113,5 (Kelley, 1927).",
+         {"Geschätzter wahrer Wert T′ = M + r (X − M) = 100 + ,90 × 15 = 113,5 (Kelley, 1927).",
           "Standardschätzfehler SEE = SD √(r (1 − r)) = 15 × √(,90 × ,10) = 4,50 (Dudek, 1979).",
-          "Kritischer Wert für 95 %: zc = 1,96, aus der inversen Normalverteilung (Wichura, 1988).",
           "Grenzen: T′ ∓ zc × SEE = 113,5 − 1,96 × 4,50 = 104,7 und 113,5 + 1,96 × 4,50 = 122,3, angezeigt als 105 "
           "und 122."})
         QVERIFY2(how.contains(QString::fromUtf8(expected)), qPrintable(QString::fromUtf8(expected) + "\n in: " + how));
     table->setCurrentCell(int(interpretation::ScaleId::PercentileRank), 0);
     QVERIFY2(howText().contains(QStringLiteral("Prozentränge unter 0,1 und über 99,9 werden als <0,1 und >99,9 "
                                                "angezeigt.")),
-             qPrintable(howText()));
-    QVERIFY2(howText().contains(QStringLiteral("Das Perzentil im Umrechner stammt aus einer Polynomnäherung")),
              qPrintable(howText()));
     table->setCurrentCell(descriptor, 0);
     QVERIFY2(howText().contains(QStringLiteral("Klassifikation: Im System AACN umfasst „Oberer Durchschnitt“ die "
@@ -375,7 +357,6 @@ void TestGerman::descriptorLabels()
         const int score = std::isinf(b.from) ? 45 : int(b.from);
         calculate({{"wechslerFld", QString::number(score)}});
         QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("%1 (%2)").arg(labels[band], system));
-        QVERIFY(shownSentence().contains(QStringLiteral("im Bereich „%1“ (%2)").arg(labels[band], system)));
     }
 }
 
@@ -398,9 +379,6 @@ void TestGerman::customLabelsAsWritten()
     QCOMPARE(wnd->loadDescriptorFile(bad),
              QStringLiteral("kaputt.csv ist kein Klassifikationssystem: Zeile 3: „hoch“ ist kein ganzzahliger "
                             "Standardwert"));
-    QCOMPARE(wnd->loadDescriptorFile(dir.path()), QStringLiteral("%1 konnte nicht gelesen werden: %2")
-                                                      .arg(QFileInfo(dir.path()).fileName(),
-                                                           QString::fromLocal8Bit(std::strerror(EISDIR))));
 }
 
 void TestGerman::printedInGerman()
@@ -423,14 +401,10 @@ void TestGerman::printedInGerman()
     const QString words = pages.join(' ').simplified();
     for (const QString &expected :
          {QStringLiteral("Name oder Kürzel: K-0117"), QStringLiteral("Alter bei Testung: 10;7 (18 Tage)"),
-          QStringLiteral("Ergebnisbericht"), QStringLiteral("Wert: Rohwert 23 (M = 20, SD = 4)"),
-          QStringLiteral("Geschätzter wahrer Wert"), QStringLiteral("95-%-Intervall, wahrer Wert"),
-          QStringLiteral("Wertpunkt"), QStringLiteral("Prozentrang"), QStringLiteral("95-%-KI"),
-          QStringLiteral("Oberer Durchschnitt (AACN)"),
+          QStringLiteral("Wert: Rohwert 23 (M = 20, SD = 4)"), QStringLiteral("95-%-Intervall, wahrer Wert"),
           QStringLiteral("Ein Rohwert von 23 (M = 20, SD = 4) entspricht einem Standardwert von 111"),
           QStringLiteral("sowie einem Prozentrang von 77 und liegt im Bereich „Oberer Durchschnitt“ (AACN)."),
-          QStringLiteral("Methode"), QStringLiteral("(23 \u2212 20) / 4 = 0,75"), QStringLiteral("Literatur"),
-          QStringLiteral("Kelley, T. L. (1927)"),
+          QStringLiteral("(23 \u2212 20) / 4 = 0,75"), QStringLiteral("Literatur"),
           QStringLiteral("Quintaval " QUINTAVAL_VERSION " \u00b7 gedruckt am ")})
         QVERIFY2(words.contains(expected), qPrintable(expected + "\n in: " + words));
     for (int page = 0; page < pages.size(); ++page)
@@ -451,26 +425,13 @@ void TestGerman::settingsReadBackInEitherLanguage()
     chooseDescriptors(QStringLiteral("Wechsler (klassisch)"));
     QCOMPARE(in<QComboBox>("confidenceBox")->currentText(), QStringLiteral("90 %"));
 
-    m_program.reset();
-    fw::useLanguage(fw::Language::English);
-    m_program = std::make_unique<shell::Program>();
-    endSplash();
+    restartIn(fw::Language::English);
     calculate({{"wechslerFld", "125"}});
     QVERIFY(openReport());
     QCOMPARE(in<QComboBox>("confidenceBox")->currentText(), QStringLiteral("90%"));
     QCOMPARE(in<QComboBox>("methodBox")->currentText(), QStringLiteral("Obtained score"));
     QCOMPARE(in<QComboBox>("descriptorBox")->currentText(), QStringLiteral("Wechsler (classic)"));
     QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("Superior (Wechsler (classic))"));
-    in<QComboBox>("confidenceBox")->setCurrentIndex(3);
-
-    m_program.reset();
-    fw::useLanguage(fw::Language::German);
-    m_program = std::make_unique<shell::Program>();
-    endSplash();
-    calculate({{"wechslerFld", "125"}});
-    QVERIFY(openReport());
-    QCOMPARE(in<QComboBox>("confidenceBox")->currentText(), QStringLiteral("99 %"));
-    QCOMPARE(in<QComboBox>("methodBox")->currentText(), QStringLiteral("Beobachteter Wert"));
 }
 
 void TestGerman::aboutNamesTheLanguage()
@@ -483,10 +444,7 @@ void TestGerman::aboutNamesTheLanguage()
              QStringLiteral("Quintaval " QUINTAVAL_RELEASE " \u00b7 von den Quintaval-Entwicklern"));
     keepPicture(about, "about-de");
 
-    m_program.reset();
-    fw::useLanguage(fw::Language::English);
-    m_program = std::make_unique<shell::Program>();
-    endSplash();
+    restartIn(fw::Language::English);
     QVERIFY(bar().trigger("AboutMenuItem"));
     QCOMPARE(existing<shell::AboutWnd>()->Text("languageTxt"), std::string("Language: English"));
 }
@@ -503,16 +461,12 @@ void TestGerman::descriptionInGerman()
     QCOMPARE(lines.first(), QStringLiteral("Quintaval"));
     const int head = int(lines.indexOf(QRegularExpression(QStringLiteral("Skala .*"))));
     QVERIFY(head > 0);
-    const int rangeColumn = int(lines[head].indexOf(QStringLiteral("Möglicher")));
     QCOMPARE(lines[head + 2], QStringLiteral("z").leftJustified(34) + QStringLiteral("  0            1              "
                                                                                     "-6,99 bis +6,99"));
     QCOMPARE(lines[head + 5], QStringLiteral("Normal Curve Equivalent (NCE)").leftJustified(34)
                                   + QStringLiteral(" 50        21,06                  1 bis 99"));
-    for (int row = head + 2; row < head + 8; ++row) {
+    for (int row = head + 2; row < head + 8; ++row)
         QCOMPARE(lines[row].indexOf(QStringLiteral(" bis ")), 69);
-        QVERIFY(lines[row].size() <= 85 && rangeColumn < 85);
-    }
-    QVERIFY(lines.last().startsWith(QStringLiteral("Quintaval wird ohne jede Gewähr")));
     QStringList menus;
     for (QAction *action : description->menuBar()->actions())
         menus << action->text();

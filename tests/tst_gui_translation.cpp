@@ -86,31 +86,28 @@ QList<Message> readCatalogue(const QString &path)
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
-    QString *into = nullptr;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            const auto name = xml.name();
-            into = nullptr;
+    QString *into = nullptr; // the text being read
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        const auto name = xml.name();
+        if (xml.isStartElement() && name == QLatin1String("byte")) { // a control character, as lupdate writes it
+            if (into)
+                *into += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        } else if (xml.isStartElement()) {
             if (name == QLatin1String("message"))
                 message = Message{context, {}, {}, {}, {}};
-            else if (name == QLatin1String("name"))
-                into = &context;
-            else if (name == QLatin1String("source"))
-                into = &message.source;
-            else if (name == QLatin1String("comment"))
-                into = &message.comment;
-            else if (name == QLatin1String("translation")) {
-                into = &message.translation;
+            if (name == QLatin1String("translation"))
                 message.type = xml.attributes().value(QLatin1String("type")).toString();
-            } else if (name == QLatin1String("byte") && !into)
-                continue;
-            if (name == QLatin1String("name"))
-                context.clear();
+            into = name == QLatin1String("name") ? &context
+                : name == QLatin1String("source") ? &message.source
+                : name == QLatin1String("comment") ? &message.comment
+                : name == QLatin1String("translation") ? &message.translation
+                                                        : nullptr;
+            if (into)
+                into->clear();
         } else if (xml.isCharacters() && into) {
             *into += xml.text();
-        } else if (xml.isEndElement()) {
-            if (xml.name() == QLatin1String("message"))
+        } else if (xml.isEndElement() && name != QLatin1String("byte")) {
+            if (name == QLatin1String("message"))
                 messages << message;
             into = nullptr;
         }
