@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "batch/help_text.h"
 #include "text/ascii.h"
 #include "text/csv_writer.h"
 
@@ -17,12 +18,17 @@ struct NamedField {
 };
 
 // Score columns in the window's order, so that missing ones are appended
-// in it and a row's cells are checked in it.
-constexpr NamedField kColumnNames[] = {
-    {"raw", conversion::Raw}, {"mean", conversion::kScaleCount},
-    {"sd", conversion::kScaleCount + 1}, {"z", conversion::Z}, {"t", conversion::T},
-    {"wechsler", conversion::Wechsler}, {"nce", conversion::Nce}, {"ceeb", conversion::Ceeb},
-    {"agct", conversion::Agct}, {"percentile", conversion::Percentile}};
+// in it and a row's cells are checked in it: the raw score with its mean
+// and sd, then the converter's scales, named as the scale table names them.
+constexpr std::array<NamedField, conversion::kScaleCount + 2> kColumnNames = [] {
+    std::array<NamedField, conversion::kScaleCount + 2> names{};
+    names[0] = {conversion::kScales[conversion::Raw].column, conversion::Raw};
+    names[1] = {"mean", conversion::kScaleCount};
+    names[2] = {"sd", conversion::kScaleCount + 1};
+    for (int position = conversion::Raw + 1; position < conversion::kScaleCount; ++position)
+        names[size_t(position) + 2] = {conversion::kScales[position].column, position};
+    return names;
+}();
 
 constexpr std::string_view kNoteColumn = "note";
 constexpr std::string_view kReliabilityColumn = "reliability";
@@ -60,11 +66,7 @@ template <typename Keep> std::string nameList(Keep keep, std::string_view lastJo
     for (const NamedField &named : kColumnNames)
         if (keep(named.field))
             names.push_back(named.name);
-    std::string list;
-    for (size_t i = 0; i < names.size(); ++i)
-        list += std::string(i == 0 ? "" : i + 1 == names.size() ? lastJoin : ", ")
-                + std::string(names[i]);
-    return list;
+    return joinNames(names, lastJoin);
 }
 
 // The ten texts in FieldTextViews' order: raw, mean, sd, then positions 1-7.
@@ -321,9 +323,8 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
         m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + " is not a number";
         return false;
     }
-    if (!interpretation::checkReliability(*value).empty()) {
-        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell)
-                 + " must be greater than 0 and less than 1";
+    if (const std::string why = interpretation::checkReliability(*value); !why.empty()) {
+        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + ": " + why;
         return false;
     }
     m_hasReliability = true;

@@ -93,7 +93,7 @@ printf 'from,label\n110,Upper\n90,Middle\n' > "$work/bands.csv"
 expected='id,wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,ci_percentile_high,note
 1,115,.90,+1.0,60,71,600,120,84,13,7,8,84,Upper,106,124,65,95,
 2,115,,+1.0,60,71,600,120,84,13,7,8,84,Upper,106,124,65,95,
-3,115,2,,,,,,,,,,,,,,,,"reliability: ""2"" must be greater than 0 and less than 1"'
+3,115,2,,,,,,,,,,,,,,,,"reliability: ""2"": The reliability must be greater than 0 and less than 1."'
 "$bin" --interpret --ci-method obtained --descriptors "$work/bands.csv" --reliability .9 \
     "$work/rel.csv" > "$work/out6.csv" 2> "$work/err"
 check "--interpret exits 0" test $? -eq 0

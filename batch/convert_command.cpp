@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "batch/batch_converter.h"
+#include "batch/help_text.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
 #include "text/plain_number.h"
@@ -20,58 +21,6 @@ namespace batch {
 namespace {
 
 constexpr const char *kProgram = "quintaval-convert";
-
-constexpr const char *kHelp =
-    "Usage: quintaval-convert [options] [FILE]\n"
-    "Converts the scores in a CSV file as the Quintaval converter window does,\n"
-    "each row as one press of Calculate. Reads FILE, or standard input when FILE\n"
-    "is absent or \"-\", and writes CSV to standard output.\n"
-    "\n"
-    "The first row names the columns; these are recognised, in any case:\n"
-    "  raw, mean, sd       a raw score with its distribution's mean and sd\n"
-    "  z, t, wechsler, nce, ceeb, agct, percentile\n"
-    "                      one standard score\n"
-    "Other columns are carried through unchanged. Score columns the input lacks\n"
-    "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
-    "says why a row was not converted.\n"
-    "\n"
-    "With --interpret, a column \"reliability\" gives each row its own reliability;\n"
-    "it also asks for the interval columns.\n"
-    "\n"
-    "A number cell must be empty or a plain decimal number such as -1.25;\n"
-    "anything else refuses its row. A score ending in \"*\" (held at its scale's\n"
-    "bound) is never converted from.\n"
-    "\n"
-    "Options:\n"
-    "  -o, --output FILE       write to FILE (\"-\" or default: standard output);\n"
-    "                          never the input\n"
-    "  -d, --delimiter DELIM   comma, semicolon or tab (default: as in the header)\n"
-    "      --decimal-comma     numbers have a decimal comma (the default with\n"
-    "                          semicolons); results are written with one too\n"
-    "      --from COLUMN       convert from this column only: raw, z, t, wechsler,\n"
-    "                          nce, ceeb, agct or percentile; it is kept as given\n"
-    "                          (default: the window's choice, row by row)\n"
-    "      --interpret         add scaled, stanine, sten, percentile_rank and\n"
-    "                          descriptor columns; with a reliability also ci_low,\n"
-    "                          ci_high, ci_percentile_low and ci_percentile_high\n"
-    "      --reliability R     the test's reliability, 0 < R < 1, for rows whose\n"
-    "                          \"reliability\" cell is empty or absent (default:\n"
-    "                          none; without one a row gets no interval)\n"
-    "      --confidence C      confidence level of the interval, 50 <= C < 100\n"
-    "                          (default: 95)\n"
-    "      --ci-method METHOD  true-score (centred on the estimated true score) or\n"
-    "                          obtained (on the score itself) (default: true-score)\n"
-    "      --ci-scale SCALE    scale of ci_low and ci_high: z, t, wechsler, nce,\n"
-    "                          ceeb, agct, scaled, stanine, sten or percentile_rank\n"
-    "                          (default: wechsler)\n"
-    "      --descriptors NAME  aacn, wechsler, wechsler-classic or woodcock-johnson,\n"
-    "                          or a CSV file with the header \"from,label\" and\n"
-    "                          one row per band (default: aacn)\n"
-    "  -h, --help              show this help and exit\n"
-    "  -V, --version           show the version and exit\n"
-    "\n"
-    "Exit status: 0 when every row was written, 1 on a read or write failure,\n"
-    "2 on a usage error or when the output would overwrite the input.\n";
 
 bool delimiterFromName(const std::string &name, char &delimiter)
 {
@@ -235,7 +184,7 @@ ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::str
 
 ConvertCommand::Parsed ConvertCommand::showHelp(const std::string &)
 {
-    say(kHelp, m_outFd);
+    say(helpText(), m_outFd);
     return Parsed::Done;
 }
 
@@ -301,9 +250,10 @@ ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)
 {
     const std::optional<double> r = optionNumber(value);
-    if (!r || !interpretation::checkReliability(*r).empty())
-        return refuse("--reliability must be a number greater than 0 and less than 1, not \""
-                      + value + "\"");
+    if (!r)
+        return refuse("--reliability: \"" + value + "\" is not a number");
+    if (const std::string why = interpretation::checkReliability(*r); !why.empty())
+        return refuse("--reliability \"" + value + "\": " + why);
     m_settings.interpretation.reliability = *r;
     return needsInterpret("--reliability");
 }
@@ -333,17 +283,15 @@ ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name
 ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
 {
     const std::string column = text::lowerAscii(name);
-    std::string names;
     for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
         const auto scale = interpretation::ScaleId(i);
         if (column == interpretation::scaleColumn(scale)) {
             m_settings.interpretation.intervalScale = scale;
             return needsInterpret("--ci-scale");
         }
-        names += std::string(i == 0 ? "" : i + 1 == interpretation::kScaleIdCount ? " or " : ", ")
-                 + std::string(interpretation::scaleColumn(scale));
     }
-    return refuse("--ci-scale takes " + names + ", not \"" + name + "\"");
+    return refuse("--ci-scale takes " + joinNames(intervalScaleColumns(), " or ") + ", not \""
+                  + name + "\"");
 }
 
 // A built-in system's name, else a file.

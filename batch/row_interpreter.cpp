@@ -9,16 +9,25 @@ namespace {
 
 using interpretation::ScaleId;
 
-// The scales among the cells take their column names from the scale table.
-constexpr ScaleId kScaleOfCell[] = {ScaleId::Scaled, ScaleId::Stanine, ScaleId::Sten,
-                                    ScaleId::PercentileRank};
+// The interpreted rows of the scale table follow ScaleId's order.
+constexpr std::array<ScaleId, kInterpretedScaleCellCount> kScaleOfCell = [] {
+    std::array<ScaleId, kInterpretedScaleCellCount> scales{};
+    int id = 0, cell = 0;
+    for (const conversion::Scale &row : conversion::kScales) {
+        if (!row.interpreted)
+            continue;
+        if (row.position == conversion::kNoPosition)
+            scales[size_t(cell++)] = ScaleId(id);
+        ++id;
+    }
+    return scales;
+}();
 
 constexpr std::string_view kOtherColumns[] = {"descriptor", "ci_low", "ci_high",
                                               "ci_percentile_low", "ci_percentile_high"};
 
-constexpr int kScaleCells = int(std::size(kScaleOfCell));
+constexpr int kScaleCells = kInterpretedScaleCellCount;
 static_assert(kScaleCells + int(std::size(kOtherColumns)) == kInterpretedCellCount);
-static_assert(kScaleCells == DescriptorCell);
 
 } // namespace
 

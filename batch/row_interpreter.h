@@ -15,12 +15,23 @@
 
 namespace batch {
 
-// In the order the columns are appended.
+// The scales an interpretation adds to a converted row: the interpreted rows
+// of the scale table that the converter does not show, in table order.
+constexpr int interpretedScaleCellCount()
+{
+    int n = 0;
+    for (const conversion::Scale &row : conversion::kScales)
+        n += row.interpreted && row.position == conversion::kNoPosition ? 1 : 0;
+    return n;
+}
+constexpr int kInterpretedScaleCellCount = interpretedScaleCellCount();
+
+// In the order the columns are appended: those scales' cells first.
 enum InterpretedCell : int {
-    ScaledCell, StanineCell, StenCell, PercentileRankCell, DescriptorCell,
+    DescriptorCell = kInterpretedScaleCellCount,
     CiLowCell, CiHighCell, CiPercentileLowCell, CiPercentileHighCell
 };
-constexpr int kInterpretedCellCount = 9;
+constexpr int kInterpretedCellCount = CiPercentileHighCell + 1;
 // The cells from CiLowCell on need a reliability.
 constexpr int kFirstIntervalCell = CiLowCell;
 

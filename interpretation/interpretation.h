@@ -18,7 +18,17 @@ namespace interpretation {
 // The scales of an interpretation, in the order reports list them: the
 // interpreted rows of conversion::kScales, in table order.
 enum class ScaleId { Z, T, Wechsler, Nce, Ceeb, Agct, Scaled, Stanine, Sten, PercentileRank };
-constexpr int kScaleIdCount = 10;
+
+constexpr int interpretedRowCount()
+{
+    int n = 0;
+    for (const conversion::Scale &row : conversion::kScales)
+        n += row.interpreted ? 1 : 0;
+    return n;
+}
+constexpr int kScaleIdCount = interpretedRowCount();
+static_assert(int(ScaleId::PercentileRank) + 1 == kScaleIdCount,
+              "one ScaleId for each interpreted row of the scale table, in its order");
 
 // The scale's row of the table: mean, sd, limits, mask, display rule.
 const conversion::Scale &scaleRow(ScaleId scale);

@@ -14,16 +14,6 @@ using conversion::Display;
 using conversion::kScales;
 using conversion::Scale;
 
-constexpr int interpretedCount()
-{
-    int n = 0;
-    for (const Scale &row : kScales)
-        n += row.interpreted ? 1 : 0;
-    return n;
-}
-static_assert(interpretedCount() == kScaleIdCount,
-              "one ScaleId for each interpreted row of the scale table");
-
 constexpr int rowOf(int id)
 {
     int n = 0;
@@ -39,18 +29,6 @@ constexpr std::array<int, kScaleIdCount> kRowOf = [] {
         rows[id] = rowOf(id);
     return rows;
 }();
-
-constexpr bool columnIs(ScaleId id, std::string_view column)
-{
-    return kScales[kRowOf[int(id)]].column == column;
-}
-static_assert(columnIs(ScaleId::Z, "z") && columnIs(ScaleId::T, "t")
-                  && columnIs(ScaleId::Wechsler, "wechsler") && columnIs(ScaleId::Nce, "nce")
-                  && columnIs(ScaleId::Ceeb, "ceeb") && columnIs(ScaleId::Agct, "agct")
-                  && columnIs(ScaleId::Scaled, "scaled") && columnIs(ScaleId::Stanine, "stanine")
-                  && columnIs(ScaleId::Sten, "sten")
-                  && columnIs(ScaleId::PercentileRank, "percentile_rank"),
-              "ScaleId follows the interpreted rows of the scale table");
 
 // M_SQRT2, which a strict standard library need not declare.
 constexpr double kSqrt2 = 1.41421356237309504880;

@@ -59,16 +59,28 @@ QString signedNumber(double value, int decimals = 0)
     return digits;
 }
 
+QString nameOf(interpretation::ScaleId scale)
+{
+    const std::string_view name = interpretation::scaleName(scale);
+    return QString::fromUtf8(name.data(), int(name.size()));
+}
+
+// The axes below the curve: these scales, then percentile ranks.
+constexpr interpretation::ScaleId kLinearAxes[] = {
+    interpretation::ScaleId::Z, interpretation::ScaleId::T, interpretation::ScaleId::Wechsler};
+static_assert(std::size(kLinearAxes) + 1 == kAxisCount);
+
 QString axisName(int row)
 {
-    static const char *const kNames[kAxisCount] = {"z", "T", "Wechsler IQ", "Percentile"};
-    return QString::fromLatin1(kNames[row]);
+    if (row < int(std::size(kLinearAxes)))
+        return nameOf(kLinearAxes[row]);
+    return QStringLiteral("Percentile");
 }
 
 double leftMargin(double f)
 {
     const QFontMetricsF metrics(sizedFont(f));
-    double widest = metrics.horizontalAdvance(QStringLiteral("Stanine"));
+    double widest = metrics.horizontalAdvance(nameOf(interpretation::ScaleId::Stanine));
     for (int row = 0; row < kAxisCount; ++row)
         widest = std::max(widest, metrics.horizontalAdvance(axisName(row)));
     return widest + 1.6 * f;
@@ -370,23 +382,17 @@ void CurvePicture::paintAxes(QPainter &painter, const Frame &frame) const
                          Qt::AlignRight | Qt::AlignVCenter, axisName(row));
 
         std::vector<std::pair<double, QString>> ticks;
-        switch (row) {
-        case 0:
-            for (int z = -4; z <= 4; ++z)
-                ticks.emplace_back(z, signedNumber(z));
-            break;
-        case 1:
-            for (int t = 10; t <= 90; t += 10)
-                ticks.emplace_back((t - 50) / 10.0, QString::number(t));
-            break;
-        case 2:
-            for (int iq = 40; iq <= 160; iq += 15)
-                ticks.emplace_back((iq - 100) / 15.0, QString::number(iq));
-            break;
-        default:
+        if (row < int(std::size(kLinearAxes))) {
+            // A tick at every whole z, labelled as the scale writes it.
+            const conversion::Scale &scale = interpretation::scaleRow(kLinearAxes[row]);
+            const bool signedScale = scale.mask.substr(0, 1) == "+";
+            for (int z = -4; z <= 4; ++z) {
+                const double value = z * scale.sd + scale.mean;
+                ticks.emplace_back(z, signedScale ? signedNumber(value) : QString::number(value));
+            }
+        } else {
             for (double p : kPercentileTicks)
                 ticks.emplace_back(interpretation::inverseNormal(p / 100), QString::number(p));
-            break;
         }
         painter.setFont(font);
         double lastRight = -1e300;
@@ -412,12 +418,14 @@ void CurvePicture::paintStanines(QPainter &painter, const Frame &frame) const
     painter.setPen(kAxis);
     painter.drawText(QRectF(frame.area.left(), frame.stanineTop, frame.left - frame.area.left() - 1.1 * f,
                             height),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Stanine"));
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     nameOf(interpretation::ScaleId::Stanine));
     painter.setFont(font);
-    for (int stanine = 1; stanine <= 9; ++stanine) {
-        // Stanine k holds z from (k - 5.5) / 2 up to the next one.
-        const double from = stanine == 1 ? kLeftZ : (stanine - 5.5) / 2;
-        const double to = stanine == 9 ? kRightZ : (stanine - 4.5) / 2;
+    // Stanine k holds the z of k - 0.5 up to that of k + 0.5; the end bands run on.
+    const conversion::Scale &bands = interpretation::scaleRow(interpretation::ScaleId::Stanine);
+    for (int stanine = int(bands.lowest); stanine <= int(bands.highest); ++stanine) {
+        const double from = stanine == int(bands.lowest) ? kLeftZ : (stanine - 0.5 - bands.mean) / bands.sd;
+        const double to = stanine == int(bands.highest) ? kRightZ : (stanine + 0.5 - bands.mean) / bands.sd;
         const QRectF box(QPointF(frame.x(from), frame.stanineTop),
                          QPointF(frame.x(to), frame.stanineTop + height));
         painter.setPen(QPen(kAxis, 0.08 * f));

@@ -206,8 +206,9 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
                                                         : interpretation::Method::Obtained;
         if (!isPlainNumber(text))
             problem = QStringLiteral("The reliability must be a number between 0 and 1, such as .90.");
-        else if (!interpretation::checkReliability(settings.reliability).empty())
-            problem = QStringLiteral("The reliability must be greater than 0 and less than 1.");
+        else if (const std::string why = interpretation::checkReliability(settings.reliability);
+                 !why.empty())
+            problem = QString::fromStdString(why);
     }
     const bool invalid = !problem.isEmpty();
     m_reliabilityError->setText(invalid ? problem + QStringLiteral(" No interval is shown.") : QString());

@@ -309,8 +309,8 @@ void TestBatchConverter::convertsFiles_data()
         << QByteArray("id,z,reliability,sten,t,wechsler,nce,ceeb,agct,percentile,scaled,stanine,"
                       "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
                       "ci_percentile_high,note\n"
-                      "1,1,1.5,,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\" must be greater than 0 "
-                      "and less than 1\"\n"
+                      "1,1,1.5,,,,,,,,,,,,,,,,\"reliability: \"\"1.5\"\": The reliability must be "
+                      "greater than 0 and less than 1.\"\n"
                       "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
                       "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
     // The same scores with other reliabilities, close together: a
@@ -371,7 +371,7 @@ void TestBatchConverter::usageErrors_data()
     const QByteArray z = "z\n1\n";
     const auto interpret = [](QStringList options) { return options << "--interpret"; };
     QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
-                                   << "--reliability must be a number greater than 0 and less than 1, not \"1\"";
+                                   << "--reliability \"1\": The reliability must be greater than 0 and less than 1.";
     QTest::newRow("confidence 100") << z << interpret({"--confidence", "100"})
                                     << "--confidence must be a number from 50 to less than 100";
     QTest::newRow("unknown method") << z << interpret({"--ci-method", "sem"})

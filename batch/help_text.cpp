@@ -1,0 +1,158 @@
+#include "batch/help_text.h"
+
+#include "batch/row_interpreter.h"
+#include "conversion/scales.h"
+#include "interpretation/interpretation.h"
+
+namespace batch {
+
+namespace {
+
+constexpr size_t kOptionColumn = 26;
+
+std::string option(std::string_view flags, std::string_view description)
+{
+    std::string first = "  " + std::string(flags);
+    if (first.size() + 1 >= kOptionColumn) {
+        first += '\n';
+        return first + wrapped(description, std::string(kOptionColumn, ' '), kOptionColumn);
+    }
+    first.resize(kOptionColumn, ' ');
+    return wrapped(description, first, kOptionColumn);
+}
+
+} // namespace
+
+std::string joinNames(const std::vector<std::string_view> &names, std::string_view lastJoin)
+{
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == names.size() ? lastJoin : std::string_view(", ");
+        list += names[i];
+    }
+    return list;
+}
+
+std::vector<std::string_view> sourceColumns()
+{
+    std::vector<std::string_view> names;
+    for (int position = 0; position < conversion::kScaleCount; ++position)
+        names.push_back(conversion::kScales[position].column);
+    return names;
+}
+
+std::vector<std::string_view> interpretedScaleColumns()
+{
+    std::vector<std::string_view> names;
+    for (int cell = 0; cell < kInterpretedScaleCellCount; ++cell)
+        names.push_back(interpretedColumnName(cell));
+    return names;
+}
+
+std::vector<std::string_view> intervalScaleColumns()
+{
+    std::vector<std::string_view> names;
+    for (int i = 0; i < interpretation::kScaleIdCount; ++i)
+        names.push_back(interpretation::scaleColumn(interpretation::ScaleId(i)));
+    return names;
+}
+
+std::string wrapped(std::string_view text, std::string_view first, size_t indent, size_t width)
+{
+    std::string out(first);
+    size_t lineStart = 0;
+    bool lineEmpty = true;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        i = end + 1;
+        if (word.empty())
+            continue;
+        if (!lineEmpty && out.size() - lineStart + 1 + word.size() > width) {
+            out += '\n';
+            lineStart = out.size();
+            out.append(indent, ' ');
+            lineEmpty = true;
+        }
+        if (!lineEmpty)
+            out += ' ';
+        out += word;
+        lineEmpty = false;
+    }
+    return out + '\n';
+}
+
+std::string helpText()
+{
+    const std::vector<std::string_view> sources = sourceColumns();
+    const std::vector<std::string_view> scores(sources.begin() + 1, sources.end());
+    std::string text =
+        "Usage: quintaval-convert [options] [FILE]\n"
+        "Converts the scores in a CSV file as the Quintaval converter window does,\n"
+        "each row as one press of Calculate. Reads FILE, or standard input when FILE\n"
+        "is absent or \"-\", and writes CSV to standard output.\n"
+        "\n"
+        "The first row names the columns; these are recognised, in any case:\n";
+    text += option(std::string(sources.front()) + ", mean, sd",
+                   "a raw score with its distribution's mean and sd");
+    text += option(joinNames(scores, ", "), "one standard score");
+    text +=
+        "Other columns are carried through unchanged. Score columns the input lacks\n"
+        "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
+        "says why a row was not converted.\n"
+        "\n"
+        "With --interpret, a column \"reliability\" gives each row its own reliability;\n"
+        "it also asks for the interval columns.\n"
+        "\n"
+        "A number cell must be empty or a plain decimal number such as -1.25;\n"
+        "anything else refuses its row. A score ending in \"*\" (held at its scale's\n"
+        "bound) is never converted from.\n"
+        "\n"
+        "Options:\n";
+    text += option("-o, --output FILE",
+                   "write to FILE (\"-\" or default: standard output); never the input");
+    text += option("-d, --delimiter DELIM",
+                   "comma, semicolon or tab (default: as in the header)");
+    text += option("    --decimal-comma", "numbers have a decimal comma (the default with "
+                                          "semicolons); results are written with one too");
+    text += option("    --from COLUMN",
+                   "convert from this column only: " + joinNames(sources, " or ")
+                       + "; it is kept as given (default: the window's choice, row by row)");
+    std::vector<std::string_view> added = interpretedScaleColumns();
+    added.push_back(interpretedColumnName(DescriptorCell));
+    std::vector<std::string_view> intervals;
+    for (int cell = kFirstIntervalCell; cell < kInterpretedCellCount; ++cell)
+        intervals.push_back(interpretedColumnName(cell));
+    text += option("    --interpret", "add " + joinNames(added, " and ")
+                                          + " columns; with a reliability also "
+                                          + joinNames(intervals, " and "));
+    text += option("    --reliability R",
+                   "the test's reliability, 0 < R < 1, for rows whose \"reliability\" cell is "
+                   "empty or absent (default: none; without one a row gets no interval)");
+    text += option("    --confidence C",
+                   "confidence level of the interval, 50 <= C < 100 (default: 95)");
+    text += option("    --ci-method METHOD",
+                   "true-score (centred on the estimated true score) or obtained (on the "
+                   "score itself) (default: true-score)");
+    text += option("    --ci-scale SCALE", "scale of ci_low and ci_high: "
+                                               + joinNames(intervalScaleColumns(), " or ")
+                                               + " (default: wechsler)");
+    std::vector<std::string_view> systems;
+    for (const interpretation::DescriptorSystem &system : interpretation::builtInSystems())
+        systems.push_back(system.key);
+    text += option("    --descriptors NAME",
+                   joinNames(systems, " or ")
+                       + ", or a CSV file with the header \"from,label\" and one row per band "
+                         "(default: "
+                       + std::string(systems.front()) + ")");
+    text += option("-h, --help", "show this help and exit");
+    text += option("-V, --version", "show the version and exit");
+    text += "\n"
+            "Exit status: 0 when every row was written, 1 on a read or write failure,\n"
+            "2 on a usage error or when the output would overwrite the input.\n";
+    return text;
+}
+
+} // namespace batch
