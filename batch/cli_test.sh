@@ -116,6 +116,84 @@ done
 "$bin" --interpret --descriptors "$work/badbands.csv" "$work/rel.csv" > /dev/null 2> "$work/err"
 check "a bad descriptor file names the line" grep -q 'badbands.csv: line 3: "x"' "$work/err"
 
+# --profile: the README's battery end to end, the other tables, options
+# refused before any output, and never writing onto the correlations file.
+cat > "$work/battery.csv" <<'EOF'
+person,name,scale,score,reliability,retest,group
+Ada,Vocabulary,scaled,13,.90,,Verbal
+Ada,Similarities,scaled,12,.86,,Verbal
+Ada,Block Design,scaled,7,.86,,Perceptual
+Ada,Matrix Reasoning,scaled,8,.90,,Perceptual
+Ada,Processing Speed,wechsler,78,.88,92,
+Ben,Vocabulary,scaled,10,.90,,Verbal
+Ben,Similarities,scaled,n/a,.86,,Verbal
+Ben,Block Design,t,44,.86,,Perceptual
+EOF
+cat > "$work/correlations.csv" <<'EOF'
+name,Vocabulary,Similarities,Block Design,Matrix Reasoning,Processing Speed
+Vocabulary,1
+Similarities,.74,1
+Block Design,.45,.48,1
+Matrix Reasoning,.50,.51,.55,1
+Processing Speed,.30,.32,.40,.38,1
+EOF
+expected='person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,deviation_base_rate,rci,change,note
+Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.4,8.52,S,1.7,,,
+Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.4,9.66,S,5.2,,,
+Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-10.6,9.66,W,13.7,,,
+Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-5.6,8.52,,27.6,,,
+Ada,Processing Speed,wechsler,78,.88,92,,78,7,Below Average,71,90,-17.6,9.11,W,6.7,1.91,no reliable change,
+Ben,Vocabulary,scaled,10,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8
+Ben,Similarities,scaled,n/a,.86,,Verbal,,,,,,,,,,,,"score: ""n/a"" is not a number"
+Ben,Block Design,t,44,.86,,Perceptual,91,27,Average,82,102,,,,,,,computed without line 8'
+"$bin" --profile --correlations "$work/correlations.csv" "$work/battery.csv" \
+    -o "$work/scores.csv" 2> "$work/err"
+check "--profile exits 0" test $? -eq 0
+check "--profile score table" test "$(cat "$work/scores.csv")" == "$expected"
+check "--profile summary" test "$(cat "$work/err")" == "quintaval-convert: 7 rows converted, 1 refused, 0 malformed
+quintaval-convert: 2 people"
+"$bin" --profile --correlations "$work/correlations.csv" "$work/scores.csv" > "$work/again.csv" 2> /dev/null
+check "--profile of its own output changes nothing" cmp -s "$work/scores.csv" "$work/again.csv"
+"$bin" --profile --pairs --correlations "$work/correlations.csv" "$work/battery.csv" \
+    > "$work/pairs.csv" 2> "$work/err"
+check "--pairs exits 0" test $? -eq 0
+check "--pairs writes every pair" test "$(wc -l < "$work/pairs.csv")" -eq 12
+check "--pairs row" grep -qx 'Ada,Vocabulary,Matrix Reasoning,115,90,25,6.71,13.15,yes,4.8' "$work/pairs.csv"
+check "--pairs tells the refused row" \
+    grep -qx 'quintaval-convert: line 8: score: "n/a" is not a number' "$work/err"
+"$bin" --profile --composites --correlations "$work/correlations.csv" "$work/battery.csv" \
+    > "$work/composites.csv" 2> /dev/null
+check "--composites" test "$(sed -n 2p "$work/composites.csv")" \
+    == "Ada,Verbal,Vocabulary+Similarities,113,81,High Average,.931,105,120"
+
+printf 'name,A\nA,1\nB,.3\n' > "$work/badcorrelations.csv"
+for options in "--profile --metric iq" "--profile --alpha .5" "--profile --pairs --composites" \
+               "--pairs" "--bonferroni" "--profile --interpret" "--profile --reliability .9" \
+               "--profile --correlations $work/badcorrelations.csv" \
+               "--profile --correlations $work/nothing.csv"; do
+    "$bin" $options "$work/battery.csv" -o "$work/never.csv" > "$work/out8.csv" 2> "$work/err"
+    check "$options exits 2" test $? -eq 2
+    check "$options writes nothing" test ! -e "$work/never.csv" -a ! -s "$work/out8.csv"
+done
+"$bin" --profile --correlations "$work/badcorrelations.csv" "$work/battery.csv" > /dev/null 2> "$work/err"
+check "a bad correlation file names the line and cell" \
+    grep -q 'badcorrelations.csv: line 3, cell 1: "B" is not named in the header' "$work/err"
+cp "$work/correlations.csv" "$work/kept.csv"
+"$bin" --profile --correlations "$work/correlations.csv" "$work/battery.csv" \
+    -o "$work/correlations.csv" > /dev/null 2> /dev/null
+check "-o onto the correlations exits 2" test $? -eq 2
+timeout 10 "$bin" --profile --correlations "$work/correlations.csv" "$work/battery.csv" \
+    >> "$work/correlations.csv" 2> /dev/null
+check "appending to the correlations exits 2" test $? -eq 2
+check "the correlations are left intact" cmp -s "$work/correlations.csv" "$work/kept.csv"
+# Each option of a profile with its default, as --help words it.
+flat="$(tr -s ' \n' '  ' < "$work/help")"
+for option in '--profile .* apply [(]default: off' '--pairs ' '--composites ' \
+              '--metric METRIC [^(]*[(]default: wechsler' '--alpha A [^(]*[(]default: [.]05' \
+              '--bonferroni [^(]*[(]default: off' '--correlations FILE [^(]*[(]default: none'; do
+    check "--help documents ${option%% *}" grep -qE -- "$option" <<< "$flat"
+done
+
 : > "$work/empty.csv"
 "$bin" "$work/empty.csv" > /dev/null 2>&1
 check "empty input exits 2" test $? -eq 2

@@ -92,6 +92,8 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     }
     if (reader.delimiter() == ';')
         m_settings.decimalComma = true;
+    if (m_profile.enabled)
+        return convertProfile(reader, header);
     BatchConverter converter(header, m_settings);
     if (!converter.error().empty())
         return usage(converter.error());
@@ -116,6 +118,13 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--ci-method", true, &ConvertCommand::setIntervalMethod},
     {nullptr, "--ci-scale", true, &ConvertCommand::setIntervalScale},
     {nullptr, "--descriptors", true, &ConvertCommand::setDescriptors},
+    {nullptr, "--profile", false, &ConvertCommand::setProfile},
+    {nullptr, "--pairs", false, &ConvertCommand::setPairs},
+    {nullptr, "--composites", false, &ConvertCommand::setComposites},
+    {nullptr, "--metric", true, &ConvertCommand::setMetric},
+    {nullptr, "--alpha", true, &ConvertCommand::setAlpha},
+    {nullptr, "--bonferroni", false, &ConvertCommand::setBonferroni},
+    {nullptr, "--correlations", true, &ConvertCommand::setCorrelations},
     {"-h", "--help", false, &ConvertCommand::showHelp},
     {"-V", "--version", false, &ConvertCommand::showVersion},
 };
@@ -237,14 +246,15 @@ ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
 {
     if (m_interpretOption == nullptr)
         m_interpretOption = option;
+    m_interpretOptions.push_back(option);
     return Parsed::Run;
 }
 
 ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 {
-    if (m_interpretOption && !m_settings.interpretation.enabled)
+    if (m_interpretOption && !m_settings.interpretation.enabled && !m_profile.enabled)
         return refuse(std::string(m_interpretOption) + " needs --interpret");
-    return Parsed::Run;
+    return checkProfileOptions();
 }
 
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)

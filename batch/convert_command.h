@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/batch_converter.h"
+#include "batch/profile_converter.h"
 
 namespace text {
 class CsvReader;
@@ -55,6 +56,18 @@ private:
     Parsed needsInterpret(const char *option);
     Parsed refuse(const std::string &reason) const;
     Parsed checkInterpretOptions();
+    // --profile and its options: profile_options.cpp.
+    Parsed setProfile(const std::string &);
+    Parsed setPairs(const std::string &);
+    Parsed setComposites(const std::string &);
+    Parsed setMetric(const std::string &name);
+    Parsed setAlpha(const std::string &value);
+    Parsed setBonferroni(const std::string &);
+    Parsed setCorrelations(const std::string &path);
+    Parsed needsProfile(const char *option);
+    Parsed checkProfileOptions();
+    bool outputIsCorrelations() const;
+    int convertProfile(text::CsvReader &reader, const text::CsvRecord &header);
 
     bool openInput();
     bool outputIsInput() const;
@@ -73,6 +86,9 @@ private:
     char m_delimiter = 0;
     ConversionSettings m_settings;
     const char *m_interpretOption = nullptr; // the first option that needs --interpret
+    std::vector<const char *> m_interpretOptions; // all of them, as given
+    ProfileSettings m_profile;
+    const char *m_profileOption = nullptr; // the first option that needs --profile
     long long m_converted = 0, m_refused = 0, m_malformed = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "batch/row_interpreter.h"
 #include "conversion/scales.h"
 #include "interpretation/interpretation.h"
+#include "profile/profile.h"
 
 namespace batch {
 
@@ -19,6 +20,39 @@ std::string option(std::string_view flags, std::string_view description)
     }
     first.resize(kOptionColumn, ' ');
     return wrapped(description, first, kOptionColumn);
+}
+
+// --profile and the options only it takes.
+std::string profileOptions()
+{
+    std::vector<std::string_view> scales;
+    for (const int row : profile::sourceScales())
+        scales.push_back(conversion::kScales[row].column);
+    std::vector<std::string_view> metrics;
+    for (const profile::Metric metric : profile::kMetrics)
+        metrics.push_back(profile::metricColumn(metric));
+    const profile::Settings defaults;
+    std::string text = option(
+        "    --profile",
+        "analyse each person's scores together: a row per score with the columns name, scale ("
+            + joinNames(scales, " or ")
+            + ") and score, and as needed person, mean, sd, reliability, retest, practice and "
+              "group; writes the score table; --confidence, --ci-method and --descriptors "
+              "apply (default: off)");
+    text += option("    --pairs", "with --profile, write the pair table instead");
+    text += option("    --composites", "with --profile, write the composite table instead");
+    text += option("    --metric METRIC", "the scale of a profile's figures: "
+                                              + joinNames(metrics, " or ") + " (default: "
+                                              + std::string(profile::metricColumn(defaults.metric))
+                                              + ")");
+    text += option("    --alpha A",
+                   "level of a profile's two-tailed tests, 0 < A < .5 (default: .05)");
+    text += option("    --bonferroni", "divide alpha among the scores tested for strengths and "
+                                       "weaknesses (default: off)");
+    text += option("    --correlations FILE",
+                   "the scores' correlations, for base rates and composites: a CSV file with the "
+                   "header \"name,<name>,...\" and a row per name (default: none)");
+    return text;
 }
 
 } // namespace
@@ -147,6 +181,7 @@ std::string helpText()
                        + ", or a CSV file with the header \"from,label\" and one row per band "
                          "(default: "
                        + std::string(systems.front()) + ")");
+    text += profileOptions();
     text += option("-h, --help", "show this help and exit");
     text += option("-V, --version", "show the version and exit");
     text += "\n"

@@ -9,6 +9,7 @@
 
 #include "text/ascii.h"
 #include "text/csv_reader.h"
+#include "text/line_counter.h"
 
 namespace interpretation {
 
@@ -44,28 +45,6 @@ bool wholeNumber(std::string_view text, double &value)
     value = double(negative ? -n : n);
     return true;
 }
-
-// Line numbers of byte offsets into a text read from its start: a record
-// of the reader starts where the text before it ends.
-class LineCounter {
-public:
-    explicit LineCounter(std::string_view text) : m_text(text) {}
-
-    size_t lineAt(size_t offset)
-    {
-        for (; m_at < offset && m_at < m_text.size(); ++m_at) {
-            const char c = m_text[m_at];
-            if (c == '\n' || (c == '\r' && (m_at + 1 == m_text.size() || m_text[m_at + 1] != '\n')))
-                ++m_line;
-        }
-        return m_line;
-    }
-
-private:
-    std::string_view m_text;
-    size_t m_at = 0;
-    size_t m_line = 1;
-};
 
 // A label is shown and printed as written: it must be text.
 std::string labelProblem(std::string_view label)
@@ -127,7 +106,7 @@ std::string checkSystem(std::string_view key)
 
 std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
 {
-    LineCounter lines(text);
+    text::LineCounter lines(text);
     text::CsvReader reader(text, ',');
     text::CsvRecord record;
     std::vector<DescriptorBand> bands;

@@ -54,6 +54,8 @@ ShownScore showScore(ScaleId scale, double z);
 double percentileRank(double z);
 // "<0.1", "0.4", "1" .. "99", "99.7", ">99.9".
 std::string percentileRankText(double z);
+// The same text of a percentile rank already worked out.
+std::string rankText(double percentileRank);
 
 // z * 15 + 100 rounded to a whole number, not limited.
 double standardScore(double z);

@@ -126,7 +126,11 @@ double percentileRank(double z)
 
 std::string percentileRankText(double z)
 {
-    const double p = percentileRank(z);
+    return rankText(percentileRank(z));
+}
+
+std::string rankText(double p)
+{
     if (std::isnan(p))
         return {};
     // round(P) lies in 1..99 exactly when 0.5 <= P < 99.5 (halves go up).

@@ -12,6 +12,7 @@
 // explain() says how any figure was reached, as data.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -84,7 +85,9 @@ struct CompositeResult {
 };
 
 // What analyse() is asked for: a caller that shows only the pairs need not
-// pay for the rest, and the other way round.
+// pay for the rest, and the other way round. Without kScores a score has
+// only its problem, z and metric; without kPairs or kComposites there are
+// none of those.
 enum Parts : unsigned { kScores = 1, kPairs = 2, kComposites = 4, kAllParts = 7 };
 
 struct Analysis {
@@ -108,6 +111,23 @@ struct Analysis {
     std::vector<std::vector<double>> compositeCorrelations; // per composite, i < j in order
     double meanCorrelation = std::nan("");  // r-bar of the k scores
     double errorVarianceSum = 0;            // sum of (1 - r_j) over the k scores
+
+    // Not a result: what analyse() works out once and keeps between calls
+    // on the same Analysis, for a batch of people with the same tests.
+    struct Memo {
+        struct HalfWidth {
+            double reliability = -1, confidence = 0;
+            interpretation::Method method = interpretation::Method::TrueScore;
+            double half = 0;
+        };
+        std::array<HalfWidth, 16> halfWidths; // of intervals, by reliability
+        unsigned long long correlations = 0;  // Correlations::serial() of the names
+        std::vector<std::pair<std::string, int>> names; // each entry's name and index
+        std::vector<int> index;        // scratch: each entry's index in the correlations
+        std::vector<size_t> members;   // scratch: the scores a step takes together
+        std::vector<char> placed;      // scratch: entries already in a composite
+    };
+    Memo memo;
 };
 
 // The correlations may be empty (none known). Settings must pass

@@ -29,6 +29,8 @@ struct CorrelationError {
         BadDiagonal,       // neither empty nor 1
         Disagrees,         // with the other triangle, at otherLine/otherCell
         NotText,           // a name holding a NUL byte or no valid UTF-8
+        TooManyNames,      // more than kMaxNames
+        Utf16,             // the file is UTF-16, not UTF-8
     };
     Kind kind = Empty;
     size_t line = 0;      // 1 for the header
@@ -43,6 +45,10 @@ std::string errorMessage(const CorrelationError &error);
 
 class Correlations {
 public:
+    // A battery has tens of scores; the matrix of more than this many would
+    // be a hostile file's way to exhaust memory.
+    static constexpr size_t kMaxNames = 1000;
+
     // Knows no correlation.
     Correlations() = default;
 
@@ -72,14 +78,20 @@ public:
     // Pairs of two different names whose correlation is known.
     size_t knownPairs() const { return m_knownPairs; }
 
+    // Different for every matrix read (0: none), the same for its copies:
+    // what a memory of look-ups is keyed by.
+    unsigned long long serial() const { return m_serial; }
+
     static const double kUnknown; // quiet NaN
 
 private:
     std::vector<std::string> m_names;
     std::vector<double> m_values; // row-major, both triangles filled
-    // Indices of m_names sorted by name, case ignored: looked up by bisection.
-    std::vector<int> m_byName;
+    // Indices of m_names by a hash of the name, case ignored (-1: free): a
+    // batch file looks every score of every person up.
+    std::vector<int> m_slots;
     size_t m_knownPairs = 0;
+    unsigned long long m_serial = 0;
 };
 
 } // namespace profile

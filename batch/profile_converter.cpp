@@ -1,0 +1,573 @@
+#include "batch/profile_converter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "conversion/scales.h"
+#include "text/ascii.h"
+#include "text/csv_writer.h"
+#include "text/text_routines.h"
+
+namespace batch {
+
+namespace {
+
+using profile::Field;
+using profile::Problem;
+
+// The score table's cells after the input's, in the order they are
+// appended. OtherMetric is a column of a metric not chosen: emptied.
+enum OutputCell {
+    MetricCell, PercentileRankCell, DescriptorCell, CiLowCell, CiHighCell, DeviationCell,
+    DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, RciCell, ChangeCell,
+    NoteCell, kOutputCells, OtherMetricCell = kOutputCells
+};
+constexpr std::string_view kOutputNames[kOutputCells] = {
+    "", "percentile_rank", "descriptor", "ci_low", "ci_high", "deviation", "deviation_critical",
+    "strength_weakness", "deviation_base_rate", "rci", "change", "note"};
+
+// In profile::Field's order.
+constexpr std::string_view kFieldNames[] = {"name",        "scale",  "score",    "mean", "sd",
+                                            "reliability", "retest", "practice", "group"};
+constexpr std::string_view kPersonName = "person";
+constexpr std::string_view kIdentityNames[] = {"birth_date", "test_date", "battery", "examiner"};
+
+// What a column of the input is: m_role's values.
+enum : int { Carried = -1, PersonRole = 100, IdentityRole = 101, FirstOutputRole = 200 };
+
+constexpr size_t kQuotedCellLimit = 40;
+
+std::string normalised(std::string_view name)
+{
+    return text::lowerAscii(text::trimmed(name));
+}
+
+std::string quoted(std::string_view cell)
+{
+    if (cell.size() <= kQuotedCellLimit)
+        return "\"" + std::string(cell) + "\"";
+    size_t cut = kQuotedCellLimit;
+    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a UTF-8 character
+    return "\"" + std::string(cell.substr(0, cut)) + "...\"";
+}
+
+// Line breaks inside a record's quoted cells: the next record starts that
+// many lines further on.
+size_t lineBreaksIn(std::string_view text)
+{
+    if (!std::memchr(text.data(), '\n', text.size()) && !std::memchr(text.data(), '\r', text.size()))
+        return 0; // as most cells
+    size_t breaks = 0;
+    for (size_t j = 0; j < text.size(); ++j)
+        if (text[j] == '\n' || (text[j] == '\r' && (j + 1 == text.size() || text[j + 1] != '\n')))
+            ++breaks;
+    return breaks;
+}
+
+std::string lineList(const std::vector<size_t> &lines)
+{
+    std::string list = lines.size() == 1 ? "line " : "lines ";
+    for (size_t i = 0; i < lines.size(); ++i)
+        list += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+    return list;
+}
+
+} // namespace
+
+ProfileConverter::ProfileConverter(const text::CsvRecord &header, const ProfileSettings &settings,
+                                   bool decimalComma)
+    : m_settings(settings), m_decimalComma(decimalComma), m_header(header.cells)
+{
+    if (header.problem != text::RowProblem::None) {
+        m_error = "the header row is malformed: a quoted name is not closed properly";
+        return;
+    }
+    mapColumns();
+}
+
+void ProfileConverter::mapColumns()
+{
+    m_fieldColumn.fill(-1);
+    m_role.assign(m_header.size(), Carried);
+    std::array<bool, kOutputCells> present{};
+    std::vector<std::string> named;
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        const std::string name = normalised(m_header[column]);
+        int role = Carried;
+        for (size_t field = 0; field < std::size(kFieldNames); ++field)
+            if (name == kFieldNames[field])
+                role = int(field);
+        if (name == kPersonName)
+            role = PersonRole;
+        for (const std::string_view identity : kIdentityNames)
+            if (name == identity)
+                role = IdentityRole;
+        for (const profile::Metric metric : profile::kMetrics)
+            if (name == profile::metricColumn(metric))
+                role = FirstOutputRole
+                       + (metric == m_settings.analysis.metric ? MetricCell : OtherMetricCell);
+        for (int cell = PercentileRankCell; cell < kOutputCells; ++cell)
+            if (name == kOutputNames[cell])
+                role = FirstOutputRole + cell;
+        if (role == Carried)
+            continue;
+        if (std::find(named.begin(), named.end(), name) != named.end()) {
+            m_error = "the header names the column \"" + name + "\" twice";
+            return;
+        }
+        named.push_back(name);
+        m_role[column] = role;
+        if (role < int(std::size(kFieldNames)))
+            m_fieldColumn[size_t(role)] = int(column);
+        else if (role == PersonRole)
+            m_personColumn = int(column);
+        else if (role == IdentityRole)
+            m_identityColumns.push_back(int(column));
+        else if (role - FirstOutputRole < kOutputCells)
+            present[size_t(role - FirstOutputRole)] = true;
+    }
+    for (const Field field : {Field::Name, Field::Scale, Field::Score}) {
+        if (m_fieldColumn[size_t(field)] < 0) {
+            m_error = "--profile needs the columns name, scale and score; the header has no "
+                      + std::string(kFieldNames[size_t(field)]);
+            return;
+        }
+    }
+    for (int cell = MetricCell; cell < NoteCell; ++cell)
+        if (!present[size_t(cell)])
+            m_appended.push_back(cell);
+    m_noteAppended = !present[NoteCell];
+    m_identity.assign(m_identityColumns.size(), {});
+}
+
+void ProfileConverter::writeHeader(text::CsvWriter &out) const
+{
+    const std::string_view metric = profile::metricColumn(m_settings.analysis.metric);
+    switch (m_settings.table) {
+    case ProfileTable::Scores:
+        for (const std::string &name : m_header)
+            out.cell(name);
+        for (const int cell : m_appended)
+            out.cell(cell == MetricCell ? metric : kOutputNames[cell]);
+        if (m_noteAppended)
+            out.cell(kOutputNames[NoteCell]);
+        break;
+    case ProfileTable::Pairs:
+        for (const std::string_view name : {"person", "name_1", "name_2", "score_1", "score_2",
+                                            "difference", "se", "critical", "significant",
+                                            "base_rate"})
+            out.cell(name);
+        break;
+    case ProfileTable::Composites:
+        for (const std::string_view name : {std::string_view("person"), std::string_view("group"),
+                                            std::string_view("members"), metric,
+                                            std::string_view("percentile_rank"),
+                                            std::string_view("descriptor"),
+                                            std::string_view("reliability"),
+                                            std::string_view("ci_low"), std::string_view("ci_high")})
+            out.cell(name);
+        break;
+    }
+    out.endRow();
+}
+
+bool ProfileConverter::isBlank(const text::CsvRecord &record) const
+{
+    return record.problem == text::RowProblem::None && record.surplusCells == 0
+           && record.cells.size() == 1 && record.cells[0].empty();
+}
+
+bool ProfileConverter::isMalformed(const text::CsvRecord &record) const
+{
+    return record.problem != text::RowProblem::None || record.cellCount() != m_header.size();
+}
+
+void ProfileConverter::add(text::CsvRecord &record, text::CsvWriter &out)
+{
+    const size_t line = m_nextLine;
+    size_t breaks = lineBreaksIn(record.surplus);
+    for (const std::string &cell : record.cells)
+        breaks += lineBreaksIn(cell);
+    m_nextLine += 1 + breaks;
+
+    Row::Kind kind = Row::Score;
+    if (isBlank(record))
+        kind = Row::Blank;
+    else if (isMalformed(record))
+        kind = Row::Malformed;
+    std::string_view person;
+    if (kind == Row::Score && m_personColumn >= 0)
+        person = text::trimmed(record.cells[size_t(m_personColumn)]);
+    if (!person.empty() && !m_person.empty() && person != m_person)
+        endPerson(out);
+    if (m_count == kMaxScores) {
+        flush(out, true);
+        m_overflowed = true;
+    }
+    if (m_count == m_rows.size())
+        m_rows.emplace_back();
+    Row &row = m_rows[m_count++];
+    std::swap(row.record, record);
+    row.line = line;
+    row.kind = kind;
+    row.entry = -1;
+    row.note.clear();
+    if (!person.empty() && m_person.empty()) {
+        m_person.assign(person);
+        m_seenBefore = m_seen.contains(m_person);
+    }
+}
+
+void ProfileConverter::finish(text::CsvWriter &out)
+{
+    endPerson(out);
+}
+
+void ProfileConverter::endPerson(text::CsvWriter &out)
+{
+    if ((m_count > 0 || m_overflowed) && !m_seenBefore)
+        ++m_people;
+    flush(out, false);
+    if (!m_person.empty() && !m_seenBefore)
+        m_seen.add(m_person);
+    m_person.clear();
+    m_seenBefore = false;
+    m_overflowed = false;
+    for (Identity &identity : m_identity)
+        identity = {};
+}
+
+void ProfileConverter::flush(text::CsvWriter &out, bool more)
+{
+    if (m_count == 0)
+        return;
+    readRows();
+    static constexpr unsigned kParts[] = {profile::kScores, profile::kPairs, profile::kComposites};
+    profile::analyse(m_profile, m_settings.correlations, m_settings.analysis, m_analysis,
+                     kParts[int(m_settings.table)]);
+    takeRefusals(more);
+    switch (m_settings.table) {
+    case ProfileTable::Scores:
+        for (size_t i = 0; i < m_count; ++i)
+            writeScoreRow(m_rows[i], out);
+        break;
+    case ProfileTable::Pairs:
+        writePairs(out);
+        break;
+    case ProfileTable::Composites:
+        writeComposites(out);
+        break;
+    }
+    m_count = 0;
+}
+
+// The rows as entries of a profile, but for those refused before they are
+// read: a person seen before, one with too many scores, a second birth date.
+void ProfileConverter::readRows()
+{
+    std::vector<profile::ScoreEntry> &entries = m_profile.entries;
+    size_t used = 0;
+    m_entryLine.clear();
+    for (size_t i = 0; i < m_count; ++i) {
+        Row &row = m_rows[i];
+        if (row.kind != Row::Score)
+            continue;
+        const std::vector<std::string> &cells = row.record.cells;
+        if (m_seenBefore) {
+            refuse(row, "person: " + quoted(m_person)
+                            + " was seen before, with other people between; a person's rows "
+                              "must stand together");
+            continue;
+        }
+        if (m_overflowed) {
+            refuse(row, "person: more than " + std::to_string(kMaxScores)
+                            + " scores for one person; give each person their own \"person\" cell");
+            continue;
+        }
+        if (!checkIdentity(row))
+            continue;
+        const auto cellOf = [&](Field field) -> std::string_view {
+            const int column = m_fieldColumn[size_t(field)];
+            return column < 0 ? std::string_view() : std::string_view(cells[size_t(column)]);
+        };
+        if (used == entries.size())
+            entries.emplace_back();
+        profile::readEntry({cellOf(Field::Name), cellOf(Field::Scale), cellOf(Field::Score),
+                            cellOf(Field::Mean), cellOf(Field::Sd), cellOf(Field::Reliability),
+                            cellOf(Field::Retest), cellOf(Field::Practice), cellOf(Field::Group)},
+                           m_decimalComma ? ',' : '.', entries[used]);
+        row.entry = int(used++);
+        m_entryLine.push_back(row.line);
+    }
+    entries.resize(used);
+}
+
+// The identification of a person is the same on all their rows that give it.
+bool ProfileConverter::checkIdentity(Row &row)
+{
+    for (size_t i = 0; i < m_identityColumns.size(); ++i) {
+        const size_t column = size_t(m_identityColumns[i]);
+        const std::string_view value = text::trimmed(row.record.cells[column]);
+        if (value.empty())
+            continue;
+        Identity &identity = m_identity[i];
+        if (identity.line == 0) {
+            identity.value.assign(value);
+            identity.line = row.line;
+        } else if (value != identity.value) {
+            refuse(row, normalised(m_header[column]) + ": " + quoted(value) + " differs from "
+                            + quoted(identity.value) + " on line " + std::to_string(identity.line));
+            return false;
+        }
+    }
+    return true;
+}
+
+void ProfileConverter::refuse(Row &row, std::string note)
+{
+    row.kind = Row::Refused;
+    row.note = std::move(note);
+}
+
+// Counts the rows, and gives the person's figures a note naming the rows
+// they were computed without.
+void ProfileConverter::takeRefusals(bool more)
+{
+    std::vector<size_t> &left = m_leftOut;
+    left.clear();
+    for (size_t i = 0; i < m_count; ++i) {
+        Row &row = m_rows[i];
+        if (row.kind == Row::Score) {
+            const profile::EntryProblem &problem = m_analysis.scores[size_t(row.entry)].problem;
+            if (problem)
+                refuse(row, problemNote(row, problem));
+            else
+                ++m_analysed;
+        }
+        if (row.kind == Row::Refused) {
+            ++m_refused;
+            if (m_settings.table != ProfileTable::Scores && m_refusalNotes.size() < kToldRefusals)
+                m_refusalNotes.push_back("line " + std::to_string(row.line) + ": " + row.note);
+        } else if (row.kind == Row::Malformed) {
+            ++m_malformed;
+        }
+        if (row.kind == Row::Refused || row.kind == Row::Malformed)
+            left.push_back(row.line);
+    }
+    m_omissions.clear();
+    if (!left.empty())
+        m_omissions = "computed without " + lineList(left);
+    if (more)
+        m_omissions += std::string(m_omissions.empty() ? "" : "; ") + "computed from the first "
+                       + std::to_string(kMaxScores) + " rows of this person";
+}
+
+std::string ProfileConverter::problemNote(const Row &row, const profile::EntryProblem &problem) const
+{
+    const size_t field = size_t(problem.field);
+    const std::string column(kFieldNames[field]);
+    const int at = m_fieldColumn[field];
+    const std::string_view cell =
+        at < 0 ? std::string_view() : std::string_view(row.record.cells[size_t(at)]);
+    const std::string start = column + ": " + quoted(cell);
+    const int scale = m_profile.entries[size_t(row.entry)].scale;
+    switch (problem.problem) {
+    case Problem::Missing:
+        if (at < 0)
+            return column + ": a raw score needs the columns mean and sd";
+        return column + ": the cell is empty";
+    case Problem::NotANumber:
+        return start + " is not a number";
+    case Problem::UnknownScale: {
+        std::string names;
+        for (const int row : profile::sourceScales())
+            names += std::string(names.empty() ? "" : ", ")
+                     + std::string(conversion::kScales[row].column);
+        return start + " is not a scale; the scales are " + names;
+    }
+    case Problem::BandScale:
+        return start + " is a scale of bands, not points; give the score on another scale";
+    case Problem::OutOfRange: {
+        if (profile::isPercentileScale(scale))
+            return start + " must be greater than 0 and less than 100";
+        const conversion::Scale &row = conversion::kScales[scale];
+        if (row.display == conversion::Display::None || problem.field == Field::Practice
+            || problem.field == Field::Mean)
+            return start + " is too large a number to calculate with";
+        return start + " is outside the scale: " + std::string(row.name) + " scores range from "
+               + text::Str(row.lowest) + " to " + text::Str(row.highest);
+    }
+    case Problem::SdNotPositive:
+        return start + " must be greater than 0";
+    case Problem::ReliabilityOutOfRange:
+        return start + ": "
+               + interpretation::checkReliability(
+                   m_profile.entries[size_t(row.entry)].reliability.value_or(0));
+    case Problem::PracticeOnPercentile:
+        return column + ": a percentile takes no practice change";
+    case Problem::DuplicateName:
+        return start + " is given already on line "
+               + std::to_string(m_entryLine[size_t(problem.other)]);
+    case Problem::None:
+        break;
+    }
+    return {};
+}
+
+void ProfileConverter::number(text::CsvWriter &out, std::string_view text)
+{
+    if (!m_decimalComma || text.find('.') == std::string_view::npos) {
+        out.cell(text);
+        return;
+    }
+    m_cell.assign(text);
+    std::replace(m_cell.begin(), m_cell.end(), '.', ',');
+    out.cell(m_cell);
+}
+
+void ProfileConverter::outputCell(int cell, const Row &row, text::CsvWriter &out)
+{
+    if (cell == NoteCell) {
+        out.cell(row.kind == Row::Score ? std::string_view(m_omissions)
+                                        : std::string_view(row.note));
+        return;
+    }
+    if (row.kind != Row::Score || cell == OtherMetricCell) {
+        out.cell({});
+        return;
+    }
+    const profile::ScoreResult &s = m_analysis.scores[size_t(row.entry)];
+    switch (cell) {
+    case MetricCell:
+        return number(out, s.metric.text);
+    case PercentileRankCell:
+        return number(out, s.percentileRank.text);
+    case DescriptorCell:
+        return out.cell(s.descriptor);
+    case CiLowCell:
+        return number(out, s.ciLow.text);
+    case CiHighCell:
+        return number(out, s.ciHigh.text);
+    case DeviationCell:
+        return number(out, s.deviation.text);
+    case DeviationCriticalCell:
+        return number(out, s.deviationCritical.text);
+    case StrengthWeaknessCell:
+        return out.cell(profile::markText(s.mark));
+    case DeviationBaseRateCell:
+        return number(out, s.deviationBaseRate.text);
+    case RciCell:
+        return number(out, s.rci.text);
+    case ChangeCell:
+        return out.cell(profile::changeText(s.change));
+    default:
+        break;
+    }
+    out.cell({});
+}
+
+void ProfileConverter::writeScoreRow(const Row &row, text::CsvWriter &out)
+{
+    if (row.kind == Row::Malformed)
+        return writeMalformed(row, out);
+    const std::vector<std::string> &cells = row.record.cells;
+    const bool blank = row.kind == Row::Blank;
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        const int role = m_role[column];
+        if (role >= FirstOutputRole)
+            outputCell(role - FirstOutputRole, row, out);
+        else
+            out.cell(blank ? std::string_view() : std::string_view(cells[column]));
+    }
+    for (const int cell : m_appended)
+        outputCell(cell, row, out);
+    if (m_noteAppended)
+        outputCell(NoteCell, row, out);
+    out.endRow();
+}
+
+// A malformed row keeps every cell as it was: those beyond the header's
+// width follow the note, and so does a cell that stood where the note goes.
+void ProfileConverter::writeMalformed(const Row &row, text::CsvWriter &out)
+{
+    const text::CsvRecord &record = row.record;
+    std::string note;
+    switch (record.problem) {
+    case text::RowProblem::UnclosedQuote:
+        note = "malformed row: a quoted cell is not closed";
+        break;
+    case text::RowProblem::TextAfterQuote:
+        note = "malformed row: text follows the closing quote of a cell";
+        break;
+    case text::RowProblem::None:
+        note = "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
+               + std::to_string(m_header.size());
+        break;
+    }
+    std::string_view displaced;
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        const std::string_view cell = column < record.cells.size()
+                                          ? std::string_view(record.cells[column])
+                                          : std::string_view();
+        if (m_role[column] == FirstOutputRole + NoteCell) {
+            out.cell(note);
+            displaced = cell;
+        } else {
+            out.cell(cell);
+        }
+    }
+    for (size_t i = 0; i < m_appended.size(); ++i)
+        out.cell({});
+    if (m_noteAppended)
+        out.cell(note);
+    if (!displaced.empty())
+        out.cell(displaced);
+    for (size_t column = m_header.size(); column < record.cells.size(); ++column)
+        out.cell(record.cells[column]);
+    if (record.surplusCells > 0)
+        out.writtenCells(record.surplus);
+    out.endRow();
+}
+
+void ProfileConverter::writePairs(text::CsvWriter &out)
+{
+    const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
+    for (const profile::PairResult &pair : m_analysis.pairs) {
+        out.cell(m_person);
+        out.cell(entries[size_t(pair.first)].name);
+        out.cell(entries[size_t(pair.second)].name);
+        number(out, m_analysis.scores[size_t(pair.first)].metric.text);
+        number(out, m_analysis.scores[size_t(pair.second)].metric.text);
+        number(out, pair.difference.text);
+        number(out, pair.se.text);
+        number(out, pair.critical.text);
+        out.cell(profile::significanceText(pair.significant));
+        number(out, pair.baseRate.text);
+        out.endRow();
+        ++m_tableRows;
+    }
+}
+
+void ProfileConverter::writeComposites(text::CsvWriter &out)
+{
+    const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
+    for (const profile::CompositeResult &c : m_analysis.composites) {
+        std::string members;
+        for (const int member : c.members)
+            members += (members.empty() ? "" : "+") + entries[size_t(member)].name;
+        out.cell(m_person);
+        out.cell(c.group);
+        out.cell(members);
+        number(out, c.metric.text);
+        number(out, c.percentileRank.text);
+        out.cell(c.descriptor);
+        number(out, c.reliability.text);
+        number(out, c.ciLow.text);
+        number(out, c.ciHigh.text);
+        out.endRow();
+        ++m_tableRows;
+    }
+}
+
+} // namespace batch

@@ -1,0 +1,137 @@
+// quintaval-convert --profile: a long file, one row per score, analysed
+// person by person with the profile core. Rows of one person stand together
+// (an empty person cell joins the row to the person before it); they are
+// held until the person ends, then written as the score table (every input
+// cell, then the person's figures for that score) or used for the pair or
+// composite table. Memory holds one person's rows, at most kMaxScores of
+// them, and about 11 bytes for each person seen, to refuse one seen again.
+//
+// Every column this writes is computed for its row or left empty: a row
+// refused now never keeps an earlier run's figures, nor a column of another
+// metric.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "batch/seen_people.h"
+#include "profile/analysis.h"
+#include "text/csv_reader.h"
+
+namespace text {
+class CsvWriter;
+}
+
+namespace batch {
+
+enum class ProfileTable { Scores, Pairs, Composites };
+
+struct ProfileSettings {
+    bool enabled = false;
+    ProfileTable table = ProfileTable::Scores;
+    profile::Settings analysis;
+    profile::Correlations correlations;
+    std::string correlationsPath; // empty: none given
+};
+
+class ProfileConverter {
+public:
+    // A person with more scores than this is no battery: the rest of their
+    // rows are refused, so that memory and the pairs stay bounded.
+    static constexpr size_t kMaxScores = 1000;
+
+    ProfileConverter(const text::CsvRecord &header, const ProfileSettings &settings,
+                     bool decimalComma);
+    ProfileConverter(const ProfileConverter &) = delete;
+    ProfileConverter &operator=(const ProfileConverter &) = delete;
+
+    // Why the header cannot be used (a usage error); empty when it can.
+    const std::string &error() const { return m_error; }
+
+    void writeHeader(text::CsvWriter &out) const;
+
+    // Takes the record's contents (leaving it other cells to reuse) and
+    // writes whatever persons it ends.
+    void add(text::CsvRecord &record, text::CsvWriter &out);
+    // Writes the last person.
+    void finish(text::CsvWriter &out);
+
+    long long analysed() const { return m_analysed; }
+    long long refused() const { return m_refused; }
+    long long malformed() const { return m_malformed; }
+    long long people() const { return m_people; } // not counting one seen again
+    long long tableRows() const { return m_tableRows; } // pair or composite rows
+
+    // Without a note column (pairs, composites) the reasons rows were
+    // refused are told on standard error: the first few of them.
+    static constexpr size_t kToldRefusals = 20;
+    const std::vector<std::string> &refusalNotes() const { return m_refusalNotes; }
+
+private:
+    struct Row {
+        enum Kind { Score, Blank, Malformed, Refused };
+        text::CsvRecord record;
+        size_t line = 0;
+        Kind kind = Score;
+        int entry = -1;   // in m_profile, for a score
+        std::string note; // why it was refused
+    };
+
+    struct Identity {
+        std::string value; // the first one given
+        size_t line = 0;   // 0: none given yet
+    };
+
+    void mapColumns();
+    void endPerson(text::CsvWriter &out);
+    void flush(text::CsvWriter &out, bool more);
+    void readRows();
+    bool checkIdentity(Row &row);
+    static void refuse(Row &row, std::string note);
+    void takeRefusals(bool more);
+    std::string problemNote(const Row &row, const profile::EntryProblem &problem) const;
+    void writeScoreRow(const Row &row, text::CsvWriter &out);
+    void outputCell(int cell, const Row &row, text::CsvWriter &out);
+    void writeMalformed(const Row &row, text::CsvWriter &out);
+    void writePairs(text::CsvWriter &out);
+    void writeComposites(text::CsvWriter &out);
+    void number(text::CsvWriter &out, std::string_view text);
+    bool isBlank(const text::CsvRecord &record) const;
+    bool isMalformed(const text::CsvRecord &record) const;
+
+    ProfileSettings m_settings;
+    bool m_decimalComma;
+    std::string m_error;
+    std::vector<std::string> m_header;
+    // What each input column is: an input (Field or identification), an
+    // output rewritten, or carried.
+    std::vector<int> m_role;
+    std::array<int, 9> m_fieldColumn{};  // profile::Field's column, or -1
+    int m_personColumn = -1;
+    std::vector<int> m_identityColumns;  // birth_date, test_date, battery, examiner
+    std::vector<int> m_appended;         // output cells the input lacks
+    bool m_noteAppended = true;
+
+    std::vector<Row> m_rows;             // the person's rows; the rest are spares
+    size_t m_count = 0;                  // rows in use
+    std::string m_person;                // the person's first non-empty cell
+    bool m_seenBefore = false;           // the person stood before others already
+    bool m_overflowed = false;           // more than kMaxScores rows: the rest refused
+    size_t m_nextLine = 2;               // of the next record
+    SeenPeople m_seen;
+    std::vector<Identity> m_identity;    // per identification column, for the person
+
+    profile::Profile m_profile;
+    profile::Analysis m_analysis;
+    std::vector<size_t> m_entryLine;     // the line of each entry
+    std::vector<size_t> m_leftOut;       // lines refused or malformed
+    std::string m_omissions;             // "computed without line 5"
+    std::string m_cell;                  // a number with a decimal comma
+
+    long long m_analysed = 0, m_refused = 0, m_malformed = 0, m_people = 0, m_tableRows = 0;
+    std::vector<std::string> m_refusalNotes;
+};
+
+} // namespace batch

@@ -1,0 +1,199 @@
+// quintaval-convert --profile: its options and its run. The rows go
+// through ProfileConverter, person by person.
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "batch/convert_command.h"
+#include "batch/progress_meter.h"
+#include "text/ascii.h"
+#include "text/csv_reader.h"
+#include "text/csv_writer.h"
+#include "text/plain_number.h"
+#include "text/small_file.h"
+
+namespace batch {
+
+namespace {
+
+constexpr const char *kProgram = "quintaval-convert";
+
+// The interpretation options that mean nothing to a profile: its scores
+// bring their own reliabilities, and its intervals are on the metric.
+constexpr std::string_view kNotForProfiles[] = {"--reliability", "--ci-scale"};
+
+std::optional<double> optionNumber(const std::string &value)
+{
+    if (const std::optional<double> number = text::plainNumberValue(value, {'.', false}))
+        return number;
+    return text::plainNumberValue(value, {',', false});
+}
+
+long long regularFileSize(int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return (long long)info.st_size;
+}
+
+} // namespace
+
+ConvertCommand::Parsed ConvertCommand::setProfile(const std::string &)
+{
+    m_profile.enabled = true;
+    return Parsed::Run;
+}
+
+// The options of a profile do nothing without --profile: being silently
+// ignored would look like a result.
+ConvertCommand::Parsed ConvertCommand::needsProfile(const char *option)
+{
+    if (m_profileOption == nullptr)
+        m_profileOption = option;
+    return Parsed::Run;
+}
+
+ConvertCommand::Parsed ConvertCommand::setPairs(const std::string &)
+{
+    if (m_profile.table == ProfileTable::Composites)
+        return refuse("--pairs and --composites ask for different tables; give one of them");
+    m_profile.table = ProfileTable::Pairs;
+    return needsProfile("--pairs");
+}
+
+ConvertCommand::Parsed ConvertCommand::setComposites(const std::string &)
+{
+    if (m_profile.table == ProfileTable::Pairs)
+        return refuse("--pairs and --composites ask for different tables; give one of them");
+    m_profile.table = ProfileTable::Composites;
+    return needsProfile("--composites");
+}
+
+ConvertCommand::Parsed ConvertCommand::setMetric(const std::string &name)
+{
+    const std::optional<profile::Metric> metric = profile::findMetric(name);
+    if (!metric) {
+        std::string names;
+        for (const profile::Metric m : profile::kMetrics)
+            names += std::string(names.empty() ? "" : m == profile::kMetrics[3] ? " or " : ", ")
+                     + std::string(profile::metricColumn(m));
+        return refuse("--metric takes " + names + ", not \"" + name + "\"");
+    }
+    m_profile.analysis.metric = *metric;
+    return needsProfile("--metric");
+}
+
+ConvertCommand::Parsed ConvertCommand::setAlpha(const std::string &value)
+{
+    const std::optional<double> alpha = optionNumber(value);
+    if (!alpha || !profile::alphaUsable(*alpha))
+        return refuse("--alpha must be a number greater than 0 and less than .5, not \"" + value
+                      + "\"");
+    m_profile.analysis.alpha = *alpha;
+    return needsProfile("--alpha");
+}
+
+ConvertCommand::Parsed ConvertCommand::setBonferroni(const std::string &)
+{
+    m_profile.analysis.bonferroni = true;
+    return needsProfile("--bonferroni");
+}
+
+ConvertCommand::Parsed ConvertCommand::setCorrelations(const std::string &path)
+{
+    std::string contents, why;
+    if (!text::readSmallFile(path, contents, why))
+        return refuse("--correlations: cannot read \"" + path + "\": " + why);
+    profile::CorrelationError error;
+    if (!profile::Correlations::parse(contents, m_profile.correlations, error))
+        return refuse("--correlations " + path + ": " + profile::errorMessage(error));
+    m_profile.correlationsPath = path;
+    return needsProfile("--correlations");
+}
+
+ConvertCommand::Parsed ConvertCommand::checkProfileOptions()
+{
+    if (!m_profile.enabled) {
+        if (m_profileOption)
+            return refuse(std::string(m_profileOption) + " needs --profile");
+        return Parsed::Run;
+    }
+    if (m_settings.interpretation.enabled)
+        return refuse("--interpret and --profile ask for different tables; give one of them");
+    if (!m_settings.from.empty())
+        return refuse("--from cannot be used with --profile: each score has its own scale");
+    for (const char *option : m_interpretOptions)
+        for (const std::string_view unused : kNotForProfiles)
+            if (option == unused)
+                return refuse(std::string(option)
+                              + " cannot be used with --profile: each score brings its own "
+                                "reliability, and intervals are on the --metric");
+    const InterpretationSettings &given = m_settings.interpretation;
+    m_profile.analysis.confidence = given.confidence;
+    m_profile.analysis.method = given.method;
+    m_profile.analysis.descriptors = given.descriptors;
+    return Parsed::Run;
+}
+
+// Opening the output would empty the correlations file it names.
+bool ConvertCommand::outputIsCorrelations() const
+{
+    struct stat correlations, out;
+    if (m_profile.correlationsPath.empty()
+        || ::stat(m_profile.correlationsPath.c_str(), &correlations) != 0)
+        return false;
+    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
+                                            : ::stat(m_outputPath.c_str(), &out);
+    return status == 0 && correlations.st_dev == out.st_dev
+           && correlations.st_ino == out.st_ino;
+}
+
+int ConvertCommand::convertProfile(text::CsvReader &reader, const text::CsvRecord &header)
+{
+    ProfileConverter converter(header, m_profile, m_settings.decimalComma);
+    if (!converter.error().empty())
+        return usage(converter.error());
+    if (outputIsCorrelations())
+        return usage("the output is the correlations file itself; write to another file");
+    if (!openOutput())
+        return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
+    text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
+    if (reader.hadByteOrderMark())
+        writer.writeByteOrderMark();
+    converter.writeHeader(writer);
+    ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
+    text::CsvRecord record;
+    long long rows = 0;
+    while (!writer.failed() && reader.next(record)) {
+        converter.add(record, writer);
+        progress.update(++rows, reader.bytesConsumed());
+    }
+    if (!reader.failed() && !writer.failed())
+        converter.finish(writer);
+    progress.finish();
+    for (const std::string &note : converter.refusalNotes())
+        say(std::string(kProgram) + ": " + note + "\n", m_errFd);
+    const long long untold = converter.refused() - (long long)converter.refusalNotes().size();
+    if (m_profile.table != ProfileTable::Scores && untold > 0)
+        say(std::string(kProgram) + ": and " + std::to_string(untold) + " more rows refused\n",
+            m_errFd);
+    m_converted = converter.analysed();
+    m_refused = converter.refused();
+    m_malformed = converter.malformed();
+    const int status = finish(reader, writer);
+    if (status != Success)
+        return status;
+    std::string summary = std::string(kProgram) + ": " + std::to_string(converter.people())
+                          + (converter.people() == 1 ? " person" : " people");
+    const long long written = converter.tableRows();
+    if (m_profile.table == ProfileTable::Pairs)
+        summary += ", " + std::to_string(written) + (written == 1 ? " pair" : " pairs") + " written";
+    else if (m_profile.table == ProfileTable::Composites)
+        summary += ", " + std::to_string(written)
+                   + (written == 1 ? " composite" : " composites") + " written";
+    say(summary + "\n", m_errFd);
+    return status;
+}
+
+} // namespace batch

@@ -1,0 +1,35 @@
+// The citations behind the formulas.
+#include "interpretation/explanation.h"
+
+namespace interpretation {
+
+const Reference &reference(Source source)
+{
+    static const Reference kNone{};
+    static const Reference kReferences[] = {
+        {"Gulliksen, H.", 1950, "Theory of mental tests", "New York: Wiley"},
+        {"Payne, R. W., & Jones, H. G.", 1957, "Statistics for the investigation of individual cases",
+         "Journal of Clinical Psychology, 13, 115-121"},
+        {"Davis, F. B.", 1959, "Interpretation of differences among averages and individual test scores",
+         "Journal of Educational Psychology, 50, 162-170"},
+        {"Jacobson, N. S., & Truax, P.", 1991,
+         "Clinical significance: A statistical approach to defining meaningful change in "
+         "psychotherapy research",
+         "Journal of Consulting and Clinical Psychology, 59, 12-19"},
+        {"Chelune, G. J., Naugle, R. I., L\u00fcders, H., Sedlak, J., & Awad, I. A.", 1993,
+         "Individual change after epilepsy surgery: Practice effects and base-rate information",
+         "Neuropsychology, 7, 41-52"},
+        {"Tellegen, A., & Briggs, P. F.", 1967, "Old wine in new skins: Grouping Wechsler subtests into new scales",
+         "Journal of Consulting Psychology, 31, 499-506"},
+        {"Mosier, C. I.", 1943, "On the reliability of a weighted composite", "Psychometrika, 8, 161-168"},
+        {"Wichura, M. J.", 1988, "Algorithm AS 241: The percentage points of the normal distribution",
+         "Applied Statistics, 37, 477-484"},
+    };
+    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::Wichura1988),
+                  "one reference for each source but None, in Source's order");
+    if (source == Source::None)
+        return kNone;
+    return kReferences[int(source) - 1];
+}
+
+} // namespace interpretation

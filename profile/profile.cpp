@@ -1,0 +1,223 @@
+// Scores as given: their scales, reading their cells, checking their values.
+#include "profile/profile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "text/ascii.h"
+#include "text/plain_number.h"
+#include "text/text_routines.h"
+
+namespace profile {
+
+namespace {
+
+using conversion::Display;
+using conversion::kScales;
+
+int rowWith(Display display)
+{
+    for (int row = 0; row < conversion::kAllScaleCount; ++row)
+        if (kScales[row].display == display)
+            return row;
+    return -1;
+}
+
+bool isRaw(int row)
+{
+    return row >= 0 && kScales[row].display == Display::None;
+}
+
+bool inRange(int row, double value)
+{
+    if (isPercentileScale(row))
+        return value > 0 && value < 100;
+    if (isRaw(row))
+        return std::isfinite(value);
+    return value >= kScales[row].lowest && value <= kScales[row].highest;
+}
+
+// False when the cell holds something other than a plain number; an empty
+// cell leaves `value` empty.
+bool readNumber(std::string_view cell, text::NumberSyntax syntax, std::optional<double> &value)
+{
+    value.reset();
+    if (text::trimmed(cell).empty())
+        return true;
+    // As text::plainNumberValue reads it, without a copy unless the decimal
+    // mark is a comma: a batch file has millions of these.
+    const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(cell, syntax);
+    if (!span)
+        return false;
+    std::string_view number = cell.substr(span->begin, span->end - span->begin);
+    if (number[0] == '+')
+        number.remove_prefix(1);
+    char withPoint[64];
+    if (span->mark != std::string_view::npos && syntax.decimalMark != '.') {
+        if (number.size() > sizeof withPoint) {
+            value = text::plainNumberValue(cell, syntax);
+            return true;
+        }
+        std::memcpy(withPoint, number.data(), number.size());
+        withPoint[span->mark - span->begin - (cell[span->begin] == '+')] = '.';
+        number = std::string_view(withPoint, number.size());
+    }
+    double read = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), read,
+                                        std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range)
+        read = text::Val(number); // too large: an infinity; too small: 0
+    value = read;
+    return true;
+}
+
+} // namespace
+
+const std::vector<int> &sourceScales()
+{
+    static const std::vector<int> rows = [] {
+        std::vector<int> list;
+        for (int row = 0; row < conversion::kAllScaleCount; ++row) {
+            const Display display = kScales[row].display;
+            if (display == Display::None || display == Display::Linear
+                || display == Display::Percentile)
+                list.push_back(row);
+        }
+        return list;
+    }();
+    return rows;
+}
+
+int findScale(std::string_view name)
+{
+    const std::string_view wanted = text::trimmed(name);
+    for (int row = 0; row < conversion::kAllScaleCount; ++row) {
+        if (text::equalsIgnoringCase(wanted, kScales[row].column)
+            || text::equalsIgnoringCase(wanted, kScales[row].name))
+            return kScales[row].display == Display::PercentileRank ? rowWith(Display::Percentile)
+                                                                     : row;
+    }
+    return -1;
+}
+
+bool isPercentileScale(int row)
+{
+    return row >= 0
+        && (kScales[row].display == Display::Percentile
+            || kScales[row].display == Display::PercentileRank);
+}
+
+void readEntry(const EntryCells &cells, char decimalMark, ScoreEntry &entry)
+{
+    entry.name = text::trimmed(cells.name);
+    entry.group = text::trimmed(cells.group);
+    entry.problem = {};
+    entry.scale = findScale(cells.scale);
+    const auto fail = [&](Problem problem, Field field) {
+        if (!entry.problem)
+            entry.problem = {problem, field, -1};
+    };
+    if (entry.name.empty())
+        fail(Problem::Missing, Field::Name);
+    if (text::trimmed(cells.scale).empty())
+        fail(Problem::Missing, Field::Scale);
+    else if (entry.scale < 0)
+        fail(Problem::UnknownScale, Field::Scale);
+
+    // A z score is written with its sign, and so is a practice change.
+    const bool z = entry.scale >= 0 && kScales[entry.scale].position == conversion::Z;
+    const text::NumberSyntax plain{decimalMark, false}, scoreSyntax{decimalMark, z},
+        signed_{decimalMark, true};
+    std::optional<double> score, mean, sd;
+    if (!readNumber(cells.score, scoreSyntax, score))
+        fail(Problem::NotANumber, Field::Score);
+    else if (!score)
+        fail(Problem::Missing, Field::Score);
+    entry.score = score.value_or(0);
+    if (isRaw(entry.scale)) {
+        if (!readNumber(cells.mean, plain, mean))
+            fail(Problem::NotANumber, Field::Mean);
+        else if (!mean)
+            fail(Problem::Missing, Field::Mean);
+        if (!readNumber(cells.sd, plain, sd))
+            fail(Problem::NotANumber, Field::Sd);
+        else if (!sd)
+            fail(Problem::Missing, Field::Sd);
+    }
+    entry.mean = mean.value_or(0);
+    entry.sd = sd.value_or(0);
+    if (!readNumber(cells.reliability, plain, entry.reliability))
+        fail(Problem::NotANumber, Field::Reliability);
+    if (!readNumber(cells.retest, scoreSyntax, entry.retest))
+        fail(Problem::NotANumber, Field::Retest);
+    if (!readNumber(cells.practice, signed_, entry.practice))
+        fail(Problem::NotANumber, Field::Practice);
+}
+
+EntryProblem checkEntry(const ScoreEntry &entry)
+{
+    if (entry.problem)
+        return entry.problem;
+    if (entry.name.empty())
+        return {Problem::Missing, Field::Name, -1};
+    const int row = entry.scale;
+    if (row < 0 || row >= conversion::kAllScaleCount)
+        return {Problem::Missing, Field::Scale, -1};
+    if (kScales[row].display == Display::Band)
+        return {Problem::BandScale, Field::Scale, -1};
+    if (!inRange(row, entry.score))
+        return {Problem::OutOfRange, Field::Score, -1};
+    if (isRaw(row)) {
+        if (!std::isfinite(entry.mean))
+            return {Problem::OutOfRange, Field::Mean, -1};
+        if (!(entry.sd > 0) || !std::isfinite(entry.sd))
+            return {Problem::SdNotPositive, Field::Sd, -1};
+    }
+    if (entry.reliability && !interpretation::checkReliability(*entry.reliability).empty())
+        return {Problem::ReliabilityOutOfRange, Field::Reliability, -1};
+    if (entry.retest && !inRange(row, *entry.retest))
+        return {Problem::OutOfRange, Field::Retest, -1};
+    if (entry.practice) {
+        if (isPercentileScale(row))
+            return {Problem::PracticeOnPercentile, Field::Practice, -1};
+        if (!std::isfinite(*entry.practice))
+            return {Problem::OutOfRange, Field::Practice, -1};
+    }
+    return {};
+}
+
+interpretation::ScaleId metricScale(Metric metric)
+{
+    switch (metric) {
+    case Metric::T:
+        return interpretation::ScaleId::T;
+    case Metric::Scaled:
+        return interpretation::ScaleId::Scaled;
+    case Metric::Z:
+        return interpretation::ScaleId::Z;
+    case Metric::Wechsler:
+        break;
+    }
+    return interpretation::ScaleId::Wechsler;
+}
+
+std::string_view metricColumn(Metric metric)
+{
+    return interpretation::scaleColumn(metricScale(metric));
+}
+
+std::optional<Metric> findMetric(std::string_view column)
+{
+    for (const Metric metric : kMetrics)
+        if (text::equalsIgnoringCase(text::trimmed(column), metricColumn(metric)))
+            return metric;
+    return std::nullopt;
+}
+
+bool alphaUsable(double alpha)
+{
+    return alpha > 0 && alpha < 0.5;
+}
+
+} // namespace profile

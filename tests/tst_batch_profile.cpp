@@ -1,0 +1,437 @@
+// quintaval-convert --profile, run through the command itself: the three
+// tables, notes of refused rows and the figures computed without them,
+// persons, cells of earlier runs, usage errors, and agreement with the core.
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "batch/convert_command.h"
+#include "profile/analysis.h"
+#include "tests/temp_file.h"
+#include "text/csv_reader.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+
+// A battery of four subtests in two groups, as a manual prints it.
+const QByteArray kCorrelations = "name,Vocabulary,Similarities,Block Design,Matrix Reasoning\n"
+                                 "Vocabulary,1\n"
+                                 "Similarities,.74,1\n"
+                                 "Block Design,.45,.48,1\n"
+                                 "Matrix Reasoning,.50,.51,.55,1\n";
+
+// Runs the command on the input; "CORRELATIONS" among the options stands
+// for a file holding kCorrelations.
+Run convert(const QByteArray &input, QStringList options = {})
+{
+    const auto in = tempFile(input), out = tempFile(), err = tempFile();
+    const auto correlations = tempFile(kCorrelations);
+    std::vector<std::string> arguments;
+    for (const QString &option : options)
+        arguments.push_back(option == "CORRELATIONS" ? correlations->fileName().toStdString()
+                                                     : option.toStdString());
+    Run run;
+    run.status = batch::ConvertCommand(in->handle(), out->handle(), err->handle()).run(arguments);
+    out->seek(0);
+    err->seek(0);
+    run.output = out->readAll();
+    run.errors = err->readAll();
+    return run;
+}
+
+std::vector<std::vector<std::string>> parse(const QByteArray &csv)
+{
+    text::CsvReader reader(std::string_view(csv.constData(), size_t(csv.size())));
+    text::CsvRecord record;
+    std::vector<std::vector<std::string>> rows;
+    while (reader.next(record))
+        rows.push_back(record.cells);
+    return rows;
+}
+
+QString cellOf(const std::vector<std::vector<std::string>> &rows, size_t row, const char *column)
+{
+    const auto &header = rows.at(0);
+    const auto at = std::find(header.begin(), header.end(), column);
+    if (at == header.end() || row >= rows.size())
+        return QString("(no column %1 in row %2)").arg(column).arg(row);
+    return QString::fromStdString(rows[row].at(size_t(at - header.begin())));
+}
+
+const QByteArray kBattery = "person,name,scale,score,reliability,retest,group\n"
+                            "Ada,Vocabulary,scaled,13,.90,,Verbal\n"
+                            "Ada,Similarities,scaled,12,.86,,Verbal\n"
+                            "Ada,Block Design,scaled,7,.86,,Perceptual\n"
+                            "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual\n"
+                            "Ada,Coding,scaled,6,.85,9,\n"
+                            "Ben,Vocabulary,wechsler,100,.90,,Verbal\n"
+                            "Ben,Similarities,t,n/a,.86,,Verbal\n"
+                            "Ben,Block Design,scaled,11,.86,,Perceptual\n";
+
+} // namespace
+
+class TestBatchProfile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scoreTable();
+    void pairAndCompositeTables();
+    void cells_data();
+    void cells();
+    void notes_data();
+    void notes();
+    void convertingAgainChangesNoAddedCell_data();
+    void convertingAgainChangesNoAddedCell();
+    void earlierRunsCellsNeverStay();
+    void aPersonWithTooManyScores();
+    void usageErrors_data();
+    void usageErrors();
+    void agreesWithTheCore();
+};
+
+// The whole table once, as the README shows it.
+void TestBatchProfile::scoreTable()
+{
+    const Run run = convert(kBattery, {"--profile", "--correlations", "CORRELATIONS"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output,
+             QByteArray("person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,"
+                        "descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,"
+                        "deviation_base_rate,rci,change,note\n"
+                        "Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.0,8.58,S,,,,\n"
+                        "Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.0,9.72,S,,,,\n"
+                        "Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-11.0,9.72,W,,,,\n"
+                        "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-6.0,8.58,,,,,\n"
+                        "Ada,Coding,scaled,6,.85,9,,80,9,Low Average,73,93,-16.0,9.98,W,,1.83,no reliable change,\n"
+                        "Ben,Vocabulary,wechsler,100,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8\n"
+                        "Ben,Similarities,t,n/a,.86,,Verbal,,,,,,,,,,,,\"score: \"\"n/a\"\" is not a number\"\n"
+                        "Ben,Block Design,scaled,11,.86,,Perceptual,105,63,Average,94,115,,,,,,,computed without line 8\n"));
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 7 rows converted, 1 refused, 0 malformed\n"
+                                    "quintaval-convert: 2 people\n"));
+}
+
+void TestBatchProfile::pairAndCompositeTables()
+{
+    const QByteArray input = "name,scale,score,reliability,group\n"
+                             "Vocabulary,scaled,13,.90,Verbal\n"
+                             "Similarities,scaled,12,.86,Verbal\n"
+                             "Block Design,scaled,7,,Perceptual\n"
+                             "Matrix Reasoning,percentile,0,.90,Perceptual\n";
+    Run run = convert(input, {"--profile", "--pairs", "--correlations", "CORRELATIONS"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output,
+             QByteArray("person,name_1,name_2,score_1,score_2,difference,se,critical,significant,base_rate\n"
+                        ",Vocabulary,Similarities,115,110,5,7.35,14.40,no,32.2\n"
+                        ",Vocabulary,Block Design,115,85,30,,,,2.8\n"
+                        ",Similarities,Block Design,110,85,25,,,,5.1\n"));
+    QCOMPARE(run.errors,
+             QByteArray("quintaval-convert: line 5: score: \"0\" must be greater than 0 and less than 100\n"
+                        "quintaval-convert: 3 rows converted, 1 refused, 0 malformed\n"
+                        "quintaval-convert: 1 person, 3 pairs written\n"));
+    run = convert(input, {"--profile", "--composites", "--correlations", "CORRELATIONS", "--metric",
+                          "t"});
+    QCOMPARE(run.output, QByteArray("person,group,members,t,percentile_rank,descriptor,reliability,ci_low,ci_high\n"
+                                    ",Verbal,Vocabulary+Similarities,59,81,High Average,.931,53,63\n"));
+    run = convert(input, {"--profile", "--composites"});
+    QCOMPARE(run.output, QByteArray("person,group,members,wechsler,percentile_rank,descriptor,reliability,ci_low,ci_high\n"
+                                    ",Verbal,Vocabulary+Similarities,,,,,,\n"));
+}
+
+void TestBatchProfile::cells_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray three = "name,scale,score,reliability\nA,wechsler,115,.9\nB,wechsler,100,.8\n"
+                             "C,wechsler,85,.7\n";
+    QTest::newRow("metric t") << three << QStringList{"--profile", "--metric", "T"} << 1 << "t" << "60";
+    QTest::newRow("deviation on z") << three << QStringList{"--profile", "--metric", "z"} << 1
+                                    << "deviation" << "1.000";
+    QTest::newRow("critical with the deviation's decimals on z")
+        << three << QStringList{"--profile", "--metric", "z"} << 1 << "deviation_critical" << "0.620";
+    QTest::newRow("Bonferroni") << three << QStringList{"--profile", "--bonferroni"} << 3
+                                << "deviation_critical" << "14.66";
+    QTest::newRow("alpha") << three << QStringList{"--profile", "--alpha", ",01"} << 3
+                           << "strength_weakness" << "";
+    QTest::newRow("obtained interval, 90 %")
+        << three << QStringList{"--profile", "--ci-method", "obtained", "--confidence", "90"} << 1
+        << "ci_high" << "123";
+    QTest::newRow("descriptor system") << three
+                                       << QStringList{"--profile", "--descriptors", "wechsler-classic"}
+                                       << 3 << "descriptor" << "Low Average";
+    QTest::newRow("decimal comma read and written")
+        << QByteArray("name;scale;score;reliability;retest;practice\nA;z;+1,5;,9;1,2;0,1\n")
+        << QStringList{"--profile", "--metric", "z"} << 1 << "rci" << "-0,89";
+    QTest::newRow("raw score with its mean and sd")
+        << QByteArray("name,scale,score,mean,sd\nA,raw,31,25,4\n") << QStringList{"--profile"} << 1
+        << "wechsler" << "123";
+    QTest::newRow("scale names in any case")
+        << QByteArray("name,scale,score\nA, Wechsler IQ ,115\n") << QStringList{"--profile"} << 1
+        << "percentile_rank" << "84";
+    QTest::newRow("change")
+        << QByteArray("name,scale,score,reliability,retest\nA,t,24,.9058,35\n")
+        << QStringList{"--profile"} << 1 << "change" << "reliable gain";
+    QTest::newRow("identification carried")
+        << QByteArray("person,birth_date,name,scale,score\nAda,2015-03-01,A,t,50\n,,B,t,50\n")
+        << QStringList{"--profile"} << 2 << "birth_date" << "";
+}
+
+void TestBatchProfile::cells()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(int, row);
+    QFETCH(QString, column);
+    QFETCH(QString, expected);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(cellOf(parse(run.output), size_t(row), column.toUtf8().constData()), expected);
+}
+
+void TestBatchProfile::notes_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("notes"); // of every row, in order
+
+    const QByteArray header = "person,name,scale,score,mean,sd,reliability,retest,practice\n";
+    QTest::newRow("unknown scale") << header + "A,x,iq,100,,,,,\n"
+                                   << QStringList{"scale: \"iq\" is not a scale; the scales are raw, "
+                                                  "z, t, wechsler, nce, ceeb, agct, percentile, scaled"};
+    QTest::newRow("a band") << header + "A,x,stanine,5,,,,,\n"
+                            << QStringList{"scale: \"stanine\" is a scale of bands, not points; give "
+                                           "the score on another scale"};
+    QTest::newRow("beyond the scale") << header + "A,x,t,100,,,,,\n"
+                                      << QStringList{"score: \"100\" is outside the scale: T scores "
+                                                     "range from 1 to 99"};
+    QTest::newRow("raw score without sd")
+        << QByteArray("name,scale,score\nx,raw,12\n")
+        << QStringList{"mean: a raw score needs the columns mean and sd"};
+    QTest::newRow("sd 0") << header + "A,x,raw,12,10,0,,,\n"
+                          << QStringList{"sd: \"0\" must be greater than 0"};
+    QTest::newRow("reliability") << header + "A,x,t,50,,,1.2,,\n"
+                                 << QStringList{"reliability: \"1.2\": The reliability must be greater than 0 and less than 1."};
+    QTest::newRow("practice on a percentile")
+        << header + "A,x,percentile,50,,,.9,60,2\n"
+        << QStringList{"practice: a percentile takes no practice change"};
+    QTest::newRow("same name twice, and the rest without it")
+        << header + "A,x,t,50,,,,,\nA,y,t,60,,,,,\nA,X,t,70,,,,,\n"
+        << QStringList{"computed without line 4", "computed without line 4",
+                       "name: \"X\" is given already on line 2"};
+    QTest::newRow("a person seen again")
+        << header + "A,x,t,50,,,,,\nB,x,t,50,,,,,\nA,y,t,50,,,,,\n,z,t,50,,,,,\n"
+        << QStringList{"", "",
+                       "person: \"A\" was seen before, with other people between; a person's "
+                       "rows must stand together",
+                       "person: \"A\" was seen before, with other people between; a person's "
+                       "rows must stand together"};
+    QTest::newRow("an empty person cell joins the person before")
+        << header + ",x,t,50,,,,,\nA,y,t,n,,,,,\n,z,t,50,,,,,\nB,x,t,x,,,,,\n"
+        << QStringList{"computed without line 3", "score: \"n\" is not a number",
+                       "computed without line 3", "score: \"x\" is not a number"};
+    QTest::newRow("a second birth date")
+        << QByteArray("person,birth_date,name,scale,score\nA,2015-03-01,x,t,50\nA,,y,t,50\n"
+                      "A,2015-03-02,z,t,50\n")
+        << QStringList{"computed without line 4", "computed without line 4",
+                       "birth_date: \"2015-03-02\" differs from \"2015-03-01\" on line 2"};
+    QTest::newRow("malformed rows are left out too")
+        << QByteArray("name,scale,score\nx,t,50\ny,t\n\nz,t,\"5\"0\n")
+        << QStringList{"computed without lines 3, 5", "malformed row: 2 cells where the header has 3",
+                       "", "malformed row: text follows the closing quote of a cell"};
+    QTest::newRow("lines counted over line breaks in cells")
+        << QByteArray("name,scale,score\n\"x\ny\",t,50\nz,t,n\n")
+        << QStringList{"computed without line 4", "score: \"n\" is not a number"};
+}
+
+void TestBatchProfile::notes()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, notes);
+    const Run run = convert(input, {"--profile"});
+    QCOMPARE(run.status, 0);
+    const auto rows = parse(run.output);
+    QStringList written;
+    for (size_t row = 1; row < rows.size(); ++row)
+        written << cellOf(rows, row, "note");
+    QCOMPARE(written, notes);
+}
+
+void TestBatchProfile::convertingAgainChangesNoAddedCell_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QByteArray many = "person,name,scale,score,mean,sd,reliability,retest,practice,group,note\n";
+    QRandomGenerator random(14);
+    const char *const names[] = {"Vocabulary", "Similarities", "Block Design", "Matrix Reasoning",
+                                 "Coding"};
+    for (int person = 0; person < 60; ++person) {
+        for (int i = 0; i < 5; ++i) {
+            const int kind = random.bounded(6);
+            const QByteArray score = kind == 0   ? "scaled," + QByteArray::number(random.bounded(1, 20))
+                                     : kind == 1 ? "raw," + QByteArray::number(random.bounded(40)) + ",20,6"
+                                     : kind == 2 ? "percentile," + QByteArray::number(random.bounded(100))
+                                     : kind == 3 ? "z,+" + QByteArray::number(random.bounded(300) / 100.0)
+                                     : kind == 4 ? "t,x"
+                                                 : "wechsler," + QByteArray::number(random.bounded(40, 161));
+            const QByteArray cells = kind == 1 ? score : score + ",,";
+            const QByteArray reliability = random.bounded(4) ? "." + QByteArray::number(random.bounded(70, 96)) : "";
+            many += "P" + QByteArray::number(person) + "," + names[i] + "," + cells + ","
+                    + reliability + "," + (i == 4 ? "5,1" : ",") + "," + (i < 2 ? "Verbal" : i < 4 ? "Perceptual" : "")
+                    + ",old note\n";
+        }
+    }
+    QTest::newRow("many people, every scale, refusals") << many << QStringList{"--profile", "--correlations", "CORRELATIONS"};
+    QTest::newRow("z metric, Bonferroni") << many << QStringList{"--profile", "--metric", "z", "--bonferroni", "--correlations", "CORRELATIONS"};
+    QTest::newRow("decimal comma") << QByteArray(many).replace(',', ';').replace('.', ',')
+                                   << QStringList{"--profile", "--metric", "scaled"};
+}
+
+// Converting the score table again gives it back byte for byte: no cell of
+// the input is read as one of its own, and none of its own is read at all.
+void TestBatchProfile::convertingAgainChangesNoAddedCell()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    const Run first = convert(input, options);
+    QCOMPARE(first.status, 0);
+    const Run second = convert(first.output, options);
+    QCOMPARE(second.status, 0);
+    QCOMPARE(second.output, first.output);
+    QVERIFY(first.output.count('\n') == input.count('\n'));
+}
+
+// A figure of an earlier run never stands beside a row it does not belong
+// to: each added column is computed again, a refused row's emptied, and a
+// column of another metric emptied.
+void TestBatchProfile::earlierRunsCellsNeverStay()
+{
+    const QByteArray input =
+        "name,scale,score,reliability,t,wechsler,percentile_rank,descriptor,deviation,strength_weakness,rci,note\n"
+        "A,wechsler,70,.9,99,130,98,Very High,33.0,S,2.5,old\n"
+        "B,wechsler,n/a,.9,99,130,98,Very High,33.0,S,2.5,old\n";
+    const Run run = convert(input, {"--profile"});
+    QCOMPARE(run.output,
+             QByteArray("name,scale,score,reliability,t,wechsler,percentile_rank,descriptor,deviation,"
+                        "strength_weakness,rci,note,ci_low,ci_high,deviation_critical,"
+                        "deviation_base_rate,change\n"
+                        "A,wechsler,70,.9,,70,2,Below Average,,,,computed without line 3,64,82,,,\n"
+                        "B,wechsler,n/a,.9,,,,,,,,\"score: \"\"n/a\"\" is not a number\",,,,,\n"));
+}
+
+// Beyond that many scores a person is no battery: the first are analysed
+// and say so, the rest are refused, and memory stays bounded.
+void TestBatchProfile::aPersonWithTooManyScores()
+{
+    const size_t limit = batch::ProfileConverter::kMaxScores;
+    QByteArray input = "name,scale,score\n";
+    for (size_t i = 0; i < limit + 2; ++i)
+        input += "s" + QByteArray::number(qulonglong(i)) + ",t,50\n";
+    const Run run = convert(input, {"--profile"});
+    const auto rows = parse(run.output);
+    QCOMPARE(rows.size(), limit + 3);
+    QCOMPARE(cellOf(rows, 1, "note"), QString("computed from the first %1 rows of this person").arg(limit));
+    QCOMPARE(cellOf(rows, limit, "note"), cellOf(rows, 1, "note"));
+    QCOMPARE(cellOf(rows, limit, "wechsler"), QString("100"));
+    for (const size_t row : {limit + 1, limit + 2}) {
+        QVERIFY(cellOf(rows, row, "note").startsWith("person: more than"));
+        QCOMPARE(cellOf(rows, row, "wechsler"), QString());
+    }
+}
+
+void TestBatchProfile::usageErrors_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("message");
+    const QByteArray scores = "name,scale,score\nx,t,50\n";
+    QTest::newRow("no score column") << QByteArray("name,scale\n") << QStringList{"--profile"}
+                                     << QByteArray("--profile needs the columns name, scale and score; the header has no score");
+    QTest::newRow("a column twice") << QByteArray("name,scale,score,Group,group\n") << QStringList{"--profile"}
+                                    << QByteArray("the header names the column \"group\" twice");
+    QTest::newRow("--pairs alone") << scores << QStringList{"--pairs"} << QByteArray("--pairs needs --profile");
+    QTest::newRow("--metric alone") << scores << QStringList{"--metric", "t"} << QByteArray("--metric needs --profile");
+    QTest::newRow("two tables") << scores << QStringList{"--profile", "--pairs", "--composites"}
+                                << QByteArray("--pairs and --composites ask for different tables");
+    QTest::newRow("with --interpret") << scores << QStringList{"--profile", "--interpret"}
+                                      << QByteArray("--interpret and --profile ask for different tables");
+    QTest::newRow("with --from") << scores << QStringList{"--profile", "--from", "t"}
+                                 << QByteArray("--from cannot be used with --profile");
+    QTest::newRow("with --ci-scale") << scores << QStringList{"--profile", "--ci-scale", "t"}
+                                     << QByteArray("--ci-scale cannot be used with --profile");
+    QTest::newRow("metric") << scores << QStringList{"--profile", "--metric", "nce"}
+                            << QByteArray("--metric takes wechsler, t, scaled or z, not \"nce\"");
+    QTest::newRow("alpha .5") << scores << QStringList{"--profile", "--alpha", ".5"}
+                              << QByteArray("--alpha must be a number greater than 0 and less than .5, not \".5\"");
+    QTest::newRow("alpha 0") << scores << QStringList{"--profile", "--alpha", "0"} << QByteArray("--alpha must be");
+    QTest::newRow("no correlation file") << scores << QStringList{"--profile", "--correlations", "/nonexistent/c.csv"}
+                                         << QByteArray("--correlations: cannot read \"/nonexistent/c.csv\"");
+    QTest::newRow("a correlation file that is no matrix")
+        << scores << QStringList{"--profile", "--correlations", "/dev/null"}
+        << QByteArray("--correlations: cannot read \"/dev/null\": ");
+}
+
+void TestBatchProfile::usageErrors()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, message);
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.errors.contains(message), run.errors.constData());
+    QVERIFY(run.output.isEmpty());
+}
+
+// Every cell of the score table is the core's figure for the same entries.
+void TestBatchProfile::agreesWithTheCore()
+{
+    QRandomGenerator random(1957);
+    QByteArray input = "person,name,scale,score,reliability,retest,group\n";
+    std::vector<profile::Profile> people(40);
+    for (size_t person = 0; person < people.size(); ++person) {
+        const int count = random.bounded(1, 9);
+        for (int i = 0; i < count; ++i) {
+            const QByteArray name = "s" + QByteArray::number(i);
+            const QByteArray score = QByteArray::number(random.bounded(1, 200) / 2.0);
+            const QByteArray r = random.bounded(5) ? "." + QByteArray::number(random.bounded(50, 99)) : "";
+            const QByteArray retest = random.bounded(3) ? "" : QByteArray::number(random.bounded(1, 99));
+            const QByteArray group = QByteArray(1, char('A' + random.bounded(3)));
+            input += QByteArray::number(qulonglong(person)) + "," + name + ",t," + score + "," + r
+                     + "," + retest + "," + group + "\n";
+            profile::ScoreEntry entry;
+            profile::readEntry({name.toStdString(), "t", score.toStdString(), "", "", r.toStdString(),
+                                retest.toStdString(), "", group.toStdString()},
+                               '.', entry);
+            people[person].entries.push_back(entry);
+        }
+    }
+    const Run run = convert(input, {"--profile"});
+    const auto rows = parse(run.output);
+    size_t row = 1;
+    for (const profile::Profile &person : people) {
+        const profile::Analysis a = profile::analyse(person, {}, {});
+        for (const profile::ScoreResult &s : a.scores) {
+            const auto cell = [&](const char *column) { return cellOf(rows, row, column).toStdString(); };
+            QCOMPARE(cell("wechsler"), s.metric.text);
+            QCOMPARE(cell("percentile_rank"), s.percentileRank.text);
+            QCOMPARE(cell("descriptor"), s.descriptor);
+            QCOMPARE(cell("ci_low"), s.ciLow.text);
+            QCOMPARE(cell("ci_high"), s.ciHigh.text);
+            QCOMPARE(cell("deviation"), s.deviation.text);
+            QCOMPARE(cell("deviation_critical"), s.deviationCritical.text);
+            QCOMPARE(cell("strength_weakness"), std::string(profile::markText(s.mark)));
+            QCOMPARE(cell("rci"), s.rci.text);
+            QCOMPARE(cell("change"), std::string(profile::changeText(s.change)));
+            ++row;
+        }
+    }
+    QCOMPARE(row, rows.size());
+}
+
+QTEST_GUILESS_MAIN(TestBatchProfile)
+#include "tst_batch_profile.moc"
