@@ -161,9 +161,11 @@ void MenuBar::dispatch(MenuItem &item)
     const std::string name = item.Name(); // the handler may rebuild things
     if (item.kind() == MenuItem::Kind::Quit) {
         Quit();
-    } else if (EditCommands::isEditItem(name)) {
+    } else if (EditCommands::isEditItem(name) && EditCommands::available(name, QApplication::focusWidget())) {
         EditCommands::run(name, QApplication::focusWidget());
     } else {
+        // Edit items the focused field cannot serve go to the window, which
+        // may edit something of its own (a table).
         Window *front = Window::front();
         const bool consumed = front && front->menuHandlers().run(name);
         if (!consumed && App())

@@ -1,0 +1,23 @@
+// Every number the Battery Sheet shows, copies or prints passes through
+// here, so that the user's decimal mark can be honoured in one place.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace battery::numbers {
+
+// A figure as the core writes it ("113", "-7.3", "<0.1", "1*"), on screen.
+QString screen(const std::string &figure);
+// The same for tab-separated text a spreadsheet reads: ASCII, as written.
+QString sheet(const std::string &figure);
+// On the printed page: a true minus sign.
+QString page(const std::string &figure);
+
+// A setting or a worked value: ".05", "95", "1.96".
+QString fixed(double value, int decimals);
+// Without a leading zero, as proportions are written: ".05", ".857".
+QString proportion(double value, int decimals);
+
+} // namespace battery::numbers
