@@ -107,8 +107,13 @@ public:
             else
                 clearScore(m_out.scores[i], Missing::None, false);
         }
-        if (parts & kScores)
+        if (parts & kScores) {
             deviations();
+        } else {
+            m_out.deviationCount = 0;
+            m_out.deviationMeanZ = m_out.meanCorrelation = std::nan("");
+            m_out.errorVarianceSum = 0;
+        }
         m_out.pairs.clear();
         m_out.pairCorrelations.clear();
         if (parts & kPairs)

@@ -272,7 +272,8 @@ private:
         e.steps.push_back(term(Quantity::CriticalZ, zc));
         if (trueScore)
             e.steps.push_back(term(Quantity::TrueScore, iv.centre, i));
-        e.steps.push_back(term(Quantity::StandardError, iv.half / zc, i));
+        const double se = trueScore ? std::sqrt(r * (1 - r)) : std::sqrt(1 - r);
+        e.steps.push_back(term(Quantity::StandardError, se, i));
         e.steps.push_back(term(Quantity::HalfWidth, iv.half, i));
         e.steps.push_back(term(low ? Quantity::Low : Quantity::High, low ? iv.low : iv.high, i));
         e.result = term(low ? Quantity::Low : Quantity::High, figure.value, i);
