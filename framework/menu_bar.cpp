@@ -164,8 +164,8 @@ void MenuBar::dispatch(MenuItem &item)
     } else if (EditCommands::isEditItem(name) && EditCommands::available(name, QApplication::focusWidget())) {
         EditCommands::run(name, QApplication::focusWidget());
     } else {
-        // Edit items the focused field cannot serve go to the window, which
-        // may edit something of its own (a table).
+        // An edit item with nothing to act on in the focused field is the
+        // window's: the Score Report copies its table.
         Window *front = Window::front();
         const bool consumed = front && front->menuHandlers().run(name);
         if (!consumed && App())

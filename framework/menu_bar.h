@@ -9,8 +9,7 @@
 // Routing: a chosen item goes to the handler the front window registered
 // under its name, then, unless that returned true, to the application's.
 // The quit item runs Quit(); the Edit items are served by the framework
-// where the focused text field can serve them, and routed like any other
-// item where it cannot.
+// when the focused text field can act on them, else routed like the rest.
 //
 // On Linux and Windows each menu's title has its first letter as mnemonic
 // (Alt+F opens File) and F10 opens the first menu; the captions are

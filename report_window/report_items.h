@@ -1,5 +1,6 @@
-// Names of the Report menu and its items: the menu table makes them, the
-// Score Report window enables and answers them.
+// Names of the items the Score Report answers: the Report menu and its
+// items, which the menu table makes, and the File menu's Print… and
+// Export PDF…, which the report answers while it is in front.
 #pragma once
 
 namespace report::item {
@@ -9,5 +10,7 @@ inline constexpr const char *kCopyTable = "CopyTableAction";
 inline constexpr const char *kCopySentence = "CopySentenceAction";
 inline constexpr const char *kSavePicture = "SavePictureAction";
 inline constexpr const char *kPrintReport = "PrintReportAction";
+inline constexpr const char *kPrint = "Print";
+inline constexpr const char *kExportPdf = "ExportPdfItem";
 
 } // namespace report::item

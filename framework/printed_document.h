@@ -1,0 +1,108 @@
+// A document printed as pages of flowing blocks: each block is laid out at
+// the page's width and moves whole to the next page rather than be cut at
+// a page edge; a block taller than a page is scaled down to fit one. Every
+// page has the same header lines at the top and a footer with a text and
+// "page n of m". All measures are in points.
+//
+// Use: add blocks in reading order (TextBlock, PictureBlock, addTable()),
+// then print(). The Score Report and the Battery Sheet print this way.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+class QTextDocument;
+
+namespace fw {
+
+class PageBlock {
+public:
+    virtual ~PageBlock() = default;
+    virtual double height(double width) const = 0;
+    virtual void paint(QPainter &painter, const QRectF &area) const = 0;
+
+    double spaceBefore = 0;    // dropped at the top of a page
+    bool keepWithNext = false; // a heading goes to the next page with what follows
+    // Painted first when the block opens a page without it (a table's
+    // header row above its rows).
+    std::shared_ptr<const PageBlock> runningHead;
+};
+
+// Rich text as QTextDocument reads it, in a font of this size.
+class TextBlock : public PageBlock {
+public:
+    TextBlock(const QString &html, double points);
+    ~TextBlock() override;
+    double height(double width) const override;
+    void paint(QPainter &painter, const QRectF &area) const override;
+
+private:
+    std::unique_ptr<QTextDocument> m_document;
+};
+
+// A picture painted into an area aspect times as high as it is wide.
+class PictureBlock : public PageBlock {
+public:
+    using Painter = std::function<void(QPainter &painter, const QRectF &area)>;
+    PictureBlock(Painter painter, double aspect);
+    double height(double width) const override { return width * m_aspect; }
+    void paint(QPainter &painter, const QRectF &area) const override { m_painter(painter, area); }
+
+private:
+    Painter m_painter;
+    double m_aspect;
+};
+
+// A ruled table. A row shorter than the header has its last cell span the
+// remaining columns. Columns are as wide as their widest cell.
+struct PageTable {
+    QStringList header;
+    std::vector<QStringList> rows;
+    std::vector<bool> rightAligned; // per column; the header is left-aligned
+    double points = 9.5;
+};
+
+class PrintedDocument {
+public:
+    static constexpr double kLeastPdfMargin = 15; // millimetres
+
+    PrintedDocument();
+    ~PrintedDocument();
+
+    void setTitle(const QString &title) { m_title = title; } // the PDF's title
+    void setHeader(const QStringList &lines) { m_header = lines; }
+    void setFooter(const QString &text) { m_footer = text; }
+
+    void add(std::unique_ptr<PageBlock> block);
+    // The table's rows as blocks, its header repeated on every page it runs onto.
+    void addTable(const PageTable &table, double spaceBefore);
+
+    // On the printer's margins, at least kLeastPdfMargin for a PDF file.
+    // False when the printer could not be drawn on.
+    bool print(QPrinter &printer) const;
+    // Pages of the last print.
+    int pageCount() const { return m_pages; }
+
+private:
+    struct Placed;
+    std::vector<Placed> layOut(double width, double height) const;
+    void paintHeader(QPainter &painter, double width) const;
+    void paintFooter(QPainter &painter, double width, double bottom, int page, int pages) const;
+    double headerHeight() const;
+    double footerHeight() const;
+
+    QString m_title;
+    QStringList m_header;
+    QString m_footer;
+    std::vector<std::shared_ptr<const PageBlock>> m_blocks;
+    mutable int m_pages = 0;
+};
+
+} // namespace fw

@@ -1,0 +1,116 @@
+#include "report_window/identification.h"
+
+#include "interpretation/age.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <optional>
+
+namespace report {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Identification", text);
+}
+
+std::optional<interpretation::Date> dateOf(const QString &text)
+{
+    return interpretation::parseIsoDate(text.trimmed().toStdString());
+}
+
+// Longer names would make unwieldy file names; most systems allow 255 bytes.
+constexpr qsizetype kLongestStem = 60;
+
+} // namespace
+
+bool Identification::operator==(const Identification &other) const
+{
+    return person == other.person && birthDate == other.birthDate && testDate == other.testDate
+        && testName == other.testName && examiner == other.examiner;
+}
+
+AgeReading readAge(const Identification &id)
+{
+    AgeReading age;
+    const QString birthText = id.birthDate.trimmed();
+    const QString testText = id.testDate.trimmed();
+    const auto birth = dateOf(birthText);
+    const auto test = dateOf(testText);
+    age.birthBad = !birthText.isEmpty() && !birth;
+    age.testBad = !testText.isEmpty() && !test;
+    if (age.birthBad || age.testBad) {
+        age.problem = tr("%1 is not a date; write it as year-month-day, such as 2016-03-14.")
+                          .arg(age.birthBad ? birthCaption() : testDateCaption());
+        return age;
+    }
+    if (!birth || !test)
+        return age;
+    const std::optional<interpretation::Age> years = interpretation::ageAt(*birth, *test);
+    if (!years) {
+        age.testBad = true;
+        age.problem = tr("The date of testing is before the date of birth.");
+        return age;
+    }
+    const QString days = years->days == 1 ? tr("1 day") : tr("%1 days").arg(years->days);
+    age.text = tr("%1;%2 (%3)").arg(years->years).arg(years->months).arg(days);
+    return age;
+}
+
+QString personCaption() { return tr("Name or code"); }
+QString birthCaption() { return tr("Date of birth"); }
+QString testDateCaption() { return tr("Date of testing"); }
+QString examinerCaption() { return tr("Examiner"); }
+QString ageCaption() { return tr("Age at testing"); }
+
+QStringList headerLines(const Identification &id, const QString &testCaption)
+{
+    auto part = [](const QString &caption, const QString &value) {
+        return tr("%1: %2").arg(caption, value.trimmed());
+    };
+    QStringList who, when;
+    if (!id.person.trimmed().isEmpty())
+        who << part(personCaption(), id.person);
+    if (!id.testName.trimmed().isEmpty())
+        who << part(testCaption, id.testName);
+    if (!id.examiner.trimmed().isEmpty())
+        who << part(examinerCaption(), id.examiner);
+    if (!id.birthDate.trimmed().isEmpty())
+        when << part(birthCaption(), id.birthDate);
+    if (!id.testDate.trimmed().isEmpty())
+        when << part(testDateCaption(), id.testDate);
+    const AgeReading age = readAge(id);
+    if (!age.text.isEmpty())
+        when << part(ageCaption(), age.text);
+    else if (!age.problem.isEmpty())
+        when << age.problem;
+    QStringList lines;
+    const QString separator = QStringLiteral(" \u00b7 ");
+    if (!who.isEmpty())
+        lines << who.join(separator);
+    if (!when.isEmpty())
+        lines << when.join(separator);
+    return lines;
+}
+
+QString suggestedFileName(const Identification &id, const QString &fallback, const QString &suffix)
+{
+    QString stem;
+    for (const QChar c : id.person.trimmed()) {
+        const bool unsafe = c.unicode() < 0x20 || c == QChar(0x7F) || QStringLiteral("/\\:*?\"<>|").contains(c);
+        stem += unsafe ? QLatin1Char('_') : c;
+    }
+    stem = stem.left(kLongestStem).trimmed();
+    while (stem.startsWith(QLatin1Char('.')))
+        stem.remove(0, 1); // no hidden file
+    if (stem.isEmpty())
+        stem = fallback;
+    const auto test = dateOf(id.testDate);
+    const QString date = test ? QString::fromStdString(interpretation::isoDate(*test))
+                              : QDate::currentDate().toString(Qt::ISODate);
+    return stem + QLatin1Char('-') + date + QLatin1Char('.') + suffix;
+}
+
+} // namespace report

@@ -1,0 +1,47 @@
+// Who was tested and when: the identification that heads the Score
+// Report, the Battery Sheet and every page they print. Every part is
+// optional and kept as typed; the dates are ISO dates ("2026-11-02"). It
+// is never written to the settings.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace report {
+
+struct Identification {
+    QString person;    // name or code
+    QString birthDate;
+    QString testDate;
+    QString testName;  // the test, or the battery
+    QString examiner;
+
+    bool operator==(const Identification &other) const;
+};
+
+// The age at testing from the two dates: its text ("10;7 (19 days)"), or
+// why there is none. Without both dates, both are empty.
+struct AgeReading {
+    QString text;
+    QString problem; // a date that is not one, or testing before birth
+    bool birthBad = false, testBad = false; // which field to mark
+};
+AgeReading readAge(const Identification &id);
+
+// "Name or code", "Date of birth", ... in the window's words.
+QString personCaption();
+QString birthCaption();
+QString testDateCaption();
+QString examinerCaption();
+QString ageCaption();
+
+// The lines a printed page starts with: the parts given, with the age.
+// testCaption names the test or battery field ("Test", "Battery").
+QStringList headerLines(const Identification &id, const QString &testCaption);
+
+// A file name for what is saved or exported: "<code>-<date>.<suffix>",
+// with characters no file name may hold replaced; fallback stands for a
+// missing name or code, and today's date for a missing date of testing.
+QString suggestedFileName(const Identification &id, const QString &fallback, const QString &suffix);
+
+} // namespace report
