@@ -8,7 +8,9 @@
 #include "battery_window/scores_model.h"
 #include "battery_window/sheet_delegate.h"
 #include "battery_window/words.h"
+#include "battery_window/sheet_commands.h"
 #include "framework/menu_bar.h"
+#include "report_window/identification_block.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,6 +88,7 @@ void BatteryWnd::CreateControls()
     m_model = new ScoresModel(&m_undo, this);
     m_pairTable = new FigureTable(this);
     m_compositeTable = new FigureTable(this);
+    m_id = new report::IdentificationBlock(tr("Battery"), content());
     createSettings();
     createTables();
     createSidePane();
@@ -93,11 +96,9 @@ void BatteryWnd::CreateControls()
     setTabOrder();
     connectSignals();
     applySettings(BatterySettings::load());
-    refresh();
+    replaceSheet(newSheet(), QString(), false);
     showRecentFiles();
-    updateTitle();
     m_scores->setFocus(Qt::OtherFocusReason);
-    m_scores->setCurrentIndex(m_model->index(0, 0));
 }
 
 void BatteryWnd::createTables()
@@ -232,6 +233,7 @@ void BatteryWnd::arrange()
     main->restoreState(stored.value(kSplitKey).toByteArray());
 
     auto *column = new QVBoxLayout(area);
+    column->addWidget(m_id);
     column->addLayout(settings);
     column->addWidget(main, 1);
     column->addWidget(m_status);
@@ -239,16 +241,38 @@ void BatteryWnd::arrange()
 
 void BatteryWnd::setTabOrder()
 {
-    QWidget *order[] = {m_metric, m_confidence, m_method, m_descriptors, m_alpha, m_bonferroni,
-                        m_loadCorrelations, m_forgetCorrelations, m_scores, m_chart, m_pairs,
-                        m_significantOnly, m_composites, m_how, m_copyHow};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget *> order = m_id->tabOrder();
+    order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_loadCorrelations
+          << m_forgetCorrelations << m_scores << m_chart << m_pairs << m_significantOnly << m_composites << m_how
+          << m_copyHow;
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void BatteryWnd::identificationEdited()
+{
+    if (m_applyingId)
+        return;
+    const Identification after = sheetIdentification(m_id->identification());
+    if (after == m_model->sheet().id)
+        return;
+    m_undo.push(new IdentificationCommand(m_model, m_model->sheet().id, after, tr("Edit Identification")));
+}
+
+// The block shows the sheet's identification (after an undo, a file read).
+void BatteryWnd::showIdentification()
+{
+    if (sheetIdentification(m_id->identification()) == m_model->sheet().id)
+        return;
+    m_applyingId = true;
+    m_id->setIdentification(identificationOf(m_model->sheet()));
+    m_applyingId = false;
 }
 
 void BatteryWnd::connectSignals()
 {
     connect(m_model, &ScoresModel::sheetChanged, this, [this] { refresh(); });
+    connect(m_id, &report::IdentificationBlock::changed, this, [this] { identificationEdited(); });
     connect(m_model, &ScoresModel::touched, this, [this](int row, int column) { selectCell(row, column); });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
     connect(m_significantOnly, &QCheckBox::toggled, this, [this] { refreshTables(); });
@@ -270,6 +294,7 @@ void BatteryWnd::connectSignals()
 
 void BatteryWnd::refresh()
 {
+    showIdentification();
     workOut(m_model->sheet(), m_correlations, m_core, m_results);
     m_model->setResults(&m_results);
     refreshTables();

@@ -9,6 +9,7 @@
 // battery_wnd_files.cpp, copying and printing in battery_wnd_output.cpp.
 #pragma once
 
+#include "battery_window/battery_page.h"
 #include "battery_window/battery_settings.h"
 #include "battery_window/sheet_results.h"
 #include "framework/window.h"
@@ -26,6 +27,10 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class QTextBrowser;
+
+namespace report {
+class IdentificationBlock;
+}
 
 namespace battery {
 
@@ -99,6 +104,8 @@ private:
     void refresh();          // the figures, the tables, the chart, from the cells
     void refreshTables();
     void showHow();          // the explanation of the selected figure
+    void identificationEdited();
+    void showIdentification();
     void showStatus(const QString &text);
     void saveLayout() const;
     void updateTitle();
@@ -124,6 +131,7 @@ private:
     void clearSelectedCells();
 
     // battery_wnd_files.cpp
+    static Sheet newSheet();
     void replaceSheet(Sheet sheet, const QString &path, bool bound);
     bool saveOrAsk();
     void rememberRecent(const QString &path);
@@ -133,9 +141,12 @@ private:
     bool changedOnDisk() const;
 
     // battery_wnd_output.cpp
+    BatteryReport report() const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
 
+    report::IdentificationBlock *m_id = nullptr;
+    bool m_applyingId = false;
     QComboBox *m_metric = nullptr;
     QComboBox *m_confidence = nullptr;
     QComboBox *m_method = nullptr;

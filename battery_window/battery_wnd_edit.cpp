@@ -58,8 +58,8 @@ void BatteryWnd::AddMenuHandlers()
         on(item::kRecent[slot], [this, slot] { return _OpenRecentAction(slot); });
     on(item::kSave, [this] { return _SaveAction(); });
     on(item::kSaveAs, [this] { return _SaveAsAction(); });
-    on(item::kExportPdf, [this] { return _ExportPdfAction(); });
-    on(item::kPrint, [this] { return _PrintAction(); });
+    on(report::item::kExportPdf, [this] { return _ExportPdfAction(); });
+    on(report::item::kPrint, [this] { return _PrintAction(); });
     on(fw::kEditUndo, [this] { return _UndoAction(); });
     on(item::kRedo, [this] { return _RedoAction(); });
     on(fw::kEditCut, [this] { return _CutAction(); });
@@ -78,7 +78,7 @@ void BatteryWnd::EnableMenuItems()
 {
     auto enable = [](std::string_view name, bool on) { fw::enableMenuItem(name, on); };
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
-                             item::kSave, item::kSaveAs, item::kExportPdf, item::kPrint, report::item::kCopyTable,
+                             item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kPrint, report::item::kCopyTable,
                              report::item::kSavePicture, report::item::kPrintReport})
         enable(name, true);
     const QStringList recent = recentFiles();

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -67,10 +68,18 @@ void BatteryWnd::closeEvent(QCloseEvent *event)
     fw::Window::closeEvent(event);
 }
 
+// Tested today, unless the user says otherwise.
+Sheet BatteryWnd::newSheet()
+{
+    Sheet sheet;
+    sheet.id.testDate = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return sheet;
+}
+
 bool BatteryWnd::_NewAction()
 {
     if (mayDiscard())
-        replaceSheet(Sheet{}, QString(), false);
+        replaceSheet(newSheet(), QString(), false);
     return true;
 }
 

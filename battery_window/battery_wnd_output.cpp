@@ -3,18 +3,22 @@
 // exported as PDF.
 #include "battery_window/battery_wnd.h"
 
+#include "battery_window/battery_page.h"
+#include "battery_window/battery_pdf.h"
 #include "battery_window/chart_data.h"
 #include "battery_window/chart_file.h"
 #include "battery_window/chart_view.h"
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
+#include "framework/printing.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPrinter>
 #include <QTableView>
 
 namespace battery {
@@ -127,13 +131,42 @@ bool BatteryWnd::_SavePictureAction()
     return true;
 }
 
+BatteryReport BatteryWnd::report() const
+{
+    BatteryReport made;
+    made.sheet = &m_model->sheet();
+    made.results = &m_results;
+    made.settings = m_core;
+    made.descriptorName = m_custom && &chosenSystem() == &*m_custom ? QFileInfo(m_customPath).completeBaseName()
+                                                                    : QString::fromStdString(chosenSystem().name);
+    made.correlationsFile = m_correlationsPath.isEmpty() ? QString() : QFileInfo(m_correlationsPath).fileName();
+    return made;
+}
+
 bool BatteryWnd::_PrintAction()
 {
+    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog();
+    if (!printer)
+        return true;
+    // The dialog ran the event loop: the report is made from the sheet as it is now.
+    if (!printBattery(*printer, report()))
+        fw::MsgBox(tr("The report could not be printed.").toStdString());
     return true;
 }
 
 bool BatteryWnd::_ExportPdfAction()
 {
+    QString path = fw::GetSaveFileName(this, tr("Export PDF"), QDir::home().filePath(suggestedPdfName(m_model->sheet())),
+                                       tr(kFilters[2].filter));
+    if (path.isEmpty())
+        return true;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const QString problem = exportPdf(report(), path);
+    if (!problem.isEmpty())
+        fw::MsgBox(problem.toStdString());
+    else
+        showStatus(tr("Saved %1.").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -121,7 +121,7 @@ QString ExplanationText::formulaText(Formula formula)
     return {};
 }
 
-QString ExplanationText::citation(Source source)
+QString ExplanationText::citation(Source source, bool parenthetical)
 {
     const interpretation::Reference &ref = interpretation::reference(source);
     if (ref.authors.empty())
@@ -141,7 +141,7 @@ QString ExplanationText::citation(Source source)
         names = tr("%1 & %2").arg(surnames[0], surnames[1]);
     else if (!surnames.isEmpty())
         names = tr("%1 et al.").arg(surnames.front());
-    return QStringLiteral("%1 (%2)").arg(names).arg(ref.year);
+    return (parenthetical ? QStringLiteral("%1, %2") : QStringLiteral("%1 (%2)")).arg(names).arg(ref.year);
 }
 
 QString ExplanationText::reference(Source source)

@@ -26,8 +26,8 @@ public:
     // "Standard error of a difference" and its written form, as rich text.
     static QString formulaName(interpretation::Formula formula);
     static QString formulaText(interpretation::Formula formula);
-    // "Gulliksen (1950)"; empty for none.
-    static QString citation(interpretation::Source source);
+    // "Gulliksen (1950)", or within parentheses "Gulliksen, 1950"; empty for none.
+    static QString citation(interpretation::Source source, bool parenthetical = false);
     // As a reference list gives it.
     static QString reference(interpretation::Source source);
 

@@ -8,9 +8,12 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv))
+    shell::StartRequest request;
+    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv, request))
         return *answered;
+    if (!request.pdf.isEmpty())
+        return shell::writeBatteryPdf(argc, argv, request);
     QApplication application(argc, argv);
-    shell::Program program;
+    shell::Program program(request.battery);
     return application.exec();
 }

@@ -17,11 +17,17 @@
 
 namespace shell {
 
-Program::Program()
+void nameApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
     if (QApplication::organizationName().isEmpty()) // tests keep their own settings
         QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+}
+
+Program::Program(const QString &battery)
+{
+    nameApplication();
+    InvisibleWnd::openAtStart(battery);
     // Rendering the icon for the window manager would hold up the splash
     // box; every window gets it as soon as the event loop runs.
     QTimer::singleShot(0, qApp, [] {
