@@ -64,6 +64,13 @@ std::size_t extraLines(const text::CsvRecord &record)
     return breaks;
 }
 
+FileProblem problemOf(FileProblem::Kind kind)
+{
+    FileProblem problem;
+    problem.kind = kind;
+    return problem;
+}
+
 bool isText(std::string_view cell)
 {
     return cell.find('\0') == std::string_view::npos && text::isValidUtf8(cell);
@@ -130,6 +137,11 @@ private:
             const std::string &cell = header.cells[i];
             if (!isText(cell))
                 return fail(FileProblem::NotText, 1);
+            if (cell.size() > kMaxCellBytes) {
+                fail(FileProblem::CellTooLong, 1);
+                m_problem.column = std::to_string(i + 1);
+                return false;
+            }
             const std::string key = text::lowerAscii(text::trimmed(cell));
             if (int *at = slotOf(key)) {
                 if (*at >= 0) {
@@ -288,13 +300,13 @@ bool looksLikeText(int fd, FileProblem &problem)
         n = ::pread(fd, head, sizeof head, 0);
     while (n < 0 && errno == EINTR);
     if (n < 0) {
-        problem = FileProblem{FileProblem::ReadFailed};
+        problem = problemOf(FileProblem::ReadFailed);
         problem.why = std::strerror(errno);
         return false;
     }
     std::string_view start(head, std::size_t(n));
     if (start.size() >= 2 && (start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF")) {
-        problem = FileProblem{FileProblem::Utf16};
+        problem = problemOf(FileProblem::Utf16);
         return false;
     }
     // A character cut by the end of the look is not a fault.
@@ -306,7 +318,7 @@ bool looksLikeText(int fd, FileProblem &problem)
             start.remove_suffix(cut + 1);
     }
     if (!isText(start)) {
-        problem = FileProblem{FileProblem::NotText};
+        problem = problemOf(FileProblem::NotText);
         return false;
     }
     return true;
@@ -319,17 +331,17 @@ bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &pro
     // O_NONBLOCK: a FIFO would otherwise wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        problem = FileProblem{FileProblem::CannotOpen};
+        problem = problemOf(FileProblem::CannotOpen);
         problem.why = std::strerror(errno);
         return false;
     }
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0;
     if (!ok) {
-        problem = FileProblem{FileProblem::ReadFailed};
+        problem = problemOf(FileProblem::ReadFailed);
         problem.why = std::strerror(errno);
     } else if (!S_ISREG(info.st_mode)) {
-        problem = FileProblem{FileProblem::NotAFile};
+        problem = problemOf(FileProblem::NotAFile);
         ok = false;
     }
     if (ok)
@@ -353,7 +365,7 @@ bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &prob
     QSaveFile file(path);
     // Unbuffered: the CSV writer writes to the temporary file's descriptor itself.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        problem = FileProblem{FileProblem::WriteFailed};
+        problem = problemOf(FileProblem::WriteFailed);
         problem.why = file.errorString().toStdString();
         return false;
     }
@@ -383,14 +395,14 @@ bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &prob
             out.endRow();
         }
         if (!out.flush()) {
-            problem = FileProblem{FileProblem::WriteFailed};
+            problem = problemOf(FileProblem::WriteFailed);
             problem.why = out.error();
             file.cancelWriting();
             return false;
         }
     }
     if (!file.commit()) {
-        problem = FileProblem{FileProblem::WriteFailed};
+        problem = problemOf(FileProblem::WriteFailed);
         problem.why = file.errorString().toStdString();
         return false;
     }

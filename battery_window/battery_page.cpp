@@ -31,10 +31,10 @@ constexpr double kTextPoints = 9;
 constexpr double kTablePoints = 8.5;
 constexpr double kPairPoints = 8;
 constexpr double kNotePoints = 8;
-constexpr double kReferencePoints = 7;
+constexpr double kReferencePoints = 6.5;
 constexpr double kChartPoints = 7.5;
-constexpr double kChartAspect = 0.42;
-constexpr double kSpace = 10;
+constexpr double kChartAspect = 0.38;
+constexpr double kSpace = 8;
 
 QString qs(const std::string &text)
 {
@@ -165,9 +165,8 @@ private:
         const profile::Analysis &analysis = m_results.analysis;
         if (analysis.deviationCount >= 3) {
             const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(m_report.settings.metric));
-            note << PageWords::tr("Dev.: the deviation from the mean of the %1 scores with a reliability, %2; Crit.: the "
-                                  "deviation a strength (S) or weakness (W) needs at alpha %3; BR: the percent of "
-                                  "people who deviate this far.")
+            note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
+                                  "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
                         .arg(analysis.deviationCount)
                         .arg(numbers::fixed(metric.mean + analysis.deviationMeanZ * metric.sd, 1))
                         .arg(numbers::proportion(m_report.settings.alpha, 2));
@@ -376,33 +375,45 @@ private:
         opening << PageWords::tr("Descriptors: %1.").arg(m_report.descriptorName);
         paragraph(m_document, opening.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
 
+        // By topic; a source is cited once after the run of formulas it gave.
         std::vector<interpretation::Source> sources;
-        std::map<int, QStringList> topics;
+        std::map<int, std::vector<std::pair<QString, interpretation::Source>>> topics;
         for (const auto &[formula, source] : formulasUsed()) {
-            QString line = QStringLiteral("%1: %2").arg(ExplanationText::formulaName(formula).toHtmlEscaped(),
-                                                        ExplanationText::formulaText(formula));
-            if (source != interpretation::Source::None) {
-                line += QStringLiteral(" (%1)").arg(ExplanationText::citation(source, true).toHtmlEscaped());
-                if (std::find(sources.begin(), sources.end(), source) == sources.end())
-                    sources.push_back(source);
-            }
-            topics[topicOf(formula)] << line;
+            topics[topicOf(formula)].emplace_back(ExplanationText::formulaText(formula), source);
+            if (source != interpretation::Source::None
+                && std::find(sources.begin(), sources.end(), source) == sources.end())
+                sources.push_back(source);
         }
-        for (const auto &[topic, lines] : topics)
-            paragraph(m_document, QStringLiteral("<b>%1.</b> %2.").arg(topicName(topic), lines.join(QStringLiteral("; "))),
-                      kNotePoints);
+        for (const auto &[topic, formulas] : topics) {
+            QString text;
+            for (std::size_t i = 0; i < formulas.size(); ++i) {
+                const interpretation::Source source = formulas[i].second;
+                text += formulas[i].first;
+                const bool runEnds = i + 1 == formulas.size() || formulas[i + 1].second != source;
+                if (runEnds && source != interpretation::Source::None)
+                    text += QStringLiteral(" (%1)").arg(ExplanationText::citation(source, true).toHtmlEscaped());
+                text += i + 1 == formulas.size() ? QStringLiteral(".") : QStringLiteral("; ");
+            }
+            paragraph(m_document, QStringLiteral("<b>%1.</b> %2").arg(topicName(topic), text), kNotePoints);
+        }
         if (sources.empty())
             return;
-        auto references = std::make_unique<fw::TextBlock>(QStringLiteral("<b>%1</b>").arg(PageWords::tr("References")),
-                                                          kTextPoints);
-        references->spaceBefore = kSpace;
-        references->keepWithNext = true;
-        m_document.add(std::move(references));
         std::sort(sources.begin(), sources.end(), [](interpretation::Source a, interpretation::Source b) {
             return ExplanationText::reference(a) < ExplanationText::reference(b);
         });
-        for (interpretation::Source source : sources)
-            paragraph(m_document, ExplanationText::reference(source).toHtmlEscaped(), kReferencePoints);
+        // In two columns: a reference list is many short entries.
+        QStringList columns[2];
+        for (std::size_t i = 0; i < sources.size(); ++i)
+            columns[i < (sources.size() + 1) / 2 ? 0 : 1]
+                << QStringLiteral("<p style=\"margin-bottom:3px\">%1</p>")
+                       .arg(ExplanationText::reference(sources[i]).toHtmlEscaped());
+        auto references = std::make_unique<fw::TextBlock>(
+            QStringLiteral("<p><b>%1</b></p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                           "<td width=\"50%\" style=\"padding-right:8px\">%2</td><td width=\"50%\">%3</td></tr></table>")
+                .arg(PageWords::tr("References"), columns[0].join(QString()), columns[1].join(QString())),
+            kReferencePoints);
+        references->spaceBefore = kSpace / 2;
+        m_document.add(std::move(references));
     }
 
     const BatteryReport &m_report;

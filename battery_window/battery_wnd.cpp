@@ -28,6 +28,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace battery {
 
 namespace {
@@ -82,9 +84,19 @@ void BatteryWnd::Layout()
     restoreGeometry(settings.value(kGeometryKey).toByteArray());
 }
 
+BatteryWnd::~BatteryWnd()
+{
+    // A cell being edited is committed as its editor goes: while the sheet
+    // and its undo stack still exist, and with nothing worked out or
+    // enabled any more from controls on their way out.
+    m_closing = true;
+    if (m_model)
+        m_model->blockSignals(true);
+    delete std::exchange(m_scores, nullptr);
+}
+
 void BatteryWnd::CreateControls()
 {
-    m_undo.setParent(this);
     m_model = new ScoresModel(&m_undo, this);
     m_pairTable = new FigureTable(this);
     m_compositeTable = new FigureTable(this);
@@ -112,7 +124,8 @@ void BatteryWnd::createTables()
     m_scores->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_scores->setAccessibleDescription(
         tr("One score a row: name, scale, score, and its reliability, retest, practice change and group. "
-           "The columns after Group are worked out. Type in the last row to add a score."));
+           "The columns after Group are worked out. Type in the last row to add a score; Tab moves "
+           "to the next cell, Ctrl+Tab out of the table."));
 
     m_pairs = makeTable("pairsTable", tr("Differences between pairs of scores"), area);
     m_pairs->setModel(m_pairTable);
@@ -275,12 +288,19 @@ void BatteryWnd::connectSignals()
     connect(m_id, &report::IdentificationBlock::changed, this, [this] { identificationEdited(); });
     connect(m_model, &ScoresModel::touched, this, [this](int row, int column) { selectCell(row, column); });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
+    // A step is on the stack only once it has been done: Undo follows it then.
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { updateMenus(); });
     connect(m_significantOnly, &QCheckBox::toggled, this, [this] { refreshTables(); });
+    // Paste follows the clipboard: text copied in another program pastes at once.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateMenus(); });
     for (QTableView *table : {m_scores, m_pairs, m_composites}) {
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
             m_lastTable = table;
             showHow();
+            updateMenus();
         });
+        // What Cut, Copy, Delete and Move act on: their shortcuts go by it.
+        connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateMenus(); });
     }
     // A model reset makes a new selection model for none of these, but
     // leaves no current cell: the pane follows.
@@ -302,6 +322,15 @@ void BatteryWnd::refresh()
     m_chart->setAccessibleDescription(chartDescription(m_results, m_core));
     showCorrelations();
     showHow();
+    updateMenus();
+}
+
+// The items' state is what their shortcuts go by, so it follows every
+// change the items depend on, not only the menus' opening.
+void BatteryWnd::updateMenus()
+{
+    if (m_closing || !isActiveWindow())
+        return;
     if (fw::MenuBar *bar = shownMenuBar())
         bar->runEnablingPass();
 }

@@ -45,6 +45,9 @@ class BatteryWnd : public fw::Window {
 public:
     static constexpr const char *kClassName = "BatteryWnd";
 
+    BatteryWnd() = default;
+    ~BatteryWnd() override;
+
     void Layout() override;
     void CreateControls() override;
     void AddMenuHandlers() override;
@@ -103,6 +106,7 @@ private:
     void connectSignals();
     void refresh();          // the figures, the tables, the chart, from the cells
     void refreshTables();
+    void updateMenus();
     void showHow();          // the explanation of the selected figure
     void identificationEdited();
     void showIdentification();
@@ -177,9 +181,11 @@ private:
     QString m_customPath;
     int m_descriptorIndex = 0;
     bool m_applyingSettings = false;
+    bool m_closing = false; // the window is being destroyed
     QAbstractItemView *m_lastTable = nullptr;
     QString m_captions; // the metric and level the columns were fitted to
 
+    QStringList m_recent;    // as the settings keep them, the latest first
     QString m_path;          // the file saved to; empty for a new sheet
     QDateTime m_fileTime;    // as it was when read or written
     qint64 m_fileSize = -1;

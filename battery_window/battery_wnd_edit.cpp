@@ -76,6 +76,8 @@ void BatteryWnd::AddMenuHandlers()
 
 void BatteryWnd::EnableMenuItems()
 {
+    if (m_closing)
+        return;
     auto enable = [](std::string_view name, bool on) { fw::enableMenuItem(name, on); };
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
                              item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kPrint, report::item::kCopyTable,
@@ -348,6 +350,8 @@ bool BatteryWnd::_MoveRowAction(int by)
 
 bool BatteryWnd::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_closing)
+        return false;
     if (event->type() == QEvent::FocusIn) {
         if (auto *table = qobject_cast<QAbstractItemView *>(watched); table && table != m_lastTable) {
             m_lastTable = table;
@@ -358,6 +362,11 @@ bool BatteryWnd::eventFilter(QObject *watched, QEvent *event)
         if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier
             && !editingCell()) {
             clearSelectedCells();
+            return true;
+        }
+        // Tab moves between the cells, as in a spreadsheet; Ctrl+Tab leaves the table.
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
             return true;
         }
     }

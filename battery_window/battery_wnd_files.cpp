@@ -214,22 +214,24 @@ bool BatteryWnd::changedOnDisk() const
 
 QStringList BatteryWnd::recentFiles() const
 {
-    return QSettings().value(kRecentKey).toStringList().mid(0, int(std::size(item::kRecent)));
+    return m_recent;
 }
 
 void BatteryWnd::rememberRecent(const QString &path)
 {
-    QStringList recent = recentFiles();
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    QSettings().setValue(kRecentKey, recent.mid(0, int(std::size(item::kRecent))));
+    m_recent.removeAll(absolute);
+    m_recent.prepend(absolute);
+    m_recent = m_recent.mid(0, int(std::size(item::kRecent)));
+    QSettings().setValue(kRecentKey, m_recent);
     showRecentFiles();
 }
 
 // The recent files' slots in the File menu: "1 name.csv", the path in the tip.
 void BatteryWnd::showRecentFiles()
 {
+    if (m_recent.isEmpty())
+        m_recent = QSettings().value(kRecentKey).toStringList().mid(0, int(std::size(item::kRecent)));
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot) {
         fw::MenuItem *entry = fw::menuItem(item::kRecent[slot]);

@@ -74,14 +74,15 @@ QString ExplanationText::formulaText(Formula formula)
     case Formula::ZFromScore: return QStringLiteral("z = (X &minus; M) / SD");
     case Formula::ZFromPercentile: return QStringLiteral("z = &Phi;<sup>&minus;1</sup>(P / 100)");
     case Formula::ScoreOnMetric:
-        return tr("%1 + %2 &middot; z, rounded as the metric's scores are, held at its limits")
+        return tr("score = %1 + %2 &middot; z, rounded as the metric's scores are, held at its limits")
             .arg(sub("M", "m"), sdm);
     case Formula::PercentileRank: return QStringLiteral("PR = 100 &middot; &Phi;(z)");
-    case Formula::Descriptor: return tr("the band of the descriptor system holding %1").arg(standardScoreText());
+    case Formula::Descriptor:
+        return tr("descriptor: the band of the descriptor system holding %1").arg(standardScoreText());
     case Formula::IntervalTrueScore:
-        return tr("r z &plusmn; %1 &radic;(r (1 &minus; r)), then on the metric").arg(sub("z", "c"));
+        return tr("interval = r z &plusmn; %1 &radic;(r (1 &minus; r)), then on the metric").arg(sub("z", "c"));
     case Formula::IntervalObtained:
-        return tr("z &plusmn; %1 &radic;(1 &minus; r), then on the metric").arg(sub("z", "c"));
+        return tr("interval = z &plusmn; %1 &radic;(1 &minus; r), then on the metric").arg(sub("z", "c"));
     case Formula::PairDifference:
         return QStringLiteral("D = (%1 &minus; %2) &middot; %3").arg(sub("z", "1"), sub("z", "2"), sdm);
     case Formula::PairStandardError:
@@ -89,9 +90,9 @@ QString ExplanationText::formulaText(Formula formula)
     case Formula::PairCritical: return tr("critical = %1 &middot; SE").arg(za);
     case Formula::PairSignificance: return tr("significant when |D as shown| &ge; critical");
     case Formula::PairBaseRate:
-        return QStringLiteral("100 (1 &minus; &Phi;(|D| / (%1 &radic;(2 &minus; 2 %2))))").arg(sdm, sub("r", "12"));
+        return tr("base rate = 100 (1 &minus; &Phi;(|D| / (%1 &radic;(2 &minus; 2 %2))))").arg(sdm, sub("r", "12"));
     case Formula::Deviation:
-        return tr("(%1 &minus; mean z) &middot; %2").arg(sub("z", "i"), sdm);
+        return tr("deviation = (%1 &minus; mean z) &middot; %2").arg(sub("z", "i"), sdm);
     case Formula::DeviationStandardError:
         return QStringLiteral("%1 = %2 &radic;(&Sigma;(1 &minus; %3) / k&sup2; + ((k &minus; 2) / k)(1 &minus; %4))")
             .arg(sub("SE", "i"), sdm, sub("r", "j"), sub("r", "i"));
@@ -102,7 +103,7 @@ QString ExplanationText::formulaText(Formula formula)
     case Formula::StrengthWeakness:
         return tr("S when the deviation as shown &ge; critical, W when &le; &minus;critical");
     case Formula::DeviationBaseRate:
-        return QStringLiteral("100 (1 &minus; &Phi;(|dev| / (%1 &radic;(1 &minus; 2 %2 + r&#772;))))")
+        return tr("base rate = 100 (1 &minus; &Phi;(|deviation| / (%1 &radic;(1 &minus; 2 %2 + r&#772;))))")
             .arg(sdm, sub("r&#772;", "i"));
     case Formula::ReliableChange:
         return QStringLiteral("RCI = (%1 &minus; z) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
@@ -247,7 +248,7 @@ QString ExplanationText::value(const Term &term)
     case Quantity::Correlation:
         return numbers::page(text::Format(term.value, ".00####"));
     default:
-        return numbers::page(text::Format(term.value, "0.######"));
+        return numbers::exact(term.value);
     }
 }
 

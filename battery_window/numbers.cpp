@@ -30,6 +30,11 @@ QString fixed(double value, int decimals)
     return page(text::Format(value, mask));
 }
 
+QString exact(double value)
+{
+    return page(QString::number(value, 'g', 7).toStdString());
+}
+
 QString proportion(double value, int decimals)
 {
     return page(text::Format(value, "." + std::string(std::size_t(decimals), '0')));

@@ -17,6 +17,9 @@ QString page(const std::string &figure);
 
 // A setting or a worked value: ".05", "95", "1.96".
 QString fixed(double value, int decimals);
+// A worked value as exactly as it is useful to read: seven significant
+// digits, "1.959964", "13.14784".
+QString exact(double value);
 // Without a leading zero, as proportions are written: ".05", ".857".
 QString proportion(double value, int decimals);
 

@@ -48,6 +48,50 @@ void markUnused(const SheetRow &row, int scale, RowMarks &marks)
                                          false};
 }
 
+// Puts a usable value in a field found at fault, so that checking the
+// entry again finds the next fault; false when nothing can be checked
+// without the field (an unknown scale).
+bool setAside(profile::ScoreEntry &entry, Field field)
+{
+    switch (field) {
+    case Field::Name: entry.name = "x"; return true;
+    case Field::Scale: return false;
+    case Field::Score:
+        entry.score = profile::isPercentileScale(entry.scale) ? 50
+            : isRaw(entry.scale)                              ? entry.mean
+                                                              : conversion::kScales[entry.scale].mean;
+        return true;
+    case Field::Mean: entry.mean = 0; return true;
+    case Field::Sd: entry.sd = 1; return true;
+    case Field::Reliability: entry.reliability.reset(); return true;
+    case Field::Retest: entry.retest.reset(); return true;
+    case Field::Practice: entry.practice.reset(); return true;
+    case Field::Group: return true;
+    }
+    return false;
+}
+
+// Every cell at fault, not the first alone: the entry is checked again
+// with each fault found set aside.
+void markFaults(const profile::ScoreEntry &entry, const SheetRow &cells, char decimalMark, RowMarks &marks)
+{
+    profile::ScoreEntry probe = entry;
+    probe.problem = {};
+    for (int field = 0; field < kInputColumns; ++field)
+        if (marks[std::size_t(field)].refused && !setAside(probe, Field(field)))
+            return;
+    for (int tries = 0; tries < kInputColumns; ++tries) {
+        const profile::EntryProblem problem = profile::checkEntry(probe);
+        if (!problem)
+            return;
+        CellMark &cell = marks[std::size_t(problem.field)];
+        if (cell.reason.isEmpty())
+            cell = {Words::entryProblem(entry, problem, cells.cell(problem.field), decimalMark, 0), true};
+        if (!setAside(probe, problem.field))
+            return;
+    }
+}
+
 } // namespace
 
 const profile::ScoreResult *SheetResults::scoreOfRow(int row) const
@@ -81,6 +125,7 @@ void workOut(const Sheet &sheet, const profile::Correlations &correlations, cons
                 if (cell.reason.isEmpty())
                     cell = {Words::entryProblem(entries[entry], problem, cells.cell(problem.field), mark, other),
                             true};
+                markFaults(entries[entry], cells, mark, marks);
             }
         }
         markUnused(cells, entries[entry].scale, marks);

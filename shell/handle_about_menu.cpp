@@ -12,7 +12,7 @@ namespace shell {
 
 // Score Report is offered from the windows whose content it follows or
 // explains: the converter and the Description window. The Battery Sheet
-// from every window of the program but itself.
+// from those and from the Score Report.
 void HandleAboutMenu::EnableMenuItems()
 {
     enableMenuItem(item::kAboutVex, true);
@@ -20,7 +20,9 @@ void HandleAboutMenu::EnableMenuItems()
     const QString name = front ? front->objectName() : QString();
     enableMenuItem(item::kReport, name == QLatin1String(ControlWnd::kClassName)
                                       || name == QLatin1String(DescriptionWnd::kClassName));
-    enableMenuItem(item::kBattery, front && name != QLatin1String(battery::BatteryWnd::kClassName));
+    enableMenuItem(item::kBattery, name == QLatin1String(ControlWnd::kClassName)
+                                       || name == QLatin1String(DescriptionWnd::kClassName)
+                                       || name == QLatin1String(report::ReportWnd::kClassName));
 }
 
 bool HandleAboutMenu::_AboutVex_Action()
