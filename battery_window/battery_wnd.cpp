@@ -402,15 +402,20 @@ void BatteryWnd::showHow()
             missing = cell->tip;
         }
     }
-    if (explanation) {
-        m_how->setHtml(ExplanationText::html(heading, *explanation, [this](int entry) { return nameOfEntry(entry); }));
-    } else if (!heading.isEmpty()) {
-        m_how->setHtml(QStringLiteral("<h3>%1</h3><p>%2</p>").arg(heading.toHtmlEscaped(),
-                                                                  (missing.isEmpty() ? tr("Not worked out.") : missing).toHtmlEscaped()));
-    } else {
-        m_how->setHtml(QStringLiteral("<p>%1</p>").arg(
+    QString html;
+    if (explanation)
+        html = ExplanationText::html(heading, *explanation, [this](int entry) { return nameOfEntry(entry); });
+    else if (!heading.isEmpty())
+        html = QStringLiteral("<h3>%1</h3><p>%2</p>").arg(heading.toHtmlEscaped(),
+                                                          (missing.isEmpty() ? tr("Not worked out.") : missing).toHtmlEscaped());
+    else
+        html = QStringLiteral("<p>%1</p>").arg(
             tr("Select a worked-out figure, or a score, to see how it was reached: the formula, the numbers "
-               "put in, the results on the way and the published source.").toHtmlEscaped()));
+               "put in, the results on the way and the published source.").toHtmlEscaped());
+    // Laid out again only when it says something else: most edits leave it as it was.
+    if (html != m_howHtml) {
+        m_howHtml = html;
+        m_how->setHtml(html);
     }
     m_copyHow->setEnabled(explanation.has_value());
 }

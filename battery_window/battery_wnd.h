@@ -184,6 +184,7 @@ private:
     bool m_closing = false; // the window is being destroyed
     QAbstractItemView *m_lastTable = nullptr;
     QString m_captions; // the metric and level the columns were fitted to
+    QString m_howHtml;  // what the explanation pane shows
 
     QStringList m_recent;    // as the settings keep them, the latest first
     QString m_path;          // the file saved to; empty for a new sheet
