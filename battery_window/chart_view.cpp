@@ -42,8 +42,22 @@ QSize ChartView::sizeHint() const
 
 void ChartView::paintEvent(QPaintEvent *)
 {
+    const ProfileChart::Geometry geometry = m_chart.layout(rect(), fontPixels());
     QPainter painter(this);
-    m_chart.paint(painter, rect(), fontPixels());
+    if (geometry.plot.width() > 0 && geometry.plot.height() > 0) {
+        const QString key = m_chart.backdropKey(geometry) + QString::number(devicePixelRatioF());
+        if (key != m_backdropKey) {
+            m_backdrop = QPixmap(size() * devicePixelRatioF());
+            m_backdrop.setDevicePixelRatio(devicePixelRatioF());
+            QPainter backdrop(&m_backdrop);
+            m_chart.paintBackdrop(backdrop, geometry);
+            m_backdropKey = key;
+        }
+        painter.drawPixmap(0, 0, m_backdrop);
+        m_chart.paintMarks(painter, geometry);
+    } else {
+        painter.fillRect(rect(), Qt::white);
+    }
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

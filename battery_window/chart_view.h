@@ -5,6 +5,7 @@
 
 #include "battery_window/profile_chart.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace battery {
@@ -27,6 +28,9 @@ protected:
 
 private:
     ProfileChart m_chart;
+    // The backdrop as last painted: an edit of a score moves marks only.
+    QPixmap m_backdrop;
+    QString m_backdropKey;
 };
 
 } // namespace battery

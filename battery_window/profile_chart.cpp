@@ -281,17 +281,44 @@ void ProfileChart::paint(QPainter &painter, const QRectF &area, double fontPixel
     const Geometry g = layout(area, fontPixels);
     if (!(g.plot.width() > 0) || !(g.plot.height() > 0))
         return;
+    paintBackdrop(painter, g);
+    paintMarks(painter, g);
+}
+
+void ProfileChart::paintBackdrop(QPainter &painter, const Geometry &g) const
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(g.area, Qt::white);
     paintBands(painter, g);
     paintAxes(painter, g);
+    paintNames(painter, g);
+    painter.restore();
+}
+
+void ProfileChart::paintMarks(QPainter &painter, const Geometry &g) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     paintMean(painter, g);
     paintScores(painter, g);
-    paintNames(painter, g);
     paintLegend(painter, g);
     painter.restore();
+}
+
+QString ProfileChart::backdropKey(const Geometry &g) const
+{
+    QStringList parts{m_data.metricName};
+    for (double value : {g.area.width(), g.area.height(), g.plot.left(), g.plot.top(), g.plot.width(), g.plot.height(),
+                         g.fontPixels, m_data.mean, m_data.sd})
+        parts << QString::number(value, 'g', 12);
+    for (const ChartBand &band : m_data.bands)
+        parts << band.label << QString::number(band.fromZ, 'g', 17);
+    for (const ChartScore &score : m_data.scores)
+        parts << score.name << score.group;
+    return parts.join(QChar(0x1F));
 }
 
 void ProfileChart::paintBands(QPainter &painter, const Geometry &g) const

@@ -99,6 +99,12 @@ public:
 
     Geometry layout(const QRectF &area, double fontPixels) const;
     void paint(QPainter &painter, const QRectF &area, double fontPixels) const;
+    // paint() in two layers: what the scores' values leave as it is (bands,
+    // axes, names), and the marks, the mean and the legend over it. A view
+    // keeps the first while the key stays the same.
+    void paintBackdrop(QPainter &painter, const Geometry &geometry) const;
+    void paintMarks(QPainter &painter, const Geometry &geometry) const;
+    QString backdropKey(const Geometry &geometry) const;
     // The least area in which every part is legible.
     static QSizeF minimumSize(double fontPixels, int scores);
 

@@ -101,6 +101,7 @@ private slots:
     void printedReport_data();
     void printedReport();
     void copiesTablesAndSavesPictures();
+    void chartFollowsEdits();
     void explainsTheSelectedFigure();
     void keyboardAndScreenReaders();
     void settingsRemembered();
@@ -775,6 +776,30 @@ void TestBattery::copiesTablesAndSavesPictures()
     QVERIFY(!QImage(m_dir.filePath(QStringLiteral("chart.png"))).isNull());
     QVERIFY(readFile(m_dir.filePath(QStringLiteral("chart.pdf"))).startsWith("%PDF"));
     QCOMPARE(m_messages, QStringList());
+}
+
+// The chart in the window is the chart the core's figures give, dot for
+// dot, after an edit as before it; only its backdrop is kept between edits.
+void TestBattery::chartFollowsEdits()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    auto *view = in<battery::ChartView>("profileChart");
+    auto dotColour = [&](int column) {
+        const QImage shown = view->grab().toImage();
+        const battery::ProfileChart::Geometry g = view->chart().layout(view->rect(), view->fontPixels());
+        const QPointF dot = g.columns[std::size_t(column)].dot * shown.devicePixelRatio();
+        return std::pair{shown.pixelColor(dot.toPoint()), g.columns[std::size_t(column)].dot};
+    };
+    const auto [before, at] = dotColour(0);
+    QVERIFY2(before.blue() > before.red() + 60, qPrintable(before.name()));
+    sheet->pasteText(QStringLiteral("Word Meaning\tscaled\t4\n")); // far down the axis
+    const auto [after, moved] = dotColour(0);
+    QVERIFY(moved.y() > at.y() + 20);
+    QCOMPARE(after, before);
+    const QImage shown = view->grab().toImage();
+    const QColor left = shown.pixelColor((at * shown.devicePixelRatio()).toPoint());
+    QVERIFY2(!(left.blue() > left.red() + 60), qPrintable(left.name())); // no dot left behind
 }
 
 // Selecting a figure shows its formula, the numbers put in and its source;
