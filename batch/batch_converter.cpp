@@ -4,18 +4,15 @@
 #include <iterator>
 #include <string_view>
 
+#include "batch/csv_table.h"
 #include "batch/help_text.h"
 #include "text/ascii.h"
 #include "text/csv_writer.h"
+#include "text/text_routines.h"
 
 namespace batch {
 
 namespace {
-
-struct NamedField {
-    std::string_view name;
-    int field;
-};
 
 // Score columns in the window's order, so that missing ones are appended
 // in it and a row's cells are checked in it: the raw score with its mean
@@ -35,6 +32,8 @@ constexpr std::string_view kReliabilityColumn = "reliability";
 
 // A cell quoted in a note: enough of it to find it by.
 constexpr size_t kQuotedCellLimit = 40;
+
+constexpr std::string_view kHeldNote = "held at the scale's bound: ";
 
 std::string normalisedName(std::string_view name)
 {
@@ -94,6 +93,17 @@ std::string quoted(std::string_view cell)
     return "\"" + std::string(cell.substr(0, cut)) + "...\"";
 }
 
+// Why a cell is no number: a number with the other decimal mark says so.
+std::string notANumber(std::string_view text, std::string_view cell, text::NumberSyntax syntax)
+{
+    text::NumberSyntax other = syntax;
+    other.decimalMark = syntax.decimalMark == '.' ? ',' : '.';
+    if (text::findPlainNumber(text, other))
+        return quoted(cell) + ": this file uses a decimal "
+               + (syntax.decimalMark == '.' ? "point" : "comma");
+    return quoted(cell) + " is not a number";
+}
+
 // A result "held at its bound" is written with a trailing "*".
 bool stripMark(std::string_view &text)
 {
@@ -109,7 +119,7 @@ bool stripMark(std::string_view &text)
 BatchConverter::BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings)
     : m_header(header.cells), m_settings(settings),
       m_interpreter(settings.interpretation, settings.decimalComma),
-      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr)
+      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma)
 {
     if (header.problem != text::RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
@@ -147,7 +157,7 @@ void BatchConverter::mapColumns()
             m_fieldOfColumn[column] = named.field;
             any = true;
         }
-        if (m_settings.interpretation.enabled && !mapInterpretedColumn(name, column))
+        if (!mapInterpretedColumn(name, column))
             return;
     }
     if (!any) {
@@ -158,20 +168,29 @@ void BatchConverter::mapColumns()
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
         if (m_columnOf[position] < 0)
             m_appended.push_back(position);
+    for (const NamedField &named : kColumnNames)
+        if (m_columnOf[size_t(named.field)] >= 0)
+            m_present.push_back(named);
     chooseInterpretedColumns();
 }
 
-// False, with m_error set, for a column named twice.
+// False, with m_error set, for a column named twice. Interpretation columns
+// are the tool's own whether or not it interprets: a run without
+// --interpret empties them, as their figures would belong to another run.
 bool BatchConverter::mapInterpretedColumn(const std::string &name, size_t column)
 {
+    const bool interpreting = m_settings.interpretation.enabled;
     int *seen = nullptr;
     if (name == kReliabilityColumn) {
-        seen = &m_reliabilityColumn;
+        if (interpreting)
+            seen = &m_reliabilityColumn;
     } else {
         for (int cell = 0; cell < kInterpretedCellCount; ++cell) {
             if (name == interpretedColumnName(cell)) {
                 seen = &m_interpretedColumnOf[size_t(cell)];
                 m_fieldOfColumn[column] = FirstInterpreted + cell;
+                if (!interpreting)
+                    m_emptied.push_back(m_header[column]);
             }
         }
     }
@@ -219,20 +238,131 @@ void BatchConverter::chooseSource()
     }
 }
 
-void BatchConverter::writeHeader(text::CsvWriter &out) const
+std::vector<ColumnSpec> BatchConverter::columns() const
 {
-    for (const std::string &name : m_header)
-        out.cell(name);
+    std::vector<ColumnSpec> columns;
+    for (size_t column = 0; column < m_header.size(); ++column) {
+        const int field = m_fieldOfColumn[column];
+        ColumnSpec spec;
+        if (field == NoteColumn)
+            spec = noteSpec();
+        else if (field >= FirstInterpreted)
+            spec = interpretedSpec(field - FirstInterpreted);
+        else if (isScore(field) && field != m_source)
+            spec = scoreSpec(field);
+        spec.name = m_header[column];
+        spec.input = int(column);
+        columns.push_back(std::move(spec));
+    }
     for (const int position : m_appended)
-        out.cell(columnName(position));
+        columns.push_back(scoreSpec(position));
     for (const int cell : m_appendedCells)
-        out.cell(interpretedColumnName(cell));
+        columns.push_back(interpretedSpec(cell));
     if (m_noteColumn < 0)
-        out.cell(kNoteColumn);
-    out.endRow();
+        columns.push_back(noteSpec());
+    return columns;
 }
 
-RowResult BatchConverter::writeRow(const text::CsvRecord &record, text::CsvWriter &out)
+std::vector<size_t> BatchConverter::numberColumns() const
+{
+    std::vector<size_t> columns;
+    for (size_t column = 0; column < m_header.size(); ++column)
+        if ((m_fieldOfColumn[column] >= 0 && m_fieldOfColumn[column] < FieldCount)
+            || normalisedName(m_header[column]) == kReliabilityColumn)
+            columns.push_back(column);
+    return columns;
+}
+
+ColumnSpec BatchConverter::scoreSpec(int position) const
+{
+    const conversion::Scale &scale = conversion::kScales[position];
+    ColumnSpec spec;
+    spec.name = std::string(scale.column);
+    spec.written = true;
+    spec.type = ColumnType::Number;
+    spec.label = std::string(scale.name) + ", converted";
+    spec.decimals = text::readMask(scale.mask).decimals;
+    return spec;
+}
+
+ColumnSpec BatchConverter::interpretedSpec(int cell) const
+{
+    const InterpretationSettings &settings = m_settings.interpretation;
+    const char mark = m_settings.decimalComma ? ',' : '.';
+    const auto withMark = [&](std::string text) {
+        for (char &c : text)
+            if (c == '.')
+                c = mark;
+        return text;
+    };
+    ColumnSpec spec;
+    spec.name = std::string(interpretedColumnName(cell));
+    spec.written = true;
+    spec.type = ColumnType::Number;
+    const auto rankLabels = [&] {
+        spec.valueLabels = {{0, withMark("<0.1")}, {100, withMark(">99.9")}};
+        spec.decimals = 1;
+    };
+    const auto metric = [](interpretation::ScaleId scale) {
+        std::string name(interpretation::scaleName(scale));
+        if (name.size() > 3 && name.compare(name.size() - 3, 3, " IQ") == 0)
+            name.resize(name.size() - 3);
+        return name + " metric";
+    };
+    const std::string interval = withMark(text::Str(settings.confidence)) + " % interval, ";
+    if (cell < kInterpretedScaleCellCount) {
+        const interpretation::ScaleId scale =
+            interpretation::ScaleId(int(interpretation::ScaleId::Scaled) + cell);
+        spec.label = std::string(interpretation::scaleName(scale)) + ", converted";
+        if (scale == interpretation::ScaleId::PercentileRank)
+            rankLabels();
+        spec.ordinal = interpretation::scaleRow(scale).display == conversion::Display::Band;
+    } else if (cell == DescriptorCell) {
+        spec.type = ColumnType::Code;
+        spec.label = "Descriptor, " + settings.descriptors.name;
+        spec.ordinal = true;
+        for (const interpretation::DescriptorBand &band : settings.descriptors.bands) {
+            spec.valueLabels.push_back({double(spec.valueLabels.size() + 1), band.label});
+            spec.width = std::max(spec.width, band.label.size());
+        }
+    } else if (cell == CiLowCell || cell == CiHighCell) {
+        spec.label = interval + (cell == CiLowCell ? "lower" : "upper") + " bound, "
+                     + metric(settings.intervalScale);
+        spec.decimals = text::readMask(interpretation::scaleRow(settings.intervalScale).mask).decimals;
+        if (settings.intervalScale == interpretation::ScaleId::PercentileRank)
+            rankLabels();
+    } else {
+        spec.label = interval + (cell == CiPercentileLowCell ? "lower" : "upper")
+                     + " bound, percentile rank";
+        rankLabels();
+    }
+    spec.width = std::max(spec.width, size_t(interpretation::kShownSize));
+    return spec;
+}
+
+// The longest note a row can get, from the messages and the names they quote.
+ColumnSpec BatchConverter::noteSpec() const
+{
+    size_t longestName = kReliabilityColumn.size();
+    for (const NamedField &named : m_present)
+        longestName = std::max(longestName, m_header[size_t(m_columnOf[size_t(named.field)])].size());
+    for (const NamedField &named : kColumnNames)
+        longestName = std::max(longestName, named.name.size());
+    ColumnSpec spec;
+    spec.name = std::string(kNoteColumn);
+    spec.written = true;
+    spec.note = true;
+    spec.label = "Why the row was not converted, or which results are held at their bounds";
+    // A quoted cell takes kQuotedCellLimit bytes, "...", its quotes and a
+    // message of at most 80 bytes after it; the bounds note names at most
+    // every score column.
+    spec.width = std::max({std::string_view(conversion::kNothingToCalculateMessage).size(),
+                           longestName + 2 + kQuotedCellLimit + 5 + 80,
+                           kHeldNote.size() + (conversion::kScaleCount - 1) * (longestName + 2)});
+    return spec;
+}
+
+template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &record, Sink &out)
 {
     const std::vector<std::string> &cells = record.cells;
     // An empty line is a row whose cells are all empty.
@@ -248,11 +378,27 @@ RowResult BatchConverter::writeRow(const text::CsvRecord &record, text::CsvWrite
     const RowOutcome &row =
         m_calculate.calculate(m_fields, m_hasReliability ? &m_reliability : nullptr);
     if (row.outcome.refused) {
-        writeRefused(cells, blank, row.outcome.message, out);
+        writeRefused(cells, blank, refusal(row.outcome), out);
         return RowResult::Refused;
     }
+    if (m_hasReliability && m_settings.interpretation.enabled)
+        ++m_rowsWithReliability;
     writeConverted(cells, blank, row, out);
     return RowResult::Converted;
+}
+
+// The window's message; a range's limits with the file's decimal mark.
+std::string_view BatchConverter::refusal(const conversion::Calculation &outcome)
+{
+    if (!m_settings.decimalComma)
+        return outcome.message;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        if (outcome.message == conversion::rangeMessage(position)) {
+            m_note = conversion::rangeMessage(position, ',');
+            return m_note;
+        }
+    }
+    return outcome.message;
 }
 
 text::NumberSyntax BatchConverter::syntaxOf(int field) const
@@ -260,14 +406,26 @@ text::NumberSyntax BatchConverter::syntaxOf(int field) const
     return {m_settings.decimalComma ? ',' : '.', field == conversion::Z};
 }
 
+template <class Sink>
+void BatchConverter::interpretedCell(const InterpretedCells &cells, int cell, Sink &out)
+{
+    if (cell == DescriptorCell)
+        out.cell(cells[cell]);
+    else
+        out.numberCell(cells[cell]);
+}
+
 // The row's cells as calculate() is to see them; false, with m_note saying
 // why, when the row cannot be converted.
 bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blank)
 {
     m_fields.fill({});
-    for (const NamedField &named : kColumnNames) {
+    m_quotedField = -1;
+    if (blank)
+        return takeReliability(cells, blank) && (m_source < 0 || takeSource());
+    for (const NamedField &named : m_present) {
         const int column = m_columnOf[size_t(named.field)];
-        if (column < 0 || blank || cells[size_t(column)].empty())
+        if (cells[size_t(column)].empty())
             continue;
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
@@ -275,7 +433,8 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const text::NumberSyntax syntax = syntaxOf(named.field);
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
-            m_note = std::string(named.name) + ": " + quoted(cell) + " is not a number";
+            m_note = std::string(named.name) + ": " + notANumber(text, cell, syntax);
+            m_quotedField = named.field;
             return false;
         }
         std::string_view number = text.substr(span->begin, span->end - span->begin);
@@ -288,6 +447,7 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         if (marked && named.field == m_source) {
             m_note = std::string(named.name) + ": " + quoted(cell)
                      + " is a result held at its bound, not a score to convert from";
+            m_quotedField = named.field;
             return false;
         }
         if (!marked)
@@ -317,21 +477,21 @@ bool BatchConverter::takeReliability(const std::vector<std::string> &cells, bool
             return true;
         }
     }
-    const std::optional<double> value =
-        text::plainNumberValue(cell, {m_settings.decimalComma ? ',' : '.', false});
-    if (!value) {
-        m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + " is not a number";
+    const text::NumberSyntax syntax{m_settings.decimalComma ? ',' : '.', false};
+    if (!text::readPlainNumber(cell, syntax, m_number)) {
+        m_note = std::string(kReliabilityColumn) + ": " + notANumber(cell, cell, syntax);
         return false;
     }
-    if (const std::string why = interpretation::checkReliability(*value); !why.empty()) {
+    if (const std::string why = interpretation::checkReliability(m_number); !why.empty()) {
         m_note = std::string(kReliabilityColumn) + ": " + quoted(cell) + ": " + why;
         return false;
     }
+    const double value = text::Val(m_number);
     m_hasReliability = true;
-    m_reliability = *value;
+    m_reliability = value;
     ReadReliability &oldest = m_readReliabilities[m_oldestRead];
     oldest.cell.assign(cell);
-    oldest.value = *value;
+    oldest.value = value;
     m_oldestRead = (m_oldestRead + 1) % m_readReliabilities.size();
     return true;
 }
@@ -355,49 +515,103 @@ bool BatchConverter::takeSource()
     return true;
 }
 
+template <class Sink>
 void BatchConverter::writeConverted(const std::vector<std::string> &cells, bool blank,
-                                    const RowOutcome &row, text::CsvWriter &out)
+                                    const RowOutcome &row, Sink &out)
 {
-    const auto result = [&](int position) -> std::string_view {
-        const std::string &text = row.outcome.results[size_t(position)];
-        if (!m_settings.decimalComma)
-            return text;
-        m_result = text;
-        for (char &c : m_result)
-            if (c == '.')
-                c = ',';
-        return m_result;
-    };
+    const auto result = [&](int position) { return row.results[position]; };
+    const std::string_view note = m_settings.marksInNote ? heldNote(row.outcome) : std::string_view();
     for (size_t column = 0; column < m_header.size(); ++column) {
         const int field = m_fieldOfColumn[column];
         if (field == NoteColumn)
-            out.cell({});
+            out.cell(note);
         else if (field >= FirstInterpreted)
-            out.cell(row.interpreted[size_t(field - FirstInterpreted)]);
+            interpretedCell(row.interpreted, field - FirstInterpreted, out);
         else if (isScore(field) && field != m_source)
-            out.cell(result(field));
+            out.numberCell(result(field));
         else
-            out.cell(blank ? std::string_view() : std::string_view(cells[column]));
+            out.inputCell(column, blank ? std::string_view() : std::string_view(cells[column]));
     }
     for (const int position : m_appended)
-        out.cell(result(position));
+        out.numberCell(result(position));
     for (const int cell : m_appendedCells)
-        out.cell(row.interpreted[size_t(cell)]);
+        interpretedCell(row.interpreted, cell, out);
     if (m_noteColumn < 0)
-        out.cell({});
+        out.cell(note);
     out.endRow();
 }
 
-void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool blank,
-                                  std::string_view note, text::CsvWriter &out) const
+// Where a "*" cannot follow a number (a numeric variable), the note names
+// the results held at their scales' bounds.
+std::string_view BatchConverter::heldNote(const conversion::Calculation &outcome)
 {
+    int count = 0, last = 0;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        if (outcome.marked[size_t(position)] && position != m_source) {
+            ++count;
+            last = position;
+        }
+    }
+    if (count == 0)
+        return {};
+    m_note.assign(kHeldNote);
+    for (int position = conversion::Z, written = 0; position <= conversion::Percentile; ++position) {
+        if (!outcome.marked[size_t(position)] || position == m_source)
+            continue;
+        if (written++ > 0)
+            m_note += position == last ? " and " : ", ";
+        const int column = m_columnOf[size_t(position)];
+        m_note += column >= 0 ? std::string_view(m_header[size_t(column)]) : columnName(position);
+    }
+    return m_note;
+}
+
+// The score a conversion of these cells would start from, by the window's
+// rule: the raw score when its three cells are filled, else the last
+// unmarked score; -1 for none.
+int BatchConverter::sourceOf(const std::vector<std::string> &cells, bool blank) const
+{
+    if (m_source >= 0)
+        return m_source;
+    if (blank)
+        return -1;
+    const auto filled = [&](int field) {
+        const int column = m_columnOf[size_t(field)];
+        return column >= 0 && !cells[size_t(column)].empty();
+    };
+    if (filled(RawField) && filled(MeanField) && filled(SdField))
+        return RawField;
+    int source = -1;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        std::string_view cell;
+        if (filled(position))
+            cell = cells[size_t(m_columnOf[size_t(position)])];
+        if (!cell.empty() && !stripMark(cell))
+            source = position;
+    }
+    return source;
+}
+
+// A refused row keeps what was given: the raw score, mean and sd, the
+// reliability, every other column, the score it would have been converted
+// from and the cell its note quotes. The other score cells and the
+// interpretation are what a conversion writes, and would contradict the note.
+template <class Sink>
+void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool blank,
+                                  std::string_view note, Sink &out) const
+{
+    const int source = sourceOf(cells, blank);
     for (size_t column = 0; column < m_header.size(); ++column) {
-        if (int(column) == m_noteColumn)
+        const int field = m_fieldOfColumn[column];
+        const std::string_view cell = blank ? std::string_view() : std::string_view(cells[column]);
+        // An empty cell is passed on: in an SPSS file it may hold a missing code.
+        if (field == NoteColumn)
             out.cell(note);
-        else if (m_fieldOfColumn[column] >= FirstInterpreted)
-            out.cell({}); // an earlier run's interpretation would contradict the note
+        else if (field >= FirstInterpreted
+                 || (isScore(field) && field != source && field != m_quotedField && !cell.empty()))
+            out.cell({});
         else
-            out.cell(blank ? std::string_view() : std::string_view(cells[column]));
+            out.inputCell(column, cell);
     }
     for (size_t i = 0; i < m_appended.size() + m_appendedCells.size(); ++i)
         out.cell({});
@@ -409,7 +623,8 @@ void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool bl
 // A malformed row keeps every cell: those beyond the header's width follow
 // the note, so that the note stays in its column, and so does a cell that
 // stood where the note now goes.
-void BatchConverter::writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const
+template <class Sink>
+void BatchConverter::writeMalformed(const text::CsvRecord &record, Sink &out) const
 {
     const std::vector<std::string> &cells = record.cells;
     const std::string note = malformedNote(record);
@@ -421,7 +636,7 @@ void BatchConverter::writeMalformed(const text::CsvRecord &record, text::CsvWrit
             out.cell(note);
             displaced = cell;
         } else {
-            out.cell(cell);
+            out.inputCell(column, cell);
         }
     }
     for (size_t i = 0; i < m_appended.size() + m_appendedCells.size(); ++i)
@@ -450,5 +665,8 @@ std::string BatchConverter::malformedNote(const text::CsvRecord &record) const
     return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
            + std::to_string(m_header.size());
 }
+
+template RowResult BatchConverter::writeRow(const text::CsvRecord &, CsvSink &);
+template RowResult BatchConverter::writeRow(const text::CsvRecord &, RowSink &);
 
 } // namespace batch

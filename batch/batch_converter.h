@@ -3,8 +3,9 @@
 // fields; each data row is then one conversion::calculate() call (or the
 // remembered outcome of that same call, see OutcomeMemo), and the outcome
 // alone decides what the row becomes: converted (score columns rewritten as
-// the window rewrites its fields) or refused (cells as they were, the
-// window's message in the note). No rule of the conversion lives here.
+// the window rewrites its fields) or refused (the cells that were given as
+// they were, the window's message in the note, no figure of a conversion
+// left beside it). No rule of the conversion lives here.
 //
 // What the window's keystroke rules do for typing, this does for cells: a
 // cell reaches calculate() only when it is empty or a plain number (see
@@ -14,30 +15,37 @@
 // With --interpret, a converted row also gets its interpretation columns
 // (see RowInterpreter), from the z its outcome gives and the row's
 // reliability. Those columns are outputs only: never read, rewritten where
-// the input has them.
+// the input has them, and emptied by a run without --interpret.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "batch/table.h"
 #include "text/csv_reader.h"
 #include "batch/outcome_memo.h"
 #include "text/plain_number.h"
 #include "batch/row_interpreter.h"
 #include "conversion/calculate.h"
 
-namespace text {
-class CsvWriter;
-}
 
 namespace batch {
 
 
+class CsvSink;
+
 enum class RowResult { Converted, Refused, Malformed };
+
+// A column the converter reads: its name in a header, and its field.
+struct NamedField {
+    std::string_view name;
+    int field;
+};
 
 struct ConversionSettings {
     bool decimalComma = false; // read and write numbers with a decimal comma
+    bool marksInNote = false;  // a "*" is lost on a numeric variable: say it in the note
     std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
     InterpretationSettings interpretation;
 };
@@ -51,11 +59,21 @@ public:
     // Why the header cannot be used (a usage error); empty when it can.
     const std::string &error() const { return m_error; }
 
+    // Interpretation columns of the input that this run empties, as it
+    // does not interpret.
+    const std::vector<std::string> &emptiedColumns() const { return m_emptied; }
+
     // The input's columns, the score columns it lacked, and "note" unless
     // the input has it.
-    void writeHeader(text::CsvWriter &out) const;
+    std::vector<ColumnSpec> columns() const;
+    // The input columns read as numbers.
+    std::vector<size_t> numberColumns() const;
 
-    RowResult writeRow(const text::CsvRecord &record, text::CsvWriter &out);
+    // For a CsvSink, or any RowSink.
+    template <class Sink> RowResult writeRow(const text::CsvRecord &record, Sink &out);
+
+    // Converted rows that had a reliability, when interpreting.
+    long long rowsWithReliability() const { return m_rowsWithReliability; }
 
 private:
     // Index into m_columnOf: the scale positions, then the raw fields.
@@ -72,30 +90,43 @@ private:
     void chooseSource();
     bool fillFields(const std::vector<std::string> &cells, bool blank);
     bool takeSource();
-    void writeConverted(const std::vector<std::string> &cells, bool blank,
-                        const RowOutcome &row, text::CsvWriter &out);
-    void writeRefused(const std::vector<std::string> &cells, bool blank,
-                      std::string_view note, text::CsvWriter &out) const;
-    void writeMalformed(const text::CsvRecord &record, text::CsvWriter &out) const;
+    int sourceOf(const std::vector<std::string> &cells, bool blank) const;
+    template <class Sink>
+    void writeConverted(const std::vector<std::string> &cells, bool blank, const RowOutcome &row,
+                        Sink &out);
+    template <class Sink>
+    void writeRefused(const std::vector<std::string> &cells, bool blank, std::string_view note,
+                      Sink &out) const;
+    template <class Sink> static void interpretedCell(const InterpretedCells &cells, int cell, Sink &out);
+    template <class Sink> void writeMalformed(const text::CsvRecord &record, Sink &out) const;
+    std::string_view heldNote(const conversion::Calculation &outcome);
+    ColumnSpec scoreSpec(int position) const;
+    ColumnSpec interpretedSpec(int cell) const;
+    ColumnSpec noteSpec() const;
     std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
+    std::string_view refusal(const conversion::Calculation &outcome);
 
     std::vector<std::string> m_header;
     std::vector<int> m_fieldOfColumn;          // a Field, Carried or NoteColumn
     std::array<int, FieldCount> m_columnOf{}; // a column index, or -1 when absent
     int m_noteColumn = -1;                     // the input's own note column
     std::vector<int> m_appended;               // score positions the input lacks
+    std::vector<NamedField> m_present;         // fields the input has, in the window's order
     std::array<int, kInterpretedCellCount> m_interpretedColumnOf{}; // or -1
     int m_reliabilityColumn = -1;
     std::vector<int> m_appendedCells; // interpretation cells the input lacks
     ConversionSettings m_settings;
     int m_source = -1; // the field named by --from, or -1
     std::string m_error;
+    std::vector<std::string> m_emptied;
+    int m_quotedField = -1; // the field whose cell a refusal's note quotes
 
     std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
     FieldTextViews m_fields; // the row's numbers as calculate() reads them
     std::string m_note;
-    std::string m_result; // a result with a decimal comma
+    std::string m_number; // a cell's number as the core reads it
+    long long m_rowsWithReliability = 0;
     double m_reliability = 0;
     bool m_hasReliability = false;
     struct ReadReliability {

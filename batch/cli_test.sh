@@ -198,5 +198,73 @@ done
 "$bin" "$work/empty.csv" > /dev/null 2>&1
 check "empty input exits 2" test $? -eq 2
 
+# -o is written whole or not at all: an interrupted or failed run leaves
+# the old file as it was, with its permissions, and nothing beside it.
+printf 'old\n' > "$work/kept.csv"
+chmod 640 "$work/kept.csv"
+left_over() { ls -A "$work" | grep -c '^\.kept\.csv\.' ; }
+# A background job of a script ignores SIGINT unless it is given back.
+undo_ignore='import os, signal, sys; signal.signal(signal.SIGINT, signal.SIG_DFL); os.execv(sys.argv[1], sys.argv[1:])'
+for signal in INT TERM HUP; do
+    rm -f "$work/fifo"; mkfifo "$work/fifo"
+    python3 -c "$undo_ignore" "$bin" "$work/fifo" -o "$work/kept.csv" 2> /dev/null &
+    pid=$!
+    exec 3> "$work/fifo"
+    printf 'id,z\n1,1\n' >&3
+    for _ in $(seq 100); do [[ $(left_over) -gt 0 ]] && break; sleep 0.05; done
+    check "SIG$signal: the new file is being written" test "$(left_over)" -gt 0
+    kill -s "$signal" "$pid"
+    { wait "$pid"; } 2> /dev/null
+    status=$?
+    exec 3>&-
+    check "SIG$signal ends the run by the signal" test "$status" -gt 128
+    check "SIG$signal leaves the old file" test "$(cat "$work/kept.csv")" == old
+    check "SIG$signal leaves nothing beside it" test "$(left_over)" -eq 0
+done
+awk 'BEGIN { print "id,z"; for (i = 0; i < 100000; i++) print i ",1.5" }' > "$work/big.csv"
+( trap '' XFSZ; ulimit -f 64; "$bin" "$work/big.csv" -o "$work/kept.csv" ) > /dev/null 2> "$work/err"
+check "a write error exits 1" test $? -eq 1
+check "a write error says why" grep -q 'cannot write .*kept.csv: File too large' "$work/err"
+check "a write error leaves the old file" test "$(cat "$work/kept.csv")" == old
+check "a write error leaves nothing beside it" test "$(left_over)" -eq 0
+"$bin" "$work/in.csv" -o "$work/kept.csv" 2> /dev/null
+check "a finished run replaces the file" cmp -s "$work/kept.csv" "$work/out.csv"
+check "the file keeps its permissions" test "$(stat -c %a "$work/kept.csv")" == 640
+ln -s kept.csv "$work/kept-link.csv"
+"$bin" "$work/in.csv" -o "$work/kept-link.csv" 2> /dev/null
+check "-o through a link keeps the link" test -L "$work/kept-link.csv"
+"$bin" "$work/in.csv" -o /dev/null 2> /dev/null
+check "-o /dev/null is written, not replaced" test $? -eq 0 -a -c /dev/null
+
+# Every file the run reads is safe from -o, the descriptor file too.
+cp "$work/bands.csv" "$work/bands-copy.csv"
+"$bin" --interpret --descriptors "$work/bands.csv" "$work/rel.csv" -o "$work/bands.csv" \
+    > /dev/null 2> "$work/err"
+check "-o onto the descriptor file exits 2" test $? -eq 2
+check "-o onto the descriptor file says so" grep -q 'the output is the --descriptors file' "$work/err"
+check "the descriptor file is intact" cmp -s "$work/bands.csv" "$work/bands-copy.csv"
+
+timeout 20 "$bin" /dev/zero > "$work/out8.csv" 2> "$work/err"
+check "a header without a line break exits 1" test $? -eq 1
+check "a header without a line break says so" grep -q 'first line runs past 1 MB without a line break' "$work/err"
+
+printf 'id,wechsler,reliabilty\n1,115,.9\n' > "$work/misspelt.csv"
+"$bin" --interpret --confidence 90 "$work/misspelt.csv" > /dev/null 2> "$work/err"
+check "an interval option without any reliability exits 0" test $? -eq 0
+check "an interval option without any reliability warns" \
+    grep -q -- '--confidence had no effect: no row had a reliability' "$work/err"
+
+# SPSS files: the worked example, and a file that cannot be read twice.
+printf 'id,wechsler,reliability\n1,115,.9\n2,70,\n' > "$work/study.csv"
+"$bin" "$work/study.csv" -o "$work/study.sav" 2> /dev/null
+"$bin" --interpret --from wechsler "$work/study.sav" -o "$work/study_scored.sav" 2> "$work/err"
+check "an interpreted .sav exits 0" test $? -eq 0
+check "an interpreted .sav holds every row" \
+    test "$("$bin" "$work/study_scored.sav" --from wechsler 2> /dev/null | cut -d, -f1-4)" \
+    == $'id,wechsler,reliability,z\n1,115,0.9,+1.0\n2,70,,-2.0'
+cat "$work/study.sav" | "$bin" > /dev/null 2> "$work/err"
+check "SPSS data through a pipe exits 2" test $? -eq 2
+check "SPSS data through a pipe says to name the file" grep -q 'standard input is SPSS data; name the file' "$work/err"
+
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "batch/batch_converter.h"
+#include "batch/csv_table.h"
 #include "batch/help_text.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
@@ -15,6 +16,7 @@
 #include "interpretation/interpretation.h"
 #include "text/ascii.h"
 #include "text/small_file.h"
+#include "text/text_routines.h"
 
 namespace batch {
 
@@ -35,20 +37,12 @@ bool delimiterFromName(const std::string &name, char &delimiter)
     return true;
 }
 
-// An option's number, with a decimal point or a decimal comma.
-std::optional<double> optionNumber(const std::string &value)
+// An option's number, with a decimal point or a decimal comma, as the
+// core reads it (with a point).
+bool optionNumber(const std::string &value, std::string &number)
 {
-    if (const std::optional<double> number = text::plainNumberValue(value, {'.', false}))
-        return number;
-    return text::plainNumberValue(value, {',', false});
-}
-
-long long regularFileSize(int fd)
-{
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return -1;
-    return (long long)info.st_size;
+    return text::readPlainNumber(value, {'.', false}, number)
+           || text::readPlainNumber(value, {',', false}, number);
 }
 
 } // namespace
@@ -62,8 +56,6 @@ ConvertCommand::~ConvertCommand()
 {
     if (m_openedIn >= 0)
         ::close(m_openedIn);
-    if (m_openedOut >= 0)
-        ::close(m_openedOut);
 }
 
 int ConvertCommand::run(const std::vector<std::string> &arguments)
@@ -78,39 +70,116 @@ int ConvertCommand::run(const std::vector<std::string> &arguments)
     }
     if (!openInput())
         return failure("cannot open " + m_inputPath + ": " + std::strerror(errno));
-    if (outputIsInput())
-        return usage("the output is the input file itself; write to another file");
+    addInput("the input file itself", m_inFd);
+    if (const std::string input = outputOntoInput(); !input.empty())
+        return usage("the output is " + input + "; write to another file");
 
-    text::CsvReader reader(m_inFd, m_delimiter);
     text::CsvRecord header;
-    if (!reader.next(header)) {
+    if (const int status = openSource(header); status >= 0)
+        return status;
+    if (m_profile.enabled)
+        return convertProfile(header);
+    BatchConverter converter(header, m_settings);
+    if (!converter.error().empty())
+        return usage(converter.error());
+    m_source->setNumberColumns(converter.numberColumns());
+    if (const std::vector<std::string> &emptied = converter.emptiedColumns(); !emptied.empty()) {
+        std::vector<std::string_view> names(emptied.begin(), emptied.end());
+        say(std::string(kProgram) + ": " + (names.size() == 1 ? "the column " : "the columns ")
+                + joinNames(names, " and ") + (names.size() == 1 ? " is" : " are")
+                + " emptied; --interpret writes " + (names.size() == 1 ? "it" : "them") + "\n",
+            m_errFd);
+    }
+    if (const int status = openSink(converter.columns()); status >= 0)
+        return status;
+    return convertRows(converter);
+}
+
+// The input is read as what its content is: SPSS and Stata files by their
+// first bytes, whatever their names, anything else as CSV. -1 when it can
+// be read, with its header; else the exit status, the reason said.
+int ConvertCommand::openSource(text::CsvRecord &header)
+{
+    std::string first(600, '\0');
+    struct stat info;
+    const bool regular = ::fstat(m_inFd, &info) == 0 && S_ISREG(info.st_mode);
+    // A stream is read no further than its magic number or its first line
+    // break, so that a slow pipe is converted as its rows come.
+    size_t got = 0;
+    while (regular ? got < first.size()
+                   : got < 16 && std::memchr(first.data(), '\n', got) == nullptr) {
+        const ssize_t n = regular ? ::pread(m_inFd, first.data() + got, first.size() - got, off_t(got))
+                                  : ::read(m_inFd, first.data() + got, 16 - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += size_t(n);
+    }
+    first.resize(got);
+    const StatFormat format = statFormatOf(first);
+    const StatFormat named = statFormatOfName(m_inputPath);
+    if (format == StatFormat::None && named != StatFormat::None)
+        return usage(inputName() + " holds no " + statProgram(named) + " data");
+    m_settings.decimalComma = m_decimalMark == ',';
+    if (format != StatFormat::None) {
+        if (!regular)
+            return usage(inputName() + " is " + statProgram(format)
+                         + " data; name the file as the input, as it is read twice");
+        auto source = std::make_unique<StatSource>(m_inFd, format, m_decimalMark == ',' ? ',' : '.');
+        m_statSource = source.get();
+        m_source = std::move(source);
+        if (!m_source->readHeader(header))
+            return usage("cannot read " + inputName() + " as " + statProgram(format) + " data: "
+                         + m_source->error());
+        return -1;
+    }
+    auto source = std::make_unique<CsvSource>(m_inFd, m_delimiter, regular ? std::string_view() : first);
+    const text::CsvReader &reader = source->reader();
+    m_csvSource = source.get();
+    m_source = std::move(source);
+    if (!m_source->readHeader(header)) {
         if (reader.failed())
             return failure("cannot read " + inputName() + ": " + reader.error());
         if (reader.isUtf16())
             return usage(inputName() + " is UTF-16; it must be UTF-8 (save it as CSV UTF-8)");
         return usage("the input is empty; its first row must name the columns");
     }
-    if (reader.delimiter() == ';')
+    if (m_decimalMark == 0 && reader.delimiter() == ';')
         m_settings.decimalComma = true;
-    if (m_profile.enabled)
-        return convertProfile(reader, header);
-    BatchConverter converter(header, m_settings);
-    if (!converter.error().empty())
-        return usage(converter.error());
+    return -1;
+}
+
+// -o FILE.sav, .zsav or .dta writes that format; anything else is CSV.
+int ConvertCommand::openSink(const std::vector<ColumnSpec> &columns, bool rowByRow)
+{
     // Opened only now, so that a usage error leaves an existing file alone.
-    if (!openOutput())
-        return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
-    text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
-    if (reader.hadByteOrderMark())
-        writer.writeByteOrderMark();
-    converter.writeHeader(writer);
-    return convertRows(reader, converter, writer);
+    if (std::string why; !openOutput(why))
+        return failure("cannot open " + m_outputPath + ": " + why);
+    const char decimalMark = m_settings.decimalComma ? ',' : '.';
+    if (m_outputFormat != StatFormat::None) {
+        m_sink = std::make_unique<StatSink>(m_outFd, m_outputFormat, decimalMark, m_statSource,
+                                            rowByRow);
+    } else if (m_csvSource) {
+        const text::CsvReader &reader = m_csvSource->reader();
+        m_sink = std::make_unique<CsvSink>(m_outFd, reader.delimiter(), reader.lineEnding(),
+                                           reader.hadByteOrderMark());
+    } else {
+        const char delimiter = m_delimiter ? m_delimiter : decimalMark == ',' ? ';' : ',';
+        m_sink = std::make_unique<CsvSink>(m_outFd, delimiter, "\n", false);
+    }
+    if (std::string why; !m_sink->begin(columns, why)) {
+        m_output.discard();
+        return usage(why);
+    }
+    return -1;
 }
 
 const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {"-o", "--output", true, &ConvertCommand::setOutput},
     {"-d", "--delimiter", true, &ConvertCommand::setDelimiter},
     {nullptr, "--decimal-comma", false, &ConvertCommand::setDecimalComma},
+    {nullptr, "--decimal-point", false, &ConvertCommand::setDecimalPoint},
     {nullptr, "--from", true, &ConvertCommand::setFrom},
     {nullptr, "--interpret", false, &ConvertCommand::setInterpret},
     {nullptr, "--reliability", true, &ConvertCommand::setReliability},
@@ -210,6 +279,11 @@ ConvertCommand::Parsed ConvertCommand::setOutput(const std::string &path)
         return Parsed::Usage;
     }
     m_outputPath = path == "-" ? std::string() : path;
+    m_outputFormat = statFormatOfName(m_outputPath);
+    if (m_outputFormat == StatFormat::Por)
+        return refuse("-o " + path + ": SPSS data is written as .sav or .zsav, not .por");
+    // A "*" after a number has no place in a numeric variable.
+    m_settings.marksInNote = m_outputFormat != StatFormat::None;
     return Parsed::Run;
 }
 
@@ -224,7 +298,21 @@ ConvertCommand::Parsed ConvertCommand::setDelimiter(const std::string &name)
 
 ConvertCommand::Parsed ConvertCommand::setDecimalComma(const std::string &)
 {
-    m_settings.decimalComma = true;
+    return setDecimalMark(',');
+}
+
+// A semicolon file from a statistics program may well use decimal points.
+ConvertCommand::Parsed ConvertCommand::setDecimalPoint(const std::string &)
+{
+    return setDecimalMark('.');
+}
+
+ConvertCommand::Parsed ConvertCommand::setDecimalMark(char mark)
+{
+    if (m_decimalMark != 0 && m_decimalMark != mark)
+        return refuse("--decimal-point and --decimal-comma cannot both be given");
+    m_decimalMark = mark;
+    m_settings.decimalComma = mark == ',';
     return Parsed::Run;
 }
 
@@ -250,6 +338,13 @@ ConvertCommand::Parsed ConvertCommand::needsInterpret(const char *option)
     return Parsed::Run;
 }
 
+ConvertCommand::Parsed ConvertCommand::needsInterval(const char *option)
+{
+    if (m_intervalOption == nullptr)
+        m_intervalOption = option;
+    return needsInterpret(option);
+}
+
 ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 {
     if (m_interpretOption && !m_settings.interpretation.enabled && !m_profile.enabled)
@@ -259,23 +354,24 @@ ConvertCommand::Parsed ConvertCommand::checkInterpretOptions()
 
 ConvertCommand::Parsed ConvertCommand::setReliability(const std::string &value)
 {
-    const std::optional<double> r = optionNumber(value);
-    if (!r)
+    std::string number;
+    if (!optionNumber(value, number))
         return refuse("--reliability: \"" + value + "\" is not a number");
-    if (const std::string why = interpretation::checkReliability(*r); !why.empty())
+    if (const std::string why = interpretation::checkReliability(number); !why.empty())
         return refuse("--reliability \"" + value + "\": " + why);
-    m_settings.interpretation.reliability = *r;
+    m_settings.interpretation.reliability = text::Val(number);
     return needsInterpret("--reliability");
 }
 
 ConvertCommand::Parsed ConvertCommand::setConfidence(const std::string &value)
 {
-    const std::optional<double> c = optionNumber(value);
-    if (!c || !interpretation::checkConfidence(*c).empty())
-        return refuse("--confidence must be a number from 50 to less than 100, not \"" + value
-                      + "\"");
-    m_settings.interpretation.confidence = *c;
-    return needsInterpret("--confidence");
+    std::string number;
+    if (!optionNumber(value, number))
+        return refuse("--confidence: \"" + value + "\" is not a number");
+    if (const std::string why = interpretation::checkConfidence(number); !why.empty())
+        return refuse("--confidence \"" + value + "\": " + why);
+    m_settings.interpretation.confidence = text::Val(number);
+    return needsInterval("--confidence");
 }
 
 ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name)
@@ -287,7 +383,7 @@ ConvertCommand::Parsed ConvertCommand::setIntervalMethod(const std::string &name
         m_settings.interpretation.method = interpretation::Method::Obtained;
     else
         return refuse("--ci-method takes true-score or obtained, not \"" + name + "\"");
-    return needsInterpret("--ci-method");
+    return needsInterval("--ci-method");
 }
 
 ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
@@ -297,7 +393,7 @@ ConvertCommand::Parsed ConvertCommand::setIntervalScale(const std::string &name)
         const auto scale = interpretation::ScaleId(i);
         if (column == interpretation::scaleColumn(scale)) {
             m_settings.interpretation.intervalScale = scale;
-            return needsInterpret("--ci-scale");
+            return needsInterval("--ci-scale");
         }
     }
     return refuse("--ci-scale takes " + joinNames(intervalScaleColumns(), " or ") + ", not \""
@@ -324,6 +420,7 @@ ConvertCommand::Parsed ConvertCommand::setDescriptors(const std::string &system)
     const std::string problem = interpretation::parseDescriptorFile(text, settings.descriptors);
     if (!problem.empty())
         return refuse("--descriptors " + system + ": " + problem);
+    addInput("the --descriptors file", system);
     return needsInterpret("--descriptors");
 }
 
@@ -338,37 +435,52 @@ bool ConvertCommand::openInput()
     return true;
 }
 
-// Opening the output would empty it before a single row had been read, and
-// standard output appending to the input would feed the tool its own rows
-// until the disk is full. Links lead to the same device and inode.
-bool ConvertCommand::outputIsInput() const
+void ConvertCommand::addInput(const std::string &what, const std::string &path)
 {
-    struct stat in, out;
-    if (::fstat(m_inFd, &in) != 0 || !S_ISREG(in.st_mode))
-        return false;
-    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
-                                            : ::stat(m_outputPath.c_str(), &out);
-    return status == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        m_inputs.push_back({what, info.st_dev, info.st_ino});
 }
 
-bool ConvertCommand::openOutput()
+void ConvertCommand::addInput(const std::string &what, int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        m_inputs.push_back({what, info.st_dev, info.st_ino});
+}
+
+// The output would replace a file the run reads, and standard output
+// appending to the input would feed the tool its own rows until the disk
+// is full. Links lead to the same device and inode. Empty when it is none.
+std::string ConvertCommand::outputOntoInput() const
+{
+    struct stat out;
+    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
+                                            : ::stat(m_outputPath.c_str(), &out);
+    if (status != 0)
+        return {};
+    for (const Input &input : m_inputs)
+        if (input.device == out.st_dev && input.inode == out.st_ino)
+            return input.what;
+    return {};
+}
+
+bool ConvertCommand::openOutput(std::string &why)
 {
     if (m_outputPath.empty())
         return true;
-    m_openedOut = ::open(m_outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (m_openedOut < 0)
+    if (!m_output.open(m_outputPath, why))
         return false;
-    m_outFd = m_openedOut;
+    m_outFd = m_output.fd();
     return true;
 }
 
-int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer)
+int ConvertCommand::convertRows(BatchConverter &converter)
 {
-    ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
-    text::CsvRecord record;
+    ProgressMeter progress(m_errFd, m_source->size());
     long long rows = 0;
-    while (!writer.failed() && reader.next(record)) {
-        switch (converter.writeRow(record, writer)) {
+    const auto counted = [&](RowResult result) {
+        switch (result) {
         case RowResult::Converted:
             ++m_converted;
             break;
@@ -379,30 +491,57 @@ int ConvertCommand::convertRows(text::CsvReader &reader, BatchConverter &convert
             ++m_malformed;
             break;
         }
-        progress.update(++rows, reader.bytesConsumed());
+        progress.update(++rows, m_source->bytesConsumed());
+    };
+    // CSV to CSV, the most common, without a virtual call per cell.
+    if (auto *csv = dynamic_cast<CsvSink *>(m_sink.get())) {
+        m_source->readRows([&](text::CsvRecord &record) {
+            counted(converter.writeRow(record, *csv));
+            return !csv->failed();
+        });
+    } else {
+        m_source->readRows([&](text::CsvRecord &record) {
+            counted(converter.writeRow(record, *m_sink));
+            return !m_sink->failed();
+        });
     }
     progress.finish();
-    return finish(reader, writer);
+    if (const int status = finishOutput(); status != Success)
+        return status;
+    if (m_intervalOption && m_converted > 0 && converter.rowsWithReliability() == 0)
+        say(std::string(kProgram) + ": " + m_intervalOption
+                + " had no effect: no row had a reliability (a column \"reliability\" or "
+                  "--reliability)\n",
+            m_errFd);
+    summarise();
+    return Success;
 }
 
-int ConvertCommand::finish(text::CsvReader &reader, text::CsvWriter &writer)
+// A failed run leaves no output file that could pass for a whole one.
+int ConvertCommand::finishOutput()
 {
     const std::string output = m_outputPath.empty() ? "standard output" : m_outputPath;
-    if (reader.failed())
-        return failure("cannot read " + inputName() + ": " + reader.error());
-    if (!writer.flush())
-        return failure("cannot write " + output + ": " + writer.error());
-    if (m_openedOut >= 0) {
-        const int closed = ::close(m_openedOut);
-        m_openedOut = -1;
-        if (closed != 0)
-            return failure("cannot write " + output + ": " + std::strerror(errno));
+    std::string why;
+    const bool written = !m_source->failed() && m_sink->finish(why);
+    if (m_source->failed()) {
+        m_output.discard();
+        return failure("cannot read " + inputName() + ": " + m_source->error());
     }
+    if (!written) {
+        m_output.discard();
+        return failure("cannot write " + output + ": " + why);
+    }
+    if (!m_output.commit(why))
+        return failure("cannot write " + output + ": " + why);
+    return Success;
+}
+
+void ConvertCommand::summarise() const
+{
     say(std::string(kProgram) + ": " + std::to_string(m_converted) + " rows converted, "
             + std::to_string(m_refused) + " refused, " + std::to_string(m_malformed)
             + " malformed\n",
         m_errFd);
-    return Success;
 }
 
 std::string ConvertCommand::inputName() const

@@ -3,16 +3,17 @@
 // BatchConverter, one press of Calculate each.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "batch/batch_converter.h"
+#include "batch/csv_table.h"
+#include "batch/output_file.h"
 #include "batch/profile_converter.h"
+#include "batch/stat_file.h"
 
-namespace text {
-class CsvReader;
-class CsvWriter;
-}
 
 namespace batch {
 
@@ -46,6 +47,8 @@ private:
     Parsed setOutput(const std::string &path);
     Parsed setDelimiter(const std::string &name);
     Parsed setDecimalComma(const std::string &);
+    Parsed setDecimalPoint(const std::string &);
+    Parsed setDecimalMark(char mark);
     Parsed setFrom(const std::string &column);
     Parsed setInterpret(const std::string &);
     Parsed setReliability(const std::string &value);
@@ -54,6 +57,7 @@ private:
     Parsed setIntervalScale(const std::string &name);
     Parsed setDescriptors(const std::string &system);
     Parsed needsInterpret(const char *option);
+    Parsed needsInterval(const char *option);
     Parsed refuse(const std::string &reason) const;
     Parsed checkInterpretOptions();
     // --profile and its options: profile_options.cpp.
@@ -66,26 +70,49 @@ private:
     Parsed setCorrelations(const std::string &path);
     Parsed needsProfile(const char *option);
     Parsed checkProfileOptions();
-    bool outputIsCorrelations() const;
-    int convertProfile(text::CsvReader &reader, const text::CsvRecord &header);
+    int convertProfile(const text::CsvRecord &header);
 
     bool openInput();
-    bool outputIsInput() const;
-    bool openOutput();
-    int convertRows(text::CsvReader &reader, BatchConverter &converter, text::CsvWriter &writer);
-    int finish(text::CsvReader &reader, text::CsvWriter &writer);
+    // Every file the run reads is registered, so that the output never
+    // lands on one: `what` names it in the message ("the --descriptors
+    // file"). Paths that are no regular file are left out.
+    void addInput(const std::string &what, const std::string &path);
+    void addInput(const std::string &what, int fd);
+    std::string outputOntoInput() const;
+    bool openOutput(std::string &why);
+    int openSource(text::CsvRecord &header);
+    // rowByRow: see StatSink; false for a converter that holds rows back.
+    int openSink(const std::vector<ColumnSpec> &columns, bool rowByRow = true);
+    int convertRows(BatchConverter &converter);
+    int finishOutput();
+    void summarise() const;
 
     std::string inputName() const;
     int usage(const std::string &reason) const;
     int failure(const std::string &reason) const;
     void say(const std::string &text, int fd) const;
 
+    struct Input {
+        std::string what;
+        dev_t device;
+        ino_t inode;
+    };
+
     int m_inFd, m_outFd, m_errFd;
-    int m_openedIn = -1, m_openedOut = -1;
+    int m_openedIn = -1;
+    OutputFile m_output;
+    std::vector<Input> m_inputs;
+    StatFormat m_outputFormat = StatFormat::None; // by -o's extension
+    std::unique_ptr<TableSource> m_source;
+    CsvSource *m_csvSource = nullptr;   // m_source, when it reads CSV
+    StatSource *m_statSource = nullptr; // m_source, when it reads SPSS or Stata
+    std::unique_ptr<RowSink> m_sink;
     std::string m_inputPath, m_outputPath;
     char m_delimiter = 0;
+    char m_decimalMark = 0; // given by an option; 0: a comma in semicolon files
     ConversionSettings m_settings;
     const char *m_interpretOption = nullptr; // the first option that needs --interpret
+    const char *m_intervalOption = nullptr;  // the first that shapes an interval
     std::vector<const char *> m_interpretOptions; // all of them, as given
     ProfileSettings m_profile;
     const char *m_profileOption = nullptr; // the first option that needs --profile

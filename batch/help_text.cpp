@@ -127,15 +127,21 @@ std::string helpText()
         "Converts the scores in a CSV file as the Quintaval converter window does,\n"
         "each row as one press of Calculate. Reads FILE, or standard input when FILE\n"
         "is absent or \"-\", and writes CSV to standard output.\n"
+        "SPSS (.sav, .zsav, .por) and Stata (.dta) files are read as what they hold,\n"
+        "whatever their names; -o FILE.sav, .zsav or .dta writes one, keeping every\n"
+        "variable with its labels and missing values. A missing value where a score,\n"
+        "mean, sd or reliability is read counts as an empty cell.\n"
         "\n"
-        "The first row names the columns; these are recognised, in any case:\n";
+        "The first row (or the variables) names the columns; these are recognised,\n"
+        "in any case:\n";
     text += option(std::string(sources.front()) + ", mean, sd",
                    "a raw score with its distribution's mean and sd");
     text += option(joinNames(scores, ", "), "one standard score");
     text +=
         "Other columns are carried through unchanged. Score columns the input lacks\n"
         "are appended, and a last column \"note\" (or the input's own \"note\" column)\n"
-        "says why a row was not converted.\n"
+        "says why a row was not converted. A refused row keeps the cells it was given\n"
+        "and no figure of a conversion.\n"
         "\n"
         "With --interpret, a column \"reliability\" gives each row its own reliability;\n"
         "it also asks for the interval columns.\n"
@@ -146,11 +152,14 @@ std::string helpText()
         "\n"
         "Options:\n";
     text += option("-o, --output FILE",
-                   "write to FILE (\"-\" or default: standard output); never the input");
+                   "write to FILE (\"-\" or default: standard output), whole or not at all; "
+                   "never onto a file the run reads");
     text += option("-d, --delimiter DELIM",
                    "comma, semicolon or tab (default: as in the header)");
     text += option("    --decimal-comma", "numbers have a decimal comma (the default with "
                                           "semicolons); results are written with one too");
+    text += option("    --decimal-point", "numbers have a decimal point, whatever the delimiter "
+                                          "(the default without semicolons)");
     text += option("    --from COLUMN",
                    "convert from this column only: " + joinNames(sources, " or ")
                        + "; it is kept as given (default: the window's choice, row by row)");

@@ -1,5 +1,6 @@
 #include "batch/outcome_memo.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace batch {
@@ -10,10 +11,13 @@ namespace {
 constexpr size_t kSlotCount = 8192;
 
 // Every stretch of this many lookups is judged: finding fewer than one in
-// kWorthwhile of them sets the memory aside for the next kRowsAside rows.
+// kWorthwhile of them sets the memory aside for the next kRowsAside rows,
+// twice as many each time a stretch finds little again (up to
+// kMostRowsAside), so that a file of distinct rows hardly pays for it.
 constexpr size_t kStretch = 8192;
 constexpr size_t kWorthwhile = 8;
 constexpr size_t kRowsAside = 65536;
+constexpr size_t kMostRowsAside = size_t(1) << 22;
 
 uint64_t hashOf(const FieldTextViews &texts, const double *reliability)
 {
@@ -45,15 +49,34 @@ void setText(std::string &text, std::string_view view)
 
 } // namespace
 
-OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter)
-    : m_hashes(kSlotCount), m_slots(kSlotCount), m_interpreter(interpreter)
+void ResultTexts::set(const conversion::Calculation &calculation, bool decimalComma)
+{
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        char *const text = m_text[size_t(position)].data();
+        const size_t size = conversion::resultText(calculation, position, text);
+        if (decimalComma)
+            for (size_t i = 0; i < size; ++i)
+                if (text[i] == '.')
+                    text[i] = ',';
+        m_size[size_t(position)] = uint16_t(size);
+    }
+}
+
+OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter, bool decimalComma)
+    : m_hashes(kSlotCount), m_slots(kSlotCount), m_interpreter(interpreter),
+      m_decimalComma(decimalComma), m_nextAside(kRowsAside)
 {
 }
 
 void OutcomeMemo::compute(const FieldTextViews &texts, const double *reliability,
                           RowOutcome &row)
 {
-    row.outcome = conversion::calculate(fieldTexts(texts));
+    conversion::FieldTextViews fields{texts[0], texts[1], texts[2], {}};
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+        fields.score[size_t(position)] = texts[size_t(position) + 2];
+    conversion::calculate(fields, row.outcome);
+    if (!row.outcome.refused)
+        row.results.set(row.outcome, m_decimalComma);
     if (m_interpreter)
         m_interpreter->interpret(row.outcome, reliability, row.interpreted);
 }
@@ -82,21 +105,15 @@ const RowOutcome &OutcomeMemo::calculate(const FieldTextViews &texts, const doub
     }
     m_found += known ? 1 : 0;
     if (++m_lookups == kStretch) {
-        if (m_found * kWorthwhile < m_lookups)
-            m_rowsUnremembered = kRowsAside;
+        if (m_found * kWorthwhile < m_lookups) {
+            m_rowsUnremembered = m_nextAside;
+            m_nextAside = std::min(m_nextAside * 2, kMostRowsAside);
+        } else {
+            m_nextAside = kRowsAside;
+        }
         m_lookups = m_found = 0;
     }
     return slot.row;
-}
-
-const conversion::FieldTexts &OutcomeMemo::fieldTexts(const FieldTextViews &texts)
-{
-    setText(m_texts.raw, texts[0]);
-    setText(m_texts.rawMean, texts[1]);
-    setText(m_texts.rawSd, texts[2]);
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        setText(m_texts.score[size_t(position)], texts[size_t(position) + 2]);
-    return m_texts;
 }
 
 } // namespace batch

@@ -26,8 +26,24 @@ namespace batch {
 // positions 1 to 7.
 using FieldTextViews = std::array<std::string_view, 3 + conversion::kScaleCount - 1>;
 
+// A converted row's results as written: texts of the converter's scales,
+// with the file's decimal mark.
+class ResultTexts {
+public:
+    std::string_view operator[](int position) const
+    {
+        return {m_text[size_t(position)].data(), m_size[size_t(position)]};
+    }
+    void set(const conversion::Calculation &calculation, bool decimalComma);
+
+private:
+    std::array<std::array<char, conversion::kResultTextSize>, conversion::kScaleCount> m_text;
+    std::array<uint16_t, conversion::kScaleCount> m_size{};
+};
+
 struct RowOutcome {
-    conversion::Outcome outcome;
+    conversion::Calculation outcome;
+    ResultTexts results;          // when not refused
     InterpretedCells interpreted; // empty unless interpreting
 };
 
@@ -35,7 +51,7 @@ class OutcomeMemo {
 public:
     // interpreter: nullptr when rows are not interpreted; it must outlive
     // the memo.
-    explicit OutcomeMemo(RowInterpreter *interpreter = nullptr);
+    explicit OutcomeMemo(RowInterpreter *interpreter = nullptr, bool decimalComma = false);
     OutcomeMemo(const OutcomeMemo &) = delete;
     OutcomeMemo &operator=(const OutcomeMemo &) = delete;
 
@@ -52,15 +68,14 @@ private:
 
     void compute(const FieldTextViews &texts, const double *reliability, RowOutcome &row);
 
-    const conversion::FieldTexts &fieldTexts(const FieldTextViews &texts);
-
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
-    conversion::FieldTexts m_texts; // reused: assigning allocates nothing
     RowInterpreter *m_interpreter;
+    bool m_decimalComma;
     RowOutcome m_unremembered;
     size_t m_lookups = 0, m_found = 0;
     size_t m_rowsUnremembered = 0; // rows still to calculate without the memory
+    size_t m_nextAside;            // how long the memory is set aside next
 };
 
 } // namespace batch

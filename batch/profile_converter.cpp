@@ -5,7 +5,6 @@
 
 #include "conversion/scales.h"
 #include "text/ascii.h"
-#include "text/csv_writer.h"
 #include "text/text_routines.h"
 
 namespace batch {
@@ -141,35 +140,104 @@ void ProfileConverter::mapColumns()
     m_identity.assign(m_identityColumns.size(), {});
 }
 
-void ProfileConverter::writeHeader(text::CsvWriter &out) const
+std::vector<ColumnSpec> ProfileConverter::columns() const
 {
-    const std::string_view metric = profile::metricColumn(m_settings.analysis.metric);
+    const std::string metric(profile::metricColumn(m_settings.analysis.metric));
+    const int metricDecimals = m_settings.analysis.metric == profile::Metric::Z ? 2 : 0;
+    const auto text = [](std::string_view name) {
+        ColumnSpec spec;
+        spec.name = std::string(name);
+        spec.written = true;
+        return spec;
+    };
+    const auto number = [&](std::string_view name, int decimals) {
+        ColumnSpec spec = text(name);
+        spec.type = ColumnType::Number;
+        spec.decimals = decimals;
+        return spec;
+    };
+    const auto rate = [&](std::string_view name) {
+        ColumnSpec spec = number(name, 1);
+        const std::string below = m_decimalComma ? "<0,1" : "<0.1";
+        spec.valueLabels = {{0, below}};
+        if (name == "percentile_rank")
+            spec.valueLabels.push_back({100, m_decimalComma ? ">99,9" : ">99.9"});
+        return spec;
+    };
+    const auto descriptor = [&] {
+        ColumnSpec spec = text("descriptor");
+        spec.type = ColumnType::Code;
+        spec.ordinal = true;
+        for (const interpretation::DescriptorBand &band : m_settings.analysis.descriptors.bands)
+            spec.valueLabels.push_back({double(spec.valueLabels.size() + 1), band.label});
+        return spec;
+    };
+    const auto output = [&](int cell) {
+        switch (cell) {
+        case MetricCell:
+        case CiLowCell:
+        case CiHighCell:
+            return number(cell == MetricCell ? metric : kOutputNames[cell], metricDecimals);
+        case PercentileRankCell:
+        case DeviationBaseRateCell:
+            return rate(kOutputNames[cell]);
+        case DescriptorCell:
+            return descriptor();
+        case DeviationCell:
+            return number(kOutputNames[cell], metricDecimals + 1);
+        case DeviationCriticalCell:
+        case RciCell:
+            return number(kOutputNames[cell], 2);
+        case NoteCell: {
+            ColumnSpec spec = text(kOutputNames[cell]);
+            spec.note = true;
+            return spec;
+        }
+        default:
+            return text(kOutputNames[cell]);
+        }
+    };
+    std::vector<ColumnSpec> columns;
     switch (m_settings.table) {
     case ProfileTable::Scores:
-        for (const std::string &name : m_header)
-            out.cell(name);
+        for (size_t column = 0; column < m_header.size(); ++column) {
+            const int role = m_role[column];
+            ColumnSpec spec;
+            if (role >= FirstOutputRole)
+                spec = role - FirstOutputRole == OtherMetricCell ? number("", 0)
+                                                                  : output(role - FirstOutputRole);
+            spec.name = m_header[column];
+            spec.input = int(column);
+            columns.push_back(std::move(spec));
+        }
         for (const int cell : m_appended)
-            out.cell(cell == MetricCell ? metric : kOutputNames[cell]);
+            columns.push_back(output(cell));
         if (m_noteAppended)
-            out.cell(kOutputNames[NoteCell]);
+            columns.push_back(output(NoteCell));
         break;
     case ProfileTable::Pairs:
-        for (const std::string_view name : {"person", "name_1", "name_2", "score_1", "score_2",
-                                            "difference", "se", "critical", "significant",
-                                            "base_rate"})
-            out.cell(name);
+        columns = {text("person"), text("name_1"), text("name_2"), number("score_1", metricDecimals),
+                   number("score_2", metricDecimals), number("difference", metricDecimals),
+                   number("se", 2), number("critical", 2), text("significant"), rate("base_rate")};
         break;
     case ProfileTable::Composites:
-        for (const std::string_view name : {std::string_view("person"), std::string_view("group"),
-                                            std::string_view("members"), metric,
-                                            std::string_view("percentile_rank"),
-                                            std::string_view("descriptor"),
-                                            std::string_view("reliability"),
-                                            std::string_view("ci_low"), std::string_view("ci_high")})
-            out.cell(name);
+        columns = {text("person"),        text("group"),          text("members"),
+                   number(metric, metricDecimals), rate("percentile_rank"), descriptor(),
+                   number("reliability", 3), number("ci_low", metricDecimals),
+                   number("ci_high", metricDecimals)};
         break;
     }
-    out.endRow();
+    return columns;
+}
+
+std::vector<size_t> ProfileConverter::numberColumns() const
+{
+    std::vector<size_t> columns;
+    for (const Field field : {Field::Score, Field::Mean, Field::Sd, Field::Reliability,
+                              Field::Retest, Field::Practice})
+        if (m_fieldColumn[size_t(field)] >= 0)
+            columns.push_back(size_t(m_fieldColumn[size_t(field)]));
+    return columns;
 }
 
 bool ProfileConverter::isBlank(const text::CsvRecord &record) const
@@ -183,7 +251,8 @@ bool ProfileConverter::isMalformed(const text::CsvRecord &record) const
     return record.problem != text::RowProblem::None || record.cellCount() != m_header.size();
 }
 
-void ProfileConverter::add(text::CsvRecord &record, text::CsvWriter &out)
+void ProfileConverter::add(text::CsvRecord &record, RowSink &out,
+                           std::shared_ptr<const StoredRow> stored)
 {
     const size_t line = m_nextLine;
     size_t breaks = lineBreaksIn(record.surplus);
@@ -209,6 +278,7 @@ void ProfileConverter::add(text::CsvRecord &record, text::CsvWriter &out)
         m_rows.emplace_back();
     Row &row = m_rows[m_count++];
     std::swap(row.record, record);
+    row.stored = std::move(stored);
     row.line = line;
     row.kind = kind;
     row.entry = -1;
@@ -219,12 +289,12 @@ void ProfileConverter::add(text::CsvRecord &record, text::CsvWriter &out)
     }
 }
 
-void ProfileConverter::finish(text::CsvWriter &out)
+void ProfileConverter::finish(RowSink &out)
 {
     endPerson(out);
 }
 
-void ProfileConverter::endPerson(text::CsvWriter &out)
+void ProfileConverter::endPerson(RowSink &out)
 {
     if ((m_count > 0 || m_overflowed) && !m_seenBefore)
         ++m_people;
@@ -238,7 +308,7 @@ void ProfileConverter::endPerson(text::CsvWriter &out)
         identity = {};
 }
 
-void ProfileConverter::flush(text::CsvWriter &out, bool more)
+void ProfileConverter::flush(RowSink &out, bool more)
 {
     if (m_count == 0)
         return;
@@ -415,18 +485,18 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     return {};
 }
 
-void ProfileConverter::number(text::CsvWriter &out, std::string_view text)
+void ProfileConverter::number(RowSink &out, std::string_view text)
 {
     if (!m_decimalComma || text.find('.') == std::string_view::npos) {
-        out.cell(text);
+        out.numberCell(text);
         return;
     }
     m_cell.assign(text);
     std::replace(m_cell.begin(), m_cell.end(), '.', ',');
-    out.cell(m_cell);
+    out.numberCell(m_cell);
 }
 
-void ProfileConverter::outputCell(int cell, const Row &row, text::CsvWriter &out)
+void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
 {
     if (cell == NoteCell) {
         out.cell(row.kind == Row::Score ? std::string_view(m_omissions)
@@ -467,7 +537,7 @@ void ProfileConverter::outputCell(int cell, const Row &row, text::CsvWriter &out
     out.cell({});
 }
 
-void ProfileConverter::writeScoreRow(const Row &row, text::CsvWriter &out)
+void ProfileConverter::writeScoreRow(const Row &row, RowSink &out)
 {
     if (row.kind == Row::Malformed)
         return writeMalformed(row, out);
@@ -478,7 +548,8 @@ void ProfileConverter::writeScoreRow(const Row &row, text::CsvWriter &out)
         if (role >= FirstOutputRole)
             outputCell(role - FirstOutputRole, row, out);
         else
-            out.cell(blank ? std::string_view() : std::string_view(cells[column]));
+            out.inputCell(column, blank ? std::string_view() : std::string_view(cells[column]),
+                          row.stored.get());
     }
     for (const int cell : m_appended)
         outputCell(cell, row, out);
@@ -489,7 +560,7 @@ void ProfileConverter::writeScoreRow(const Row &row, text::CsvWriter &out)
 
 // A malformed row keeps every cell as it was: those beyond the header's
 // width follow the note, and so does a cell that stood where the note goes.
-void ProfileConverter::writeMalformed(const Row &row, text::CsvWriter &out)
+void ProfileConverter::writeMalformed(const Row &row, RowSink &out)
 {
     const text::CsvRecord &record = row.record;
     std::string note;
@@ -514,7 +585,7 @@ void ProfileConverter::writeMalformed(const Row &row, text::CsvWriter &out)
             out.cell(note);
             displaced = cell;
         } else {
-            out.cell(cell);
+            out.inputCell(column, cell, row.stored.get());
         }
     }
     for (size_t i = 0; i < m_appended.size(); ++i)
@@ -530,7 +601,7 @@ void ProfileConverter::writeMalformed(const Row &row, text::CsvWriter &out)
     out.endRow();
 }
 
-void ProfileConverter::writePairs(text::CsvWriter &out)
+void ProfileConverter::writePairs(RowSink &out)
 {
     const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
     for (const profile::PairResult &pair : m_analysis.pairs) {
@@ -549,7 +620,7 @@ void ProfileConverter::writePairs(text::CsvWriter &out)
     }
 }
 
-void ProfileConverter::writeComposites(text::CsvWriter &out)
+void ProfileConverter::writeComposites(RowSink &out)
 {
     const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
     for (const profile::CompositeResult &c : m_analysis.composites) {

@@ -17,12 +17,10 @@
 #include <vector>
 
 #include "batch/seen_people.h"
+#include "batch/table.h"
 #include "profile/analysis.h"
 #include "text/csv_reader.h"
 
-namespace text {
-class CsvWriter;
-}
 
 namespace batch {
 
@@ -50,13 +48,18 @@ public:
     // Why the header cannot be used (a usage error); empty when it can.
     const std::string &error() const { return m_error; }
 
-    void writeHeader(text::CsvWriter &out) const;
+    // The table's columns: the score table's the input's and what it adds.
+    std::vector<ColumnSpec> columns() const;
+    // The input columns read as numbers: score, mean, sd, reliability,
+    // retest and practice.
+    std::vector<size_t> numberColumns() const;
 
     // Takes the record's contents (leaving it other cells to reuse) and
     // writes whatever persons it ends.
-    void add(text::CsvRecord &record, text::CsvWriter &out);
+    // stored: the row's values as its source stored them (SPSS, Stata).
+    void add(text::CsvRecord &record, RowSink &out, std::shared_ptr<const StoredRow> stored = nullptr);
     // Writes the last person.
-    void finish(text::CsvWriter &out);
+    void finish(RowSink &out);
 
     long long analysed() const { return m_analysed; }
     long long refused() const { return m_refused; }
@@ -73,6 +76,7 @@ private:
     struct Row {
         enum Kind { Score, Blank, Malformed, Refused };
         text::CsvRecord record;
+        std::shared_ptr<const StoredRow> stored;
         size_t line = 0;
         Kind kind = Score;
         int entry = -1;   // in m_profile, for a score
@@ -85,19 +89,19 @@ private:
     };
 
     void mapColumns();
-    void endPerson(text::CsvWriter &out);
-    void flush(text::CsvWriter &out, bool more);
+    void endPerson(RowSink &out);
+    void flush(RowSink &out, bool more);
     void readRows();
     bool checkIdentity(Row &row);
     static void refuse(Row &row, std::string note);
     void takeRefusals(bool more);
     std::string problemNote(const Row &row, const profile::EntryProblem &problem) const;
-    void writeScoreRow(const Row &row, text::CsvWriter &out);
-    void outputCell(int cell, const Row &row, text::CsvWriter &out);
-    void writeMalformed(const Row &row, text::CsvWriter &out);
-    void writePairs(text::CsvWriter &out);
-    void writeComposites(text::CsvWriter &out);
-    void number(text::CsvWriter &out, std::string_view text);
+    void writeScoreRow(const Row &row, RowSink &out);
+    void outputCell(int cell, const Row &row, RowSink &out);
+    void writeMalformed(const Row &row, RowSink &out);
+    void writePairs(RowSink &out);
+    void writeComposites(RowSink &out);
+    void number(RowSink &out, std::string_view text);
     bool isBlank(const text::CsvRecord &record) const;
     bool isMalformed(const text::CsvRecord &record) const;
 

@@ -29,14 +29,6 @@ std::optional<double> optionNumber(const std::string &value)
     return text::plainNumberValue(value, {',', false});
 }
 
-long long regularFileSize(int fd)
-{
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return -1;
-    return (long long)info.st_size;
-}
-
 } // namespace
 
 ConvertCommand::Parsed ConvertCommand::setProfile(const std::string &)
@@ -109,6 +101,7 @@ ConvertCommand::Parsed ConvertCommand::setCorrelations(const std::string &path)
     if (!profile::Correlations::parse(contents, m_profile.correlations, error))
         return refuse("--correlations " + path + ": " + profile::errorMessage(error));
     m_profile.correlationsPath = path;
+    addInput("the --correlations file", path);
     return needsProfile("--correlations");
 }
 
@@ -136,41 +129,24 @@ ConvertCommand::Parsed ConvertCommand::checkProfileOptions()
     return Parsed::Run;
 }
 
-// Opening the output would empty the correlations file it names.
-bool ConvertCommand::outputIsCorrelations() const
-{
-    struct stat correlations, out;
-    if (m_profile.correlationsPath.empty()
-        || ::stat(m_profile.correlationsPath.c_str(), &correlations) != 0)
-        return false;
-    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
-                                            : ::stat(m_outputPath.c_str(), &out);
-    return status == 0 && correlations.st_dev == out.st_dev
-           && correlations.st_ino == out.st_ino;
-}
-
-int ConvertCommand::convertProfile(text::CsvReader &reader, const text::CsvRecord &header)
+int ConvertCommand::convertProfile(const text::CsvRecord &header)
 {
     ProfileConverter converter(header, m_profile, m_settings.decimalComma);
     if (!converter.error().empty())
         return usage(converter.error());
-    if (outputIsCorrelations())
-        return usage("the output is the correlations file itself; write to another file");
-    if (!openOutput())
-        return failure("cannot open " + m_outputPath + ": " + std::strerror(errno));
-    text::CsvWriter writer(m_outFd, reader.delimiter(), reader.lineEnding());
-    if (reader.hadByteOrderMark())
-        writer.writeByteOrderMark();
-    converter.writeHeader(writer);
-    ProgressMeter progress(m_errFd, regularFileSize(m_inFd));
-    text::CsvRecord record;
+    m_source->setNumberColumns(converter.numberColumns());
+    // A person's rows are held back until the person ends.
+    if (const int status = openSink(converter.columns(), false); status >= 0)
+        return status;
+    ProgressMeter progress(m_errFd, m_source->size());
     long long rows = 0;
-    while (!writer.failed() && reader.next(record)) {
-        converter.add(record, writer);
-        progress.update(++rows, reader.bytesConsumed());
-    }
-    if (!reader.failed() && !writer.failed())
-        converter.finish(writer);
+    m_source->readRows([&](text::CsvRecord &record) {
+        converter.add(record, *m_sink, m_source->storedRow());
+        progress.update(++rows, m_source->bytesConsumed());
+        return !m_sink->failed();
+    });
+    if (!m_source->failed() && !m_sink->failed())
+        converter.finish(*m_sink);
     progress.finish();
     for (const std::string &note : converter.refusalNotes())
         say(std::string(kProgram) + ": " + note + "\n", m_errFd);
@@ -181,9 +157,9 @@ int ConvertCommand::convertProfile(text::CsvReader &reader, const text::CsvRecor
     m_converted = converter.analysed();
     m_refused = converter.refused();
     m_malformed = converter.malformed();
-    const int status = finish(reader, writer);
-    if (status != Success)
+    if (const int status = finishOutput(); status != Success)
         return status;
+    summarise();
     std::string summary = std::string(kProgram) + ": " + std::to_string(converter.people())
                           + (converter.people() == 1 ? " person" : " people");
     const long long written = converter.tableRows();
@@ -193,7 +169,7 @@ int ConvertCommand::convertProfile(text::CsvReader &reader, const text::CsvRecor
         summary += ", " + std::to_string(written)
                    + (written == 1 ? " composite" : " composites") + " written";
     say(summary + "\n", m_errFd);
-    return status;
+    return Success;
 }
 
 } // namespace batch

@@ -43,13 +43,15 @@ RowInterpreter::RowInterpreter(const InterpretationSettings &settings, bool deci
 {
 }
 
-void RowInterpreter::setNumber(std::string &cell, std::string &&text) const
+void RowInterpreter::setNumber(InterpretedCells &cells, int cell, size_t size) const
 {
-    cell = std::move(text);
-    if (m_decimalComma)
-        for (char &c : cell)
-            if (c == '.')
-                c = ',';
+    cells.setSize(cell, size);
+    if (m_decimalComma) {
+        char *const text = cells.text(cell);
+        for (size_t i = 0; i < size; ++i)
+            if (text[i] == '.')
+                text[i] = ',';
+    }
 }
 
 // The half width, which does not depend on z, is worked out once for each
@@ -67,30 +69,31 @@ interpretation::Interval RowInterpreter::interval(double z, double reliability)
     return interpretation::confidenceInterval(z, settings, known.half);
 }
 
-void RowInterpreter::interpret(const conversion::Outcome &outcome, const double *reliability,
+void RowInterpreter::interpret(const conversion::Calculation &outcome, const double *reliability,
                                InterpretedCells &cells)
 {
     if (outcome.refused) {
-        for (std::string &cell : cells)
-            cell.clear();
+        cells.clear();
         return;
     }
     const double z = outcome.z;
     for (int cell = 0; cell < kScaleCells; ++cell)
-        setNumber(cells[cell], interpretation::showScore(kScaleOfCell[cell], z).text);
-    cells[DescriptorCell] = interpretation::describe(z, m_settings.descriptors);
+        setNumber(cells, cell, interpretation::showScoreInto(kScaleOfCell[cell], z, cells.text(cell)));
+    cells.setDescriptor(interpretation::describe(z, m_settings.descriptors));
     if (reliability == nullptr) {
         for (int cell = kFirstIntervalCell; cell < kInterpretedCellCount; ++cell)
-            cells[cell].clear();
+            cells.setSize(cell, 0);
         return;
     }
     const interpretation::Interval interval = this->interval(z, *reliability);
-    setNumber(cells[CiLowCell],
-              interpretation::showScore(m_settings.intervalScale, interval.low).text);
-    setNumber(cells[CiHighCell],
-              interpretation::showScore(m_settings.intervalScale, interval.high).text);
-    setNumber(cells[CiPercentileLowCell], interpretation::percentileRankText(interval.low));
-    setNumber(cells[CiPercentileHighCell], interpretation::percentileRankText(interval.high));
+    const interpretation::ScaleId scale = m_settings.intervalScale;
+    setNumber(cells, CiLowCell, interpretation::showScoreInto(scale, interval.low, cells.text(CiLowCell)));
+    setNumber(cells, CiHighCell,
+              interpretation::showScoreInto(scale, interval.high, cells.text(CiHighCell)));
+    setNumber(cells, CiPercentileLowCell,
+              interpretation::percentileRankInto(interval.low, cells.text(CiPercentileLowCell)));
+    setNumber(cells, CiPercentileHighCell,
+              interpretation::percentileRankInto(interval.high, cells.text(CiPercentileHighCell)));
 }
 
 } // namespace batch

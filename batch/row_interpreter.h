@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,31 @@ constexpr int kInterpretedCellCount = CiPercentileHighCell + 1;
 // The cells from CiLowCell on need a reliability.
 constexpr int kFirstIntervalCell = CiLowCell;
 
-using InterpretedCells = std::array<std::string, kInterpretedCellCount>;
+// One row's interpretation cells: the numbers in place, the descriptor a
+// view of its system's label. Copied with a row's remembered outcome, so
+// nothing in it allocates.
+class InterpretedCells {
+public:
+    std::string_view operator[](int cell) const
+    {
+        if (cell == DescriptorCell)
+            return m_descriptor;
+        return {m_text[size_t(cell)].data(), m_size[size_t(cell)]};
+    }
+    char *text(int cell) { return m_text[size_t(cell)].data(); }
+    void setSize(int cell, size_t size) { m_size[size_t(cell)] = uint8_t(size); }
+    void setDescriptor(std::string_view label) { m_descriptor = label; }
+    void clear()
+    {
+        m_size.fill(0);
+        m_descriptor = {};
+    }
+
+private:
+    std::array<std::array<char, interpretation::kShownSize>, kInterpretedCellCount> m_text;
+    std::array<uint8_t, kInterpretedCellCount> m_size{};
+    std::string_view m_descriptor;
+};
 
 // "scaled", "stanine", ..., "ci_percentile_high".
 std::string_view interpretedColumnName(int cell);
@@ -56,11 +81,11 @@ public:
 
     // The cells of one row from its outcome: all empty for a refused one,
     // the interval cells empty without a reliability.
-    void interpret(const conversion::Outcome &outcome, const double *reliability,
+    void interpret(const conversion::Calculation &outcome, const double *reliability,
                    InterpretedCells &cells);
 
 private:
-    void setNumber(std::string &cell, std::string &&text) const;
+    void setNumber(InterpretedCells &cells, int cell, size_t size) const;
     interpretation::Interval interval(double z, double reliability);
 
     InterpretationSettings m_settings;

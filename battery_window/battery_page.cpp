@@ -6,12 +6,13 @@
 #include "battery_window/numbers.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
+#include "report_window/explanation_words.h"
+#include "report_window/report_document.h"
 #include "interpretation/interpretation.h"
 #include "text/ascii.h"
 #include "text/text_routines.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QPainter>
 
 #include <algorithm>
@@ -28,12 +29,12 @@ struct PageWords {
 constexpr double kTitlePoints = 14;
 constexpr double kSectionPoints = 11.5;
 constexpr double kTextPoints = 9;
-constexpr double kTablePoints = 8.5;
-constexpr double kPairPoints = 8;
+constexpr double kTablePoints = 8;
+constexpr double kPairPoints = 7.5;
 constexpr double kNotePoints = 8;
 constexpr double kReferencePoints = 6.5;
 constexpr double kChartPoints = 7.5;
-constexpr double kChartAspect = 0.38;
+constexpr double kChartAspect = 0.36;
 constexpr double kSpace = 8;
 
 QString qs(const std::string &text)
@@ -391,29 +392,26 @@ private:
                 text += formulas[i].first;
                 const bool runEnds = i + 1 == formulas.size() || formulas[i + 1].second != source;
                 if (runEnds && source != interpretation::Source::None)
-                    text += QStringLiteral(" (%1)").arg(ExplanationText::citation(source, true).toHtmlEscaped());
+                    text += QStringLiteral(" (%1)").arg(report::citation(source).toHtmlEscaped());
                 text += i + 1 == formulas.size() ? QStringLiteral(".") : QStringLiteral("; ");
             }
             paragraph(m_document, QStringLiteral("<b>%1.</b> %2").arg(topicName(topic), text), kNotePoints);
         }
         if (sources.empty())
             return;
-        std::sort(sources.begin(), sources.end(), [](interpretation::Source a, interpretation::Source b) {
-            return ExplanationText::reference(a) < ExplanationText::reference(b);
-        });
+        const QStringList references = report::referenceList(sources);
         // In two columns: a reference list is many short entries.
         QStringList columns[2];
-        for (std::size_t i = 0; i < sources.size(); ++i)
-            columns[i < (sources.size() + 1) / 2 ? 0 : 1]
-                << QStringLiteral("<p style=\"margin-bottom:3px\">%1</p>")
-                       .arg(ExplanationText::reference(sources[i]).toHtmlEscaped());
-        auto references = std::make_unique<fw::TextBlock>(
+        for (qsizetype i = 0; i < references.size(); ++i)
+            columns[i < (references.size() + 1) / 2 ? 0 : 1]
+                << QStringLiteral("<p style=\"margin-bottom:3px\">%1</p>").arg(references[i].toHtmlEscaped());
+        auto block = std::make_unique<fw::TextBlock>(
             QStringLiteral("<p><b>%1</b></p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
                            "<td width=\"50%\" style=\"padding-right:8px\">%2</td><td width=\"50%\">%3</td></tr></table>")
                 .arg(PageWords::tr("References"), columns[0].join(QString()), columns[1].join(QString())),
             kReferencePoints);
-        references->spaceBefore = kSpace / 2;
-        m_document.add(std::move(references));
+        block->spaceBefore = kSpace / 2;
+        m_document.add(std::move(block));
     }
 
     const BatteryReport &m_report;
@@ -438,16 +436,8 @@ Identification sheetIdentification(const report::Identification &id)
 
 std::unique_ptr<fw::PrintedDocument> batteryDocument(const BatteryReport &report)
 {
-    auto document = std::make_unique<fw::PrintedDocument>();
-    const report::Identification id = identificationOf(*report.sheet);
-    QStringList title{PageWords::tr("Battery Report")};
-    for (const QString &part : {id.person.trimmed(), id.testDate.trimmed()})
-        if (!part.isEmpty())
-            title << part;
-    document->setTitle(title.join(QStringLiteral(" \u2013 ")));
-    document->setHeader(report::headerLines(id, PageWords::tr("Battery")));
-    document->setFooter(PageWords::tr("Quintaval %1 \u00b7 printed %2")
-                            .arg(QStringLiteral(QUINTAVAL_VERSION), QDate::currentDate().toString(Qt::ISODate)));
+    std::unique_ptr<fw::PrintedDocument> document =
+        report::identifiedDocument(PageWords::tr("Battery Report"), identificationOf(*report.sheet), PageWords::tr("Battery"));
     Writer(report, *document).write();
     return document;
 }

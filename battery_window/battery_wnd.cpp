@@ -8,8 +8,10 @@
 #include "battery_window/scores_model.h"
 #include "battery_window/sheet_delegate.h"
 #include "battery_window/words.h"
+#include "conversion/scales.h"
 #include "battery_window/sheet_commands.h"
 #include "framework/menu_bar.h"
+#include "report_window/explanation_words.h"
 #include "report_window/identification_block.h"
 
 #include <QApplication>
@@ -361,6 +363,23 @@ void BatteryWnd::refreshTables()
     m_composites->setColumnWidth(4, em * 10);
 }
 
+// The scales and the descriptor system, as the Score Report's words name them.
+report::Naming BatteryWnd::naming() const
+{
+    report::Naming naming;
+    naming.given = [this](int entry) {
+        const std::vector<profile::ScoreEntry> &entries = m_results.sheetProfile.profile.entries;
+        if (entry < 0 || std::size_t(entry) >= entries.size() || entries[std::size_t(entry)].scale < 0)
+            return QString();
+        const std::string_view name = conversion::kScales[entries[std::size_t(entry)].scale].name;
+        return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    };
+    const QString metric = metricName(m_core.metric);
+    naming.metric = [metric](int) { return metric; };
+    naming.system = report().descriptorName;
+    return naming;
+}
+
 QString BatteryWnd::nameOfEntry(int entry) const
 {
     if (entry < 0 || std::size_t(entry) >= m_results.sheetProfile.profile.entries.size())
@@ -403,7 +422,9 @@ void BatteryWnd::showHow()
         }
     }
     QString html;
-    if (explanation)
+    if (explanation && ExplanationText::isReportWorded(*explanation))
+        html = report::explanationHtml(heading, {*explanation}, naming());
+    else if (explanation)
         html = ExplanationText::html(heading, *explanation, [this](int entry) { return nameOfEntry(entry); });
     else if (!heading.isEmpty())
         html = QStringLiteral("<h3>%1</h3><p>%2</p>").arg(heading.toHtmlEscaped(),

@@ -30,6 +30,7 @@ class QTextBrowser;
 
 namespace report {
 class IdentificationBlock;
+struct Naming;
 }
 
 namespace battery {
@@ -115,6 +116,7 @@ private:
     void updateTitle();
     QAbstractItemView *focusedTable() const;
     QString nameOfEntry(int entry) const;
+    report::Naming naming() const;
 
     // battery_wnd_settings.cpp
     void createSettings();

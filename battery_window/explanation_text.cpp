@@ -3,9 +3,12 @@
 #include "battery_window/numbers.h"
 #include "conversion/scales.h"
 #include "interpretation/interpretation.h"
+#include "report_window/explanation_words.h"
 #include "text/text_routines.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -17,11 +20,6 @@ using interpretation::Formula;
 using interpretation::Quantity;
 using interpretation::Source;
 using interpretation::Term;
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString sub(const char *symbol, const char *index)
 {
@@ -37,6 +35,29 @@ QString standardScoreText()
 }
 
 } // namespace
+
+bool ExplanationText::isReportWorded(const interpretation::Explanation &explanation)
+{
+    // A retest's z is worded here: its terms are the retest's, not a score's.
+    const bool retest = std::any_of(explanation.inputs.begin(), explanation.inputs.end(),
+                                    [](const Term &term) { return term.quantity == Quantity::Retest; });
+    switch (explanation.formula) {
+    case Formula::GivenScore:
+    case Formula::ZFromScore:
+    case Formula::ZFromPercentile:
+    case Formula::ZFromPercentileApproximate:
+    case Formula::ScoreOnMetric:
+    case Formula::BandOnMetric:
+    case Formula::PercentileRank:
+    case Formula::ApproximatePercentile:
+    case Formula::Descriptor:
+    case Formula::IntervalTrueScore:
+    case Formula::IntervalObtained:
+        return !retest;
+    default:
+        return false;
+    }
+}
 
 QString ExplanationText::formulaName(Formula formula)
 {
@@ -63,6 +84,10 @@ QString ExplanationText::formulaName(Formula formula)
     case Formula::ChangeDecision: return tr("Reliable change");
     case Formula::CompositeScore: return tr("Composite score");
     case Formula::CompositeReliability: return tr("Reliability of a composite");
+    case Formula::GivenScore: return tr("Score as given");
+    case Formula::ZFromPercentileApproximate: return tr("z of a percentile, approximated");
+    case Formula::BandOnMetric: return tr("Band on the metric");
+    case Formula::ApproximatePercentile: return tr("Percentile, approximated");
     }
     return {};
 }
@@ -118,42 +143,15 @@ QString ExplanationText::formulaText(Formula formula)
     case Formula::CompositeReliability:
         return QStringLiteral("%1 = 1 &minus; (k &minus; &Sigma;%2) / (k + 2 &Sigma;%3)")
             .arg(sub("r", "c"), sub("r", "i"), sub("r", "ij"));
+    case Formula::GivenScore: return tr("X, as given");
+    case Formula::ZFromPercentileApproximate:
+        return tr("z = &Phi;<sup>&minus;1</sup>(P / 100), by a rational approximation");
+    case Formula::BandOnMetric:
+        return tr("the band holding %1 + %2 &middot; z, halves up").arg(sub("M", "m"), sdm);
+    case Formula::ApproximatePercentile:
+        return tr("100 &middot; &Phi;(z) by a polynomial approximation, whole, held at 1 and 99");
     }
     return {};
-}
-
-QString ExplanationText::citation(Source source, bool parenthetical)
-{
-    const interpretation::Reference &ref = interpretation::reference(source);
-    if (ref.authors.empty())
-        return {};
-    // The surnames are the parts that are not initials: "Payne, R. W., & Jones, H. G.".
-    QStringList surnames;
-    for (QString part : utf8(ref.authors).split(QStringLiteral(", "))) {
-        part.remove(QStringLiteral("& ")).remove(QLatin1Char('&'));
-        part = part.trimmed();
-        if (!part.isEmpty() && !part.endsWith(QLatin1Char('.')))
-            surnames << part;
-    }
-    QString names;
-    if (surnames.size() == 1)
-        names = surnames.front();
-    else if (surnames.size() == 2)
-        names = tr("%1 & %2").arg(surnames[0], surnames[1]);
-    else if (!surnames.isEmpty())
-        names = tr("%1 et al.").arg(surnames.front());
-    return (parenthetical ? QStringLiteral("%1, %2") : QStringLiteral("%1 (%2)")).arg(names).arg(ref.year);
-}
-
-QString ExplanationText::reference(Source source)
-{
-    const interpretation::Reference &ref = interpretation::reference(source);
-    if (ref.authors.empty())
-        return {};
-    return QStringLiteral("%1 (%2). %3. %4.")
-        .arg(utf8(ref.authors))
-        .arg(ref.year)
-        .arg(utf8(ref.title), utf8(ref.published));
 }
 
 QString ExplanationText::quantityName(Quantity quantity)
@@ -203,6 +201,8 @@ QString ExplanationText::quantityName(Quantity quantity)
     case Quantity::CompositeSd: return tr("SD of the sum");
     case Quantity::CompositeZ: return tr("composite z");
     case Quantity::Decision: return tr("decision");
+    case Quantity::BandTo: return tr("highest standard score of the band");
+    case Quantity::ApproximatePercentile: return tr("approximated percentile, before it is rounded");
     }
     return {};
 }
@@ -297,7 +297,7 @@ QString ExplanationText::html(const QString &heading, const interpretation::Expl
     html += QStringLiteral("<p><b>%1</b><br>%2</p>").arg(formulaName(explanation.formula),
                                                          formulaText(explanation.formula));
     if (explanation.source != Source::None)
-        html += QStringLiteral("<p>%1</p>").arg(tr("Source: %1").arg(citation(explanation.source).toHtmlEscaped()));
+        html += QStringLiteral("<p>%1</p>").arg(tr("Source: %1").arg(report::citation(explanation.source).toHtmlEscaped()));
     if (!explanation.inputs.empty())
         html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Given")) + table(explanation.inputs);
     if (!explanation.steps.empty())
@@ -310,7 +310,7 @@ QString ExplanationText::html(const QString &heading, const interpretation::Expl
                     .arg(value(explanation.result), numbers::page(explanation.shown).toHtmlEscaped());
     html += QStringLiteral("</p>");
     if (explanation.source != Source::None)
-        html += QStringLiteral("<p><small>%1</small></p>").arg(reference(explanation.source).toHtmlEscaped());
+        html += QStringLiteral("<p><small>%1</small></p>").arg(report::referenceText(explanation.source).toHtmlEscaped());
     return html;
 }
 

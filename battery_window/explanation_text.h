@@ -1,6 +1,9 @@
-// How a figure was reached, in the Battery Sheet's words: the core's
-// explanation (formula, inputs, steps, result, source) written out as rich
-// text for the explanation pane, with the scores named.
+// How a figure of a profile was reached, in the Battery Sheet's words: the
+// core's explanation (formula, inputs, steps, result, source) written out
+// as rich text for the explanation pane, with the scores named. A single
+// score's formulas (its z, its place on the metric, percentile rank,
+// descriptor and interval) are worded as the Score Report words them
+// (report::explanationHtml); citations and references are the report's too.
 #pragma once
 
 #include "interpretation/explanation.h"
@@ -22,14 +25,12 @@ public:
 
     // heading: what the figure is ("Vocabulary: 95% low"). Rich text.
     static QString html(const QString &heading, const interpretation::Explanation &explanation, const NameOf &nameOf);
+    // Whether the Score Report words this explanation: one score's figure.
+    static bool isReportWorded(const interpretation::Explanation &explanation);
 
     // "Standard error of a difference" and its written form, as rich text.
     static QString formulaName(interpretation::Formula formula);
     static QString formulaText(interpretation::Formula formula);
-    // "Gulliksen (1950)", or within parentheses "Gulliksen, 1950"; empty for none.
-    static QString citation(interpretation::Source source, bool parenthetical = false);
-    // As a reference list gives it.
-    static QString reference(interpretation::Source source);
 
 private:
     static QString quantityName(interpretation::Quantity quantity);

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     QSettings().clear(); // the report's defaults, whatever an earlier run chose
     auto *converter = fw::implicitWindow<ControlWnd>();
     auto *report = fw::implicitWindow<report::ReportWnd>();
-    report->resize(760, 700);
+    report->resize(980, 860); // its size when first opened
     report->findChild<QLineEdit *>(QStringLiteral("reliabilityFld"))->setText(QStringLiteral(".90"));
     QApplication::processEvents();
 

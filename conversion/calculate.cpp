@@ -1,6 +1,8 @@
 #include "conversion/calculate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "text/text_routines.h"
 
@@ -12,25 +14,58 @@ const char *const kNothingToCalculateMessage =
 
 namespace {
 
-Outcome refuse(std::string message, std::string_view focusField)
+void refuse(Calculation &out, std::string_view message, std::string_view focusField)
 {
-    Outcome out;
     out.refused = true;
-    out.message = std::move(message);
-    out.focusField = std::string(focusField);
-    return out;
+    out.message.assign(message);
+    out.focusField.assign(focusField);
+    out.value.fill(0);
+    out.marked.fill(false);
+    out.z = 0;
+    out.source = Raw;
 }
 
-std::string rangeMessage(const Scale &scale)
+// Whether a field holds any character: what Len(text) > 0 asks, without
+// counting them all.
+bool filled(std::string_view text)
 {
-    const char *separator = scale.position == Z ? " to +" : " to ";
-    return std::string(scale.name) + " scores must range from " + text::Str(scale.lowest) + separator
-        + text::Str(scale.highest) + ".";
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            return true;
+    return false;
 }
+
+constexpr std::array<text::NumberMask, kScaleCount> kMasks = [] {
+    std::array<text::NumberMask, kScaleCount> masks{};
+    for (int i = 0; i < kScaleCount; ++i)
+        masks[size_t(i)] = text::readMask(kScales[i].mask);
+    return masks;
+}();
+
+std::string withMark(std::string number, char decimalMark)
+{
+    for (char &c : number)
+        if (c == '.')
+            c = decimalMark;
+    return number;
+}
+
+} // namespace
+
+std::string rangeMessage(int position, char decimalMark)
+{
+    const Scale &scale = scaleTable()[size_t(position)];
+    const char *separator = scale.position == Z ? " to +" : " to ";
+    return std::string(scale.name) + " scores must range from "
+        + withMark(text::Str(scale.lowest), decimalMark) + separator
+        + withMark(text::Str(scale.highest), decimalMark) + ".";
+}
+
+namespace {
 
 // A raw field that reads as an infinity (a pasted number hundreds of digits
 // long) cannot be calculated with; sd 0 or below gives no meaningful z.
-bool refuseRawInput(const WorkingSet &set, Outcome &out)
+bool refuseRawInput(const WorkingSet &set, Calculation &out)
 {
     struct Check { double value; const char *field; const char *what; };
     const Check checks[] = {
@@ -40,12 +75,12 @@ bool refuseRawInput(const WorkingSet &set, Outcome &out)
     };
     for (const Check &c : checks) {
         if (std::isinf(c.value)) {
-            out = refuse(std::string(c.what) + " is too large a number to calculate with.", c.field);
+            refuse(out, std::string(c.what) + " is too large a number to calculate with.", c.field);
             return true;
         }
     }
     if (!(set.sd[Raw] > 0)) {
-        out = refuse("The raw score sd must be greater than 0.", "rawsdFld");
+        refuse(out, "The raw score sd must be greater than 0.", "rawsdFld");
         return true;
     }
     return false;
@@ -86,46 +121,79 @@ void computeFromScale(WorkingSet &set, int k)
 
 } // namespace
 
-Outcome calculate(const FieldTexts &fields)
+void calculate(const FieldTextViews &fields, Calculation &out)
 {
-    const bool rawComplete = text::Len(fields.raw) > 0 && text::Len(fields.rawMean) > 0
-        && text::Len(fields.rawSd) > 0;
+    const bool rawComplete = filled(fields.raw) && filled(fields.rawMean) && filled(fields.rawSd);
     int chosen = 0;
     for (int i = Z; i <= Percentile; ++i)
-        if (text::Len(fields.score[i]) > 0)
+        if (filled(fields.score[i]))
             chosen = i; // the last filled field wins
     if (!rawComplete && chosen == 0)
-        return refuse(kNothingToCalculateMessage, "");
+        return refuse(out, kNothingToCalculateMessage, "");
 
     WorkingSet set(text::Val(fields.rawMean), text::Val(fields.rawSd));
     set.value[Raw] = text::Val(fields.raw);
     const auto &table = scaleTable();
 
-    Outcome out;
     if (rawComplete) {
         if (refuseRawInput(set, out))
-            return out;
+            return;
         computeFromRaw(set);
     } else {
         for (int i = Z; i <= Percentile; ++i)
             set.value[i] = text::Val(fields.score[i]);
         const double v = set.value[chosen];
         if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v))
-            return refuse(rangeMessage(table[chosen]), table[chosen].field);
+            return refuse(out, rangeMessage(chosen), table[chosen].field);
         computeFromScale(set, chosen);
     }
+    out.refused = false;
+    out.message.clear();
+    out.focusField.clear();
     out.z = set.value[Z];
     out.source = rawComplete ? static_cast<int>(Raw) : chosen;
-
     for (int i = Z; i <= Percentile; ++i)
         set.ClampToScale(i);
+    out.value = set.value;
+    out.marked = set.marked;
+}
+
+size_t resultText(const Calculation &calculation, int position, char *out)
+{
+    const double value = calculation.value[size_t(position)];
+    size_t n = 0;
+    if (std::fabs(value) < 1e15) { // always, as results are held at their bounds
+        n = text::FormatInto(out, value, kMasks[size_t(position)]);
+    } else {
+        char text[text::kFormattedSize];
+        n = std::min(text::FormatInto(text, value, kMasks[size_t(position)]), kResultTextSize - 1);
+        std::memcpy(out, text, n);
+    }
+    if (calculation.marked[size_t(position)])
+        out[n++] = '*';
+    return n;
+}
+
+Outcome calculate(const FieldTexts &fields)
+{
+    FieldTextViews views{fields.raw, fields.rawMean, fields.rawSd, {}};
+    for (int i = Z; i <= Percentile; ++i)
+        views.score[size_t(i)] = fields.score[size_t(i)];
+    Calculation calculation;
+    calculate(views, calculation);
+    Outcome out;
+    out.refused = calculation.refused;
+    out.message = std::move(calculation.message);
+    out.focusField = std::move(calculation.focusField);
+    if (out.refused)
+        return out;
+    out.z = calculation.z;
+    out.source = calculation.source;
     for (int i = Z; i <= Percentile; ++i) {
-        out.results[i] = text::Format(set.value[i], table[i].mask);
-        if (set.marked[i]) {
-            out.results[i] += "*";
-            out.legendVisible = true;
-        }
-        out.marked[i] = set.marked[i];
+        char text[kResultTextSize];
+        out.results[size_t(i)].assign(text, resultText(calculation, i, text));
+        out.marked[size_t(i)] = calculation.marked[size_t(i)];
+        out.legendVisible = out.legendVisible || out.marked[size_t(i)];
     }
     return out;
 }

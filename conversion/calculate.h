@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "conversion/scales.h"
 
@@ -39,7 +40,42 @@ struct Outcome {
 
 Outcome calculate(const FieldTexts &fields);
 
+// The same texts, viewed: what a caller reading them from a buffer passes.
+struct FieldTextViews {
+    std::string_view raw, rawMean, rawSd;
+    std::array<std::string_view, kScaleCount> score; // index 0 unused
+};
+
+// What calculate() works out, before its results are written as texts: a
+// caller writing row after row writes them straight where they go
+// (resultText), building no strings.
+struct Calculation {
+    bool refused = false;
+    std::string message;    // as Outcome's
+    std::string focusField; // as Outcome's
+    std::array<double, kScaleCount> value{}; // each result, held at its bounds
+    std::array<bool, kScaleCount> marked{};
+    double z = 0;
+    int source = Raw;
+};
+
+// `out`'s strings are reused.
+void calculate(const FieldTextViews &fields, Calculation &out);
+
+// Room for a result's text: results are held at their scales' bounds, and
+// a number below 1e15 takes at most 22 characters.
+constexpr size_t kResultTextSize = 24;
+
+// Writes Outcome::results[position] of a calculation that was not refused
+// into `out`; returns its length.
+size_t resultText(const Calculation &calculation, int position, char *out);
+
 // The message shown when neither a raw score nor a standard score is given.
 extern const char *const kNothingToCalculateMessage;
+
+// The message refusing a score outside its scale's range ("z scores must
+// range from -6.99 to +6.99."), its limits written with the decimal mark
+// given.
+std::string rangeMessage(int position, char decimalMark = '.');
 
 } // namespace conversion

@@ -30,9 +30,14 @@ public:
     // Runs in every enabling pass, after the front window's hook.
     virtual void EnableMenuItems() {}
 
+    // Whether the user has been told that the settings cannot be saved.
+    bool settingsProblemShown() const { return m_settingsProblemShown; }
+    void setSettingsProblemShown() { m_settingsProblemShown = true; }
+
 private:
     std::unique_ptr<MenuBar> m_menuBar;
     MenuHandlers m_handlers;
+    bool m_settingsProblemShown = false;
 };
 
 // The application object, or nullptr before it is made.

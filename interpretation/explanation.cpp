@@ -24,8 +24,25 @@ const Reference &reference(Source source)
         {"Mosier, C. I.", 1943, "On the reliability of a weighted composite", "Psychometrika, 8, 161-168"},
         {"Wichura, M. J.", 1988, "Algorithm AS 241: The percentage points of the normal distribution",
          "Applied Statistics, 37, 477-484"},
+        {"Abramowitz, M., & Stegun, I. A. (Eds.)", 1964,
+         "Handbook of mathematical functions with formulas, graphs, and mathematical tables",
+         "Washington: National Bureau of Standards"},
+        {"Kelley, T. L.", 1927, "Interpretation of educational measurements", "Yonkers-on-Hudson: World Book"},
+        {"Dudek, F. J.", 1979, "The continuing misinterpretation of the standard error of measurement",
+         "Psychological Bulletin, 86, 335-337"},
+        {"Guilmette, T. J., Sweet, J. J., Hebben, N., Koltai, D., Mahone, E. M., Spiegler, B. J., Stucky, K., "
+         "Westerveld, M., & Conference Participants",
+         2020,
+         "American Academy of Clinical Neuropsychology consensus conference statement on uniform labeling of "
+         "performance test scores",
+         "The Clinical Neuropsychologist, 34, 437-453"},
+        {"Wechsler, D.", 2014, "Wechsler Intelligence Scale for Children, fifth edition: Technical and "
+         "interpretive manual", "Bloomington: Pearson"},
+        {"Wechsler, D.", 2008, "Wechsler Adult Intelligence Scale, fourth edition: Technical and interpretive "
+         "manual", "San Antonio: Pearson"},
+        {"Schrank, F. A., McGrew, K. S., & Mather, N.", 2014, "Woodcock-Johnson IV", "Rolling Meadows: Riverside"},
     };
-    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::Wichura1988),
+    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::Schrank2014),
                   "one reference for each source but None, in Source's order");
     if (source == Source::None)
         return kNone;

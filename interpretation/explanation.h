@@ -58,6 +58,8 @@ enum class Quantity {
     CompositeSd,      // sqrt(k + 2 * sum of the correlations)
     CompositeZ,
     Decision,         // 1 yes, 0 no; strengths +1, weaknesses -1
+    BandTo,           // the highest standard score of the band found
+    ApproximatePercentile, // the converter window's percentile, before it is rounded or held
 };
 
 // Every formula an explanation can name.
@@ -84,6 +86,10 @@ enum class Formula {
     ChangeDecision,      // RCI shown against -/+ z_a
     CompositeScore,      // sum z / sqrt(k + 2 sum r_ij), then on the metric
     CompositeReliability, // 1 - (k - sum r_i) / (k + 2 sum r_ij)
+    GivenScore,          // a score as it was given, shown on its own scale
+    ZFromPercentileApproximate, // z of p / 100 by a rational approximation (the converter's)
+    BandOnMetric,        // the band holding z * sd_m + mean_m, halves up, within the scale's bounds
+    ApproximatePercentile, // 100 * Phi(z) by a polynomial approximation, whole, held at 1 and 99
 };
 
 // The published source of a formula; reference() gives its citation.
@@ -97,6 +103,13 @@ enum class Source {
     TellegenBriggs1967,
     Mosier1943,
     Wichura1988,
+    AbramowitzStegun1964,
+    Kelley1927,
+    Dudek1979,
+    Guilmette2020,
+    Wechsler2014,
+    Wechsler2008,
+    Schrank2014,
 };
 
 // A citation, as a reference list prints it: names and titles are proper

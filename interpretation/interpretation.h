@@ -57,7 +57,14 @@ std::string percentileRankText(double z);
 // The same text of a percentile rank already worked out.
 std::string rankText(double percentileRank);
 
-// z * 15 + 100 rounded to a whole number, not limited.
+// The same texts written into `out` (room for kShownSize characters),
+// returning their length, for callers writing millions of them.
+constexpr size_t kShownSize = 32;
+size_t showScoreInto(ScaleId scale, double z, char *out);
+size_t percentileRankInto(double z, char *out);
+size_t rankInto(double percentileRank, char *out);
+
+// The z on the Wechsler IQ row, rounded to a whole number, not limited.
 double standardScore(double z);
 
 struct DescriptorBand {
@@ -103,6 +110,13 @@ struct IntervalSettings {
 // Empty when usable; otherwise a message saying what is wrong.
 std::string checkReliability(double reliability);
 std::string checkConfidence(double confidence);
+// The same for a number as written (a plain decimal with a point, as
+// text::readPlainNumber gives it), compared with the limits exactly: a text
+// inside them whose double falls onto one is refused as such, never as
+// outside them, and a text outside them whose double falls inside is
+// refused all the same.
+std::string checkReliability(std::string_view number);
+std::string checkConfidence(std::string_view number);
 
 // Inverse of the standard normal distribution function, to 1e-15;
 // -infinity for p <= 0, +infinity for p >= 1, NaN for NaN.

@@ -2,10 +2,12 @@
 // interpretation of one z score.
 #include "interpretation/interpretation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "text/polynomial.h"
+#include "text/text_routines.h"
 
 namespace interpretation {
 
@@ -75,6 +77,55 @@ std::string checkConfidence(double confidence)
     if (confidence >= 50 && confidence < 100)
         return {};
     return "The confidence level must be at least 50 and less than 100.";
+}
+
+namespace {
+
+// -1, 0 or 1 as a plain decimal text is below, at or above a whole number,
+// compared digit by digit: no double stands between them.
+int compareWith(std::string_view number, unsigned limit)
+{
+    size_t i = 0;
+    const bool minus = i < number.size() && number[i] == '-';
+    if (minus || (i < number.size() && number[i] == '+'))
+        ++i;
+    const size_t point = std::min(number.find('.'), number.size());
+    while (i < point && number[i] == '0')
+        ++i;
+    const std::string_view whole = number.substr(i, point - i);
+    const bool fraction = point < number.size()
+        && number.find_first_not_of('0', point + 1) != std::string_view::npos;
+    if (minus && (!whole.empty() || fraction))
+        return -1; // limits are never negative
+    const std::string digits = limit == 0 ? std::string() : std::to_string(limit);
+    if (whole.size() != digits.size())
+        return whole.size() < digits.size() ? -1 : 1;
+    if (const int c = whole.compare(digits); c != 0)
+        return c < 0 ? -1 : 1;
+    return fraction ? 1 : 0;
+}
+
+} // namespace
+
+std::string checkReliability(std::string_view number)
+{
+    if (compareWith(number, 0) <= 0 || compareWith(number, 1) >= 0)
+        return checkReliability(0.0);
+    const double r = text::Val(number);
+    if (r >= 1)
+        return "The reliability is too close to 1 to calculate with: it rounds to 1.";
+    if (r <= 0)
+        return "The reliability is too close to 0 to calculate with: it rounds to 0.";
+    return {};
+}
+
+std::string checkConfidence(std::string_view number)
+{
+    if (compareWith(number, 50) < 0 || compareWith(number, 100) >= 0)
+        return checkConfidence(0.0);
+    if (text::Val(number) >= 100)
+        return "The confidence level is too close to 100 to calculate with: it rounds to 100.";
+    return {};
 }
 
 double inverseNormal(double p)

@@ -2,7 +2,9 @@
 // row in conversion::kScales.
 #include "interpretation/interpretation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "text/text_routines.h"
 
@@ -33,24 +35,30 @@ constexpr std::array<int, kScaleIdCount> kRowOf = [] {
 // M_SQRT2, which a strict standard library need not declare.
 constexpr double kSqrt2 = 1.41421356237309504880;
 
-// A number in a mask of "#" alone, as text::Format writes it (std::round
-// rounds halves away from zero on the exact value too), without the cost
-// of the general mask: the batch converter writes several per row.
-std::string wholeText(double v)
+constexpr std::array<text::NumberMask, kScaleIdCount> kMaskOf = [] {
+    std::array<text::NumberMask, kScaleIdCount> masks{};
+    for (int id = 0; id < kScaleIdCount; ++id)
+        masks[id] = text::readMask(kScales[kRowOf[id]].mask);
+    return masks;
+}();
+
+// Results are held at their scales' bounds, so their texts are short; a
+// longer one (never seen) is cut rather than overrun the caller's room.
+size_t copied(const std::string &text, char *out)
+{
+    const size_t size = std::min(text.size(), kShownSize);
+    std::memcpy(out, text.data(), size);
+    return size;
+}
+
+size_t shownText(double v, ScaleId scale, char *out)
 {
     if (!(std::fabs(v) < 1e15))
-        return text::Format(v, "#");
-    return std::to_string(static_cast<long long>(std::round(v)));
+        return copied(text::Format(v, kScales[kRowOf[int(scale)]].mask), out);
+    return text::FormatInto(out, v, kMaskOf[int(scale)]);
 }
 
-std::string shownText(double v, std::string_view mask)
-{
-    if (mask.find_first_not_of('#') == std::string_view::npos)
-        return wholeText(v);
-    return text::Format(v, mask);
-}
-
-ShownScore linear(const Scale &row, double z)
+size_t linear(ScaleId scale, const Scale &row, double z, char *out)
 {
     double v = z * row.sd + row.mean;
     bool marked = false;
@@ -62,25 +70,45 @@ ShownScore linear(const Scale &row, double z)
         v = row.highest;
         marked = true;
     }
-    ShownScore shown{shownText(v, row.mask), marked};
+    size_t size = shownText(v, scale, out);
     if (marked)
-        shown.text += '*';
-    return shown;
+        out[size++] = '*';
+    return size;
+}
+
+// The band edges of each band scale, (k - 0.5 - mean) / sd for each band
+// k above the lowest, worked out once: the same doubles every time.
+struct BandEdges {
+    std::array<double, 32> edge{};
+    int count = 0;
+};
+
+const std::array<BandEdges, kScaleIdCount> &bandEdges()
+{
+    static const std::array<BandEdges, kScaleIdCount> edges = [] {
+        std::array<BandEdges, kScaleIdCount> all{};
+        for (int id = 0; id < kScaleIdCount; ++id) {
+            const Scale &row = kScales[kRowOf[id]];
+            if (row.display != Display::Band)
+                continue;
+            for (double k = row.lowest + 1; k <= row.highest && all[id].count < 32; k = k + 1)
+                all[id].edge[size_t(all[id].count++)] = (k - 0.5 - row.mean) / row.sd;
+        }
+        return all;
+    }();
+    return edges;
 }
 
 // The band is counted from exact edge comparisons, not from a rounded
 // z * sd + mean + 0.5: a z one ulp below an edge would round up into the
 // band above.
-ShownScore band(const Scale &row, double z)
+size_t band(ScaleId scale, const Scale &row, double z, char *out)
 {
+    const BandEdges &edges = bandEdges()[size_t(scale)];
     double value = row.lowest;
-    for (double k = row.lowest + 1; k <= row.highest; k = k + 1) {
-        const double edge = (k - 0.5 - row.mean) / row.sd;
-        if (z < edge)
-            break;
-        value = k;
-    }
-    return {shownText(value, row.mask), false};
+    for (int i = 0; i < edges.count && !(z < edges.edge[size_t(i)]); ++i)
+        value = row.lowest + 1 + i;
+    return shownText(value, scale, out);
 }
 
 } // namespace
@@ -100,23 +128,31 @@ std::string_view scaleColumn(ScaleId scale)
     return scaleRow(scale).column;
 }
 
-ShownScore showScore(ScaleId scale, double z)
+size_t showScoreInto(ScaleId scale, double z, char *out)
 {
     if (std::isnan(z))
-        return {};
+        return 0;
     const Scale &row = scaleRow(scale);
     switch (row.display) {
     case Display::Linear:
-        return linear(row, z);
+        return linear(scale, row, z, out);
     case Display::Band:
-        return band(row, z);
+        return band(scale, row, z, out);
     case Display::PercentileRank:
-        return {percentileRankText(z), false};
+        return percentileRankInto(z, out);
     case Display::None:
     case Display::Percentile:
         break;
     }
-    return {};
+    return 0;
+}
+
+ShownScore showScore(ScaleId scale, double z)
+{
+    char text[kShownSize];
+    ShownScore shown{std::string(text, showScoreInto(scale, z, text)), false};
+    shown.marked = !shown.text.empty() && shown.text.back() == '*';
+    return shown;
 }
 
 double percentileRank(double z)
@@ -124,28 +160,43 @@ double percentileRank(double z)
     return 50 * std::erfc(-z / kSqrt2);
 }
 
-std::string percentileRankText(double z)
+size_t percentileRankInto(double z, char *out)
 {
-    return rankText(percentileRank(z));
+    return rankInto(percentileRank(z), out);
+}
+
+size_t rankInto(double p, char *out)
+{
+    if (std::isnan(p))
+        return 0;
+    static constexpr text::NumberMask kWhole = text::readMask("#");
+    static constexpr text::NumberMask kTenths = text::readMask("0.0");
+    // round(P) lies in 1..99 exactly when 0.5 <= P < 99.5 (halves go up).
+    if (p >= 0.5 && p < 99.5)
+        return text::FormatInto(out, p, kWhole);
+    if (p < 0.1)
+        return copied("<0.1", out);
+    if (p > 99.9)
+        return copied(">99.9", out);
+    return text::FormatInto(out, p, kTenths);
 }
 
 std::string rankText(double p)
 {
-    if (std::isnan(p))
-        return {};
-    // round(P) lies in 1..99 exactly when 0.5 <= P < 99.5 (halves go up).
-    if (p >= 0.5 && p < 99.5)
-        return wholeText(p);
-    if (p < 0.1)
-        return "<0.1";
-    if (p > 99.9)
-        return ">99.9";
-    return text::Format(p, "0.0");
+    char text[kShownSize];
+    return std::string(text, rankInto(p, text));
+}
+
+std::string percentileRankText(double z)
+{
+    char text[kShownSize];
+    return std::string(text, percentileRankInto(z, text));
 }
 
 double standardScore(double z)
 {
-    const double s = z * 15 + 100;
+    const Scale &row = scaleRow(ScaleId::Wechsler);
+    const double s = z * row.sd + row.mean;
     return std::round(s); // half away from zero on the exact value, as text::Format
 }
 

@@ -265,7 +265,8 @@ private:
         const double zc = interpretation::criticalZ(settings.confidence);
         Explanation e;
         e.formula = trueScore ? Formula::IntervalTrueScore : Formula::IntervalObtained;
-        e.source = Source::Gulliksen1950;
+        // The same sources as the Score Report names for one score's interval.
+        e.source = trueScore ? Source::Dudek1979 : Source::Gulliksen1950;
         e.inputs = {term(Quantity::Z, z, i), term(Quantity::Reliability, r, i),
                     term(Quantity::Confidence, settings.confidence),
                     term(Quantity::MetricMean, m_row.mean), term(Quantity::MetricSd, m_row.sd)};

@@ -3,6 +3,7 @@
 #include "report_window/curve_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -77,8 +78,9 @@ QString writePicture(const CurvePicture &picture, const QString &path, const Pic
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!isPictureFormat(suffix))
-        return QStringLiteral("%1: the picture can be saved as SVG, PNG or PDF; end the file name in "
-                              ".svg, .png or .pdf.").arg(name);
+        return QCoreApplication::translate("PictureFile", "%1: the picture can be saved as SVG, PNG or PDF; end "
+                                                          "the file name in .svg, .png or .pdf.")
+            .arg(name);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -91,12 +93,13 @@ QString writePicture(const CurvePicture &picture, const QString &path, const Pic
         drawn = pdf(picture, options, buffer);
     buffer.close();
     if (!drawn || bytes.isEmpty())
-        return QStringLiteral("%1 could not be saved: the picture could not be drawn.").arg(name);
+        return QCoreApplication::translate("PictureFile", "%1 could not be saved: the picture could not be drawn.")
+            .arg(name);
 
     // Written whole or not at all: a failed save leaves an earlier file as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+        return QCoreApplication::translate("PictureFile", "%1 could not be saved: %2").arg(name, file.errorString());
     return {};
 }
 

@@ -1,7 +1,10 @@
 #include "report_window/report_text.h"
 
 #include "conversion/scales.h"
+#include "report_window/report_numbers.h"
+#include "text/text_routines.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace report {
@@ -14,6 +17,11 @@ namespace {
 QString qs(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportText", text);
 }
 
 QString qs(std::string_view text)
@@ -29,14 +37,14 @@ struct SourceWords {
 
 // By conversion::Position.
 const SourceWords kSourceWords[conversion::kScaleCount] = {
-    {"A raw score of", "raw score", "Raw"},
-    {"A z score of", "z score", "z"},
-    {"A T score of", "T score", "T"},
-    {"A Wechsler IQ of", "Wechsler IQ", "IQ"},
-    {"An NCE of", "NCE", "NCE"},
-    {"A CEEB score of", "CEEB score", "CEEB"},
-    {"An AGCT score of", "AGCT score", "AGCT"},
-    {"A score at the", "percentile", "PR"},
+    {QT_TRANSLATE_NOOP("ReportText", "A raw score of"), QT_TRANSLATE_NOOP("ReportText", "raw score"), QT_TRANSLATE_NOOP("ReportText", "Raw")},
+    {QT_TRANSLATE_NOOP("ReportText", "A z score of"), QT_TRANSLATE_NOOP("ReportText", "z score"), QT_TRANSLATE_NOOP("ReportText", "z")},
+    {QT_TRANSLATE_NOOP("ReportText", "A T score of"), QT_TRANSLATE_NOOP("ReportText", "T score"), QT_TRANSLATE_NOOP("ReportText", "T")},
+    {QT_TRANSLATE_NOOP("ReportText", "A Wechsler IQ of"), QT_TRANSLATE_NOOP("ReportText", "Wechsler IQ"), QT_TRANSLATE_NOOP("ReportText", "IQ")},
+    {QT_TRANSLATE_NOOP("ReportText", "An NCE of"), QT_TRANSLATE_NOOP("ReportText", "NCE"), QT_TRANSLATE_NOOP("ReportText", "NCE")},
+    {QT_TRANSLATE_NOOP("ReportText", "A CEEB score of"), QT_TRANSLATE_NOOP("ReportText", "CEEB score"), QT_TRANSLATE_NOOP("ReportText", "CEEB")},
+    {QT_TRANSLATE_NOOP("ReportText", "An AGCT score of"), QT_TRANSLATE_NOOP("ReportText", "AGCT score"), QT_TRANSLATE_NOOP("ReportText", "AGCT")},
+    {QT_TRANSLATE_NOOP("ReportText", "A score at the"), QT_TRANSLATE_NOOP("ReportText", "percentile"), QT_TRANSLATE_NOOP("ReportText", "PR")},
 };
 
 const SourceWords &wordsFor(const CalculatedScore &score)
@@ -48,23 +56,24 @@ const SourceWords &wordsFor(const CalculatedScore &score)
 // A score held at its scale's bound lies beyond it: "more than 199".
 QString stated(const ShownScore &shown, double z)
 {
-    QString text = qs(shown.text);
+    QString text = pageNumber(shown.text);
     if (!shown.marked)
         return text;
     if (text.endsWith(QLatin1Char('*')))
         text.chop(1);
-    return (z > 0 ? QStringLiteral("more than ") : QStringLiteral("less than ")) + text;
+    return (z > 0 ? tr("more than %1") : tr("less than %1")).arg(text);
 }
 
-// "at the 84th percentile", "below the 0.1st percentile".
-QString percentilePlace(const std::string &rank)
+// "at the 84th percentile", "below the 0.1st percentile"; without "at"
+// where a range names its ends ("from the 62nd percentile").
+QString percentilePlace(const std::string &rank, bool withAt = true)
 {
     const QString text = qs(rank);
     if (text.startsWith(QLatin1Char('<')))
-        return QStringLiteral("below the %1 percentile").arg(ordinal(text.mid(1)));
+        return tr("below the %1 percentile").arg(ordinal(text.mid(1)));
     if (text.startsWith(QLatin1Char('>')))
-        return QStringLiteral("above the %1 percentile").arg(ordinal(text.mid(1)));
-    return QStringLiteral("at the %1 percentile").arg(ordinal(text));
+        return tr("above the %1 percentile").arg(ordinal(text.mid(1)));
+    return (withAt ? tr("at the %1 percentile") : tr("the %1 percentile")).arg(ordinal(text));
 }
 
 bool isExtreme(const std::string &rank)
@@ -77,14 +86,8 @@ QString intervalPercentiles(const std::string &low, const std::string &high)
     if (low == high)
         return percentilePlace(low);
     if (!isExtreme(low) && !isExtreme(high))
-        return QStringLiteral("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
-    auto place = [](const std::string &rank) {
-        QString words = percentilePlace(rank);
-        if (words.startsWith(QLatin1String("at ")))
-            words.remove(0, 3);
-        return words;
-    };
-    return QStringLiteral("from %1 to %2").arg(place(low), place(high));
+        return tr("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
+    return tr("from %1 to %2").arg(percentilePlace(low, false), percentilePlace(high, false));
 }
 
 QString firstSentence(const ReportFacts &facts)
@@ -92,20 +95,21 @@ QString firstSentence(const ReportFacts &facts)
     const CalculatedScore &score = facts.score;
     const interpretation::Interpretation &reading = facts.reading;
     const int pr = static_cast<int>(ScaleId::PercentileRank);
-    const QString range = QStringLiteral("in the %1 range (%2)")
+    const QString range = tr("in the %1 range (%2)")
                               .arg(qs(reading.descriptor), facts.systemName);
-    const QString wechsler = QStringLiteral("a Wechsler-metric standard score of %1")
+    const QString wechsler = tr("a Wechsler-metric standard score of %1")
                                  .arg(stated(reading.score[static_cast<int>(ScaleId::Wechsler)],
                                              reading.z));
     if (score.source() == conversion::Percentile)
-        return QStringLiteral("A score at the %1 percentile is %2 and %3.")
+        return tr("A score at the %1 percentile is %2 and %3.")
             .arg(ordinal(qs(score.value)), wechsler, range);
     const QString place = percentilePlace(reading.score[pr].text);
     if (score.source() == conversion::Raw)
-        return QStringLiteral("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
-            .arg(qs(score.value), qs(score.rawMean), qs(score.rawSd), wechsler, place, range);
-    return QStringLiteral("%1 %2 is %3 and %4.")
-        .arg(QString::fromLatin1(wordsFor(score).subject), qs(score.value), place, range);
+        return tr("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
+            .arg(pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd), wechsler, place,
+                 range);
+    return tr("%1 %2 is %3 and %4.")
+        .arg(tr(wordsFor(score).subject), pageNumber(score.value), place, range);
 }
 
 QString intervalSentence(const ReportFacts &facts)
@@ -114,8 +118,8 @@ QString intervalSentence(const ReportFacts &facts)
     const int scale = static_cast<int>(statedScale(facts.score));
     const int pr = static_cast<int>(ScaleId::PercentileRank);
     const QString method = facts.method == interpretation::Method::TrueScore
-        ? QStringLiteral("true-score method")
-        : QStringLiteral("obtained-score method");
+        ? tr("true-score method")
+        : tr("obtained-score method");
     const ShownScore &low = reading.lower[scale];
     const ShownScore &high = reading.upper[scale];
     const double lowZ = reading.interval.low;
@@ -123,20 +127,21 @@ QString intervalSentence(const ReportFacts &facts)
     QString range;
     if (low.marked && high.marked && low.text == high.text) {
         // Both bounds beyond the same end of the scale.
-        QString bound = qs(low.text);
+        QString bound = pageNumber(low.text);
         bound.chop(1);
-        range = QStringLiteral("lies entirely %1 %2").arg(lowZ > 0 ? QStringLiteral("above") : QStringLiteral("below"), bound);
+        range = tr("lies entirely %1 %2").arg(lowZ > 0 ? tr("above") : tr("below"), bound);
     } else {
-        range = QStringLiteral("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
+        range = tr("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
     }
-    return QStringLiteral("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
+    return tr("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
         .arg(facts.reliabilityText, QString::number(facts.confidence), method, range,
              intervalPercentiles(reading.lower[pr].text, reading.upper[pr].text));
 }
 
 } // namespace
 
-const char *const kMarkLegend = "* outside the possible range of the scale: held at its limit";
+const char *const kMarkLegend =
+    QT_TRANSLATE_NOOP("ReportText", "* outside the possible range of the scale: held at its limit");
 
 bool hasMarkedScore(const ReportFacts &facts)
 {
@@ -167,16 +172,18 @@ QString ordinal(const QString &number)
 
 QString sourceText(const CalculatedScore &score)
 {
-    const QString heading = QString::fromLatin1(wordsFor(score).heading);
+    const QString heading = tr(wordsFor(score).heading);
     if (score.source() == conversion::Raw)
-        return QStringLiteral("%1 %2 (mean %3, sd %4)")
-            .arg(heading, qs(score.value), qs(score.rawMean), qs(score.rawSd));
-    return heading + QLatin1Char(' ') + qs(score.value);
+        return tr("%1 %2 (mean %3, sd %4)")
+            .arg(heading, pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd));
+    return heading + QLatin1Char(' ') + pageNumber(score.value);
 }
 
 QString markerText(const CalculatedScore &score)
 {
-    return QString::fromLatin1(wordsFor(score).marker) + QLatin1Char(' ') + qs(score.value);
+    if (score.source() == conversion::Z)
+        return QString();
+    return tr(wordsFor(score).marker) + QLatin1Char(' ') + pageNumber(score.value);
 }
 
 ScaleId statedScale(const CalculatedScore &score)
@@ -199,48 +206,55 @@ QString sentence(const ReportFacts &facts)
     return text;
 }
 
-QString tableText(const ReportFacts &facts)
+interpretation::Given givenOf(const CalculatedScore &score)
 {
-    const interpretation::Interpretation &reading = facts.reading;
-    QStringList lines{QStringLiteral("Scale\tScore\tLower\tUpper")};
-    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
-        QStringList cells{qs(interpretation::scaleName(static_cast<ScaleId>(i))),
-                          qs(reading.score[i].text), QString(), QString()};
-        if (reading.hasInterval) {
-            cells[2] = qs(reading.lower[i].text);
-            cells[3] = qs(reading.upper[i].text);
-        }
-        lines << cells.join(QLatin1Char('\t'));
+    interpretation::Given given;
+    given.position = score.source();
+    given.value = text::Val(score.value);
+    if (score.source() == conversion::Raw) {
+        given.rawMean = text::Val(score.rawMean);
+        given.rawSd = text::Val(score.rawSd);
     }
-    lines << QStringLiteral("Descriptor\t%1 (%2)").arg(qs(reading.descriptor), facts.systemName);
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return given;
 }
 
-QString tableHtml(const ReportFacts &facts)
+interpretation::Explanations rowExplanation(const ReportFacts &facts, int row)
 {
-    const interpretation::Interpretation &reading = facts.reading;
-    auto cell = [](const char *tag, const QString &text) {
-        return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
+    const interpretation::Given given = givenOf(facts.score);
+    if (row >= 0 && row < interpretation::kScaleIdCount)
+        return interpretation::explainScale(ScaleId(row), given, facts.score.outcome, facts.reading,
+                                            facts.interval ? &*facts.interval : nullptr);
+    return interpretation::explainDescriptor(given, facts.score.outcome, facts.system);
+}
+
+// The given score's terms name its converter position; the figures' their
+// ScaleId.
+Naming naming(const ReportFacts &facts)
+{
+    Naming names;
+    names.given = [](int position) {
+        if (position == conversion::Raw)
+            return tr("raw score");
+        if (position < 0 || position >= conversion::kScaleCount)
+            return QString();
+        return qs(conversion::kScales[position].name);
     };
-    // A whole document with its encoding: some word processors read a bare
-    // fragment in their own.
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>")
-        + cell("th", QStringLiteral("Scale")) + cell("th", QStringLiteral("Score"));
-    if (reading.hasInterval)
-        html += cell("th", QStringLiteral("Lower")) + cell("th", QStringLiteral("Upper"));
-    html += QStringLiteral("</tr>\n");
-    for (int i = 0; i < interpretation::kScaleIdCount; ++i) {
-        html += QStringLiteral("<tr>") + cell("td", qs(interpretation::scaleName(static_cast<ScaleId>(i))))
-            + cell("td", qs(reading.score[i].text));
-        if (reading.hasInterval)
-            html += cell("td", qs(reading.lower[i].text)) + cell("td", qs(reading.upper[i].text));
-        html += QStringLiteral("</tr>\n");
-    }
-    html += QStringLiteral("<tr><td>Descriptor</td><td colspan=\"%1\">%2</td></tr>\n</table>\n</body></html>\n")
-                .arg(reading.hasInterval ? 3 : 1)
-                .arg(QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName).toHtmlEscaped());
-    return html;
+    names.metric = [](int scale) {
+        if (scale < 0 || scale >= interpretation::kScaleIdCount)
+            return QString();
+        return qs(interpretation::scaleName(ScaleId(scale)));
+    };
+    names.system = facts.systemName;
+    return names;
+}
+
+QString rowHeading(const ReportFacts &facts, int row)
+{
+    if (row >= 0 && row < interpretation::kScaleIdCount)
+        return QStringLiteral("%1 %2").arg(qs(interpretation::scaleName(ScaleId(row))),
+                                           pageNumber(facts.reading.score[row].text));
+    return tr("Descriptor: %1 (%2)")
+        .arg(qs(facts.reading.descriptor), facts.systemName);
 }
 
 } // namespace report

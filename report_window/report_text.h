@@ -1,21 +1,28 @@
 // The words of the Score Report: where the score came from, the sentence
-// that explains it, and the table as the clipboard takes it. Everything is
-// built from the converter's score and the core's interpretation of it;
-// no number is computed here.
+// that explains it, and how each figure was reached. Everything is built
+// from the converter's score and the core's interpretation of it; no number
+// is computed here. Numbers are written as a report writes them
+// (report_numbers.h).
 #pragma once
 
 #include "converter_window/score_feed.h"
+#include "interpretation/explain.h"
 #include "interpretation/interpretation.h"
+#include "report_window/explanation_words.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace report {
 
 struct ReportFacts {
     CalculatedScore score;
     interpretation::Interpretation reading;
+    interpretation::DescriptorSystem system;
     QString systemName;      // "AACN", or the file a custom system came from
     QString reliabilityText; // as the user typed it; used only with an interval
+    std::optional<interpretation::IntervalSettings> interval;
     double confidence = 95;
     interpretation::Method method = interpretation::Method::TrueScore;
 };
@@ -25,7 +32,8 @@ QString ordinal(const QString &number);
 
 // "Wechsler IQ 115", "raw score 23 (mean 20, sd 4)", "percentile 84".
 QString sourceText(const CalculatedScore &score);
-// Short, for the picture: "IQ 115", "Raw 23", "PR 84".
+// Short, for the picture: "IQ 115", "Raw 23", "PR 84"; empty for a z
+// score, which the picture names by its z.
 QString markerText(const CalculatedScore &score);
 
 // The scale the report states a score and its interval on: the one it came
@@ -39,8 +47,15 @@ QString sentence(const ReportFacts &facts);
 bool hasMarkedScore(const ReportFacts &facts);
 extern const char *const kMarkLegend;
 
-// A header line, one line per scale, then the descriptor, tab-separated.
-QString tableText(const ReportFacts &facts);
-QString tableHtml(const ReportFacts &facts);
+// The score given, as the explanations take it.
+interpretation::Given givenOf(const CalculatedScore &score);
+
+// How the figure of a row of the table was reached: the scales in
+// ScaleId order, then the descriptor (row kScaleIdCount).
+interpretation::Explanations rowExplanation(const ReportFacts &facts, int row);
+// What those explanations' scores are called (explanation_words.h).
+Naming naming(const ReportFacts &facts);
+// "Wechsler IQ 115", "Descriptor High Average": what the row's figure is.
+QString rowHeading(const ReportFacts &facts, int row);
 
 } // namespace report

@@ -2,25 +2,31 @@
 
 #include "converter_window/score_feed.h"
 #include "framework/application.h"
+#include "framework/edit_commands.h"
 #include "framework/menu_bar.h"
+#include "interpretation/explain.h"
 #include "report_window/curve_view.h"
+#include "report_window/identification_block.h"
 #include "report_window/report_items.h"
+#include "report_window/report_table.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace report {
 
 namespace {
-
-using interpretation::ScaleId;
 
 QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent)
 {
@@ -28,11 +34,6 @@ QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent)
     label->setBuddy(control);
     label->setToolTip(control->toolTip());
     return label;
-}
-
-QString qs(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 // The sentence as rich text in which no number breaks across lines: plain
@@ -50,15 +51,16 @@ QString unbrokenNumbers(const QString &words)
     return html + words.mid(from).toHtmlEscaped();
 }
 
+const int kDescriptorRow = interpretation::kScaleIdCount;
+
 } // namespace
 
 void ReportWnd::Layout()
 {
-    setWindowTitle(QStringLiteral("Score Report"));
+    setWindowTitle(tr("Score Report"));
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
-    setMinimumSize(560, 520);
-    resize(760, 700);
+    resize(980, 860);
 }
 
 void ReportWnd::CreateControls()
@@ -75,6 +77,10 @@ void ReportWnd::CreateControls()
             refresh();
         });
     connect(m_descriptors, &QComboBox::activated, this, [this](int index) { descriptorBox_Activated(index); });
+    connect(m_identification, &IdentificationBlock::changed, this, [this] {
+        if (fw::MenuBar *bar = shownMenuBar())
+            bar->runEnablingPass();
+    });
     connect(&ScoreFeed::instance(), &ScoreFeed::changed, this, [this] { refresh(); });
     refresh();
 }
@@ -82,6 +88,8 @@ void ReportWnd::CreateControls()
 void ReportWnd::createReport()
 {
     QWidget *area = content();
+    m_identification = new IdentificationBlock(tr("Test"), area);
+
     m_source = new QLabel(area);
     m_source->setObjectName(QStringLiteral("sourceTxt"));
     QFont bold = m_source->font();
@@ -91,13 +99,11 @@ void ReportWnd::createReport()
 
     m_curve = new CurveView(area);
     m_curve->setObjectName(QStringLiteral("curveView"));
-    m_curve->setAccessibleName(QStringLiteral("Normal curve"));
+    m_curve->setAccessibleName(tr("Normal curve"));
 
-    m_table = new QTableWidget(interpretation::kScaleIdCount + 1, 4, area);
+    m_table = new QTableWidget(kDescriptorRow + 1, 2, area);
     m_table->setObjectName(QStringLiteral("scoresTable"));
-    m_table->setAccessibleName(QStringLiteral("Scores"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Scale"), QStringLiteral("Score"),
-                                        QStringLiteral("Lower"), QStringLiteral("Upper")});
+    m_table->setAccessibleName(tr("Scores"));
     m_table->verticalHeader()->hide();
     // Sized once per fill (fitTable): sizing to contents at every cell
     // written would take most of the time a report has to follow a score.
@@ -105,14 +111,14 @@ void ReportWnd::createReport()
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setTabKeyNavigation(false); // Tab leaves the table for the sentence
-    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    m_table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
-    for (int row = 0; row < interpretation::kScaleIdCount; ++row)
-        setCell(row, 0, qs(std::string(interpretation::scaleName(static_cast<ScaleId>(row)))));
-    setCell(interpretation::kScaleIdCount, 0, QStringLiteral("Descriptor"));
-    m_table->setSpan(interpretation::kScaleIdCount, 1, 1, 3);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table for the explanation
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    createHowPane();
 
     m_sentence = new QLabel(area);
     m_sentence->setObjectName(QStringLiteral("sentenceTxt"));
@@ -121,48 +127,63 @@ void ReportWnd::createReport()
     m_sentence->setTextFormat(Qt::RichText);
     m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_sentence->setFocusPolicy(Qt::StrongFocus);
-    m_sentence->setAccessibleName(QStringLiteral("Sentence"));
-    m_sentence->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+    m_sentence->setAccessibleName(tr("Sentence"));
+    m_sentence->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
 
-    auto *parameters = new QGridLayout;
-    parameters->addWidget(labelFor(m_reliability, QStringLiteral("Reliability:"), area), 0, 0);
-    parameters->addWidget(m_reliability, 0, 1);
-    parameters->addWidget(labelFor(m_confidence, QStringLiteral("Confidence:"), area), 0, 2);
-    parameters->addWidget(m_confidence, 0, 3);
-    parameters->addWidget(labelFor(m_method, QStringLiteral("Method:"), area), 1, 0);
-    parameters->addWidget(m_method, 1, 1);
-    parameters->addWidget(labelFor(m_descriptors, QStringLiteral("Descriptors:"), area), 1, 2);
-    parameters->addWidget(m_descriptors, 1, 3);
-    parameters->setColumnStretch(4, 1);
+    auto *parameters = new QHBoxLayout;
+    parameters->addWidget(labelFor(m_reliability, tr("Reliability:"), area));
+    parameters->addWidget(m_reliability);
+    parameters->addSpacing(12);
+    parameters->addWidget(labelFor(m_confidence, tr("Confidence:"), area));
+    parameters->addWidget(m_confidence);
+    parameters->addSpacing(12);
+    parameters->addWidget(labelFor(m_method, tr("Method:"), area));
+    parameters->addWidget(m_method);
+    parameters->addSpacing(12);
+    parameters->addWidget(labelFor(m_descriptors, tr("Descriptors:"), area));
+    parameters->addWidget(m_descriptors);
+    parameters->addStretch(1);
 
-    m_legend = new QLabel(QString::fromUtf8(kMarkLegend), area);
+    m_legend = new QLabel(QCoreApplication::translate("ReportText", kMarkLegend), area);
     m_legend->setObjectName(QStringLiteral("legendTxt"));
     m_legend->setWordWrap(true);
     m_legend->setStyleSheet(QStringLiteral("color: #555555;"));
     m_legend->hide();
 
-    auto *words = new QVBoxLayout;
-    words->addWidget(m_sentence);
-    words->addWidget(m_legend);
-    words->addStretch(1);
+    auto *explanation = new QVBoxLayout;
+    explanation->addWidget(m_how, 1);
+    explanation->addWidget(m_howButton, 0, Qt::AlignLeft);
     auto *lower = new QHBoxLayout;
     lower->addWidget(m_table, 0, Qt::AlignTop);
-    lower->addLayout(words, 1);
+    lower->addLayout(explanation, 1);
 
     auto *column = new QVBoxLayout(area);
+    // Tight enough that the smallest window fits a 768-pixel screen.
+    column->setSpacing(4);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->addWidget(m_identification);
     column->addLayout(parameters);
     column->addWidget(m_reliabilityError);
+    column->addWidget(m_descriptorError);
     column->addWidget(m_source);
     column->addWidget(m_curve, 1);
     column->addLayout(lower);
+    column->addWidget(m_sentence);
+    column->addWidget(m_legend);
 }
 
 void ReportWnd::setTabOrder()
 {
-    QWidget *order[] = {m_reliability, m_confidence, m_method, m_descriptors,
-                        m_curve, m_table, m_sentence};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget *> order = m_identification->tabOrder();
+    order << m_reliability << m_confidence << m_method << m_descriptors << m_curve << m_table << m_how
+          << m_howButton << m_sentence;
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+Identification ReportWnd::identification() const
+{
+    return m_identification->identification();
 }
 
 void ReportWnd::refresh()
@@ -174,6 +195,7 @@ void ReportWnd::refresh()
 
 void ReportWnd::rebuild()
 {
+    showDescriptorProblem();
     const std::optional<interpretation::IntervalSettings> interval = readInterval();
     const std::optional<CalculatedScore> &latest = ScoreFeed::instance().latest();
     if (!latest) {
@@ -183,11 +205,13 @@ void ReportWnd::rebuild()
     }
     ReportFacts facts;
     facts.score = *latest;
-    const interpretation::DescriptorSystem &system = chosenSystem();
+    facts.system = chosenSystem();
     // From the outcome, so the six scales the converter shows read the same here.
-    facts.reading = interpretation::interpret(latest->outcome, system, interval ? &*interval : nullptr);
-    facts.systemName = m_custom && &system == &*m_custom ? QFileInfo(m_customPath).completeBaseName()
-                                                          : qs(system.name);
+    facts.reading = interpretation::interpret(latest->outcome, facts.system, interval ? &*interval : nullptr);
+    facts.systemName = m_custom && m_descriptors->itemData(m_descriptorIndex).toString() == QLatin1String("custom")
+        ? QFileInfo(m_customPath).completeBaseName()
+        : QString::fromStdString(facts.system.name);
+    facts.interval = interval;
     if (interval) {
         facts.reliabilityText = m_reliability->text().trimmed();
         facts.confidence = interval->confidence;
@@ -199,27 +223,26 @@ void ReportWnd::rebuild()
 
 void ReportWnd::showNoScore()
 {
-    m_source->setText(QStringLiteral("No score yet"));
-    m_sentence->setText(QStringLiteral("There is no score yet. Calculate one in the converter window "
-                                       "and the report follows it."));
-    for (int row = 0; row <= interpretation::kScaleIdCount; ++row)
-        for (int column = 1; column < 4; ++column)
-            setCell(row, column, QString());
-    fitTable(false);
+    m_source->setText(tr("No score yet"));
+    m_sentence->setText(tr("There is no score yet. Calculate one in the converter window "
+                           "and the report follows it."));
+    fillTable(emptyTable());
     m_legend->hide();
     drawPicture(nullptr);
-    m_curve->setAccessibleDescription(QStringLiteral("The normal curve, with no score marked."));
+    m_curve->setAccessibleDescription(tr("The normal curve, with no score marked."));
+    m_how->clear();
 }
 
 void ReportWnd::showFacts(const ReportFacts &facts)
 {
-    m_source->setText(QStringLiteral("Score: ") + sourceText(facts.score));
+    m_source->setText(tr("Score: %1").arg(sourceText(facts.score)));
     const QString words = sentence(facts);
     m_sentence->setText(unbrokenNumbers(words));
-    fillTable(facts);
+    fillTable(reportTable(facts, NumberStyle::Page));
     m_legend->setVisible(hasMarkedScore(facts));
     drawPicture(&facts);
-    m_curve->setAccessibleDescription(QStringLiteral("The normal curve from z -4 to +4. ") + words);
+    m_curve->setAccessibleDescription(tr("The normal curve from z \u22124 to +4. %1").arg(words));
+    explainRow(m_table->currentRow());
 }
 
 void ReportWnd::setCell(int row, int column, const QString &text)
@@ -227,44 +250,63 @@ void ReportWnd::setCell(int row, int column, const QString &text)
     QTableWidgetItem *item = m_table->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
-        item->setTextAlignment(column == 0 || row == interpretation::kScaleIdCount
-                                   ? Qt::AlignLeft | Qt::AlignVCenter
-                                   : Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(column == 0 || row == kDescriptorRow ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                    : Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, column, item);
     }
     item->setText(text);
 }
 
-void ReportWnd::fillTable(const ReportFacts &facts)
+void ReportWnd::fillTable(const ReportTable &table)
 {
-    const interpretation::Interpretation &reading = facts.reading;
-    for (int row = 0; row < interpretation::kScaleIdCount; ++row) {
-        setCell(row, 1, qs(reading.score[row].text));
-        setCell(row, 2, reading.hasInterval ? qs(reading.lower[row].text) : QString());
-        setCell(row, 3, reading.hasInterval ? qs(reading.upper[row].text) : QString());
+    const int columns = int(table.header.size());
+    if (m_table->columnCount() != columns) {
+        m_table->clearSpans();
+        m_table->setColumnCount(columns);
+        if (columns > 2)
+            m_table->setSpan(kDescriptorRow, 1, 1, columns - 1);
     }
-    setCell(interpretation::kScaleIdCount, 1,
-            QStringLiteral("%1 (%2)").arg(qs(reading.descriptor), facts.systemName));
-    fitTable(reading.hasInterval);
+    for (int c = 0; c < columns; ++c) {
+        QTableWidgetItem *head = m_table->horizontalHeaderItem(c);
+        if (!head) {
+            head = new QTableWidgetItem;
+            m_table->setHorizontalHeaderItem(c, head);
+        }
+        head->setText(table.header[c]);
+        head->setToolTip(c < table.headerTips.size() ? table.headerTips[c] : QString());
+    }
+    for (int row = 0; row < int(table.rows.size()); ++row)
+        for (int c = 0; c < columns; ++c)
+            setCell(row, c, c < table.rows[row].size() ? table.rows[row][c] : QString());
+    fitTable();
 }
 
-void ReportWnd::fitTable(bool withInterval)
+// Every row and column shows: the table is as large as its contents, and
+// the window's minimum size follows from it.
+void ReportWnd::fitTable()
 {
-    m_table->setColumnHidden(2, !withInterval);
-    m_table->setColumnHidden(3, !withInterval);
     // The descriptor spans the value columns: it must not widen the first.
-    const int span = interpretation::kScaleIdCount;
-    const QString descriptor = m_table->item(span, 1) ? m_table->item(span, 1)->text() : QString();
-    if (m_table->item(span, 1))
-        m_table->item(span, 1)->setText(QString());
+    QTableWidgetItem *spanning = m_table->item(kDescriptorRow, 1);
+    const QString descriptor = spanning ? spanning->text() : QString();
+    if (spanning)
+        spanning->setText(QString());
     m_table->resizeColumnsToContents();
-    if (m_table->item(span, 1))
-        m_table->item(span, 1)->setText(descriptor);
-    const int values = m_table->columnWidth(1) + (withInterval ? m_table->columnWidth(2) + m_table->columnWidth(3) : 0);
+    if (spanning)
+        spanning->setText(descriptor);
+    int values = 0;
+    for (int c = 1; c < m_table->columnCount(); ++c)
+        values += m_table->columnWidth(c);
     const int needed = m_table->fontMetrics().horizontalAdvance(descriptor) + 12;
+    const int last = m_table->columnCount() - 1;
     if (needed > values)
-        m_table->setColumnWidth(1, m_table->columnWidth(1) + needed - values);
-    m_table->updateGeometry();
+        m_table->setColumnWidth(last, m_table->columnWidth(last) + needed - values);
+    int width = 2 * m_table->frameWidth();
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        width += m_table->columnWidth(c);
+    int height = 2 * m_table->frameWidth() + m_table->horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        height += m_table->rowHeight(row);
+    m_table->setFixedSize(width, height);
 }
 
 void ReportWnd::drawPicture(const ReportFacts *facts)
@@ -272,14 +314,13 @@ void ReportWnd::drawPicture(const ReportFacts *facts)
     CurvePicture picture;
     std::vector<CurvePicture::Band> bands;
     for (const interpretation::DescriptorBand &band : chosenSystem().bands)
-        // A label holds every z whose rounded standard score reaches its from.
-        bands.push_back({(band.from - 0.5 - 100) / 15, qs(band.label)});
+        bands.push_back({interpretation::bandStartZ(band), QString::fromStdString(band.label)});
     picture.setBands(std::move(bands));
     if (facts) {
         picture.setScore(facts->reading.z, markerText(facts->score));
         if (facts->reading.hasInterval)
             picture.setInterval(facts->reading.interval.low, facts->reading.interval.high,
-                                QStringLiteral("%1% CI").arg(facts->confidence));
+                                tr("%1% CI").arg(facts->confidence));
     }
     m_curve->setPicture(picture);
 }
@@ -289,27 +330,34 @@ void ReportWnd::AddMenuHandlers()
     registerMenuHandler("ControlMenuItem", [this] { return _ControlMenuItem_Action(); });
     registerMenuHandler("DescriptionMenuItem", [this] { return _DescriptionMenuItem_Action(); });
     registerMenuHandler(item::kCopyTable, [this] { return _CopyTableAction_Action(); });
+    registerMenuHandler(std::string(fw::kEditCopy), [this] { return _CopyTableAction_Action(); });
     registerMenuHandler(item::kCopySentence, [this] { return _CopySentenceAction_Action(); });
     registerMenuHandler(item::kSavePicture, [this] { return _SavePictureAction_Action(); });
     registerMenuHandler(item::kPrintReport, [this] { return _PrintReportAction_Action(); });
+    registerMenuHandler(item::kPrint, [this] { return _PrintReportAction_Action(); });
+    registerMenuHandler(item::kExportPdf, [this] { return _ExportPdfItem_Action(); });
 }
 
-// Control, Description and About as in the other windows; the Report items only with a
-// score to report.
+// Control, Description and About as in the other windows; copying, saving,
+// printing and exporting only with a score to report.
 void ReportWnd::EnableMenuItems()
 {
     fw::MenuBar *bar = shownMenuBar();
     if (!bar)
         return;
-    auto enable = [bar](const char *name, bool on) {
+    auto enable = [bar](std::string_view name, bool on) {
         if (fw::MenuItem *found = bar->find(name))
             found->SetEnabled(on);
     };
     enable("ControlMenuItem", true);
     enable("DescriptionMenuItem", true);
     enable("AboutMenuItem", true);
-    for (const char *name : {item::kCopyTable, item::kCopySentence, item::kSavePicture, item::kPrintReport})
+    for (const char *name : {item::kCopyTable, item::kCopySentence, item::kSavePicture, item::kPrintReport,
+                             item::kPrint, item::kExportPdf})
         enable(name, m_facts.has_value());
+    // Edit > Copy copies what is selected in a text, else the table.
+    if (m_facts)
+        enable(fw::kEditCopy, true);
 }
 
 } // namespace report

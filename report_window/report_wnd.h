@@ -1,16 +1,21 @@
 // The Score Report window. It follows the converter: it reports the last
 // successful Calculate (ScoreFeed) and updates at once when a new one
-// succeeds or the converter is cleared. The user chooses the reliability,
-// confidence, interval method and descriptor system, remembered between
-// runs; the window shows the picture (CurvePicture), the table of every
-// scale and a sentence, and its Report menu copies, saves and prints them.
+// succeeds or the converter is cleared. Who was tested and when heads it
+// (IdentificationBlock; never stored). The user chooses the reliability,
+// confidence, interval method and descriptor system (all but the
+// reliability, which belongs to a test, are remembered between runs); the
+// window shows the picture (CurvePicture), the table of every scale, a
+// sentence, and beside the table how the selected figure was reached. Its
+// File, Edit and Report items copy, save, print and export the report.
 // Built with Qt layouts, not from records, but it shares the one menu bar,
 // its enabling and its routing like every other window. The parameters are
-// in report_wnd_parameters.cpp, the menu commands in report_wnd_output.cpp.
+// in report_wnd_parameters.cpp, the explanations in report_wnd_how.cpp, the
+// menu commands in report_wnd_output.cpp.
 #pragma once
 
 #include "framework/window.h"
 #include "interpretation/interpretation.h"
+#include "report_window/identification.h"
 #include "report_window/report_text.h"
 
 #include <optional>
@@ -18,11 +23,15 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
+class QTextBrowser;
 
 namespace report {
 
 class CurveView;
+class IdentificationBlock;
+struct ReportTable;
 
 class ReportWnd : public fw::Window {
     Q_OBJECT
@@ -41,6 +50,7 @@ public:
     bool _CopySentenceAction_Action();
     bool _SavePictureAction_Action();
     bool _PrintReportAction_Action();
+    bool _ExportPdfItem_Action();
 
     // Reads a descriptor system from a CSV file and chooses it; the reason
     // when it cannot.
@@ -48,45 +58,56 @@ public:
 
     // What the report shows now; nothing before a score.
     const std::optional<ReportFacts> &facts() const { return m_facts; }
+    Identification identification() const;
 
 private:
     void createParameterRow();
     void createReport();
+    void createHowPane();
     void setTabOrder();
     void restoreSettings();
     void saveSettings() const;
     void fillDescriptorBox();
+    void readStoredDescriptorFile(const QString &path);
 
     void reliabilityFld_TextChanged();
     void descriptorBox_Activated(int index);
+    void howBtn_Clicked();
     // Everything shown, from the latest score and the parameters; then the
-    // Report items follow.
+    // menu items follow.
     void refresh();
     void rebuild();
     // The interval settings when the reliability field holds a usable
     // value; marks the field invalid, with the reason, when it does not.
     std::optional<interpretation::IntervalSettings> readInterval();
     const interpretation::DescriptorSystem &chosenSystem() const;
+    void showDescriptorProblem();
     void showNoScore();
     void showFacts(const ReportFacts &facts);
-    void fillTable(const ReportFacts &facts);
+    void fillTable(const ReportTable &table);
     void setCell(int row, int column, const QString &text);
-    void fitTable(bool withInterval);
+    void fitTable();
     void drawPicture(const ReportFacts *facts);
+    void explainRow(int row);
 
+    IdentificationBlock *m_identification = nullptr;
     QLineEdit *m_reliability = nullptr;
     QLabel *m_reliabilityError = nullptr;
     QComboBox *m_confidence = nullptr;
     QComboBox *m_method = nullptr;
     QComboBox *m_descriptors = nullptr;
+    QLabel *m_descriptorError = nullptr;
     QLabel *m_source = nullptr;
     CurveView *m_curve = nullptr;
     QTableWidget *m_table = nullptr;
+    QTextBrowser *m_how = nullptr;
+    QPushButton *m_howButton = nullptr;
     QLabel *m_sentence = nullptr;
     QLabel *m_legend = nullptr;
 
     std::optional<interpretation::DescriptorSystem> m_custom;
-    QString m_customPath;
+    QString m_customPath;    // the file chosen, kept while it cannot be read
+    QString m_customProblem; // why the file chosen cannot be used now
     bool m_reliabilityMarked = false;
     int m_descriptorIndex = 0; // the choice before "Custom…" was picked
     std::optional<ReportFacts> m_facts;

@@ -1,5 +1,5 @@
-// The Score Report's menu commands: back to the converter, and the Report
-// menu, which copies, saves and prints what the window shows.
+// The Score Report's menu commands: back to the converter, and copying,
+// saving, printing and exporting what the window shows.
 #include "report_window/report_wnd.h"
 
 #include "converter_window/control_wnd.h"
@@ -10,6 +10,7 @@
 #include "report_window/curve_view.h"
 #include "report_window/picture_file.h"
 #include "report_window/report_page.h"
+#include "report_window/report_table.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -21,22 +22,27 @@ namespace report {
 
 namespace {
 
+QString tr(const char *text)
+{
+    return ReportWnd::tr(text);
+}
+
 struct PictureFilter {
     const char *filter;
     const char *suffix;
 };
 
 constexpr PictureFilter kFilters[] = {
-    {"SVG picture (*.svg)", "svg"},
-    {"PNG picture (*.png)", "png"},
-    {"PDF document (*.pdf)", "pdf"},
+    {QT_TRANSLATE_NOOP("report::ReportWnd", "SVG picture (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("report::ReportWnd", "PNG picture (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("report::ReportWnd", "PDF document (*.pdf)"), "pdf"},
 };
 
 QString filterList()
 {
     QStringList filters;
     for (const PictureFilter &entry : kFilters)
-        filters << QString::fromLatin1(entry.filter);
+        filters << tr(entry.filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -46,9 +52,15 @@ QString withSuffix(const QString &path, const QString &filter)
     if (!QFileInfo(path).suffix().isEmpty())
         return path;
     for (const PictureFilter &entry : kFilters)
-        if (filter == QLatin1String(entry.filter))
+        if (filter == tr(entry.filter))
             return path + QLatin1Char('.') + QLatin1String(entry.suffix);
     return path + QStringLiteral(".svg");
+}
+
+// Saved files are named after the person and the date of testing.
+QString fallbackName()
+{
+    return tr("score-report");
 }
 
 } // namespace
@@ -89,9 +101,10 @@ bool ReportWnd::_SavePictureAction_Action()
 {
     if (!m_facts)
         return false;
-    QString filter = QString::fromLatin1(kFilters[0].filter);
-    QString path = fw::GetSaveFileName(this, QStringLiteral("Save Picture"),
-                                       QStringLiteral("score-report.svg"), filterList(), &filter);
+    QString filter = tr(kFilters[0].filter);
+    QString path = fw::GetSaveFileName(this, tr("Save Picture"),
+                                       suggestedFileName(identification(), fallbackName(), QStringLiteral("svg")),
+                                       filterList(), &filter);
     if (path.isEmpty())
         return false;
     path = withSuffix(path, filter);
@@ -99,7 +112,7 @@ bool ReportWnd::_SavePictureAction_Action()
     options.size = m_curve->size();
     options.fontPixels = m_curve->fontPixels();
     options.pixelRatio = m_curve->devicePixelRatioF();
-    options.title = QStringLiteral("Score Report: %1").arg(sourceText(m_facts->score));
+    options.title = tr("Score Report: %1").arg(sourceText(m_facts->score));
     options.description = sentence(*m_facts);
     const QString problem = writePicture(m_curve->picture(), path, options);
     if (!problem.isEmpty())
@@ -111,13 +124,37 @@ bool ReportWnd::_PrintReportAction_Action()
 {
     if (!m_facts)
         return false;
-    const ReportFacts facts = *m_facts; // the dialog runs the event loop
+    // The dialog runs the event loop: what is printed is what was asked for.
+    const ReportFacts facts = *m_facts;
+    const Identification id = identification();
     const CurvePicture picture = m_curve->picture();
     std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog();
     if (!printer)
         return false;
-    if (!printReport(*printer, facts, picture))
-        fw::MsgBox("The report could not be printed.");
+    if (!printReport(*printer, facts, id, picture))
+        fw::MsgBox(tr("The report could not be printed.").toStdString());
+    return false;
+}
+
+bool ReportWnd::_ExportPdfItem_Action()
+{
+    if (!m_facts)
+        return false;
+    const ReportFacts facts = *m_facts;
+    const Identification id = identification();
+    const CurvePicture picture = m_curve->picture();
+    QString path = fw::GetSaveFileName(this, tr("Export PDF"),
+                                       suggestedFileName(id, fallbackName(), QStringLiteral("pdf")),
+                                       tr("PDF document (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!printReport(printer, facts, id, picture))
+        fw::MsgBox(tr("%1 could not be written.").arg(QFileInfo(path).fileName()).toStdString());
     return false;
 }
 

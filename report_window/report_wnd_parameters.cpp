@@ -1,13 +1,15 @@
 // The Score Report's parameters: reliability, confidence, method and
-// descriptor system, remembered between runs, and what they make of the
-// interval and the labels.
+// descriptor system, and what they make of the interval and the labels.
+// All but the reliability, a property of the test given, are remembered
+// between runs.
 #include "report_window/report_wnd.h"
 
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
+#include "framework/settings_store.h"
+#include "text/small_file.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,29 +26,52 @@ const char *const kChooseFile = "choose";
 const char *const kCustom = "custom";
 
 namespace key {
-const char *const kReliability = "report/reliability";
+const char *const kReliability = "report/reliability"; // stored by earlier releases; removed
 const char *const kConfidence = "report/confidence";
 const char *const kMethod = "report/method";
 const char *const kDescriptors = "report/descriptors";
 const char *const kDescriptorFile = "report/descriptorFile";
 } // namespace key
 
-const char *const kReliabilityTip =
+const char *const kReliabilityTip = QT_TRANSLATE_NOOP(
+    "report::ReportWnd",
     "The reliability coefficient of the test, a number between 0 and 1 such as .90. "
-    "Leave it empty for no confidence interval.";
-const char *const kConfidenceTip =
+    "Leave it empty for no confidence interval.");
+const char *const kConfidenceTip = QT_TRANSLATE_NOOP(
+    "report::ReportWnd",
     "How sure the interval is meant to be: the share of intervals made this way that hold "
-    "the true score.";
-const char *const kMethodTip =
+    "the true score.");
+const char *const kMethodTip = QT_TRANSLATE_NOOP(
+    "report::ReportWnd",
     "True score centres the interval on the estimated true score, drawn towards the mean; "
-    "Obtained score centres it on the score itself, with the standard error of measurement.";
-const char *const kDescriptorTip =
+    "Obtained score centres it on the score itself, with the standard error of measurement.");
+const char *const kDescriptorTip = QT_TRANSLATE_NOOP(
+    "report::ReportWnd",
     "The system of labels that names the range a score lies in. Custom\u2026 reads one from a "
-    "CSV file with the header from,label.";
+    "CSV file with the header from,label.");
 
 QString qs(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+QString tr(const char *text)
+{
+    return ReportWnd::tr(text);
+}
+
+// The file's system, or why it cannot be had: read as the batch tool reads
+// it, a regular file of at most 1 MB, without waiting on a pipe.
+QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem &system)
+{
+    const QString name = QFileInfo(path).fileName();
+    std::string contents, why;
+    if (!text::readSmallFile(QFile::encodeName(path).toStdString(), contents, why))
+        return tr("%1 could not be read: %2").arg(name, qs(why));
+    const std::string problem = interpretation::parseDescriptorFile(contents, system);
+    if (!problem.empty())
+        return tr("%1 is not a descriptor system: %2").arg(name, qs(problem));
+    return {};
 }
 
 // A decimal number written plainly: "0.9", ".90", "1". Exponents, signs,
@@ -64,31 +89,34 @@ void ReportWnd::createParameterRow()
     QWidget *area = content();
     m_reliability = new QLineEdit(area);
     m_reliability->setObjectName(QStringLiteral("reliabilityFld"));
-    m_reliability->setPlaceholderText(QStringLiteral("e.g. .90"));
-    m_reliability->setToolTip(QString::fromUtf8(kReliabilityTip));
+    m_reliability->setPlaceholderText(tr("e.g. .90"));
+    m_reliability->setToolTip(tr(kReliabilityTip));
     m_reliability->setMaximumWidth(90);
 
     m_confidence = new QComboBox(area);
     m_confidence->setObjectName(QStringLiteral("confidenceBox"));
     for (int level : kConfidences)
-        m_confidence->addItem(QStringLiteral("%1%").arg(level), level);
-    m_confidence->setToolTip(QString::fromUtf8(kConfidenceTip));
+        m_confidence->addItem(tr("%1%").arg(level), level);
+    m_confidence->setToolTip(tr(kConfidenceTip));
 
     m_method = new QComboBox(area);
     m_method->setObjectName(QStringLiteral("methodBox"));
-    m_method->addItem(QStringLiteral("True score"), QStringLiteral("true-score"));
-    m_method->addItem(QStringLiteral("Obtained score"), QStringLiteral("obtained"));
-    m_method->setToolTip(QString::fromUtf8(kMethodTip));
+    m_method->addItem(tr("True score"), QStringLiteral("true-score"));
+    m_method->addItem(tr("Obtained score"), QStringLiteral("obtained"));
+    m_method->setToolTip(tr(kMethodTip));
 
     m_descriptors = new QComboBox(area);
     m_descriptors->setObjectName(QStringLiteral("descriptorBox"));
-    m_descriptors->setToolTip(QString::fromUtf8(kDescriptorTip));
+    m_descriptors->setToolTip(tr(kDescriptorTip));
 
-    m_reliabilityError = new QLabel(area);
+    for (QLabel **label : {&m_reliabilityError, &m_descriptorError}) {
+        *label = new QLabel(area);
+        (*label)->setWordWrap(true);
+        (*label)->setStyleSheet(QStringLiteral("color: #B00020;"));
+        (*label)->hide();
+    }
     m_reliabilityError->setObjectName(QStringLiteral("reliabilityErrorTxt"));
-    m_reliabilityError->setWordWrap(true);
-    m_reliabilityError->setStyleSheet(QStringLiteral("color: #B00020;"));
-    m_reliabilityError->hide();
+    m_descriptorError->setObjectName(QStringLiteral("descriptorErrorTxt"));
 }
 
 void ReportWnd::fillDescriptorBox()
@@ -96,58 +124,65 @@ void ReportWnd::fillDescriptorBox()
     m_descriptors->clear();
     for (const interpretation::DescriptorSystem &system : interpretation::builtInSystems())
         m_descriptors->addItem(qs(system.name), qs(system.key));
-    if (m_custom)
-        m_descriptors->addItem(QStringLiteral("Custom: %1").arg(QFileInfo(m_customPath).fileName()),
+    if (!m_customPath.isEmpty())
+        m_descriptors->addItem(tr("Custom: %1").arg(QFileInfo(m_customPath).fileName()),
                                QString::fromLatin1(kCustom));
-    m_descriptors->addItem(QStringLiteral("Custom\u2026"), QString::fromLatin1(kChooseFile));
+    m_descriptors->addItem(tr("Custom\u2026"), QString::fromLatin1(kChooseFile));
 }
 
 void ReportWnd::restoreSettings()
 {
     const QSettings settings;
-    m_reliability->setText(settings.value(key::kReliability).toString());
     const int confidence = settings.value(key::kConfidence, kDefaultConfidence).toInt();
     const int at = m_confidence->findData(confidence);
     m_confidence->setCurrentIndex(at >= 0 ? at : m_confidence->findData(kDefaultConfidence));
     m_method->setCurrentIndex(std::max(0, m_method->findData(settings.value(key::kMethod))));
 
     const QString path = settings.value(key::kDescriptorFile).toString();
-    if (!path.isEmpty()) {
-        QFile file(path);
-        interpretation::DescriptorSystem system;
-        // A file that has gone or gone bad since is left out, not reported
-        // at every opening.
-        if (file.open(QIODevice::ReadOnly)
-            && interpretation::parseDescriptorFile(file.readAll().toStdString(), system).empty()) {
-            m_custom = std::move(system);
-            m_customPath = path;
-        }
-    }
+    if (!path.isEmpty())
+        readStoredDescriptorFile(path);
     fillDescriptorBox();
     const int chosen = m_descriptors->findData(settings.value(key::kDescriptors));
     m_descriptorIndex = chosen >= 0 && chosen < m_descriptors->count() - 1 ? chosen : 0;
     m_descriptors->setCurrentIndex(m_descriptorIndex);
 }
 
+// A file gone or gone bad since it was chosen stays the choice, and the
+// window says why its labels are not used; choosing Custom… or the file's
+// entry again reads it anew.
+void ReportWnd::readStoredDescriptorFile(const QString &path)
+{
+    m_customPath = path;
+    interpretation::DescriptorSystem system;
+    m_customProblem = readDescriptorFile(path, system);
+    if (m_customProblem.isEmpty())
+        m_custom = std::move(system);
+    else
+        m_custom.reset();
+}
+
 void ReportWnd::saveSettings() const
 {
     QSettings settings;
-    settings.setValue(key::kReliability, m_reliability->text());
+    settings.remove(QLatin1String(key::kReliability));
     settings.setValue(key::kConfidence, m_confidence->currentData());
     settings.setValue(key::kMethod, m_method->currentData());
     settings.setValue(key::kDescriptors, m_descriptors->itemData(m_descriptorIndex));
-    settings.setValue(key::kDescriptorFile, m_custom ? m_customPath : QString());
+    settings.setValue(key::kDescriptorFile, m_customPath);
+    fw::commitSettings(settings);
 }
 
 void ReportWnd::reliabilityFld_TextChanged()
 {
-    saveSettings();
     refresh();
 }
 
 void ReportWnd::descriptorBox_Activated(int index)
 {
-    if (m_descriptors->itemData(index).toString() != QLatin1String(kChooseFile)) {
+    const QString chosen = m_descriptors->itemData(index).toString();
+    if (chosen != QLatin1String(kChooseFile)) {
+        if (chosen == QLatin1String(kCustom) && !m_custom)
+            readStoredDescriptorFile(m_customPath); // perhaps it is back
         m_descriptorIndex = index;
         saveSettings();
         refresh();
@@ -155,8 +190,8 @@ void ReportWnd::descriptorBox_Activated(int index)
     }
     // Until a file is read, the choice stays what it was.
     m_descriptors->setCurrentIndex(m_descriptorIndex);
-    const QString path = fw::GetOpenFileName(this, QStringLiteral("Descriptor System"),
-                                             QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path = fw::GetOpenFileName(this, tr("Descriptor System"),
+                                             tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     const QString problem = loadDescriptorFile(path);
@@ -166,16 +201,13 @@ void ReportWnd::descriptorBox_Activated(int index)
 
 QString ReportWnd::loadDescriptorFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 could not be read: %2").arg(name, file.errorString());
     interpretation::DescriptorSystem system;
-    const std::string problem = interpretation::parseDescriptorFile(file.readAll().toStdString(), system);
-    if (!problem.empty())
-        return QStringLiteral("%1 is not a descriptor system: %2").arg(name, qs(problem));
+    const QString problem = readDescriptorFile(path, system);
+    if (!problem.isEmpty())
+        return problem;
     m_custom = std::move(system);
     m_customPath = QFileInfo(path).absoluteFilePath();
+    m_customProblem.clear();
     fillDescriptorBox();
     m_descriptorIndex = m_descriptors->findData(QString::fromLatin1(kCustom));
     m_descriptors->setCurrentIndex(m_descriptorIndex);
@@ -184,14 +216,27 @@ QString ReportWnd::loadDescriptorFile(const QString &path)
     return {};
 }
 
+// A chosen file that cannot be read leaves AACN's labels (showDescriptorProblem).
 const interpretation::DescriptorSystem &ReportWnd::chosenSystem() const
 {
     const QString chosen = m_descriptors->itemData(m_descriptorIndex).toString();
-    if (chosen == QLatin1String(kCustom) && m_custom)
+    const bool fileChosen = chosen == QLatin1String(kCustom);
+    if (fileChosen && m_custom)
         return *m_custom;
     if (const interpretation::DescriptorSystem *system = interpretation::findSystem(chosen.toStdString()))
         return *system;
     return interpretation::builtInSystems().front();
+}
+
+void ReportWnd::showDescriptorProblem()
+{
+    const bool unreadable = m_descriptors->itemData(m_descriptorIndex).toString() == QLatin1String(kCustom)
+        && !m_custom;
+    m_descriptorError->setText(unreadable ? tr("%1 The labels are AACN's until it can be read; choose it "
+                                               "again from Descriptors to read it anew.")
+                                                .arg(m_customProblem)
+                                          : QString());
+    m_descriptorError->setVisible(unreadable);
 }
 
 std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
@@ -205,13 +250,14 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
         settings.method = m_method->currentIndex() == 0 ? interpretation::Method::TrueScore
                                                         : interpretation::Method::Obtained;
         if (!isPlainNumber(text))
-            problem = QStringLiteral("The reliability must be a number between 0 and 1, such as .90.");
-        else if (const std::string why = interpretation::checkReliability(settings.reliability);
+            problem = tr("The reliability must be a number between 0 and 1, such as .90.");
+        // Judged as written: .99999999999999999999 is below 1 though its double is not.
+        else if (const std::string why = interpretation::checkReliability(text.toStdString());
                  !why.empty())
             problem = QString::fromStdString(why);
     }
     const bool invalid = !problem.isEmpty();
-    m_reliabilityError->setText(invalid ? problem + QStringLiteral(" No interval is shown.") : QString());
+    m_reliabilityError->setText(invalid ? tr("%1 No interval is shown.").arg(problem) : QString());
     m_reliabilityError->setVisible(invalid);
     m_reliability->setAccessibleDescription(invalid ? problem : QString());
     if (invalid != m_reliabilityMarked) {

@@ -5,6 +5,7 @@
 set -euo pipefail
 desktop=$1
 metainfo=$2
+version=${3:-}
 
 missing=()
 command -v desktop-file-validate >/dev/null || missing+=(desktop-file-utils)
@@ -26,5 +27,13 @@ fi
 if ! appstreamcli validate --no-net "$metainfo"; then
   echo "FAIL: appstreamcli validate $metainfo" >&2
   status=1
+fi
+# The newest release listed is the one being built.
+if [[ -n $version ]]; then
+  listed=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+  if [[ $listed != "$version" ]]; then
+    echo "FAIL: $metainfo lists release '$listed' first; the project is version $version" >&2
+    status=1
+  fi
 fi
 exit $status

@@ -31,7 +31,7 @@ constexpr fw::ControlRecord picture(std::string_view name, int left, int top, in
 constexpr fw::ControlRecord kControls[] = {
     picture("Canvas1", 11, 14, 313, 20, 171, "Quintaval"),
     {"StaticText5", fw::ControlKind::Label, 1, 178, 333, 16,
-     "Quintaval 1.0 \u00b7 written by the Quintaval developers", {"Times", 10, true},
+     "Quintaval " QUINTAVAL_RELEASE " \u00b7 written by the Quintaval developers", {"Times", 10, true},
      fw::Align::Center, fw::rgb(0x18, 0x22, 0xCD)},
     picture("Canvas2", 138, 80, 58, 72, 169, "Quintaval badge"),
 };

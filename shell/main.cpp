@@ -2,9 +2,13 @@
 // hidden start-up window, which puts up the splash box; the event loop runs
 // until the program quits, and its result is the exit status.
 #include "shell/command_line.h"
+#include "shell/display_check.h"
 #include "shell/program.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +17,13 @@ int main(int argc, char *argv[])
         return *answered;
     if (!request.pdf.isEmpty())
         return shell::writeBatteryPdf(argc, argv, request);
+    if (const std::optional<std::string> missing = shell::missingDisplay(argc, argv)) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return 1;
+    }
+    std::optional<shell::PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard.reset();
     shell::Program program(request.battery);
     return application.exec();
 }

@@ -23,8 +23,9 @@ struct MenuRow {
 };
 
 // In the order the items are made. Print is enabled by the Description
-// window and the Battery Sheet, the Report menu by the Score Report and the
-// Battery Sheet, the File and row items by the Battery Sheet alone; Quit is
+// window, the Score Report and the Battery Sheet, Export PDF and the Report
+// menu by the Score Report and the Battery Sheet, the other File items and
+// the row items by the Battery Sheet alone; Quit is
 // the one item that is always available. The recent files' slots are
 // named by the Battery Sheet when it first opens.
 const MenuRow kRows[] = {

@@ -10,6 +10,9 @@
 #include "framework/timer.h"
 #include "shell/invisible_wnd.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -74,15 +77,35 @@ inline void printDialogAnswers(const QString &pdf, bool cancel)
     });
 }
 
-// What pdftotext reads in a PDF: pages end in a form feed.
-inline std::optional<QString> pdfText(const QString &pdf)
+// What a poppler tool prints; nothing when it is not installed or fails.
+inline std::optional<QString> toolOutput(const char *name, const QStringList &arguments)
 {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString tool = QStandardPaths::findExecutable(QLatin1String(name));
     if (tool.isEmpty())
         return std::nullopt;
     QProcess process;
-    process.start(tool, {pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(20000))
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What pdftotext reads in a PDF: pages end in a form feed.
+inline std::optional<QString> pdfText(const QString &pdf)
+{
+    return toolOutput("pdftotext", {pdf, QStringLiteral("-")});
+}
+
+// The PDF's pages as pictures at this many dots per inch.
+inline QList<QImage> pdfPages(const QString &pdf, int dpi)
+{
+    const QString stem = pdf + QStringLiteral("-page");
+    QList<QImage> pages;
+    if (!toolOutput("pdftoppm", {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, stem}))
+        return pages;
+    const QFileInfo info(stem);
+    for (const QString &name : QDir(info.absolutePath()).entryList({info.fileName() + QStringLiteral("-*.png")},
+                                                                   QDir::Files, QDir::Name))
+        pages << QImage(info.absolutePath() + QLatin1Char('/') + name);
+    return pages;
 }

@@ -103,11 +103,18 @@ void verifyAgainstTheCore(const QList<int> &layout, const QStringList &records)
         const std::vector<std::string> &cells = rows[size_t(row) + 1];
         QCOMPARE(cells.size(), header.size());
         QCOMPARE(cells.back(), outcome.refused ? outcome.message : std::string());
+        // A refused row keeps the score it would have been converted from.
+        const QStringList &texts = given[row];
+        qsizetype source = -1;
+        if (texts[0].isEmpty() || texts[1].isEmpty() || texts[2].isEmpty())
+            for (qsizetype field = 3; field < texts.size(); ++field)
+                if (!texts[field].isEmpty())
+                    source = field;
         for (size_t column = 0; column + 1 < header.size(); ++column) {
             const qsizetype field = kFieldNames.indexOf(QString::fromStdString(header[column]));
             std::string expected = field < 0 ? "id" : given[row][field].toStdString();
-            if (!outcome.refused && field >= 3)
-                expected = outcome.results[size_t(field) - 2];
+            if (field >= 3 && (!outcome.refused || field != source))
+                expected = outcome.refused ? std::string() : outcome.results[size_t(field) - 2];
             QVERIFY2(cells[column] == expected,
                      qPrintable(QString("row %1: %2 is \"%3\"").arg(row).arg(header[column].c_str(),
                                                                       cells[column].c_str())));
@@ -139,6 +146,8 @@ private slots:
     void interpretedCells();
     void interpretationAgreesWithTheCore_data();
     void interpretationAgreesWithTheCore();
+    void noCellContradictsItsRow_data();
+    void noCellContradictsItsRow();
     void descriptorFiles_data();
     void descriptorFiles();
     void progressShowsThePartRead();
@@ -243,6 +252,13 @@ void TestBatchConverter::convertsFiles_data()
                       "A;+1,5;65;123;82;650;130;93;\r\n"
                       "B;+,55;56;108;62;555;111;71;\r\n"
                       "C;-,25;48;96;45;475;95;40;\r\n");
+    QTest::newRow("--decimal-point in a semicolon file: a comma refused")
+        << QByteArray("id;z;t;reliability\nA;1.5;;.9\nB;;55,5;\n") << QStringList{"--decimal-point", "--interpret"}
+        << QByteArray("id;z;t;reliability;wechsler;nce;ceeb;agct;percentile;scaled;stanine;sten;"
+                      "percentile_rank;descriptor;ci_low;ci_high;ci_percentile_low;"
+                      "ci_percentile_high;note\n"
+                      "A;+1.5;65;.9;123;82;650;130;93;15;8;9;93;Above Average;111;129;78;97;\n"
+                      "B;;55,5;;;;;;;;;;;;;;;;\"t: \"\"55,5\"\": this file uses a decimal point\"\n");
     QTest::newRow("--decimal-comma in a tab file")
         << QByteArray("z\tid\n1,5\tx\n") << QStringList{"--decimal-comma"}
         << QByteArray("z\tid\tt\twechsler\tnce\tceeb\tagct\tpercentile\tnote\n"
@@ -253,6 +269,20 @@ void TestBatchConverter::convertsFiles_data()
                       "80,99*,+3.0,145,99*,800,160,\n");
     const QByteArray own = "id,z,t,wechsler,nce,ceeb,agct,percentile,note\n1,+3.0,80,145,99*,800,160,99*,\n";
     QTest::newRow("own output, converted again") << own << QStringList() << own;
+    // An interpreted file, its Wechsler IQ edited from 115 to 70, converted
+    // again without --interpret: nothing of the old row stays beside it.
+    QTest::newRow("an edited row converted again keeps nothing of its old figures")
+        << QByteArray("wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "70,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,\n"
+                      "250,.90,+1.0,60,71,600,120,84,13,7,8,84,High Average,105,122,62,93,\n")
+        << QStringList{"--from", "wechsler"}
+        << QByteArray("wechsler,reliability,z,t,nce,ceeb,agct,percentile,scaled,stanine,sten,"
+                      "percentile_rank,descriptor,ci_low,ci_high,ci_percentile_low,"
+                      "ci_percentile_high,note\n"
+                      "70,.90,-2.0,30,8,300,60,2,,,,,,,,,,\n"
+                      "250,.90,,,,,,,,,,,,,,,,Wechsler IQ scores must range from 1 to 199.\n");
     QTest::newRow("--from: the source alone, kept as given")
         << QByteArray("raw,mean,sd,z,t,percentile\n115,100,15,,63.7,40\n,,,,,\n,,,,99*,\n")
         << QStringList{"--from", "T"}
@@ -265,7 +295,7 @@ void TestBatchConverter::convertsFiles_data()
         << QByteArray("raw,mean,sd,percentile\n115,100,15,40\n115,,15,40\n") << QStringList{"--from=raw"}
         << QByteArray("raw,mean,sd,percentile,z,t,wechsler,nce,ceeb,agct,note\n"
                       "115,100,15,84,+1.0,60,115,71,600,120,\n"
-                      "115,,15,40,,,,,,,mean: the cell is empty\n");
+                      "115,,15,,,,,,,,mean: the cell is empty\n");
     QTest::newRow("an existing note column is rewritten, never added")
         << QByteArray("note,z\nold,1\nkeep,7\n") << QStringList()
         << QByteArray("note,z,t,wechsler,nce,ceeb,agct,percentile\n"
@@ -313,6 +343,18 @@ void TestBatchConverter::convertsFiles_data()
                       "greater than 0 and less than 1.\"\n"
                       "2,1,n/a,,,,,,,,,,,,,,,,\"reliability: \"\"n/a\"\" is not a number\"\n"
                       "5,+1.0,.9,8,60,115,71,600,120,84,13,7,84,High Average,105,122,62,93,\n");
+    QTest::newRow("a reliability is judged as written, not as its double")
+        << QByteArray("z;reliability\n1;0,999999999999999999999\n1;1,0000000000000000001\n7,5;\n1;0.9\n")
+        << QStringList{"--interpret"}
+        << QByteArray("z;reliability;t;wechsler;nce;ceeb;agct;percentile;scaled;stanine;sten;"
+                      "percentile_rank;descriptor;ci_low;ci_high;ci_percentile_low;"
+                      "ci_percentile_high;note\n"
+                      "1;0,999999999999999999999;;;;;;;;;;;;;;;;\"reliability: \"\"0,999999999999999999999\"\": "
+                      "The reliability is too close to 1 to calculate with: it rounds to 1.\"\n"
+                      "1;1,0000000000000000001;;;;;;;;;;;;;;;;\"reliability: \"\"1,0000000000000000001\"\": "
+                      "The reliability must be greater than 0 and less than 1.\"\n"
+                      "7,5;;;;;;;;;;;;;;;;;z scores must range from -6,99 to +6,99.\n"
+                      "1;0.9;;;;;;;;;;;;;;;;\"reliability: \"\"0.9\"\": this file uses a decimal comma\"\n");
     // The same scores with other reliabilities, close together: a
     // remembered row must not lend its interval to another.
     QTest::newRow("the same score with other reliabilities")
@@ -326,10 +368,10 @@ void TestBatchConverter::convertsFiles_data()
                       "115,,+1.0,60,71,600,120,84,13,7,8,84,High Average,-.2,+1.6,42,94,\n"
                       "115,.9,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.31,+1.49,62,93,\n"
                       "115,.8,+1.0,60,71,600,120,84,13,7,8,84,High Average,+.02,+1.58,51,94,\n");
-    QTest::newRow("without --interpret the columns are carried")
-        << QByteArray("id,wechsler,reliability,scaled\n1,115,x,y\n") << QStringList()
-        << QByteArray("id,wechsler,reliability,scaled,z,t,nce,ceeb,agct,percentile,note\n"
-                      "1,115,x,y,+1.0,60,71,600,120,84,\n");
+    QTest::newRow("without --interpret its columns are emptied, the reliability kept")
+        << QByteArray("id,wechsler,reliability,scaled,CI_low\n1,115,x,y,z\n") << QStringList()
+        << QByteArray("id,wechsler,reliability,scaled,CI_low,z,t,nce,ceeb,agct,percentile,note\n"
+                      "1,115,x,,,+1.0,60,71,600,120,84,\n");
 }
 
 void TestBatchConverter::convertsFiles()
@@ -354,6 +396,9 @@ void TestBatchConverter::usageErrors_data()
                                    << "header row is malformed";
     QTest::newRow("bad delimiter") << QByteArray("z\n") << QStringList{"-d", "|"}
                                    << "comma, semicolon or tab";
+    QTest::newRow("both decimal marks") << QByteArray("z\n")
+                                        << QStringList{"--decimal-comma", "--decimal-point"}
+                                        << "--decimal-point and --decimal-comma cannot both be given";
     QTest::newRow("option without value") << QByteArray("z\n") << QStringList{"-o"}
                                           << "needs a value";
     QTest::newRow("two input files") << QByteArray("z\n") << QStringList{"a.csv", "b.csv"}
@@ -373,7 +418,17 @@ void TestBatchConverter::usageErrors_data()
     QTest::newRow("reliability 1") << z << interpret({"--reliability", "1"})
                                    << "--reliability \"1\": The reliability must be greater than 0 and less than 1.";
     QTest::newRow("confidence 100") << z << interpret({"--confidence", "100"})
-                                    << "--confidence must be a number from 50 to less than 100";
+                                    << "--confidence \"100\": The confidence level must be at least 50 and less than 100.";
+    // Messages never contradict the number as written.
+    QTest::newRow("confidence just below 50, whose double is 50")
+        << z << interpret({"--confidence", "49.999999999999999999"})
+        << "The confidence level must be at least 50 and less than 100.";
+    QTest::newRow("confidence just below 100, whose double is 100")
+        << z << interpret({"--confidence", "99,99999999999999999999"})
+        << "The confidence level is too close to 100 to calculate with: it rounds to 100.";
+    QTest::newRow("reliability just below 1, whose double is 1")
+        << z << interpret({"--reliability", "0.999999999999999999999"})
+        << "The reliability is too close to 1 to calculate with: it rounds to 1.";
     QTest::newRow("unknown method") << z << interpret({"--ci-method", "sem"})
                                     << "--ci-method takes true-score or obtained, not \"sem\"";
     QTest::newRow("ci scale that no interpretation has") << z << interpret({"--ci-scale", "percentile"})
@@ -411,7 +466,7 @@ void TestBatchConverter::refusesWhatIsNotANumber_data()
 
     const QStringList notNumbers = {"n/a", "abc", ".", "-", "--1", "+-1", "0x10", " ", "NaN",
                                     "inf", "1e-3", "1 000", "\u2212" "1.5", "1..5", "1.5.", "+",
-                                    "1,5", "5-", "\t-\t", "\"", "*", "1**", "\xC2\xA0" "1"};
+                                    "1,5,", "5-", "\t-\t", "\"", "*", "1**", "\xC2\xA0" "1"};
     for (const QString &cell : notNumbers)
         QTest::addRow("z \"%s\"", qPrintable(cell))
             << QByteArray("id,z") << ("1,\"" + cell.toUtf8().replace("\"", "\"\"") + "\"")
@@ -427,9 +482,10 @@ void TestBatchConverter::refusesWhatIsNotANumber_data()
     QTest::newRow("a raw score is never marked") << QByteArray("raw,mean,sd")
                                                  << QByteArray("99*,100,15") << "raw: \"99*\" is not a number";
     QTest::newRow("a decimal comma in a tab file") << QByteArray("id\tt") << QByteArray("1\t55,5")
-                                                   << "t: \"55,5\" is not a number";
+                                                   << "t: \"55,5\": this file uses a decimal point";
     QTest::newRow("a decimal point in a semicolon file") << QByteArray("id;t") << QByteArray("1;55.5")
-                                                         << "t: \"55.5\" is not a number";
+                                                         << "t: \"55.5\": this file uses a decimal comma";
+
     QTest::newRow("the first bad cell in the window's order")
         << QByteArray("percentile,z") << QByteArray("x,y") << "z: \"y\" is not a number";
     QTest::newRow("a long cell is cut in the note")
@@ -733,6 +789,173 @@ void TestBatchConverter::interpretationAgreesWithTheCore()
                                     .arg(row)
                                     .arg(column.c_str(), cellOf(out, row, column).c_str(),
                                          expected[cell].c_str())));
+        }
+    }
+}
+
+// A converted file, edited as a user would (scores changed, emptied, made
+// unreadable or marked, reliabilities spoilt) and converted again: every
+// cell the tool writes follows from the row's given cells alone, whatever
+// the earlier run left, and every given cell comes back as it was.
+void TestBatchConverter::noCellContradictsItsRow_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    const QStringList interpret = {"--interpret", "--reliability", ".8"};
+    QTest::newRow("interpreted, then converted") << interpret << QStringList();
+    QTest::newRow("interpreted, then interpreted otherwise")
+        << interpret << QStringList{"--interpret", "--ci-method", "obtained", "--ci-scale", "t"};
+    QTest::newRow("converted, then interpreted") << QStringList() << interpret;
+    QTest::newRow("interpreted, then from wechsler alone")
+        << interpret << QStringList{"--from", "wechsler"};
+}
+
+void TestBatchConverter::noCellContradictsItsRow()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QRandomGenerator random(29);
+    QByteArray input = "id,raw,mean,sd,wechsler,t,reliability\n";
+    for (int i = 0; i < 1500; ++i) {
+        const QByteArray number = QByteArray::number(random.bounded(2000) / 10.0);
+        QByteArray row = QByteArray::number(i) + ",";
+        row += i % 3 == 0 ? number + ",100,15,," : i % 3 == 1 ? ",,," + number + "," : ",,,," + number;
+        row += i % 4 == 0 ? QByteArray(",") : ",." + QByteArray::number(50 + i % 49);
+        input += row + "\n";
+    }
+    const Run once = convert(input, first);
+    QCOMPARE(once.status, 0);
+
+    // Edits: a new score, a score emptied, unreadable or marked, a raw
+    // score spoilt, a reliability out of range or unreadable.
+    std::vector<std::vector<std::string>> rows = parse(once.output);
+    const std::vector<std::string> header = rows[0];
+    const auto columnOf = [&](const std::string &name) {
+        return size_t(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    const std::vector<std::string> scores = {"z", "t", "wechsler", "nce", "ceeb", "agct", "percentile"};
+    for (size_t row = 1; row < rows.size(); ++row) {
+        std::vector<std::string> &cells = rows[row];
+        const std::string &score = scores[random.bounded(int(scores.size()))];
+        switch (random.bounded(8)) {
+        case 0: cells[columnOf("wechsler")] = QByteArray::number(random.bounded(60, 150)).toStdString(); break;
+        case 1: cells[columnOf(score)] = QByteArray::number(random.bounded(1, 99)).toStdString(); break;
+        case 2: cells[columnOf(score)].clear(); break;
+        case 3: cells[columnOf(score)] = "n/a"; break;
+        case 4: cells[columnOf(score)] += "*"; break;
+        case 5: cells[columnOf("raw")] = "x"; break;
+        case 6: cells[columnOf("reliability")] = random.bounded(2) ? "1.5" : "r"; break;
+        default: break;
+        }
+    }
+    QByteArray edited;
+    for (const auto &cells : rows) {
+        QStringList quoted;
+        for (const std::string &cell : cells)
+            quoted << "\"" + QString::fromStdString(cell) + "\"";
+        edited += quoted.join(',').toUtf8() + "\n";
+    }
+    const Run twice = convert(edited, second);
+    QCOMPARE(twice.status, 0);
+    const auto out = parse(twice.output);
+    QCOMPARE(out.size(), rows.size());
+    QVERIFY(std::equal(header.begin(), header.end(), out[0].begin()));
+
+    const bool interpreting = second.contains("--interpret");
+    const bool obtained = second.contains("obtained");
+    const int from = second.contains("--from") ? 2 : -1; // wechsler, in `scores`
+    const interpretation::ScaleId ciScale =
+        second.contains("t") ? interpretation::ScaleId::T : interpretation::ScaleId::Wechsler;
+    for (size_t row = 1; row < out.size(); ++row) {
+        std::vector<std::string> given = rows[row];
+        given.resize(out[0].size()); // columns this run adds were empty
+        const std::vector<std::string> &got = out[row];
+        const auto cell = [&](const std::string &name) { return given[columnOf(name)]; };
+        const auto plain = [](const std::string &text) {
+            return text.empty() || text::findPlainNumber(text, {'.', true}).has_value();
+        };
+        // The window's rule picks the source; with --from, the option does.
+        int source = from;
+        const bool raw = !cell("raw").empty() && !cell("mean").empty() && !cell("sd").empty();
+        for (int i = 0; i < int(scores.size()) && from < 0 && !raw; ++i) {
+            const std::string &text = cell(scores[size_t(i)]);
+            if (!text.empty() && text.back() != '*')
+                source = i;
+        }
+        conversion::FieldTexts fields;
+        if (from < 0 && raw) {
+            fields.raw = cell("raw");
+            fields.rawMean = cell("mean");
+            fields.rawSd = cell("sd");
+        } else if (source >= 0) {
+            fields.score[size_t(source) + 1] = cell(scores[size_t(source)]);
+        }
+        const std::string reliability = cell("reliability");
+        bool readable = plain(cell("raw")) && (plain(reliability) || !interpreting);
+        for (const std::string &score : scores) {
+            std::string text = cell(score);
+            if (!text.empty() && text.back() == '*')
+                text.pop_back();
+            readable = readable && plain(text) && (text.empty() == cell(score).empty());
+        }
+        const bool defaultReliability = second.contains("--reliability");
+        const double r = reliability.empty() ? (defaultReliability ? 0.8 : 0)
+                                             : QByteArray::fromStdString(reliability).toDouble();
+        readable = readable && (!interpreting || reliability.empty() || (r > 0 && r < 1));
+        if (from >= 0 && !cell("wechsler").empty() && cell("wechsler").back() == '*')
+            readable = false; // a bound is no score to start from
+        conversion::Outcome outcome;
+        outcome.refused = true;
+        if (readable)
+            outcome = conversion::calculate(fields);
+        const bool converted = !outcome.refused;
+        QCOMPARE(got[columnOf("note")].empty(), converted);
+
+        const interpretation::IntervalSettings settings{
+            r, 95, obtained ? interpretation::Method::Obtained : interpretation::Method::TrueScore};
+        const interpretation::Interpretation core = interpretation::interpret(
+            outcome, interpretation::builtInSystems().front(), r > 0 ? &settings : nullptr);
+        for (size_t column = 0; column < got.size(); ++column) {
+            const std::string &name = out[0][column];
+            const auto at = std::find(scores.begin(), scores.end(), name);
+            std::string expected = given[column]; // a given cell, as it came
+            if (name == "note") {
+                continue;
+            } else if (at != scores.end()) {
+                const int position = int(at - scores.begin()) + 1;
+                if (converted && !(from >= 0 && position - 1 == from))
+                    expected = outcome.results[size_t(position)];
+                std::string number = expected;
+                if (!number.empty() && number.back() == '*')
+                    number.pop_back();
+                if (!converted && position - 1 != source && plain(number)
+                    && number.empty() == expected.empty())
+                    expected.clear(); // kept: the source, and a cell the note quotes
+            } else if (name != "id" && name != "raw" && name != "mean" && name != "sd"
+                       && name != "reliability") {
+                expected.clear(); // an interpretation cell
+                for (int cell = 0; converted && interpreting && cell < batch::kInterpretedCellCount; ++cell) {
+                    if (name != batch::interpretedColumnName(cell))
+                        continue;
+                    if (cell < batch::kInterpretedScaleCellCount)
+                        expected = core.score[int(interpretation::ScaleId::Scaled) + cell].text;
+                    else if (cell == batch::DescriptorCell)
+                        expected = core.descriptor;
+                    else if (cell == batch::CiLowCell)
+                        expected = core.lower[int(ciScale)].text;
+                    else if (cell == batch::CiHighCell)
+                        expected = core.upper[int(ciScale)].text;
+                    else if (cell == batch::CiPercentileLowCell)
+                        expected = core.lower[int(interpretation::ScaleId::PercentileRank)].text;
+                    else
+                        expected = core.upper[int(interpretation::ScaleId::PercentileRank)].text;
+                }
+            }
+            QVERIFY2(got[column] == expected,
+                     qPrintable(QString("row %1, %2: \"%3\", expected \"%4\" (note: %5)")
+                                    .arg(row)
+                                    .arg(name.c_str(), got[column].c_str(), expected.c_str(),
+                                         got[columnOf("note")].c_str())));
         }
     }
 }

@@ -109,7 +109,27 @@ private slots:
     void quotesOnlyWhenNeeded();
     void roundTripAcrossBlocks_data();
     void roundTripAcrossBlocks();
+    void linesThatNeverEndAreCut();
 };
+
+// A line without end takes no more memory than the limit: the header's
+// own, or the record limit given.
+void TestBatchCsv::linesThatNeverEndAreCut()
+{
+    const QByteArray endless(3 << 20, '\0');
+    const auto header = tempFile(endless);
+    CsvReader first(header->handle());
+    CsvRecord record;
+    QVERIFY(!first.next(record));
+    QCOMPARE(QString::fromStdString(first.error()),
+             "the first line runs past 1 MB without a line break; it should name the columns");
+
+    const auto record3 = tempFile("a,b\n1,2\n\"" + QByteArray(5000, 'x'));
+    CsvReader reader(record3->handle(), 0, 1000);
+    QVERIFY(reader.next(record) && reader.next(record));
+    QVERIFY(!reader.next(record));
+    QCOMPARE(QString::fromStdString(reader.error()), "record 3 runs past 1000 bytes");
+}
 
 void TestBatchCsv::reads_data()
 {

@@ -217,24 +217,40 @@ void InterpretationTest::percentileRankText()
     QCOMPARE(shown(ScaleId::PercentileRank, z), expected);
 }
 
+// Every cut of every built-in system, as published, top down: the label
+// from that whole standard score up, with the band below starting half a
+// point lower (scores are rounded before they are labelled).
 void InterpretationTest::descriptors_data()
 {
     QTest::addColumn<QString>("system");
     QTest::addColumn<double>("z");
     QTest::addColumn<QString>("expected");
-    const struct { const char *system; double s; const char *label; } rows[] = {
-        {"aacn", 69.5, "Below Average"},         {"aacn", 69.49, "Exceptionally Low"},
-        {"aacn", 109.5, "High Average"},         {"aacn", 129.49, "Above Average"},
-        {"wechsler", 129.5, "Extremely High"},   {"wechsler-classic", 79.49, "Borderline"},
-        {"woodcock-johnson", 69.5, "Low"},       {"woodcock-johnson", 110.49, "Average"},
-        {"woodcock-johnson", 110.5, "High Average"}, {"woodcock-johnson", 130.49, "Superior"},
-        {"woodcock-johnson", 130.5, "Very Superior"},
+    const struct { const char *system; const char *bands; } systems[] = {
+        {"aacn", "130 Exceptionally High|120 Above Average|110 High Average|90 Average|80 Low Average|"
+                 "70 Below Average|- Exceptionally Low"},
+        {"wechsler", "130 Extremely High|120 Very High|110 High Average|90 Average|80 Low Average|"
+                     "70 Very Low|- Extremely Low"},
+        {"wechsler-classic", "130 Very Superior|120 Superior|110 High Average|90 Average|80 Low Average|"
+                             "70 Borderline|- Extremely Low"},
+        {"woodcock-johnson", "131 Very Superior|121 Superior|111 High Average|90 Average|80 Low Average|"
+                             "70 Low|- Very Low"},
     };
-    for (const auto &r : rows)
-        QTest::newRow(qPrintable(QString("%1 S=%2").arg(r.system).arg(r.s)))
-            << r.system << zOfStandardScore(r.s) << r.label;
-    QTest::newRow("aacn +inf") << "aacn" << kInf << "Exceptionally High";
-    QTest::newRow("aacn -inf") << "aacn" << -kInf << "Exceptionally Low";
+    for (const auto &system : systems) {
+        const QStringList bands = QString::fromLatin1(system.bands).split('|');
+        for (int i = 0; i + 1 < bands.size(); ++i) {
+            const double from = bands[i].section(' ', 0, 0).toDouble();
+            const QString label = bands[i].section(' ', 1);
+            const QString below = bands[i + 1].section(' ', 1);
+            QTest::newRow(qPrintable(QString("%1 %2 from %3").arg(system.system, label).arg(from)))
+                << system.system << zOfStandardScore(from - 0.5) << label;
+            QTest::newRow(qPrintable(QString("%1 %2 below %3").arg(system.system, below).arg(from)))
+                << system.system << zOfStandardScore(from - 0.51) << below;
+        }
+        QTest::newRow(qPrintable(QString("%1 +inf").arg(system.system)))
+            << system.system << kInf << bands.first().section(' ', 1);
+        QTest::newRow(qPrintable(QString("%1 -inf").arg(system.system)))
+            << system.system << -kInf << bands.last().section(' ', 1);
+    }
     QTest::newRow("aacn NaN") << "aacn" << kNan << "";
 }
 
@@ -347,6 +363,11 @@ void InterpretationTest::inverseNormal_data()
     QTest::addColumn<double>("expected");
     QTest::newRow("0.975") << 0.975 << 1.959963984540054;
     QTest::newRow("0.5") << 0.5 << 0.0;
+    // The central region, |p - 0.5| <= 0.425: exact values to 17 digits.
+    QTest::newRow("0.6") << 0.6 << 0.25334710313579974;
+    QTest::newRow("0.75") << 0.75 << 0.67448975019608174;
+    QTest::newRow("0.84") << 0.84 << 0.99445788320975304;
+    QTest::newRow("0.9") << 0.9 << 1.2815515655446006;
     QTest::newRow("tail") << 0.001 << -3.090232306167813;
     QTest::newRow("far tail") << 1e-300 << -37.0470962993612;
     QTest::newRow("1e-10") << 1e-10 << -6.361340902404056;
@@ -372,6 +393,25 @@ void InterpretationTest::parameterChecks()
         QVERIFY2(!checkConfidence(c).empty(), qPrintable(QString::number(c)));
     for (double c : {50.0, 95.0, 99.9})
         QVERIFY(checkConfidence(c).empty());
+    // Numbers as written are compared with the limits exactly.
+    const std::string rounds1 = "The reliability is too close to 1 to calculate with: it rounds to 1.";
+    const std::string rounds100 =
+        "The confidence level is too close to 100 to calculate with: it rounds to 100.";
+    const std::pair<std::string, std::string> texts[] = {
+        {"0.9", ""}, {".5", ""}, {"0.0000001", ""}, {"-0.0", checkReliability(0.0)},
+        {"0", checkReliability(0.0)}, {"1", checkReliability(0.0)}, {"01.0", checkReliability(0.0)},
+        {"1.0000000000000000001", checkReliability(0.0)}, {"-0.5", checkReliability(0.0)},
+        {"0.999999999999999999999", rounds1},
+        {"0." + std::string(400, '0') + "1",
+         "The reliability is too close to 0 to calculate with: it rounds to 0."}};
+    for (const auto &[text, expected] : texts)
+        QVERIFY2(checkReliability(std::string_view(text)) == expected, text.c_str());
+    const std::pair<std::string, std::string> levels[] = {
+        {"50", ""}, {"050.00", ""}, {"99.9", ""}, {"49.999999999999999999", checkConfidence(0.0)},
+        {"100", checkConfidence(0.0)}, {"-60", checkConfidence(0.0)},
+        {"99.99999999999999999999", rounds100}};
+    for (const auto &[text, expected] : levels)
+        QVERIFY2(checkConfidence(std::string_view(text)) == expected, text.c_str());
     QCOMPARE(interpretation::inverseNormal(0), -kInf);
     QCOMPARE(interpretation::inverseNormal(1), kInf);
     QVERIFY(std::isnan(interpretation::inverseNormal(kNan)));

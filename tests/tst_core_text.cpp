@@ -1,4 +1,8 @@
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <charconv>
+#include <cstring>
 
 #include <clocale>
 #include <cmath>
@@ -24,7 +28,101 @@ private Q_SLOTS:
     void format();
     void lengthAndCodes_data();
     void lengthAndCodes();
+    void formatIntoWritesWhatFormatDoes();
+    void valAgreesWithFromChars();
+    void shortestIntoWritesWhatToCharsDoes();
 };
+
+// The fast formatter against the general one, bit for bit: halves and their
+// neighbours one ulp either side, where rounding is decided, on every mask
+// the scales use and a few more, across the magnitudes a double has.
+void TextRoutinesTest::formatIntoWritesWhatFormatDoes()
+{
+    const char *const masks[] = {"+#.0#", "##", "###", "#", "0.0", "0.00", "+0.0000", "00#", "+#"};
+    std::vector<double> values = {0.0, -0.0, 1e-320, 5e-324, 0.5, -0.5, 1e15, 999999999999999.9,
+                                  -1e15, 1e300, std::nan(""), std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity()};
+    QRandomGenerator random(11);
+    for (int i = 0; i < 6000; ++i) {
+        const double scale = std::pow(10.0, random.bounded(-6, 16));
+        const double v = (random.generateDouble() - 0.3) * scale;
+        values.push_back(v);
+        const double tenths = std::round(v * 100) / 100;
+        for (const double half : {tenths + 0.005, tenths + 0.05, tenths + 0.5, std::round(v) + 0.5})
+            for (const double near : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)})
+                values.push_back(near), values.push_back(-near);
+    }
+    char out[kFormattedSize];
+    for (const char *mask : masks) {
+        const NumberMask m = readMask(mask);
+        for (const double v : values) {
+            const std::string expected = Format(v, mask);
+            const std::string written(out, FormatInto(out, v, m));
+            QVERIFY2(written == expected, qPrintable(QString("%1 with %2: %3, Format gives %4")
+                                                         .arg(v, 0, 'g', 17)
+                                                         .arg(mask, written.c_str(), expected.c_str())));
+        }
+    }
+}
+
+// The quick shortest text is the very text to_chars writes.
+void TextRoutinesTest::shortestIntoWritesWhatToCharsDoes()
+{
+    QRandomGenerator random(17);
+    std::vector<double> values = {0.0, -0.0, 0.1, 0.3, 1.0 / 3, 57.12345, 1e-7, 123456789.5,
+                                  999999999.999, 1e9, 1e15, 5e-324, 0.1 + 0.2, 40.5, -12.25};
+    for (int i = 0; i < 100000; ++i) {
+        const int places = random.bounded(0, 10);
+        const double whole = double(random.bounded(0, 1000000));
+        const double v = (whole + double(random.bounded(0, 1000000)) / 1e6) / std::pow(10.0, places);
+        values.push_back(v);
+        values.push_back(std::nextafter(v, 1e300));
+        values.push_back(-std::round(v * 1e4) / 1e4);
+    }
+    char out[kFormattedSize], expected[kFormattedSize];
+    int places = -1; // each number tried first with the places of the one before
+    for (const double v : values) {
+        const std::string written(out, ShortestInto(out, v, places));
+        const std::string wanted(expected, std::to_chars(expected, expected + sizeof expected, v,
+                                                         std::chars_format::fixed).ptr);
+        QVERIFY2(written == wanted, qPrintable(QString("%1: %2, to_chars gives %3")
+                                                   .arg(v, 0, 'g', 17)
+                                                   .arg(written.c_str(), wanted.c_str())));
+    }
+}
+
+// Val's quick reading of short numbers gives the double from_chars gives.
+void TextRoutinesTest::valAgreesWithFromChars()
+{
+    QRandomGenerator random(5);
+    std::vector<std::string> texts = {"0", "-0", "9007199254740993", "123456789012345",
+                                      "1234567890123456", "0.1", "-.30000000000000004",
+                                      "1.0000000000000000000000001", "4.9406564584124654e-324",
+                                      "0.0000000000000000000001", "00000000000000000000000012.5"};
+    for (int i = 0; i < 50000; ++i) {
+        std::string text = random.bounded(2) ? "-" : "";
+        const int whole = random.bounded(0, 17), fraction = random.bounded(0, 25);
+        for (int d = 0; d < whole; ++d)
+            text += char('0' + random.bounded(10));
+        if (fraction > 0 || whole == 0)
+            text += '.';
+        for (int d = 0; d < fraction || (whole == 0 && d == 0); ++d)
+            text += char('0' + random.bounded(10));
+        texts.push_back(text);
+    }
+    for (const std::string &text : texts) {
+        if (text.find('e') != std::string::npos)
+            continue;
+        const bool minus = text[0] == '-';
+        double expected = 0;
+        std::from_chars(text.data() + (minus ? 1 : 0), text.data() + text.size(), expected,
+                        std::chars_format::fixed);
+        if (minus)
+            expected = -expected;
+        const double read = Val(text);
+        QVERIFY2(std::memcmp(&expected, &read, sizeof read) == 0, text.c_str());
+    }
+}
 
 void TextRoutinesTest::val_data()
 {

@@ -812,7 +812,7 @@ void TestBattery::explainsTheSelectedFigure()
     pairs->setFocus();
     pairs->setCurrentIndex(pairs->model()->index(0, 4));
     QString how = in<QTextBrowser>("howPane")->toPlainText();
-    for (const char *part : {"Word Meaning \u2212 Analogies: Critical", "Critical difference", "Source: Gulliksen (1950)",
+    for (const char *part : {"Word Meaning \u2212 Analogies: Critical", "Critical difference", "Source: Gulliksen, 1950",
                              "critical z", "1.959964", "Result: 13.147", "shown as 13.15"})
         QVERIFY2(how.contains(QString::fromUtf8(part)), part);
     QTest::mouseClick(in<QPushButton>("copyHowBtn"), Qt::LeftButton);
@@ -821,7 +821,12 @@ void TestBattery::explainsTheSelectedFigure()
     scores()->setFocus();
     scores()->setCurrentIndex(scores()->model()->index(0, battery::kBaseRateColumn));
     how = in<QTextBrowser>("howPane")->toPlainText();
-    QVERIFY2(how.contains(QLatin1String("Payne & Jones (1957)")), qPrintable(how));
+    QVERIFY2(how.contains(QLatin1String("Payne & Jones, 1957")), qPrintable(how));
+    // One score's own figures read as the Score Report words them.
+    scores()->setCurrentIndex(scores()->model()->index(0, battery::kMetricColumn));
+    how = in<QTextBrowser>("howPane")->toPlainText();
+    QVERIFY2(how.contains(QStringLiteral("Wechsler IQ = M + SD \u00d7 z = 100 + 15 \u00d7 1.33")) && how.contains(QLatin1String("shown as 120")),
+             qPrintable(how));
     // A figure that is not worked out says why.
     scores()->setCurrentIndex(scores()->model()->index(0, battery::kRciColumn));
     QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(QLatin1String("Not worked out")));

@@ -179,6 +179,9 @@ void TestShell::splashStandsAloneThenConverterWindow()
     QVERIFY(!fw::existingWindow(ControlWnd::kClassName));
     QTRY_COMPARE(frontName(), QStringLiteral("AboutWnd"));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
+    // The release the version belongs to: "1.2" of "1.2.0".
+    const QString release = QStringLiteral(QUINTAVAL_VERSION).section('.', 0, 1);
+    QVERIFY(QString::fromStdString(existing<AboutWnd>()->Text("StaticText5")).startsWith("Quintaval " + release + " "));
     QTRY_VERIFY(!existing<AboutWnd>()->windowIcon().isNull());
     QCOMPARE(existing<InvisibleWnd>()->timer("Timer1")->period(), 1500);
     for (const auto &[control, name] : {std::pair{"Canvas1", "Quintaval"}, std::pair{"Canvas2", "Quintaval badge"}}) {
@@ -400,26 +403,35 @@ void TestShell::menuShortcutsAreNotTyping()
 void TestShell::commandLineAnswersWithoutAWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display"); // DISPLAY, when set
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // the start of standard output
     QTest::addColumn<QString>("error"); // found in standard error
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quintaval [options]" << "";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "quintaval (Quintaval) 1.0.0\n" << "";
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "" << "frobnicate";
-    QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "" << "'x'";
-    QTest::newRow("an argument") << QStringList{"scores.csv"} << 2 << "" << "scores.csv";
+    QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "Usage: quintaval [options]" << "";
+    // The project's version, as CMake gives it to every part that reports it.
+    QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "quintaval (Quintaval) " QUINTAVAL_VERSION "\n"
+                               << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "" << 2 << "" << "frobnicate";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << "" << 2 << "" << "'x'";
+    QTest::newRow("an argument") << QStringList{"scores.csv"} << "" << 2 << "" << "scores.csv";
+    QTest::newRow("no graphical session") << QStringList{} << "" << 1 << "" << "needs a graphical session";
+    QTest::newRow("a display nobody serves") << QStringList{} << ":4711" << 1 << "" << "needs a graphical session";
 }
 
-// No display at all: a window would fail to open.
+// No display at all: a window would fail to open. Starting without one
+// says so in one line, without a core dump.
 void TestShell::commandLineAnswersWithoutAWindow()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, error);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
+    if (!display.isEmpty())
+        environment.insert("DISPLAY", display);
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUINTAVAL_PROGRAM), arguments);
@@ -430,6 +442,8 @@ void TestShell::commandLineAnswersWithoutAWindow()
     QCOMPARE(program.exitCode(), status);
     QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
     QVERIFY2(error.isEmpty() ? stdErr.isEmpty() : stdErr.contains(error), qPrintable(stdErr));
+    if (status == 1)
+        QCOMPARE(stdErr.count('\n'), 1);
 }
 
 void TestShell::batteryReportWithoutADisplay_data()

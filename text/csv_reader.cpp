@@ -62,15 +62,18 @@ void requote(std::string &cell, bool closed)
 
 } // namespace
 
-CsvReader::CsvReader(int fd, char delimiter) : m_fd(fd), m_delimiter(0), m_buffer(kBlockSize)
+CsvReader::CsvReader(int fd, char delimiter, long long recordLimit, std::string_view alreadyRead)
+    : m_fd(fd), m_delimiter(0), m_buffer(std::max(kBlockSize, alreadyRead.size())),
+      m_len(alreadyRead.size()), m_recordLimit(recordLimit)
 {
+    std::copy(alreadyRead.begin(), alreadyRead.end(), m_buffer.begin());
     if (delimiter != 0)
         setDelimiter(delimiter);
 }
 
 CsvReader::CsvReader(std::string_view text, char delimiter)
     : m_fd(-1), m_delimiter(0), m_eof(true), m_splitsEveryCell(true),
-      m_buffer(text.begin(), text.end()), m_len(text.size())
+      m_buffer(text.begin(), text.end()), m_len(text.size()), m_recordLimit(kRecordLimit)
 {
     if (delimiter != 0)
         setDelimiter(delimiter);
@@ -88,6 +91,7 @@ bool CsvReader::next(CsvRecord &record)
 {
     if (failed() || (!m_started && !start()) || !more())
         return false;
+    m_recordStart = bytesConsumed();
     record.problem = RowProblem::None;
     record.surplus.clear();
     record.surplusCells = 0;
@@ -120,6 +124,7 @@ bool CsvReader::next(CsvRecord &record)
         m_lineEnding = "\n";
     if (m_headerCells == 0 && !m_splitsEveryCell)
         m_headerCells = cells;
+    ++m_records;
     return !failed();
 }
 
@@ -152,7 +157,7 @@ void CsvReader::readPlain(std::string &cell)
         const char *p = begin;
         while (p < end && !m_endsPlainCell[(unsigned char)*p])
             ++p;
-        cell.append(begin, p);
+        cell.append(begin, size_t(p - begin));
         m_pos += size_t(p - begin);
         if (p < end)
             return;
@@ -180,11 +185,11 @@ bool CsvReader::readQuoted(std::string &cell, RowProblem &problem)
         const char *const end = m_buffer.data() + m_len;
         const char *quote = static_cast<const char *>(std::memchr(begin, '"', size_t(end - begin)));
         if (quote == nullptr) {
-            cell.append(begin, end);
+            cell.append(begin, size_t(end - begin));
             m_pos = m_len;
             continue;
         }
-        cell.append(begin, quote);
+        cell.append(begin, size_t(quote - begin));
         m_pos += size_t(quote - begin) + 1;
         if (more() && m_buffer[m_pos] == '"') {
             cell += '"';
@@ -277,6 +282,17 @@ bool CsvReader::more()
 // the buffer grow.
 bool CsvReader::fill()
 {
+    const long long limit = m_records == 0 ? std::min(kHeaderLimit, m_recordLimit) : m_recordLimit;
+    if (m_consumedBefore + (long long)m_len - m_recordStart > limit) {
+        const std::string size = limit % (1 << 20) == 0 ? std::to_string(limit >> 20) + " MB"
+                                                         : std::to_string(limit) + " bytes";
+        if (m_records == 0)
+            m_error = "the first line runs past " + size
+                      + " without a line break; it should name the columns";
+        else
+            m_error = "record " + std::to_string(m_records + 1) + " runs past " + size;
+        return false;
+    }
     if (m_pos == m_len) {
         m_consumedBefore += (long long)m_pos;
         m_pos = m_len = 0;

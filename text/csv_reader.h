@@ -32,10 +32,18 @@ struct CsvRecord {
     size_t cellCount() const { return cells.size() + surplusCells; }
 };
 
+// The most a header line and a record may hold: a file of scores has short
+// lines, and without a limit a line that never ends (/dev/zero) would take
+// all memory.
+constexpr long long kHeaderLimit = 1LL << 20;
+constexpr long long kRecordLimit = 256LL << 20;
+
 class CsvReader {
 public:
     // delimiter 0: take it from the first line (comma, semicolon or tab).
-    explicit CsvReader(int fd, char delimiter = 0);
+    // alreadyRead: the first bytes of the stream, read before.
+    explicit CsvReader(int fd, char delimiter = 0, long long recordLimit = kRecordLimit,
+                       std::string_view alreadyRead = {});
     // Reads text already in memory (a small file read whole, a paste); every
     // cell of every record comes back as a cell of its own.
     explicit CsvReader(std::string_view text, char delimiter = 0);
@@ -86,6 +94,9 @@ private:
     size_t m_pos = 0; // start of the unread text
     size_t m_len = 0; // end of the text read so far
     long long m_consumedBefore = 0;
+    long long m_recordStart = 0; // where the record being read starts
+    long long m_records = 0;     // records read, the header included
+    long long m_recordLimit;
 };
 
 } // namespace text

@@ -1,6 +1,7 @@
 #include "text/csv_writer.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <unistd.h>
 
@@ -32,19 +33,25 @@ void CsvWriter::writeByteOrderMark()
 void CsvWriter::cell(std::string_view text)
 {
     // Most cells are short and need no quotes: copied and checked in one
-    // pass, straight into the buffer.
-    if (text.size() < m_buffer.size() - m_len) {
+    // pass, straight into the buffer; a longer one is copied whole, then
+    // looked over eight bytes at a time.
+    if (text.size() + 1 < m_buffer.size() - m_len) {
         char *const out = m_buffer.data() + m_len;
         size_t n = 0;
         if (m_rowStarted)
             out[n++] = m_delimiter;
         bool special = false;
-        for (const char c : text) {
-            special |= m_special[(unsigned char)c];
-            out[n++] = c;
+        if (text.size() <= 16) {
+            for (size_t i = 0; i < text.size(); ++i) {
+                special |= m_special[(unsigned char)text[i]];
+                out[n + i] = text[i];
+            }
+        } else {
+            std::memcpy(out + n, text.data(), text.size());
+            special = needsQuotes(text);
         }
         if (!special) {
-            m_len += n;
+            m_len += n + text.size();
             m_rowStarted = true;
             return;
         }
@@ -84,12 +91,38 @@ void CsvWriter::endRow()
     m_rowStarted = false;
 }
 
+namespace {
+
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+
+// Whether any of the eight bytes in `word` is `c`.
+bool holds(uint64_t word, unsigned char c)
+{
+    const uint64_t x = word ^ (kOnes * c);
+    return ((x - kOnes) & ~x & (kOnes * 0x80)) != 0;
+}
+
+} // namespace
+
 bool CsvWriter::needsQuotes(std::string_view text) const
 {
-    for (const char c : text)
-        if (m_special[(unsigned char)c])
+    if (text.size() < 8) {
+        for (const char c : text)
+            if (m_special[(unsigned char)c])
+                return true;
+        return false;
+    }
+    const auto special = [&](size_t at) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        return holds(word, (unsigned char)m_delimiter) || holds(word, '"') || holds(word, '\n')
+               || holds(word, '\r');
+    };
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8)
+        if (special(at))
             return true;
-    return false;
+    return at < text.size() && special(text.size() - 8);
 }
 
 void CsvWriter::putSlow(const char *data, size_t size)

@@ -18,6 +18,25 @@ public:
 
     void writeByteOrderMark();
     void cell(std::string_view text);
+    // A number: no quote, line break or delimiter but a decimal comma can
+    // be in it, so most need no look at their characters.
+    void numberCell(std::string_view text)
+    {
+        if (m_rowStarted && text.size() + 1 < m_buffer.size() - m_len) {
+            char *const out = m_buffer.data() + m_len;
+            out[0] = m_delimiter;
+            bool delimiter = false;
+            for (size_t i = 0; i < text.size(); ++i) {
+                out[i + 1] = text[i];
+                delimiter |= text[i] == m_delimiter;
+            }
+            if (!delimiter) {
+                m_len += text.size() + 1;
+                return;
+            }
+        }
+        cell(text);
+    }
     // Cells already written as CSV, with this writer's delimiter.
     void writtenCells(std::string_view text);
     void endRow();

@@ -1,0 +1,180 @@
+#include "report_window/report_table.h"
+
+#include "report_window/report_numbers.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+using interpretation::Formula;
+using interpretation::ScaleId;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportTable", text);
+}
+
+QString nameOf(int row)
+{
+    const std::string_view name = interpretation::scaleName(ScaleId(row));
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+bool trueScoreMethod(const ReportFacts &facts)
+{
+    return facts.interval && facts.interval->method == interpretation::Method::TrueScore;
+}
+
+QString errorName(const ReportFacts &facts)
+{
+    return trueScoreMethod(facts) ? tr("SEE") : tr("SEM");
+}
+
+// Worked figures carry a decimal more than whole scores, two on z's, as
+// the explanations write them.
+int workingDecimals(const conversion::Scale &scale)
+{
+    return scale.sd < 2 ? 2 : 1;
+}
+
+struct RowFigures {
+    QString centre, error;
+};
+
+// The estimated true score and the standard error on the row's scale, from
+// the row's own explanation so that the two never disagree.
+RowFigures figuresOf(const ReportFacts &facts, int row)
+{
+    RowFigures figures;
+    const conversion::Scale &scale = interpretation::scaleRow(ScaleId(row));
+    if (scale.display == conversion::Display::PercentileRank) {
+        if (trueScoreMethod(facts))
+            figures.centre = pageNumber(interpretation::percentileRankText(facts.reading.interval.centre));
+        return figures;
+    }
+    const bool plus = scale.mask.substr(0, 1) == "+";
+    for (const interpretation::Explanation &e : rowExplanation(facts, row)) {
+        if (e.formula != Formula::IntervalTrueScore && e.formula != Formula::IntervalObtained)
+            continue;
+        for (const interpretation::Term &step : e.steps) {
+            if (step.quantity == interpretation::Quantity::TrueScore)
+                figures.centre = pageDecimal(scale.mean + scale.sd * step.value, workingDecimals(scale), plus);
+            if (step.quantity == interpretation::Quantity::StandardError)
+                figures.error = pageDecimal(scale.sd * step.value, 2);
+        }
+        break;
+    }
+    return figures;
+}
+
+QString number(const std::string &shown, NumberStyle style)
+{
+    return style == NumberStyle::Page ? pageNumber(shown) : sheetNumber(shown);
+}
+
+} // namespace
+
+QString intervalHeading(const ReportFacts &facts)
+{
+    const QString level = pageDecimal(facts.confidence, facts.confidence == std::floor(facts.confidence) ? 0 : 1);
+    return trueScoreMethod(facts) ? tr("%1 % interval, true score").arg(level)
+                                  : tr("%1 % interval, obtained score").arg(level);
+}
+
+ReportTable emptyTable()
+{
+    ReportTable table;
+    table.header << tr("Scale") << tr("Score");
+    for (int row = 0; row < interpretation::kScaleIdCount; ++row)
+        table.rows.push_back({nameOf(row), QString()});
+    table.rows.push_back({tr("Descriptor"), QString()});
+    return table;
+}
+
+ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
+{
+    const interpretation::Interpretation &reading = facts.reading;
+    const bool interval = reading.hasInterval && facts.interval;
+    const bool trueScore = interval && trueScoreMethod(facts);
+    ReportTable table;
+    table.header << tr("Scale") << tr("Score");
+    table.headerTips << QString() << tr("The score on each scale.");
+    if (trueScore) {
+        table.header << tr("Estimated true score");
+        table.headerTips << tr("The score drawn towards the mean by the reliability: the interval's centre.");
+    }
+    if (interval) {
+        table.header << errorName(facts);
+        table.headerTips << (trueScore ? tr("Standard error of estimation: the spread of true scores about "
+                                            "the estimated true score.")
+                                       : tr("Standard error of measurement: the spread of scores obtained "
+                                            "about the true score."));
+        const QString heading = intervalHeading(facts);
+        if (style == NumberStyle::Page) {
+            table.header << heading;
+            table.headerTips << tr("The confidence interval for the true score.");
+        } else {
+            table.header << tr("%1: lower").arg(heading) << tr("%1: upper").arg(heading);
+            table.headerTips << QString() << QString();
+        }
+    }
+    for (int row = 0; row < interpretation::kScaleIdCount; ++row) {
+        QStringList cells{nameOf(row), number(reading.score[row].text, style)};
+        if (interval) {
+            RowFigures figures = figuresOf(facts, row);
+            if (style == NumberStyle::Sheet)
+                figures.centre.replace(QChar(0x2212), QLatin1Char('-'));
+            if (trueScore)
+                cells << figures.centre;
+            cells << figures.error;
+            const QString low = number(reading.lower[row].text, style);
+            const QString high = number(reading.upper[row].text, style);
+            if (style == NumberStyle::Page)
+                cells << tr("%1 to %2").arg(low, high);
+            else
+                cells << low << high;
+        }
+        table.rows.push_back(cells);
+    }
+    table.rows.push_back({tr("Descriptor"), QStringLiteral("%1 (%2)").arg(QString::fromStdString(reading.descriptor),
+                                                                          facts.systemName)});
+    return table;
+}
+
+QString tableText(const ReportFacts &facts)
+{
+    const ReportTable table = reportTable(facts, NumberStyle::Sheet);
+    QStringList lines{table.header.join(QLatin1Char('\t'))};
+    for (const QStringList &row : table.rows)
+        lines << row.join(QLatin1Char('\t'));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString tableHtml(const ReportFacts &facts)
+{
+    const ReportTable table = reportTable(facts, NumberStyle::Page);
+    auto cell = [](const char *tag, const QString &text, int span = 1) {
+        const QString attribute = span > 1 ? QStringLiteral(" colspan=\"%1\"").arg(span) : QString();
+        return QStringLiteral("<%1%3>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped(), attribute);
+    };
+    // A whole document with its encoding: some word processors read a bare
+    // fragment in their own.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n"
+                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>");
+    for (const QString &head : table.header)
+        html += cell("th", head);
+    html += QStringLiteral("</tr>\n");
+    for (const QStringList &row : table.rows) {
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < row.size(); ++c)
+            html += cell("td", row[c], c + 1 == row.size() ? int(table.header.size()) - c : 1);
+        html += QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n</body></html>\n");
+}
+
+} // namespace report
