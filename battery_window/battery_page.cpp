@@ -116,7 +116,7 @@ public:
 
 private:
     QString nameOf(int entry) const { return qs(m_results.nameOf(entry)); }
-    QString level() const { return QString::number(m_report.settings.confidence); }
+    QString level() const { return numbers::plain(m_report.settings.confidence); }
 
     void chart()
     {
@@ -355,7 +355,7 @@ private:
         const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(settings.metric));
         QStringList opening;
         opening << PageWords::tr("Every figure is worked out from unrounded z scores and shown on the %1 scale (mean %2, SD %3).")
-                       .arg(m_metric, qs(text::Str(metric.mean)), qs(text::Str(metric.sd)));
+                       .arg(m_metric, numbers::plain(metric.mean), numbers::plain(metric.sd));
         opening << (settings.method == interpretation::Method::TrueScore
                         ? PageWords::tr("Confidence intervals: %1%, centred on the estimated true score.")
                         : PageWords::tr("Confidence intervals: %1%, centred on the obtained score."))

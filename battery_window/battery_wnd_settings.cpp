@@ -39,8 +39,7 @@ void BatteryWnd::createSettings()
     for (profile::Metric metric : profile::kMetrics) {
         const conversion::Scale &scale = interpretation::scaleRow(profile::metricScale(metric));
         m_metric->addItem(tr("%1 (mean %2, SD %3)")
-                              .arg(metricName(metric), QString::fromStdString(text::Str(scale.mean)),
-                                   QString::fromStdString(text::Str(scale.sd))),
+                              .arg(metricName(metric), numbers::plain(scale.mean), numbers::plain(scale.sd)),
                           int(metric));
     }
     m_metric->setToolTip(tr("The scale every score is shown and compared on."));

@@ -30,8 +30,7 @@ QString sub(const char *symbol, const char *index)
 QString standardScoreText()
 {
     const conversion::Scale &wechsler = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
-    return QStringLiteral("round(%1 + %2 z)").arg(QString::fromStdString(text::Str(wechsler.mean)),
-                                                 QString::fromStdString(text::Str(wechsler.sd)));
+    return QStringLiteral("round(%1 + %2 z)").arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
 }
 
 } // namespace

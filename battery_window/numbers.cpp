@@ -22,6 +22,11 @@ QString page(const std::string &figure)
     return text;
 }
 
+QString plain(double value)
+{
+    return page(text::Str(value));
+}
+
 QString fixed(double value, int decimals)
 {
     std::string mask = "0";

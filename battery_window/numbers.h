@@ -15,6 +15,9 @@ QString sheet(const std::string &figure);
 // On the printed page: a true minus sign.
 QString page(const std::string &figure);
 
+// A number of the scale table, a level or a tick, in its shortest form:
+// "15", "95", "0.5"; a true minus sign.
+QString plain(double value);
 // A setting or a worked value: ".05", "95", "1.96".
 QString fixed(double value, int decimals);
 // A worked value as exactly as it is useful to read: seven significant

@@ -1,5 +1,6 @@
 #include "battery_window/profile_chart.h"
 
+#include "battery_window/numbers.h"
 #include "interpretation/interpretation.h"
 #include "text/text_routines.h"
 
@@ -48,12 +49,8 @@ QFont sizedFont(double pixels, bool bold = false)
 
 QString tickText(double value, bool withSign)
 {
-    const QString digits = QString::fromStdString(text::Str(std::fabs(value)));
-    if (value < 0)
-        return QChar(0x2212) + digits;
-    if (value > 0 && withSign)
-        return QLatin1Char('+') + digits;
-    return digits;
+    const QString digits = numbers::plain(value);
+    return value > 0 && withSign ? QLatin1Char('+') + digits : digits;
 }
 
 double clampZ(double z, double bottom, double top, ProfileChart::Beyond &beyond)
@@ -220,7 +217,7 @@ ProfileChart::Geometry ProfileChart::layout(const QRectF &area, double fontPixel
         const double y = g.y(z);
         if (lastY - y < 1.05 * tickMetrics.height())
             continue; // crowded: every other one stays
-        g.percentileTicks.push_back({y, QString::number(p)});
+        g.percentileTicks.push_back({y, numbers::plain(p)});
         lastY = y;
     }
     g.hasMean = !std::isnan(m_data.meanZ);

@@ -60,7 +60,7 @@ TableText compositeTable(const SheetResults &results, const QString &metric, dou
 {
     using profile::Item;
     TableText table;
-    const QString level = QString::number(confidence);
+    const QString level = numbers::plain(confidence);
     table.captions = {Captions::tr("Group"), Captions::tr("Members"), metric, Captions::tr("PR"), Captions::tr("Descriptor"), Captions::tr("Reliability"),
                       Captions::tr("%1% low").arg(level),
                       Captions::tr("%1% high").arg(level)};

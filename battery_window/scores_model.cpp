@@ -208,7 +208,7 @@ QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int r
     const bool tip = role == Qt::ToolTipRole;
     if (section < kInputColumns)
         return tip ? QVariant() : Words::column(profile::Field(section));
-    const QString level = QString::number(m_confidence);
+    const QString level = numbers::plain(m_confidence);
     switch (section) {
     case kMetricColumn: return tip ? tr("The score on the common metric") : m_metric;
     case kPercentileColumn: return tip ? tr("Percentile rank on the normal curve") : tr("PR");

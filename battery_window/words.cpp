@@ -20,7 +20,7 @@ QString quoted(const std::string &cell)
 
 QString bound(double value)
 {
-    return QString::fromStdString(text::Str(value));
+    return numbers::plain(value);
 }
 
 } // namespace
