@@ -9,11 +9,6 @@ QString screen(const std::string &figure)
     return QString::fromStdString(figure);
 }
 
-QString sheet(const std::string &figure)
-{
-    return QString::fromStdString(figure);
-}
-
 QString page(const std::string &figure)
 {
     QString text = QString::fromStdString(figure);

@@ -10,8 +10,6 @@ namespace battery::numbers {
 
 // A figure as the core writes it ("113", "-7.3", "<0.1", "1*"), on screen.
 QString screen(const std::string &figure);
-// The same for tab-separated text a spreadsheet reads: ASCII, as written.
-QString sheet(const std::string &figure);
 // On the printed page: a true minus sign.
 QString page(const std::string &figure);
 
