@@ -1,14 +1,27 @@
 // The program's command line, answered before any window exists (and so
-// without a display): --help and --version, and Qt's own options, which
-// QApplication takes; anything else is a usage error.
+// without a display): --help and --version, --battery FILE with or without
+// --pdf OUT, and Qt's own options, which QApplication takes; anything else
+// is a usage error.
 #pragma once
+
+#include <QString>
 
 #include <optional>
 
 namespace shell {
 
+struct StartRequest {
+    QString battery; // a file to open in the Battery Sheet
+    QString pdf;     // with battery: write its report here and end
+};
+
 // The exit status when the command line has been answered and the program
-// ends here; nothing when it is to start.
-std::optional<int> answerCommandLine(int argc, char *argv[]);
+// ends here; nothing when it is to start, as `request` says.
+std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &request);
+
+// Writes the Battery Sheet's report of request.battery to request.pdf
+// without a window or a display: 0 when written, 1 when a file could not
+// be read or written, with a message on standard error.
+int writeBatteryPdf(int argc, char *argv[], const StartRequest &request);
 
 } // namespace shell

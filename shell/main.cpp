@@ -12,8 +12,11 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv))
+    shell::StartRequest request;
+    if (const std::optional<int> answered = shell::answerCommandLine(argc, argv, request))
         return *answered;
+    if (!request.pdf.isEmpty())
+        return shell::writeBatteryPdf(argc, argv, request);
     if (const std::optional<std::string> missing = shell::missingDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
@@ -21,6 +24,6 @@ int main(int argc, char *argv[])
     std::optional<shell::PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
-    shell::Program program;
+    shell::Program program(request.battery);
     return application.exec();
 }
