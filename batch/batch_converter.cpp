@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "batch/cell_notes.h"
 #include "batch/csv_table.h"
 #include "batch/help_text.h"
 #include "text/ascii.h"
@@ -30,15 +31,7 @@ constexpr std::array<NamedField, conversion::kScaleCount + 2> kColumnNames = [] 
 constexpr std::string_view kNoteColumn = "note";
 constexpr std::string_view kReliabilityColumn = "reliability";
 
-// A cell quoted in a note: enough of it to find it by.
-constexpr size_t kQuotedCellLimit = 40;
-
 constexpr std::string_view kHeldNote = "held at the scale's bound: ";
-
-std::string normalisedName(std::string_view name)
-{
-    return text::lowerAscii(text::trimmed(name));
-}
 
 std::string_view columnName(int field)
 {
@@ -81,16 +74,6 @@ size_t viewIndex(int field)
     default:
         return size_t(field) + 2;
     }
-}
-
-std::string quoted(std::string_view cell)
-{
-    if (cell.size() <= kQuotedCellLimit)
-        return "\"" + std::string(cell) + "\"";
-    size_t cut = kQuotedCellLimit;
-    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
-        --cut; // not inside a UTF-8 character
-    return "\"" + std::string(cell.substr(0, cut)) + "...\"";
 }
 
 // Why a cell is no number: a number with the other decimal mark says so.
@@ -137,7 +120,7 @@ void BatchConverter::mapColumns()
     m_fieldOfColumn.assign(m_header.size(), Carried);
     bool any = false;
     for (size_t column = 0; column < m_header.size(); ++column) {
-        const std::string name = normalisedName(m_header[column]);
+        const std::string name = columnKey(m_header[column]);
         if (name == kNoteColumn) {
             if (m_noteColumn >= 0) {
                 m_error = "the header names the column \"note\" twice";
@@ -222,7 +205,7 @@ void BatchConverter::chooseSource()
 {
     if (m_settings.from.empty())
         return;
-    const std::string name = normalisedName(m_settings.from);
+    const std::string name = columnKey(m_settings.from);
     for (const NamedField &named : kColumnNames)
         if (name == named.name && isSource(named.field))
             m_source = named.field;
@@ -268,7 +251,7 @@ std::vector<size_t> BatchConverter::numberColumns() const
     std::vector<size_t> columns;
     for (size_t column = 0; column < m_header.size(); ++column)
         if ((m_fieldOfColumn[column] >= 0 && m_fieldOfColumn[column] < FieldCount)
-            || normalisedName(m_header[column]) == kReliabilityColumn)
+            || columnKey(m_header[column]) == kReliabilityColumn)
             columns.push_back(column);
     return columns;
 }

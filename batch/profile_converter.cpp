@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "batch/cell_notes.h"
 #include "conversion/scales.h"
 #include "text/ascii.h"
 #include "text/text_routines.h"
@@ -33,23 +34,6 @@ constexpr std::string_view kIdentityNames[] = {"birth_date", "test_date", "batte
 
 // What a column of the input is: m_role's values.
 enum : int { Carried = -1, PersonRole = 100, IdentityRole = 101, FirstOutputRole = 200 };
-
-constexpr size_t kQuotedCellLimit = 40;
-
-std::string normalised(std::string_view name)
-{
-    return text::lowerAscii(text::trimmed(name));
-}
-
-std::string quoted(std::string_view cell)
-{
-    if (cell.size() <= kQuotedCellLimit)
-        return "\"" + std::string(cell) + "\"";
-    size_t cut = kQuotedCellLimit;
-    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
-        --cut; // not inside a UTF-8 character
-    return "\"" + std::string(cell.substr(0, cut)) + "...\"";
-}
 
 // Line breaks inside a record's quoted cells: the next record starts that
 // many lines further on.
@@ -92,7 +76,7 @@ void ProfileConverter::mapColumns()
     std::array<bool, kOutputCells> present{};
     std::vector<std::string> named;
     for (size_t column = 0; column < m_header.size(); ++column) {
-        const std::string name = normalised(m_header[column]);
+        const std::string name = columnKey(m_header[column]);
         int role = Carried;
         for (size_t field = 0; field < std::size(kFieldNames); ++field)
             if (name == kFieldNames[field])
@@ -386,7 +370,7 @@ bool ProfileConverter::checkIdentity(Row &row)
             identity.value.assign(value);
             identity.line = row.line;
         } else if (value != identity.value) {
-            refuse(row, normalised(m_header[column]) + ": " + quoted(value) + " differs from "
+            refuse(row, columnKey(m_header[column]) + ": " + quoted(value) + " differs from "
                             + quoted(identity.value) + " on line " + std::to_string(identity.line));
             return false;
         }

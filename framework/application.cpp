@@ -1,5 +1,6 @@
 #include "framework/application.h"
 
+#include "framework/implicit_window.h"
 #include "framework/menu_bar.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ Application *App()
 
 void Quit(int code)
 {
+    if (!mayCloseAll())
+        return;
     if (quitHook()) {
         quitHook()(code);
         return;

@@ -43,8 +43,9 @@ private:
 // The application object, or nullptr before it is made.
 Application *App();
 
-// Ends the event loop with `code`. While a quit hook is set, the hook gets
-// the code instead, so tests can close the main window and live on.
+// Ends the event loop with `code`, unless a window may not close (it has
+// asked the user, who chose to go back). While a quit hook is set, the hook
+// gets the code instead, so tests can close the main window and live on.
 void Quit(int code = 0);
 void setQuitHook(std::function<void(int code)> hook);
 

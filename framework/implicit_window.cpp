@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -44,6 +45,18 @@ Window *implicitWindow(std::string_view className)
     Window *window = found->second();
     detail::adoptWindow(found->first.c_str(), window);
     return window;
+}
+
+bool mayCloseAll()
+{
+    // A copy: answering may close windows.
+    std::vector<QPointer<Window>> windows;
+    for (const auto &entry : registry())
+        windows.push_back(entry.second);
+    for (const QPointer<Window> &window : windows)
+        if (window && !window->MayClose())
+            return false;
+    return true;
 }
 
 namespace detail {

@@ -30,6 +30,9 @@ void registerWindowClass()
 // nullptr when no class of that name has been registered.
 Window *implicitWindow(std::string_view className);
 
+// Whether every window may close (Window::MayClose), asked in turn.
+bool mayCloseAll();
+
 namespace detail {
 void adoptWindow(const char *className, Window *window); // registers, then builds
 void forgetWindow(Window *window);

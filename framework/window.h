@@ -52,6 +52,9 @@ public:
     virtual void Activate() {}
     virtual void Close() {}
     virtual void EnableMenuItems() {}
+    // Before the program quits: false keeps it running (the user chose to
+    // go back to unsaved work).
+    virtual bool MayClose() { return true; }
     // Keys and presses that no control consumed; x, y in the content area.
     virtual bool KeyDown(const std::string &key);
     virtual bool MouseDown(int x, int y);

@@ -20,6 +20,14 @@ namespace {
     QT_TRANSLATE_NOOP("Scale", "Sten"),        QT_TRANSLATE_NOOP("Scale", "Percentile rank"),
 };
 
+[[maybe_unused]] constexpr const char *kScaleKeys[] = {
+    QT_TRANSLATE_NOOP("Scale key", "raw"),  QT_TRANSLATE_NOOP("Scale key", "z"),
+    QT_TRANSLATE_NOOP("Scale key", "t"),    QT_TRANSLATE_NOOP("Scale key", "wechsler"),
+    QT_TRANSLATE_NOOP("Scale key", "nce"),  QT_TRANSLATE_NOOP("Scale key", "ceeb"),
+    QT_TRANSLATE_NOOP("Scale key", "agct"), QT_TRANSLATE_NOOP("Scale key", "percentile"),
+    QT_TRANSLATE_NOOP("Scale key", "scaled"),
+};
+
 [[maybe_unused]] constexpr const char *kSystemNames[] = {
     QT_TRANSLATE_NOOP("Descriptor system", "AACN"),
     QT_TRANSLATE_NOOP("Descriptor system", "Wechsler"),
@@ -90,6 +98,11 @@ QString positionTitle(int position)
 QString scaleTitle(std::string_view name)
 {
     return translated("Scale", name);
+}
+
+QString scaleKey(std::string_view column)
+{
+    return translated("Scale key", column);
 }
 
 QString systemTitle(const interpretation::DescriptorSystem &system)

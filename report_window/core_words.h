@@ -21,6 +21,8 @@ QString scaleTitle(interpretation::ScaleId scale);
 QString positionTitle(int position);
 // A name from the scale table (conversion::Scale::name).
 QString scaleTitle(std::string_view name);
+// A scale's short key, as a battery's file writes it ("wechsler", "t").
+QString scaleKey(std::string_view column);
 
 // "AACN", "Wechsler (classic)"; a custom system's name as given.
 QString systemTitle(const interpretation::DescriptorSystem &system);

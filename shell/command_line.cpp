@@ -1,5 +1,9 @@
 #include "shell/command_line.h"
 
+#include "battery_window/battery_pdf.h"
+#include "shell/program.h"
+
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -40,7 +44,14 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     parser.setApplicationDescription(QStringLiteral(
         "Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,\n"
         "NCE, CEEB and AGCT scales or a percentile, to every other scale.\n"
-        "For CSV files, see quintaval-convert."));
+        "\n"
+        "quintaval --battery FILE starts with FILE open in the Battery Sheet.\n"
+        "quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed\n"
+        "report of FILE to OUT.pdf, with the settings the sheet last had, and exits\n"
+        "without a window or a display: 0 when written, 1 when a file cannot be\n"
+        "read or written, 2 on a usage error. A script can make one report per\n"
+        "person this way.\n"
+        "For CSV files of many scores, see quintaval-convert."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption language(QStringLiteral("lang"),
@@ -50,6 +61,14 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
                                                      "where it is neither."),
                                       QStringLiteral("language"));
     parser.addOption(language);
+    const QCommandLineOption battery(QStringLiteral("battery"),
+                                     QStringLiteral("Open FILE, a battery of one person's scores, in the Battery Sheet."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("With --battery: write its printed report to OUT and exit."),
+                                 QStringLiteral("OUT"));
+    parser.addOption(battery);
+    parser.addOption(pdf);
     for (const char *name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -95,12 +114,40 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
                           .arg(parser.positionalArguments().constFirst()));
         return kUsageError;
     }
+    request.battery = parser.value(battery);
+    request.pdf = parser.value(pdf);
+    const bool emptyValue = (parser.isSet(battery) && request.battery.isEmpty())
+        || (parser.isSet(pdf) && request.pdf.isEmpty());
+    if (emptyValue || (parser.isSet(pdf) && !parser.isSet(battery))
+        || parser.values(battery).size() > 1 || parser.values(pdf).size() > 1) {
+        write(stderr, QStringLiteral("quintaval: %1\nTry 'quintaval --help' for more information.\n")
+                          .arg(emptyValue ? QStringLiteral("--battery and --pdf each need a file name")
+                                          : parser.isSet(pdf) && !parser.isSet(battery)
+                                  ? QStringLiteral("--pdf needs --battery FILE, the battery to print")
+                                  : QStringLiteral("--battery and --pdf are given once each")));
+        return kUsageError;
+    }
     return std::nullopt;
 }
 
 void startLanguage(const StartRequest &request)
 {
     fw::useLanguage(request.language.value_or(fw::desktopLanguage()));
+}
+
+int writeBatteryPdf(int argc, char *argv[], const StartRequest &request)
+{
+    // No display is needed, nor used if there is one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    nameApplication();
+    startLanguage(request);
+    const QString problem = battery::batteryFileToPdf(request.battery, request.pdf);
+    if (!problem.isEmpty()) {
+        write(stderr, QStringLiteral("quintaval: %1\n").arg(problem));
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/handle_about_menu.h"
 
+#include "battery_window/battery_wnd.h"
 #include "converter_window/control_wnd.h"
 #include "framework/implicit_window.h"
 #include "report_window/report_wnd.h"
@@ -10,7 +11,8 @@
 namespace shell {
 
 // Score Report is offered from the windows whose content it follows or
-// explains: the converter and the Description window.
+// explains: the converter and the Description window. The Battery Sheet
+// from those and from the Score Report.
 void HandleAboutMenu::EnableMenuItems()
 {
     enableMenuItem(item::kAboutVex, true);
@@ -18,6 +20,9 @@ void HandleAboutMenu::EnableMenuItems()
     const QString name = front ? front->objectName() : QString();
     enableMenuItem(item::kReport, name == QLatin1String(ControlWnd::kClassName)
                                       || name == QLatin1String(DescriptionWnd::kClassName));
+    enableMenuItem(item::kBattery, name == QLatin1String(ControlWnd::kClassName)
+                                       || name == QLatin1String(DescriptionWnd::kClassName)
+                                       || name == QLatin1String(report::ReportWnd::kClassName));
 }
 
 bool HandleAboutMenu::_AboutVex_Action()
@@ -35,6 +40,12 @@ bool HandleAboutMenu::_AboutMenuItem_Action()
 bool HandleAboutMenu::_ReportMenuItem_Action()
 {
     fw::implicitWindow<report::ReportWnd>()->Show();
+    return false;
+}
+
+bool HandleAboutMenu::_BatteryMenuItem_Action()
+{
+    fw::implicitWindow<battery::BatteryWnd>()->Show();
     return false;
 }
 

@@ -1,12 +1,30 @@
 #include "shell/invisible_wnd.h"
 
+#include "battery_window/battery_wnd.h"
 #include "converter_window/control_wnd.h"
 #include "framework/application.h"
 #include "framework/implicit_window.h"
 #include "framework/timer.h"
 #include "shell/about_wnd.h"
 
+#include <utility>
+
 namespace shell {
+
+namespace {
+
+QString &batteryAtStart()
+{
+    static QString s_path;
+    return s_path;
+}
+
+} // namespace
+
+void InvisibleWnd::openAtStart(const QString &battery)
+{
+    batteryAtStart() = battery;
+}
 
 void InvisibleWnd::Layout()
 {
@@ -47,6 +65,11 @@ void InvisibleWnd::Timer1_Action()
         about->Hide();
     Hide();
     fw::implicitWindow<ControlWnd>()->Show();
+    if (const QString path = std::exchange(batteryAtStart(), QString()); !path.isEmpty()) {
+        auto *sheet = fw::implicitWindow<battery::BatteryWnd>();
+        sheet->openFile(path);
+        sheet->Show();
+    }
 }
 
 } // namespace shell

@@ -1,6 +1,7 @@
 // The hidden start-up window. Opening it shows the About box as a splash
 // box; its one-shot timer puts the box away and brings up the converter
-// window. It is never shown and never closed.
+// window, and the Battery Sheet with a file when the command line named
+// one. It is never shown and never closed.
 #pragma once
 
 #include "framework/window.h"
@@ -19,6 +20,9 @@ public:
     void _CreateControls0();
     void Timer1_Action();
     void Open() override;
+
+    // A battery file the Battery Sheet opens after the converter window.
+    static void openAtStart(const QString &battery);
 };
 
 } // namespace shell

@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
     shell::StartRequest request;
     if (const std::optional<int> answered = shell::answerCommandLine(argc, argv, request))
         return *answered;
+    if (!request.pdf.isEmpty())
+        return shell::writeBatteryPdf(argc, argv, request);
     if (const std::optional<std::string> missing = shell::missingDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
@@ -23,6 +25,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     guard.reset();
     shell::startLanguage(request);
-    shell::Program program;
+    shell::Program program(request.battery);
     return application.exec();
 }

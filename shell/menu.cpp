@@ -1,7 +1,9 @@
 #include "shell/menu.h"
 
+#include "battery_window/battery_items.h"
 #include "report_window/report_items.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 #include <memory>
@@ -22,31 +24,53 @@ struct MenuRow {
 };
 
 // In the order the items are made. Print is enabled by the Description
-// window and the Score Report, Export PDF and the Report menu only by the
-// Score Report; Quit is the one item that is always available.
+// window, the Score Report and the Battery Sheet, Export PDF and the Report
+// menu by the Score Report and the Battery Sheet, the other File items and
+// the row items by the Battery Sheet alone; Quit is
+// the one item that is always available. The recent files' slots are
+// named by the Battery Sheet when it first opens.
 const MenuRow kRows[] = {
     {"UntitledMenu2", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "File"), "", false},
-    {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Print\u2026"), "Cmd+P", false},
-    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Export PDF\u2026"), "", false},
-    {item::kFileQuit, Kind::Quit, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Quit"), "Cmd+Q", true},
+    {battery::item::kNew, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&New"), "Cmd+N", false},
+    {battery::item::kOpen, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Open\u2026"), "Cmd+O", false},
+    {battery::item::kSave, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Save"), "Cmd+S", false},
+    {battery::item::kSaveAs, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Save &As\u2026"), "Cmd+Shift+S", false},
+    {"FileSeparator1", Kind::Item, "UntitledMenu2", "-", nullptr, false},
+    {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Print\u2026"), "Cmd+P", false},
+    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Export PDF\u2026"), "", false},
+    {"FileSeparator2", Kind::Item, "UntitledMenu2", "-", nullptr, false},
+    {battery::item::kRecent[0], Kind::Item, "UntitledMenu2", "", nullptr, false},
+    {battery::item::kRecent[1], Kind::Item, "UntitledMenu2", "", nullptr, false},
+    {battery::item::kRecent[2], Kind::Item, "UntitledMenu2", "", nullptr, false},
+    {battery::item::kRecent[3], Kind::Item, "UntitledMenu2", "", nullptr, false},
+    {battery::item::kRecent[4], Kind::Item, "UntitledMenu2", "", nullptr, false},
+    {"FileSeparator3", Kind::Item, "UntitledMenu2", "-", nullptr, false},
+    {item::kFileQuit, Kind::Quit, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Quit"), "Cmd+Q", true},
     {"UntitledMenu0", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Edit"), "", false},
-    {"EditUndo", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Undo"), "Cmd+Z", false},
+    {"EditUndo", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Undo"), "Cmd+Z", false},
+    {battery::item::kRedo, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Redo"), "Cmd+Shift+Z", false},
     {"UntitledMenu1", Kind::Item, "UntitledMenu0", "-", nullptr, false},
-    {"EditCut", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cut"), "Cmd+X", false},
-    {"EditCopy", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Copy"), "Cmd+C", false},
-    {"EditPaste", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Paste"), "Cmd+V", false},
+    {"EditCut", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cu&t"), "Cmd+X", false},
+    {"EditCopy", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Copy"), "Cmd+C", false},
+    {"EditPaste", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Paste"), "Cmd+V", false},
     {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
+    {"EditSeparator2", Kind::Item, "UntitledMenu0", "-", nullptr, false},
+    {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Insert Row"), "Ins", false},
+    {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Del", false},
+    {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row &Up"), "Cmd+Up", false},
+    {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
     {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
-    {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy Table"), "Cmd+Shift+C", false},
-    {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy Sentence"), "", false},
-    {report::item::kSavePicture, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Save Picture\u2026"), "", false},
-    {report::item::kPrintReport, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Print Report\u2026"), "", false},
+    {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Table"), "Cmd+Shift+C", false},
+    {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Sentence"), "", false},
+    {report::item::kSavePicture, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Save &Picture\u2026"), "", false},
+    {report::item::kPrintReport, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "P&rint Report\u2026"), "", false},
     {"WindowMenu", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Window"), "", false},
-    {item::kControl, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Control"), "", false},
-    {item::kDescription, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Description"), "", false},
-    {item::kAbout, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "About Quintaval"), "", false},
-    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "About Quintaval"), "", false},
-    {item::kReport, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "Score Report"), "Cmd+R", false},
+    {item::kControl, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Control"), "", false},
+    {item::kDescription, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Description"), "", false},
+    {item::kAbout, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&About Quintaval"), "", false},
+    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&About Quintaval"), "", false},
+    {item::kReport, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Score Report"), "Cmd+R", false},
+    {item::kBattery, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Battery Sheet"), "Cmd+B", false},
 };
 
 } // namespace
@@ -66,6 +90,9 @@ Menu::Menu()
         else
             Append(std::move(made));
     }
+    // The recent files' slots stay out of sight until they name a file.
+    for (const char *slot : battery::item::kRecent)
+        find(slot)->action()->setVisible(false);
 }
 
 fw::MenuItem *menuItem(std::string_view name)

@@ -18,6 +18,7 @@ inline constexpr const char *kDescription = "DescriptionMenuItem";
 inline constexpr const char *kAbout = "AboutMenuItem";
 inline constexpr const char *kAboutVex = "AboutVex";
 inline constexpr const char *kReport = "ReportMenuItem";
+inline constexpr const char *kBattery = "BatteryMenuItem";
 } // namespace item
 
 class Menu : public fw::MenuBar {

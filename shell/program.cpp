@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "battery_window/battery_wnd.h"
 #include "converter_window/control_wnd.h"
 #include "converter_window/score_feed.h"
 #include "framework/implicit_window.h"
@@ -16,11 +17,17 @@
 
 namespace shell {
 
-Program::Program()
+void nameApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
     if (QApplication::organizationName().isEmpty()) // tests keep their own settings
         QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+}
+
+Program::Program(const QString &battery)
+{
+    nameApplication();
+    InvisibleWnd::openAtStart(battery);
     // Rendering the icon for the window manager would hold up the splash
     // box; every window gets it as soon as the event loop runs.
     QTimer::singleShot(0, qApp, [] {
@@ -35,7 +42,7 @@ Program::Program()
 
 Program::~Program()
 {
-    for (const char *name : {report::ReportWnd::kClassName, ControlWnd::kClassName,
+    for (const char *name : {battery::BatteryWnd::kClassName, report::ReportWnd::kClassName, ControlWnd::kClassName,
                              DescriptionWnd::kClassName, AboutWnd::kClassName,
                              InvisibleWnd::kClassName})
         delete fw::existingWindow(name);
@@ -54,6 +61,7 @@ void Program::registerWindowClasses()
     fw::registerWindowClass<DescriptionWnd>();
     fw::registerWindowClass<ControlWnd>();
     fw::registerWindowClass<report::ReportWnd>();
+    fw::registerWindowClass<battery::BatteryWnd>();
 }
 
 void Program::makeApplication()
@@ -68,6 +76,7 @@ void Program::registerAboutHandlers()
     app->registerMenuHandler(item::kAboutVex, [app] { return app->_AboutVex_Action(); });
     app->registerMenuHandler(item::kAbout, [app] { return app->_AboutMenuItem_Action(); });
     app->registerMenuHandler(item::kReport, [app] { return app->_ReportMenuItem_Action(); });
+    app->registerMenuHandler(item::kBattery, [app] { return app->_BatteryMenuItem_Action(); });
 }
 
 } // namespace shell

@@ -9,15 +9,23 @@
 
 #include "shell/file_type.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace shell {
 
 class HandleAboutMenu;
 
+// The application's name and organisation, under which the settings are
+// kept; tests keep their own organisation.
+void nameApplication();
+
 class Program {
 public:
-    Program(); // needs the QApplication
+    // Needs the QApplication. battery: a file the Battery Sheet opens once
+    // the converter window is up.
+    explicit Program(const QString &battery = QString());
     ~Program(); // deletes the program's windows, then the application object
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;

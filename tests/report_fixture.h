@@ -22,8 +22,7 @@ protected:
     {
         quietOffscreen();
         QStandardPaths::setTestModeEnabled(true);
-        // Each test program its own settings: ctest runs them side by side.
-        QCoreApplication::setOrganizationName(QStringLiteral("QuintavalTest-") + QCoreApplication::applicationName());
+        QCoreApplication::setOrganizationName(QStringLiteral("QuintavalTest"));
         QLocale::setDefault(QLocale::c());
         fw::setQuitHook([](int) {});
         fw::setMsgBoxHook([this](const std::string &message) { m_messages << QString::fromStdString(message); });

@@ -12,53 +12,25 @@
 #include "conversion/calculate.h"
 #include "interpretation/interpretation.h"
 #include "tests/field_texts.h"
+#include "tests/command_run.h"
 #include "tests/temp_file.h"
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray output;
-    QByteArray errors;
-};
-
 // Runs the command with the input on standard input and the given options.
 Run convert(const QByteArray &input, const QStringList &options = {})
 {
-    const auto in = tempFile(input), out = tempFile(), err = tempFile();
     std::vector<std::string> arguments;
     for (const QString &option : options)
         arguments.push_back(option.toStdString());
-    Run run;
-    run.status = batch::ConvertCommand(in->handle(), out->handle(), err->handle()).run(arguments);
-    out->seek(0);
-    err->seek(0);
-    run.output = out->readAll();
-    run.errors = err->readAll();
-    return run;
+    return runCommand(arguments, input);
 }
 
 std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 {
-    const auto file = tempFile(csv);
-    text::CsvReader reader(file->handle());
-    text::CsvRecord record;
-    std::vector<std::vector<std::string>> rows;
-    while (reader.next(record))
-        rows.push_back(record.cells);
-    return rows;
+    return parseCsv(csv);
 }
 
-// The cell of the named column in the given data row (1: the first).
-std::string cellOf(const std::vector<std::vector<std::string>> &rows, size_t row,
-                   const std::string &column)
-{
-    const auto &header = rows.at(0);
-    const auto at = std::find(header.begin(), header.end(), column);
-    if (at == header.end())
-        return "(no column " + column + ")";
-    return rows.at(row).at(size_t(at - header.begin()));
-}
 
 // Reads as an infinity.
 const QString kHugeNumber = QLatin1Char('1') + QString(400, QLatin1Char('0'));

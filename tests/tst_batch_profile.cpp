@@ -6,16 +6,11 @@
 
 #include "batch/convert_command.h"
 #include "profile/analysis.h"
+#include "tests/command_run.h"
 #include "tests/temp_file.h"
 #include "text/csv_reader.h"
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray output;
-    QByteArray errors;
-};
 
 // A battery of four subtests in two groups, as a manual prints it.
 const QByteArray kCorrelations = "name,Vocabulary,Similarities,Block Design,Matrix Reasoning\n"
@@ -28,38 +23,22 @@ const QByteArray kCorrelations = "name,Vocabulary,Similarities,Block Design,Matr
 // for a file holding kCorrelations.
 Run convert(const QByteArray &input, QStringList options = {})
 {
-    const auto in = tempFile(input), out = tempFile(), err = tempFile();
     const auto correlations = tempFile(kCorrelations);
     std::vector<std::string> arguments;
     for (const QString &option : options)
         arguments.push_back(option == "CORRELATIONS" ? correlations->fileName().toStdString()
                                                      : option.toStdString());
-    Run run;
-    run.status = batch::ConvertCommand(in->handle(), out->handle(), err->handle()).run(arguments);
-    out->seek(0);
-    err->seek(0);
-    run.output = out->readAll();
-    run.errors = err->readAll();
-    return run;
+    return runCommand(arguments, input);
 }
 
 std::vector<std::vector<std::string>> parse(const QByteArray &csv)
 {
-    text::CsvReader reader(std::string_view(csv.constData(), size_t(csv.size())));
-    text::CsvRecord record;
-    std::vector<std::vector<std::string>> rows;
-    while (reader.next(record))
-        rows.push_back(record.cells);
-    return rows;
+    return parseCsv(csv);
 }
 
-QString cellOf(const std::vector<std::vector<std::string>> &rows, size_t row, const char *column)
+QString cellOf(const Rows &rows, size_t row, const char *column)
 {
-    const auto &header = rows.at(0);
-    const auto at = std::find(header.begin(), header.end(), column);
-    if (at == header.end() || row >= rows.size())
-        return QString("(no column %1 in row %2)").arg(column).arg(row);
-    return QString::fromStdString(rows[row].at(size_t(at - header.begin())));
+    return QString::fromStdString(::cellOf(rows, row, column));
 }
 
 const QByteArray kBattery = "person,name,scale,score,reliability,retest,group\n"

@@ -15,6 +15,7 @@
 
 #include "batch/convert_command.h"
 #include "batch/stat_file.h"
+#include "tests/command_run.h"
 #include "tests/temp_file.h"
 
 using batch::StatFormat;
@@ -170,21 +171,9 @@ Table read(const QString &path)
     return table;
 }
 
-struct Run {
-    int status = -1;
-    QByteArray output, errors;
-};
-
 Run convert(const std::vector<std::string> &arguments, const QByteArray &input = {})
 {
-    const auto in = tempFile(input), out = tempFile(), err = tempFile();
-    Run run;
-    run.status = batch::ConvertCommand(in->handle(), out->handle(), err->handle()).run(arguments);
-    out->seek(0);
-    err->seek(0);
-    run.output = out->readAll();
-    run.errors = err->readAll();
-    return run;
+    return runCommand(arguments, input);
 }
 
 // A study as researchers keep it: 999 means "not tested", a pupil without

@@ -191,9 +191,6 @@ private slots:
     void initTestCase()
     {
         startTests();
-        // Apart from the same program's run at the other scale.
-        QCoreApplication::setOrganizationName(QCoreApplication::organizationName()
-                                              + qEnvironmentVariable("QT_SCALE_FACTOR"));
         fw::useLanguage(fw::Language::German);
     }
     void init() { startProgram(); }

@@ -1,6 +1,7 @@
 // The application shell driven as the user drives it: start-up and the
 // splash box, the menus and their routing, the converter window's own
 // events, and the Description window with its printing.
+#include "battery_window/battery_wnd.h"
 #include "converter_window/control_wnd.h"
 #include "converter_window/module1.h"
 #include "framework/message_box.h"
@@ -19,6 +20,7 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -45,7 +47,8 @@ int topLevelCount(const char *className)
 
 // The menus as the user meets them on Linux, in order: each menu of the bar,
 // then its items. Enabled: with the splash box, no window, the converter
-// window, the Description window and an About box over the converter window
+// window, the Description window, an About box over the converter window,
+// the Score Report and the Battery Sheet (empty, its scores table focused)
 // in front, the Edit items for an empty clipboard.
 struct MenuRow {
     const char *name;
@@ -56,33 +59,52 @@ struct MenuRow {
 };
 
 const MenuRow kMenus[] = {
-    {"UntitledMenu2", nullptr, "File", "", "YYYYYY"},
-    {"Print", "UntitledMenu2", "Print\u2026", "Ctrl+P", "NNNYNN"},
-    {"ExportPdfItem", "UntitledMenu2", "Export PDF\u2026", "", "NNNNNN"},
-    {"FileQuit", "UntitledMenu2", "Quit", "Ctrl+Q", "YYYYYY"},
-    {"UntitledMenu0", nullptr, "Edit", "", "YYYYYY"},
-    {"EditUndo", "UntitledMenu0", "Undo", "Ctrl+Z", "NNNNNN"},
-    {"UntitledMenu1", "UntitledMenu0", "", "", "NNNNNN"}, // a separator
-    {"EditCut", "UntitledMenu0", "Cut", "Ctrl+X", "NNNYNN"},
-    {"EditCopy", "UntitledMenu0", "Copy", "Ctrl+C", "NNNYNN"},
-    {"EditPaste", "UntitledMenu0", "Paste", "Ctrl+V", "NNNNNN"},
-    {"EditClear", "UntitledMenu0", "", "", "NNNYNN"},
-    {"ReportMenu", nullptr, "Report", "", "YYYYYY"},
-    {"CopyTableAction", "ReportMenu", "Copy Table", "Ctrl+Shift+C", "NNNNNN"},
-    {"CopySentenceAction", "ReportMenu", "Copy Sentence", "", "NNNNNN"},
-    {"SavePictureAction", "ReportMenu", "Save Picture\u2026", "", "NNNNNN"},
-    {"PrintReportAction", "ReportMenu", "Print Report\u2026", "", "NNNNNN"},
-    {"WindowMenu", nullptr, "Window", "", "YYYYYY"},
-    {"ControlMenuItem", "WindowMenu", "Control", "", "NNNYNY"},
-    {"DescriptionMenuItem", "WindowMenu", "Description", "", "NNYNNY"},
-    {"AboutMenuItem", "WindowMenu", "About Quintaval", "", "NNYYNY"},
-    {"ReportMenuItem", "WindowMenu", "Score Report", "Ctrl+R", "NNYYNN"},
-    {"HelpMenu", nullptr, "Help", "", "YYYYYY"},
-    {"AboutVex", "HelpMenu", "About Quintaval", "", "YYYYYY"},
+    {"UntitledMenu2", nullptr, "File", "", "YYYYYYY"},
+    {"FileNew", "UntitledMenu2", "&New", "Ctrl+N", "NNNNNNY"},
+    {"FileOpen", "UntitledMenu2", "&Open\u2026", "Ctrl+O", "NNNNNNY"},
+    {"FileSave", "UntitledMenu2", "&Save", "Ctrl+S", "NNNNNNY"},
+    {"FileSaveAs", "UntitledMenu2", "Save &As\u2026", "Ctrl+Shift+S", "NNNNNNY"},
+    {"FileSeparator1", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"Print", "UntitledMenu2", "&Print\u2026", "Ctrl+P", "NNNYNNY"},
+    {"ExportPdfItem", "UntitledMenu2", "&Export PDF\u2026", "", "NNNNNNY"},
+    {"FileSeparator2", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"RecentFile1", "UntitledMenu2", "", "", "NNNNNNN"}, // named by the Battery Sheet
+    {"RecentFile2", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"RecentFile3", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"RecentFile4", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"RecentFile5", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"FileSeparator3", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"FileQuit", "UntitledMenu2", "&Quit", "Ctrl+Q", "YYYYYYY"},
+    {"UntitledMenu0", nullptr, "Edit", "", "YYYYYYY"},
+    {"EditUndo", "UntitledMenu0", "&Undo", "Ctrl+Z", "NNNNNNN"},
+    {"EditRedo", "UntitledMenu0", "&Redo", "Ctrl+Shift+Z", "NNNNNNN"},
+    {"UntitledMenu1", "UntitledMenu0", "", "", "NNNNNNN"}, // a separator
+    {"EditCut", "UntitledMenu0", "Cu&t", "Ctrl+X", "NNNYNNY"},
+    {"EditCopy", "UntitledMenu0", "&Copy", "Ctrl+C", "NNNYNNY"},
+    {"EditPaste", "UntitledMenu0", "&Paste", "Ctrl+V", "NNNNNNN"},
+    {"EditClear", "UntitledMenu0", "", "", "NNNYNNN"},
+    {"EditSeparator2", "UntitledMenu0", "", "", "NNNNNNN"},
+    {"InsertRowAction", "UntitledMenu0", "&Insert Row", "Ins", "NNNNNNY"},
+    {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Del", "NNNNNNN"},
+    {"MoveRowUpAction", "UntitledMenu0", "Move Row &Up", "Ctrl+Up", "NNNNNNN"},
+    {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
+    {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},
+    {"CopyTableAction", "ReportMenu", "Copy &Table", "Ctrl+Shift+C", "NNNNNNY"},
+    {"CopySentenceAction", "ReportMenu", "Copy &Sentence", "", "NNNNNNN"},
+    {"SavePictureAction", "ReportMenu", "Save &Picture\u2026", "", "NNNNNNY"},
+    {"PrintReportAction", "ReportMenu", "P&rint Report\u2026", "", "NNNNNNY"},
+    {"WindowMenu", nullptr, "Window", "", "YYYYYYY"},
+    {"ControlMenuItem", "WindowMenu", "&Control", "", "NNNYNYY"},
+    {"DescriptionMenuItem", "WindowMenu", "&Description", "", "NNYNNYY"},
+    {"AboutMenuItem", "WindowMenu", "&About Quintaval", "", "NNYYNYY"},
+    {"ReportMenuItem", "WindowMenu", "&Score Report", "Ctrl+R", "NNYYNNN"},
+    {"BatteryMenuItem", "WindowMenu", "&Battery Sheet", "Ctrl+B", "NNYYNYN"},
+    {"HelpMenu", nullptr, "Help", "", "YYYYYYY"},
+    {"AboutVex", "HelpMenu", "&About Quintaval", "", "YYYYYYY"},
 };
 
 const char *const kFronts[] = {"splash", "none", "ControlWnd", "DescriptionWnd", "AboutWnd",
-                               "ReportWnd"};
+                               "ReportWnd", "BatteryWnd"};
 
 } // namespace
 
@@ -107,6 +129,8 @@ private slots:
     void menuShortcutsAreNotTyping();
     void commandLineAnswersWithoutAWindow_data();
     void commandLineAnswersWithoutAWindow();
+    void batteryReportWithoutADisplay_data();
+    void batteryReportWithoutADisplay();
     void commandRouting_data();
     void commandRouting();
     void activationResetsDirty();
@@ -125,6 +149,7 @@ private:
 void TestShell::initTestCase()
 {
     quietOffscreen();
+    QStandardPaths::setTestModeEnabled(true); // the windows' settings stay away from the user's
     fw::setQuitHook([this](int code) { m_quits.push_back(code); });
     fw::setMsgBoxHook([](const std::string &) {});
 }
@@ -135,6 +160,7 @@ void TestShell::init()
     Module1::dirty.clear();
     m_sinceStart.start();
     m_program = std::make_unique<shell::Program>();
+    QSettings().clear(); // no recent files, no remembered choices
 }
 
 void TestShell::cleanup()
@@ -294,6 +320,8 @@ void TestShell::enablingFollowsFrontWindow()
             bringToFront(fw::implicitWindow<AboutWnd>());
         else if (front == QLatin1String("ReportWnd"))
             bringToFront(fw::implicitWindow<report::ReportWnd>());
+        else if (front == QLatin1String("BatteryWnd"))
+            bringToFront(fw::implicitWindow<battery::BatteryWnd>());
     }
     if (front != QLatin1String("none"))
         QTRY_COMPARE(frontName(), front == QLatin1String("splash") ? QStringLiteral("AboutWnd") : front);
@@ -416,6 +444,75 @@ void TestShell::commandLineAnswersWithoutAWindow()
     QVERIFY2(error.isEmpty() ? stdErr.isEmpty() : stdErr.contains(error), qPrintable(stdErr));
     if (status == 1)
         QCOMPARE(stdErr.count('\n'), 1);
+}
+
+void TestShell::batteryReportWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FILE, BAD and OUT stand for files of the test
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");         // found in standard error; empty: none at all
+    QTest::newRow("written") << QStringList{"--battery", "FILE", "--pdf", "OUT"} << 0 << "";
+    QTest::newRow("a file that is not there")
+        << QStringList{"--battery", "missing.csv", "--pdf", "OUT"} << 1 << "quintaval: missing.csv could not be opened";
+    QTest::newRow("a line that cannot be read")
+        << QStringList{"--battery", "BAD", "--pdf", "OUT"} << 1 << "quintaval: bad.csv, line 3: the line has 2 cells";
+    QTest::newRow("nowhere to write")
+        << QStringList{"--battery", "FILE", "--pdf", "no/such/folder/out.pdf"} << 1 << "out.pdf could not be written";
+    QTest::newRow("--pdf without --battery") << QStringList{"--pdf", "OUT"} << 2 << "--pdf needs --battery FILE";
+    QTest::newRow("--battery without a file") << QStringList{"--battery"} << 2 << "--battery";
+}
+
+// One report per person from a script: no display at all, exit status 0,
+// 1 or 2, a line on standard error when it fails; --help says how.
+void TestShell::batteryReportWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("battery.csv"));
+    const QString bad = dir.filePath(QStringLiteral("bad.csv"));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    for (const auto &[path, text] : {std::pair{file, QByteArray("name,scale,score,reliability\nA,wechsler,110,.9\n"
+                                                                "B,t,40,.88\nC,scaled,12,.85\n")},
+                                     std::pair{bad, QByteArray("name,scale,score\nA,z,1\nB,z\n")}}) {
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(text) == text.size());
+    }
+    for (QString &argument : arguments)
+        argument = argument == QLatin1String("FILE") ? file
+            : argument == QLatin1String("BAD")       ? bad
+            : argument == QLatin1String("OUT")       ? out
+                                                     : argument;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    // Its own settings and run-time folder, not the user's.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(QUINTAVAL_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    QVERIFY2(error.isEmpty() ? stdErr.isEmpty() : stdErr.contains(error), qPrintable(stdErr));
+    QFile pdf(out);
+    QCOMPARE(pdf.exists(), status == 0);
+    if (status == 0) {
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    QProcess help;
+    help.setProcessEnvironment(environment);
+    help.start(QStringLiteral(QUINTAVAL_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(help.waitForFinished(60000));
+    const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
+    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf"})
+        QVERIFY2(said.contains(QLatin1String(part)), part);
 }
 
 void TestShell::commandRouting_data()

@@ -143,6 +143,24 @@ namespace {
 
 constexpr int kMaxDecimals = 4; // 10^4 keeps the scaled mantissa within 128 bits
 
+// A finite, non-negative double as mantissa / 2^shift exactly, read
+// straight from its bits.
+struct BinaryParts {
+    uint64_t mantissa;
+    int shift;
+};
+
+BinaryParts binaryParts(double magnitude)
+{
+    uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    if (biased != 0)
+        mantissa |= uint64_t{1} << 52;
+    return {mantissa, biased == 0 ? 1074 : 1075 - biased};
+}
+
 // Writes |value| rounded to `decimals` places, half away from zero, on its
 // exact binary value, as the digits of the scaled integer (at least
 // decimals + 1 of them, zero-padded). Returns the digit count.
@@ -152,14 +170,7 @@ int roundedDigits(double magnitude, int decimals, char *out, int capacity)
     for (int i = 0; i < decimals; ++i)
         pow10 *= 10;
 
-    // magnitude = mantissa / 2^shift, read straight from the bits.
-    uint64_t bits = 0;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
-    if (biased != 0)
-        mantissa |= uint64_t{1} << 52;
-    const int shift = biased == 0 ? 1074 : 1075 - biased;
+    const auto [mantissa, shift] = binaryParts(magnitude);
 
     int count = 0;
     if (magnitude != 0.0 && shift <= 0) {
@@ -345,14 +356,8 @@ size_t writeRounded(char *out, uint64_t whole, bool minus, const NumberMask &m)
 [[gnu::noinline]] size_t formatFraction(char *out, double value, const NumberMask &m)
 {
     const double magnitude = std::fabs(value);
-    // magnitude = mantissa / 2^shift exactly; rounded as roundedDigits does.
-    uint64_t bits = 0;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
-    if (biased != 0)
-        mantissa |= uint64_t{1} << 52;
-    const int shift = biased == 0 ? 1074 : 1075 - biased;
+    // Rounded as roundedDigits does.
+    const auto [mantissa, shift] = binaryParts(magnitude);
     uint64_t whole = 0;
     if (m.decimals <= 2) {
         // mantissa * 100 < 2^60: 64 bits hold it, and from a shift of 62 on

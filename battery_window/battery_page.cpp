@@ -1,0 +1,460 @@
+#include "battery_window/battery_page.h"
+
+#include "battery_window/battery_settings.h"
+#include "battery_window/chart_data.h"
+#include "battery_window/explanation_text.h"
+#include "battery_window/numbers.h"
+#include "battery_window/words.h"
+#include "framework/printed_document.h"
+#include "report_window/core_words.h"
+#include "report_window/explanation_words.h"
+#include "report_window/report_document.h"
+#include "interpretation/interpretation.h"
+#include "text/ascii.h"
+#include "text/text_routines.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <algorithm>
+#include <map>
+
+namespace battery {
+
+namespace {
+
+struct PageWords {
+    Q_DECLARE_TR_FUNCTIONS(battery::BatteryPage)
+};
+
+constexpr double kTitlePoints = 14;
+constexpr double kSectionPoints = 11.5;
+constexpr double kTextPoints = 9;
+constexpr double kTablePoints = 8;
+constexpr double kPairPoints = 7.5;
+constexpr double kNotePoints = 8;
+constexpr double kReferencePoints = 6.5;
+constexpr double kChartPoints = 7.5;
+constexpr double kChartAspect = 0.36;
+constexpr double kSpace = 8;
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString page(const profile::Figure &figure)
+{
+    return numbers::page(figure.text);
+}
+
+void heading(fw::PrintedDocument &document, const QString &text, bool title = false)
+{
+    auto block = std::make_unique<fw::TextBlock>(QStringLiteral("<b>%1</b>").arg(text.toHtmlEscaped()),
+                                                 title ? kTitlePoints : kSectionPoints);
+    block->spaceBefore = title ? 0 : kSpace;
+    block->keepWithNext = true;
+    document.add(std::move(block));
+}
+
+void paragraph(fw::PrintedDocument &document, const QString &html, double points = kTextPoints)
+{
+    auto block = std::make_unique<fw::TextBlock>(html, points);
+    block->spaceBefore = points * 0.5;
+    document.add(std::move(block));
+}
+
+// The formulas of the Method section, by what they work out.
+int topicOf(interpretation::Formula formula)
+{
+    using F = interpretation::Formula;
+    switch (formula) {
+    case F::PairDifference: case F::PairStandardError: case F::PairCritical: case F::PairSignificance:
+    case F::PairBaseRate:
+        return 2;
+    case F::Deviation: case F::DeviationStandardError: case F::DeviationCritical: case F::StrengthWeakness:
+    case F::DeviationBaseRate:
+        return 1;
+    case F::ReliableChange: case F::ReliableChangePractice: case F::ChangeDecision:
+        return 4;
+    case F::CompositeScore: case F::CompositeReliability:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+QString topicName(int topic)
+{
+    switch (topic) {
+    case 1: return PageWords::tr("Strengths and weaknesses");
+    case 2: return PageWords::tr("Differences");
+    case 3: return PageWords::tr("Composites");
+    case 4: return PageWords::tr("Change");
+    default: return PageWords::tr("Scores");
+    }
+}
+
+class Writer {
+public:
+    Writer(const BatteryReport &report, fw::PrintedDocument &document)
+        : m_report(report), m_results(*report.results), m_document(document),
+          m_metric(metricName(report.settings.metric))
+    {
+    }
+
+    void write()
+    {
+        heading(m_document, PageWords::tr("Battery Report"), true);
+        chart();
+        scores();
+        refused();
+        composites();
+        change();
+        differences();
+        method();
+    }
+
+private:
+    QString nameOf(int entry) const { return qs(m_results.nameOf(entry)); }
+    QString level() const { return numbers::plain(m_report.settings.confidence); }
+
+    void chart()
+    {
+        ProfileChart chart;
+        chart.setData(chartData(m_results, m_report.settings));
+        if (chart.data().scores.empty())
+            return;
+        auto block = std::make_unique<fw::PictureBlock>(
+            [chart](QPainter &painter, const QRectF &area) { chart.paint(painter, area, kChartPoints); }, kChartAspect);
+        block->spaceBefore = kSpace;
+        m_document.add(std::move(block));
+    }
+
+    void scores()
+    {
+        heading(m_document, PageWords::tr("Scores"));
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.points = kPairPoints;
+        table.header = {PageWords::tr("Score"), PageWords::tr("As given"), PageWords::tr("r"), m_metric,
+                        PageWords::tr("PR"), PageWords::tr("Descriptor"), PageWords::tr("%1% interval").arg(level()),
+                        PageWords::tr("Dev."), PageWords::tr("Crit."), PageWords::tr("BR %"), PageWords::tr("S/W")};
+        table.rightAligned = {false, true, true, true, true, false, true, true, true, true, false};
+        const std::vector<profile::ScoreEntry> &entries = m_results.sheetProfile.profile.entries;
+        QStringList strengths, weaknesses;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const profile::ScoreResult &score = m_results.analysis.scores[i];
+            if (score.problem)
+                continue;
+            const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
+            const QString interval = score.ciLow.known()
+                ? PageWords::tr("%1 to %2").arg(page(score.ciLow), page(score.ciHigh)) : QString();
+            const std::string_view scale = conversion::kScales[entries[i].scale].column;
+            const QString given = PageWords::tr("%1 %2").arg(numbers::page(std::string(text::trimmed(row.cell(profile::Field::Score)))),
+                                                            report::scaleKey(scale));
+            table.rows.push_back({nameOf(int(i)), given, numbers::page(row.cell(profile::Field::Reliability)),
+                                  page(score.metric), page(score.percentileRank), m_results.label(score.descriptor), interval,
+                                  page(score.deviation), page(score.deviationCritical), page(score.deviationBaseRate),
+                                  Words::mark(score.mark)});
+            if (score.mark == profile::Mark::Strength)
+                strengths << nameOf(int(i));
+            else if (score.mark == profile::Mark::Weakness)
+                weaknesses << nameOf(int(i));
+        }
+        m_document.addTable(table, kSpace / 2);
+        QStringList note;
+        const profile::Analysis &analysis = m_results.analysis;
+        if (analysis.deviationCount >= 3) {
+            const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(m_report.settings.metric));
+            note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
+                                  "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
+                        .arg(analysis.deviationCount)
+                        .arg(numbers::fixed(metric.mean + analysis.deviationMeanZ * metric.sd, 1))
+                        .arg(numbers::proportion(m_report.settings.alpha, 2));
+            note << (strengths.isEmpty() ? PageWords::tr("No strengths.")
+                                         : PageWords::tr("Strengths: %1.").arg(strengths.join(QStringLiteral(", "))));
+            note << (weaknesses.isEmpty() ? PageWords::tr("No weaknesses.")
+                                          : PageWords::tr("Weaknesses: %1.").arg(weaknesses.join(QStringLiteral(", "))));
+        } else {
+            note << PageWords::tr("Strengths and weaknesses need at least three scores with a reliability.");
+        }
+        paragraph(m_document, note.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
+    }
+
+    void refused()
+    {
+        QStringList lines;
+        for (int entry : m_results.analysis.refused) {
+            const int row = m_results.rowOfEntry(entry);
+            const RowMarks &marks = m_results.marks[std::size_t(row)];
+            QString why;
+            for (const CellMark &mark : marks)
+                if (mark.refused && why.isEmpty())
+                    why = mark.reason;
+            const QString name = nameOf(entry).isEmpty() ? PageWords::tr("Row %1").arg(row + 1) : nameOf(entry);
+            lines << PageWords::tr("%1 is left out: %2").arg(name, why).toHtmlEscaped();
+        }
+        if (!lines.isEmpty())
+            paragraph(m_document, lines.join(QStringLiteral("<br>")));
+    }
+
+    // Two pairs to a line, so that a battery's many differences take half
+    // the length; the base rates only where correlations gave them.
+    void differences()
+    {
+        heading(m_document, PageWords::tr("Significant differences"));
+        std::vector<const profile::PairResult *> shown;
+        int tested = 0;
+        bool rates = false;
+        for (const profile::PairResult &pair : m_results.analysis.pairs) {
+            tested += pair.significant != profile::Significance::Unknown;
+            if (pair.significant == profile::Significance::Yes) {
+                shown.push_back(&pair);
+                rates |= pair.baseRate.known();
+            }
+        }
+        const QString alpha = numbers::proportion(m_report.settings.alpha, 2);
+        if (shown.empty()) {
+            paragraph(m_document, (tested > 0 ? PageWords::tr("No difference between two scores is significant at "
+                                                              "alpha %1.").arg(alpha)
+                                              : PageWords::tr("No two scores with a reliability to compare."))
+                                      .toHtmlEscaped());
+            return;
+        }
+        fw::PageTable table;
+        table.points = kPairPoints;
+        QStringList half{PageWords::tr("Score 1"), PageWords::tr("Score 2"), PageWords::tr("D"), PageWords::tr("Crit.")};
+        std::vector<bool> right{false, false, true, true};
+        if (rates) {
+            half << PageWords::tr("BR %");
+            right.push_back(true);
+        }
+        table.header = half + half;
+        table.rightAligned = right;
+        table.rightAligned.insert(table.rightAligned.end(), right.begin(), right.end());
+        auto cells = [&](const profile::PairResult *pair) {
+            QStringList row{nameOf(pair->first), nameOf(pair->second), page(pair->difference), page(pair->critical)};
+            if (rates)
+                row << page(pair->baseRate);
+            return row;
+        };
+        const std::size_t rows = (shown.size() + 1) / 2;
+        for (std::size_t i = 0; i < rows; ++i) {
+            QStringList row = cells(shown[i]);
+            if (i + rows < shown.size())
+                row << cells(shown[i + rows]);
+            else
+                for (int blank = 0; blank < half.size(); ++blank)
+                    row << QString();
+            table.rows.push_back(row);
+        }
+        m_document.addTable(table, kSpace / 2);
+        QString note = PageWords::tr("%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus "
+                                     "score 2 on the %4 scale; Crit.: the difference significance needs.")
+                           .arg(shown.size())
+                           .arg(tested)
+                           .arg(alpha)
+                           .arg(m_metric);
+        if (rates)
+            note += QLatin1Char(' ') + PageWords::tr("BR: base rate, the percent of people with a difference at least "
+                                                     "as large in the same direction.");
+        paragraph(m_document, note.toHtmlEscaped(), kNotePoints);
+    }
+
+    void change()
+    {
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.header = {PageWords::tr("Score"), PageWords::tr("Given"), PageWords::tr("Retest"), PageWords::tr("Practice"), PageWords::tr("RCI"), PageWords::tr("Change")};
+        table.rightAligned = {false, true, true, true, true, false};
+        const std::vector<profile::ScoreResult> &scores = m_results.analysis.scores;
+        for (std::size_t i = 0; i < scores.size(); ++i) {
+            if (scores[i].problem || !scores[i].retest.known())
+                continue;
+            const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
+            table.rows.push_back({nameOf(int(i)), numbers::page(row.cell(profile::Field::Score)),
+                                  numbers::page(row.cell(profile::Field::Retest)),
+                                  numbers::page(row.cell(profile::Field::Practice)), page(scores[i].rci),
+                                  Words::change(scores[i].change)});
+        }
+        if (table.rows.empty())
+            return;
+        heading(m_document, PageWords::tr("Change on retest"));
+        m_document.addTable(table, kSpace / 2);
+    }
+
+    void composites()
+    {
+        if (m_results.analysis.composites.empty())
+            return;
+        heading(m_document, PageWords::tr("Composites"));
+        const bool none = std::all_of(m_results.analysis.composites.begin(), m_results.analysis.composites.end(),
+                                      [](const profile::CompositeResult &c) { return c.missing != profile::Missing::None; });
+        if (none) {
+            paragraph(m_document, PageWords::tr("A composite needs the correlations of its members; none of the groups' "
+                                                "correlations are known.").toHtmlEscaped());
+            return;
+        }
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.header = {PageWords::tr("Group"), m_metric, PageWords::tr("PR"), PageWords::tr("Descriptor"),
+                        PageWords::tr("r"), PageWords::tr("%1% interval").arg(level())};
+        table.rightAligned = {false, true, true, false, true, true};
+        QStringList groups;
+        for (const profile::CompositeResult &composite : m_results.analysis.composites) {
+            QStringList members;
+            for (int member : composite.members)
+                members << nameOf(member);
+            groups << PageWords::tr("%1: %2.").arg(qs(composite.group), members.join(QStringLiteral(", ")));
+            QStringList cells{qs(composite.group)};
+            if (composite.missing != profile::Missing::None) {
+                cells << Words::missing(composite.missing); // spans the figures' columns
+            } else {
+                cells << page(composite.metric) << page(composite.percentileRank) << m_results.label(composite.descriptor)
+                      << page(composite.reliability)
+                      << (composite.ciLow.known()
+                              ? PageWords::tr("%1 to %2").arg(page(composite.ciLow), page(composite.ciHigh))
+                              : QString());
+            }
+            table.rows.push_back(cells);
+        }
+        m_document.addTable(table, kSpace / 2);
+        paragraph(m_document, groups.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
+    }
+
+    // Each formula whose figures the report shows, with its source, in the
+    // order of the core's formulas.
+    std::map<interpretation::Formula, interpretation::Source> formulasUsed() const
+    {
+        using profile::Item;
+        std::map<interpretation::Formula, interpretation::Source> used;
+        auto note = [&used](const std::optional<interpretation::Explanation> &explanation) {
+            if (explanation)
+                used.emplace(explanation->formula, explanation->source);
+        };
+        const profile::Analysis &analysis = m_results.analysis;
+        for (int i = 0; i < int(analysis.scores.size()); ++i)
+            for (Item item : {Item::Z, Item::Metric, Item::PercentileRank, Item::Descriptor, Item::CiLow,
+                              Item::Deviation, Item::DeviationCritical, Item::StrengthWeakness,
+                              Item::DeviationBaseRate, Item::Rci, Item::Change})
+                note(profile::explain(analysis, item, i));
+        for (int p = 0; p < int(analysis.pairs.size()); ++p)
+            for (Item item : {Item::PairDifference, Item::PairSe, Item::PairCritical, Item::PairSignificance,
+                              Item::PairBaseRate})
+                note(profile::explain(analysis, item, p));
+        for (int c = 0; c < int(analysis.composites.size()); ++c)
+            for (Item item : {Item::CompositeMetric, Item::CompositeReliability})
+                note(profile::explain(analysis, item, c));
+        return used;
+    }
+
+    void method()
+    {
+        heading(m_document, PageWords::tr("Method"));
+        const profile::Settings &settings = m_report.settings;
+        const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(settings.metric));
+        QStringList opening;
+        opening << PageWords::tr("Every figure is worked out from unrounded z scores and shown on the %1 scale (mean %2, SD %3).")
+                       .arg(m_metric, numbers::plain(metric.mean), numbers::plain(metric.sd));
+        opening << (settings.method == interpretation::Method::TrueScore
+                        ? PageWords::tr("Confidence intervals: %1%, centred on the estimated true score.")
+                        : PageWords::tr("Confidence intervals: %1%, centred on the obtained score."))
+                       .arg(level());
+        const QString alpha = numbers::proportion(settings.alpha, 2);
+        opening << (settings.bonferroni
+                        ? PageWords::tr("Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; "
+                             "strengths and weaknesses with a Bonferroni correction for the %2 scores compared.")
+                              .arg(alpha)
+                              .arg(m_results.analysis.deviationCount)
+                        : PageWords::tr("Differences, strengths and weaknesses and change are tested two-tailed at alpha %1, "
+                             "without a Bonferroni correction.")
+                              .arg(alpha));
+        opening << (m_report.correlationsFile.isEmpty()
+                        ? PageWords::tr("Correlations between the scores: none given, so there are no base rates and no "
+                             "composites.")
+                        : PageWords::tr("Correlations between the scores: from %1.").arg(m_report.correlationsFile));
+        opening << PageWords::tr("Descriptors: %1.").arg(m_report.descriptorName);
+        paragraph(m_document, opening.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
+
+        // By topic; a source is cited once after the run of formulas it gave.
+        std::vector<interpretation::Source> sources;
+        std::map<int, std::vector<std::pair<QString, interpretation::Source>>> topics;
+        for (const auto &[formula, source] : formulasUsed()) {
+            topics[topicOf(formula)].emplace_back(ExplanationText::formulaText(formula), source);
+            if (source != interpretation::Source::None
+                && std::find(sources.begin(), sources.end(), source) == sources.end())
+                sources.push_back(source);
+        }
+        for (const auto &[topic, formulas] : topics) {
+            QString text;
+            for (std::size_t i = 0; i < formulas.size(); ++i) {
+                const interpretation::Source source = formulas[i].second;
+                text += formulas[i].first;
+                const bool runEnds = i + 1 == formulas.size() || formulas[i + 1].second != source;
+                if (runEnds && source != interpretation::Source::None)
+                    text += QStringLiteral(" (%1)").arg(report::citation(source).toHtmlEscaped());
+                text += i + 1 == formulas.size() ? QStringLiteral(".") : QStringLiteral("; ");
+            }
+            paragraph(m_document, QStringLiteral("<b>%1.</b> %2").arg(topicName(topic), text), kNotePoints);
+        }
+        if (sources.empty())
+            return;
+        const QStringList references = report::referenceList(sources);
+        // In two columns: a reference list is many short entries.
+        QStringList columns[2];
+        for (qsizetype i = 0; i < references.size(); ++i)
+            columns[i < (references.size() + 1) / 2 ? 0 : 1]
+                << QStringLiteral("<p style=\"margin-bottom:3px\">%1</p>").arg(references[i].toHtmlEscaped());
+        auto block = std::make_unique<fw::TextBlock>(
+            QStringLiteral("<p><b>%1</b></p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                           "<td width=\"50%\" style=\"padding-right:8px\">%2</td><td width=\"50%\">%3</td></tr></table>")
+                .arg(PageWords::tr("References"), columns[0].join(QString()), columns[1].join(QString())),
+            kReferencePoints);
+        block->spaceBefore = kSpace / 2;
+        m_document.add(std::move(block));
+    }
+
+    const BatteryReport &m_report;
+    const SheetResults &m_results;
+    fw::PrintedDocument &m_document;
+    QString m_metric;
+};
+
+} // namespace
+
+report::Identification identificationOf(const Sheet &sheet)
+{
+    const Identification &id = sheet.id;
+    return {qs(id.person), qs(id.birthDate), qs(id.testDate), qs(id.battery), qs(id.examiner)};
+}
+
+Identification sheetIdentification(const report::Identification &id)
+{
+    return {id.person.toStdString(), id.birthDate.toStdString(), id.testDate.toStdString(), id.testName.toStdString(),
+            id.examiner.toStdString()};
+}
+
+std::unique_ptr<fw::PrintedDocument> batteryDocument(const BatteryReport &report)
+{
+    std::unique_ptr<fw::PrintedDocument> document =
+        report::identifiedDocument(PageWords::tr("Battery Report"), identificationOf(*report.sheet), PageWords::tr("Battery"));
+    Writer(report, *document).write();
+    return document;
+}
+
+bool printBattery(QPrinter &printer, const BatteryReport &report, int *pages)
+{
+    const std::unique_ptr<fw::PrintedDocument> document = batteryDocument(report);
+    const bool printed = document->print(printer);
+    if (pages)
+        *pages = document->pageCount();
+    return printed;
+}
+
+QString suggestedPdfName(const Sheet &sheet)
+{
+    return report::suggestedFileName(identificationOf(sheet), PageWords::tr("battery"), QStringLiteral("pdf"));
+}
+
+} // namespace battery

@@ -1,0 +1,473 @@
+#include "battery_window/battery_wnd.h"
+
+#include "battery_window/chart_data.h"
+#include "battery_window/chart_view.h"
+#include "battery_window/explanation_text.h"
+#include "battery_window/figure_table.h"
+#include "battery_window/results_tables.h"
+#include "battery_window/scores_model.h"
+#include "battery_window/sheet_delegate.h"
+#include "battery_window/words.h"
+#include "conversion/scales.h"
+#include "battery_window/sheet_commands.h"
+#include "framework/menu_bar.h"
+#include "report_window/core_words.h"
+#include "report_window/explanation_words.h"
+#include "report_window/identification_block.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace battery {
+
+namespace {
+
+const char *const kGeometryKey = "battery/geometry";
+const char *const kSplitKey = "battery/split";
+
+QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(control);
+    return label;
+}
+
+QTableView *makeTable(const char *name, const QString &accessibleName, QWidget *parent)
+{
+    auto *table = new QTableView(parent);
+    table->setObjectName(QLatin1String(name));
+    table->setAccessibleName(accessibleName);
+    // Rows are sized once: sizing to contents at every edit would take most
+    // of the time an edit has to show its figures.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table->horizontalHeader()->setHighlightSections(true);
+    table->setWordWrap(false);
+    return table;
+}
+
+// Columns wide enough for their captions and for values of this width.
+void sizeColumns(QTableView *table, int valueChars)
+{
+    const QFontMetrics metrics(table->font());
+    QAbstractItemModel *model = table->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString caption = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = std::max(metrics.horizontalAdvance(caption) + 24,
+                                   metrics.horizontalAdvance(QLatin1Char('0')) * valueChars + 16);
+        table->setColumnWidth(column, width);
+    }
+}
+
+} // namespace
+
+void BatteryWnd::Layout()
+{
+    if (fw::MenuBar *bar = shownMenuBar())
+        setMenuBar(bar->present());
+    setMinimumSize(760, 560);
+    resize(1180, 820);
+    const QSettings settings;
+    restoreGeometry(settings.value(kGeometryKey).toByteArray());
+}
+
+BatteryWnd::~BatteryWnd()
+{
+    // A cell being edited is committed as its editor goes: while the sheet
+    // and its undo stack still exist, and with nothing worked out or
+    // enabled any more from controls on their way out.
+    m_closing = true;
+    if (m_model)
+        m_model->blockSignals(true);
+    delete std::exchange(m_scores, nullptr);
+}
+
+void BatteryWnd::CreateControls()
+{
+    m_model = new ScoresModel(&m_undo, this);
+    m_pairTable = new FigureTable(this);
+    m_compositeTable = new FigureTable(this);
+    m_id = new report::IdentificationBlock(tr("Battery"), content());
+    createSettings();
+    createTables();
+    createSidePane();
+    arrange();
+    setTabOrder();
+    connectSignals();
+    applySettings(BatterySettings::load());
+    replaceSheet(newSheet(), QString(), false);
+    showRecentFiles();
+    m_scores->setFocus(Qt::OtherFocusReason);
+}
+
+void BatteryWnd::createTables()
+{
+    QWidget *area = content();
+    m_scores = makeTable("scoresTable", tr("Scores"), area);
+    m_scores->setModel(m_model);
+    m_scores->setItemDelegate(new SheetDelegate(m_scores));
+    m_scores->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                              | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_scores->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_scores->setAccessibleDescription(
+        tr("One score a row: name, scale, score, and its reliability, retest, practice change and group. "
+           "The columns after Group are worked out. Type in the last row to add a score; Tab moves "
+           "to the next cell, Ctrl+Tab out of the table."));
+
+    m_pairs = makeTable("pairsTable", tr("Differences between pairs of scores"), area);
+    m_pairs->setModel(m_pairTable);
+    m_pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pairs->setTabKeyNavigation(false);
+    m_significantOnly = new QCheckBox(tr("S&ignificant only"), area);
+    m_significantOnly->setObjectName(QStringLiteral("significantOnlyBox"));
+    m_significantOnly->setToolTip(tr("Show only the pairs whose difference is larger than measurement error."));
+
+    m_composites = makeTable("compositesTable", tr("Composites"), area);
+    m_composites->setModel(m_compositeTable);
+    m_composites->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_composites->setTabKeyNavigation(false);
+
+    m_chart = new ChartView(area);
+    m_chart->setObjectName(QStringLiteral("profileChart"));
+    m_chart->setAccessibleName(tr("Profile chart"));
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_scores, m_pairs, m_composites})
+        widget->installEventFilter(this);
+}
+
+void BatteryWnd::createSidePane()
+{
+    QWidget *area = content();
+    m_how = new QTextBrowser(area);
+    m_how->setObjectName(QStringLiteral("howPane"));
+    m_how->setAccessibleName(tr("How it was reached"));
+    m_how->setOpenLinks(false);
+    m_how->setMinimumWidth(240);
+    m_copyHow = new QPushButton(tr("Cop&y Explanation"), area);
+    m_copyHow->setObjectName(QStringLiteral("copyHowBtn"));
+    m_copyHow->setToolTip(tr("Copy how the selected figure was reached."));
+    m_status = new QLabel(area);
+    m_status->setObjectName(QStringLiteral("statusTxt"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->setAccessibleName(tr("Messages"));
+}
+
+void BatteryWnd::arrange()
+{
+    QWidget *area = content();
+    auto pair = [area](QHBoxLayout *row, QWidget *control, const QString &caption) {
+        row->addWidget(labelFor(control, caption, area));
+        row->addWidget(control);
+        row->addSpacing(12);
+    };
+    auto *first = new QHBoxLayout;
+    pair(first, m_metric, tr("&Metric:"));
+    pair(first, m_confidence, tr("Co&nfidence:"));
+    pair(first, m_method, tr("Me&thod:"));
+    pair(first, m_descriptors, tr("&Descriptors:"));
+    first->addStretch(1);
+    auto *second = new QHBoxLayout;
+    pair(second, m_alpha, tr("&Alpha:"));
+    second->addWidget(m_bonferroni);
+    second->addSpacing(24);
+    second->addWidget(m_loadCorrelations);
+    second->addWidget(m_forgetCorrelations);
+    second->addWidget(m_correlationsText, 1);
+    auto *settings = new QVBoxLayout;
+    settings->addLayout(first);
+    settings->addLayout(second);
+
+    auto *scoresBox = new QWidget(area);
+    auto *scoresColumn = new QVBoxLayout(scoresBox);
+    scoresColumn->setContentsMargins(0, 0, 0, 0);
+    scoresColumn->addWidget(labelFor(m_scores, tr("&Scores"), scoresBox));
+    scoresColumn->addWidget(m_scores);
+
+    auto *pairsBox = new QWidget(area);
+    auto *pairsColumn = new QVBoxLayout(pairsBox);
+    pairsColumn->setContentsMargins(0, 0, 0, 0);
+    auto *pairsHead = new QHBoxLayout;
+    pairsHead->addWidget(labelFor(m_pairs, tr("&Pairs"), pairsBox));
+    pairsHead->addStretch(1);
+    pairsHead->addWidget(m_significantOnly);
+    pairsColumn->addLayout(pairsHead);
+    pairsColumn->addWidget(m_pairs);
+    auto *compositesBox = new QWidget(area);
+    auto *compositesColumn = new QVBoxLayout(compositesBox);
+    compositesColumn->setContentsMargins(0, 0, 0, 0);
+    compositesColumn->addWidget(labelFor(m_composites, tr("&Composites"), compositesBox));
+    compositesColumn->addWidget(m_composites);
+    auto *lower = new QSplitter(Qt::Horizontal, area);
+    lower->setObjectName(QStringLiteral("lowerSplit"));
+    lower->addWidget(pairsBox);
+    lower->addWidget(compositesBox);
+    lower->setStretchFactor(0, 3);
+    lower->setStretchFactor(1, 2);
+    lower->setChildrenCollapsible(false);
+
+    auto *left = new QSplitter(Qt::Vertical, area);
+    left->setObjectName(QStringLiteral("leftSplit"));
+    left->addWidget(scoresBox);
+    left->addWidget(m_chart);
+    left->addWidget(lower);
+    left->setStretchFactor(0, 3);
+    left->setStretchFactor(1, 4);
+    left->setStretchFactor(2, 2);
+    left->setChildrenCollapsible(false);
+
+    auto *howBox = new QWidget(area);
+    auto *howColumn = new QVBoxLayout(howBox);
+    howColumn->setContentsMargins(0, 0, 0, 0);
+    howColumn->addWidget(labelFor(m_how, tr("H&ow it was reached"), howBox));
+    howColumn->addWidget(m_how, 1);
+    howColumn->addWidget(m_copyHow, 0, Qt::AlignRight);
+
+    auto *main = new QSplitter(Qt::Horizontal, area);
+    main->setObjectName(QStringLiteral("mainSplit"));
+    main->addWidget(left);
+    main->addWidget(howBox);
+    main->setStretchFactor(0, 4);
+    main->setStretchFactor(1, 1);
+    main->setChildrenCollapsible(false);
+    const QSettings stored;
+    main->restoreState(stored.value(kSplitKey).toByteArray());
+
+    auto *column = new QVBoxLayout(area);
+    column->addWidget(m_id);
+    column->addLayout(settings);
+    column->addWidget(main, 1);
+    column->addWidget(m_status);
+}
+
+void BatteryWnd::setTabOrder()
+{
+    QList<QWidget *> order = m_id->tabOrder();
+    order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_loadCorrelations
+          << m_forgetCorrelations << m_scores << m_chart << m_pairs << m_significantOnly << m_composites << m_how
+          << m_copyHow;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void BatteryWnd::identificationEdited()
+{
+    if (m_applyingId)
+        return;
+    const Identification after = sheetIdentification(m_id->identification());
+    if (after == m_model->sheet().id)
+        return;
+    m_undo.push(new IdentificationCommand(m_model, m_model->sheet().id, after, tr("Edit Identification")));
+}
+
+// The block shows the sheet's identification (after an undo, a file read).
+void BatteryWnd::showIdentification()
+{
+    if (sheetIdentification(m_id->identification()) == m_model->sheet().id)
+        return;
+    m_applyingId = true;
+    m_id->setIdentification(identificationOf(m_model->sheet()));
+    m_applyingId = false;
+}
+
+void BatteryWnd::connectSignals()
+{
+    connect(m_model, &ScoresModel::sheetChanged, this, [this] { refresh(); });
+    connect(m_id, &report::IdentificationBlock::changed, this, [this] { identificationEdited(); });
+    connect(m_model, &ScoresModel::touched, this, [this](int row, int column) { selectCell(row, column); });
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
+    // A step is on the stack only once it has been done: Undo follows it then.
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { updateMenus(); });
+    connect(m_significantOnly, &QCheckBox::toggled, this, [this] { refreshTables(); });
+    // Paste follows the clipboard: text copied in another program pastes at once.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateMenus(); });
+    for (QTableView *table : {m_scores, m_pairs, m_composites}) {
+        connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
+            m_lastTable = table;
+            showHow();
+            updateMenus();
+        });
+        // What Cut, Copy, Delete and Move act on: their shortcuts go by it.
+        connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateMenus(); });
+    }
+    // A model reset makes a new selection model for none of these, but
+    // leaves no current cell: the pane follows.
+    connect(m_copyHow, &QPushButton::clicked, this, [this] {
+        auto *data = new QMimeData;
+        data->setHtml(m_how->toHtml());
+        data->setText(m_how->toPlainText());
+        QGuiApplication::clipboard()->setMimeData(data);
+    });
+}
+
+void BatteryWnd::refresh()
+{
+    showIdentification();
+    workOut(m_model->sheet(), m_correlations, m_core, m_results);
+    m_model->setResults(&m_results);
+    refreshTables();
+    m_chart->setData(chartData(m_results, m_core));
+    m_chart->setAccessibleDescription(chartDescription(m_results, m_core));
+    showCorrelations();
+    showHow();
+    updateMenus();
+}
+
+// The items' state is what their shortcuts go by, so it follows every
+// change the items depend on, not only the menus' opening.
+void BatteryWnd::updateMenus()
+{
+    if (m_closing || !isActiveWindow())
+        return;
+    if (fw::MenuBar *bar = shownMenuBar())
+        bar->runEnablingPass();
+}
+
+void BatteryWnd::refreshTables()
+{
+    const QString metric = metricName(m_core.metric);
+    fill(*m_pairTable, pairTable(m_results, m_significantOnly->isChecked()));
+    fill(*m_compositeTable, compositeTable(m_results, metric, m_core.confidence));
+    const QString captions = metric + QString::number(m_core.confidence);
+    if (captions == m_captions)
+        return;
+    // Captions name the metric and the level: the columns fit them anew.
+    m_captions = captions;
+    m_model->setCaptions(metric, m_core.confidence);
+    sizeColumns(m_scores, 6);
+    const int em = m_scores->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    m_scores->setColumnWidth(int(profile::Field::Name), em * 12);
+    m_scores->setColumnWidth(int(profile::Field::Scale), em * 9);
+    m_scores->setColumnWidth(kDescriptorColumn, em * 10);
+    m_scores->setColumnWidth(kChangeColumn, em * 9);
+    m_scores->setColumnWidth(int(profile::Field::Group), em * 8);
+    sizeColumns(m_pairs, 6);
+    m_pairs->setColumnWidth(0, em * 10);
+    m_pairs->setColumnWidth(1, em * 10);
+    sizeColumns(m_composites, 6);
+    m_composites->setColumnWidth(1, em * 16);
+    m_composites->setColumnWidth(4, em * 10);
+}
+
+// The scales and the descriptor system, as the Score Report's words name them.
+report::Naming BatteryWnd::naming() const
+{
+    report::Naming naming;
+    naming.given = [this](int entry) {
+        const std::vector<profile::ScoreEntry> &entries = m_results.sheetProfile.profile.entries;
+        if (entry < 0 || std::size_t(entry) >= entries.size() || entries[std::size_t(entry)].scale < 0)
+            return QString();
+        return report::scaleTitle(conversion::kScales[entries[std::size_t(entry)].scale].name);
+    };
+    const QString metric = metricName(m_core.metric);
+    naming.metric = [metric](int) { return metric; };
+    naming.system = report().descriptorName;
+    naming.label = [this](const std::string &label) { return m_results.label(label); };
+    return naming;
+}
+
+QString BatteryWnd::nameOfEntry(int entry) const
+{
+    if (entry < 0 || std::size_t(entry) >= m_results.sheetProfile.profile.entries.size())
+        return {};
+    return QString::fromStdString(m_results.nameOf(entry));
+}
+
+void BatteryWnd::showHow()
+{
+    QAbstractItemView *table = m_lastTable ? m_lastTable : m_scores;
+    const QModelIndex current = table->currentIndex();
+    QString heading, missing;
+    std::optional<interpretation::Explanation> explanation;
+    if (current.isValid() && table == m_scores) {
+        const int row = current.row(), column = current.column();
+        const profile::ScoreResult *result = m_results.scoreOfRow(row);
+        const bool figureColumn = column >= kInputColumns || column == int(profile::Field::Score);
+        const CellMark *mark = row < int(m_results.marks.size()) && column < kInputColumns
+            ? &m_results.marks[std::size_t(row)][std::size_t(column)] : nullptr;
+        showStatus(mark && !mark->reason.isEmpty()
+                       ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
+                       : QString());
+        if (result && figureColumn) {
+            const int entry = m_results.sheetProfile.entryOfRow[std::size_t(row)];
+            heading = QStringLiteral("%1: %2").arg(nameOfEntry(entry),
+                                                   m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+            explanation = profile::explain(m_results.analysis, itemOfColumn(column), entry);
+            if (!explanation)
+                missing = m_model->data(current, Qt::ToolTipRole).toString();
+        }
+    } else if (current.isValid()) {
+        const FigureTable *model = table == m_pairs ? m_pairTable : m_compositeTable;
+        if (const FigureCell *cell = model->cell(current.row(), current.column()); cell && cell->item) {
+            const QString who = model->cell(current.row(), 0)->text
+                + (table == m_pairs ? QStringLiteral(" \u2212 ") + model->cell(current.row(), 1)->text : QString());
+            heading = QStringLiteral("%1: %2").arg(who, model->headerData(current.column(), Qt::Horizontal,
+                                                                         Qt::DisplayRole).toString());
+            explanation = profile::explain(m_results.analysis, *cell->item, cell->index);
+            missing = cell->tip;
+        }
+    }
+    QString html;
+    if (explanation && ExplanationText::isReportWorded(*explanation))
+        html = report::explanationHtml(heading, {*explanation}, naming());
+    else if (explanation)
+        html = ExplanationText::html(heading, *explanation, [this](int entry) { return nameOfEntry(entry); });
+    else if (!heading.isEmpty())
+        html = QStringLiteral("<h3>%1</h3><p>%2</p>").arg(heading.toHtmlEscaped(),
+                                                          (missing.isEmpty() ? tr("Not worked out.") : missing).toHtmlEscaped());
+    else
+        html = QStringLiteral("<p>%1</p>").arg(
+            tr("Select a worked-out figure, or a score, to see how it was reached: the formula, the numbers "
+               "put in, the results on the way and the published source.").toHtmlEscaped());
+    // Laid out again only when it says something else: most edits leave it as it was.
+    if (html != m_howHtml) {
+        m_howHtml = html;
+        m_how->setHtml(html);
+    }
+    m_copyHow->setEnabled(explanation.has_value());
+}
+
+void BatteryWnd::saveLayout() const
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    if (auto *split = findChild<QSplitter *>(QStringLiteral("mainSplit")))
+        settings.setValue(kSplitKey, split->saveState());
+}
+
+void BatteryWnd::showStatus(const QString &text)
+{
+    m_status->setText(text);
+}
+
+void BatteryWnd::updateTitle()
+{
+    const QString name = m_path.isEmpty() ? tr("Untitled") : QFileInfo(m_path).fileName();
+    setWindowTitle(tr("%1[*] \u2014 Battery Sheet").arg(name));
+    setWindowModified(isModified());
+}
+
+QAbstractItemView *BatteryWnd::focusedTable() const
+{
+    for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites})
+        if (table->hasFocus() || table->isAncestorOf(QApplication::focusWidget()))
+            return table;
+    return m_lastTable ? m_lastTable : m_scores;
+}
+
+} // namespace battery

@@ -1,0 +1,174 @@
+// The Battery Sheet's output: the focused table copied as HTML and
+// tab-separated text, the chart saved as a picture, the report printed or
+// exported as PDF.
+#include "battery_window/battery_wnd.h"
+
+#include "battery_window/battery_page.h"
+#include "battery_window/battery_pdf.h"
+#include "battery_window/chart_data.h"
+#include "battery_window/chart_file.h"
+#include "battery_window/chart_view.h"
+#include "battery_window/scores_model.h"
+#include "framework/file_dialog.h"
+#include "framework/message_box.h"
+#include "framework/printing.h"
+#include "report_window/core_words.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTableView>
+
+namespace battery {
+
+namespace {
+
+struct PictureFilter {
+    const char *filter;
+    const char *suffix;
+};
+
+const PictureFilter kFilters[] = {
+    {QT_TRANSLATE_NOOP("battery::BatteryWnd", "SVG picture (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("battery::BatteryWnd", "PNG picture (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("battery::BatteryWnd", "PDF document (*.pdf)"), "pdf"},
+};
+
+// Every row and column the table shows, the header first.
+std::vector<QStringList> tableCells(QAbstractItemView *view)
+{
+    auto *table = qobject_cast<QTableView *>(view);
+    QAbstractItemModel *model = view->model();
+    std::vector<QStringList> rows;
+    QStringList header;
+    for (int column = 0; column < model->columnCount(); ++column)
+        if (!table || !table->isColumnHidden(column))
+            header << model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    rows.push_back(header);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        bool anything = false;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (table && table->isColumnHidden(column))
+                continue;
+            cells << model->index(row, column).data(Qt::DisplayRole).toString();
+            anything |= !cells.back().isEmpty();
+        }
+        if (anything) // not the empty row that takes a new score
+            rows.push_back(cells);
+    }
+    return rows;
+}
+
+} // namespace
+
+QString BatteryWnd::tableHtml(QAbstractItemView *table) const
+{
+    const std::vector<QStringList> rows = tableCells(table);
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : rows[row])
+            html += row == 0 ? QStringLiteral("<th>%1</th>").arg(cell.toHtmlEscaped())
+                             : QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString BatteryWnd::tableText(QAbstractItemView *table) const
+{
+    QString text;
+    for (const QStringList &row : tableCells(table)) {
+        QStringList cells = row;
+        // A tab or a line break inside a cell would split it.
+        for (QString &cell : cells)
+            cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool BatteryWnd::_CopyTableAction()
+{
+    QAbstractItemView *table = focusedTable();
+    auto *data = new QMimeData;
+    data->setHtml(tableHtml(table));
+    data->setText(tableText(table));
+    QGuiApplication::clipboard()->setMimeData(data);
+    showStatus(tr("The %1 table is on the clipboard.").arg(table->accessibleName()));
+    return true;
+}
+
+bool BatteryWnd::_SavePictureAction()
+{
+    QStringList filters;
+    for (const PictureFilter &entry : kFilters)
+        filters << tr(entry.filter);
+    QString filter = filters.front();
+    const QString base = m_path.isEmpty() ? tr("profile") : QFileInfo(m_path).completeBaseName();
+    QString path = fw::GetSaveFileName(this, tr("Save Picture"), QDir::home().filePath(base + QStringLiteral(".svg")),
+                                       filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty())
+        return true;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        const int chosen = std::max<int>(0, int(filters.indexOf(filter)));
+        path += QLatin1Char('.') + QLatin1String(kFilters[chosen].suffix);
+    }
+    ChartFileOptions options;
+    options.size = m_chart->size();
+    options.fontPixels = m_chart->fontPixels();
+    options.pixelRatio = m_chart->devicePixelRatioF();
+    options.title = tr("Profile chart");
+    options.description = chartDescription(m_results, m_core);
+    const QString problem = writeChart(m_chart->chart(), path, options);
+    if (!problem.isEmpty())
+        fw::MsgBox(problem.toStdString());
+    else
+        showStatus(tr("Saved %1.").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+BatteryReport BatteryWnd::report() const
+{
+    BatteryReport made;
+    made.sheet = &m_model->sheet();
+    made.results = &m_results;
+    made.settings = m_core;
+    made.descriptorName = m_custom && &chosenSystem() == &*m_custom ? QFileInfo(m_customPath).completeBaseName()
+                                                                    : report::systemTitle(chosenSystem());
+    made.correlationsFile = m_correlationsPath.isEmpty() ? QString() : QFileInfo(m_correlationsPath).fileName();
+    return made;
+}
+
+bool BatteryWnd::_PrintAction()
+{
+    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog();
+    if (!printer)
+        return true;
+    // The dialog ran the event loop: the report is made from the sheet as it is now.
+    if (!printBattery(*printer, report()))
+        fw::MsgBox(tr("The report could not be printed.").toStdString());
+    return true;
+}
+
+bool BatteryWnd::_ExportPdfAction()
+{
+    QString path = fw::GetSaveFileName(this, tr("Export PDF"), QDir::home().filePath(suggestedPdfName(m_model->sheet())),
+                                       tr(kFilters[2].filter));
+    if (path.isEmpty())
+        return true;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const QString problem = exportPdf(report(), path);
+    if (!problem.isEmpty())
+        fw::MsgBox(problem.toStdString());
+    else
+        showStatus(tr("Saved %1.").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+} // namespace battery

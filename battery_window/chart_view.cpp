@@ -1,0 +1,69 @@
+#include "battery_window/chart_view.h"
+
+#include <QFontInfo>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace battery {
+
+ChartView::ChartView(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ChartView::setData(ChartData data)
+{
+    const bool fewer = data.scores.size() != m_chart.data().scores.size();
+    m_chart.setData(std::move(data));
+    if (fewer)
+        updateGeometry();
+    update();
+}
+
+double ChartView::fontPixels() const
+{
+    return QFontInfo(font()).pixelSize();
+}
+
+QSize ChartView::minimumSizeHint() const
+{
+    // Wide enough for a few columns; more scroll rather than squeeze.
+    return ProfileChart::minimumSize(fontPixels(), 6).toSize();
+}
+
+QSize ChartView::sizeHint() const
+{
+    const QSizeF least = ProfileChart::minimumSize(fontPixels(), int(m_chart.data().scores.size()));
+    return QSizeF(least.width() * 1.3, least.height() * 1.3).toSize();
+}
+
+void ChartView::paintEvent(QPaintEvent *)
+{
+    const ProfileChart::Geometry geometry = m_chart.layout(rect(), fontPixels());
+    QPainter painter(this);
+    if (geometry.plot.width() > 0 && geometry.plot.height() > 0) {
+        const QString key = m_chart.backdropKey(geometry) + QString::number(devicePixelRatioF());
+        if (key != m_backdropKey) {
+            m_backdrop = QPixmap(size() * devicePixelRatioF());
+            m_backdrop.setDevicePixelRatio(devicePixelRatioF());
+            QPainter backdrop(&m_backdrop);
+            m_chart.paintBackdrop(backdrop, geometry);
+            m_backdropKey = key;
+        }
+        painter.drawPixmap(0, 0, m_backdrop);
+        m_chart.paintMarks(painter, geometry);
+    } else {
+        painter.fillRect(rect(), Qt::white);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+} // namespace battery

@@ -1,0 +1,316 @@
+#include "battery_window/explanation_text.h"
+
+#include "battery_window/numbers.h"
+#include "conversion/scales.h"
+#include "interpretation/interpretation.h"
+#include "report_window/explanation_words.h"
+#include "text/text_routines.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+#include <cmath>
+
+namespace battery {
+
+namespace {
+
+using interpretation::Formula;
+using interpretation::Quantity;
+using interpretation::Source;
+using interpretation::Term;
+
+QString sub(const char *symbol, const char *index)
+{
+    return QStringLiteral("%1<sub>%2</sub>").arg(QLatin1String(symbol), QLatin1String(index));
+}
+
+// The descriptor bands go by the Wechsler metric's standard score.
+QString standardScoreText()
+{
+    const conversion::Scale &wechsler = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
+    return QStringLiteral("round(%1 + %2 z)").arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
+}
+
+} // namespace
+
+bool ExplanationText::isReportWorded(const interpretation::Explanation &explanation)
+{
+    // A retest's z is worded here: its terms are the retest's, not a score's.
+    const bool retest = std::any_of(explanation.inputs.begin(), explanation.inputs.end(),
+                                    [](const Term &term) { return term.quantity == Quantity::Retest; });
+    switch (explanation.formula) {
+    case Formula::GivenScore:
+    case Formula::ZFromScore:
+    case Formula::ZFromPercentile:
+    case Formula::ZFromPercentileApproximate:
+    case Formula::ScoreOnMetric:
+    case Formula::BandOnMetric:
+    case Formula::PercentileRank:
+    case Formula::ApproximatePercentile:
+    case Formula::Descriptor:
+    case Formula::IntervalTrueScore:
+    case Formula::IntervalObtained:
+        return !retest;
+    default:
+        return false;
+    }
+}
+
+QString ExplanationText::formulaName(Formula formula)
+{
+    switch (formula) {
+    case Formula::ZFromScore: return tr("z of a score");
+    case Formula::ZFromPercentile: return tr("z of a percentile");
+    case Formula::ScoreOnMetric: return tr("Score on the common metric");
+    case Formula::PercentileRank: return tr("Percentile rank");
+    case Formula::Descriptor: return tr("Descriptor");
+    case Formula::IntervalTrueScore: return tr("Confidence interval around the estimated true score");
+    case Formula::IntervalObtained: return tr("Confidence interval around the obtained score");
+    case Formula::PairDifference: return tr("Difference of two scores");
+    case Formula::PairStandardError: return tr("Standard error of a difference");
+    case Formula::PairCritical: return tr("Critical difference");
+    case Formula::PairSignificance: return tr("Significance of a difference");
+    case Formula::PairBaseRate: return tr("Base rate of a difference");
+    case Formula::Deviation: return tr("Deviation from the person's mean");
+    case Formula::DeviationStandardError: return tr("Standard error of a deviation");
+    case Formula::DeviationCritical: return tr("Critical deviation");
+    case Formula::StrengthWeakness: return tr("Strength or weakness");
+    case Formula::DeviationBaseRate: return tr("Base rate of a deviation");
+    case Formula::ReliableChange: return tr("Reliable change index");
+    case Formula::ReliableChangePractice: return tr("Reliable change index with practice effect");
+    case Formula::ChangeDecision: return tr("Reliable change");
+    case Formula::CompositeScore: return tr("Composite score");
+    case Formula::CompositeReliability: return tr("Reliability of a composite");
+    case Formula::GivenScore: return tr("Score as given");
+    case Formula::ZFromPercentileApproximate: return tr("z of a percentile, approximated");
+    case Formula::BandOnMetric: return tr("Band on the metric");
+    case Formula::ApproximatePercentile: return tr("Percentile, approximated");
+    }
+    return {};
+}
+
+QString ExplanationText::formulaText(Formula formula)
+{
+    const QString sdm = sub("SD", "m"), za = sub("z", "&alpha;");
+    switch (formula) {
+    case Formula::ZFromScore: return QStringLiteral("z = (X &minus; M) / SD");
+    case Formula::ZFromPercentile: return QStringLiteral("z = &Phi;<sup>&minus;1</sup>(P / 100)");
+    case Formula::ScoreOnMetric:
+        return tr("score = %1 + %2 &middot; z, rounded as the metric's scores are, held at its limits")
+            .arg(sub("M", "m"), sdm);
+    case Formula::PercentileRank: return QStringLiteral("PR = 100 &middot; &Phi;(z)");
+    case Formula::Descriptor:
+        return tr("descriptor: the band of the descriptor system holding %1").arg(standardScoreText());
+    case Formula::IntervalTrueScore:
+        return tr("interval = r z &plusmn; %1 &radic;(r (1 &minus; r)), then on the metric").arg(sub("z", "c"));
+    case Formula::IntervalObtained:
+        return tr("interval = z &plusmn; %1 &radic;(1 &minus; r), then on the metric").arg(sub("z", "c"));
+    case Formula::PairDifference:
+        return QStringLiteral("D = (%1 &minus; %2) &middot; %3").arg(sub("z", "1"), sub("z", "2"), sdm);
+    case Formula::PairStandardError:
+        return QStringLiteral("SE = %1 &radic;(2 &minus; %2 &minus; %3)").arg(sdm, sub("r", "1"), sub("r", "2"));
+    case Formula::PairCritical: return tr("critical = %1 &middot; SE").arg(za);
+    case Formula::PairSignificance: return tr("significant when |D as shown| &ge; critical");
+    case Formula::PairBaseRate:
+        return tr("base rate = 100 (1 &minus; &Phi;(|D| / (%1 &radic;(2 &minus; 2 %2))))").arg(sdm, sub("r", "12"));
+    case Formula::Deviation:
+        return tr("deviation = (%1 &minus; mean z) &middot; %2").arg(sub("z", "i"), sdm);
+    case Formula::DeviationStandardError:
+        return QStringLiteral("%1 = %2 &radic;(&Sigma;(1 &minus; %3) / k&sup2; + ((k &minus; 2) / k)(1 &minus; %4))")
+            .arg(sub("SE", "i"), sdm, sub("r", "j"), sub("r", "i"));
+    case Formula::DeviationCritical:
+        return tr("critical = z at 1 &minus; &alpha; / (2m), times %1 = %2 &radic;(&Sigma;(1 &minus; %3) / k&sup2; "
+                  "+ ((k &minus; 2) / k)(1 &minus; %4))")
+            .arg(sub("SE", "i"), sdm, sub("r", "j"), sub("r", "i"));
+    case Formula::StrengthWeakness:
+        return tr("S when the deviation as shown &ge; critical, W when &le; &minus;critical");
+    case Formula::DeviationBaseRate:
+        return tr("base rate = 100 (1 &minus; &Phi;(|deviation| / (%1 &radic;(1 &minus; 2 %2 + r&#772;))))")
+            .arg(sdm, sub("r&#772;", "i"));
+    case Formula::ReliableChange:
+        return QStringLiteral("RCI = (%1 &minus; z) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
+    case Formula::ReliableChangePractice:
+        return QStringLiteral("RCI = (%1 &minus; z &minus; practice / SD) / &radic;(2 (1 &minus; r))")
+            .arg(sub("z", "retest"));
+    case Formula::ChangeDecision:
+        return tr("reliable gain when RCI &ge; %1, reliable loss when RCI &le; &minus;%1").arg(za);
+    case Formula::CompositeScore:
+        return tr("%1 = &Sigma;%2 / &radic;(k + 2 &Sigma;%3), then on the metric").arg(sub("z", "c"), sub("z", "i"),
+                                                                                   sub("r", "ij"));
+    case Formula::CompositeReliability:
+        return QStringLiteral("%1 = 1 &minus; (k &minus; &Sigma;%2) / (k + 2 &Sigma;%3)")
+            .arg(sub("r", "c"), sub("r", "i"), sub("r", "ij"));
+    case Formula::GivenScore: return tr("X, as given");
+    case Formula::ZFromPercentileApproximate:
+        return tr("z = &Phi;<sup>&minus;1</sup>(P / 100), by a rational approximation");
+    case Formula::BandOnMetric:
+        return tr("the band holding %1 + %2 &middot; z, halves up").arg(sub("M", "m"), sdm);
+    case Formula::ApproximatePercentile:
+        return tr("100 &middot; &Phi;(z) by a polynomial approximation, whole, held at 1 and 99");
+    }
+    return {};
+}
+
+QString ExplanationText::quantityName(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Score: return tr("score as given");
+    case Quantity::ScaleMean: return tr("mean of its scale");
+    case Quantity::ScaleSd: return tr("SD of its scale");
+    case Quantity::Percentile: return tr("percentile as given");
+    case Quantity::Z: return tr("z");
+    case Quantity::MetricMean: return tr("mean of the metric");
+    case Quantity::MetricSd: return tr("SD of the metric");
+    case Quantity::MetricScore: return tr("on the metric, before rounding");
+    case Quantity::PercentileRank: return tr("percentile rank");
+    case Quantity::StandardScore: return tr("standard score");
+    case Quantity::BandFrom: return tr("lowest standard score of the band");
+    case Quantity::Reliability: return tr("reliability");
+    case Quantity::Confidence: return tr("confidence, %");
+    case Quantity::Alpha: return tr("alpha, two-tailed");
+    case Quantity::ComparisonCount: return tr("comparisons (Bonferroni)");
+    case Quantity::CriticalZ: return tr("critical z");
+    case Quantity::TrueScore: return tr("estimated true score, in z");
+    case Quantity::StandardError: return tr("standard error");
+    case Quantity::HalfWidth: return tr("half width, in z");
+    case Quantity::Low: return tr("lower bound");
+    case Quantity::High: return tr("upper bound");
+    case Quantity::Difference: return tr("difference");
+    case Quantity::Correlation: return tr("correlation");
+    case Quantity::DifferenceSd: return tr("SD of the difference in the population");
+    case Quantity::ShownValue: return tr("as the table shows it");
+    case Quantity::CriticalValue: return tr("critical value");
+    case Quantity::BaseRate: return tr("base rate, %");
+    case Quantity::Count: return tr("scores with a reliability");
+    case Quantity::MeanZ: return tr("their mean z");
+    case Quantity::Deviation: return tr("deviation");
+    case Quantity::ErrorVarianceSum: return tr("sum of 1 \u2212 r over them");
+    case Quantity::MeanRowCorrelation: return tr("mean correlation of the score with the others");
+    case Quantity::MeanCorrelation: return tr("mean of all their correlations");
+    case Quantity::Retest: return tr("retest as given");
+    case Quantity::RetestZ: return tr("retest z");
+    case Quantity::Practice: return tr("expected practice change");
+    case Quantity::ChangeSe: return tr("standard error of the change, in z");
+    case Quantity::ChangeIndex: return tr("reliable change index");
+    case Quantity::SumZ: return tr("sum of the z scores");
+    case Quantity::SumCorrelations: return tr("sum of the correlations");
+    case Quantity::SumReliabilities: return tr("sum of the reliabilities");
+    case Quantity::CompositeSd: return tr("SD of the sum");
+    case Quantity::CompositeZ: return tr("composite z");
+    case Quantity::Decision: return tr("decision");
+    case Quantity::BandTo: return tr("highest standard score of the band");
+    case Quantity::ApproximatePercentile: return tr("approximated percentile, before it is rounded");
+    }
+    return {};
+}
+
+QString ExplanationText::symbol(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Score: return QStringLiteral("X");
+    case Quantity::ScaleMean: return QStringLiteral("M");
+    case Quantity::ScaleSd: return QStringLiteral("SD");
+    case Quantity::Percentile: return QStringLiteral("P");
+    case Quantity::Z: return QStringLiteral("z");
+    case Quantity::MetricMean: return sub("M", "m");
+    case Quantity::MetricSd: return sub("SD", "m");
+    case Quantity::Reliability: return QStringLiteral("r");
+    case Quantity::Alpha: return QStringLiteral("&alpha;");
+    case Quantity::ComparisonCount: return QStringLiteral("m");
+    case Quantity::CriticalZ: return sub("z", "c");
+    case Quantity::StandardError: return QStringLiteral("SE");
+    case Quantity::Difference: return QStringLiteral("D");
+    case Quantity::Correlation: return QStringLiteral("r");
+    case Quantity::Count: return QStringLiteral("k");
+    case Quantity::MeanRowCorrelation: return sub("r&#772;", "i");
+    case Quantity::MeanCorrelation: return QStringLiteral("r&#772;");
+    case Quantity::RetestZ: return sub("z", "retest");
+    case Quantity::ChangeSe: return sub("S", "diff");
+    case Quantity::ChangeIndex: return QStringLiteral("RCI");
+    case Quantity::CompositeZ: return sub("z", "c");
+    default: return {};
+    }
+}
+
+QString ExplanationText::value(const Term &term)
+{
+    if (std::isnan(term.value))
+        return tr("not known");
+    switch (term.quantity) {
+    case Quantity::Count:
+    case Quantity::ComparisonCount:
+        return numbers::fixed(term.value, 0);
+    case Quantity::Alpha:
+    case Quantity::Reliability:
+    case Quantity::Correlation:
+        return numbers::page(text::Format(term.value, ".00####"));
+    default:
+        return numbers::exact(term.value);
+    }
+}
+
+QString ExplanationText::decision(Formula formula, double value)
+{
+    switch (formula) {
+    case Formula::PairSignificance:
+        return value > 0 ? tr("significant") : tr("not significant");
+    case Formula::StrengthWeakness:
+        return value > 0 ? tr("S, a strength") : value < 0 ? tr("W, a weakness") : tr("neither");
+    case Formula::ChangeDecision:
+        return value > 0 ? tr("reliable gain") : value < 0 ? tr("reliable loss") : tr("no reliable change");
+    default:
+        return value > 0 ? tr("yes") : tr("no");
+    }
+}
+
+QString ExplanationText::whose(const Term &term, const NameOf &nameOf)
+{
+    if (term.score < 0)
+        return {};
+    if (term.other < 0)
+        return nameOf(term.score);
+    return tr("%1 \u2212 %2").arg(nameOf(term.score), nameOf(term.other));
+}
+
+QString ExplanationText::html(const QString &heading, const interpretation::Explanation &explanation,
+                              const NameOf &nameOf)
+{
+    auto row = [&](const Term &term) {
+        const QString owner = whose(term, nameOf);
+        const QString sym = symbol(term.quantity);
+        QString name = quantityName(term.quantity);
+        if (!owner.isEmpty())
+            name = tr("%1 of %2").arg(name, owner.toHtmlEscaped());
+        return QStringLiteral("<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td></tr>")
+            .arg(name, sym, value(term));
+    };
+    auto table = [&](const std::vector<Term> &terms) {
+        QString rows;
+        for (const Term &term : terms)
+            rows += row(term);
+        return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">%1</table>").arg(rows);
+    };
+    QString html = QStringLiteral("<h3>%1</h3>").arg(heading.toHtmlEscaped());
+    html += QStringLiteral("<p><b>%1</b><br>%2</p>").arg(formulaName(explanation.formula),
+                                                         formulaText(explanation.formula));
+    if (explanation.source != Source::None)
+        html += QStringLiteral("<p>%1</p>").arg(tr("Source: %1").arg(report::citation(explanation.source).toHtmlEscaped()));
+    if (!explanation.inputs.empty())
+        html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Given")) + table(explanation.inputs);
+    if (!explanation.steps.empty())
+        html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Worked out on the way")) + table(explanation.steps);
+    html += QStringLiteral("<p><b>%1</b> ").arg(tr("Result:"));
+    if (explanation.result.quantity == Quantity::Decision)
+        html += QStringLiteral("<b>%1</b>.").arg(decision(explanation.formula, explanation.result.value));
+    else
+        html += tr("%1, shown as <b>%2</b>.")
+                    .arg(value(explanation.result), numbers::page(explanation.shown).toHtmlEscaped());
+    html += QStringLiteral("</p>");
+    if (explanation.source != Source::None)
+        html += QStringLiteral("<p><small>%1</small></p>").arg(report::referenceText(explanation.source).toHtmlEscaped());
+    return html;
+}
+
+} // namespace battery

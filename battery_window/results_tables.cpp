@@ -1,0 +1,103 @@
+#include "battery_window/results_tables.h"
+
+#include "battery_window/numbers.h"
+#include "battery_window/words.h"
+
+#include <QCoreApplication>
+
+namespace battery {
+
+namespace {
+
+struct Captions {
+    Q_DECLARE_TR_FUNCTIONS(battery::ResultsTables)
+};
+
+FigureCell plain(const QString &text)
+{
+    return {text, {}, std::nullopt, -1};
+}
+
+FigureCell figure(const profile::Figure &figure, profile::Item item, int index)
+{
+    return {numbers::screen(figure.text), Words::missing(figure.missing), item, index};
+}
+
+QString nameOf(const SheetResults &results, int entry)
+{
+    return QString::fromStdString(results.nameOf(entry));
+}
+
+} // namespace
+
+TableText pairTable(const SheetResults &results, bool significantOnly)
+{
+    using profile::Item;
+    TableText table;
+    table.captions = {Captions::tr("Score 1"), Captions::tr("Score 2"), Captions::tr("Difference"), Captions::tr("SE"), Captions::tr("Critical"),
+                      Captions::tr("Significant"), Captions::tr("Base rate %")};
+    table.tips = {QString(), QString(), Captions::tr("Score 1 minus score 2, on the common metric"),
+                  Captions::tr("Standard error of the difference"), Captions::tr("The difference significance needs"),
+                  Captions::tr("Whether the difference is larger than measurement error"),
+                  Captions::tr("Percent of people with a difference at least this large in this direction")};
+    table.rightAligned = {false, false, true, true, true, false, true};
+    const std::vector<profile::PairResult> &pairs = results.analysis.pairs;
+    for (int i = 0; i < int(pairs.size()); ++i) {
+        const profile::PairResult &pair = pairs[std::size_t(i)];
+        if (significantOnly && pair.significant != profile::Significance::Yes)
+            continue;
+        FigureCell significant{Words::significance(pair.significant), Words::missing(pair.critical.missing),
+                               Item::PairSignificance, i};
+        table.rows.push_back({plain(nameOf(results, pair.first)), plain(nameOf(results, pair.second)),
+                              figure(pair.difference, Item::PairDifference, i), figure(pair.se, Item::PairSe, i),
+                              figure(pair.critical, Item::PairCritical, i), significant,
+                              figure(pair.baseRate, Item::PairBaseRate, i)});
+    }
+    return table;
+}
+
+TableText compositeTable(const SheetResults &results, const QString &metric, double confidence)
+{
+    using profile::Item;
+    TableText table;
+    const QString level = numbers::plain(confidence);
+    table.captions = {Captions::tr("Group"), Captions::tr("Members"), metric, Captions::tr("PR"), Captions::tr("Descriptor"), Captions::tr("Reliability"),
+                      Captions::tr("%1% low").arg(level),
+                      Captions::tr("%1% high").arg(level)};
+    table.tips = {QString(), QString(), Captions::tr("The composite on the common metric"),
+                  Captions::tr("Percentile rank on the normal curve"), QString(), Captions::tr("Reliability of the composite"),
+                  Captions::tr("Lower bound of the confidence interval"), Captions::tr("Upper bound of the confidence interval")};
+    table.rightAligned = {false, false, true, true, false, true, true, true};
+    const std::vector<profile::CompositeResult> &composites = results.analysis.composites;
+    for (int i = 0; i < int(composites.size()); ++i) {
+        const profile::CompositeResult &composite = composites[std::size_t(i)];
+        QStringList members;
+        for (int member : composite.members)
+            members << nameOf(results, member);
+        const QString why = Words::missing(composite.missing);
+        FigureCell descriptor{results.label(composite.descriptor), why,
+                              composite.missing == profile::Missing::None
+                                  ? std::optional<Item>(Item::CompositeDescriptor) : std::nullopt, i};
+        FigureCell memberCell = plain(members.join(QStringLiteral(" + ")));
+        memberCell.tip = memberCell.text;
+        table.rows.push_back({plain(QString::fromStdString(composite.group)), memberCell,
+                              figure(composite.metric, Item::CompositeMetric, i),
+                              figure(composite.percentileRank, Item::CompositePercentileRank, i), descriptor,
+                              figure(composite.reliability, Item::CompositeReliability, i),
+                              figure(composite.ciLow, Item::CompositeCiLow, i),
+                              figure(composite.ciHigh, Item::CompositeCiHigh, i)});
+        if (!why.isEmpty())
+            for (FigureCell &cell : table.rows.back())
+                if (cell.tip.isEmpty())
+                    cell.tip = why;
+    }
+    return table;
+}
+
+void fill(FigureTable &table, TableText text)
+{
+    table.setHeader(text.captions, text.tips, std::move(text.rightAligned));
+    table.setRows(std::move(text.rows));
+}
+
+} // namespace battery

@@ -1,0 +1,22 @@
+// The pairs and the composites as rows of figures, for their tables, the
+// copied table and the printed page.
+#pragma once
+
+#include "battery_window/figure_table.h"
+#include "battery_window/sheet_results.h"
+
+namespace battery {
+
+struct TableText {
+    QStringList captions, tips;
+    std::vector<bool> rightAligned;
+    std::vector<std::vector<FigureCell>> rows;
+};
+
+// metric: the common metric's name; confidence: the intervals' level.
+TableText pairTable(const SheetResults &results, bool significantOnly);
+TableText compositeTable(const SheetResults &results, const QString &metric, double confidence);
+
+void fill(FigureTable &table, TableText text);
+
+} // namespace battery

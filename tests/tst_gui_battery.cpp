@@ -1,0 +1,900 @@
+// The Battery Sheet driven as a practitioner drives it: opened from the
+// menu, scores typed and pasted, every edit undone and redone from the
+// keyboard, saved, reopened, asked about before unsaved scores go, fed
+// hostile input, printed, copied, and explained.
+#include "battery_window/battery_wnd.h"
+#include "battery_window/chart_view.h"
+#include "battery_window/scores_model.h"
+#include "converter_window/control_wnd.h"
+#include "framework/file_dialog.h"
+#include "framework/message_box.h"
+#include "framework/question_box.h"
+#include "profile/analysis.h"
+#include "shell/program.h"
+#include "tests/program_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QSettings>
+#include <QSvgRenderer>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using battery::BatteryWnd;
+
+namespace {
+
+// Twelve scores of one person: groups, retests, a practice change.
+const char *const kBattery =
+    "person,birth_date,test_date,battery,examiner,name,scale,score,reliability,retest,practice,group\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Word Meaning,scaled,14,.92,,,Verbal\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Analogies,scaled,13,.88,,,Verbal\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,General Knowledge,scaled,12,.87,,,Verbal\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Matrices,scaled,9,.90,,,Reasoning\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Block Patterns,scaled,7,.86,,,Reasoning\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Quantitative,scaled,10,.89,,,Reasoning\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Digit Recall,scaled,8,.91,,,Memory\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Word List,scaled,6,.84,10,,Memory\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Symbol Coding,scaled,5,.85,7,1,Speed\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Visual Search,scaled,7,.81,,,Speed\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Word Reading,wechsler,92,.94,98,,\n"
+    "C-0417,2015-03-12,2026-11-02,Cognitive battery,R. Meyer,Spelling,wechsler,88,.93,,,\n";
+
+const char *const kCorrelations =
+    "name,Word Meaning,Analogies,General Knowledge,Matrices,Block Patterns,Quantitative,Digit Recall,Word List,"
+    "Symbol Coding,Visual Search,Word Reading,Spelling\n"
+    "Word Meaning,1\nAnalogies,.66,1\nGeneral Knowledge,.63,.60,1\nMatrices,.52,.50,.49,1\n"
+    "Block Patterns,.49,.47,.45,.56,1\nQuantitative,.51,.49,.48,.56,.54,1\n"
+    "Digit Recall,.41,.40,.39,.39,.36,.37,1\nWord List,.38,.36,.35,.35,.33,.34,.43,1\n"
+    "Symbol Coding,.34,.32,.32,.32,.29,.31,.25,.23,1\nVisual Search,.34,.32,.32,.32,.29,.31,.25,.23,.39,1\n"
+    "Word Reading,.49,.47,.45,.45,.42,.44,.36,.33,.29,.29,1\nSpelling,.45,.43,.42,.42,.39,.41,.33,.30,.27,.27,.55,1\n";
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+class TestBattery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openedOnFirstUse();
+    void typedAndPastedRowsGiveTheCoresFigures();
+    void cellsThatCannotBeUsedAreMarked();
+    void undoAndRedoFromTheKeyboard_data();
+    void undoAndRedoFromTheKeyboard();
+    void saveThenOpenGivesTheSameFile();
+    void unsavedScoresAreAskedAbout_data();
+    void unsavedScoresAreAskedAbout();
+    void failedSaveKeepsTheOldFile();
+    void fileChangedOnDisk_data();
+    void fileChangedOnDisk();
+    void hostileInput_data();
+    void hostileInput();
+    void printedReport_data();
+    void printedReport();
+    void copiesTablesAndSavesPictures();
+    void chartFollowsEdits();
+    void explainsTheSelectedFigure();
+    void keyboardAndScreenReaders();
+    void settingsRemembered();
+
+private:
+    BatteryWnd *openSheet();
+    BatteryWnd *openBattery(bool withCorrelations = true);
+    template <class T>
+    T *in(const char *name) const
+    {
+        return fw::existingWindow(BatteryWnd::kClassName)->findChild<T *>(QLatin1String(name));
+    }
+    QTableView *scores() const { return in<QTableView>("scoresTable"); }
+    QString sheetCells() const;
+    void type(const QString &text);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void answerDialogs(const QString &path);
+
+    std::unique_ptr<shell::Program> m_program;
+    QTemporaryDir m_dir;
+    QStringList m_messages, m_questions;
+    fw::Answer m_answer = fw::Answer::Cancel;
+    std::vector<int> m_quits;
+};
+
+void TestBattery::initTestCase()
+{
+    quietOffscreen();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("QuintavalTest"));
+    QLocale::setDefault(QLocale::c());
+    fw::setQuitHook([this](int code) { m_quits.push_back(code); });
+    fw::setMsgBoxHook([this](const std::string &message) { m_messages << QString::fromStdString(message); });
+    fw::setAskHook([this](const QString &text) {
+        m_questions << text;
+        return m_answer;
+    });
+    QVERIFY(m_dir.isValid());
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("battery.csv")), kBattery));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("correlations.csv")), kCorrelations));
+}
+
+void TestBattery::init()
+{
+    m_messages.clear();
+    m_questions.clear();
+    m_quits.clear();
+    m_answer = fw::Answer::Cancel;
+    m_program = std::make_unique<shell::Program>();
+    QSettings().clear();
+    endSplash();
+}
+
+void TestBattery::cleanup()
+{
+    fw::setPrinterDialogHook({});
+    fw::setFileDialogHook({});
+    m_program.reset();
+    QSettings().clear();
+}
+
+BatteryWnd *TestBattery::openSheet()
+{
+    auto *converter = existing<ControlWnd>();
+    bringToFront(converter);
+    QTest::keyClick(converter, Qt::Key_B, Qt::ControlModifier);
+    auto *sheet = existing<BatteryWnd>();
+    if (!sheet || !QTest::qWaitForWindowActive(sheet))
+        return nullptr;
+    return sheet;
+}
+
+BatteryWnd *TestBattery::openBattery(bool withCorrelations)
+{
+    BatteryWnd *sheet = openSheet();
+    if (!sheet || !sheet->openFile(m_dir.filePath(QStringLiteral("battery.csv"))))
+        return nullptr;
+    if (withCorrelations && !sheet->loadCorrelations(m_dir.filePath(QStringLiteral("correlations.csv"))).isEmpty())
+        return nullptr;
+    return sheet;
+}
+
+QString TestBattery::sheetCells() const
+{
+    const battery::Sheet &sheet = existing<BatteryWnd>()->scoresModel()->sheet();
+    QStringList rows{QString::fromStdString(sheet.id.person)};
+    for (const battery::SheetRow &row : sheet.rows) {
+        QStringList cells;
+        for (const std::string &cell : row.cells)
+            cells << QString::fromStdString(cell);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char(';'));
+}
+
+// Keys go where the focus is, as they do for the user: the first opens
+// the cell's editor, the rest go to it.
+void TestBattery::type(const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+void TestBattery::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+void TestBattery::answerDialogs(const QString &path)
+{
+    fw::setFileDialogHook([path](fw::FileDialogKind, const QString &) { return path; });
+}
+
+// Nothing of the sheet exists until it is asked for; Ctrl+B brings it.
+void TestBattery::openedOnFirstUse()
+{
+    QVERIFY(!fw::existingWindow(BatteryWnd::kClassName));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->objectName(), QStringLiteral("BatteryWnd"));
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("Untitled[*] \u2014 Battery Sheet"));
+    QVERIFY(!sheet->isWindowModified());
+    QCOMPARE(in<QLineEdit>("testDateFld")->text(), QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(scores()->model()->rowCount(), 1); // the row that takes a new score
+    QVERIFY(!bar().enabled("BatteryMenuItem"));
+    QVERIFY(bar().trigger("ControlMenuItem"));
+    QTRY_COMPARE(frontName(), QStringLiteral("ControlWnd"));
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    QTRY_COMPARE(frontName(), QStringLiteral("BatteryWnd"));
+    QCOMPARE(fw::existingWindow(BatteryWnd::kClassName), sheet);
+}
+
+// Two scores typed from the keyboard, three pasted: every figure the
+// tables show is the core's for the same scores, and the published worked
+// example (r .90 and .90 on the Wechsler metric) reads SE 6.71, critical 13.15.
+void TestBattery::typedAndPastedRowsGiveTheCoresFigures()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    for (const QStringList &cells : {QStringList{"Vocabulary", "w", "120", "", "", ".90", "", "", "Verbal"},
+                                     QStringList{"Similarities", "w", "100", "", "", ".90", "", "", "Verbal"}}) {
+        for (const QString &cell : cells) {
+            if (!cell.isEmpty())
+                type(cell);
+            key(Qt::Key_Tab);
+        }
+        scores()->setCurrentIndex(scores()->model()->index(scores()->model()->rowCount() - 1, 0));
+    }
+    QCOMPARE(sheetCells(), QStringLiteral(";Vocabulary|wechsler|120|||.90|||Verbal;Similarities|wechsler|100|||.90|||Verbal"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Name\tScale\tScore\tReliability\tRetest\tGroup\n"
+                                                         "Matrices\tT\t40\t.86\t52\tReasoning\n"
+                                                         "Blocks\tz\t-0.5\t.84\t\tReasoning\n"
+                                                         "Reading\tpercentile\t30\t.93\t\t\n"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(sheet->scoresModel()->sheet().rows.size(), std::size_t(5));
+
+    const battery::SheetResults &shown = sheet->results();
+    profile::Analysis core = profile::analyse(shown.sheetProfile.profile, profile::Correlations(), profile::Settings());
+    QCOMPARE(core.scores.size(), std::size_t(5));
+    for (int row = 0; row < 5; ++row) {
+        const profile::ScoreResult &expected = core.scores[std::size_t(row)];
+        auto cell = [&](int column) { return sheet->scoresModel()->cellText(row, column); };
+        QCOMPARE(cell(battery::kMetricColumn).toStdString(), expected.metric.text);
+        QCOMPARE(cell(battery::kPercentileColumn).toStdString(), expected.percentileRank.text);
+        QCOMPARE(cell(battery::kCiLowColumn).toStdString(), expected.ciLow.text);
+        QCOMPARE(cell(battery::kDeviationColumn).toStdString(), expected.deviation.text);
+        QCOMPARE(cell(battery::kCriticalColumn).toStdString(), expected.deviationCritical.text);
+        QCOMPARE(cell(battery::kRciColumn).toStdString(), expected.rci.text);
+    }
+    QAbstractItemModel *pairs = in<QTableView>("pairsTable")->model();
+    QCOMPARE(pairs->rowCount(), int(core.pairs.size()));
+    for (int row = 0; row < pairs->rowCount(); ++row)
+        QCOMPARE(pairs->index(row, 4).data().toString().toStdString(), core.pairs[std::size_t(row)].critical.text);
+    QCOMPARE(pairs->index(0, 3).data().toString(), QStringLiteral("6.71"));
+    QCOMPARE(pairs->index(0, 4).data().toString(), QStringLiteral("13.15"));
+    QCOMPARE(pairs->index(0, 5).data().toString(), QStringLiteral("yes")); // 20 >= 13.15
+
+    // Significant only: the same pairs the core calls significant.
+    in<QCheckBox>("significantOnlyBox")->setChecked(true);
+    const auto significant = std::count_if(core.pairs.begin(), core.pairs.end(), [](const profile::PairResult &p) {
+        return p.significant == profile::Significance::Yes;
+    });
+    QCOMPARE(pairs->rowCount(), int(significant));
+    QVERIFY(significant > 0 && significant < long(core.pairs.size()));
+}
+
+// A paste with cells that cannot be used keeps every cell as written and
+// marks each one in place with why; the rows it makes are left out of the
+// figures and the chart, and the rest are worked out without them.
+void TestBattery::cellsThatCannotBeUsedAreMarked()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\twechsler\t100\t\t\t.9\n"
+                                    "B\twechsler\tn/a\t\t\t1.5\n"
+                                    "C\tIQ\t100\n"
+                                    "A\tT\t50\n"
+                                    "D\traw\t23\t20\t0\n"
+                                    "E\tz\t+1\t100\t15\n"));
+    QCOMPARE(sheetCells(), QStringLiteral(";A|wechsler|100|||.9|||;B|wechsler|n/a|||1.5|||;C|IQ|100||||||;"
+                                          "A|t|50||||||;D|raw|23|20|0||||;E|z|+1|100|15||||"));
+    battery::ScoresModel *model = sheet->scoresModel();
+    auto tip = [&](int row, profile::Field field) {
+        return model->index(row, int(field)).data(Qt::ToolTipRole).toString();
+    };
+    QVERIFY2(tip(1, profile::Field::Score).contains(QStringLiteral("\u201Cn/a\u201D is not a number")), qPrintable(tip(1, profile::Field::Score)));
+    QVERIFY(tip(1, profile::Field::Reliability).contains(QLatin1String("between")) || tip(1, profile::Field::Reliability).contains(QLatin1String("greater than 0")));
+    QVERIFY(tip(2, profile::Field::Scale).contains(QStringLiteral("\u201CIQ\u201D is not a scale")));
+    QVERIFY(tip(3, profile::Field::Name).contains(QLatin1String("Row 1")));
+    QVERIFY(tip(4, profile::Field::Sd).contains(QLatin1String("greater than 0")));
+    QVERIFY(tip(5, profile::Field::Mean).contains(QLatin1String("raw score")));  // a note: E is still used
+    QVERIFY(model->index(1, int(profile::Field::Score)).data(Qt::DecorationRole).isValid());
+    QVERIFY(!model->index(5, int(profile::Field::Mean)).data(Qt::DecorationRole).isValid());
+    QCOMPARE(model->index(1, int(profile::Field::Score)).data(Qt::AccessibleDescriptionRole),
+             model->index(1, int(profile::Field::Score)).data(Qt::ToolTipRole));
+    QCOMPARE(sheet->results().analysis.refused, (std::vector<int>{1, 2, 3, 4}));
+    QCOMPARE(in<battery::ChartView>("profileChart")->chart().data().scores.size(), std::size_t(2));
+    QVERIFY2(in<QLabel>("statusTxt")->text().contains(QLatin1String("cannot be used")), qPrintable(in<QLabel>("statusTxt")->text()));
+    // The current cell's reason is said where a keyboard user reads it.
+    scores()->setCurrentIndex(model->index(2, int(profile::Field::Scale)));
+    QVERIFY(in<QLabel>("statusTxt")->text().startsWith(QLatin1String("Row 3, Scale: ")));
+}
+
+void TestBattery::undoAndRedoFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("typed into a cell") << "type";
+    QTest::newRow("a new score typed") << "new";
+    QTest::newRow("pasted") << "paste";
+    QTest::newRow("a row inserted (Insert)") << "insert";
+    QTest::newRow("rows deleted (Delete)") << "delete";
+    QTest::newRow("a row moved (Ctrl+Down)") << "move";
+    QTest::newRow("cut") << "cut";
+    QTest::newRow("cleared (Backspace)") << "clear";
+    QTest::newRow("the name or code") << "identification";
+}
+
+// Ctrl+Z takes back each kind of edit whole, Ctrl+Shift+Z does it again,
+// and the modified mark follows.
+void TestBattery::undoAndRedoFromTheKeyboard()
+{
+    QFETCH(QString, edit);
+    BatteryWnd *sheet = openBattery(false);
+    QVERIFY(sheet);
+    QTableView *table = scores();
+    table->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QAbstractItemModel *model = table->model();
+    table->setCurrentIndex(model->index(1, 0));
+    const QString before = sheetCells();
+    QVERIFY(!sheet->isWindowModified());
+
+    if (edit == QLatin1String("type")) {
+        table->setCurrentIndex(model->index(1, int(profile::Field::Score)));
+        type(QStringLiteral("15"));
+        key(Qt::Key_Return); // the editor commits once the key is done with
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+    } else if (edit == QLatin1String("new")) {
+        table->setCurrentIndex(model->index(model->rowCount() - 1, 0));
+        type(QStringLiteral("Extra"));
+        key(Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+    } else if (edit == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("X\tt\t55\nY\tt\t45\n"));
+        key(Qt::Key_V, Qt::ControlModifier);
+    } else if (edit == QLatin1String("insert")) {
+        key(Qt::Key_Insert);
+    } else if (edit == QLatin1String("delete")) {
+        table->selectionModel()->select(QItemSelection(model->index(1, 0), model->index(3, 2)),
+                                        QItemSelectionModel::ClearAndSelect);
+        key(Qt::Key_Delete);
+    } else if (edit == QLatin1String("move")) {
+        key(Qt::Key_Down, Qt::ControlModifier);
+    } else if (edit == QLatin1String("cut")) {
+        table->selectionModel()->select(QItemSelection(model->index(1, 0), model->index(2, 2)),
+                                        QItemSelectionModel::ClearAndSelect);
+        key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Analogies\tScaled score\t13\n"
+                                                                      "General Knowledge\tScaled score\t12\n"));
+    } else if (edit == QLatin1String("clear")) {
+        table->selectionModel()->select(QItemSelection(model->index(1, 5), model->index(2, 5)),
+                                        QItemSelectionModel::ClearAndSelect);
+        key(Qt::Key_Backspace);
+    } else if (edit == QLatin1String("identification")) {
+        in<QLineEdit>("clientFld")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), in<QLineEdit>("clientFld"));
+        type(QStringLiteral("-B"));
+        table->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+    }
+    const QString after = sheetCells();
+    QVERIFY2(after != before, qPrintable(after));
+    QVERIFY(sheet->isWindowModified());
+    QCOMPARE(sheet->undoStack()->count(), 1); // one step, however many cells
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sheetCells(), before);
+    QVERIFY(!sheet->isWindowModified());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(sheetCells(), after);
+    QVERIFY(sheet->isWindowModified());
+}
+
+// Saved, opened again and saved again: the same bytes; the title names the
+// file, with the modified mark only while there are unsaved changes; the
+// file is among the recent files.
+void TestBattery::saveThenOpenGivesTheSameFile()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QString::fromUtf8(kBattery));
+    in<QLineEdit>("clientFld")->setText(QStringLiteral("Kim, \"K\""));
+    in<QLineEdit>("examinerFld")->setText(QStringLiteral("R. M\u00fcller"));
+    QVERIFY(sheet->isWindowModified());
+    const QString first = m_dir.filePath(QStringLiteral("first.csv"));
+    const QString second = m_dir.filePath(QStringLiteral("second.csv"));
+    answerDialogs(m_dir.filePath(QStringLiteral("first"))); // the .csv is added
+    key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_messages, QStringList());
+    QVERIFY(!sheet->isWindowModified());
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("first.csv[*] \u2014 Battery Sheet"));
+    const QString cells = sheetCells();
+
+    QVERIFY(bar().trigger("FileNew"));
+    QCOMPARE(sheet->scoresModel()->sheet().rows.size(), std::size_t(0));
+    answerDialogs(first);
+    QVERIFY(bar().trigger("FileOpen"));
+    QCOMPARE(sheetCells(), cells);
+    QCOMPARE(in<QLineEdit>("clientFld")->text(), QStringLiteral("Kim, \"K\""));
+    answerDialogs(second);
+    QVERIFY(bar().trigger("FileSaveAs"));
+    QCOMPARE(readFile(second), readFile(first));
+    QVERIFY(readFile(first).startsWith("person,birth_date,test_date,battery,examiner,name,scale,score,mean,sd,"));
+
+    QCOMPARE(bar().find("RecentFile1")->action()->text(), QStringLiteral("&1 second.csv"));
+    QCOMPARE(bar().find("RecentFile2")->action()->text(), QStringLiteral("&2 first.csv"));
+    QVERIFY(!bar().find("RecentFile3")->action()->isVisible());
+    QVERIFY(bar().trigger("FileNew"));
+    QVERIFY(bar().trigger("RecentFile2"));
+    QCOMPARE(sheet->filePath(), first);
+}
+
+void TestBattery::unsavedScoresAreAskedAbout_data()
+{
+    QTest::addColumn<QString>("leaving"); // how the user would leave the scores
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("left");       // whether they are left
+    QTest::addColumn<bool>("saved");
+    for (const char *leaving : {"close", "new", "open", "quit"}) {
+        QTest::addRow("%s, save", leaving) << leaving << int(fw::Answer::Yes) << true << true;
+        QTest::addRow("%s, don't save", leaving) << leaving << int(fw::Answer::No) << true << false;
+        QTest::addRow("%s, cancel", leaving) << leaving << int(fw::Answer::Cancel) << false << false;
+    }
+}
+
+void TestBattery::unsavedScoresAreAskedAbout()
+{
+    QFETCH(QString, leaving);
+    QFETCH(int, answer);
+    QFETCH(bool, left);
+    QFETCH(bool, saved);
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\tz\t1\n"));
+    const QString cells = sheetCells();
+    const QString savedTo = m_dir.filePath(QStringLiteral("asked.csv"));
+    QFile::remove(savedTo);
+    const QString other = m_dir.filePath(QStringLiteral("battery.csv"));
+    // A Save As dialog answers with the new file; the Open dialog with another.
+    fw::setFileDialogHook([&](fw::FileDialogKind kind, const QString &) {
+        return kind == fw::FileDialogKind::Save ? savedTo : other;
+    });
+    m_answer = fw::Answer(answer);
+    QPointer<BatteryWnd> guarded(sheet);
+    if (leaving == QLatin1String("close"))
+        sheet->close();
+    else if (leaving == QLatin1String("quit"))
+        QVERIFY(bar().trigger("FileQuit"));
+    else
+        QVERIFY(bar().trigger(leaving == QLatin1String("new") ? "FileNew" : "FileOpen"));
+
+    QCOMPARE(m_questions, QStringList{QStringLiteral("Save the changes to Untitled?")});
+    QCOMPARE(QFile::exists(savedTo), saved);
+    if (saved)
+        QVERIFY(readFile(savedTo).contains(",A,z,1,"));
+    if (leaving == QLatin1String("close")) {
+        QTRY_COMPARE(guarded.isNull(), left);
+    } else if (leaving == QLatin1String("quit")) {
+        QCOMPARE(m_quits.size(), std::size_t(left ? 1 : 0));
+    } else {
+        QVERIFY(!guarded.isNull());
+        QCOMPARE(sheetCells() != cells, left);
+    }
+    if (!left)
+        QCOMPARE(sheetCells(), cells);
+}
+
+// A save that fails part way (the file-size limit holds for root too) says
+// so, leaves the file on disk as it was, and keeps the scores unsaved.
+void TestBattery::failedSaveKeepsTheOldFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("kept.csv"));
+    QVERIFY(writeFile(path, kBattery));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet && sheet->openFile(path));
+    for (int i = 0; i < 20; ++i)
+        sheet->pasteText(QStringLiteral("Another score with a long name %1\tscaled\t10\t\t\t.9\n").arg(i));
+    QVERIFY(sheet->isWindowModified());
+    const QString cells = sheetCells();
+
+    rlimit was{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &was) == 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = was;
+    small.rlim_cur = 1024;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool triggered = bar().trigger("FileSave");
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, handler);
+
+    QVERIFY(triggered);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.front().startsWith(QLatin1String("kept.csv could not be saved:"))
+                 && m_messages.front().endsWith(QLatin1String("The file on disk is as it was.")),
+             qPrintable(m_messages.front()));
+    QCOMPARE(readFile(path), QByteArray(kBattery));
+    QVERIFY(sheet->isWindowModified());
+    QCOMPARE(sheetCells(), cells);
+}
+
+void TestBattery::fileChangedOnDisk_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("overwritten");
+    QTest::addColumn<bool>("savedElsewhere");
+    QTest::newRow("overwrite") << int(fw::Answer::Yes) << true << false;
+    QTest::newRow("save as") << int(fw::Answer::No) << false << true;
+    QTest::newRow("cancel") << int(fw::Answer::Cancel) << false << false;
+}
+
+// Someone else wrote the file since it was opened: Save asks first, and
+// neither their file nor the sheet's scores are lost unless the user says so.
+void TestBattery::fileChangedOnDisk()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, overwritten);
+    QFETCH(bool, savedElsewhere);
+    const QString path = m_dir.filePath(QStringLiteral("shared.csv"));
+    const QString elsewhere = m_dir.filePath(QStringLiteral("mine.csv"));
+    QFile::remove(elsewhere);
+    QVERIFY(writeFile(path, kBattery));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet && sheet->openFile(path));
+    sheet->pasteText(QStringLiteral("Mine\tz\t1\n"));
+    const QByteArray theirs = QByteArray(kBattery) + "C-0417,,,,,Theirs,z,2,,,,\n";
+    QVERIFY(writeFile(path, theirs));
+    m_answer = fw::Answer(answer);
+    answerDialogs(elsewhere);
+    QVERIFY(bar().trigger("FileSave"));
+    QCOMPARE(m_questions, QStringList{QStringLiteral("shared.csv has changed on disk since it was opened.")});
+    QCOMPARE(readFile(path) != theirs, overwritten);
+    QCOMPARE(QFile::exists(elsewhere), savedElsewhere);
+    QCOMPARE(sheet->isWindowModified(), !overwritten && !savedElsewhere);
+    QVERIFY(sheetCells().contains(QLatin1String("Mine")));
+}
+
+void TestBattery::hostileInput_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("message"); // the start of what the user is told
+    QTest::newRow("a paste of 10,000 rows") << "paste" << "The clipboard holds more than 200 rows";
+    QTest::newRow("a paste of 9 MB") << "huge paste" << "The clipboard holds more than 8 MB";
+    QTest::newRow("100 MB of binary data") << "binary" << "hostile.csv is not a text file";
+    QTest::newRow("100 MB of one person's scores") << "long" << "hostile.csv, line 202: the person has more than 200";
+    QTest::newRow("a UTF-16 file") << "utf16" << "hostile.csv is written in UTF-16";
+    QTest::newRow("a folder") << "folder" << "hostile.csv is not a file that can be read";
+    QTest::newRow("a correlation file that is not one") << "bad correlations" << "hostile.csv, line 3, cell 2: ";
+}
+
+// Each gives a clear message, leaves the sheet and its correlations as they
+// were, and the sheet takes a typed score afterwards.
+void TestBattery::hostileInput()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    const QString cells = sheetCells();
+    const QString correlations = in<QLabel>("correlationsTxt")->text();
+    const QString path = m_dir.filePath(QStringLiteral("hostile.csv"));
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    if (input == QLatin1String("paste") || input == QLatin1String("huge paste")) {
+        QString text;
+        const int rows = input == QLatin1String("paste") ? 10000 : 120000;
+        text.reserve(rows * 110);
+        for (int i = 0; i < rows; ++i)
+            text += QStringLiteral("Score %1\tscaled\t10\t\t\t.9\t\t\tGroup with a long name to fill the clipboard%1\n")
+                        .arg(i);
+        sheet->pasteText(text);
+    } else if (input == QLatin1String("binary")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(100 << 20));
+        file.close();
+        sheet->openFile(path);
+    } else if (input == QLatin1String("long")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray block;
+        for (int i = 0; i < 20000; ++i)
+            block += "A score " + QByteArray::number(i) + ",scaled,10,.9,,,Group of scores\n";
+        file.write("name,scale,score,reliability,retest,practice,group\n");
+        while (file.size() < (100 << 20))
+            QVERIFY(file.write(block) == block.size());
+        file.close();
+        sheet->openFile(path);
+    } else if (input == QLatin1String("utf16")) {
+        QVERIFY(writeFile(path, QByteArray("\xFF\xFE", 2) + QByteArray("n\0a\0m\0e\0", 8)));
+        sheet->openFile(path);
+    } else if (input == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+        sheet->openFile(path);
+    } else {
+        QVERIFY(writeFile(path, "name,A,B\nA,1\nB,1.5,1\n"));
+        QVERIFY2(sheet->loadCorrelations(path).startsWith(message), qPrintable(sheet->loadCorrelations(path)));
+        m_messages << sheet->loadCorrelations(path);
+    }
+    QVERIFY(!m_messages.isEmpty());
+    QVERIFY2(m_messages.back().startsWith(message), qPrintable(m_messages.back()));
+    QCOMPARE(sheetCells(), cells);
+    QCOMPARE(in<QLabel>("correlationsTxt")->text(), correlations);
+    scores()->setFocus();
+    scores()->setCurrentIndex(scores()->model()->index(0, int(profile::Field::Score)));
+    type(QStringLiteral("15"));
+    key(Qt::Key_Return);
+    QTRY_COMPARE(sheet->scoresModel()->cellText(0, battery::kMetricColumn), QStringLiteral("125"));
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+}
+
+void TestBattery::printedReport_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<bool>("exported");
+    QTest::newRow("A4, printed") << int(QPageSize::A4) << false;
+    QTest::newRow("Letter, printed") << int(QPageSize::Letter) << false;
+    QTest::newRow("exported") << int(QPageSize::A4) << true;
+}
+
+// A battery of twelve scores prints on two pages: who and when on each,
+// every score's figures, the significant differences, strengths and
+// weaknesses, change, composites and the Method with its sources, and
+// nothing cut at a page's edge (each row is read back whole).
+void TestBattery::printedReport()
+{
+    QFETCH(int, paper);
+    QFETCH(bool, exported);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    QFile::remove(pdf);
+    if (exported) {
+        answerDialogs(pdf);
+        QVERIFY(bar().trigger("ExportPdfItem"));
+    } else {
+        fw::setPrinterDialogHook([pdf, paper]() -> std::unique_ptr<QPrinter> {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+            return printer;
+        });
+        key(Qt::Key_P, Qt::ControlModifier);
+    }
+    QCOMPARE(m_messages, QStringList());
+    const std::optional<QString> printed = pdfText(pdf);
+    QVERIFY(printed);
+    // The page's fonts join "fi" and "ff"; read as letters.
+    const QString read = printed->normalized(QString::NormalizationForm_KC);
+    const QStringList pages = read.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(pages[i].contains(QLatin1String("Name or code: C-0417")));
+        QVERIFY(pages[i].contains(QLatin1String("Age at testing: 11;7 (20 days)")));
+        QVERIFY(pages[i].contains(QStringLiteral("page %1 of 2").arg(i + 1)));
+    }
+    const QString text = read.simplified();
+    for (const char *part : {"Battery Report", "Strengths: Word Meaning, Analogies, General Knowledge.",
+                             "Weaknesses: Word List, Symbol Coding.", "Composites", "Change on retest",
+                             "Significant differences", "33 of 66 differences are significant at alpha .05", "Method",
+                             "centred on the estimated true score", "Correlations between the scores: from correlations.csv",
+                             "Gulliksen, H. (1950). Theory of mental tests.", "Davis, F. B. (1959)",
+                             "Payne, R. W., & Jones, H. G. (1957)", "Tellegen, A., & Briggs, P. F. (1967)",
+                             "Mosier, C. I. (1943)", "Jacobson, N. S., & Truax, P. (1991)"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
+
+    // Read as laid out, each table row is one line: every score's row and
+    // every significant pair whole, so nothing was cut at a page's edge.
+    QProcess tool;
+    tool.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(tool.waitForFinished(20000));
+    const QStringList lines =
+        QString::fromUtf8(tool.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).split(QLatin1Char('\n'));
+    auto printedLine = [&](const QStringList &cells) {
+        QStringList escaped;
+        for (QString cell : cells)
+            escaped << QRegularExpression::escape(cell.replace(QLatin1Char('-'), QChar(0x2212)));
+        const QRegularExpression row(escaped.join(QStringLiteral("\\s+")));
+        return std::any_of(lines.begin(), lines.end(), [&](const QString &line) { return row.match(line).hasMatch(); });
+    };
+    auto fig = [](const profile::Figure &figure) { return QString::fromStdString(figure.text); };
+    const battery::SheetResults &results = sheet->results();
+    for (std::size_t i = 0; i < results.analysis.scores.size(); ++i) {
+        const profile::ScoreResult &score = results.analysis.scores[i];
+        const battery::SheetRow &given = sheet->scoresModel()->sheet().rows[i];
+        auto cell = [&](profile::Field field) { return QString::fromStdString(given.cell(field)); };
+        QStringList cells{QString::fromStdString(results.nameOf(int(i))),
+                          cell(profile::Field::Score) + " " + cell(profile::Field::Scale), cell(profile::Field::Reliability),
+                          fig(score.metric), fig(score.percentileRank), QString::fromStdString(score.descriptor),
+                          fig(score.ciLow) + " to " + fig(score.ciHigh), fig(score.deviation),
+                          fig(score.deviationCritical), fig(score.deviationBaseRate)};
+        if (score.mark != profile::Mark::None)
+            cells << QString::fromStdString(std::string(profile::markText(score.mark)));
+        QVERIFY2(printedLine(cells), qPrintable(cells.join(QLatin1Char('|'))));
+    }
+    for (const profile::PairResult &pair : results.analysis.pairs)
+        if (pair.significant == profile::Significance::Yes)
+            QVERIFY2(printedLine({QString::fromStdString(results.nameOf(pair.first)),
+                                  QString::fromStdString(results.nameOf(pair.second)), fig(pair.difference),
+                                  fig(pair.critical), fig(pair.baseRate)}),
+                     qPrintable(QString::fromStdString(results.nameOf(pair.first))));
+}
+
+// Copy Table takes the focused table as HTML and tab-separated text; Save
+// Picture writes the chart as SVG, PNG or PDF by the name's extension.
+void TestBattery::copiesTablesAndSavesPictures()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTableView *pairs = in<QTableView>("pairsTable");
+    pairs->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), pairs);
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied->html().startsWith(QLatin1String("<table")));
+    QVERIFY(copied->html().contains(QLatin1String("<th>Score 1</th>")));
+    const QStringList lines = copied->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 67);
+    QCOMPARE(lines[0], QStringLiteral("Score 1\tScore 2\tDifference\tSE\tCritical\tSignificant\tBase rate %"));
+    QCOMPARE(lines[1], QStringLiteral("Word Meaning\tAnalogies\t5\t6.71\t13.15\tno\t34.3"));
+
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList scoreLines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(scoreLines.size(), 13); // the header and twelve scores, not the empty row
+    QVERIFY(scoreLines[1].startsWith(QLatin1String("Word Meaning\tScaled score\t14\t\t\t.92\t\t\tVerbal\t120\t91\t")));
+
+    for (const char *suffix : {"svg", "png", "pdf"}) {
+        const QString path = m_dir.filePath(QStringLiteral("chart.") + QLatin1String(suffix));
+        QFile::remove(path);
+        answerDialogs(path);
+        QVERIFY(bar().trigger("SavePictureAction"));
+        QVERIFY2(QFile::exists(path), suffix);
+    }
+    QSvgRenderer svg(m_dir.filePath(QStringLiteral("chart.svg")));
+    QVERIFY(svg.isValid());
+    QVERIFY(readFile(m_dir.filePath(QStringLiteral("chart.svg"))).contains("Word Meaning 120"));
+    QVERIFY(!QImage(m_dir.filePath(QStringLiteral("chart.png"))).isNull());
+    QVERIFY(readFile(m_dir.filePath(QStringLiteral("chart.pdf"))).startsWith("%PDF"));
+    QCOMPARE(m_messages, QStringList());
+}
+
+// The chart in the window is the chart the core's figures give, dot for
+// dot, after an edit as before it; only its backdrop is kept between edits.
+void TestBattery::chartFollowsEdits()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    auto *view = in<battery::ChartView>("profileChart");
+    auto dotColour = [&](int column) {
+        const QImage shown = view->grab().toImage();
+        const battery::ProfileChart::Geometry g = view->chart().layout(view->rect(), view->fontPixels());
+        const QPointF dot = g.columns[std::size_t(column)].dot * shown.devicePixelRatio();
+        return std::pair{shown.pixelColor(dot.toPoint()), g.columns[std::size_t(column)].dot};
+    };
+    const auto [before, at] = dotColour(0);
+    QVERIFY2(before.blue() > before.red() + 60, qPrintable(before.name()));
+    sheet->pasteText(QStringLiteral("Word Meaning\tscaled\t4\n")); // far down the axis
+    const auto [after, moved] = dotColour(0);
+    QVERIFY(moved.y() > at.y() + 20);
+    QCOMPARE(after, before);
+    const QImage shown = view->grab().toImage();
+    const QColor left = shown.pixelColor((at * shown.devicePixelRatio()).toPoint());
+    QVERIFY2(!(left.blue() > left.red() + 60), qPrintable(left.name())); // no dot left behind
+}
+
+// Selecting a figure shows its formula, the numbers put in and its source;
+// the same text is copied.
+void TestBattery::explainsTheSelectedFigure()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTableView *pairs = in<QTableView>("pairsTable");
+    pairs->setFocus();
+    pairs->setCurrentIndex(pairs->model()->index(0, 4));
+    QString how = in<QTextBrowser>("howPane")->toPlainText();
+    for (const char *part : {"Word Meaning \u2212 Analogies: Critical", "Critical difference", "Source: Gulliksen, 1950",
+                             "critical z", "1.959964", "Result: 13.147", "shown as 13.15"})
+        QVERIFY2(how.contains(QString::fromUtf8(part)), part);
+    QTest::mouseClick(in<QPushButton>("copyHowBtn"), Qt::LeftButton);
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QLatin1String("shown as 13.15")));
+
+    scores()->setFocus();
+    scores()->setCurrentIndex(scores()->model()->index(0, battery::kBaseRateColumn));
+    how = in<QTextBrowser>("howPane")->toPlainText();
+    QVERIFY2(how.contains(QLatin1String("Payne & Jones, 1957")), qPrintable(how));
+    // One score's own figures read as the Score Report words them.
+    scores()->setCurrentIndex(scores()->model()->index(0, battery::kMetricColumn));
+    how = in<QTextBrowser>("howPane")->toPlainText();
+    QVERIFY2(how.contains(QStringLiteral("Wechsler IQ = M + SD \u00d7 z = 100 + 15 \u00d7 1.33")) && how.contains(QLatin1String("shown as 120")),
+             qPrintable(how));
+    // A figure that is not worked out says why.
+    scores()->setCurrentIndex(scores()->model()->index(0, battery::kRciColumn));
+    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(QLatin1String("Not worked out")));
+}
+
+// Every control has a name a screen reader says; Tab reaches the tables,
+// the chart and the explanation; the labels' letters reach their controls.
+void TestBattery::keyboardAndScreenReaders()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    for (QWidget *widget : sheet->content()->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible() || widget->objectName().isEmpty())
+            continue;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+    }
+    QVERIFY(in<battery::ChartView>("profileChart")->accessibleDescription().contains(QLatin1String("Word Meaning 120")));
+
+    QStringList reached;
+    in<QLineEdit>("clientFld")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), in<QLineEdit>("clientFld"));
+    for (int i = 0; i < 30 && !reached.contains(QLatin1String("copyHowBtn")); ++i) {
+        reached << QApplication::focusWidget()->objectName();
+        // Ctrl+Tab leaves the scores table, whose Tab moves between its cells.
+        key(Qt::Key_Tab, QApplication::focusWidget() == scores() ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    for (const char *name : {"metricBox", "alphaBox", "bonferroniBox", "confidenceBox", "methodBox", "descriptorsBox",
+                             "scoresTable", "profileChart", "pairsTable", "compositesTable", "howPane"})
+        QVERIFY2(reached.contains(QLatin1String(name)), name);
+
+    QTest::keyClick(sheet, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    QTest::keyClick(sheet, Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), in<QTableView>("pairsTable"));
+}
+
+// The settings come back at the next opening; confidence and method are
+// the Score Report's as well.
+void TestBattery::settingsRemembered()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    in<QComboBox>("metricBox")->setCurrentIndex(1);
+    in<QComboBox>("alphaBox")->setCurrentIndex(0);
+    in<QComboBox>("confidenceBox")->setCurrentIndex(1);
+    in<QComboBox>("methodBox")->setCurrentIndex(1);
+    in<QCheckBox>("bonferroniBox")->setChecked(true);
+    QCOMPARE(sheet->scoresModel()->headerData(battery::kMetricColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("T"));
+    QCOMPARE(sheet->scoresModel()->cellText(0, battery::kMetricColumn), QStringLiteral("63"));
+    QCOMPARE(QSettings().value(QStringLiteral("report/confidence")).toInt(), 90);
+    m_answer = fw::Answer::No;
+    sheet->close();
+    QTRY_VERIFY(!fw::existingWindow(BatteryWnd::kClassName));
+
+    sheet = openSheet();
+    QVERIFY(sheet);
+    QCOMPARE(in<QComboBox>("metricBox")->currentIndex(), 1);
+    QCOMPARE(in<QComboBox>("alphaBox")->currentText(), QStringLiteral(".01"));
+    QCOMPARE(in<QComboBox>("confidenceBox")->currentData().toInt(), 90);
+    QCOMPARE(in<QComboBox>("methodBox")->currentIndex(), 1);
+    QVERIFY(in<QCheckBox>("bonferroniBox")->isChecked());
+    QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("correlations.csv: 66 pairs")));
+    // Nothing of the person is kept.
+    QCOMPARE(sheet->scoresModel()->sheet().rows.size(), std::size_t(0));
+    QCOMPARE(in<QLineEdit>("clientFld")->text(), QString());
+}
+
+QTEST_MAIN(TestBattery)
+#include "tst_gui_battery.moc"
