@@ -3,7 +3,11 @@
 // takes, and lies inside what holds it, in every window at its opening size
 // and at its smallest. Run once as it is and once with QT_SCALE_FACTOR=2.
 #include "framework/language.h"
+#include "battery_window/battery_wnd.h"
+#include "converter_window/control_wnd.h"
+#include "battery_window/chart_view.h"
 #include "report_window/curve_view.h"
+#include "tests/painted_text.h"
 #include "tests/report_fixture.h"
 
 #include <QAbstractButton>
@@ -12,10 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextDocument>
 
 namespace {
@@ -34,6 +39,13 @@ bool clipped(const QWidget *widget)
         if (!w->parentWidget()->rect().contains(w->geometry()))
             return true;
     return false;
+}
+
+// The text as shown: a single "&" marks the mnemonic and takes no room.
+QString withoutMnemonic(QString text)
+{
+    text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    return text;
 }
 
 int widest(const QFontMetrics &metrics, const QString &text)
@@ -65,7 +77,7 @@ void checkLabel(const QLabel *label, QStringList &cut)
         }
         return;
     }
-    const int needed = widest(label->fontMetrics(), label->text());
+    const int needed = widest(label->fontMetrics(), label->buddy() ? withoutMnemonic(label->text()) : label->text());
     if (needed > room.width())
         cut << QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(nameOf(label), label->text()).arg(needed).arg(
                    room.width());
@@ -77,7 +89,7 @@ void checkButton(const QPushButton *button, QStringList &cut)
     option.initFrom(button);
     option.text = button->text();
     const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const int needed = button->fontMetrics().horizontalAdvance(button->text());
+    const int needed = button->fontMetrics().horizontalAdvance(withoutMnemonic(button->text()));
     if (needed > room.width())
         cut << QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(nameOf(button), button->text()).arg(needed).arg(
                    room.width());
@@ -111,41 +123,66 @@ void checkPlaceholder(const QLineEdit *field, QStringList &cut)
                    needed).arg(room.width());
 }
 
-void checkTable(const QTableWidget *table, QStringList &cut)
+// Columns that hold what the user typed or named (a score's name, its
+// group): their width is the user's business.
+bool userColumn(const QTableView *table, int column)
 {
+    const QString name = table->objectName();
+    if (name == QLatin1String("scoresTable") && table->window()->objectName() == QLatin1String("BatteryWnd"))
+        return column < 9 && column != 1; // the entries but the scale, whose names are the program's
+    if (name == QLatin1String("pairsTable") || name == QLatin1String("compositesTable"))
+        return column < 2;
+    return false;
+}
+
+void checkTable(const QTableView *table, QStringList &cut)
+{
+    const QAbstractItemModel *model = table->model();
     const QHeaderView *head = table->horizontalHeader();
     const int headMargin = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, head);
     const int cellMargin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
-    for (int c = 0; c < table->columnCount(); ++c) {
-        const QTableWidgetItem *item = table->horizontalHeaderItem(c);
-        const QFont bold = head->font();
-        if (item && QFontMetrics(bold).horizontalAdvance(item->text()) + headMargin > head->sectionSize(c))
-            cut << QStringLiteral("%1: head \"%2\" needs %3 px, has %4").arg(nameOf(table), item->text()).arg(
-                       QFontMetrics(bold).horizontalAdvance(item->text()) + headMargin).arg(head->sectionSize(c));
+    const QFontMetrics headMetrics(head->font());
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString caption = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int needed = headMetrics.horizontalAdvance(caption) + headMargin;
+        if (!head->isSectionHidden(c) && needed > head->sectionSize(c))
+            cut << QStringLiteral("%1: head \"%2\" needs %3 px, has %4").arg(nameOf(table), caption).arg(needed).arg(
+                       head->sectionSize(c));
     }
-    for (int r = 0; r < table->rowCount(); ++r)
-        for (int c = 0; c < table->columnCount(); ++c) {
-            const QTableWidgetItem *item = table->item(r, c);
-            if (!item || item->text().isEmpty())
+    for (int r = 0; r < model->rowCount(); ++r)
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QString text = model->index(r, c).data(Qt::DisplayRole).toString();
+            if (text.isEmpty() || userColumn(table, c))
                 continue;
             int room = 0;
             for (int k = c; k < c + table->columnSpan(r, c); ++k)
                 room += table->columnWidth(k);
-            const int needed = table->fontMetrics().horizontalAdvance(item->text()) + cellMargin;
+            const int needed = table->fontMetrics().horizontalAdvance(text) + cellMargin;
             if (needed > room)
-                cut << QStringLiteral("%1: cell \"%2\" needs %3 px, has %4").arg(nameOf(table), item->text()).arg(
-                           needed).arg(room);
+                cut << QStringLiteral("%1: cell \"%2\" needs %3 px, has %4").arg(nameOf(table), text).arg(needed).arg(room);
         }
-    if (table->horizontalScrollBar()->maximum() > 0 || table->verticalScrollBar()->maximum() > 0)
+    // The Score Report's table is as large as its contents.
+    if (table->objectName() == QLatin1String("scoresTable") && table->window()->objectName() == QLatin1String("ReportWnd")
+        && (table->horizontalScrollBar()->maximum() > 0 || table->verticalScrollBar()->maximum() > 0))
         cut << nameOf(table) + QStringLiteral(": scrolls");
 }
 
-void checkPicture(const report::CurveView *curve, QStringList &cut)
+// A picture's words as it paints them: one cut short ends in "…".
+void checkPicture(QWidget *widget, QStringList &cut)
 {
-    const auto geometry = curve->picture().geometry(QRectF(curve->rect()), curve->fontPixels());
-    for (const report::CurvePicture::Text &text : geometry.texts)
-        if (text.text.contains(QChar(0x2026)))
-            cut << QStringLiteral("%1: \"%2\" cut short in the picture").arg(nameOf(curve), text.text);
+    PaintedText device(widget->size());
+    QStringList texts;
+    if (auto *curve = qobject_cast<report::CurveView *>(widget))
+        texts = device.texts([curve](QPainter &painter) {
+            curve->picture().paint(painter, QRectF(curve->rect()), curve->fontPixels());
+        });
+    else if (auto *chart = qobject_cast<battery::ChartView *>(widget))
+        texts = device.texts([chart](QPainter &painter) {
+            chart->chart().paint(painter, QRectF(chart->rect()), chart->fontPixels());
+        });
+    for (const QString &text : texts)
+        if (text.contains(QChar(0x2026)))
+            cut << QStringLiteral("%1: \"%2\" cut short in the picture").arg(nameOf(widget), text);
 }
 
 // Every cut text of the program's visible windows.
@@ -160,7 +197,7 @@ QStringList cutTexts()
             if (!widget->isVisibleTo(top))
                 continue;
             const bool shows = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
-                || qobject_cast<QComboBox *>(widget) || qobject_cast<QTableWidget *>(widget)
+                || qobject_cast<QComboBox *>(widget) || qobject_cast<QTableView *>(widget)
                 || qobject_cast<QLineEdit *>(widget);
             if (shows && clipped(widget))
                 cut << nameOf(widget) + QStringLiteral(": reaches beyond what holds it");
@@ -172,10 +209,10 @@ QStringList cutTexts()
                 checkComboBox(box, cut);
             else if (auto *field = qobject_cast<QLineEdit *>(widget); field && !qobject_cast<QComboBox *>(field->parentWidget()))
                 checkPlaceholder(field, cut);
-            else if (auto *table = qobject_cast<QTableWidget *>(widget))
+            else if (auto *table = qobject_cast<QTableView *>(widget))
                 checkTable(table, cut);
-            else if (auto *curve = qobject_cast<report::CurveView *>(widget))
-                checkPicture(curve, cut);
+            else
+                checkPicture(widget, cut);
         }
     }
     cut.removeDuplicates();
@@ -198,17 +235,27 @@ private slots:
 
     void nothingCutOff_data();
     void nothingCutOff();
+
+private:
+    void shrink(QWidget *window)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        window->resize(least);
+        QTRY_COMPARE(window->size(), least);
+    }
 };
 
 void TestFit::nothingCutOff_data()
 {
     QTest::addColumn<QString>("scene");
-    QTest::addColumn<bool>("smallest"); // the report at its minimum size
+    QTest::addColumn<bool>("smallest"); // the window at its minimum size
     for (const char *scene : {"converter", "converter held at a bound", "report without score", "report with interval",
                               "report refusing a reliability", "report with a custom system",
-                              "report beyond the curve", "description", "about"}) {
+                              "report beyond the curve", "description", "about", "battery sheet, new",
+                              "battery sheet with scores"}) {
         QTest::newRow(scene) << QString::fromLatin1(scene) << false;
-        if (QByteArray(scene).startsWith("report"))
+        if (QByteArray(scene).startsWith("report") || QByteArray(scene).startsWith("battery"))
             QTest::newRow(QByteArray(scene) + ", smallest") << QString::fromLatin1(scene) << true;
     }
 }
@@ -240,12 +287,33 @@ void TestFit::nothingCutOff()
         }
         auto *table = in<QTableWidget>("scoresTable");
         table->setCurrentCell(int(interpretation::ScaleId::Wechsler), 0);
-        if (smallest) {
-            QWidget *report = fw::existingWindow(report::ReportWnd::kClassName);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            report->resize(report->minimumSizeHint());
-            QTRY_COMPARE(report->size(), report->minimumSizeHint());
+        if (smallest)
+            shrink(fw::existingWindow(report::ReportWnd::kClassName));
+    } else if (scene.startsWith("battery")) {
+        bringToFront(fw::implicitWindow<ControlWnd>());
+        QVERIFY(bar().trigger("BatteryMenuItem"));
+        auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+        QVERIFY(sheet);
+        if (scene == "battery sheet with scores") {
+            // Every kind of figure and word: retests, groups, a cell refused.
+            const QString path = dir.filePath(QStringLiteral("k.csv"));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("name;scale;score;reliability;retest;practice;group\n"
+                       "A;scaled;14;0,92;;;G1\nB;scaled;13;0,88;;;G1\nC;scaled;6;0,90;;;G2\nD;scaled;9;0,86;12;;G2\n"
+                       "E;scaled;10;0,84;4;+1;\nF;wechsler;92;1,5;;;\nH;percentile;2;0,85;;;\n");
+            file.close();
+            const QString correlations = dir.filePath(QStringLiteral("r.csv"));
+            QFile matrix(correlations);
+            QVERIFY(matrix.open(QIODevice::WriteOnly));
+            matrix.write("name,A,B,C,D,E,F,H\nA,1\nB,.66,1\nC,.52,.50,1\nD,.49,.47,.56,1\nE,.41,.40,.39,.36,1\n"
+                         "F,.49,.47,.45,.42,.36,1\nH,.34,.32,.32,.29,.25,.29,1\n");
+            matrix.close();
+            QVERIFY(sheet->openFile(path));
+            QCOMPARE(sheet->loadCorrelations(correlations), QString());
         }
+        if (smallest)
+            shrink(sheet);
     } else if (scene == "description") {
         QVERIFY(bar().trigger("DescriptionMenuItem"));
         QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
@@ -253,6 +321,15 @@ void TestFit::nothingCutOff()
         QVERIFY(bar().trigger("AboutMenuItem"));
     }
     QStringList cut = cutTexts();
+    if (scene == "battery sheet with scores") {
+        // Each system's labels in the chart and the tables.
+        auto *box = fw::existingWindow(battery::BatteryWnd::kClassName)->findChild<QComboBox *>("descriptorsBox");
+        for (int i = 1; i < int(interpretation::builtInSystems().size()); ++i) {
+            box->setCurrentIndex(i);
+            emit box->activated(i);
+            cut << cutTexts();
+        }
+    }
     if (scene == "report with interval") {
         // Each system's labels in the picture and the table.
         auto *box = in<QComboBox>("descriptorBox");

@@ -7,6 +7,8 @@
 #include "conversion/calculate.h"
 #include "framework/language.h"
 #include "interpretation/interpretation.h"
+#include "battery_window/battery_wnd.h"
+#include "battery_window/scores_model.h"
 #include "report_window/report_text.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
@@ -84,6 +87,7 @@ private slots:
     void settingsReadBackInEitherLanguage();
     void aboutNamesTheLanguage();
     void descriptionInGerman();
+    void batteryInGerman();
     void commandLineLanguage_data();
     void commandLineLanguage();
 
@@ -475,6 +479,62 @@ void TestGerman::descriptionInGerman()
     bringToFront(fw::implicitWindow<ControlWnd>());
     calculate({{"rawFld", "23"}, {"rawmeanFld", "20,5"}, {"rawsdFld", "4"}});
     keepPicture(fw::implicitWindow<ControlWnd>(), "converter-de");
+}
+
+// A spreadsheet's rows pasted into a new sheet: German scale names and
+// decimal commas are taken, a point is refused with the reason, the
+// figures show commas, the file is written as German spreadsheets write
+// CSV, and read back in English it gives the same figures.
+void TestGerman::batteryInGerman()
+{
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet);
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Profilbogen"));
+    battery::ScoresModel *model = sheet->scoresModel();
+    sheet->findChild<QTableView *>(QStringLiteral("scoresTable"))->setCurrentIndex(model->index(0, 0));
+    sheet->pasteText(QStringLiteral("Wortschatz\tWertpunkt\t14\t\t\t0,92\t\t\tSprache\n"
+                                    "Matrizen\tWertpunkt\t7\t\t\t0.90\t\t\tDenken\n"
+                                    "Lesen\tWechsler-IQ\t92\t\t\t,94\t\t\t\n"
+                                    "Muster\tscaled\t9\t\t\t0,86\t\t\tDenken\n"));
+    QCOMPARE(model->sheet().rows[0].cells[1], std::string("scaled"));
+    QCOMPARE(model->cellText(0, 1), QStringLiteral("Wertpunkt"));
+    QCOMPARE(model->cellText(2, 1), QStringLiteral("Wechsler-IQ"));
+    QCOMPARE(model->data(model->index(1, 5), Qt::ToolTipRole).toString(),
+             QStringLiteral("\u201C0.90\u201D ist keine Zahl. Schreiben Sie sie mit Ziffern und Dezimalkomma, etwa 0,90."));
+    QCOMPARE(model->headerData(battery::kDescriptorColumn, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Klassifikation"));
+    QCOMPARE(model->cellText(0, battery::kDescriptorColumn), QStringLiteral("Überdurchschnittlich"));
+    QCOMPARE(model->cellText(0, battery::kCiLowColumn), QStringLiteral("110"));
+    QCOMPARE(model->cellText(0, battery::kDeviationColumn), QStringLiteral("17,7"));
+    auto *table = sheet->findChild<QTableView *>(QStringLiteral("scoresTable"));
+    table->setCurrentIndex(model->index(0, battery::kDeviationColumn));
+    QVERIFY(sheet->findChild<QTextBrowser *>(QStringLiteral("howPane"))->toPlainText().contains(
+        QStringLiteral("Abweichung vom Mittelwert der Person")));
+    keepPicture(sheet, "battery-de");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("profil.csv"));
+    QVERIFY(sheet->saveTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QVERIFY2(written.contains("Wortschatz;scaled;14;;;0,92;;;Sprache"), written.constData());
+    file.close();
+    QStringList german;
+    for (int row = 0; row < 4; ++row)
+        german << model->cellText(row, battery::kDeviationColumn).replace(',', '.');
+
+    restartIn(fw::Language::English);
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet->openFile(path));
+    QCOMPARE(sheet->scoresModel()->cellText(0, 1), QStringLiteral("Scaled score"));
+    QStringList english;
+    for (int row = 0; row < 4; ++row)
+        english << sheet->scoresModel()->cellText(row, battery::kDeviationColumn);
+    QCOMPARE(english, german);
 }
 
 void TestGerman::commandLineLanguage_data()

@@ -9,7 +9,9 @@
 #include "conversion/calculate.h"
 #include "framework/language.h"
 #include "interpretation/interpretation.h"
+#include "battery_window/battery_wnd.h"
 #include "report_window/core_words.h"
+#include "report_window/explanation_words.h"
 #include "report_window/report_wnd.h"
 #include "shell/description_text.h"
 #include "tests/field_texts.h"
@@ -70,7 +72,9 @@ QString unmarkedWords(QString text, const QStringList &names)
     for (const QString &name : names)
         outside.remove(name);
     outside.remove(QLatin1Char('&')); // a mnemonic's mark
-    return outside.contains(QRegularExpression(QStringLiteral("\\p{L}"))) ? outside.simplified() : QString();
+    // Symbols and abbreviations of up to three letters ("z", "SDm", "PR", "Σrij") are the same in German.
+    static const QRegularExpression kWord(QStringLiteral("\\p{Latin}{4,}"));
+    return outside.contains(kWord) ? outside.simplified() : QString();
 }
 
 struct Message {
@@ -126,6 +130,31 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
+// One person's scores in the German way of writing CSV: every kind of
+// figure, a retest with practice, groups for composites, a cell that
+// cannot be used.
+const char *const kBattery =
+    "person;test_date;name;scale;score;reliability;retest;practice;group\n"
+    "0417;2026-11-02;Wortschatz;scaled;14;0,92;;;Sprache\n"
+    "0417;2026-11-02;Analogien;scaled;13;0,88;;;Sprache\n"
+    "0417;2026-11-02;Matrizen;scaled;7;0,90;;;Denken\n"
+    "0417;2026-11-02;Muster;scaled;9;0,86;;;Denken\n"
+    "0417;2026-11-02;Zahlen;scaled;6;0,84;10;+1;\n"
+    "0417;2026-11-02;Lesen;wechsler;92;1,5;98;;\n"
+    "0417;2026-11-02;Symbole;raw;23;0,85;;;\n";
+const char *const kCorrelations =
+    "name,Wortschatz,Analogien,Matrizen,Muster,Zahlen,Lesen,Symbole\n"
+    "Wortschatz,1\nAnalogien,.66,1\nMatrizen,.52,.50,1\nMuster,.49,.47,.56,1\nZahlen,.41,.40,.39,.36,1\n"
+    "Lesen,.49,.47,.45,.42,.36,1\nSymbole,.34,.32,.32,.29,.25,.29,1\n";
+const QStringList kBatteryNames = {"Wortschatz", "Analogien", "Matrizen", "Muster", "Zahlen", "Lesen",
+                                   "Symbole", "Sprache", "Denken", "bericht", "korrelationen", "csv"};
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 class TestTranslation : public QObject, ReportFixture {
@@ -153,13 +182,17 @@ private slots:
     void englishDescriptionTableAsBefore();
     void everyShownTextTranslated_data();
     void everyShownTextTranslated();
+    void printedPageTranslated_data();
     void printedPageTranslated();
 
 private:
     void mark() { QCoreApplication::installTranslator(&m_marking); }
     // Fails naming every text with words outside the marks.
-    void expectMarked(const QList<ShownText> &shown, const QStringList &names = {})
+    void expectMarked(const QList<ShownText> &shown, QStringList names = {})
     {
+        // References are given as published.
+        for (int source = 1; source <= int(interpretation::Source::Schrank2014); ++source)
+            names << report::referenceText(interpretation::Source(source));
         QStringList bypassed;
         for (const ShownText &text : shown)
             if (const QString words = unmarkedWords(text.text, names); !words.isEmpty())
@@ -169,7 +202,35 @@ private:
                                                 + bypassed.join(QLatin1Char('\n'))));
     }
 
+    // The Battery Sheet, opened from the menu; with scores, every figure of
+    // its tables explained in turn.
+    QList<ShownText> batteryTexts(bool withScores)
+    {
+        QList<ShownText> shown;
+        bringToFront(fw::implicitWindow<ControlWnd>());
+        if (!bar().trigger("BatteryMenuItem"))
+            return shown;
+        auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+        if (!sheet || !withScores)
+            return shown;
+        const QString file = m_dir.filePath(QStringLiteral("bericht.csv"));
+        const QString correlations = m_dir.filePath(QStringLiteral("korrelationen.csv"));
+        if (!writeFile(file, kBattery) || !writeFile(correlations, kCorrelations) || !sheet->openFile(file)
+            || !sheet->loadCorrelations(correlations).isEmpty())
+            return shown;
+        for (const char *name : {"scoresTable", "pairsTable", "compositesTable"}) {
+            auto *table = sheet->findChild<QAbstractItemView *>(QLatin1String(name));
+            for (int row = 0; row < std::min(table->model()->rowCount(), 3); ++row)
+                for (int column = 0; column < table->model()->columnCount(); ++column) {
+                    table->setCurrentIndex(table->model()->index(row, column));
+                    shown << shownTexts();
+                }
+        }
+        return shown;
+    }
+
     MarkingTranslator m_marking;
+    QTemporaryDir m_dir;
 };
 
 // lupdate over the sources changes nothing in the catalogue: no source
@@ -304,7 +365,7 @@ void TestTranslation::everyShownTextTranslated_data()
     for (const char *scene : {"converter", "converter refusals", "converter held at a bound", "report without score",
                               "report with interval", "report refusing a reliability",
                               "report with a custom system gone bad", "report beyond the curve", "description",
-                              "about"})
+                              "about", "battery sheet, new", "battery sheet with scores"})
         QTest::newRow(scene) << QString::fromLatin1(scene);
 }
 
@@ -370,6 +431,9 @@ void TestTranslation::everyShownTextTranslated()
         QTRY_COMPARE(frontName(), QStringLiteral("DescriptionWnd"));
     } else if (scene == "about") {
         QVERIFY(bar().trigger("AboutMenuItem"));
+    } else if (scene.startsWith("battery")) {
+        names << kBatteryNames << m_dir.path();
+        shown << batteryTexts(scene == "battery sheet with scores");
     }
     shown << shownTexts();
     QVERIFY(shown.size() > 10);
@@ -379,19 +443,35 @@ void TestTranslation::everyShownTextTranslated()
 // The printed report, read back from the PDF: every word of the page but
 // the references (authors and titles, as published) went through the
 // translation.
+void TestTranslation::printedPageTranslated_data()
+{
+    QTest::addColumn<bool>("battery");
+    QTest::newRow("Score Report") << false;
+    QTest::newRow("Battery Sheet") << true;
+}
+
+// The printed page, read back from the PDF: every word but the names
+// typed and the references (authors and titles, as published) went
+// through the translation.
 void TestTranslation::printedPageTranslated()
 {
+    QFETCH(bool, battery);
     m_program.reset();
     mark();
     m_program = std::make_unique<shell::Program>();
     endSplash();
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("bericht.pdf"));
     printDialogAnswers(pdf, false);
-    calculate({{"rawFld", "23"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}});
-    QVERIFY(openReport());
-    QTest::keyClicks(in<QLineEdit>("examinerFld"), QStringLiteral("Dr. Muster"));
-    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    QStringList names{QStringLiteral("Dr"), QStringLiteral("Muster")};
+    if (battery) {
+        QVERIFY(!batteryTexts(true).isEmpty());
+        bringToFront(fw::existingWindow(battery::BatteryWnd::kClassName));
+        names << kBatteryNames;
+    } else {
+        calculate({{"rawFld", "23"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}});
+        QVERIFY(openReport());
+        QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    }
     QVERIFY(bar().trigger("Print"));
     const std::optional<QString> printed = pdfText(pdf);
     if (!printed)
@@ -403,7 +483,7 @@ void TestTranslation::printedPageTranslated()
     const qsizetype footer = words.lastIndexOf(kOpen + QStringLiteral("Quintaval"));
     QVERIFY(footer > references);
     words = words.left(references) + words.mid(footer);
-    expectMarked({{QStringLiteral("printed page"), words}}, {QStringLiteral("Dr"), QStringLiteral("Muster")});
+    expectMarked({{QStringLiteral("printed page"), words}}, names);
 }
 
 QTEST_MAIN(TestTranslation)

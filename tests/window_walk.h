@@ -1,16 +1,19 @@
 // What the windows show, gathered from every visible widget of every
 // window the program has open: window titles, labels, buttons, placeholder
 // texts, list items, table heads and cells, text panes, tooltips, accessible
-// names and descriptions, menu titles and items, and the words of the
-// Score Report's picture. Typed field contents are the user's, not the
+// names and descriptions, menu titles and items, and the words the Score
+// Report's curve and the Battery Sheet's chart paint. Typed field contents are the user's, not the
 // program's, and are left out.
 #pragma once
 
 #include "framework/implicit_window.h"
 #include "framework/window.h"
+#include "battery_window/chart_view.h"
 #include "report_window/curve_view.h"
+#include "tests/painted_text.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
@@ -37,6 +39,22 @@ inline void addShown(QList<ShownText> &out, const QString &where, const QString 
 {
     if (!text.trimmed().isEmpty())
         out.push_back({where, text});
+}
+
+// The words a picture of the windows paints: the Score Report's curve and
+// the Battery Sheet's chart, drawn at the widget's size.
+inline QStringList paintedTexts(QWidget *widget)
+{
+    PaintedText device(widget->size());
+    if (auto *curve = qobject_cast<report::CurveView *>(widget))
+        return device.texts([curve](QPainter &painter) {
+            curve->picture().paint(painter, QRectF(curve->rect()), curve->fontPixels());
+        });
+    if (auto *chart = qobject_cast<battery::ChartView *>(widget))
+        return device.texts([chart](QPainter &painter) {
+            chart->chart().paint(painter, QRectF(chart->rect()), chart->fontPixels());
+        });
+    return {};
 }
 
 inline void walkMenu(QList<ShownText> &out, const QString &where, const QMenu *menu)
@@ -73,22 +91,18 @@ inline void walkWidget(QList<ShownText> &out, const QString &window, QWidget *wi
         for (const QAction *action : bar->actions())
             if (action->menu())
                 walkMenu(out, where, action->menu());
-    if (auto *table = qobject_cast<QTableWidget *>(widget)) {
-        for (int c = 0; c < table->columnCount(); ++c)
-            if (const QTableWidgetItem *head = table->horizontalHeaderItem(c)) {
-                addShown(out, where + QStringLiteral(": head"), head->text());
-                addShown(out, where + QStringLiteral(": head tip"), head->toolTip());
-            }
-        for (int r = 0; r < table->rowCount(); ++r)
-            for (int c = 0; c < table->columnCount(); ++c)
-                if (const QTableWidgetItem *item = table->item(r, c))
-                    addShown(out, where + QStringLiteral(": cell"), item->text());
+    if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model()) {
+        const QAbstractItemModel *model = view->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
+                addShown(out, where + QStringLiteral(": head"), model->headerData(c, Qt::Horizontal, role).toString());
+        for (int r = 0; r < model->rowCount(); ++r)
+            for (int c = 0; c < model->columnCount(); ++c)
+                for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
+                    addShown(out, where + QStringLiteral(": cell"), model->index(r, c).data(role).toString());
     }
-    if (auto *curve = qobject_cast<report::CurveView *>(widget)) {
-        const auto geometry = curve->picture().geometry(QRectF(curve->rect()), curve->fontPixels());
-        for (const report::CurvePicture::Text &text : geometry.texts)
-            addShown(out, where + QStringLiteral(": picture"), text.text);
-    }
+    // One text for the picture: a label wrapped over lines is painted piece by piece.
+    addShown(out, where + QStringLiteral(": picture"), paintedTexts(widget).join(QLatin1Char(' ')));
 }
 
 // Everything the program's open windows show.
