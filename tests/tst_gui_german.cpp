@@ -9,6 +9,7 @@
 #include "interpretation/interpretation.h"
 #include "battery_window/battery_wnd.h"
 #include "battery_window/scores_model.h"
+#include "report_window/core_words.h"
 #include "report_window/report_text.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
@@ -322,45 +323,26 @@ void TestGerman::copiedTableReadsAsNumbers()
 
 void TestGerman::descriptorLabels_data()
 {
-    QTest::addColumn<QString>("system"); // as the box shows it
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QStringList>("labels"); // top band first
-    QTest::newRow("AACN") << "AACN" << "aacn"
-                          << QStringList{"Außergewöhnlich hoch", "Überdurchschnittlich", "Oberer Durchschnitt",
-                                         "Durchschnittlich", "Unterer Durchschnitt", "Unterdurchschnittlich",
-                                         "Außergewöhnlich niedrig"};
-    QTest::newRow("Wechsler") << "Wechsler" << "wechsler"
-                              << QStringList{"Extrem hoch", "Sehr hoch", "Oberer Durchschnitt", "Durchschnittlich",
-                                             "Unterer Durchschnitt", "Sehr niedrig", "Extrem niedrig"};
-    QTest::newRow("Wechsler (classic)") << "Wechsler (klassisch)" << "wechsler-classic"
-                                        << QStringList{"Weit überdurchschnittlich", "Überdurchschnittlich",
-                                                       "Oberer Durchschnitt", "Durchschnittlich",
-                                                       "Unterer Durchschnitt", "Grenzbereich", "Extrem niedrig"};
-    QTest::newRow("Woodcock-Johnson") << "Woodcock-Johnson" << "woodcock-johnson"
-                                      << QStringList{"Weit überdurchschnittlich", "Überdurchschnittlich",
-                                                     "Oberer Durchschnitt", "Durchschnittlich",
-                                                     "Unterer Durchschnitt", "Niedrig", "Sehr niedrig"};
+    QTest::addColumn<int>("system");
+    for (std::size_t i = 0; i < interpretation::builtInSystems().size(); ++i)
+        QTest::newRow(interpretation::builtInSystems()[i].key.c_str()) << int(i);
 }
 
-// One German label per band, in the band's place: the table and the
-// picture name each band's lowest score by its label.
+// One German label per band, none shared within a system, each shown for
+// the lowest score of its band.
 void TestGerman::descriptorLabels()
 {
-    QFETCH(QString, system);
-    QFETCH(QString, key);
-    QFETCH(QStringList, labels);
-    const interpretation::DescriptorSystem *built = interpretation::findSystem(key.toStdString());
-    QVERIFY(built);
-    QCOMPARE(qsizetype(built->bands.size()), labels.size());
-    QCOMPARE(qsizetype(std::set<QString>(labels.begin(), labels.end()).size()), labels.size());
+    QFETCH(int, system);
+    const interpretation::DescriptorSystem &built = interpretation::builtInSystems()[std::size_t(system)];
     calculate({{"wechslerFld", "100"}});
     QVERIFY(openReport());
-    chooseDescriptors(system);
-    for (qsizetype band = 0; band < labels.size(); ++band) {
-        const interpretation::DescriptorBand &b = built->bands[built->bands.size() - 1 - std::size_t(band)];
-        const int score = std::isinf(b.from) ? 45 : int(b.from);
-        calculate({{"wechslerFld", QString::number(score)}});
-        QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("%1 (%2)").arg(labels[band], system));
+    chooseDescriptors(report::systemTitle(built));
+    std::set<QString> labels;
+    for (const interpretation::DescriptorBand &band : built.bands) {
+        const QString label = report::descriptorLabel(built, band.label);
+        QVERIFY2(label != QString::fromStdString(band.label) && labels.insert(label).second, qPrintable(label));
+        calculate({{"wechslerFld", QString::number(std::isinf(band.from) ? 45 : int(band.from))}});
+        QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("%1 (%2)").arg(label, report::systemTitle(built)));
     }
 }
 

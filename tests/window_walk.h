@@ -6,9 +6,9 @@
 // program's, and are left out.
 #pragma once
 
+#include "battery_window/chart_view.h"
 #include "framework/implicit_window.h"
 #include "framework/window.h"
-#include "battery_window/chart_view.h"
 #include "report_window/curve_view.h"
 #include "tests/painted_text.h"
 
