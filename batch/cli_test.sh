@@ -24,6 +24,11 @@ check "file to standard output" test "$(cat "$work/out.csv")" == "$expected"
 check "one summary line, no progress" \
     test "$(cat "$work/err")" == "quintaval-convert: 2 rows converted, 1 refused, 0 malformed"
 
+# Data for other programs: the same bytes and words under a German desktop.
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE=de "$bin" "$work/in.csv" > "$work/out-de.csv" 2> "$work/err-de"
+check "a German locale changes nothing" cmp -s "$work/out.csv" "$work/out-de.csv"
+check "a German locale changes no message" cmp -s "$work/err" "$work/err-de"
+
 "$bin" -o "$work/out2.csv" < "$work/in.csv" 2> /dev/null
 check "standard input to -o exits 0" test $? -eq 0
 check "standard input to -o" cmp -s "$work/out.csv" "$work/out2.csv"

@@ -6,6 +6,7 @@
 #include "battery_window/numbers.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
+#include "report_window/core_words.h"
 #include "report_window/explanation_words.h"
 #include "report_window/report_document.h"
 #include "interpretation/interpretation.h"
@@ -151,9 +152,9 @@ private:
                 ? PageWords::tr("%1 to %2").arg(page(score.ciLow), page(score.ciHigh)) : QString();
             const std::string_view scale = conversion::kScales[entries[i].scale].column;
             const QString given = PageWords::tr("%1 %2").arg(numbers::page(std::string(text::trimmed(row.cell(profile::Field::Score)))),
-                                                            QString::fromUtf8(scale.data(), qsizetype(scale.size())));
+                                                            report::scaleKey(scale));
             table.rows.push_back({nameOf(int(i)), given, numbers::page(row.cell(profile::Field::Reliability)),
-                                  page(score.metric), page(score.percentileRank), qs(score.descriptor), interval,
+                                  page(score.metric), page(score.percentileRank), m_results.label(score.descriptor), interval,
                                   page(score.deviation), page(score.deviationCritical), page(score.deviationBaseRate),
                                   Words::mark(score.mark)});
             if (score.mark == profile::Mark::Strength)
@@ -310,7 +311,7 @@ private:
             if (composite.missing != profile::Missing::None) {
                 cells << Words::missing(composite.missing); // spans the figures' columns
             } else {
-                cells << page(composite.metric) << page(composite.percentileRank) << qs(composite.descriptor)
+                cells << page(composite.metric) << page(composite.percentileRank) << m_results.label(composite.descriptor)
                       << page(composite.reliability)
                       << (composite.ciLow.known()
                               ? PageWords::tr("%1 to %2").arg(page(composite.ciLow), page(composite.ciHigh))

@@ -3,6 +3,7 @@
 #include "battery_window/battery_file.h"
 #include "battery_window/battery_settings.h"
 #include "battery_window/words.h"
+#include "report_window/core_words.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -44,11 +45,11 @@ QString batteryFileToPdf(const QString &file, const QString &pdf)
     const BatterySettings settings = BatterySettings::load();
     interpretation::DescriptorSystem custom;
     const interpretation::DescriptorSystem *system = interpretation::findSystem(settings.descriptors.toStdString());
-    QString descriptorName = system ? QString::fromStdString(system->name) : QString();
+    QString descriptorName = system ? report::systemTitle(*system) : QString();
     if (!system) {
         if (settings.descriptorFile.isEmpty() || !readDescriptorFile(settings.descriptorFile, custom).isEmpty()) {
             system = &interpretation::builtInSystems().front();
-            descriptorName = QString::fromStdString(system->name);
+            descriptorName = report::systemTitle(*system);
         } else {
             system = &custom;
             descriptorName = QFileInfo(settings.descriptorFile).completeBaseName();

@@ -1,6 +1,7 @@
 #include "battery_window/battery_settings.h"
 
 #include "battery_window/words.h"
+#include "report_window/core_words.h"
 #include "text/small_file.h"
 
 #include <QFileInfo>
@@ -34,10 +35,10 @@ bool isOffered(double alpha)
 
 QString readSmall(const QString &path, std::string &contents)
 {
-    std::string why;
+    text::SmallFileProblem why;
     if (text::readSmallFile(QFileInfo(path).absoluteFilePath().toStdString(), contents, why))
         return {};
-    return Words::tr("%1 could not be read: %2.").arg(QFileInfo(path).fileName(), QString::fromStdString(why));
+    return Words::tr("%1 could not be read: %2.").arg(QFileInfo(path).fileName(), report::problemWords(why));
 }
 
 } // namespace
@@ -87,10 +88,10 @@ QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem
     if (const QString problem = readSmall(path, contents); !problem.isEmpty())
         return problem;
     interpretation::DescriptorSystem system;
-    const std::string problem = interpretation::parseDescriptorFile(contents, system);
-    if (!problem.empty())
+    const interpretation::DescriptorFileProblem problem = interpretation::readDescriptorSystem(contents, system);
+    if (problem.kind != interpretation::DescriptorFileProblem::Kind::None)
         return Words::tr("%1 is not a descriptor system: %2").arg(QFileInfo(path).fileName(),
-                                                                   QString::fromStdString(problem));
+                                                                   report::problemWords(problem));
     out = std::move(system);
     return {};
 }
@@ -120,8 +121,7 @@ profile::Settings coreSettings(const BatterySettings &settings, const interpreta
 
 QString metricName(profile::Metric metric)
 {
-    const std::string_view name = interpretation::scaleName(profile::metricScale(metric));
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return report::scaleTitle(profile::metricScale(metric));
 }
 
 } // namespace battery

@@ -11,6 +11,7 @@
 #include "conversion/scales.h"
 #include "battery_window/sheet_commands.h"
 #include "framework/menu_bar.h"
+#include "report_window/core_words.h"
 #include "report_window/explanation_words.h"
 #include "report_window/identification_block.h"
 
@@ -352,15 +353,22 @@ void BatteryWnd::refreshTables()
     const int em = m_scores->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     m_scores->setColumnWidth(int(profile::Field::Name), em * 12);
     m_scores->setColumnWidth(int(profile::Field::Scale), em * 9);
-    m_scores->setColumnWidth(kDescriptorColumn, em * 10);
-    m_scores->setColumnWidth(kChangeColumn, em * 9);
+    // A descriptor column holds the system's longest label.
+    int label = em * 10;
+    for (const interpretation::DescriptorBand &band : m_core.descriptors.bands)
+        label = std::max(label, m_scores->fontMetrics().horizontalAdvance(m_results.label(band.label)) + 16);
+    m_scores->setColumnWidth(kDescriptorColumn, label);
+    int change = em * 9;
+    for (profile::Change kind : {profile::Change::Gain, profile::Change::Loss, profile::Change::NoChange})
+        change = std::max(change, m_scores->fontMetrics().horizontalAdvance(Words::change(kind)) + 16);
+    m_scores->setColumnWidth(kChangeColumn, change);
     m_scores->setColumnWidth(int(profile::Field::Group), em * 8);
     sizeColumns(m_pairs, 6);
     m_pairs->setColumnWidth(0, em * 10);
     m_pairs->setColumnWidth(1, em * 10);
     sizeColumns(m_composites, 6);
     m_composites->setColumnWidth(1, em * 16);
-    m_composites->setColumnWidth(4, em * 10);
+    m_composites->setColumnWidth(4, label);
 }
 
 // The scales and the descriptor system, as the Score Report's words name them.
@@ -371,12 +379,12 @@ report::Naming BatteryWnd::naming() const
         const std::vector<profile::ScoreEntry> &entries = m_results.sheetProfile.profile.entries;
         if (entry < 0 || std::size_t(entry) >= entries.size() || entries[std::size_t(entry)].scale < 0)
             return QString();
-        const std::string_view name = conversion::kScales[entries[std::size_t(entry)].scale].name;
-        return QString::fromUtf8(name.data(), qsizetype(name.size()));
+        return report::scaleTitle(conversion::kScales[entries[std::size_t(entry)].scale].name);
     };
     const QString metric = metricName(m_core.metric);
     naming.metric = [metric](int) { return metric; };
     naming.system = report().descriptorName;
+    naming.label = [this](const std::string &label) { return m_results.label(label); };
     return naming;
 }
 

@@ -10,6 +10,7 @@
 #include "battery_window/scores_model.h"
 #include "battery_window/words.h"
 #include "framework/file_dialog.h"
+#include "framework/language.h"
 #include "framework/menu_bar.h"
 #include "framework/menu_item.h"
 #include "framework/message_box.h"
@@ -68,10 +69,14 @@ void BatteryWnd::closeEvent(QCloseEvent *event)
     fw::Window::closeEvent(event);
 }
 
-// Tested today, unless the user says otherwise.
+// Tested today, unless the user says otherwise. Where the locale writes a
+// decimal comma, the sheet takes one, and its file is separated by
+// semicolons, as spreadsheets there write CSV.
 Sheet BatteryWnd::newSheet()
 {
     Sheet sheet;
+    if (fw::decimalMark() == QLatin1Char(','))
+        sheet.shape.delimiter = ';';
     sheet.id.testDate = QDate::currentDate().toString(Qt::ISODate).toStdString();
     return sheet;
 }

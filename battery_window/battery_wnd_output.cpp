@@ -12,6 +12,7 @@
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
 #include "framework/printing.h"
+#include "report_window/core_words.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -138,7 +139,7 @@ BatteryReport BatteryWnd::report() const
     made.results = &m_results;
     made.settings = m_core;
     made.descriptorName = m_custom && &chosenSystem() == &*m_custom ? QFileInfo(m_customPath).completeBaseName()
-                                                                    : QString::fromStdString(chosenSystem().name);
+                                                                    : report::systemTitle(chosenSystem());
     made.correlationsFile = m_correlationsPath.isEmpty() ? QString() : QFileInfo(m_correlationsPath).fileName();
     return made;
 }

@@ -7,6 +7,7 @@
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
+#include "report_window/core_words.h"
 #include "text/text_routines.h"
 
 #include <QCheckBox>
@@ -151,7 +152,7 @@ void BatteryWnd::fillDescriptorBox()
 {
     m_descriptors->clear();
     for (const interpretation::DescriptorSystem &system : interpretation::builtInSystems())
-        m_descriptors->addItem(qs(system.name), qs(system.key));
+        m_descriptors->addItem(report::systemTitle(system), qs(system.key));
     if (m_custom)
         m_descriptors->addItem(tr("Custom: %1").arg(QFileInfo(m_customPath).fileName()), QString::fromLatin1(kCustom));
     m_descriptors->addItem(tr("Custom\u2026"), QString::fromLatin1(kChooseFile));

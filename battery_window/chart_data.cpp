@@ -4,6 +4,7 @@
 #include "battery_window/numbers.h"
 #include "battery_window/words.h"
 #include "interpretation/interpretation.h"
+#include "report_window/core_words.h"
 #include "text/text_routines.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,8 @@ ChartData chartData(const SheetResults &results, const profile::Settings &settin
     // A band holds every z whose standard score, rounded, reaches its from.
     const conversion::Scale &standard = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
     for (const interpretation::DescriptorBand &band : settings.descriptors.bands)
-        data.bands.push_back({(band.from - 0.5 - standard.mean) / standard.sd, QString::fromStdString(band.label)});
+        data.bands.push_back({(band.from - 0.5 - standard.mean) / standard.sd,
+                              report::descriptorLabel(settings.descriptors, band.label)});
 
     const profile::Analysis &analysis = results.analysis;
     const std::vector<profile::ScoreEntry> &entries = results.sheetProfile.profile.entries;
@@ -55,8 +57,7 @@ ChartData chartData(const SheetResults &results, const profile::Settings &settin
     }
     if (analysis.deviationCount >= 3 && !std::isnan(analysis.deviationMeanZ)) {
         data.meanZ = analysis.deviationMeanZ;
-        data.meanText = QString::fromStdString(text::Format(metric.mean + analysis.deviationMeanZ * metric.sd,
-                                                            metric.mask));
+        data.meanText = numbers::screen(text::Format(metric.mean + analysis.deviationMeanZ * metric.sd, metric.mask));
     }
     return data;
 }

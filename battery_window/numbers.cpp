@@ -1,17 +1,18 @@
 #include "battery_window/numbers.h"
 
+#include "framework/language.h"
 #include "text/text_routines.h"
 
 namespace battery::numbers {
 
 QString screen(const std::string &figure)
 {
-    return QString::fromStdString(figure);
+    return fw::shownNumber(figure);
 }
 
 QString page(const std::string &figure)
 {
-    QString text = QString::fromStdString(figure);
+    QString text = fw::shownNumber(figure);
     if (text.startsWith(QLatin1Char('-')))
         text[0] = QChar(0x2212);
     return text;

@@ -1,5 +1,5 @@
 // Every number the Battery Sheet shows, copies or prints passes through
-// here, so that the user's decimal mark can be honoured in one place.
+// here, and so takes the decimal mark of the language in use.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,7 @@
 #include "battery_window/paste_block.h"
 
 #include "conversion/scales.h"
+#include "report_window/core_words.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
 #include "text/plain_number.h"
@@ -111,7 +112,13 @@ PasteProblem readPaste(std::string_view text, char decimalMark, const ColumnAlia
 
 std::string normalScale(std::string_view cell)
 {
-    const int row = profile::findScale(cell);
+    int row = profile::findScale(cell);
+    // A scale named as the windows name it ("Wertpunkt") is that scale.
+    const QString typed = QString::fromUtf8(cell.data(), qsizetype(cell.size())).trimmed();
+    for (int r = 0; row < 0 && r < conversion::kAllScaleCount; ++r)
+        if (typed.compare(report::scaleTitle(conversion::kScales[r].name), Qt::CaseInsensitive) == 0
+            || typed.compare(report::scaleKey(conversion::kScales[r].column), Qt::CaseInsensitive) == 0)
+            row = profile::findScale(conversion::kScales[r].column);
     if (row < 0)
         return std::string(cell);
     return std::string(conversion::kScales[row].column);

@@ -1,6 +1,7 @@
 #include "battery_window/profile_chart.h"
 
 #include "battery_window/numbers.h"
+#include "battery_window/words.h"
 #include "interpretation/interpretation.h"
 #include "text/text_routines.h"
 
@@ -32,7 +33,8 @@ constexpr double kSmallestText = 0.75; // of the size asked for
 constexpr double kLeastColumn = 2.2;   // in font sizes
 constexpr double kLeastPlotHeight = 12;
 constexpr double kLongestName = 9;     // upright names are cut beyond this
-constexpr double kWidestBandLabel = 10;
+constexpr double kWidestBandLabel = 10;  // what the least size keeps for band names
+constexpr double kBandLabelRoom = 15;    // what a longer name may take from the plot
 const double kPercentileTicks[] = {1, 2, 5, 10, 16, 25, 50, 75, 84, 90, 95, 98, 99};
 
 struct ChartWords {
@@ -171,7 +173,7 @@ ProfileChart::Geometry ProfileChart::layout(const QRectF &area, double fontPixel
     double widestBand = 0;
     for (const ChartBand &band : m_data.bands)
         widestBand = std::max(widestBand, bandMetrics.horizontalAdvance(band.label));
-    widestBand = std::min(widestBand, kWidestBandLabel * 0.8 * f);
+    widestBand = std::min(widestBand, kBandLabelRoom * 0.8 * f);
     const double right = area.right() - (0.8 * f + tickMetrics.horizontalAdvance(QStringLiteral("99")) + 1.5 * f
                                          + (widestBand > 0 ? widestBand + 0.6 * f : 0));
     g.columnWidth = (right - left) / std::max(n, 1);
@@ -323,7 +325,7 @@ void ProfileChart::paintBands(QPainter &painter, const Geometry &g) const
     const double f = g.fontPixels;
     const QFont font = sizedFont(0.8 * f);
     const QFontMetricsF metrics(font);
-    const double labelLeft = g.area.right() - std::min(kWidestBandLabel * 0.8 * f, [&] {
+    const double labelLeft = g.area.right() - std::min(kBandLabelRoom * 0.8 * f, [&] {
         double widest = 0;
         for (const ChartBand &band : m_data.bands)
             widest = std::max(widest, metrics.horizontalAdvance(band.label));
@@ -446,8 +448,7 @@ void ProfileChart::paintScores(QPainter &painter, const Geometry &g) const
             painter.setBrush(Qt::white);
             painter.drawRect(c.markBox);
             painter.setFont(sizedFont(0.85 * f, true));
-            painter.drawText(c.markBox, Qt::AlignCenter,
-                             m_data.scores[i].mark == profile::Mark::Strength ? QStringLiteral("S") : QStringLiteral("W"));
+            painter.drawText(c.markBox, Qt::AlignCenter, Words::mark(m_data.scores[i].mark));
         }
     }
 }

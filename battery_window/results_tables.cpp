@@ -75,7 +75,7 @@ TableText compositeTable(const SheetResults &results, const QString &metric, dou
         for (int member : composite.members)
             members << nameOf(results, member);
         const QString why = Words::missing(composite.missing);
-        FigureCell descriptor{QString::fromStdString(composite.descriptor), why,
+        FigureCell descriptor{results.label(composite.descriptor), why,
                               composite.missing == profile::Missing::None
                                   ? std::optional<Item>(Item::CompositeDescriptor) : std::nullopt, i};
         FigureCell memberCell = plain(members.join(QStringLiteral(" + ")));

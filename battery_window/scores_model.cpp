@@ -175,7 +175,7 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
     switch (column) {
     case kMetricColumn: return figure(result->metric);
     case kPercentileColumn: return figure(result->percentileRank);
-    case kDescriptorColumn: return QString::fromStdString(result->descriptor);
+    case kDescriptorColumn: return m_results->label(result->descriptor);
     case kCiLowColumn: return figure(result->ciLow);
     case kCiHighColumn: return figure(result->ciHigh);
     case kDeviationColumn: return figure(result->deviation);

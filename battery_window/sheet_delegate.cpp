@@ -3,6 +3,7 @@
 #include "battery_window/sheet.h"
 #include "conversion/scales.h"
 #include "profile/profile.h"
+#include "report_window/core_words.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ QWidget *SheetDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     box->setAccessibleName(tr("Scale"));
     for (int row : profile::sourceScales()) {
         const conversion::Scale &scale = conversion::kScales[row];
-        box->addItem(QString::fromUtf8(scale.name.data(), qsizetype(scale.name.size())),
+        box->addItem(report::scaleTitle(scale.name),
                      QString::fromUtf8(scale.column.data(), qsizetype(scale.column.size())));
     }
     return box;

@@ -2,6 +2,7 @@
 
 #include "battery_window/words.h"
 #include "conversion/scales.h"
+#include "report_window/core_words.h"
 #include "text/ascii.h"
 #include "text/plain_number.h"
 
@@ -108,6 +109,7 @@ void workOut(const Sheet &sheet, const profile::Correlations &correlations, cons
              SheetResults &out)
 {
     readProfile(sheet, out.sheetProfile);
+    out.descriptors = settings.descriptors;
     profile::analyse(out.sheetProfile.profile, correlations, settings, out.analysis);
     out.marks.assign(sheet.rows.size(), RowMarks{});
     const char mark = sheet.shape.decimalMark();
@@ -130,6 +132,11 @@ void workOut(const Sheet &sheet, const profile::Correlations &correlations, cons
         }
         markUnused(cells, entries[entry].scale, marks);
     }
+}
+
+QString SheetResults::label(const std::string &descriptor) const
+{
+    return report::descriptorLabel(descriptors, descriptor);
 }
 
 } // namespace battery

@@ -22,6 +22,7 @@ using RowMarks = std::array<CellMark, kInputColumns>;
 struct SheetResults {
     SheetProfile sheetProfile;
     profile::Analysis analysis;
+    interpretation::DescriptorSystem descriptors; // whose labels the figures carry
     std::vector<RowMarks> marks; // per row of the sheet
 
     // The entry's result for a row; nullptr for a row that is no score.
@@ -29,6 +30,8 @@ struct SheetResults {
     // The table row (from 0) of an entry.
     int rowOfEntry(int entry) const { return sheetProfile.rowOfEntry[std::size_t(entry)]; }
     const std::string &nameOf(int entry) const { return sheetProfile.profile.entries[std::size_t(entry)].name; }
+    // A descriptor as shown: a built-in system's in the language in use.
+    QString label(const std::string &descriptor) const;
 };
 
 void workOut(const Sheet &sheet, const profile::Correlations &correlations, const profile::Settings &settings,

@@ -2,16 +2,12 @@
 
 #include "battery_window/numbers.h"
 #include "conversion/scales.h"
+#include "report_window/core_words.h"
 #include "text/text_routines.h"
 
 namespace battery {
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString quoted(const std::string &cell)
 {
@@ -44,7 +40,7 @@ QString Words::column(profile::Field field)
 QString Words::scale(const std::string &cell)
 {
     const int row = profile::findScale(cell);
-    return row < 0 ? QString::fromStdString(cell) : qs(conversion::kScales[row].name);
+    return row < 0 ? QString::fromStdString(cell) : report::scaleTitle(conversion::kScales[row].name);
 }
 
 QString Words::notANumber(const std::string &cell, char decimalMark)
@@ -85,13 +81,14 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
         if (scale && profile::isPercentileScale(entry.scale))
             return tr("A percentile must be greater than 0 and less than 100.");
         if (scale)
-            return tr("%1 scores range from %2 to %3.").arg(qs(scale->name), bound(scale->lowest),
+            return tr("%1 scores range from %2 to %3.").arg(report::scaleTitle(scale->name), bound(scale->lowest),
                                                            bound(scale->highest));
         return tr("%1 is out of range.").arg(quoted(cell));
     case Problem::SdNotPositive:
         return tr("The SD must be greater than 0.");
     case Problem::ReliabilityOutOfRange:
-        return tr("The reliability must be greater than 0 and less than 1, such as .90.");
+        return tr("The reliability must be greater than 0 and less than 1, such as %1.")
+            .arg(decimalMark == ',' ? QStringLiteral(",90") : QStringLiteral(".90"));
     case Problem::PracticeOnPercentile:
         return tr("A percentile is compared in z units alone: it takes no practice change.");
     case Problem::DuplicateName:
@@ -224,7 +221,7 @@ QString Words::correlationProblem(const QString &fileName, const profile::Correl
     case E::TooManyCells: why = tr("the line has more cells than the first line"); break;
     case E::BrokenQuote: why = tr("a quoted cell is not closed properly"); break;
     case E::NotANumber: why = tr("\u201C%1\u201D is not a number").arg(text); break;
-    case E::OutOfRange: why = tr("%1 lies outside \u22121 to 1").arg(text); break;
+    case E::OutOfRange: why = tr("%1 lies outside \u2212" "1 to 1").arg(text); break;
     case E::BadDiagonal: why = tr("a score correlates 1 with itself, not %1").arg(text); break;
     case E::Disagrees:
         why = tr("%1 disagrees with %2 at line %3, cell %4")

@@ -14,9 +14,10 @@ const char *const kNothingToCalculateMessage =
 
 namespace {
 
-void refuse(Calculation &out, std::string_view message, std::string_view focusField)
+void refuse(Calculation &out, Refusal why, std::string_view message, std::string_view focusField)
 {
     out.refused = true;
+    out.refusal = why;
     out.message.assign(message);
     out.focusField.assign(focusField);
     out.value.fill(0);
@@ -75,12 +76,13 @@ bool refuseRawInput(const WorkingSet &set, Calculation &out)
     };
     for (const Check &c : checks) {
         if (std::isinf(c.value)) {
-            refuse(out, std::string(c.what) + " is too large a number to calculate with.", c.field);
+            refuse(out, Refusal::TooLarge, std::string(c.what) + " is too large a number to calculate with.",
+                   c.field);
             return true;
         }
     }
     if (!(set.sd[Raw] > 0)) {
-        refuse(out, "The raw score sd must be greater than 0.", "rawsdFld");
+        refuse(out, Refusal::SdNotPositive, "The raw score sd must be greater than 0.", "rawsdFld");
         return true;
     }
     return false;
@@ -129,7 +131,7 @@ void calculate(const FieldTextViews &fields, Calculation &out)
         if (filled(fields.score[i]))
             chosen = i; // the last filled field wins
     if (!rawComplete && chosen == 0)
-        return refuse(out, kNothingToCalculateMessage, "");
+        return refuse(out, Refusal::NothingToCalculate, kNothingToCalculateMessage, "");
 
     WorkingSet set(text::Val(fields.rawMean), text::Val(fields.rawSd));
     set.value[Raw] = text::Val(fields.raw);
@@ -143,11 +145,15 @@ void calculate(const FieldTextViews &fields, Calculation &out)
         for (int i = Z; i <= Percentile; ++i)
             set.value[i] = text::Val(fields.score[i]);
         const double v = set.value[chosen];
-        if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v))
-            return refuse(out, rangeMessage(chosen), table[chosen].field);
+        if (v < set.lowest[chosen] || set.highest[chosen] < v || std::isnan(v)) {
+            refuse(out, Refusal::OutOfRange, rangeMessage(chosen), table[chosen].field);
+            out.source = chosen;
+            return;
+        }
         computeFromScale(set, chosen);
     }
     out.refused = false;
+    out.refusal = Refusal::None;
     out.message.clear();
     out.focusField.clear();
     out.z = set.value[Z];
@@ -183,10 +189,13 @@ Outcome calculate(const FieldTexts &fields)
     calculate(views, calculation);
     Outcome out;
     out.refused = calculation.refused;
+    out.refusal = calculation.refusal;
     out.message = std::move(calculation.message);
     out.focusField = std::move(calculation.focusField);
-    if (out.refused)
+    if (out.refused) {
+        out.source = calculation.source;
         return out;
+    }
     out.z = calculation.z;
     out.source = calculation.source;
     for (int i = Z; i <= Percentile; ++i) {

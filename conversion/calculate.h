@@ -18,10 +18,21 @@ struct FieldTexts {
     std::array<std::string, kScaleCount> score;
 };
 
+// Why a calculation was refused, for callers that word it themselves.
+enum class Refusal {
+    None,
+    NothingToCalculate, // neither three raw fields nor a standard score
+    OutOfRange,         // the score given lies outside its scale (Outcome::source)
+    TooLarge,           // a raw field reads as an infinity (Outcome::focusField)
+    SdNotPositive,      // the raw score sd is 0 or less
+};
+
 struct Outcome {
-    // Set when the command was refused: the message to show and the field
-    // to focus afterwards (empty: leave the focus where it is).
+    // Set when the command was refused: why, the message to show (in
+    // English) and the field to focus afterwards (empty: leave the focus
+    // where it is).
     bool refused = false;
+    Refusal refusal = Refusal::None;
     std::string message;
     std::string focusField;
 
@@ -34,6 +45,7 @@ struct Outcome {
     // When not refused: the z score as computed, before it is held at the
     // z scale's bounds and rounded (interpretation starts from it), and the
     // position it came from: Raw for a raw score, else the chosen scale.
+    // Refused as OutOfRange: the scale whose range was left.
     double z = 0;
     int source = Raw;
 };
@@ -51,6 +63,7 @@ struct FieldTextViews {
 // (resultText), building no strings.
 struct Calculation {
     bool refused = false;
+    Refusal refusal = Refusal::None; // as Outcome's
     std::string message;    // as Outcome's
     std::string focusField; // as Outcome's
     std::array<double, kScaleCount> value{}; // each result, held at its bounds

@@ -5,7 +5,54 @@
 #include "converter_window/keystroke_rule.h"
 #include "converter_window/module1.h"
 #include "converter_window/score_feed.h"
+#include "framework/language.h"
 #include "framework/message_box.h"
+#include "text/text_routines.h"
+
+namespace {
+
+// By conversion::Position: what a score typed outside its scale is told.
+constexpr const char *kRangeMessages[conversion::kScaleCount] = {
+    nullptr,
+    QT_TRANSLATE_NOOP("ControlWnd", "z scores must range from %1 to +%2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "T scores must range from %1 to %2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "Wechsler IQ scores must range from %1 to %2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "NCE scores must range from %1 to %2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "CEEB scores must range from %1 to %2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "AGCT scores must range from %1 to %2."),
+    QT_TRANSLATE_NOOP("ControlWnd", "Percentile scores must range from %1 to %2."),
+};
+
+// A refusal in the window's words; in English they are the core's own.
+QString refusalMessage(const conversion::Outcome &outcome)
+{
+    using conversion::Refusal;
+    switch (outcome.refusal) {
+    case Refusal::NothingToCalculate:
+        return ControlWnd::tr("Enter all 3 raw scores to calculate standard scores. Or, enter 1 standard "
+                              "score to convert to other standard scores.");
+    case Refusal::SdNotPositive:
+        return ControlWnd::tr("The raw score sd must be greater than 0.");
+    case Refusal::TooLarge:
+        if (outcome.focusField == "rawmeanFld")
+            return ControlWnd::tr("The raw score mean is too large a number to calculate with.");
+        if (outcome.focusField == "rawsdFld")
+            return ControlWnd::tr("The raw score sd is too large a number to calculate with.");
+        return ControlWnd::tr("The raw score is too large a number to calculate with.");
+    case Refusal::OutOfRange:
+        if (outcome.source > conversion::Raw && outcome.source < conversion::kScaleCount) {
+            const conversion::Scale &scale = conversion::scaleTable()[outcome.source];
+            return ControlWnd::tr(kRangeMessages[outcome.source])
+                .arg(fw::shownNumber(text::Str(scale.lowest)), fw::shownNumber(text::Str(scale.highest)));
+        }
+        break;
+    case Refusal::None:
+        break;
+    }
+    return QString::fromStdString(outcome.message);
+}
+
+} // namespace
 
 void ControlWnd::bindFieldKeys()
 {
@@ -92,21 +139,23 @@ void ControlWnd::CalculateBtn_Action()
     using namespace conversion;
     const auto &scales = scaleTable();
     FieldTexts fields;
-    fields.raw = Text("rawFld");
-    fields.rawMean = Text("rawmeanFld");
-    fields.rawSd = Text("rawsdFld");
+    // The fields hold numbers as the locale writes them; the core reads points.
+    auto typed = [this](std::string_view name) { return fw::coreNumber(QString::fromStdString(Text(name))); };
+    fields.raw = typed("rawFld");
+    fields.rawMean = typed("rawmeanFld");
+    fields.rawSd = typed("rawsdFld");
     for (int i = Z; i <= Percentile; ++i)
-        fields.score[i] = Text(scales[i].field);
+        fields.score[i] = typed(scales[i].field);
 
     const Outcome outcome = calculate(fields);
     if (outcome.refused) {
-        fw::MsgBox(outcome.message);
+        fw::MsgBox(refusalMessage(outcome).toStdString());
         if (!outcome.focusField.empty())
             SetFocus(outcome.focusField);
         return;
     }
     for (int i = Z; i <= Percentile; ++i)
-        SetText(scales[i].field, outcome.results[i]);
+        SetText(scales[i].field, fw::shownNumber(outcome.results[i]).toStdString());
     SetVisible("boundtext", outcome.legendVisible);
     Module1::dirty = "yes";
 

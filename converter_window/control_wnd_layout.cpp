@@ -1,8 +1,10 @@
 // The converter window's layout as data: the window record and its 27
 // controls in creation order. Positions are content-area pixels, also for
-// the controls inside Rectangle1.
+// the controls inside Rectangle1. Texts and accessible names are marked for
+// translation; the window translates them as it makes each control.
 #include "converter_window/control_wnd.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 using fw::Align;
@@ -20,7 +22,7 @@ constexpr std::string_view kInFrame = "Rectangle1";
 
 constexpr fw::WindowRecord windowRecord()
 {
-    fw::WindowRecord w{"Quintaval", 535, 445, fw::rgb(255, 255, 255)};
+    fw::WindowRecord w{QT_TRANSLATE_NOOP("ControlWnd", "Quintaval"), 535, 445, fw::rgb(255, 255, 255)};
     w.resizable = false;
     w.closeButton = true;
     w.minimizeButton = true;
@@ -81,7 +83,7 @@ constexpr ControlRecord picture(std::string_view name, int left, int top, int wi
 constexpr ControlRecord notice()
 {
     ControlRecord s = label("cTxt", 1, 35, 534, 20,
-                          "Written and maintained by the Quintaval developers");
+                          QT_TRANSLATE_NOOP("ControlWnd", "Written and maintained by the Quintaval developers"));
     s.font = kPlain11;
     s.textColour = fw::rgb(0, 0, 128);
     return s;
@@ -89,42 +91,43 @@ constexpr ControlRecord notice()
 
 constexpr ControlRecord legend()
 {
-    ControlRecord s = label("boundtext", 380, 320, 100, 28, "* outside possible\r   range of scores");
+    ControlRecord s = label("boundtext", 380, 320, 100, 28,
+                             QT_TRANSLATE_NOOP("ControlWnd", "* outside possible\r   range of scores"));
     s.font = kPlain10;
     s.align = Align::Left;
     s.textColour = fw::rgb(127, 127, 127);
     s.visible = false;
-    s.accessibleName = "* outside possible range of scores";
+    s.accessibleName = QT_TRANSLATE_NOOP("ControlWnd", "* outside possible range of scores");
     return s;
 }
 
 constexpr ControlRecord kControls[] = {
     rectangle("Rectangle1", 50, 85, 430, 75),
-    button("ClearBtn", 417, 390, 70, 30, "Clear"),
-    entry("rawFld", 70, 105, 80, 22, 9, "raw score", kInFrame),
-    entry("rawmeanFld", 226, 105, 80, 22, 9, "raw score mean", kInFrame),
-    entry("rawsdFld", 380, 105, 80, 22, 9, "raw score sd", kInFrame),
-    entry("zFld", 70, 197, 80, 22, 5, "z score"),
-    entry("tFld", 226, 197, 80, 22, 2, "T score"),
-    entry("wechslerFld", 380, 197, 80, 22, 3, "Wechsler IQ"),
-    entry("nceFld", 70, 259, 80, 22, 2, "NCE score"),
-    entry("greFld", 226, 259, 80, 22, 3, "CEEB score"),
-    button("CalculateBtn", 45, 390, 80, 30, "Calculate"),
-    picture("Canvas1", 11, 3, 510, 36, 170, "Quintaval"),
-    label("StaticText1", 70, 219, 80, 20, "z score"),
-    label("StaticText2", 226, 219, 80, 20, "T score"),
-    label("StaticText3", 380, 219, 80, 20, "Wechsler IQ"),
-    label("StaticText4", 70, 281, 80, 20, "NCE score"),
-    label("StaticText5", 226, 281, 80, 20, "CEEB score"),
-    entry("percentileFld", 226, 320, 80, 22, 2, "percentile"),
-    label("percentileTxt", 226, 343, 80, 20, "percentile"),
-    picture("Canvas2", 250, 388, 32, 32, 172, "Description"),
+    button("ClearBtn", 417, 390, 70, 30, QT_TRANSLATE_NOOP("ControlWnd", "Clear")),
+    entry("rawFld", 70, 105, 80, 22, 9, QT_TRANSLATE_NOOP("ControlWnd", "raw score"), kInFrame),
+    entry("rawmeanFld", 226, 105, 80, 22, 9, QT_TRANSLATE_NOOP("ControlWnd", "raw score mean"), kInFrame),
+    entry("rawsdFld", 380, 105, 80, 22, 9, QT_TRANSLATE_NOOP("ControlWnd", "raw score sd"), kInFrame),
+    entry("zFld", 70, 197, 80, 22, 5, QT_TRANSLATE_NOOP("ControlWnd", "z score")),
+    entry("tFld", 226, 197, 80, 22, 2, QT_TRANSLATE_NOOP("ControlWnd", "T score")),
+    entry("wechslerFld", 380, 197, 80, 22, 3, QT_TRANSLATE_NOOP("ControlWnd", "Wechsler IQ")),
+    entry("nceFld", 70, 259, 80, 22, 2, QT_TRANSLATE_NOOP("ControlWnd", "NCE score")),
+    entry("greFld", 226, 259, 80, 22, 3, QT_TRANSLATE_NOOP("ControlWnd", "CEEB score")),
+    button("CalculateBtn", 45, 390, 80, 30, QT_TRANSLATE_NOOP("ControlWnd", "Calculate")),
+    picture("Canvas1", 11, 3, 510, 36, 170, QT_TRANSLATE_NOOP("ControlWnd", "Quintaval")),
+    label("StaticText1", 70, 219, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "z score")),
+    label("StaticText2", 226, 219, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "T score")),
+    label("StaticText3", 380, 219, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "Wechsler IQ")),
+    label("StaticText4", 70, 281, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "NCE score")),
+    label("StaticText5", 226, 281, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "CEEB score")),
+    entry("percentileFld", 226, 320, 80, 22, 2, QT_TRANSLATE_NOOP("ControlWnd", "percentile")),
+    label("percentileTxt", 226, 343, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "percentile")),
+    picture("Canvas2", 250, 388, 32, 32, 172, QT_TRANSLATE_NOOP("ControlWnd", "Description")),
     notice(),
-    label("rawTxt", 70, 128, 80, 20, "raw score", kInFrame),
-    label("rawmeanTxt", 216, 128, 100, 20, "raw score mean", kInFrame),
-    label("rawsdTxt", 370, 128, 100, 20, "raw score sd", kInFrame),
-    label("StaticText6", 380, 281, 80, 20, "AGCT score"),
-    entry("agctFld", 380, 259, 80, 22, 3, "AGCT score"),
+    label("rawTxt", 70, 128, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "raw score"), kInFrame),
+    label("rawmeanTxt", 216, 128, 100, 20, QT_TRANSLATE_NOOP("ControlWnd", "raw score mean"), kInFrame),
+    label("rawsdTxt", 370, 128, 100, 20, QT_TRANSLATE_NOOP("ControlWnd", "raw score sd"), kInFrame),
+    label("StaticText6", 380, 281, 80, 20, QT_TRANSLATE_NOOP("ControlWnd", "AGCT score")),
+    entry("agctFld", 380, 259, 80, 22, 3, QT_TRANSLATE_NOOP("ControlWnd", "AGCT score")),
     legend(),
 };
 

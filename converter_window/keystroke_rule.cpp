@@ -3,6 +3,7 @@
 #include "converter_window/module1.h"
 #include "framework/beep.h"
 #include "framework/key_text.h"
+#include "framework/language.h"
 #include "text/text_routines.h"
 #include "framework/window.h"
 
@@ -20,7 +21,8 @@ struct KeystrokeRow {
     Clearing clearing;
     std::array<std::string_view, 9> emptied; // in this order; unused slots empty
     bool hidesLegend;
-    std::string_view extras; // accepted besides digits, control keys and delete, tried in order
+    std::string_view extras; // accepted besides digits, control keys and delete, tried in order;
+                             // "." stands for the locale's decimal mark
 };
 
 constexpr KeystrokeRow kRows[] = {
@@ -98,7 +100,7 @@ bool accepts(const KeystrokeRow &row, const std::string &key, int code)
     if (isDigit(key) || code < 32 || code == fw::kKeyDelete)
         return true;
     for (char extra : row.extras)
-        if (code == extra)
+        if (code == (extra == '.' ? int(fw::decimalMark().unicode()) : extra))
             return true;
     return false;
 }

@@ -5,6 +5,7 @@
 #include "framework/rectangle.h"
 #include "framework/text_area.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -36,9 +37,9 @@ QWidget *makeRectangle(const ControlRecord &record, QWidget *parent)
     return rectangle;
 }
 
-QWidget *makePushButton(const ControlRecord &record, QWidget *parent)
+QWidget *makePushButton(const QString &text, QWidget *parent)
 {
-    auto *button = new QPushButton(ControlFactory::toQtLines(record.text), parent);
+    auto *button = new QPushButton(text, parent);
     // Return and Escape in a field must not press a button, and a click
     // leaves the caret where it was; Tab still reaches the button.
     button->setAutoDefault(false);
@@ -57,12 +58,12 @@ QWidget *makeEntryField(const ControlRecord &record, QWidget *parent)
     return field;
 }
 
-QWidget *makeLabel(const ControlRecord &record, QWidget *parent)
+QWidget *makeLabel(const ControlRecord &record, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText); // never read as markup
     label->setAlignment(horizontal(record.align) | Qt::AlignTop);
-    label->setText(ControlFactory::toQtLines(record.text));
+    label->setText(text);
     return label;
 }
 
@@ -82,17 +83,19 @@ QWidget *makeTextArea(const ControlRecord &record, QWidget *parent)
     return area;
 }
 
-QWidget *makeOfKind(const ControlRecord &record, QWidget *parent)
+QWidget *makeOfKind(const ControlRecord &record, const char *context, QWidget *parent)
 {
     switch (record.kind) {
     case ControlKind::Rectangle: return makeRectangle(record, parent);
-    case ControlKind::PushButton: return makePushButton(record, parent);
+    case ControlKind::PushButton:
+        return makePushButton(ControlFactory::toQtLines(ControlFactory::translated(record.text, context)),
+                              parent);
     case ControlKind::EntryField: return makeEntryField(record, parent);
     case ControlKind::Canvas: return makeCanvas(record, parent);
     case ControlKind::TextArea: return makeTextArea(record, parent);
     case ControlKind::Label: break;
     }
-    return makeLabel(record, parent);
+    return makeLabel(record, ControlFactory::toQtLines(ControlFactory::translated(record.text, context)), parent);
 }
 
 bool showsText(ControlKind kind)
@@ -113,9 +116,11 @@ QFont gridFont(const ControlRecord &record)
 
 } // namespace
 
-QWidget *ControlFactory::create(const ControlRecord &record, QWidget *parent)
+QWidget *ControlFactory::create(const ControlRecord &record, QWidget *parent, const char *context)
 {
-    QWidget *control = makeOfKind(record, parent);
+    QWidget *control = makeOfKind(record, context, parent);
+    if (!record.accessibleName.empty())
+        control->setAccessibleName(translated(record.accessibleName, context));
     if (showsText(record.kind)) {
         control->setFont(gridFont(record));
         if (record.textColour.isSet()) {
@@ -148,9 +153,21 @@ QFont ControlFactory::font(const Font &record)
     return font;
 }
 
+QString ControlFactory::translated(std::string_view text, const char *context)
+{
+    if (!context || text.empty())
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string source(text); // the records' views need not end in a NUL
+    return QCoreApplication::translate(context, source.c_str());
+}
+
 QString ControlFactory::toQtLines(std::string_view text)
 {
-    QString lines = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQtLines(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString ControlFactory::toQtLines(QString lines)
+{
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;

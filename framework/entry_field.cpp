@@ -30,7 +30,8 @@ QString leftCharacters(const QString &text, int count)
 // it, with QLineEdit's own translation of "&Paste".
 QAction *pasteAction(const QMenu &menu)
 {
-    const QString caption = QLineEdit::tr("&Paste");
+    static const char *const kPaste = "&Paste"; // Qt's own catalogue translates it
+    const QString caption = QLineEdit::tr(kPaste);
     for (QAction *action : menu.actions())
         if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(caption))
             return action;

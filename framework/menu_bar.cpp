@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -26,9 +27,17 @@ constexpr bool kHasApplicationMenu =
 // title; the Mac has no mnemonics.
 constexpr bool kHasMnemonics = !kHasApplicationMenu;
 
+// A caption with a single "&" names its own mnemonic: a translation whose
+// first letters would clash ("Bearbeiten", "Bericht") places it.
+bool hasMnemonic(const QString &caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < caption.size() && caption.at(at + 1) != QLatin1Char('&');
+}
+
 QString menuTitle(const QString &caption)
 {
-    if (!kHasMnemonics || caption.isEmpty())
+    if (!kHasMnemonics || caption.isEmpty() || hasMnemonic(caption))
         return caption;
     QString title = caption;
     title.replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -209,7 +218,7 @@ void MenuBar::fill(QMenuBar *bar)
     }
     if (kHasApplicationMenu || appleItems.empty())
         return;
-    QMenu *help = bar->addMenu(menuTitle(QMenuBar::tr("Help")));
+    QMenu *help = bar->addMenu(menuTitle(QCoreApplication::translate("Menu", "Help")));
     help->setObjectName(QStringLiteral("HelpMenu"));
     for (MenuItem *item : appleItems)
         help->addAction(item->action());

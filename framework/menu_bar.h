@@ -12,8 +12,9 @@
 // when the focused text field can act on them, else routed like the rest.
 //
 // On Linux and Windows each menu's title has its first letter as mnemonic
-// (Alt+F opens File) and F10 opens the first menu; the captions are
-// unchanged.
+// (Alt+F opens File), unless its caption places one with a single "&" (a
+// translation whose first letters would clash), and F10 opens the first
+// menu; the captions are unchanged.
 #pragma once
 
 #include "framework/menu_item.h"

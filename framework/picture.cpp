@@ -1,5 +1,7 @@
 #include "framework/picture.h"
 
+#include "framework/language.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
@@ -16,9 +18,14 @@ struct CachedPicture {
     QPointer<QSvgRenderer> renderer; // owned by the application object
 };
 
-QSvgRenderer *readPicture(int number)
+QSvgRenderer *readPicture(int number, Language language)
 {
-    QFile file(QStringLiteral(":/pictures/%1.svg").arg(number));
+    // A picture with words has its German copy beside it.
+    QFile file;
+    if (language == Language::German)
+        file.setFileName(QStringLiteral(":/pictures/de/%1.svg").arg(number));
+    if (!file.exists())
+        file.setFileName(QStringLiteral(":/pictures/%1.svg").arg(number));
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     auto *renderer = new QSvgRenderer(file.readAll(), QCoreApplication::instance());
@@ -32,10 +39,10 @@ QSvgRenderer *readPicture(int number)
 
 QSvgRenderer *Picture(int number)
 {
-    static std::map<int, CachedPicture> cache;
-    CachedPicture &slot = cache[number];
+    static std::map<std::pair<int, Language>, CachedPicture> cache;
+    CachedPicture &slot = cache[{number, currentLanguage()}];
     if (!slot.read) {
-        slot.renderer = readPicture(number);
+        slot.renderer = readPicture(number, currentLanguage());
         slot.read = true;
     }
     return slot.renderer;

@@ -1,5 +1,6 @@
 // Pictures by number, read once from the resource ":/pictures/<number>.svg"
-// and kept for the life of the application.
+// and kept for the life of the application. A picture with words has a
+// German copy, ":/pictures/de/<number>.svg", shown while German is in use.
 #pragma once
 
 class QSvgRenderer;

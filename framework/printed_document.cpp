@@ -115,10 +115,9 @@ private:
     int m_row; // -1: the header
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PrintedDocument", text);
-}
+struct PrintedWords {
+    Q_DECLARE_TR_FUNCTIONS(PrintedDocument)
+};
 
 } // namespace
 
@@ -256,7 +255,7 @@ void PrintedDocument::paintFooter(QPainter &painter, double width, double bottom
     painter.setPen(QPen(kQuiet, 0.5));
     painter.drawLine(QPointF(0, top - kRuleGap), QPointF(width, top - kRuleGap));
     painter.setFont(font);
-    const QString pageText = tr("page %1 of %2").arg(page).arg(pages);
+    const QString pageText = PrintedWords::tr("page %1 of %2").arg(page).arg(pages);
     const double pageWidth = metrics.horizontalAdvance(pageText) + kHeaderPoints;
     painter.drawText(QRectF(0, top, width - pageWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(m_footer, Qt::ElideRight, width - pageWidth));

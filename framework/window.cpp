@@ -79,7 +79,7 @@ void Window::build()
 
 void Window::applyRecord(const WindowRecord &record)
 {
-    setWindowTitle(QString::fromUtf8(record.title.data(), static_cast<qsizetype>(record.title.size())));
+    setWindowTitle(ControlFactory::translated(record.title, metaObject()->className()));
     if (record.background.isSet()) {
         QPalette palette = m_content->palette();
         palette.setColor(QPalette::Window, record.background.toQColor());
@@ -151,16 +151,14 @@ QWidget *Window::parentFor(const ControlRecord &record) const
 QWidget *Window::createControl(const ControlRecord &record)
 {
     QWidget *parent = parentFor(record);
-    QWidget *control = ControlFactory::create(record, parent);
+    // The records mark their texts under the window's class name.
+    QWidget *control = ControlFactory::create(record, parent, metaObject()->className());
     const QPoint origin = parent == m_content ? QPoint() : parent->mapTo(m_content, QPoint());
     control->setGeometry(record.left - origin.x(), record.top - origin.y(), record.width, record.height);
     if (record.kind == ControlKind::Label && record.align == Align::Center)
         widenToText(qobject_cast<QLabel *>(control));
     const std::string name(record.name);
     control->setObjectName(QString::fromStdString(name));
-    if (!record.accessibleName.empty())
-        control->setAccessibleName(QString::fromUtf8(record.accessibleName.data(),
-                                                     static_cast<qsizetype>(record.accessibleName.size())));
     control->setVisible(record.visible);
     if (record.lockedToEdges && parent == m_content) {
         const QSize area = m_content->size();

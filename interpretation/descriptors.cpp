@@ -46,19 +46,22 @@ bool wholeNumber(std::string_view text, double &value)
     return true;
 }
 
-// A label is shown and printed as written: it must be text.
-std::string labelProblem(std::string_view label)
+using Problem = DescriptorFileProblem;
+using Kind = DescriptorFileProblem::Kind;
+
+Problem problem(Kind kind, std::size_t line, std::string cell = {}, std::size_t count = 0)
 {
-    if (label.find('\0') != std::string_view::npos)
-        return "the label holds a NUL byte";
-    if (!text::isValidUtf8(label))
-        return "the label is not valid UTF-8 text";
-    return {};
+    return Problem{kind, line, std::move(cell), count};
 }
 
-std::string lineError(size_t line, const std::string &what)
+// A label is shown and printed as written: it must be text.
+Kind labelProblem(std::string_view label)
 {
-    return "line " + std::to_string(line) + ": " + what;
+    if (label.find('\0') != std::string_view::npos)
+        return Kind::NulInLabel;
+    if (!text::isValidUtf8(label))
+        return Kind::NotUtf8;
+    return Kind::None;
 }
 
 } // namespace
@@ -104,7 +107,7 @@ std::string checkSystem(std::string_view key)
         + ".";
 }
 
-std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
+DescriptorFileProblem readDescriptorSystem(std::string_view text, DescriptorSystem &out)
 {
     text::LineCounter lines(text);
     text::CsvReader reader(text, ',');
@@ -117,7 +120,7 @@ std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
         if (!reader.next(record))
             break;
         if (record.problem != text::RowProblem::None)
-            return lineError(lineNo, "a quoted cell is not closed properly");
+            return problem(Kind::UnclosedQuote, lineNo);
         std::vector<std::string_view> cells;
         for (const std::string &cell : record.cells)
             cells.push_back(text::trimmed(cell));
@@ -126,30 +129,28 @@ std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
         if (headerLine == 0) {
             if (cells.size() != 2 || !text::equalsIgnoringCase(cells[0], "from")
                 || !text::equalsIgnoringCase(cells[1], "label"))
-                return lineError(lineNo, "the header must be \"from,label\"");
+                return problem(Kind::BadHeader, lineNo);
             headerLine = lineNo;
             continue;
         }
         if (record.cellCount() != 2)
-            return lineError(lineNo, "expected 2 cells, from and label, but found "
-                                         + std::to_string(record.cellCount()));
+            return problem(Kind::CellCount, lineNo, {}, record.cellCount());
         double from = 0;
         if (!wholeNumber(cells[0], from))
-            return lineError(lineNo, "\"" + std::string(cells[0]) + "\" is not a whole standard score");
+            return problem(Kind::NotWhole, lineNo, std::string(cells[0]));
         if (cells[1].empty())
-            return lineError(lineNo, "the label is empty");
-        if (const std::string why = labelProblem(cells[1]); !why.empty())
-            return lineError(lineNo, why);
+            return problem(Kind::EmptyLabel, lineNo);
+        if (const Kind why = labelProblem(cells[1]); why != Kind::None)
+            return problem(why, lineNo);
         const auto [at, added] = lineOfFrom.emplace(from, lineNo);
         if (!added)
-            return lineError(lineNo, "from " + std::string(cells[0]) + " is given already on line "
-                                         + std::to_string(at->second));
+            return problem(Kind::RepeatedFrom, lineNo, std::string(cells[0]), at->second);
         bands.push_back({from, std::string(cells[1])});
     }
     if (headerLine == 0)
-        return "line 1: the file is empty; it needs the header \"from,label\" and one row per band";
+        return problem(Kind::Empty, 1);
     if (bands.empty())
-        return lineError(headerLine, "the header is followed by no bands");
+        return problem(Kind::NoBands, headerLine);
     // A file may list its bands from the top down, as publishers print them.
     std::stable_sort(bands.begin(), bands.end(),
                      [](const DescriptorBand &a, const DescriptorBand &b) { return a.from < b.from; });
@@ -157,6 +158,35 @@ std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
     out.name = "Custom";
     out.bands = std::move(bands);
     return {};
+}
+
+std::string problemText(const DescriptorFileProblem &p)
+{
+    std::string what;
+    switch (p.kind) {
+    case Kind::None: return {};
+    case Kind::Empty:
+        return "line 1: the file is empty; it needs the header \"from,label\" and one row per band";
+    case Kind::UnclosedQuote: what = "a quoted cell is not closed properly"; break;
+    case Kind::BadHeader: what = "the header must be \"from,label\""; break;
+    case Kind::CellCount:
+        what = "expected 2 cells, from and label, but found " + std::to_string(p.count);
+        break;
+    case Kind::NotWhole: what = "\"" + p.cell + "\" is not a whole standard score"; break;
+    case Kind::EmptyLabel: what = "the label is empty"; break;
+    case Kind::NulInLabel: what = "the label holds a NUL byte"; break;
+    case Kind::NotUtf8: what = "the label is not valid UTF-8 text"; break;
+    case Kind::RepeatedFrom:
+        what = "from " + p.cell + " is given already on line " + std::to_string(p.count);
+        break;
+    case Kind::NoBands: what = "the header is followed by no bands"; break;
+    }
+    return "line " + std::to_string(p.line) + ": " + what;
+}
+
+std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out)
+{
+    return problemText(readDescriptorSystem(text, out));
 }
 
 const std::string &describe(double z, const DescriptorSystem &system)

@@ -95,6 +95,30 @@ std::string checkSystem(std::string_view key);
 // ("line 3: ..."), and out is left unchanged.
 std::string parseDescriptorFile(std::string_view text, DescriptorSystem &out);
 
+// The same, with why not as data, for callers that word it themselves.
+struct DescriptorFileProblem {
+    enum class Kind {
+        None,
+        Empty,         // no header at all
+        UnclosedQuote, // a quoted cell is not closed properly
+        BadHeader,     // the header is not "from,label"
+        CellCount,     // count: the cells found
+        NotWhole,      // cell: the from that is not a whole standard score
+        EmptyLabel,
+        NulInLabel,
+        NotUtf8,
+        RepeatedFrom,  // cell: the from; count: the line that gave it first
+        NoBands,       // the header is followed by no bands
+    };
+    Kind kind = Kind::None;
+    std::size_t line = 0;
+    std::string cell;
+    std::size_t count = 0;
+};
+DescriptorFileProblem readDescriptorSystem(std::string_view text, DescriptorSystem &out);
+// The English words of parseDescriptorFile ("line 3: the label is empty").
+std::string problemText(const DescriptorFileProblem &problem);
+
 // The label of the band holding standardScore(z); below every band, the
 // lowest band's label. The empty text for a NaN z or a system without bands.
 const std::string &describe(double z, const DescriptorSystem &system);

@@ -4,6 +4,7 @@
 // of its candidate places where it meets nothing placed before it.
 #include "report_window/curve_picture.h"
 
+#include "report_window/core_words.h"
 #include "report_window/curve_style.h"
 
 #include <QCoreApplication>
@@ -33,8 +34,7 @@ QString signedNumber(double value, int decimals = 0)
 
 QString nameOf(interpretation::ScaleId scale)
 {
-    const std::string_view name = interpretation::scaleName(scale);
-    return QString::fromUtf8(name.data(), int(name.size()));
+    return scaleTitle(scale);
 }
 
 // The axes below the curve: these scales, then percentile ranks.

@@ -1,7 +1,9 @@
 #include "report_window/curve_picture.h"
 
+#include "framework/language.h"
 #include "report_window/curve_style.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,7 +30,7 @@ QPainterPath under(const Geometry &g, double from, double to)
 
 QString signedZ(double z)
 {
-    const QString digits = QString::number(std::fabs(z), 'f', 2);
+    const QString digits = fw::shownNumber(QString::number(std::fabs(z), 'f', 2));
     return (z < 0 ? QString(QChar(0x2212)) : QStringLiteral("+")) + digits;
 }
 
@@ -64,7 +66,7 @@ QString CurvePicture::scoreText() const
 {
     if (!m_score)
         return QString();
-    const QString z = QStringLiteral("z ") + signedZ(m_score->z);
+    const QString z = QCoreApplication::translate("CurvePicture", "z %1").arg(signedZ(m_score->z));
     if (m_score->label.isEmpty())
         return z;
     return marker() == Marker::Line ? m_score->label : m_score->label + QStringLiteral(", ") + z;

@@ -19,10 +19,9 @@ using interpretation::Quantity;
 using interpretation::Source;
 using interpretation::Term;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Explanation", text);
-}
+struct ExplanationWords {
+    Q_DECLARE_TR_FUNCTIONS(Explanation)
+};
 
 QString qs(std::string_view text)
 {
@@ -102,27 +101,27 @@ QString shown(const Explanation &e)
 QString shownAs(const Explanation &e)
 {
     if (isHeld(e))
-        return tr("held at the limit of the scale and shown as %1; the * marks that").arg(shown(e));
-    return tr("shown as %1").arg(shown(e));
+        return ExplanationWords::tr("held at the limit of the scale and shown as %1; the * marks that").arg(shown(e));
+    return ExplanationWords::tr("shown as %1").arg(shown(e));
 }
 
 QString cited(const QString &words, Source source, const QString &where = QString())
 {
     if (source == Source::None)
         return words;
-    return tr("%1 (%2)").arg(words, where.isEmpty() ? citation(source) : citation(source) + QStringLiteral(", ") + where);
+    return ExplanationWords::tr("%1 (%2)").arg(words, where.isEmpty() ? citation(source) : citation(source) + QStringLiteral(", ") + where);
 }
 
 const char *const kCritical = "z<sub>c</sub>";
 
 QString givenScore(const Explanation &e, const Naming &n)
 {
-    return tr("%1 %2: the score as given.").arg(n.metric(e.result.score).toHtmlEscaped(), shown(e));
+    return ExplanationWords::tr("%1 %2: the score as given.").arg(n.metric(e.result.score).toHtmlEscaped(), shown(e));
 }
 
 QString zFromScore(const Explanation &e, const Naming &n)
 {
-    QString words = tr("From the %1 given: z = (X \u2212 M) / SD = (%2 \u2212 %3) / %4 = %5")
+    QString words = ExplanationWords::tr("From the %1 given: z = (X \u2212 M) / SD = (%2 \u2212 %3) / %4 = %5")
                         .arg(n.given(scoreOf(e, Quantity::ScaleMean)).toHtmlEscaped(),
                              loose(value(e, Quantity::Score)), loose(value(e, Quantity::ScaleMean)),
                              loose(value(e, Quantity::ScaleSd)), zText(e.result.value));
@@ -134,9 +133,9 @@ QString zFromScore(const Explanation &e, const Naming &n)
 QString zFromPercentile(const Explanation &e)
 {
     const bool approximate = e.formula == Formula::ZFromPercentileApproximate;
-    QString words = approximate ? tr("From the percentile given, P = %1: z = %2, by a rational approximation of "
+    QString words = approximate ? ExplanationWords::tr("From the percentile given, P = %1: z = %2, by a rational approximation of "
                                      "the inverse normal curve")
-                                : tr("From the percentile given, P = %1: z = %2, from the inverse normal curve");
+                                : ExplanationWords::tr("From the percentile given, P = %1: z = %2, from the inverse normal curve");
     words = cited(words.arg(loose(value(e, Quantity::Percentile)), zText(e.result.value)), e.source,
                   approximate ? QStringLiteral("26.2.23") : QString());
     if (!e.shown.empty())
@@ -148,36 +147,37 @@ QString onMetric(const Explanation &e, const Naming &n)
 {
     const double sd = value(e, Quantity::MetricSd);
     const QString words = e.formula == Formula::BandOnMetric
-        ? tr("%1: the band that holds M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5 (halves go up), %6.")
-        : tr("%1 = M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5, %6.");
+        ? ExplanationWords::tr("%1: the band that holds M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5 (halves go up), %6.")
+        : ExplanationWords::tr("%1 = M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5, %6.");
     return words.arg(n.metric(scoreOf(e, Quantity::MetricMean)).toHtmlEscaped(), loose(value(e, Quantity::MetricMean)),
                      loose(sd), zText(value(e, Quantity::Z)), working(e.result.value, sd), shownAs(e));
 }
 
 QString percentileRank(const Explanation &e)
 {
-    return tr("Percentile rank: the share of the normal curve below z, 100 \u03a6(z) = 100 \u03a6(%1) = %2, %3; "
-              "ranks below 0.1 and above 99.9 are shown as &lt;0.1 and &gt;99.9.")
-        .arg(zText(value(e, Quantity::Z)), percent(e.result.value), shownAs(e));
+    return ExplanationWords::tr("Percentile rank: the share of the normal curve below z, 100 \u03a6(z) = 100 \u03a6(%1) = "
+                                "%2, %3; ranks below %4 and above %5 are shown as &lt;%4 and &gt;%5.")
+        .arg(zText(value(e, Quantity::Z)), percent(e.result.value), shownAs(e), pageNumber(QStringLiteral("0.1")),
+             pageNumber(QStringLiteral("99.9")));
 }
 
 QString boundRanks(const Explanation &low, const Explanation &high)
 {
-    return tr("Percentile ranks of the bounds: 100 \u03a6(%1) = %2 and 100 \u03a6(%3) = %4, shown as %5 and %6.")
+    return ExplanationWords::tr("Percentile ranks of the bounds: 100 \u03a6(%1) = %2 and 100 \u03a6(%3) = %4, shown as %5 and %6.")
         .arg(zText(value(low, Quantity::Z)), percent(low.result.value), zText(value(high, Quantity::Z)),
              percent(high.result.value), shown(low), shown(high));
 }
 
 QString approximatePercentile(const Explanation &e, const Explanation *rank)
 {
-    QString words = cited(tr("The converter window's percentile comes from a polynomial approximation of the "
+    QString words = cited(ExplanationWords::tr("The converter window's percentile comes from a polynomial approximation of the "
                              "normal curve"),
                           e.source, QStringLiteral("7.1.28"));
-    words += tr(": 100 \u03a6(%1) \u2248 %2, written as a whole percentile from 1 to 99, %3.")
+    words += ExplanationWords::tr(": 100 \u03a6(%1) \u2248 %2, written as a whole percentile from 1 to 99, %3.")
                  .arg(zText(value(e, Quantity::Z)), percent(e.result.value), shownAs(e));
     if (rank && pageNumber(rank->shown) != pageNumber(e.shown))
         words += QLatin1Char(' ')
-            + tr("It differs from the exact percentile rank, %1, because it is whole and held to 1 to 99, and "
+            + ExplanationWords::tr("It differs from the exact percentile rank, %1, because it is whole and held to 1 to 99, and "
                  "its approximation may round the other way near a half.")
                   .arg(shown(*rank));
     return words;
@@ -186,28 +186,30 @@ QString approximatePercentile(const Explanation &e, const Explanation *rank)
 QString bandRange(double from, double to)
 {
     if (std::isinf(from) && (std::isinf(to) || std::isnan(to)))
-        return tr("every standard score");
+        return ExplanationWords::tr("every standard score");
     if (std::isinf(from))
-        return tr("standard scores of %1 and below").arg(loose(to));
+        return ExplanationWords::tr("standard scores of %1 and below").arg(loose(to));
     if (std::isinf(to))
-        return tr("standard scores of %1 and above").arg(loose(from));
+        return ExplanationWords::tr("standard scores of %1 and above").arg(loose(from));
     if (std::isnan(to))
-        return tr("standard scores from %1 up").arg(loose(from));
-    return tr("standard scores from %1 to %2").arg(loose(from), loose(to));
+        return ExplanationWords::tr("standard scores from %1 up").arg(loose(from));
+    return ExplanationWords::tr("standard scores from %1 to %2").arg(loose(from), loose(to));
 }
 
 QStringList descriptor(const Explanation &e, const Naming &n)
 {
     const conversion::Scale &standard = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
     const double s = value(e, Quantity::StandardScore);
-    QString words = tr("Standard score S = %1 + %2 \u00d7 z = %1 + %2 \u00d7 %3, rounded: %4, not held at a limit.")
+    QString words = ExplanationWords::tr("Standard score S = %1 + %2 \u00d7 z = %1 + %2 \u00d7 %3, rounded: %4, not held at a limit.")
                         .arg(loose(standard.mean), loose(standard.sd), zText(value(e, Quantity::Z)), loose(s));
     const double from = value(e, Quantity::BandFrom);
     if (std::isnan(from))
-        return {words, tr("The %1 system has no bands.").arg(n.system.toHtmlEscaped())};
+        return {words, ExplanationWords::tr("The %1 system has no bands.").arg(n.system.toHtmlEscaped())};
+    const QString label = n.label ? n.label(e.shown) : QString::fromStdString(e.shown);
     return {words,
-            cited(tr("Descriptor: in the %1 system, %2 covers %3, and %4 lies among them")
-                    .arg(n.system.toHtmlEscaped(), shown(e), bandRange(from, value(e, Quantity::BandTo)), loose(s)),
+            cited(ExplanationWords::tr("Descriptor: in the %1 system, %2 covers %3, and %4 lies among them")
+                    .arg(n.system.toHtmlEscaped(), QStringLiteral("<b>%1</b>").arg(label.toHtmlEscaped()),
+                         bandRange(from, value(e, Quantity::BandTo)), loose(s)),
                   e.source)
                 + QLatin1Char('.')};
 }
@@ -226,18 +228,18 @@ QStringList interval(const Explanation &low, const Explanation *high)
     const QString error = pageDecimal(sd * value(low, Quantity::StandardError), 2);
     QStringList sentences;
     if (trueScore)
-        sentences << cited(tr("Estimated true score T\u2032 = M + r (X \u2212 M) = %1 + %2 \u00d7 %3 = %4")
+        sentences << cited(ExplanationWords::tr("Estimated true score T\u2032 = M + r (X \u2212 M) = %1 + %2 \u00d7 %3 = %4")
                                .arg(loose(m), proportion(r), loose(sd * value(low, Quantity::Z)), centre),
                            Source::Kelley1927)
                 + QLatin1Char('.');
-    sentences << cited(trueScore ? tr("Standard error of estimation SEE = SD \u221a(r (1 \u2212 r)) = %1 \u00d7 "
+    sentences << cited(trueScore ? ExplanationWords::tr("Standard error of estimation SEE = SD \u221a(r (1 \u2212 r)) = %1 \u00d7 "
                                       "\u221a(%2 \u00d7 %3) = %4")
                                        .arg(loose(sd), proportion(r), proportion(1 - r), error)
-                                 : tr("Standard error of measurement SEM = SD \u221a(1 \u2212 r) = %1 \u00d7 \u221a%2 = %3")
+                                 : ExplanationWords::tr("Standard error of measurement SEM = SD \u221a(1 \u2212 r) = %1 \u00d7 \u221a%2 = %3")
                                        .arg(loose(sd), proportion(1 - r), error),
                        low.source)
             + QLatin1Char('.');
-    sentences << cited(tr("Critical value for %1 %: %2 = %3, from the inverse normal curve")
+    sentences << cited(ExplanationWords::tr("Critical value for %1 %: %2 = %3, from the inverse normal curve")
                            .arg(loose(value(low, Quantity::Confidence)), QLatin1String(kCritical),
                                 pageDecimal(critical, 2)),
                        Source::Wichura1988)
@@ -248,15 +250,15 @@ QStringList interval(const Explanation &low, const Explanation *high)
     const bool lowFirst = low.result.quantity == Quantity::Low;
     auto one = [&](const Explanation &e) {
         const bool isLow = e.result.quantity == Quantity::Low;
-        return tr("%1 %2 %3 \u00d7 %4 = %5").arg(centre, isLow ? QStringLiteral("\u2212") : QStringLiteral("+"),
+        return ExplanationWords::tr("%1 %2 %3 \u00d7 %4 = %5").arg(centre, isLow ? QStringLiteral("\u2212") : QStringLiteral("+"),
                                                  criticalText, error, working(e.result.value, sd));
     };
     if (high)
-        sentences << tr("Bounds: %1 \u2213 %2 \u00d7 %3 = %4 and %5, shown as %6 and %7.")
+        sentences << ExplanationWords::tr("Bounds: %1 \u2213 %2 \u00d7 %3 = %4 and %5, shown as %6 and %7.")
                          .arg(name, QLatin1String(kCritical), se, one(low), one(*high), shown(low), shown(*high));
     else
-        sentences << (lowFirst ? tr("Lower bound: %1 \u2212 %2 \u00d7 %3 = %4, %5.")
-                               : tr("Upper bound: %1 + %2 \u00d7 %3 = %4, %5."))
+        sentences << (lowFirst ? ExplanationWords::tr("Lower bound: %1 \u2212 %2 \u00d7 %3 = %4, %5.")
+                               : ExplanationWords::tr("Upper bound: %1 + %2 \u00d7 %3 = %4, %5."))
                          .arg(name, QLatin1String(kCritical), se, one(low), shownAs(low));
     return sentences;
 }
@@ -275,7 +277,7 @@ QString surnames(std::string_view authors)
             names << part;
     }
     if (names.size() > 2)
-        return QCoreApplication::translate("Explanation", "%1 et al.").arg(names.first());
+        return ExplanationWords::tr("%1 et al.").arg(names.first());
     return names.join(QStringLiteral(" & "));
 }
 

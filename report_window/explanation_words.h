@@ -20,6 +20,7 @@ struct Naming {
     std::function<QString(int score)> given;  // the scale a score was given on: "Wechsler IQ", "raw score"
     std::function<QString(int score)> metric; // the scale a figure is shown on: "T"
     QString system;                           // the descriptor system: "AACN"
+    std::function<QString(const std::string &label)> label; // a band's label as shown; unset: as given
 };
 
 // Paragraphs of rich text, in order: one for each explanation, a few for an

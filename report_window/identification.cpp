@@ -11,10 +11,9 @@ namespace report {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Identification", text);
-}
+struct IdentificationWords {
+    Q_DECLARE_TR_FUNCTIONS(Identification)
+};
 
 std::optional<interpretation::Date> dateOf(const QString &text)
 {
@@ -42,7 +41,7 @@ AgeReading readAge(const Identification &id)
     age.birthBad = !birthText.isEmpty() && !birth;
     age.testBad = !testText.isEmpty() && !test;
     if (age.birthBad || age.testBad) {
-        age.problem = tr("%1 is not a date; write it as year-month-day, such as 2016-03-14.")
+        age.problem = IdentificationWords::tr("%1 is not a date; write it as year-month-day, such as 2016-03-14.")
                           .arg(age.birthBad ? birthCaption() : testDateCaption());
         return age;
     }
@@ -51,24 +50,24 @@ AgeReading readAge(const Identification &id)
     const std::optional<interpretation::Age> years = interpretation::ageAt(*birth, *test);
     if (!years) {
         age.testBad = true;
-        age.problem = tr("The date of testing is before the date of birth.");
+        age.problem = IdentificationWords::tr("The date of testing is before the date of birth.");
         return age;
     }
-    const QString days = years->days == 1 ? tr("1 day") : tr("%1 days").arg(years->days);
-    age.text = tr("%1;%2 (%3)").arg(years->years).arg(years->months).arg(days);
+    const QString days = years->days == 1 ? IdentificationWords::tr("1 day") : IdentificationWords::tr("%1 days").arg(years->days);
+    age.text = IdentificationWords::tr("%1;%2 (%3)").arg(years->years).arg(years->months).arg(days);
     return age;
 }
 
-QString personCaption() { return tr("Name or code"); }
-QString birthCaption() { return tr("Date of birth"); }
-QString testDateCaption() { return tr("Date of testing"); }
-QString examinerCaption() { return tr("Examiner"); }
-QString ageCaption() { return tr("Age at testing"); }
+QString personCaption() { return IdentificationWords::tr("Name or code"); }
+QString birthCaption() { return IdentificationWords::tr("Date of birth"); }
+QString testDateCaption() { return IdentificationWords::tr("Date of testing"); }
+QString examinerCaption() { return IdentificationWords::tr("Examiner"); }
+QString ageCaption() { return IdentificationWords::tr("Age at testing"); }
 
 QStringList headerLines(const Identification &id, const QString &testCaption)
 {
     auto part = [](const QString &caption, const QString &value) {
-        return tr("%1: %2").arg(caption, value.trimmed());
+        return IdentificationWords::tr("%1: %2").arg(caption, value.trimmed());
     };
     QStringList who, when;
     if (!id.person.trimmed().isEmpty())

@@ -9,10 +9,9 @@ namespace report {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportDocument", text);
-}
+struct DocumentWords {
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
+};
 
 constexpr double kTitlePoints = 18;
 constexpr double kSectionPoints = 12.5;
@@ -23,7 +22,7 @@ constexpr double kReferencePoints = 8.5;
 
 QString footerText()
 {
-    return tr("Quintaval %1 \u00b7 printed %2")
+    return DocumentWords::tr("Quintaval %1 \u00b7 printed %2")
         .arg(QStringLiteral(QUINTAVAL_VERSION), QDate::currentDate().toString(Qt::ISODate));
 }
 
@@ -61,7 +60,7 @@ void addParagraph(fw::PrintedDocument &document, const QString &html, double poi
 void addMethodSection(fw::PrintedDocument &document, const QStringList &opening, const QStringList &paragraphs,
                       const std::vector<interpretation::Source> &sources)
 {
-    addHeading(document, tr("Method"), Heading::Section);
+    addHeading(document, DocumentWords::tr("Method"), Heading::Section);
     for (const QString &line : opening)
         addParagraph(document, line, kMethodPoints);
     QStringList written;
@@ -73,7 +72,7 @@ void addMethodSection(fw::PrintedDocument &document, const QStringList &opening,
     }
     if (sources.empty())
         return;
-    auto heading = std::make_unique<fw::TextBlock>(QStringLiteral("<b>%1</b>").arg(tr("References")), kMethodPoints);
+    auto heading = std::make_unique<fw::TextBlock>(QStringLiteral("<b>%1</b>").arg(DocumentWords::tr("References")), kMethodPoints);
     heading->spaceBefore = kSpace;
     heading->keepWithNext = true;
     document.add(std::move(heading));

@@ -1,5 +1,6 @@
 #include "report_window/report_numbers.h"
 
+#include "framework/language.h"
 #include "text/text_routines.h"
 
 #include <cmath>
@@ -25,7 +26,7 @@ QString withLeadingZero(QString text)
 
 QString pageNumber(const QString &shown)
 {
-    QString text = withLeadingZero(shown);
+    QString text = fw::shownNumber(withLeadingZero(shown));
     if (text.startsWith(QLatin1Char('-')))
         text[0] = kMinus;
     return text;
@@ -38,7 +39,7 @@ QString pageNumber(const std::string &shown)
 
 QString sheetNumber(const std::string &shown)
 {
-    return withLeadingZero(QString::fromStdString(shown));
+    return fw::shownNumber(withLeadingZero(QString::fromStdString(shown)));
 }
 
 QString pageDecimal(double value, int decimals, bool plus)
@@ -63,7 +64,7 @@ QString proportion(double value)
         text += QLatin1Char('0');
     if (text.startsWith(QLatin1String("0.")))
         text.remove(0, 1);
-    return text;
+    return fw::shownNumber(text);
 }
 
 } // namespace report

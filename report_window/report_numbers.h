@@ -2,6 +2,7 @@
 // cores write scores as the converter does ("-.25", "+1.0"); a page and its
 // prose want a leading zero and a true minus sign ("−0.25"), while copied
 // tab-separated text keeps the ASCII minus a spreadsheet reads as a number.
+// Both use the decimal mark of the language in use ("−0,25" in German).
 #pragma once
 
 #include <QString>

@@ -17,10 +17,9 @@ namespace {
 
 using interpretation::ScaleId;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportPage", text);
-}
+struct PageWords {
+    Q_DECLARE_TR_FUNCTIONS(ReportPage)
+};
 
 constexpr double kPictureShare = 0.6; // picture height to its width
 
@@ -60,12 +59,12 @@ interpretation::Explanations methodExplanations(const ReportFacts &facts)
 QStringList methodOpening(const ReportFacts &facts)
 {
     QStringList lines;
-    lines << tr("Every scale is reached through z, the score's distance from the mean in standard "
+    lines << PageWords::tr("Every scale is reached through z, the score's distance from the mean in standard "
                 "deviations; percentile ranks are exact areas under the normal curve.");
     if (facts.reading.hasInterval && facts.interval)
-        lines << tr("Confidence interval: %1, from a reliability of %2.")
+        lines << PageWords::tr("Confidence interval: %1, from a reliability of %2.")
                      .arg(intervalHeading(facts), facts.reliabilityText.toHtmlEscaped());
-    lines << tr("Descriptors: the %1 system.").arg(facts.systemName.toHtmlEscaped());
+    lines << PageWords::tr("Descriptors: the %1 system.").arg(facts.systemName.toHtmlEscaped());
     return lines;
 }
 
@@ -77,9 +76,9 @@ QStringList methodParagraphs(const ReportFacts &facts)
 std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, const Identification &id,
                                                     const CurvePicture &picture)
 {
-    auto document = identifiedDocument(tr("Score Report"), id, tr("Test"));
-    addHeading(*document, tr("Score Report"), Heading::Title);
-    addParagraph(*document, tr("Score: %1").arg(sourceText(facts.score)).toHtmlEscaped());
+    auto document = identifiedDocument(PageWords::tr("Score Report"), id, PageWords::tr("Test"));
+    addHeading(*document, PageWords::tr("Score Report"), Heading::Title);
+    addParagraph(*document, PageWords::tr("Score: %1").arg(sourceText(facts.score)).toHtmlEscaped());
 
     auto drawing = std::make_unique<fw::PictureBlock>(
         [picture](QPainter &painter, const QRectF &area) { picture.paint(painter, area, kPicturePoints); },

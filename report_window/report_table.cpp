@@ -1,5 +1,6 @@
 #include "report_window/report_table.h"
 
+#include "report_window/core_words.h"
 #include "report_window/report_numbers.h"
 
 #include <QCoreApplication>
@@ -13,15 +14,13 @@ namespace {
 using interpretation::Formula;
 using interpretation::ScaleId;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportTable", text);
-}
+struct TableWords {
+    Q_DECLARE_TR_FUNCTIONS(ReportTable)
+};
 
 QString nameOf(int row)
 {
-    const std::string_view name = interpretation::scaleName(ScaleId(row));
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return scaleTitle(ScaleId(row));
 }
 
 bool trueScoreMethod(const ReportFacts &facts)
@@ -31,7 +30,7 @@ bool trueScoreMethod(const ReportFacts &facts)
 
 QString errorName(const ReportFacts &facts)
 {
-    return trueScoreMethod(facts) ? tr("SEE") : tr("SEM");
+    return trueScoreMethod(facts) ? TableWords::tr("SEE") : TableWords::tr("SEM");
 }
 
 // Worked figures carry a decimal more than whole scores, two on z's, as
@@ -81,17 +80,17 @@ QString number(const std::string &shown, NumberStyle style)
 QString intervalHeading(const ReportFacts &facts)
 {
     const QString level = pageDecimal(facts.confidence, facts.confidence == std::floor(facts.confidence) ? 0 : 1);
-    return trueScoreMethod(facts) ? tr("%1 % interval, true score").arg(level)
-                                  : tr("%1 % interval, obtained score").arg(level);
+    return trueScoreMethod(facts) ? TableWords::tr("%1 % interval, true score").arg(level)
+                                  : TableWords::tr("%1 % interval, obtained score").arg(level);
 }
 
 ReportTable emptyTable()
 {
     ReportTable table;
-    table.header << tr("Scale") << tr("Score");
+    table.header << TableWords::tr("Scale") << TableWords::tr("Score");
     for (int row = 0; row < interpretation::kScaleIdCount; ++row)
         table.rows.push_back({nameOf(row), QString()});
-    table.rows.push_back({tr("Descriptor"), QString()});
+    table.rows.push_back({TableWords::tr("Descriptor"), QString()});
     return table;
 }
 
@@ -101,24 +100,24 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
     const bool interval = reading.hasInterval && facts.interval;
     const bool trueScore = interval && trueScoreMethod(facts);
     ReportTable table;
-    table.header << tr("Scale") << tr("Score");
-    table.headerTips << QString() << tr("The score on each scale.");
+    table.header << TableWords::tr("Scale") << TableWords::tr("Score");
+    table.headerTips << QString() << TableWords::tr("The score on each scale.");
     if (trueScore) {
-        table.header << tr("Estimated true score");
-        table.headerTips << tr("The score drawn towards the mean by the reliability: the interval's centre.");
+        table.header << TableWords::tr("Estimated true score");
+        table.headerTips << TableWords::tr("The score drawn towards the mean by the reliability: the interval's centre.");
     }
     if (interval) {
         table.header << errorName(facts);
-        table.headerTips << (trueScore ? tr("Standard error of estimation: the spread of true scores about "
+        table.headerTips << (trueScore ? TableWords::tr("Standard error of estimation: the spread of true scores about "
                                             "the estimated true score.")
-                                       : tr("Standard error of measurement: the spread of scores obtained "
+                                       : TableWords::tr("Standard error of measurement: the spread of scores obtained "
                                             "about the true score."));
         const QString heading = intervalHeading(facts);
         if (style == NumberStyle::Page) {
             table.header << heading;
-            table.headerTips << tr("The confidence interval for the true score.");
+            table.headerTips << TableWords::tr("The confidence interval for the true score.");
         } else {
-            table.header << tr("%1: lower").arg(heading) << tr("%1: upper").arg(heading);
+            table.header << TableWords::tr("%1: lower").arg(heading) << TableWords::tr("%1: upper").arg(heading);
             table.headerTips << QString() << QString();
         }
     }
@@ -134,14 +133,15 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
             const QString low = number(reading.lower[row].text, style);
             const QString high = number(reading.upper[row].text, style);
             if (style == NumberStyle::Page)
-                cells << tr("%1 to %2").arg(low, high);
+                cells << TableWords::tr("%1 to %2").arg(low, high);
             else
                 cells << low << high;
         }
         table.rows.push_back(cells);
     }
-    table.rows.push_back({tr("Descriptor"), QStringLiteral("%1 (%2)").arg(QString::fromStdString(reading.descriptor),
-                                                                          facts.systemName)});
+    table.rows.push_back({TableWords::tr("Descriptor"),
+                          QStringLiteral("%1 (%2)").arg(descriptorLabel(facts.system, reading.descriptor),
+                                                        facts.systemName)});
     return table;
 }
 

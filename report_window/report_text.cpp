@@ -1,6 +1,8 @@
 #include "report_window/report_text.h"
 
 #include "conversion/scales.h"
+#include "framework/language.h"
+#include "report_window/core_words.h"
 #include "report_window/report_numbers.h"
 #include "text/text_routines.h"
 
@@ -19,15 +21,15 @@ QString qs(const std::string &text)
     return QString::fromStdString(text);
 }
 
+struct TextWords {
+    Q_DECLARE_TR_FUNCTIONS(ReportText)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ReportText", text);
+    return TextWords::tr(text);
 }
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct SourceWords {
     const char *subject; // "A Wechsler IQ of", completed by the value
@@ -61,19 +63,43 @@ QString stated(const ShownScore &shown, double z)
         return text;
     if (text.endsWith(QLatin1Char('*')))
         text.chop(1);
-    return (z > 0 ? tr("more than %1") : tr("less than %1")).arg(text);
+    return (z > 0 ? TextWords::tr("more than %1") : TextWords::tr("less than %1")).arg(text);
 }
 
-// "at the 84th percentile", "below the 0.1st percentile"; without "at"
-// where a range names its ends ("from the 62nd percentile").
-QString percentilePlace(const std::string &rank, bool withAt = true)
+// Where a percentile rank stands in a sentence. English words the three
+// alike but for "at"; languages with cases need each its own.
+enum class Role {
+    Place,    // after "is": "at the 84th percentile", "below the 0.1st percentile"
+    RangeEnd, // an end of "from ... to ...": "the 62nd percentile"
+    Aside,    // alone in parentheses: "(at the 84th percentile)"
+};
+
+QString percentilePlace(const std::string &rank, Role role = Role::Place)
 {
     const QString text = qs(rank);
-    if (text.startsWith(QLatin1Char('<')))
-        return tr("below the %1 percentile").arg(ordinal(text.mid(1)));
-    if (text.startsWith(QLatin1Char('>')))
-        return tr("above the %1 percentile").arg(ordinal(text.mid(1)));
-    return (withAt ? tr("at the %1 percentile") : tr("the %1 percentile")).arg(ordinal(text));
+    const QString number = ordinal(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('>'))
+                                       ? text.mid(1)
+                                       : text);
+    if (text.startsWith(QLatin1Char('<'))) {
+        switch (role) {
+        case Role::Place: return TextWords::tr("below the %1 percentile").arg(number);
+        case Role::RangeEnd: return TextWords::tr("below the %1 percentile", "end of a range").arg(number);
+        case Role::Aside: return TextWords::tr("below the %1 percentile", "in parentheses").arg(number);
+        }
+    }
+    if (text.startsWith(QLatin1Char('>'))) {
+        switch (role) {
+        case Role::Place: return TextWords::tr("above the %1 percentile").arg(number);
+        case Role::RangeEnd: return TextWords::tr("above the %1 percentile", "end of a range").arg(number);
+        case Role::Aside: return TextWords::tr("above the %1 percentile", "in parentheses").arg(number);
+        }
+    }
+    switch (role) {
+    case Role::Place: return TextWords::tr("at the %1 percentile").arg(number);
+    case Role::RangeEnd: return TextWords::tr("the %1 percentile").arg(number);
+    case Role::Aside: break;
+    }
+    return TextWords::tr("at the %1 percentile", "in parentheses").arg(number);
 }
 
 bool isExtreme(const std::string &rank)
@@ -84,10 +110,10 @@ bool isExtreme(const std::string &rank)
 QString intervalPercentiles(const std::string &low, const std::string &high)
 {
     if (low == high)
-        return percentilePlace(low);
+        return percentilePlace(low, Role::Aside);
     if (!isExtreme(low) && !isExtreme(high))
-        return tr("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
-    return tr("from %1 to %2").arg(percentilePlace(low, false), percentilePlace(high, false));
+        return TextWords::tr("%1 to %2 percentile").arg(ordinal(qs(low)), ordinal(qs(high)));
+    return TextWords::tr("from %1 to %2").arg(percentilePlace(low, Role::RangeEnd), percentilePlace(high, Role::RangeEnd));
 }
 
 QString firstSentence(const ReportFacts &facts)
@@ -95,20 +121,20 @@ QString firstSentence(const ReportFacts &facts)
     const CalculatedScore &score = facts.score;
     const interpretation::Interpretation &reading = facts.reading;
     const int pr = static_cast<int>(ScaleId::PercentileRank);
-    const QString range = tr("in the %1 range (%2)")
-                              .arg(qs(reading.descriptor), facts.systemName);
-    const QString wechsler = tr("a Wechsler-metric standard score of %1")
+    const QString range = TextWords::tr("in the %1 range (%2)")
+                              .arg(descriptorLabel(facts.system, reading.descriptor), facts.systemName);
+    const QString wechsler = TextWords::tr("a Wechsler-metric standard score of %1")
                                  .arg(stated(reading.score[static_cast<int>(ScaleId::Wechsler)],
                                              reading.z));
     if (score.source() == conversion::Percentile)
-        return tr("A score at the %1 percentile is %2 and %3.")
+        return TextWords::tr("A score at the %1 percentile is %2 and %3.")
             .arg(ordinal(qs(score.value)), wechsler, range);
     const QString place = percentilePlace(reading.score[pr].text);
     if (score.source() == conversion::Raw)
-        return tr("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
+        return TextWords::tr("A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.")
             .arg(pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd), wechsler, place,
                  range);
-    return tr("%1 %2 is %3 and %4.")
+    return TextWords::tr("%1 %2 is %3 and %4.")
         .arg(tr(wordsFor(score).subject), pageNumber(score.value), place, range);
 }
 
@@ -118,8 +144,8 @@ QString intervalSentence(const ReportFacts &facts)
     const int scale = static_cast<int>(statedScale(facts.score));
     const int pr = static_cast<int>(ScaleId::PercentileRank);
     const QString method = facts.method == interpretation::Method::TrueScore
-        ? tr("true-score method")
-        : tr("obtained-score method");
+        ? TextWords::tr("true-score method")
+        : TextWords::tr("obtained-score method");
     const ShownScore &low = reading.lower[scale];
     const ShownScore &high = reading.upper[scale];
     const double lowZ = reading.interval.low;
@@ -129,11 +155,11 @@ QString intervalSentence(const ReportFacts &facts)
         // Both bounds beyond the same end of the scale.
         QString bound = pageNumber(low.text);
         bound.chop(1);
-        range = tr("lies entirely %1 %2").arg(lowZ > 0 ? tr("above") : tr("below"), bound);
+        range = TextWords::tr("lies entirely %1 %2").arg(lowZ > 0 ? TextWords::tr("above") : TextWords::tr("below"), bound);
     } else {
-        range = tr("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
+        range = TextWords::tr("is %1 to %2").arg(stated(low, lowZ), stated(high, highZ));
     }
-    return tr("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
+    return TextWords::tr("With a reliability of %1, the %2% confidence interval (%3) %4 (%5).")
         .arg(facts.reliabilityText, QString::number(facts.confidence), method, range,
              intervalPercentiles(reading.lower[pr].text, reading.upper[pr].text));
 }
@@ -155,8 +181,9 @@ bool hasMarkedScore(const ReportFacts &facts)
 
 QString ordinal(const QString &number)
 {
-    if (number.isEmpty())
-        return number;
+    // German words its percentiles without ordinals: "Prozentrang 84".
+    if (number.isEmpty() || fw::currentLanguage() != fw::Language::English)
+        return fw::shownNumber(number);
     const int last = number.back().digitValue();
     const bool teen = !number.contains(QLatin1Char('.')) && number.size() >= 2
         && number.at(number.size() - 2) == QLatin1Char('1');
@@ -174,7 +201,7 @@ QString sourceText(const CalculatedScore &score)
 {
     const QString heading = tr(wordsFor(score).heading);
     if (score.source() == conversion::Raw)
-        return tr("%1 %2 (mean %3, sd %4)")
+        return TextWords::tr("%1 %2 (mean %3, sd %4)")
             .arg(heading, pageNumber(score.value), pageNumber(score.rawMean), pageNumber(score.rawSd));
     return heading + QLatin1Char(' ') + pageNumber(score.value);
 }
@@ -232,29 +259,23 @@ interpretation::Explanations rowExplanation(const ReportFacts &facts, int row)
 Naming naming(const ReportFacts &facts)
 {
     Naming names;
-    names.given = [](int position) {
-        if (position == conversion::Raw)
-            return tr("raw score");
-        if (position < 0 || position >= conversion::kScaleCount)
-            return QString();
-        return qs(conversion::kScales[position].name);
-    };
+    names.given = [](int position) { return positionTitle(position); };
     names.metric = [](int scale) {
         if (scale < 0 || scale >= interpretation::kScaleIdCount)
             return QString();
-        return qs(interpretation::scaleName(ScaleId(scale)));
+        return scaleTitle(ScaleId(scale));
     };
     names.system = facts.systemName;
+    names.label = [system = facts.system](const std::string &label) { return descriptorLabel(system, label); };
     return names;
 }
 
 QString rowHeading(const ReportFacts &facts, int row)
 {
     if (row >= 0 && row < interpretation::kScaleIdCount)
-        return QStringLiteral("%1 %2").arg(qs(interpretation::scaleName(ScaleId(row))),
-                                           pageNumber(facts.reading.score[row].text));
-    return tr("Descriptor: %1 (%2)")
-        .arg(qs(facts.reading.descriptor), facts.systemName);
+        return QStringLiteral("%1 %2").arg(scaleTitle(ScaleId(row)), pageNumber(facts.reading.score[row].text));
+    return TextWords::tr("Descriptor: %1 (%2)")
+        .arg(descriptorLabel(facts.system, facts.reading.descriptor), facts.systemName);
 }
 
 } // namespace report

@@ -27,7 +27,8 @@ struct ReportFacts {
     interpretation::Method method = interpretation::Method::TrueScore;
 };
 
-// "1st", "2nd", "3rd", "11th", "22nd", "99.7th", "0.1st".
+// "1st", "2nd", "3rd", "11th", "22nd", "99.7th", "0.1st" from the number
+// as a core writes it; in German the number alone, with its decimal mark.
 QString ordinal(const QString &number);
 
 // "Wechsler IQ 115", "raw score 23 (mean 20, sd 4)", "percentile 84".

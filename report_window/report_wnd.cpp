@@ -5,6 +5,7 @@
 #include "framework/edit_commands.h"
 #include "framework/menu_bar.h"
 #include "interpretation/explain.h"
+#include "report_window/core_words.h"
 #include "report_window/curve_view.h"
 #include "report_window/identification_block.h"
 #include "report_window/report_items.h"
@@ -210,7 +211,7 @@ void ReportWnd::rebuild()
     facts.reading = interpretation::interpret(latest->outcome, facts.system, interval ? &*interval : nullptr);
     facts.systemName = m_custom && m_descriptors->itemData(m_descriptorIndex).toString() == QLatin1String("custom")
         ? QFileInfo(m_customPath).completeBaseName()
-        : QString::fromStdString(facts.system.name);
+        : systemTitle(facts.system);
     facts.interval = interval;
     if (interval) {
         facts.reliabilityText = m_reliability->text().trimmed();
@@ -241,7 +242,7 @@ void ReportWnd::showFacts(const ReportFacts &facts)
     fillTable(reportTable(facts, NumberStyle::Page));
     m_legend->setVisible(hasMarkedScore(facts));
     drawPicture(&facts);
-    m_curve->setAccessibleDescription(tr("The normal curve from z \u22124 to +4. %1").arg(words));
+    m_curve->setAccessibleDescription(tr("The normal curve from z \u2212" "4 to +4. %1").arg(words));
     explainRow(m_table->currentRow());
 }
 
@@ -314,7 +315,7 @@ void ReportWnd::drawPicture(const ReportFacts *facts)
     CurvePicture picture;
     std::vector<CurvePicture::Band> bands;
     for (const interpretation::DescriptorBand &band : chosenSystem().bands)
-        bands.push_back({interpretation::bandStartZ(band), QString::fromStdString(band.label)});
+        bands.push_back({interpretation::bandStartZ(band), descriptorLabel(chosenSystem(), band.label)});
     picture.setBands(std::move(bands));
     if (facts) {
         picture.setScore(facts->reading.z, markerText(facts->score));

@@ -60,7 +60,7 @@ QString withSuffix(const QString &path, const QString &filter)
 // Saved files are named after the person and the date of testing.
 QString fallbackName()
 {
-    return tr("score-report");
+    return ReportWnd::tr("score-report");
 }
 
 } // namespace
@@ -102,7 +102,7 @@ bool ReportWnd::_SavePictureAction_Action()
     if (!m_facts)
         return false;
     QString filter = tr(kFilters[0].filter);
-    QString path = fw::GetSaveFileName(this, tr("Save Picture"),
+    QString path = fw::GetSaveFileName(this, ReportWnd::tr("Save Picture"),
                                        suggestedFileName(identification(), fallbackName(), QStringLiteral("svg")),
                                        filterList(), &filter);
     if (path.isEmpty())
@@ -112,7 +112,7 @@ bool ReportWnd::_SavePictureAction_Action()
     options.size = m_curve->size();
     options.fontPixels = m_curve->fontPixels();
     options.pixelRatio = m_curve->devicePixelRatioF();
-    options.title = tr("Score Report: %1").arg(sourceText(m_facts->score));
+    options.title = ReportWnd::tr("Score Report: %1").arg(sourceText(m_facts->score));
     options.description = sentence(*m_facts);
     const QString problem = writePicture(m_curve->picture(), path, options);
     if (!problem.isEmpty())
@@ -132,7 +132,7 @@ bool ReportWnd::_PrintReportAction_Action()
     if (!printer)
         return false;
     if (!printReport(*printer, facts, id, picture))
-        fw::MsgBox(tr("The report could not be printed.").toStdString());
+        fw::MsgBox(ReportWnd::tr("The report could not be printed.").toStdString());
     return false;
 }
 
@@ -143,9 +143,9 @@ bool ReportWnd::_ExportPdfItem_Action()
     const ReportFacts facts = *m_facts;
     const Identification id = identification();
     const CurvePicture picture = m_curve->picture();
-    QString path = fw::GetSaveFileName(this, tr("Export PDF"),
+    QString path = fw::GetSaveFileName(this, ReportWnd::tr("Export PDF"),
                                        suggestedFileName(id, fallbackName(), QStringLiteral("pdf")),
-                                       tr("PDF document (*.pdf)"));
+                                       ReportWnd::tr("PDF document (*.pdf)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -154,7 +154,7 @@ bool ReportWnd::_ExportPdfItem_Action()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     if (!printReport(printer, facts, id, picture))
-        fw::MsgBox(tr("%1 could not be written.").arg(QFileInfo(path).fileName()).toStdString());
+        fw::MsgBox(ReportWnd::tr("%1 could not be written.").arg(QFileInfo(path).fileName()).toStdString());
     return false;
 }
 

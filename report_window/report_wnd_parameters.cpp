@@ -4,7 +4,10 @@
 // between runs.
 #include "report_window/report_wnd.h"
 
+#include "report_window/core_words.h"
+#include "report_window/report_numbers.h"
 #include "framework/file_dialog.h"
+#include "framework/language.h"
 #include "framework/message_box.h"
 #include "framework/settings_store.h"
 #include "text/small_file.h"
@@ -35,7 +38,7 @@ const char *const kDescriptorFile = "report/descriptorFile";
 
 const char *const kReliabilityTip = QT_TRANSLATE_NOOP(
     "report::ReportWnd",
-    "The reliability coefficient of the test, a number between 0 and 1 such as .90. "
+    "The reliability coefficient of the test, a number between 0 and 1 such as %1. "
     "Leave it empty for no confidence interval.");
 const char *const kConfidenceTip = QT_TRANSLATE_NOOP(
     "report::ReportWnd",
@@ -55,31 +58,34 @@ QString qs(const std::string &text)
     return QString::fromStdString(text);
 }
 
-QString tr(const char *text)
-{
-    return ReportWnd::tr(text);
-}
-
 // The file's system, or why it cannot be had: read as the batch tool reads
 // it, a regular file of at most 1 MB, without waiting on a pipe.
 QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem &system)
 {
     const QString name = QFileInfo(path).fileName();
-    std::string contents, why;
-    if (!text::readSmallFile(QFile::encodeName(path).toStdString(), contents, why))
-        return tr("%1 could not be read: %2").arg(name, qs(why));
-    const std::string problem = interpretation::parseDescriptorFile(contents, system);
-    if (!problem.empty())
-        return tr("%1 is not a descriptor system: %2").arg(name, qs(problem));
+    std::string contents;
+    text::SmallFileProblem unread;
+    if (!text::readSmallFile(QFile::encodeName(path).toStdString(), contents, unread))
+        return ReportWnd::tr("%1 could not be read: %2").arg(name, problemWords(unread));
+    const interpretation::DescriptorFileProblem problem = interpretation::readDescriptorSystem(contents, system);
+    if (problem.kind != interpretation::DescriptorFileProblem::Kind::None)
+        return ReportWnd::tr("%1 is not a descriptor system: %2").arg(name, problemWords(problem));
     return {};
 }
 
-// A decimal number written plainly: "0.9", ".90", "1". Exponents, signs,
-// "nan" and "inf" are not reliabilities anyone types.
+// A decimal number written plainly with the locale's mark: "0.9", ".90",
+// "1" (",90" where the mark is a comma). Exponents, signs, "nan" and "inf"
+// are not reliabilities anyone types.
 bool isPlainNumber(const QString &text)
 {
-    static const QRegularExpression kPlain(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
-    return kPlain.match(text).hasMatch();
+    static QChar mark;
+    static QRegularExpression plain;
+    if (mark != fw::decimalMark()) {
+        mark = fw::decimalMark();
+        const QString escaped = QRegularExpression::escape(QString(mark));
+        plain.setPattern(QStringLiteral("^(\\d+%1?\\d*|%1\\d+)$").arg(escaped));
+    }
+    return plain.match(text).hasMatch();
 }
 
 } // namespace
@@ -89,9 +95,16 @@ void ReportWnd::createParameterRow()
     QWidget *area = content();
     m_reliability = new QLineEdit(area);
     m_reliability->setObjectName(QStringLiteral("reliabilityFld"));
-    m_reliability->setPlaceholderText(tr("e.g. .90"));
-    m_reliability->setToolTip(tr(kReliabilityTip));
+    // The example as the locale writes it: ".90", ",90".
+    const QString example = proportion(0.9);
+    m_reliability->setPlaceholderText(tr("e.g. %1").arg(example));
+    m_reliability->setToolTip(tr(kReliabilityTip).arg(example));
     m_reliability->setMaximumWidth(90);
+    // However small the window, the hint and a typed ".955" stay whole.
+    const QFontMetrics metrics = m_reliability->fontMetrics();
+    const int text = std::max(metrics.horizontalAdvance(m_reliability->placeholderText()),
+                              metrics.horizontalAdvance(QStringLiteral("0.955")));
+    m_reliability->setMinimumWidth(std::min(90, text + 2 * metrics.averageCharWidth() + 8));
 
     m_confidence = new QComboBox(area);
     m_confidence->setObjectName(QStringLiteral("confidenceBox"));
@@ -108,6 +121,8 @@ void ReportWnd::createParameterRow()
     m_descriptors = new QComboBox(area);
     m_descriptors->setObjectName(QStringLiteral("descriptorBox"));
     m_descriptors->setToolTip(tr(kDescriptorTip));
+    // A custom file's name widens the box, up to a point.
+    m_descriptors->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     for (QLabel **label : {&m_reliabilityError, &m_descriptorError}) {
         *label = new QLabel(area);
@@ -123,11 +138,17 @@ void ReportWnd::fillDescriptorBox()
 {
     m_descriptors->clear();
     for (const interpretation::DescriptorSystem &system : interpretation::builtInSystems())
-        m_descriptors->addItem(qs(system.name), qs(system.key));
-    if (!m_customPath.isEmpty())
-        m_descriptors->addItem(tr("Custom: %1").arg(QFileInfo(m_customPath).fileName()),
-                               QString::fromLatin1(kCustom));
-    m_descriptors->addItem(tr("Custom\u2026"), QString::fromLatin1(kChooseFile));
+        m_descriptors->addItem(systemTitle(system), qs(system.key));
+    if (!m_customPath.isEmpty()) {
+        // A long name is shortened in its middle; the item's tip gives it whole.
+        const QFontMetrics metrics = m_descriptors->fontMetrics();
+        const QString name = metrics.elidedText(QFileInfo(m_customPath).fileName(), Qt::ElideMiddle,
+                                                30 * metrics.averageCharWidth());
+        m_descriptors->addItem(ReportWnd::tr("Custom: %1").arg(name), QString::fromLatin1(kCustom));
+        m_descriptors->setItemData(m_descriptors->count() - 1, m_customPath, Qt::ToolTipRole);
+    }
+    m_descriptors->addItem(ReportWnd::tr("Custom\u2026"), QString::fromLatin1(kChooseFile));
+    m_descriptors->setMinimumWidth(m_descriptors->sizeHint().width());
 }
 
 void ReportWnd::restoreSettings()
@@ -190,8 +211,8 @@ void ReportWnd::descriptorBox_Activated(int index)
     }
     // Until a file is read, the choice stays what it was.
     m_descriptors->setCurrentIndex(m_descriptorIndex);
-    const QString path = fw::GetOpenFileName(this, tr("Descriptor System"),
-                                             tr("CSV files (*.csv);;All files (*)"));
+    const QString path = fw::GetOpenFileName(this, ReportWnd::tr("Descriptor System"),
+                                             ReportWnd::tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     const QString problem = loadDescriptorFile(path);
@@ -232,7 +253,7 @@ void ReportWnd::showDescriptorProblem()
 {
     const bool unreadable = m_descriptors->itemData(m_descriptorIndex).toString() == QLatin1String(kCustom)
         && !m_custom;
-    m_descriptorError->setText(unreadable ? tr("%1 The labels are AACN's until it can be read; choose it "
+    m_descriptorError->setText(unreadable ? ReportWnd::tr("%1 The labels are AACN's until it can be read; choose it "
                                                "again from Descriptors to read it anew.")
                                                 .arg(m_customProblem)
                                           : QString());
@@ -245,19 +266,20 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
     QString problem;
     interpretation::IntervalSettings settings;
     if (!text.isEmpty()) {
-        settings.reliability = text.toDouble();
+        settings.reliability = QString::fromStdString(fw::coreNumber(text)).toDouble();
         settings.confidence = m_confidence->currentData().toInt();
         settings.method = m_method->currentIndex() == 0 ? interpretation::Method::TrueScore
                                                         : interpretation::Method::Obtained;
         if (!isPlainNumber(text))
-            problem = tr("The reliability must be a number between 0 and 1, such as .90.");
+            problem = ReportWnd::tr("The reliability must be a number between 0 and 1, such as %1.")
+                          .arg(proportion(0.9));
         // Judged as written: .99999999999999999999 is below 1 though its double is not.
-        else if (const std::string why = interpretation::checkReliability(text.toStdString());
+        else if (const std::string why = interpretation::checkReliability(fw::coreNumber(text));
                  !why.empty())
-            problem = QString::fromStdString(why);
+            problem = coreMessage(why);
     }
     const bool invalid = !problem.isEmpty();
-    m_reliabilityError->setText(invalid ? tr("%1 No interval is shown.").arg(problem) : QString());
+    m_reliabilityError->setText(invalid ? ReportWnd::tr("%1 No interval is shown.").arg(problem) : QString());
     m_reliabilityError->setVisible(invalid);
     m_reliability->setAccessibleDescription(invalid ? problem : QString());
     if (invalid != m_reliabilityMarked) {

@@ -28,12 +28,15 @@ constexpr fw::ControlRecord picture(std::string_view name, int left, int top, in
     return record;
 }
 
+// "%1" in the notice is the release.
 constexpr fw::ControlRecord kControls[] = {
-    picture("Canvas1", 11, 14, 313, 20, 171, "Quintaval"),
+    picture("Canvas1", 11, 14, 313, 20, 171, QT_TRANSLATE_NOOP("shell::AboutWnd", "Quintaval")),
     {"StaticText5", fw::ControlKind::Label, 1, 178, 333, 16,
-     "Quintaval " QUINTAVAL_RELEASE " \u00b7 written by the Quintaval developers", {"Times", 10, true},
-     fw::Align::Center, fw::rgb(0x18, 0x22, 0xCD)},
-    picture("Canvas2", 138, 80, 58, 72, 169, "Quintaval badge"),
+     QT_TRANSLATE_NOOP("shell::AboutWnd", "Quintaval %1 \u00b7 written by the Quintaval developers"),
+     {"Times", 10, true}, fw::Align::Center, fw::rgb(0x18, 0x22, 0xCD)},
+    picture("Canvas2", 138, 72, 58, 72, 169, QT_TRANSLATE_NOOP("shell::AboutWnd", "Quintaval badge")),
+    {"languageTxt", fw::ControlKind::Label, 1, 154, 333, 16, {}, {"Times", 10, false}, fw::Align::Center,
+     fw::rgb(0x18, 0x22, 0xCD)},
 };
 
 } // namespace
@@ -58,6 +61,11 @@ void AboutWnd::Layout()
 void AboutWnd::CreateControls()
 {
     createControls(kControls);
+    const QString notice = QString::fromStdString(Text("StaticText5"));
+    SetText("StaticText5", notice.arg(QStringLiteral(QUINTAVAL_RELEASE)).toStdString());
+    //: The language of this translation, named in that language
+    const QString language = tr("English");
+    SetText("languageTxt", tr("Language: %1").arg(language).toStdString());
 }
 
 bool AboutWnd::KeyDown(const std::string &)

@@ -54,6 +54,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
         "For CSV files of many scores, see quintaval-convert."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Show the windows in this language for the session: de "
+                                                     "(Deutsch) or en (English). Without it, the desktop's "
+                                                     "language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English "
+                                                     "where it is neither."),
+                                      QStringLiteral("language"));
+    parser.addOption(language);
     const QCommandLineOption battery(QStringLiteral("battery"),
                                      QStringLiteral("Open FILE, a battery of one person's scores, in the Battery Sheet."),
                                      QStringLiteral("FILE"));
@@ -89,6 +96,18 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
         write(stdout, QStringLiteral("quintaval (Quintaval) " QUINTAVAL_VERSION "\n"));
         return 0;
     }
+    if (parser.isSet(language)) {
+        const QString name = parser.value(language);
+        const bool known = name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0
+            || name.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0;
+        if (!known) {
+            write(stderr, QStringLiteral("quintaval: unknown language '%1'; the languages are de and en\n"
+                                         "Try 'quintaval --help' for more information.\n")
+                              .arg(name));
+            return kUsageError;
+        }
+        request.language = fw::languageNamed(name);
+    }
     if (!parser.positionalArguments().isEmpty()) {
         write(stderr, QStringLiteral("quintaval: unexpected argument '%1'\n"
                                      "Try 'quintaval --help' for more information.\n")
@@ -111,12 +130,18 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     return std::nullopt;
 }
 
+void startLanguage(const StartRequest &request)
+{
+    fw::useLanguage(request.language.value_or(fw::desktopLanguage()));
+}
+
 int writeBatteryPdf(int argc, char *argv[], const StartRequest &request)
 {
     // No display is needed, nor used if there is one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     nameApplication();
+    startLanguage(request);
     const QString problem = battery::batteryFileToPdf(request.battery, request.pdf);
     if (!problem.isEmpty()) {
         write(stderr, QStringLiteral("quintaval: %1\n").arg(problem));

@@ -1,8 +1,10 @@
 // The program's command line, answered before any window exists (and so
-// without a display): --help and --version, --battery FILE with or without
-// --pdf OUT, and Qt's own options, which QApplication takes; anything else
-// is a usage error.
+// without a display): --help and --version, --lang, --battery FILE with or
+// without --pdf OUT, and Qt's own options, which QApplication takes;
+// anything else is a usage error.
 #pragma once
+
+#include "framework/language.h"
 
 #include <QString>
 
@@ -11,6 +13,7 @@
 namespace shell {
 
 struct StartRequest {
+    std::optional<fw::Language> language; // --lang; nothing: the desktop's
     QString battery; // a file to open in the Battery Sheet
     QString pdf;     // with battery: write its report here and end
 };
@@ -19,9 +22,13 @@ struct StartRequest {
 // ends here; nothing when it is to start, as `request` says.
 std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &request);
 
+// The language the windows speak: the one asked for, else the desktop's.
+void startLanguage(const StartRequest &request);
+
 // Writes the Battery Sheet's report of request.battery to request.pdf
-// without a window or a display: 0 when written, 1 when a file could not
-// be read or written, with a message on standard error.
+// without a window or a display, in the language asked for: 0 when
+// written, 1 when a file could not be read or written, with a message on
+// standard error.
 int writeBatteryPdf(int argc, char *argv[], const StartRequest &request);
 
 } // namespace shell

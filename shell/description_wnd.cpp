@@ -54,7 +54,7 @@ fw::ControlRecord textField(std::string_view name, int left, int width, int heig
 
 void DescriptionWnd::Layout()
 {
-    fw::WindowRecord record{"Description", 535, 450};
+    fw::WindowRecord record{QT_TRANSLATE_NOOP("shell::DescriptionWnd", "Description"), 535, 450};
     record.resizable = true;
     record.maximizeButton = true;
     applyRecord(record);

@@ -30,7 +30,7 @@ void InvisibleWnd::Layout()
 {
     if (fw::App())
         useMenuBar(fw::App()->menuBar());
-    fw::WindowRecord record{"Untitled", 64, 64};
+    fw::WindowRecord record{QT_TRANSLATE_NOOP("shell::InvisibleWnd", "Untitled"), 64, 64};
     record.closeButton = false;
     record.frame = fw::Frame::Hidden;
     record.visible = false;

@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
     std::optional<shell::PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
+    shell::startLanguage(request);
     shell::Program program(request.battery);
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include "report_window/report_items.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -17,7 +18,7 @@ struct MenuRow {
     const char *name;
     Kind kind;
     const char *menu; // the menu it goes in; nullptr: the bar itself
-    const char *caption;
+    const char *caption; // translated in the context "Menu"; a translation may place its own mnemonic
     const char *shortcut; // nullptr: left unset
     bool autoEnable;
 };
@@ -29,14 +30,14 @@ struct MenuRow {
 // the one item that is always available. The recent files' slots are
 // named by the Battery Sheet when it first opens.
 const MenuRow kRows[] = {
-    {"UntitledMenu2", Kind::Menu, nullptr, "File", "", false},
-    {battery::item::kNew, Kind::Item, "UntitledMenu2", "&New", "Cmd+N", false},
-    {battery::item::kOpen, Kind::Item, "UntitledMenu2", "&Open\u2026", "Cmd+O", false},
-    {battery::item::kSave, Kind::Item, "UntitledMenu2", "&Save", "Cmd+S", false},
-    {battery::item::kSaveAs, Kind::Item, "UntitledMenu2", "Save &As\u2026", "Cmd+Shift+S", false},
+    {"UntitledMenu2", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "File"), "", false},
+    {battery::item::kNew, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&New"), "Cmd+N", false},
+    {battery::item::kOpen, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Open\u2026"), "Cmd+O", false},
+    {battery::item::kSave, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Save"), "Cmd+S", false},
+    {battery::item::kSaveAs, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Save &As\u2026"), "Cmd+Shift+S", false},
     {"FileSeparator1", Kind::Item, "UntitledMenu2", "-", nullptr, false},
-    {item::kPrint, Kind::Item, "UntitledMenu2", "&Print\u2026", "Cmd+P", false},
-    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", "&Export PDF\u2026", "", false},
+    {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Print\u2026"), "Cmd+P", false},
+    {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Export PDF\u2026"), "", false},
     {"FileSeparator2", Kind::Item, "UntitledMenu2", "-", nullptr, false},
     {battery::item::kRecent[0], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {battery::item::kRecent[1], Kind::Item, "UntitledMenu2", "", nullptr, false},
@@ -44,32 +45,32 @@ const MenuRow kRows[] = {
     {battery::item::kRecent[3], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {battery::item::kRecent[4], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {"FileSeparator3", Kind::Item, "UntitledMenu2", "-", nullptr, false},
-    {item::kFileQuit, Kind::Quit, "UntitledMenu2", "&Quit", "Cmd+Q", true},
-    {"UntitledMenu0", Kind::Menu, nullptr, "Edit", "", false},
-    {"EditUndo", Kind::Item, "UntitledMenu0", "&Undo", "Cmd+Z", false},
-    {battery::item::kRedo, Kind::Item, "UntitledMenu0", "&Redo", "Cmd+Shift+Z", false},
+    {item::kFileQuit, Kind::Quit, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Quit"), "Cmd+Q", true},
+    {"UntitledMenu0", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Edit"), "", false},
+    {"EditUndo", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Undo"), "Cmd+Z", false},
+    {battery::item::kRedo, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Redo"), "Cmd+Shift+Z", false},
     {"UntitledMenu1", Kind::Item, "UntitledMenu0", "-", nullptr, false},
-    {"EditCut", Kind::Item, "UntitledMenu0", "Cu&t", "Cmd+X", false},
-    {"EditCopy", Kind::Item, "UntitledMenu0", "&Copy", "Cmd+C", false},
-    {"EditPaste", Kind::Item, "UntitledMenu0", "&Paste", "Cmd+V", false},
+    {"EditCut", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cu&t"), "Cmd+X", false},
+    {"EditCopy", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Copy"), "Cmd+C", false},
+    {"EditPaste", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Paste"), "Cmd+V", false},
     {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
     {"EditSeparator2", Kind::Item, "UntitledMenu0", "-", nullptr, false},
-    {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", "&Insert Row", "Ins", false},
-    {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", "&Delete Row", "Del", false},
-    {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", "Move Row &Up", "Cmd+Up", false},
-    {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", "Move Row Do&wn", "Cmd+Down", false},
-    {report::item::kMenu, Kind::Menu, nullptr, "Report", "", false},
-    {report::item::kCopyTable, Kind::Item, report::item::kMenu, "Copy &Table", "Cmd+Shift+C", false},
-    {report::item::kCopySentence, Kind::Item, report::item::kMenu, "Copy &Sentence", "", false},
-    {report::item::kSavePicture, Kind::Item, report::item::kMenu, "Save &Picture\u2026", "", false},
-    {report::item::kPrintReport, Kind::Item, report::item::kMenu, "P&rint Report\u2026", "", false},
-    {"WindowMenu", Kind::Menu, nullptr, "Window", "", false},
-    {item::kControl, Kind::Item, "WindowMenu", "&Control", "", false},
-    {item::kDescription, Kind::Item, "WindowMenu", "&Description", "", false},
-    {item::kAbout, Kind::Item, "WindowMenu", "&About Quintaval", "", false},
-    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", "&About Quintaval", "", false},
-    {item::kReport, Kind::Item, "WindowMenu", "&Score Report", "Cmd+R", false},
-    {item::kBattery, Kind::Item, "WindowMenu", "&Battery Sheet", "Cmd+B", false},
+    {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Insert Row"), "Ins", false},
+    {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Del", false},
+    {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row &Up"), "Cmd+Up", false},
+    {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
+    {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
+    {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Table"), "Cmd+Shift+C", false},
+    {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Sentence"), "", false},
+    {report::item::kSavePicture, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Save &Picture\u2026"), "", false},
+    {report::item::kPrintReport, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "P&rint Report\u2026"), "", false},
+    {"WindowMenu", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Window"), "", false},
+    {item::kControl, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Control"), "", false},
+    {item::kDescription, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Description"), "", false},
+    {item::kAbout, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&About Quintaval"), "", false},
+    {item::kAboutVex, Kind::AppleMenuItem, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&About Quintaval"), "", false},
+    {item::kReport, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Score Report"), "Cmd+R", false},
+    {item::kBattery, Kind::Item, "WindowMenu", QT_TRANSLATE_NOOP("Menu", "&Battery Sheet"), "Cmd+B", false},
 };
 
 } // namespace
@@ -80,7 +81,8 @@ Menu::Menu()
         auto made = std::make_unique<fw::MenuItem>(row.kind);
         made->SetName(row.name);
         made->SetAutoEnable(row.autoEnable);
-        made->SetText(row.caption);
+        const bool words = *row.caption && std::string_view(row.caption) != "-";
+        made->SetText(words ? QCoreApplication::translate("Menu", row.caption).toStdString() : row.caption);
         if (row.shortcut)
             made->SetKeyboardShortcut(row.shortcut);
         if (row.menu)

@@ -8,8 +8,6 @@
 
 namespace text {
 
-namespace {
-
 std::string sizeText(std::size_t limit)
 {
     if (limit % (std::size_t(1) << 20) == 0)
@@ -17,26 +15,29 @@ std::string sizeText(std::size_t limit)
     return std::to_string(limit) + " bytes";
 }
 
-} // namespace
-
-bool readSmallFile(const std::string &path, std::string &contents, std::string &why,
+bool readSmallFile(const std::string &path, std::string &contents, SmallFileProblem &problem,
                    std::size_t limit)
 {
-    why.clear();
+    using Kind = SmallFileProblem::Kind;
+    problem = {};
+    auto fail = [&problem](Kind kind, int error) {
+        problem.kind = kind;
+        problem.error = error;
+    };
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        why = std::strerror(errno);
+        fail(Kind::System, errno);
         return false;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        why = std::strerror(errno);
+        fail(Kind::System, errno);
     else if (S_ISDIR(info.st_mode))
-        why = std::strerror(EISDIR);
+        fail(Kind::System, EISDIR);
     else if (!S_ISREG(info.st_mode))
-        why = "it is not a regular file";
-    if (!why.empty()) {
+        fail(Kind::NotRegular, 0);
+    if (problem.kind != Kind::None) {
         ::close(fd);
         return false;
     }
@@ -47,18 +48,33 @@ bool readSmallFile(const std::string &path, std::string &contents, std::string &
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            why = std::strerror(errno);
+            fail(Kind::System, errno);
         else if (read.size() + std::size_t(n) > limit)
-            why = "it is larger than " + sizeText(limit);
-        if (n <= 0 || !why.empty())
+            fail(Kind::TooLarge, 0);
+        if (n <= 0 || problem.kind != Kind::None)
             break;
         read.append(buffer, std::size_t(n));
     }
     ::close(fd);
-    if (!why.empty())
+    if (problem.kind != Kind::None) {
+        problem.limit = problem.kind == Kind::TooLarge ? limit : 0;
         return false;
+    }
     contents.swap(read);
     return true;
+}
+
+bool readSmallFile(const std::string &path, std::string &contents, std::string &why, std::size_t limit)
+{
+    SmallFileProblem problem;
+    const bool read = readSmallFile(path, contents, problem, limit);
+    switch (problem.kind) {
+    case SmallFileProblem::Kind::None: why.clear(); break;
+    case SmallFileProblem::Kind::System: why = std::strerror(problem.error); break;
+    case SmallFileProblem::Kind::NotRegular: why = "it is not a regular file"; break;
+    case SmallFileProblem::Kind::TooLarge: why = "it is larger than " + sizeText(problem.limit); break;
+    }
+    return read;
 }
 
 } // namespace text

@@ -1,0 +1,549 @@
+// Quintaval in German, as a German-speaking user meets it under a de_DE
+// locale: decimal commas typed and shown, the Score Report's table,
+// sentence and explanations in German, the printed page, the descriptor
+// labels, the language chosen and named, and settings that read back the
+// same in either language. With QUINTAVAL_SCREENSHOTS set to a folder, the
+// windows are saved there as pictures for the README.
+#include "conversion/calculate.h"
+#include "framework/language.h"
+#include "interpretation/interpretation.h"
+#include "battery_window/battery_wnd.h"
+#include "battery_window/scores_model.h"
+#include "report_window/core_words.h"
+#include "report_window/report_text.h"
+#include "shell/about_wnd.h"
+#include "shell/description_wnd.h"
+#include "tests/field_texts.h"
+#include "tests/report_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+
+#include <set>
+
+using report::ReportWnd;
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The window as the README shows it, when asked for.
+void keepPicture(QWidget *window, const char *name)
+{
+    const QString folder = qEnvironmentVariable("QUINTAVAL_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+} // namespace
+
+class TestGerman : public QObject, ReportFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        startTests();
+        fw::useLanguage(fw::desktopLanguage());
+        QCOMPARE(fw::currentLanguage(), fw::Language::German);
+    }
+    void init() { startProgram(); }
+    void cleanup()
+    {
+        endProgram();
+        fw::useLanguage(fw::Language::German);
+    }
+
+    void languageOfTheDesktop_data();
+    void languageOfTheDesktop();
+    void numbersOfTheLocale_data();
+    void numbersOfTheLocale();
+    void typedWithDecimalComma_data();
+    void typedWithDecimalComma();
+    void refusedInGerman_data();
+    void refusedInGerman();
+    void reportInGerman();
+    void reliabilityWithDecimalComma_data();
+    void reliabilityWithDecimalComma();
+    void copiedTableReadsAsNumbers();
+    void descriptorLabels_data();
+    void descriptorLabels();
+    void customLabelsAsWritten();
+    void printedInGerman();
+    void settingsReadBackInEitherLanguage();
+    void aboutNamesTheLanguage();
+    void descriptionInGerman();
+    void batteryInGerman();
+    void commandLineLanguage_data();
+    void commandLineLanguage();
+
+private:
+    QString shownSentence() const
+    {
+        return QTextDocumentFragment::fromHtml(in<QLabel>("sentenceTxt")->text()).toPlainText();
+    }
+    QString howText() const { return in<QTextBrowser>("howPane")->toPlainText(); }
+    QString converterText(const char *field) const
+    {
+        return QString::fromStdString(fw::implicitWindow<ControlWnd>()->Text(field));
+    }
+    void restartIn(fw::Language language)
+    {
+        m_program.reset();
+        fw::useLanguage(language);
+        m_program = std::make_unique<shell::Program>();
+        endSplash();
+    }
+    void chooseDescriptors(const QString &shown)
+    {
+        auto *box = in<QComboBox>("descriptorBox");
+        const int at = box->findText(shown);
+        QVERIFY2(at >= 0, qPrintable(shown));
+        box->setCurrentIndex(at);
+        emit box->activated(at);
+    }
+};
+
+void TestGerman::languageOfTheDesktop_data()
+{
+    QTest::addColumn<QString>("messages"); // LC_ALL, else LC_MESSAGES, else LANG
+    QTest::addColumn<QStringList>("preferred"); // as Qt reads them (LANGUAGE first)
+    QTest::addColumn<bool>("german");
+    QTest::newRow("de_DE") << "de_DE.UTF-8" << QStringList{"de-DE"} << true;
+    QTest::newRow("de_AT") << "de_AT.UTF-8" << QStringList{"de-AT", "de"} << true;
+    QTest::newRow("French, then German") << "fr_FR.UTF-8" << QStringList{"fr-FR", "de-DE"} << true;
+    QTest::newRow("French only") << "fr_FR.UTF-8" << QStringList{"fr-FR"} << false;
+    QTest::newRow("English before German") << "de_DE.UTF-8" << QStringList{"en-US", "de-DE"} << false;
+    QTest::newRow("C, with LANGUAGE=de") << "C.UTF-8" << QStringList{"de"} << false;
+    QTest::newRow("nothing set") << "" << QStringList{} << false;
+}
+
+void TestGerman::languageOfTheDesktop()
+{
+    QFETCH(QString, messages);
+    QFETCH(QStringList, preferred);
+    QFETCH(bool, german);
+    QCOMPARE(fw::desktopLanguage(messages, preferred) == fw::Language::German, german);
+}
+
+void TestGerman::numbersOfTheLocale_data()
+{
+    QTest::addColumn<QLocale>("desktop");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << true << ",";
+    QTest::newRow("de_CH writes a point") << QLocale(QLocale::German, QLocale::Switzerland) << true << ".";
+    QTest::newRow("--lang de on a C desktop") << QLocale::c() << true << ",";
+    QTest::newRow("English on a German desktop") << QLocale(QLocale::German, QLocale::Germany) << false << ".";
+    QTest::newRow("English in South Africa, as before") << QLocale(QLocale::English, QLocale::SouthAfrica) << false
+                                                       << ".";
+}
+
+void TestGerman::numbersOfTheLocale()
+{
+    QFETCH(QLocale, desktop);
+    QFETCH(bool, german);
+    QFETCH(QString, mark);
+    const fw::Language language = german ? fw::Language::German : fw::Language::English;
+    QCOMPARE(QString(fw::decimalMarkOf(fw::numberLocale(language, desktop))), mark);
+}
+
+void TestGerman::typedWithDecimalComma_data()
+{
+    QTest::addColumn<Fields>("typed");
+    QTest::addColumn<QString>("english"); // the same calculation as the core reads it
+    QTest::addColumn<QString>("field");   // a field to read back as typed
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("z 1,5") << Fields{{"zFld", "1,5"}} << "z=1.5" << "zFld" << "+1,5";
+    QTest::newRow("z -,25") << Fields{{"zFld", "-,25"}} << "z=-.25" << "zFld" << "-,25";
+    QTest::newRow("a typed point is refused") << Fields{{"rawFld", "2.5"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}}
+                                              << "raw=25;mean=20;sd=4" << "rawFld" << "25";
+    QTest::newRow("raw scores with commas") << Fields{{"rawFld", "23,5"}, {"rawmeanFld", "20"}, {"rawsdFld", "4,25"}}
+                                            << "raw=23.5;mean=20;sd=4.25" << "rawsdFld" << "4,25";
+    QTest::newRow("AGCT 9,5") << Fields{{"agctFld", "9,5"}} << "agct=9.5" << "agctFld" << "10";
+    QTest::newRow("T takes no comma") << Fields{{"tFld", "6,1"}} << "t=61" << "tFld" << "61";
+    QTest::newRow("held at a bound") << Fields{{"zFld", "-6,5"}} << "z=-6.5" << "nceFld" << "1*";
+}
+
+// Every field that takes a point takes a comma instead; every result shows
+// one; the figures are the core's, bit for bit.
+void TestGerman::typedWithDecimalComma()
+{
+    QFETCH(Fields, typed);
+    QFETCH(QString, english);
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
+    calculate(typed);
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    QCOMPARE(converterText(field.toLatin1().constData()), shown);
+    const conversion::Outcome core = conversion::calculate(fieldsFrom(english));
+    QVERIFY(!core.refused);
+    for (int i = conversion::Z; i <= conversion::Percentile; ++i) {
+        const char *name = conversion::kScales[i].field.data();
+        QString expected = QString::fromStdString(core.results[i]);
+        expected.replace('.', ',');
+        QCOMPARE(converterText(name), expected);
+    }
+    report::ReportWnd *report = openReport();
+    QVERIFY(report);
+    QCOMPARE(ScoreFeed::instance().latest()->outcome.z, core.z);
+}
+
+void TestGerman::refusedInGerman_data()
+{
+    QTest::addColumn<Fields>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing") << Fields{} << "Geben Sie Rohwert, Rohwert-Mittelwert und Rohwert-SD ein, um "
+                                            "Standardwerte zu berechnen, oder einen Standardwert, um ihn in die "
+                                            "anderen umzurechnen.";
+    QTest::newRow("z out of range") << Fields{{"zFld", "7"}} << "z-Werte müssen zwischen -6,99 und +6,99 liegen.";
+    QTest::newRow("sd 0,0") << Fields{{"rawFld", "1"}, {"rawmeanFld", "1"}, {"rawsdFld", "0,0"}}
+                            << "Die Rohwert-SD muss größer als 0 sein.";
+}
+
+void TestGerman::refusedInGerman()
+{
+    QFETCH(Fields, typed);
+    QFETCH(QString, message);
+    calculate(typed);
+    QCOMPARE(m_messages, QStringList{message});
+}
+
+// The table, the sentence and the explanations of a report with an
+// interval, as a German report writes them.
+void TestGerman::reportInGerman()
+{
+    calculate({{"wechslerFld", "115"}});
+    QVERIFY(openReport());
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    QCOMPARE(header(), (QStringList{"Skala", "Wert", "Geschätzter wahrer Wert", "SEE",
+                                    "95-%-Intervall, wahrer Wert"}));
+    const int descriptor = interpretation::kScaleIdCount;
+    const QStringList rows[] = {
+        {"z", "+1,0", "+0,90", "0,30", "+0,31 bis +1,49"},
+        {"Wechsler-IQ", "115", "113,5", "4,50", "105 bis 122"},
+        {"Prozentrang", "84", "82", "", "62 bis 93"},
+        {"Klassifikation", "Oberer Durchschnitt (AACN)"},
+    };
+    for (const QStringList &row : rows) {
+        int at = 0;
+        while (at <= descriptor && cell(at, 0) != row.front())
+            ++at;
+        QVERIFY2(at <= descriptor, qPrintable(row.front()));
+        for (int c = 1; c < row.size(); ++c)
+            QCOMPARE(cell(at, c), row[c]);
+    }
+    QCOMPARE(shownSentence(),
+             QStringLiteral("Ein Wechsler-IQ von 115 entspricht einem Prozentrang von 84 und liegt im Bereich "
+                            "„Oberer Durchschnitt“ (AACN). Das 95-%-Konfidenzintervall (Methode des wahren Werts, "
+                            "Reliabilität ,90) reicht von 105 bis 122 (Prozentrang 62 bis 93)."));
+
+    auto *table = in<QTableWidget>("scoresTable");
+    table->setCurrentCell(int(interpretation::ScaleId::Wechsler), 0);
+    const QString how = howText();
+    for (const char *expected :
+         {"Geschätzter wahrer Wert T′ = M + r (X − M) = 100 + ,90 × 15 = 113,5 (Kelley, 1927).",
+          "Standardschätzfehler SEE = SD √(r (1 − r)) = 15 × √(,90 × ,10) = 4,50 (Dudek, 1979).",
+          "Grenzen: T′ ∓ zc × SEE = 113,5 − 1,96 × 4,50 = 104,7 und 113,5 + 1,96 × 4,50 = 122,3, angezeigt als 105 "
+          "und 122."})
+        QVERIFY2(how.contains(QString::fromUtf8(expected)), qPrintable(QString::fromUtf8(expected) + "\n in: " + how));
+    table->setCurrentCell(int(interpretation::ScaleId::PercentileRank), 0);
+    QVERIFY2(howText().contains(QStringLiteral("Prozentränge unter 0,1 und über 99,9 werden als <0,1 und >99,9 "
+                                               "angezeigt.")),
+             qPrintable(howText()));
+    table->setCurrentCell(descriptor, 0);
+    QVERIFY2(howText().contains(QStringLiteral("Klassifikation: Im System AACN umfasst „Oberer Durchschnitt“ die "
+                                               "Standardwerte von 110 bis 119; 115 gehört dazu")),
+             qPrintable(howText()));
+    keepPicture(fw::existingWindow(ReportWnd::kClassName), "report-de");
+}
+
+void TestGerman::reliabilityWithDecimalComma_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("problem"); // empty: an interval
+    QTest::newRow(",90") << ",90" << "";
+    QTest::newRow("0,85") << "0,85" << "";
+    QTest::newRow("a point is not the mark") << ".90"
+                                             << "Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa ,90. Es "
+                                                "wird kein Intervall angezeigt.";
+    QTest::newRow("1,0") << "1,0"
+                         << "Die Reliabilität muss größer als 0 und kleiner als 1 sein. Es wird kein Intervall "
+                            "angezeigt.";
+}
+
+void TestGerman::reliabilityWithDecimalComma()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, problem);
+    calculate({{"tFld", "40"}});
+    QVERIFY(openReport());
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), typed);
+    QCOMPARE(in<QLabel>("reliabilityErrorTxt")->text(), problem);
+    QCOMPARE(in<QLabel>("reliabilityErrorTxt")->isVisibleTo(fw::existingWindow(ReportWnd::kClassName)),
+             !problem.isEmpty());
+    const auto &facts = qobject_cast<ReportWnd *>(fw::existingWindow(ReportWnd::kClassName))->facts();
+    QCOMPARE(facts->reading.hasInterval, problem.isEmpty());
+    if (problem.isEmpty())
+        QCOMPARE(facts->interval->reliability, QString(typed).replace(',', '.').toDouble());
+}
+
+// Tab-separated numbers with the locale's comma and an ASCII minus, so a
+// German spreadsheet reads numbers; the same table as HTML for a word
+// processor.
+void TestGerman::copiedTableReadsAsNumbers()
+{
+    calculate({{"zFld", "-,25"}});
+    QVERIFY(openReport());
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    QVERIFY(bar().trigger("CopyTableAction"));
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), QStringLiteral("Skala\tWert\tGeschätzter wahrer Wert\tSEE\t95-%-Intervall, wahrer "
+                                           "Wert: untere Grenze\t95-%-Intervall, wahrer Wert: obere Grenze"));
+    QCOMPARE(lines[1], QStringLiteral("z\t-0,25\t-0,23\t0,30\t-0,81\t+0,36"));
+    QCOMPARE(lines[3], QStringLiteral("Wechsler-IQ\t96\t96,6\t4,50\t88\t105"));
+    QVERIFY(data->html().contains(QStringLiteral("<td>\u22120,25</td>")));
+}
+
+void TestGerman::descriptorLabels_data()
+{
+    QTest::addColumn<int>("system");
+    for (std::size_t i = 0; i < interpretation::builtInSystems().size(); ++i)
+        QTest::newRow(interpretation::builtInSystems()[i].key.c_str()) << int(i);
+}
+
+// One German label per band, none shared within a system, each shown for
+// the lowest score of its band.
+void TestGerman::descriptorLabels()
+{
+    QFETCH(int, system);
+    const interpretation::DescriptorSystem &built = interpretation::builtInSystems()[std::size_t(system)];
+    calculate({{"wechslerFld", "100"}});
+    QVERIFY(openReport());
+    chooseDescriptors(report::systemTitle(built));
+    std::set<QString> labels;
+    for (const interpretation::DescriptorBand &band : built.bands) {
+        const QString label = report::descriptorLabel(built, band.label);
+        QVERIFY2(label != QString::fromStdString(band.label) && labels.insert(label).second, qPrintable(label));
+        calculate({{"wechslerFld", QString::number(std::isinf(band.from) ? 45 : int(band.from))}});
+        QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("%1 (%2)").arg(label, report::systemTitle(built)));
+    }
+}
+
+// A custom file's labels are the user's: "Average" stays "Average".
+void TestGerman::customLabelsAsWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bezirk.csv"));
+    QVERIFY(writeFile(path, "from,label\n0,Below Average\n90,Average\n110,Sehr gut (1.)\n"));
+    calculate({{"wechslerFld", "112"}});
+    QVERIFY(openReport());
+    auto *wnd = qobject_cast<ReportWnd *>(fw::existingWindow(ReportWnd::kClassName));
+    QCOMPARE(wnd->loadDescriptorFile(path), QString());
+    QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("Sehr gut (1.) (bezirk)"));
+    calculate({{"wechslerFld", "100"}});
+    QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("Average (bezirk)"));
+
+    const QString bad = dir.filePath(QStringLiteral("kaputt.csv"));
+    QVERIFY(writeFile(bad, "from,label\n100,Typisch\nhoch,Stark\n"));
+    QCOMPARE(wnd->loadDescriptorFile(bad),
+             QStringLiteral("kaputt.csv ist kein Klassifikationssystem: Zeile 3: „hoch“ ist kein ganzzahliger "
+                            "Standardwert"));
+}
+
+void TestGerman::printedInGerman()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    printDialogAnswers(pdf, false);
+    calculate({{"rawFld", "23"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}});
+    QVERIFY(openReport());
+    QTest::keyClicks(in<QLineEdit>("clientFld"), QStringLiteral("K-0117"));
+    QTest::keyClicks(in<QLineEdit>("birthDateFld"), QStringLiteral("2016-03-14"));
+    in<QLineEdit>("testDateFld")->setText(QStringLiteral("2026-11-02"));
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
+    QTest::keyClick(fw::existingWindow(ReportWnd::kClassName), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(m_messages.isEmpty());
+    const std::optional<QString> printed = pdfText(pdf);
+    if (!printed)
+        QSKIP("needs pdftotext (poppler-utils)");
+    const QStringList pages = printed->normalized(QString::NormalizationForm_KC).split('\f', Qt::SkipEmptyParts);
+    const QString words = pages.join(' ').simplified();
+    for (const QString &expected :
+         {QStringLiteral("Name oder Kürzel: K-0117"), QStringLiteral("Alter bei Testung: 10;7 (18 Tage)"),
+          QStringLiteral("Wert: Rohwert 23 (M = 20, SD = 4)"), QStringLiteral("95-%-Intervall, wahrer Wert"),
+          QStringLiteral("Ein Rohwert von 23 (M = 20, SD = 4) entspricht einem Standardwert von 111"),
+          QStringLiteral("sowie einem Prozentrang von 77 und liegt im Bereich „Oberer Durchschnitt“ (AACN)."),
+          QStringLiteral("(23 \u2212 20) / 4 = 0,75"), QStringLiteral("Literatur"),
+          QStringLiteral("Quintaval " QUINTAVAL_VERSION " \u00b7 gedruckt am ")})
+        QVERIFY2(words.contains(expected), qPrintable(expected + "\n in: " + words));
+    for (int page = 0; page < pages.size(); ++page)
+        QVERIFY(pages[page].simplified().contains(QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pages.size())));
+    // No English word of the program's own reached the page.
+    for (const char *english : {"Score Report", "page", "printed", "Method", "Estimated", "interval", "Percentile"})
+        QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(english)))), english);
+}
+
+// The choices are stored as keys and numbers, never as the words or
+// numbers shown: each language reads back what the other wrote.
+void TestGerman::settingsReadBackInEitherLanguage()
+{
+    calculate({{"wechslerFld", "125"}});
+    QVERIFY(openReport());
+    in<QComboBox>("confidenceBox")->setCurrentIndex(1);
+    in<QComboBox>("methodBox")->setCurrentIndex(1);
+    chooseDescriptors(QStringLiteral("Wechsler (klassisch)"));
+    QCOMPARE(in<QComboBox>("confidenceBox")->currentText(), QStringLiteral("90 %"));
+
+    restartIn(fw::Language::English);
+    calculate({{"wechslerFld", "125"}});
+    QVERIFY(openReport());
+    QCOMPARE(in<QComboBox>("confidenceBox")->currentText(), QStringLiteral("90%"));
+    QCOMPARE(in<QComboBox>("methodBox")->currentText(), QStringLiteral("Obtained score"));
+    QCOMPARE(in<QComboBox>("descriptorBox")->currentText(), QStringLiteral("Wechsler (classic)"));
+    QCOMPARE(cell(interpretation::kScaleIdCount, 1), QStringLiteral("Superior (Wechsler (classic))"));
+}
+
+void TestGerman::aboutNamesTheLanguage()
+{
+    QVERIFY(bar().trigger("AboutMenuItem"));
+    auto *about = existing<shell::AboutWnd>();
+    QVERIFY(about);
+    QCOMPARE(about->Text("languageTxt"), std::string("Sprache: Deutsch"));
+    QCOMPARE(QString::fromStdString(about->Text("StaticText5")),
+             QStringLiteral("Quintaval " QUINTAVAL_RELEASE " \u00b7 von den Quintaval-Entwicklern"));
+    keepPicture(about, "about-de");
+
+    restartIn(fw::Language::English);
+    QVERIFY(bar().trigger("AboutMenuItem"));
+    QCOMPARE(existing<shell::AboutWnd>()->Text("languageTxt"), std::string("Language: English"));
+}
+
+// The Description window's table keeps its columns with the German names
+// and shows its figures with commas; its menus are German too.
+void TestGerman::descriptionInGerman()
+{
+    QVERIFY(bar().trigger("DescriptionMenuItem"));
+    auto *description = existing<shell::DescriptionWnd>();
+    QVERIFY(description);
+    QCOMPARE(description->windowTitle(), QStringLiteral("Beschreibung"));
+    const QStringList lines = QString::fromStdString(description->Text("DescribeFld2")).split('\r');
+    QCOMPARE(lines.first(), QStringLiteral("Quintaval"));
+    const int head = int(lines.indexOf(QRegularExpression(QStringLiteral("Skala .*"))));
+    QVERIFY(head > 0);
+    QCOMPARE(lines[head + 2], QStringLiteral("z").leftJustified(34) + QStringLiteral("  0            1              "
+                                                                                    "-6,99 bis +6,99"));
+    QCOMPARE(lines[head + 5], QStringLiteral("Normal Curve Equivalent (NCE)").leftJustified(34)
+                                  + QStringLiteral(" 50        21,06                  1 bis 99"));
+    for (int row = head + 2; row < head + 8; ++row)
+        QCOMPARE(lines[row].indexOf(QStringLiteral(" bis ")), 69);
+    QStringList menus;
+    for (QAction *action : description->menuBar()->actions())
+        menus << action->text();
+    QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "Be&richt", "&Fenster", "&Hilfe"}));
+    keepPicture(description, "description-de");
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    calculate({{"rawFld", "23"}, {"rawmeanFld", "20,5"}, {"rawsdFld", "4"}});
+    keepPicture(fw::implicitWindow<ControlWnd>(), "converter-de");
+}
+
+// A spreadsheet's rows pasted into a new sheet: German scale names and
+// decimal commas are taken, a point is refused with the reason, the
+// figures show commas, the file is written as German spreadsheets write
+// CSV, and read back in English it gives the same figures.
+void TestGerman::batteryInGerman()
+{
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet);
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Profilbogen"));
+    battery::ScoresModel *model = sheet->scoresModel();
+    sheet->findChild<QTableView *>(QStringLiteral("scoresTable"))->setCurrentIndex(model->index(0, 0));
+    sheet->pasteText(QStringLiteral("Wortschatz\tWertpunkt\t14\t\t\t0,92\t\t\tSprache\n"
+                                    "Matrizen\tWertpunkt\t7\t\t\t0.90\t\t\tDenken\n"
+                                    "Lesen\tWechsler-IQ\t92\t\t\t,94\t\t\t\n"
+                                    "Muster\tscaled\t9\t\t\t0,86\t\t\tDenken\n"));
+    QCOMPARE(model->sheet().rows[0].cells[1], std::string("scaled"));
+    QCOMPARE(model->cellText(0, 1), QStringLiteral("Wertpunkt"));
+    QCOMPARE(model->cellText(2, 1), QStringLiteral("Wechsler-IQ"));
+    QCOMPARE(model->data(model->index(1, 5), Qt::ToolTipRole).toString(),
+             QStringLiteral("\u201C0.90\u201D ist keine Zahl. Schreiben Sie sie mit Ziffern und Dezimalkomma, etwa 0,90."));
+    QCOMPARE(model->headerData(battery::kDescriptorColumn, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Klassifikation"));
+    QCOMPARE(model->cellText(0, battery::kDescriptorColumn), QStringLiteral("Überdurchschnittlich"));
+    QCOMPARE(model->cellText(0, battery::kCiLowColumn), QStringLiteral("110"));
+    QCOMPARE(model->cellText(0, battery::kDeviationColumn), QStringLiteral("17,7"));
+    auto *table = sheet->findChild<QTableView *>(QStringLiteral("scoresTable"));
+    table->setCurrentIndex(model->index(0, battery::kDeviationColumn));
+    QVERIFY(sheet->findChild<QTextBrowser *>(QStringLiteral("howPane"))->toPlainText().contains(
+        QStringLiteral("Abweichung vom Mittelwert der Person")));
+    keepPicture(sheet, "battery-de");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("profil.csv"));
+    QVERIFY(sheet->saveTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QVERIFY2(written.contains("Wortschatz;scaled;14;;;0,92;;;Sprache"), written.constData());
+    file.close();
+    QStringList german;
+    for (int row = 0; row < 4; ++row)
+        german << model->cellText(row, battery::kDeviationColumn).replace(',', '.');
+
+    restartIn(fw::Language::English);
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet->openFile(path));
+    QCOMPARE(sheet->scoresModel()->cellText(0, 1), QStringLiteral("Scaled score"));
+    QStringList english;
+    for (int row = 0; row < 4; ++row)
+        english << sheet->scoresModel()->cellText(row, battery::kDeviationColumn);
+    QCOMPARE(english, german);
+}
+
+void TestGerman::commandLineLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("--help tells of --lang") << QStringList{"--help"} << 0 << "--lang <language>";
+    QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << 2
+                                      << "quintaval: unknown language 'fr'; the languages are de and en";
+    QTest::newRow("no language given") << QStringList{"--lang"} << 2 << "Missing value after '--lang'.";
+}
+
+// The command line stays English: it is answered before any window, for
+// scripts as much as for people.
+void TestGerman::commandLineLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QProcess program;
+    program.start(QStringLiteral(QUINTAVAL_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), status);
+    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(output.contains(said), qPrintable(output));
+}
+
+QTEST_MAIN(TestGerman)
+#include "tst_gui_german.moc"

@@ -1,0 +1,2992 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>ControlWnd</name>
+    <message>
+        <source>z scores must range from %1 to +%2.</source>
+        <translation>z-Werte müssen zwischen %1 und +%2 liegen.</translation>
+    </message>
+    <message>
+        <source>T scores must range from %1 to %2.</source>
+        <translation>T-Werte müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Wechsler IQ scores must range from %1 to %2.</source>
+        <translation>Wechsler-IQ-Werte müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>NCE scores must range from %1 to %2.</source>
+        <translation>NCE-Werte müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>CEEB scores must range from %1 to %2.</source>
+        <translation>CEEB-Werte müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>AGCT scores must range from %1 to %2.</source>
+        <translation>AGCT-Werte müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Percentile scores must range from %1 to %2.</source>
+        <translation>Perzentile müssen zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Enter all 3 raw scores to calculate standard scores. Or, enter 1 standard score to convert to other standard scores.</source>
+        <translation>Geben Sie Rohwert, Rohwert-Mittelwert und Rohwert-SD ein, um Standardwerte zu berechnen, oder einen Standardwert, um ihn in die anderen umzurechnen.</translation>
+    </message>
+    <message>
+        <source>The raw score sd must be greater than 0.</source>
+        <translation>Die Rohwert-SD muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The raw score mean is too large a number to calculate with.</source>
+        <translation>Der Rohwert-Mittelwert ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>The raw score sd is too large a number to calculate with.</source>
+        <translation>Die Rohwert-SD ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>The raw score is too large a number to calculate with.</source>
+        <translation>Der Rohwert ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>Quintaval</source>
+        <translation>Quintaval</translation>
+    </message>
+    <message>
+        <source>Written and maintained by the Quintaval developers</source>
+        <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
+    </message>
+    <message>
+        <source>* outside possible<byte value="xd"/>   range of scores</source>
+        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
+    </message>
+    <message>
+        <source>* outside possible range of scores</source>
+        <translation>* außerhalb des möglichen Wertebereichs</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>raw score</source>
+        <translation>Rohwert</translation>
+    </message>
+    <message>
+        <source>raw score mean</source>
+        <translation>Rohwert-Mittelwert</translation>
+    </message>
+    <message>
+        <source>raw score sd</source>
+        <translation>Rohwert-SD</translation>
+    </message>
+    <message>
+        <source>z score</source>
+        <translation>z-Wert</translation>
+    </message>
+    <message>
+        <source>T score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>Wechsler IQ</source>
+        <translation>Wechsler-IQ</translation>
+    </message>
+    <message>
+        <source>NCE score</source>
+        <translation>NCE-Wert</translation>
+    </message>
+    <message>
+        <source>CEEB score</source>
+        <translation>CEEB-Wert</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>Perzentil</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>AGCT score</source>
+        <translation>AGCT-Wert</translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>The reliability must be greater than 0 and less than 1.</source>
+        <translation>Die Reliabilität muss größer als 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The confidence level must be at least 50 and less than 100.</source>
+        <translation>Das Konfidenzniveau muss mindestens 50 und kleiner als 100 sein.</translation>
+    </message>
+    <message>
+        <source>The reliability is too close to 1 to calculate with: it rounds to 1.</source>
+        <translation>Die Reliabilität liegt zu nahe an 1, um damit zu rechnen: Sie wird auf 1 gerundet.</translation>
+    </message>
+    <message>
+        <source>The reliability is too close to 0 to calculate with: it rounds to 0.</source>
+        <translation>Die Reliabilität liegt zu nahe an 0, um damit zu rechnen: Sie wird auf 0 gerundet.</translation>
+    </message>
+    <message>
+        <source>The confidence level is too close to 100 to calculate with: it rounds to 100.</source>
+        <translation>Das Konfidenzniveau liegt zu nahe an 100, um damit zu rechnen: Es wird auf 100 gerundet.</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePicture</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Wechsler IQ</source>
+        <translation>Wechsler-IQ</translation>
+    </message>
+    <message>
+        <source>Normal Curve Equivalent</source>
+        <translation>Normal Curve Equivalent (NCE)</translation>
+    </message>
+    <message>
+        <source>College Entrance Exam Board</source>
+        <translation>College Entrance Exam Board</translation>
+    </message>
+    <message>
+        <source>Army General Classification Test</source>
+        <translation>Army General Classification Test</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Possible Range of Scores</source>
+        <translation>Möglicher Wertebereich</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Quintaval</source>
+        <translation>Quintaval</translation>
+    </message>
+    <message>
+        <source>Quintaval calculates a variety of standard scores from an obtained (raw) score and the mean and standard deviation of its distribution, or from any one of the other standard scores listed below. For a general introduction to standard scores, percentiles and the normal curve, see any textbook of educational and psychological measurement.</source>
+        <translation>Quintaval berechnet eine Reihe von Standardwerten aus einem erzielten Wert (Rohwert) und dem Mittelwert und der Standardabweichung seiner Verteilung oder aus einem der anderen unten aufgeführten Standardwerte. Eine allgemeine Einführung in Standardwerte, Prozentränge und die Normalverteilung bietet jedes Lehrbuch der psychologischen und pädagogischen Diagnostik.</translation>
+    </message>
+    <message>
+        <source>The normal-probability and inverse-probability calculations use two published approximations of the normal distribution: a polynomial approximation of the error function for percentiles, and a rational approximation for the z score of a percentile.</source>
+        <translation>Die Berechnungen mit der Normalverteilung und ihrer Umkehrung stützen sich auf zwei veröffentlichte Näherungen: eine Polynomnäherung der Fehlerfunktion für Perzentile und eine rationale Näherung für den z-Wert eines Perzentils.</translation>
+    </message>
+    <message>
+        <source>The standard scores and their means and standard deviations are:</source>
+        <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
+    </message>
+    <message>
+        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
+    </message>
+    <message>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
+        <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
+    </message>
+    <message>
+        <source>Quintaval is provided as is, without warranty of any kind. It stores nothing and sends nothing: everything you type stays in its windows.</source>
+        <translation>Quintaval wird ohne jede Gewähr bereitgestellt. Es speichert nichts und sendet nichts: Alles, was Sie eingeben, bleibt in seinen Fenstern.</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptor</name>
+    <message>
+        <source>Exceptionally High</source>
+        <translation>Außergewöhnlich hoch</translation>
+    </message>
+    <message>
+        <source>Above Average</source>
+        <translation>Überdurchschnittlich</translation>
+    </message>
+    <message>
+        <source>High Average</source>
+        <translation>Oberer Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnittlich</translation>
+    </message>
+    <message>
+        <source>Low Average</source>
+        <translation>Unterer Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Below Average</source>
+        <translation>Unterdurchschnittlich</translation>
+    </message>
+    <message>
+        <source>Exceptionally Low</source>
+        <translation>Außergewöhnlich niedrig</translation>
+    </message>
+    <message>
+        <source>Extremely High</source>
+        <translation>Extrem hoch</translation>
+    </message>
+    <message>
+        <source>Very High</source>
+        <translation>Sehr hoch</translation>
+    </message>
+    <message>
+        <source>Very Low</source>
+        <translation>Sehr niedrig</translation>
+    </message>
+    <message>
+        <source>Extremely Low</source>
+        <translation>Extrem niedrig</translation>
+    </message>
+    <message>
+        <source>Very Superior</source>
+        <translation>Weit überdurchschnittlich</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Überdurchschnittlich</translation>
+    </message>
+    <message>
+        <source>Borderline</source>
+        <translation>Grenzbereich</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptor system</name>
+    <message>
+        <source>AACN</source>
+        <translation>AACN</translation>
+    </message>
+    <message>
+        <source>Wechsler</source>
+        <translation>Wechsler</translation>
+    </message>
+    <message>
+        <source>Wechsler (classic)</source>
+        <translation>Wechsler (klassisch)</translation>
+    </message>
+    <message>
+        <source>Woodcock-Johnson</source>
+        <translation>Woodcock-Johnson</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>held at the limit of the scale and shown as %1; the * marks that</source>
+        <translation>auf die Grenze der Skala gesetzt und als %1 angezeigt; das * kennzeichnet dies</translation>
+    </message>
+    <message>
+        <source>shown as %1</source>
+        <translation>angezeigt als %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the score as given.</source>
+        <translation>%1 %2: der Wert, wie er eingegeben wurde.</translation>
+    </message>
+    <message>
+        <source>From the %1 given: z = (X − M) / SD = (%2 − %3) / %4 = %5</source>
+        <translation>Aus dem eingegebenen Wert (%1): z = (X − M) / SD = (%2 − %3) / %4 = %5</translation>
+    </message>
+    <message>
+        <source>From the percentile given, P = %1: z = %2, by a rational approximation of the inverse normal curve</source>
+        <translation>Aus dem eingegebenen Perzentil P = %1: z = %2, mit einer rationalen Näherung der inversen Normalverteilung</translation>
+    </message>
+    <message>
+        <source>From the percentile given, P = %1: z = %2, from the inverse normal curve</source>
+        <translation>Aus dem eingegebenen Perzentil P = %1: z = %2, aus der inversen Normalverteilung</translation>
+    </message>
+    <message>
+        <source>%1: the band that holds M + SD × z = %2 + %3 × %4 = %5 (halves go up), %6.</source>
+        <translation>%1: die Stufe, in der M + SD × z = %2 + %3 × %4 = %5 liegt (Hälften werden aufgerundet), %6.</translation>
+    </message>
+    <message>
+        <source>%1 = M + SD × z = %2 + %3 × %4 = %5, %6.</source>
+        <translation>%1 = M + SD × z = %2 + %3 × %4 = %5, %6.</translation>
+    </message>
+    <message>
+        <source>Percentile ranks of the bounds: 100 Φ(%1) = %2 and 100 Φ(%3) = %4, shown as %5 and %6.</source>
+        <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
+    </message>
+    <message>
+        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
+        <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
+    </message>
+    <message>
+        <source>: 100 Φ(%1) ≈ %2, written as a whole percentile from 1 to 99, %3.</source>
+        <translation>: 100 Φ(%1) ≈ %2, als ganzes Perzentil von 1 bis 99 geschrieben, %3.</translation>
+    </message>
+    <message>
+        <source>It differs from the exact percentile rank, %1, because it is whole and held to 1 to 99, and its approximation may round the other way near a half.</source>
+        <translation>Es weicht vom exakten Prozentrang %1 ab, weil es ganzzahlig und auf 1 bis 99 begrenzt ist und seine Näherung nahe einer Hälfte anders runden kann.</translation>
+    </message>
+    <message>
+        <source>every standard score</source>
+        <translation>alle Standardwerte</translation>
+    </message>
+    <message>
+        <source>standard scores of %1 and below</source>
+        <translation>die Standardwerte bis %1</translation>
+    </message>
+    <message>
+        <source>standard scores of %1 and above</source>
+        <translation>die Standardwerte ab %1</translation>
+    </message>
+    <message>
+        <source>standard scores from %1 up</source>
+        <translation>die Standardwerte ab %1</translation>
+    </message>
+    <message>
+        <source>standard scores from %1 to %2</source>
+        <translation>die Standardwerte von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Standard score S = %1 + %2 × z = %1 + %2 × %3, rounded: %4, not held at a limit.</source>
+        <translation>Standardwert S = %1 + %2 × z = %1 + %2 × %3, gerundet: %4, nicht auf eine Grenze gesetzt.</translation>
+    </message>
+    <message>
+        <source>The %1 system has no bands.</source>
+        <translation>Das System %1 hat keine Bereiche.</translation>
+    </message>
+    <message>
+        <source>Descriptor: in the %1 system, %2 covers %3, and %4 lies among them</source>
+        <translation>Klassifikation: Im System %1 umfasst „%2“ %3; %4 gehört dazu</translation>
+    </message>
+    <message>
+        <source>Estimated true score T′ = M + r (X − M) = %1 + %2 × %3 = %4</source>
+        <translation>Geschätzter wahrer Wert T′ = M + r (X − M) = %1 + %2 × %3 = %4</translation>
+    </message>
+    <message>
+        <source>Standard error of estimation SEE = SD √(r (1 − r)) = %1 × √(%2 × %3) = %4</source>
+        <translation>Standardschätzfehler SEE = SD √(r (1 − r)) = %1 × √(%2 × %3) = %4</translation>
+    </message>
+    <message>
+        <source>Standard error of measurement SEM = SD √(1 − r) = %1 × √%2 = %3</source>
+        <translation>Standardmessfehler SEM = SD √(1 − r) = %1 × √%2 = %3</translation>
+    </message>
+    <message>
+        <source>Critical value for %1 %: %2 = %3, from the inverse normal curve</source>
+        <translation>Kritischer Wert für %1 %: %2 = %3, aus der inversen Normalverteilung</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 × %4 = %5</source>
+        <translation>%1 %2 %3 × %4 = %5</translation>
+    </message>
+    <message>
+        <source>Bounds: %1 ∓ %2 × %3 = %4 and %5, shown as %6 and %7.</source>
+        <translation>Grenzen: %1 ∓ %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
+    </message>
+    <message>
+        <source>Lower bound: %1 − %2 × %3 = %4, %5.</source>
+        <translation>Untere Grenze: %1 − %2 × %3 = %4, %5.</translation>
+    </message>
+    <message>
+        <source>Upper bound: %1 + %2 × %3 = %4, %5.</source>
+        <translation>Obere Grenze: %1 + %2 × %3 = %4, %5.</translation>
+    </message>
+    <message>
+        <source>%1 et al.</source>
+        <translation>%1 et al.</translation>
+    </message>
+    <message>
+        <source>Percentile rank: the share of the normal curve below z, 100 Φ(z) = 100 Φ(%1) = %2, %3; ranks below %4 and above %5 are shown as &amp;lt;%4 and &amp;gt;%5.</source>
+        <translation>Prozentrang: der Anteil der Normalverteilung unterhalb von z, 100 Φ(z) = 100 Φ(%1) = %2, %3; Prozentränge unter %4 und über %5 werden als &amp;lt;%4 und &amp;gt;%5 angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblem</name>
+    <message>
+        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
+        <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
+    </message>
+    <message>
+        <source>a quoted cell is not closed properly</source>
+        <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
+    </message>
+    <message>
+        <source>the header must be &quot;from,label&quot;</source>
+        <translation>die Kopfzeile muss „from,label“ lauten</translation>
+    </message>
+    <message>
+        <source>expected 2 cells, from and label, but found %1</source>
+        <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole standard score</source>
+        <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
+    </message>
+    <message>
+        <source>the label is empty</source>
+        <translation>die Bezeichnung ist leer</translation>
+    </message>
+    <message>
+        <source>the label holds a NUL byte</source>
+        <translation>die Bezeichnung enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the label is not valid UTF-8 text</source>
+        <translation>die Bezeichnung ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>from %1 is given already on line %2</source>
+        <translation>from %1 steht bereits in Zeile %2</translation>
+    </message>
+    <message>
+        <source>the header is followed by no bands</source>
+        <translation>auf die Kopfzeile folgt kein Bereich</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Byte</translation>
+    </message>
+</context>
+<context>
+    <name>Identification</name>
+    <message>
+        <source>%1 is not a date; write it as year-month-day, such as 2016-03-14.</source>
+        <translation>%1 ist kein Datum; bitte als Jahr-Monat-Tag schreiben, etwa 2016-03-14.</translation>
+    </message>
+    <message>
+        <source>The date of testing is before the date of birth.</source>
+        <translation>Das Testdatum liegt vor dem Geburtsdatum.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1;%2 (%3)</source>
+        <translation>%1;%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Name or code</source>
+        <translation>Name oder Kürzel</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Date of testing</source>
+        <translation>Testdatum</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Testleitung</translation>
+    </message>
+    <message>
+        <source>Age at testing</source>
+        <translation>Alter bei Testung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Be&amp;richt</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>Als &amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>Zeile ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>Zeile &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Move Row &amp;Up</source>
+        <translation>Zeile nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Zeile nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Table</source>
+        <translation>&amp;Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Sentence</source>
+        <translation>&amp;Satz kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture…</source>
+        <translation>&amp;Abbildung speichern…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Report…</source>
+        <translation>Bericht &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Control</source>
+        <translation>&amp;Umrechner</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;About Quintaval</source>
+        <translation>Über &amp;Quintaval</translation>
+    </message>
+    <message>
+        <source>&amp;Score Report</source>
+        <translation>&amp;Ergebnisbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Battery Sheet</source>
+        <translation>&amp;Profilbogen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>%1: the picture can be saved as SVG, PNG or PDF; end the file name in .svg, .png or .pdf.</source>
+        <translation>%1: Die Abbildung kann als SVG, PNG oder PDF gespeichert werden; der Dateiname muss auf .svg, .png oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: the picture could not be drawn.</source>
+        <translation>%1 konnte nicht gespeichert werden: Die Abbildung ließ sich nicht zeichnen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedDocument</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>Quintaval %1 · printed %2</source>
+        <translation>Quintaval %1 · gedruckt am %2</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
+    </message>
+    <message>
+        <source>Confidence interval: %1, from a reliability of %2.</source>
+        <translation>Konfidenzintervall: %1, bei einer Reliabilität von %2.</translation>
+    </message>
+    <message>
+        <source>Descriptors: the %1 system.</source>
+        <translation>Klassifikation: System %1.</translation>
+    </message>
+    <message>
+        <source>Score Report</source>
+        <translation>Ergebnisbericht</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Wert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTable</name>
+    <message>
+        <source>SEE</source>
+        <translation>SEE</translation>
+    </message>
+    <message>
+        <source>SEM</source>
+        <translation>SEM</translation>
+    </message>
+    <message>
+        <source>%1 % interval, true score</source>
+        <translation>%1-%-Intervall, wahrer Wert</translation>
+    </message>
+    <message>
+        <source>%1 % interval, obtained score</source>
+        <translation>%1-%-Intervall, beobachteter Wert</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>The score on each scale.</source>
+        <translation>Der Wert auf jeder Skala.</translation>
+    </message>
+    <message>
+        <source>Estimated true score</source>
+        <translation>Geschätzter wahrer Wert</translation>
+    </message>
+    <message>
+        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
+        <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
+    </message>
+    <message>
+        <source>Standard error of estimation: the spread of true scores about the estimated true score.</source>
+        <translation>Standardschätzfehler: die Streuung der wahren Werte um den geschätzten wahren Wert.</translation>
+    </message>
+    <message>
+        <source>Standard error of measurement: the spread of scores obtained about the true score.</source>
+        <translation>Standardmessfehler: die Streuung der beobachteten Werte um den wahren Wert.</translation>
+    </message>
+    <message>
+        <source>The confidence interval for the true score.</source>
+        <translation>Das Konfidenzintervall für den wahren Wert.</translation>
+    </message>
+    <message>
+        <source>%1: lower</source>
+        <translation>%1: untere Grenze</translation>
+    </message>
+    <message>
+        <source>%1: upper</source>
+        <translation>%1: obere Grenze</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>A raw score of</source>
+        <translation>Ein Rohwert von</translation>
+    </message>
+    <message>
+        <source>raw score</source>
+        <translation>Rohwert</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>RW</translation>
+    </message>
+    <message>
+        <source>A z score of</source>
+        <translation>Ein z-Wert von</translation>
+    </message>
+    <message>
+        <source>z score</source>
+        <translation>z-Wert</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>A T score of</source>
+        <translation>Ein T-Wert von</translation>
+    </message>
+    <message>
+        <source>T score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>A Wechsler IQ of</source>
+        <translation>Ein Wechsler-IQ von</translation>
+    </message>
+    <message>
+        <source>Wechsler IQ</source>
+        <translation>Wechsler-IQ</translation>
+    </message>
+    <message>
+        <source>IQ</source>
+        <translation>IQ</translation>
+    </message>
+    <message>
+        <source>An NCE of</source>
+        <translation>Ein NCE-Wert von</translation>
+    </message>
+    <message>
+        <source>NCE</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>A CEEB score of</source>
+        <translation>Ein CEEB-Wert von</translation>
+    </message>
+    <message>
+        <source>CEEB score</source>
+        <translation>CEEB-Wert</translation>
+    </message>
+    <message>
+        <source>CEEB</source>
+        <translation>CEEB</translation>
+    </message>
+    <message>
+        <source>An AGCT score of</source>
+        <translation>Ein AGCT-Wert von</translation>
+    </message>
+    <message>
+        <source>AGCT score</source>
+        <translation>AGCT-Wert</translation>
+    </message>
+    <message>
+        <source>AGCT</source>
+        <translation>AGCT</translation>
+    </message>
+    <message>
+        <source>A score at the</source>
+        <translation>Ein Wert beim</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>Perzentil</translation>
+    </message>
+    <message>
+        <source>PR</source>
+        <translation>PR</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <source>less than %1</source>
+        <translation>weniger als %1</translation>
+    </message>
+    <message>
+        <source>below the %1 percentile</source>
+        <translation>einem Prozentrang unter %1</translation>
+    </message>
+    <message>
+        <source>above the %1 percentile</source>
+        <translation>einem Prozentrang über %1</translation>
+    </message>
+    <message>
+        <source>at the %1 percentile</source>
+        <translation>einem Prozentrang von %1</translation>
+    </message>
+    <message>
+        <source>the %1 percentile</source>
+        <translation>Prozentrang %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 percentile</source>
+        <translation>Prozentrang %1 bis %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>in the %1 range (%2)</source>
+        <translation>im Bereich „%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>a Wechsler-metric standard score of %1</source>
+        <translation>einem Standardwert von %1 (Wechsler-Metrik)</translation>
+    </message>
+    <message>
+        <source>A score at the %1 percentile is %2 and %3.</source>
+        <translation>Ein Wert beim Perzentil %1 entspricht %2 und liegt %3.</translation>
+    </message>
+    <message>
+        <source>A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.</source>
+        <translation>Ein Rohwert von %1 (M = %2, SD = %3) entspricht %4 sowie %5 und liegt %6.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 and %4.</source>
+        <translation>%1 %2 entspricht %3 und liegt %4.</translation>
+    </message>
+    <message>
+        <source>true-score method</source>
+        <translation>Methode des wahren Werts</translation>
+    </message>
+    <message>
+        <source>obtained-score method</source>
+        <translation>Methode des beobachteten Werts</translation>
+    </message>
+    <message>
+        <source>lies entirely %1 %2</source>
+        <translation>liegt vollständig %1 %2</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>oberhalb von</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>unterhalb von</translation>
+    </message>
+    <message>
+        <source>is %1 to %2</source>
+        <translation>reicht von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>With a reliability of %1, the %2% confidence interval (%3) %4 (%5).</source>
+        <translation>Das %2-%-Konfidenzintervall (%3, Reliabilität %1) %4 (%5).</translation>
+    </message>
+    <message>
+        <source>* outside the possible range of the scale: held at its limit</source>
+        <translation>* außerhalb des möglichen Bereichs der Skala: auf deren Grenze gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 %2 (mean %3, sd %4)</source>
+        <translation>%1 %2 (M = %3, SD = %4)</translation>
+    </message>
+    <message>
+        <source>Descriptor: %1 (%2)</source>
+        <translation>Klassifikation: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>below the %1 percentile</source>
+        <comment>end of a range</comment>
+        <translation>Prozentrang unter %1</translation>
+    </message>
+    <message>
+        <source>below the %1 percentile</source>
+        <comment>in parentheses</comment>
+        <translation>Prozentrang unter %1</translation>
+    </message>
+    <message>
+        <source>above the %1 percentile</source>
+        <comment>end of a range</comment>
+        <translation>Prozentrang über %1</translation>
+    </message>
+    <message>
+        <source>above the %1 percentile</source>
+        <comment>in parentheses</comment>
+        <translation>Prozentrang über %1</translation>
+    </message>
+    <message>
+        <source>at the %1 percentile</source>
+        <comment>in parentheses</comment>
+        <translation>Prozentrang %1</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>raw score</source>
+        <translation>Rohwert</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Wechsler IQ</source>
+        <translation>Wechsler-IQ</translation>
+    </message>
+    <message>
+        <source>NCE</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>CEEB</source>
+        <translation>CEEB</translation>
+    </message>
+    <message>
+        <source>AGCT</source>
+        <translation>AGCT</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Perzentil</translation>
+    </message>
+    <message>
+        <source>Scaled score</source>
+        <translation>Wertpunkt</translation>
+    </message>
+    <message>
+        <source>Stanine</source>
+        <translation>Stanine</translation>
+    </message>
+    <message>
+        <source>Sten</source>
+        <translation>Sten</translation>
+    </message>
+    <message>
+        <source>Percentile rank</source>
+        <translation>Prozentrang</translation>
+    </message>
+</context>
+<context>
+    <name>Scale key</name>
+    <message>
+        <source>raw</source>
+        <translation>RW</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>wechsler</source>
+        <translation>IQ</translation>
+    </message>
+    <message>
+        <source>nce</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>ceeb</source>
+        <translation>CEEB</translation>
+    </message>
+    <message>
+        <source>agct</source>
+        <translation>AGCT</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>PR</translation>
+    </message>
+    <message>
+        <source>scaled</source>
+        <translation>WP</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Your choices could not be saved to %1. They are kept until Quintaval closes.</source>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden. Sie gelten weiter, bis Quintaval beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>battery::BatteryPage</name>
+    <message>
+        <source>Strengths and weaknesses</source>
+        <translation>Stärken und Schwächen</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differenzen</translation>
+    </message>
+    <message>
+        <source>Composites</source>
+        <translation>Kompositwerte</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Battery Report</source>
+        <translation>Profilbericht</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>As given</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>PR</source>
+        <translation>PR</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>%1% interval</source>
+        <translation>%1-%-Intervall</translation>
+    </message>
+    <message>
+        <source>Dev.</source>
+        <translation>Abw.</translation>
+    </message>
+    <message>
+        <source>Crit.</source>
+        <translation>Krit.</translation>
+    </message>
+    <message>
+        <source>BR %</source>
+        <translation>BR %</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.</source>
+        <translation>Abw.: vom Mittelwert der %1 Werte mit Reliabilität, %2; Krit.: was eine Stärke (S) oder Schwäche (W) bei Alpha %3 braucht; BR: Prozent der Personen mit so großer Abweichung.</translation>
+    </message>
+    <message>
+        <source>No strengths.</source>
+        <translation>Keine Stärken.</translation>
+    </message>
+    <message>
+        <source>Strengths: %1.</source>
+        <translation>Stärken: %1.</translation>
+    </message>
+    <message>
+        <source>No weaknesses.</source>
+        <translation>Keine Schwächen.</translation>
+    </message>
+    <message>
+        <source>Weaknesses: %1.</source>
+        <translation>Schwächen: %1.</translation>
+    </message>
+    <message>
+        <source>Strengths and weaknesses need at least three scores with a reliability.</source>
+        <translation>Stärken und Schwächen brauchen mindestens drei Werte mit Reliabilität.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 bleibt unberücksichtigt: %2</translation>
+    </message>
+    <message>
+        <source>Significant differences</source>
+        <translation>Signifikante Differenzen</translation>
+    </message>
+    <message>
+        <source>No difference between two scores is significant at alpha %1.</source>
+        <translation>Keine Differenz zwischen zwei Werten ist bei Alpha %1 signifikant.</translation>
+    </message>
+    <message>
+        <source>No two scores with a reliability to compare.</source>
+        <translation>Keine zwei Werte mit Reliabilität zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>Score 1</source>
+        <translation>Wert 1</translation>
+    </message>
+    <message>
+        <source>Score 2</source>
+        <translation>Wert 2</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus score 2 on the %4 scale; Crit.: the difference significance needs.</source>
+        <translation>%1 von %2 Differenzen sind bei Alpha %3 (zweiseitig) signifikant. D: Wert 1 minus Wert 2 auf der Skala %4; Krit.: die für Signifikanz nötige Differenz.</translation>
+    </message>
+    <message>
+        <source>BR: base rate, the percent of people with a difference at least as large in the same direction.</source>
+        <translation>BR: Basisrate, der Prozentsatz der Personen mit einer mindestens so großen Differenz in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>Given</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <source>Retest</source>
+        <translation>Retest</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>RCI</source>
+        <translation>RCI</translation>
+    </message>
+    <message>
+        <source>Change on retest</source>
+        <translation>Veränderung beim Retest</translation>
+    </message>
+    <message>
+        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
+        <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Every figure is worked out from unrounded z scores and shown on the %1 scale (mean %2, SD %3).</source>
+        <translation>Alle Werte werden aus ungerundeten z-Werten berechnet und auf der Skala %1 (M = %2, SD = %3) gezeigt.</translation>
+    </message>
+    <message>
+        <source>Confidence intervals: %1%, centred on the estimated true score.</source>
+        <translation>Konfidenzintervalle: %1 %, um den geschätzten wahren Wert.</translation>
+    </message>
+    <message>
+        <source>Confidence intervals: %1%, centred on the obtained score.</source>
+        <translation>Konfidenzintervalle: %1 %, um den beobachteten Wert.</translation>
+    </message>
+    <message>
+        <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; strengths and weaknesses with a Bonferroni correction for the %2 scores compared.</source>
+        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei Alpha %1 geprüft; Stärken und Schwächen mit einer Bonferroni-Korrektur für die %2 verglichenen Werte.</translation>
+    </message>
+    <message>
+        <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1, without a Bonferroni correction.</source>
+        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei Alpha %1 geprüft, ohne Bonferroni-Korrektur.</translation>
+    </message>
+    <message>
+        <source>Correlations between the scores: none given, so there are no base rates and no composites.</source>
+        <translation>Korrelationen zwischen den Werten: keine angegeben, daher keine Basisraten und keine Kompositwerte.</translation>
+    </message>
+    <message>
+        <source>Correlations between the scores: from %1.</source>
+        <translation>Korrelationen zwischen den Werten: aus %1.</translation>
+    </message>
+    <message>
+        <source>Descriptors: %1.</source>
+        <translation>Klassifikation: %1.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Testbatterie</translation>
+    </message>
+    <message>
+        <source>battery</source>
+        <translation>profil</translation>
+    </message>
+</context>
+<context>
+    <name>battery::BatteryWnd</name>
+    <message>
+        <source>Battery</source>
+        <translation>Testbatterie</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>One score a row: name, scale, score, and its reliability, retest, practice change and group. The columns after Group are worked out. Type in the last row to add a score; Tab moves to the next cell, Ctrl+Tab out of the table.</source>
+        <translation>Ein Wert je Zeile: Name, Skala, Wert sowie Reliabilität, Retest, Übungsgewinn und Gruppe. Die Spalten nach Gruppe werden berechnet. In der letzten Zeile schreiben fügt einen Wert hinzu; Tab geht zur nächsten Zelle, Strg+Tab aus der Tabelle hinaus.</translation>
+    </message>
+    <message>
+        <source>Differences between pairs of scores</source>
+        <translation>Differenzen zwischen Wertepaaren</translation>
+    </message>
+    <message>
+        <source>S&amp;ignificant only</source>
+        <translation>Nur &amp;signifikante</translation>
+    </message>
+    <message>
+        <source>Show only the pairs whose difference is larger than measurement error.</source>
+        <translation>Nur die Paare zeigen, deren Differenz größer ist als der Messfehler.</translation>
+    </message>
+    <message>
+        <source>Composites</source>
+        <translation>Kompositwerte</translation>
+    </message>
+    <message>
+        <source>Profile chart</source>
+        <translation>Profildiagramm</translation>
+    </message>
+    <message>
+        <source>How it was reached</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Explanation</source>
+        <translation>Rechenwe&amp;g kopieren</translation>
+    </message>
+    <message>
+        <source>Copy how the selected figure was reached.</source>
+        <translation>Den Rechenweg des gewählten Werts kopieren.</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>&amp;Metric:</source>
+        <translation>&amp;Metrik:</translation>
+    </message>
+    <message>
+        <source>Co&amp;nfidence:</source>
+        <translation>Ko&amp;nfidenz:</translation>
+    </message>
+    <message>
+        <source>Me&amp;thod:</source>
+        <translation>Me&amp;thode:</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptors:</source>
+        <translation>&amp;Klassifikation:</translation>
+    </message>
+    <message>
+        <source>&amp;Alpha:</source>
+        <translation>&amp;Alpha:</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Werte</translation>
+    </message>
+    <message>
+        <source>&amp;Pairs</source>
+        <translation>&amp;Paare</translation>
+    </message>
+    <message>
+        <source>&amp;Composites</source>
+        <translation>K&amp;ompositwerte</translation>
+    </message>
+    <message>
+        <source>H&amp;ow it was reached</source>
+        <translation>Re&amp;chenweg</translation>
+    </message>
+    <message>
+        <source>Edit Identification</source>
+        <translation>Angaben zur Person ändern</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Not worked out.</source>
+        <translation>Nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>Select a worked-out figure, or a score, to see how it was reached: the formula, the numbers put in, the results on the way and the published source.</source>
+        <translation>Wählen Sie einen berechneten Wert oder einen Testwert, um zu sehen, wie er zustande kam: die Formel, die eingesetzten Zahlen, die Zwischenergebnisse und die veröffentlichte Quelle.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] — Battery Sheet</source>
+        <translation>%1[*] — Profilbogen</translation>
+    </message>
+    <message>
+        <source>Clear Cells</source>
+        <translation>Zellen leeren</translation>
+    </message>
+    <message>
+        <source>Pasted here, the %1 rows would take the sheet past %2 scores. Nothing was pasted.</source>
+        <translation>Hier eingefügt, brächten die %1 Zeilen den Bogen über %2 Werte. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Pasted 1 row.</source>
+        <translation>1 Zeile eingefügt.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 rows.</source>
+        <translation>%1 Zeilen eingefügt.</translation>
+    </message>
+    <message>
+        <source>1 cell cannot be used; it is marked, with the reason in its tip.</source>
+        <translation>1 Zelle ist nicht verwendbar; sie ist markiert, der Grund steht in ihrem Tooltip.</translation>
+    </message>
+    <message>
+        <source>%1 cells cannot be used; they are marked, with the reason in their tips.</source>
+        <translation>%1 Zellen sind nicht verwendbar; sie sind markiert, der Grund steht in ihren Tooltips.</translation>
+    </message>
+    <message>
+        <source>Columns not used: %1.</source>
+        <translation>Nicht verwendete Spalten: %1.</translation>
+    </message>
+    <message>
+        <source>%1 cells beyond the Group column were not pasted.</source>
+        <translation>%1 Zellen rechts der Spalte Gruppe wurden nicht eingefügt.</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Zeile verschieben</translation>
+    </message>
+    <message>
+        <source>Move Rows</source>
+        <translation>Zeilen verschieben</translation>
+    </message>
+    <message>
+        <source>Battery files (*.csv);;All files (*)</source>
+        <translation>Profildateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Scores that are not saved are lost.</source>
+        <translation>Nicht gespeicherte Werte gehen verloren.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Open Battery</source>
+        <translation>Profil öffnen</translation>
+    </message>
+    <message>
+        <source>%1 holds the scores of several people. The first, %2, is open. Save asks for a new file name, so that the file keeps the others.</source>
+        <translation>%1 enthält die Werte mehrerer Personen. Die erste, %2, ist geöffnet. Speichern fragt nach einem neuen Dateinamen, damit die Datei die übrigen behält.</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>battery.csv</source>
+        <translation>profil.csv</translation>
+    </message>
+    <message>
+        <source>Save Battery</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was opened.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit sie geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with this sheet, or save the sheet under another name and keep both?</source>
+        <translation>Mit diesem Bogen überschreiben oder den Bogen unter einem anderen Namen speichern und beide behalten?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The %1 table is on the clipboard.</source>
+        <translation>Die Tabelle %1 ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>profil</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Abbildung speichern</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>%1 (mean %2, SD %3)</source>
+        <translation>%1 (M = %2, SD = %3)</translation>
+    </message>
+    <message>
+        <source>The scale every score is shown and compared on.</source>
+        <translation>Die Skala, auf der alle Werte gezeigt und verglichen werden.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>How sure each interval is meant to be. Shared with the Score Report.</source>
+        <translation>Wie sicher jedes Intervall sein soll. Gilt auch für den Ergebnisbericht.</translation>
+    </message>
+    <message>
+        <source>True score</source>
+        <translation>Wahrer Wert</translation>
+    </message>
+    <message>
+        <source>Obtained score</source>
+        <translation>Beobachteter Wert</translation>
+    </message>
+    <message>
+        <source>True score centres an interval on the estimated true score; Obtained score on the score itself. Shared with the Score Report.</source>
+        <translation>Wahrer Wert legt die Mitte eines Intervalls auf den geschätzten wahren Wert, Beobachteter Wert auf den Wert selbst. Gilt auch für den Ergebnisbericht.</translation>
+    </message>
+    <message>
+        <source>The chance, two-tailed, of calling a difference, a strength or a weakness, or a change real when it is not.</source>
+        <translation>Die Wahrscheinlichkeit (zweiseitig), eine Differenz, eine Stärke oder Schwäche oder eine Veränderung für echt zu halten, obwohl sie es nicht ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Bonferroni</source>
+        <translation>Bonferron&amp;i</translation>
+    </message>
+    <message>
+        <source>Divide alpha by the number of scores when finding strengths and weaknesses.</source>
+        <translation>Alpha bei der Suche nach Stärken und Schwächen durch die Zahl der Werte teilen.</translation>
+    </message>
+    <message>
+        <source>The labels that name the range a score lies in. Custom… reads them from a CSV file with the header from,label. Shared with the Score Report.</source>
+        <translation>Die Bezeichnungen für den Bereich, in dem ein Wert liegt. Eigenes… liest sie aus einer CSV-Datei mit der Kopfzeile from,label. Gilt auch für den Ergebnisbericht.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Correlations…</source>
+        <translation>Korrelationen &amp;laden…</translation>
+    </message>
+    <message>
+        <source>Read the correlations between the scores from a CSV file: they give base rates and composites.</source>
+        <translation>Die Korrelationen zwischen den Werten aus einer CSV-Datei lesen: Sie ergeben Basisraten und Kompositwerte.</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove correlations</source>
+        <translation>Korrelationen entfernen</translation>
+    </message>
+    <message>
+        <source>Work on without the correlations.</source>
+        <translation>Ohne die Korrelationen weiterrechnen.</translation>
+    </message>
+    <message>
+        <source>Custom: %1</source>
+        <translation>Eigenes: %1</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigenes…</translation>
+    </message>
+    <message>
+        <source>Descriptor System</source>
+        <translation>Klassifikationssystem</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Load Correlations</source>
+        <translation>Korrelationen laden</translation>
+    </message>
+    <message>
+        <source>No correlations: no base rates, no composites.</source>
+        <translation>Keine Korrelationen: keine Basisraten, keine Kompositwerte.</translation>
+    </message>
+    <message>
+        <source>%1: 1 pair of scores</source>
+        <translation>%1: 1 Wertepaar</translation>
+    </message>
+    <message>
+        <source>%1: %2 pairs of scores</source>
+        <translation>%1: %2 Wertepaare</translation>
+    </message>
+    <message>
+        <source>, %1 of this sheet&apos;s %2.</source>
+        <translation>, %1 der %2 dieses Bogens.</translation>
+    </message>
+    <message>
+        <source>Not in the file: %1.</source>
+        <translation>Nicht in der Datei: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ChartData</name>
+    <message>
+        <source>The profile chart: each score on the %1 scale, in the order of the scores table.</source>
+        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle.</translation>
+    </message>
+    <message>
+        <source>, interval %1 to %2</source>
+        <translation>, Intervall %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, retest %1</source>
+        <translation>, Retest %1</translation>
+    </message>
+    <message>
+        <source>, a strength</source>
+        <translation>, eine Stärke</translation>
+    </message>
+    <message>
+        <source>, a weakness</source>
+        <translation>, eine Schwäche</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ChartFile</name>
+    <message>
+        <source>%1: the chart can be saved as SVG, PNG or PDF; end the file name in .svg, .png or .pdf.</source>
+        <translation>%1: Das Diagramm kann als SVG, PNG oder PDF gespeichert werden; der Dateiname muss auf .svg, .png oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: the chart could not be drawn.</source>
+        <translation>%1 konnte nicht gespeichert werden: Das Diagramm ließ sich nicht zeichnen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ExplanationText</name>
+    <message>
+        <source>z of a score</source>
+        <translation>z eines Werts</translation>
+    </message>
+    <message>
+        <source>z of a percentile</source>
+        <translation>z eines Perzentils</translation>
+    </message>
+    <message>
+        <source>Score on the common metric</source>
+        <translation>Wert auf der gemeinsamen Metrik</translation>
+    </message>
+    <message>
+        <source>Percentile rank</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>Confidence interval around the estimated true score</source>
+        <translation>Konfidenzintervall um den geschätzten wahren Wert</translation>
+    </message>
+    <message>
+        <source>Confidence interval around the obtained score</source>
+        <translation>Konfidenzintervall um den beobachteten Wert</translation>
+    </message>
+    <message>
+        <source>Difference of two scores</source>
+        <translation>Differenz zweier Werte</translation>
+    </message>
+    <message>
+        <source>Standard error of a difference</source>
+        <translation>Standardfehler einer Differenz</translation>
+    </message>
+    <message>
+        <source>Critical difference</source>
+        <translation>Kritische Differenz</translation>
+    </message>
+    <message>
+        <source>Significance of a difference</source>
+        <translation>Signifikanz einer Differenz</translation>
+    </message>
+    <message>
+        <source>Base rate of a difference</source>
+        <translation>Basisrate einer Differenz</translation>
+    </message>
+    <message>
+        <source>Deviation from the person&apos;s mean</source>
+        <translation>Abweichung vom Mittelwert der Person</translation>
+    </message>
+    <message>
+        <source>Standard error of a deviation</source>
+        <translation>Standardfehler einer Abweichung</translation>
+    </message>
+    <message>
+        <source>Critical deviation</source>
+        <translation>Kritische Abweichung</translation>
+    </message>
+    <message>
+        <source>Strength or weakness</source>
+        <translation>Stärke oder Schwäche</translation>
+    </message>
+    <message>
+        <source>Base rate of a deviation</source>
+        <translation>Basisrate einer Abweichung</translation>
+    </message>
+    <message>
+        <source>Reliable change index</source>
+        <translation>Reliable-Change-Index</translation>
+    </message>
+    <message>
+        <source>Reliable change index with practice effect</source>
+        <translation>Reliable-Change-Index mit Übungseffekt</translation>
+    </message>
+    <message>
+        <source>Reliable change</source>
+        <translation>Reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>Composite score</source>
+        <translation>Kompositwert</translation>
+    </message>
+    <message>
+        <source>Reliability of a composite</source>
+        <translation>Reliabilität eines Kompositwerts</translation>
+    </message>
+    <message>
+        <source>Score as given</source>
+        <translation>Wert, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>z of a percentile, approximated</source>
+        <translation>z eines Perzentils, genähert</translation>
+    </message>
+    <message>
+        <source>Band on the metric</source>
+        <translation>Stufe auf der Metrik</translation>
+    </message>
+    <message>
+        <source>Percentile, approximated</source>
+        <translation>Perzentil, genähert</translation>
+    </message>
+    <message>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
+        <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
+    </message>
+    <message>
+        <source>descriptor: the band of the descriptor system holding %1</source>
+        <translation>Klassifikation: der Bereich des Klassifikationssystems, der %1 enthält</translation>
+    </message>
+    <message>
+        <source>interval = r z &amp;plusmn; %1 &amp;radic;(r (1 &amp;minus; r)), then on the metric</source>
+        <translation>Intervall = r z &amp;plusmn; %1 &amp;radic;(r (1 &amp;minus; r)), dann auf der Metrik</translation>
+    </message>
+    <message>
+        <source>interval = z &amp;plusmn; %1 &amp;radic;(1 &amp;minus; r), then on the metric</source>
+        <translation>Intervall = z &amp;plusmn; %1 &amp;radic;(1 &amp;minus; r), dann auf der Metrik</translation>
+    </message>
+    <message>
+        <source>critical = %1 &amp;middot; SE</source>
+        <translation>kritisch = %1 &amp;middot; SE</translation>
+    </message>
+    <message>
+        <source>significant when |D as shown| &amp;ge; critical</source>
+        <translation>signifikant, wenn |D wie gezeigt| &amp;ge; kritisch</translation>
+    </message>
+    <message>
+        <source>base rate = 100 (1 &amp;minus; &amp;Phi;(|D| / (%1 &amp;radic;(2 &amp;minus; 2 %2))))</source>
+        <translation>Basisrate = 100 (1 &amp;minus; &amp;Phi;(|D| / (%1 &amp;radic;(2 &amp;minus; 2 %2))))</translation>
+    </message>
+    <message>
+        <source>deviation = (%1 &amp;minus; mean z) &amp;middot; %2</source>
+        <translation>Abweichung = (%1 &amp;minus; mittleres z) &amp;middot; %2</translation>
+    </message>
+    <message>
+        <source>critical = z at 1 &amp;minus; &amp;alpha; / (2m), times %1 = %2 &amp;radic;(&amp;Sigma;(1 &amp;minus; %3) / k&amp;sup2; + ((k &amp;minus; 2) / k)(1 &amp;minus; %4))</source>
+        <translation>kritisch = z bei 1 &amp;minus; &amp;alpha; / (2m), mal %1 = %2 &amp;radic;(&amp;Sigma;(1 &amp;minus; %3) / k&amp;sup2; + ((k &amp;minus; 2) / k)(1 &amp;minus; %4))</translation>
+    </message>
+    <message>
+        <source>S when the deviation as shown &amp;ge; critical, W when &amp;le; &amp;minus;critical</source>
+        <translation>S, wenn die Abweichung wie gezeigt &amp;ge; kritisch, W, wenn &amp;le; &amp;minus;kritisch</translation>
+    </message>
+    <message>
+        <source>base rate = 100 (1 &amp;minus; &amp;Phi;(|deviation| / (%1 &amp;radic;(1 &amp;minus; 2 %2 + r&amp;#772;))))</source>
+        <translation>Basisrate = 100 (1 &amp;minus; &amp;Phi;(|Abweichung| / (%1 &amp;radic;(1 &amp;minus; 2 %2 + r&amp;#772;))))</translation>
+    </message>
+    <message>
+        <source>reliable gain when RCI &amp;ge; %1, reliable loss when RCI &amp;le; &amp;minus;%1</source>
+        <translation>reliabler Gewinn, wenn RCI &amp;ge; %1, reliabler Verlust, wenn RCI &amp;le; &amp;minus;%1</translation>
+    </message>
+    <message>
+        <source>%1 = &amp;Sigma;%2 / &amp;radic;(k + 2 &amp;Sigma;%3), then on the metric</source>
+        <translation>%1 = &amp;Sigma;%2 / &amp;radic;(k + 2 &amp;Sigma;%3), dann auf der Metrik</translation>
+    </message>
+    <message>
+        <source>X, as given</source>
+        <translation>X, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>z = &amp;Phi;&lt;sup&gt;&amp;minus;1&lt;/sup&gt;(P / 100), by a rational approximation</source>
+        <translation>z = &amp;Phi;&lt;sup&gt;&amp;minus;1&lt;/sup&gt;(P / 100), mit einer rationalen Näherung</translation>
+    </message>
+    <message>
+        <source>the band holding %1 + %2 &amp;middot; z, halves up</source>
+        <translation>die Stufe, die %1 + %2 &amp;middot; z enthält, Hälften aufgerundet</translation>
+    </message>
+    <message>
+        <source>100 &amp;middot; &amp;Phi;(z) by a polynomial approximation, whole, held at 1 and 99</source>
+        <translation>100 &amp;middot; &amp;Phi;(z) mit einer Polynomnäherung, ganzzahlig, auf 1 und 99 begrenzt</translation>
+    </message>
+    <message>
+        <source>score as given</source>
+        <translation>Wert, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>mean of its scale</source>
+        <translation>Mittelwert seiner Skala</translation>
+    </message>
+    <message>
+        <source>SD of its scale</source>
+        <translation>SD seiner Skala</translation>
+    </message>
+    <message>
+        <source>percentile as given</source>
+        <translation>Perzentil, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>mean of the metric</source>
+        <translation>Mittelwert der Metrik</translation>
+    </message>
+    <message>
+        <source>SD of the metric</source>
+        <translation>SD der Metrik</translation>
+    </message>
+    <message>
+        <source>on the metric, before rounding</source>
+        <translation>auf der Metrik, vor dem Runden</translation>
+    </message>
+    <message>
+        <source>percentile rank</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>Standardwert</translation>
+    </message>
+    <message>
+        <source>lowest standard score of the band</source>
+        <translation>niedrigster Standardwert des Bereichs</translation>
+    </message>
+    <message>
+        <source>reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>confidence, %</source>
+        <translation>Konfidenz, %</translation>
+    </message>
+    <message>
+        <source>alpha, two-tailed</source>
+        <translation>Alpha, zweiseitig</translation>
+    </message>
+    <message>
+        <source>comparisons (Bonferroni)</source>
+        <translation>Vergleiche (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>critical z</source>
+        <translation>kritisches z</translation>
+    </message>
+    <message>
+        <source>estimated true score, in z</source>
+        <translation>geschätzter wahrer Wert, in z</translation>
+    </message>
+    <message>
+        <source>standard error</source>
+        <translation>Standardfehler</translation>
+    </message>
+    <message>
+        <source>half width, in z</source>
+        <translation>halbe Breite, in z</translation>
+    </message>
+    <message>
+        <source>lower bound</source>
+        <translation>untere Grenze</translation>
+    </message>
+    <message>
+        <source>upper bound</source>
+        <translation>obere Grenze</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>correlation</source>
+        <translation>Korrelation</translation>
+    </message>
+    <message>
+        <source>SD of the difference in the population</source>
+        <translation>SD der Differenz in der Population</translation>
+    </message>
+    <message>
+        <source>as the table shows it</source>
+        <translation>wie die Tabelle sie zeigt</translation>
+    </message>
+    <message>
+        <source>critical value</source>
+        <translation>kritischer Wert</translation>
+    </message>
+    <message>
+        <source>base rate, %</source>
+        <translation>Basisrate, %</translation>
+    </message>
+    <message>
+        <source>scores with a reliability</source>
+        <translation>Werte mit Reliabilität</translation>
+    </message>
+    <message>
+        <source>their mean z</source>
+        <translation>ihr mittleres z</translation>
+    </message>
+    <message>
+        <source>deviation</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>sum of 1 − r over them</source>
+        <translation>Summe von 1 − r über sie</translation>
+    </message>
+    <message>
+        <source>mean correlation of the score with the others</source>
+        <translation>mittlere Korrelation des Werts mit den anderen</translation>
+    </message>
+    <message>
+        <source>mean of all their correlations</source>
+        <translation>Mittel aller ihrer Korrelationen</translation>
+    </message>
+    <message>
+        <source>retest as given</source>
+        <translation>Retest, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>retest z</source>
+        <translation>Retest-z</translation>
+    </message>
+    <message>
+        <source>expected practice change</source>
+        <translation>erwarteter Übungsgewinn</translation>
+    </message>
+    <message>
+        <source>standard error of the change, in z</source>
+        <translation>Standardfehler der Veränderung, in z</translation>
+    </message>
+    <message>
+        <source>reliable change index</source>
+        <translation>Reliable-Change-Index</translation>
+    </message>
+    <message>
+        <source>sum of the z scores</source>
+        <translation>Summe der z-Werte</translation>
+    </message>
+    <message>
+        <source>sum of the correlations</source>
+        <translation>Summe der Korrelationen</translation>
+    </message>
+    <message>
+        <source>sum of the reliabilities</source>
+        <translation>Summe der Reliabilitäten</translation>
+    </message>
+    <message>
+        <source>SD of the sum</source>
+        <translation>SD der Summe</translation>
+    </message>
+    <message>
+        <source>composite z</source>
+        <translation>z des Kompositwerts</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>highest standard score of the band</source>
+        <translation>höchster Standardwert des Bereichs</translation>
+    </message>
+    <message>
+        <source>approximated percentile, before it is rounded</source>
+        <translation>genähertes Perzentil, vor dem Runden</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>nicht bekannt</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>signifikant</translation>
+    </message>
+    <message>
+        <source>not significant</source>
+        <translation>nicht signifikant</translation>
+    </message>
+    <message>
+        <source>S, a strength</source>
+        <translation>S, eine Stärke</translation>
+    </message>
+    <message>
+        <source>W, a weakness</source>
+        <translation>W, eine Schwäche</translation>
+    </message>
+    <message>
+        <source>neither</source>
+        <translation>keines von beiden</translation>
+    </message>
+    <message>
+        <source>reliable gain</source>
+        <translation>reliabler Gewinn</translation>
+    </message>
+    <message>
+        <source>reliable loss</source>
+        <translation>reliabler Verlust</translation>
+    </message>
+    <message>
+        <source>no reliable change</source>
+        <translation>keine reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 − %2</source>
+        <translation>%1 − %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Quelle: %1</translation>
+    </message>
+    <message>
+        <source>Given</source>
+        <translation>Eingaben</translation>
+    </message>
+    <message>
+        <source>Worked out on the way</source>
+        <translation>Zwischenergebnisse</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message>
+        <source>%1, shown as &lt;b&gt;%2&lt;/b&gt;.</source>
+        <translation>%1, angezeigt als &lt;b&gt;%2&lt;/b&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ProfileChart</name>
+    <message>
+        <source>score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>retest</source>
+        <translation>Retest</translation>
+    </message>
+    <message>
+        <source>%1% interval</source>
+        <translation>%1-%-Intervall</translation>
+    </message>
+    <message>
+        <source>the person&apos;s mean, %1</source>
+        <translation>Mittelwert der Person, %1</translation>
+    </message>
+    <message>
+        <source>S strength, W weakness</source>
+        <translation>S Stärke, W Schwäche</translation>
+    </message>
+    <message>
+        <source>Percentile rank</source>
+        <translation>Prozentrang</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ResultsTables</name>
+    <message>
+        <source>Score 1</source>
+        <translation>Wert 1</translation>
+    </message>
+    <message>
+        <source>Score 2</source>
+        <translation>Wert 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Significant</source>
+        <translation>Signifikant</translation>
+    </message>
+    <message>
+        <source>Base rate %</source>
+        <translation>Basisrate %</translation>
+    </message>
+    <message>
+        <source>Score 1 minus score 2, on the common metric</source>
+        <translation>Wert 1 minus Wert 2, auf der gemeinsamen Metrik</translation>
+    </message>
+    <message>
+        <source>Standard error of the difference</source>
+        <translation>Standardfehler der Differenz</translation>
+    </message>
+    <message>
+        <source>The difference significance needs</source>
+        <translation>Die Differenz, die für Signifikanz nötig ist</translation>
+    </message>
+    <message>
+        <source>Whether the difference is larger than measurement error</source>
+        <translation>Ob die Differenz größer ist als der Messfehler</translation>
+    </message>
+    <message>
+        <source>Percent of people with a difference at least this large in this direction</source>
+        <translation>Prozent der Personen mit einer mindestens so großen Differenz in dieser Richtung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Teilwerte</translation>
+    </message>
+    <message>
+        <source>PR</source>
+        <translation>PR</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>%1% low</source>
+        <translation>%1 % unten</translation>
+    </message>
+    <message>
+        <source>%1% high</source>
+        <translation>%1 % oben</translation>
+    </message>
+    <message>
+        <source>The composite on the common metric</source>
+        <translation>Der Kompositwert auf der gemeinsamen Metrik</translation>
+    </message>
+    <message>
+        <source>Percentile rank on the normal curve</source>
+        <translation>Prozentrang auf der Normalverteilung</translation>
+    </message>
+    <message>
+        <source>Reliability of the composite</source>
+        <translation>Reliabilität des Kompositwerts</translation>
+    </message>
+    <message>
+        <source>Lower bound of the confidence interval</source>
+        <translation>Untere Grenze des Konfidenzintervalls</translation>
+    </message>
+    <message>
+        <source>Upper bound of the confidence interval</source>
+        <translation>Obere Grenze des Konfidenzintervalls</translation>
+    </message>
+</context>
+<context>
+    <name>battery::ScoresModel</name>
+    <message>
+        <source>Type a new score here.</source>
+        <translation>Hier einen neuen Wert eingeben.</translation>
+    </message>
+    <message>
+        <source>New score</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>The score on the common metric</source>
+        <translation>Der Wert auf der gemeinsamen Metrik</translation>
+    </message>
+    <message>
+        <source>Percentile rank on the normal curve</source>
+        <translation>Prozentrang auf der Normalverteilung</translation>
+    </message>
+    <message>
+        <source>PR</source>
+        <translation>PR</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>Lower bound of the %1% confidence interval</source>
+        <translation>Untere Grenze des %1-%-Konfidenzintervalls</translation>
+    </message>
+    <message>
+        <source>%1% low</source>
+        <translation>%1 % unten</translation>
+    </message>
+    <message>
+        <source>Upper bound of the %1% confidence interval</source>
+        <translation>Obere Grenze des %1-%-Konfidenzintervalls</translation>
+    </message>
+    <message>
+        <source>%1% high</source>
+        <translation>%1 % oben</translation>
+    </message>
+    <message>
+        <source>Difference from the person&apos;s mean</source>
+        <translation>Abweichung vom Mittelwert der Person</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>The deviation a strength or weakness needs</source>
+        <translation>Die Abweichung, die eine Stärke oder Schwäche braucht</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>S: a strength, W: a weakness</source>
+        <translation>S: eine Stärke, W: eine Schwäche</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>Percent of people with a deviation this large</source>
+        <translation>Prozent der Personen mit einer so großen Abweichung</translation>
+    </message>
+    <message>
+        <source>Base rate %</source>
+        <translation>Basisrate %</translation>
+    </message>
+    <message>
+        <source>The retest on the common metric</source>
+        <translation>Der Retest auf der gemeinsamen Metrik</translation>
+    </message>
+    <message>
+        <source>Retest %1</source>
+        <translation>Retest %1</translation>
+    </message>
+    <message>
+        <source>Reliable change index</source>
+        <translation>Reliable-Change-Index</translation>
+    </message>
+    <message>
+        <source>RCI</source>
+        <translation>RCI</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>battery::SheetDelegate</name>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+</context>
+<context>
+    <name>battery::Words</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the report could not be drawn.</source>
+        <translation>%1 konnte nicht geschrieben werden: Der Bericht ließ sich nicht zeichnen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a descriptor system: %2</source>
+        <translation>%1 ist kein Klassifikationssystem: %2</translation>
+    </message>
+    <message>
+        <source>Only a raw score uses a mean and an SD; this one is not used.</source>
+        <translation>Nur ein Rohwert braucht Mittelwert und SD; diese Angabe wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>Retest</source>
+        <translation>Retest</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>%1 is not a number. Write it with digits and a decimal comma, such as 0,90.</source>
+        <translation>%1 ist keine Zahl. Schreiben Sie sie mit Ziffern und Dezimalkomma, etwa 0,90.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number. Write it with digits and a decimal point, such as .90.</source>
+        <translation>%1 ist keine Zahl. Schreiben Sie sie mit Ziffern und Dezimalpunkt, etwa .90.</translation>
+    </message>
+    <message>
+        <source>Every score needs a name.</source>
+        <translation>Jeder Wert braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Choose the scale the score is on.</source>
+        <translation>Wählen Sie die Skala des Werts.</translation>
+    </message>
+    <message>
+        <source>The score is missing.</source>
+        <translation>Der Wert fehlt.</translation>
+    </message>
+    <message>
+        <source>A raw score needs the mean of its distribution.</source>
+        <translation>Ein Rohwert braucht den Mittelwert seiner Verteilung.</translation>
+    </message>
+    <message>
+        <source>A raw score needs the SD of its distribution.</source>
+        <translation>Ein Rohwert braucht die SD seiner Verteilung.</translation>
+    </message>
+    <message>
+        <source>This cell must be filled.</source>
+        <translation>Diese Zelle muss ausgefüllt sein.</translation>
+    </message>
+    <message>
+        <source>%1 is not a scale. Choose one from the list: z, T, Wechsler IQ, NCE, CEEB, AGCT, percentile, scaled score or raw score.</source>
+        <translation>%1 ist keine Skala. Wählen Sie eine aus der Liste: z, T, Wechsler-IQ, NCE, CEEB, AGCT, Perzentil, Wertpunkt oder Rohwert.</translation>
+    </message>
+    <message>
+        <source>Stanines and stens are bands, not points: give the score on another scale.</source>
+        <translation>Stanine und Sten sind Bereiche, keine Punkte: Geben Sie den Wert auf einer anderen Skala an.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be used.</source>
+        <translation>%1 ist zu groß, um verwendet zu werden.</translation>
+    </message>
+    <message>
+        <source>A percentile must be greater than 0 and less than 100.</source>
+        <translation>Ein Perzentil muss größer als 0 und kleiner als 100 sein.</translation>
+    </message>
+    <message>
+        <source>%1 scores range from %2 to %3.</source>
+        <translation>Werte der Skala %1 reichen von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range.</source>
+        <translation>%1 liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>The SD must be greater than 0.</source>
+        <translation>Die SD muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>A percentile is compared in z units alone: it takes no practice change.</source>
+        <translation>Ein Perzentil wird nur in z-Einheiten verglichen: Es nimmt keinen Übungsgewinn an.</translation>
+    </message>
+    <message>
+        <source>Row %1 already has the name %2; each score needs a name of its own.</source>
+        <translation>Zeile %1 hat schon den Namen %2; jeder Wert braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>The score cannot be used; see the marked cell.</source>
+        <translation>Der Wert ist nicht verwendbar; siehe die markierte Zelle.</translation>
+    </message>
+    <message>
+        <source>Not worked out: a reliability is missing.</source>
+        <translation>Nicht berechnet: Eine Reliabilität fehlt.</translation>
+    </message>
+    <message>
+        <source>Not worked out: a correlation is not known.</source>
+        <translation>Nicht berechnet: Eine Korrelation ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Not worked out: strengths and weaknesses need at least three scores with a reliability.</source>
+        <translation>Nicht berechnet: Stärken und Schwächen brauchen mindestens drei Werte mit Reliabilität.</translation>
+    </message>
+    <message>
+        <source>No retest.</source>
+        <translation>Kein Retest.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the correlations leave the difference no spread; check them.</source>
+        <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the composite&apos;s reliability would not be above 0.</source>
+        <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht über 0.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 ist keine lesbare Datei.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the line is not text (UTF-8). Is this a battery file?</source>
+        <translation>%1, Zeile %2: Die Zeile ist kein Text (UTF-8). Ist das eine Profildatei?</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (UTF-8). A battery file is a CSV file of scores.</source>
+        <translation>%1 ist keine Textdatei (UTF-8). Eine Profildatei ist eine CSV-Datei mit Werten.</translation>
+    </message>
+    <message>
+        <source>%1 is written in UTF-16. Save it as UTF-8 CSV and open it again.</source>
+        <translation>%1 ist in UTF-16 geschrieben. Speichern Sie sie als UTF-8-CSV und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is empty. A battery file starts with a line naming its columns, such as name,scale,score.</source>
+        <translation>%1 ist leer. Eine Profildatei beginnt mit einer Zeile, die ihre Spalten nennt, etwa name,scale,score.</translation>
+    </message>
+    <message>
+        <source>%1, line 1: there is no column “%2”. A battery file needs the columns name, scale and score.</source>
+        <translation>%1, Zeile 1: Es gibt keine Spalte „%2“. Eine Profildatei braucht die Spalten name, scale und score.</translation>
+    </message>
+    <message>
+        <source>%1, line 1: the column “%2” is named twice.</source>
+        <translation>%1, Zeile 1: Die Spalte „%2“ ist doppelt benannt.</translation>
+    </message>
+    <message>
+        <source>%1, line 1: the file has more than %2 columns; it is not a battery file.</source>
+        <translation>%1, Zeile 1: Die Datei hat mehr als %2 Spalten; sie ist keine Profildatei.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the line has %3 cells where the first line has %4.</source>
+        <translation>%1, Zeile %2: Die Zeile hat %3 Zellen, die erste Zeile %4.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: a quoted cell is not closed properly.</source>
+        <translation>%1, Zeile %2: Eine Zelle in Anführungszeichen ist nicht richtig geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the cell in column “%3” is longer than %4 characters.</source>
+        <translation>%1, Zeile %2: Die Zelle in der Spalte „%3“ ist länger als %4 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the person has more than %3 scores; a Battery Sheet holds at most %3.</source>
+        <translation>%1, Zeile %2: Die Person hat mehr als %3 Werte; ein Profilbogen fasst höchstens %3.</translation>
+    </message>
+    <message>
+        <source>%1, lines %2 and %3: the column “%4” holds two different values for one person.</source>
+        <translation>%1, Zeilen %2 und %3: Die Spalte „%4“ enthält für eine Person zwei verschiedene Angaben.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2. The file on disk is as it was.</source>
+        <translation>%1 konnte nicht gespeichert werden: %2. Die Datei auf dem Datenträger ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no cells to paste.</source>
+        <translation>Die Zwischenablage enthält keine Zellen zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than %1 MB of text; that is no battery. Nothing was pasted.</source>
+        <translation>Die Zwischenablage enthält mehr als %1 MB Text; das ist keine Testbatterie. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold text that can be pasted. Nothing was pasted.</source>
+        <translation>Die Zwischenablage enthält keinen einfügbaren Text. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than %1 rows; a Battery Sheet holds at most %1 scores. Nothing was pasted.</source>
+        <translation>Die Zwischenablage enthält mehr als %1 Zeilen; ein Profilbogen fasst höchstens %1 Werte. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the clipboard has a cell longer than %2 characters. Nothing was pasted.</source>
+        <translation>Zeile %1 der Zwischenablage hat eine Zelle mit mehr als %2 Zeichen. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the clipboard has a quoted cell that is not closed properly. Nothing was pasted.</source>
+        <translation>Zeile %1 der Zwischenablage hat eine Zelle in Anführungszeichen, die nicht richtig geschlossen ist. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, cell %3</source>
+        <translation>%1, Zeile %2, Zelle %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
+        <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
+    </message>
+    <message>
+        <source>the first cell must be “name”</source>
+        <translation>die erste Zelle muss „name“ lauten</translation>
+    </message>
+    <message>
+        <source>a score&apos;s name is empty</source>
+        <translation>der Name eines Werts ist leer</translation>
+    </message>
+    <message>
+        <source>%1 already has a row at line %2</source>
+        <translation>%1 hat schon eine Zeile in Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 is named twice</source>
+        <translation>%1 ist doppelt genannt</translation>
+    </message>
+    <message>
+        <source>%1 is not named in the first line</source>
+        <translation>%1 steht nicht in der ersten Zeile</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no row.</source>
+        <translation>%1: %2 hat keine Zeile.</translation>
+    </message>
+    <message>
+        <source>the line has more cells than the first line</source>
+        <translation>die Zeile hat mehr Zellen als die erste Zeile</translation>
+    </message>
+    <message>
+        <source>a quoted cell is not closed properly</source>
+        <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a score correlates 1 with itself, not %1</source>
+        <translation>ein Wert korreliert mit sich selbst zu 1, nicht zu %1</translation>
+    </message>
+    <message>
+        <source>%1 disagrees with %2 at line %3, cell %4</source>
+        <translation>%1 widerspricht %2 in Zeile %3, Zelle %4</translation>
+    </message>
+    <message>
+        <source>the name is not text (UTF-8)</source>
+        <translation>der Name ist kein Text (UTF-8)</translation>
+    </message>
+    <message>
+        <source>%1 names more than %2 scores; it is not a correlation matrix of a battery.</source>
+        <translation>%1 nennt mehr als %2 Werte; sie ist keine Korrelationsmatrix einer Testbatterie.</translation>
+    </message>
+    <message>
+        <source>%1 is written in UTF-16. Save it as UTF-8 CSV and load it again.</source>
+        <translation>%1 ist in UTF-16 geschrieben. Speichern Sie sie als UTF-8-CSV und laden Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>reliable gain</source>
+        <translation>reliabler Gewinn</translation>
+    </message>
+    <message>
+        <source>reliable loss</source>
+        <translation>reliabler Verlust</translation>
+    </message>
+    <message>
+        <source>no reliable change</source>
+        <translation>keine reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>The reliability must be greater than 0 and less than 1, such as %1.</source>
+        <translation>Die Reliabilität muss größer als 0 und kleiner als 1 sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside −1 to 1</source>
+        <translation>%1 liegt außerhalb von −1 bis 1</translation>
+    </message>
+</context>
+<context>
+    <name>report::IdentificationBlock</name>
+    <message>
+        <source>A date as year-month-day, such as 2016-03-14.</source>
+        <translation>Ein Datum als Jahr-Monat-Tag, etwa 2016-03-14.</translation>
+    </message>
+    <message>
+        <source>The name or code of the person tested. It is never stored.</source>
+        <translation>Name oder Kürzel der getesteten Person. Wird nie gespeichert.</translation>
+    </message>
+    <message>
+        <source>The test given.</source>
+        <translation>Der durchgeführte Test.</translation>
+    </message>
+    <message>
+        <source>Who gave the test.</source>
+        <translation>Wer den Test durchgeführt hat.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Years;months at testing, worked out as on a record form: a month is borrowed as 30 days.</source>
+        <translation>Jahre;Monate bei der Testung, berechnet wie auf einem Protokollbogen: Ein geborgter Monat zählt 30 Tage.</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportWnd</name>
+    <message>
+        <source>Score Report</source>
+        <translation>Ergebnisbericht</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Normal curve</source>
+        <translation>Normalverteilung</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Reliability:</source>
+        <translation>Reliabilität:</translation>
+    </message>
+    <message>
+        <source>Confidence:</source>
+        <translation>Konfidenz:</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Methode:</translation>
+    </message>
+    <message>
+        <source>Descriptors:</source>
+        <translation>Klassifikation:</translation>
+    </message>
+    <message>
+        <source>No score yet</source>
+        <translation>Noch kein Wert</translation>
+    </message>
+    <message>
+        <source>There is no score yet. Calculate one in the converter window and the report follows it.</source>
+        <translation>Noch gibt es keinen Wert. Berechnen Sie einen im Umrechner; der Bericht folgt ihm.</translation>
+    </message>
+    <message>
+        <source>The normal curve, with no score marked.</source>
+        <translation>Die Normalverteilung, ohne markierten Wert.</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Wert: %1</translation>
+    </message>
+    <message>
+        <source>%1% CI</source>
+        <translation>%1-%-KI</translation>
+    </message>
+    <message>
+        <source>How the figure was calculated</source>
+        <translation>Wie der Wert berechnet wurde</translation>
+    </message>
+    <message>
+        <source>Select a row of the table to see how its figure was calculated.</source>
+        <translation>Wählen Sie eine Zeile der Tabelle, um zu sehen, wie ihr Wert berechnet wurde.</translation>
+    </message>
+    <message>
+        <source>How was this calculated?</source>
+        <translation>Wie wurde das berechnet?</translation>
+    </message>
+    <message>
+        <source>Shows how the selected figure was calculated, with the numbers put in.</source>
+        <translation>Zeigt, wie der gewählte Wert berechnet wurde, mit eingesetzten Zahlen.</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>score-report</source>
+        <translation>ergebnisbericht</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Abbildung speichern</translation>
+    </message>
+    <message>
+        <source>Score Report: %1</source>
+        <translation>Ergebnisbericht: %1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>How sure the interval is meant to be: the share of intervals made this way that hold the true score.</source>
+        <translation>Wie sicher das Intervall sein soll: der Anteil der so gebildeten Intervalle, die den wahren Wert enthalten.</translation>
+    </message>
+    <message>
+        <source>True score centres the interval on the estimated true score, drawn towards the mean; Obtained score centres it on the score itself, with the standard error of measurement.</source>
+        <translation>Wahrer Wert legt die Mitte des Intervalls auf den geschätzten wahren Wert, der zum Mittelwert hin gezogen ist; Beobachteter Wert legt sie auf den Wert selbst, mit dem Standardmessfehler.</translation>
+    </message>
+    <message>
+        <source>The system of labels that names the range a score lies in. Custom… reads one from a CSV file with the header from,label.</source>
+        <translation>Das System von Bezeichnungen, das den Bereich benennt, in dem ein Wert liegt. Eigenes… liest eines aus einer CSV-Datei mit der Kopfzeile from,label.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a descriptor system: %2</source>
+        <translation>%1 ist kein Klassifikationssystem: %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>True score</source>
+        <translation>Wahrer Wert</translation>
+    </message>
+    <message>
+        <source>Obtained score</source>
+        <translation>Beobachteter Wert</translation>
+    </message>
+    <message>
+        <source>Custom: %1</source>
+        <translation>Eigenes: %1</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigenes…</translation>
+    </message>
+    <message>
+        <source>Descriptor System</source>
+        <translation>Klassifikationssystem</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
+        <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
+    </message>
+    <message>
+        <source>%1 No interval is shown.</source>
+        <translation>%1 Es wird kein Intervall angezeigt.</translation>
+    </message>
+    <message>
+        <source>The normal curve from z −4 to +4. %1</source>
+        <translation>Die Normalverteilung von z −4 bis +4. %1</translation>
+    </message>
+    <message>
+        <source>The reliability coefficient of the test, a number between 0 and 1 such as %1. Leave it empty for no confidence interval.</source>
+        <translation>Der Reliabilitätskoeffizient des Tests, eine Zahl zwischen 0 und 1 wie %1. Leer lassen, wenn kein Konfidenzintervall gewünscht ist.</translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>z. B. %1</translation>
+    </message>
+    <message>
+        <source>The reliability must be a number between 0 and 1, such as %1.</source>
+        <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::AboutWnd</name>
+    <message>
+        <source>Quintaval</source>
+        <translation>Quintaval</translation>
+    </message>
+    <message>
+        <source>Quintaval %1 · written by the Quintaval developers</source>
+        <translation>Quintaval %1 · von den Quintaval-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Quintaval badge</source>
+        <translation>Quintaval-Wappen</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>The language of this translation, named in that language</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Sprache: %1</translation>
+    </message>
+</context>
+<context>
+    <name>shell::DescriptionWnd</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>shell::InvisibleWnd</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+</TS>
