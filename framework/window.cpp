@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace fw {
 
@@ -321,8 +322,21 @@ void Window::Show()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    if (!m_whenExposed.empty() && windowHandle())
+        windowHandle()->installEventFilter(this);
     raise();
     activateWindow();
+}
+
+void Window::whenExposed(std::function<void()> work)
+{
+    m_whenExposed.push_back(std::move(work));
+    if (windowHandle() && windowHandle()->isExposed()) {
+        std::vector<std::function<void()>> now;
+        now.swap(m_whenExposed);
+        for (const auto &run : now)
+            run();
+    }
 }
 
 void Window::Hide()
@@ -343,6 +357,13 @@ bool Window::event(QEvent *event)
 
 bool Window::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        std::vector<std::function<void()>> now;
+        now.swap(m_whenExposed);
+        for (const auto &run : now)
+            run();
+    }
     if (watched == m_content && event->type() == QEvent::Resize)
         layOutAnchors();
     return QMainWindow::eventFilter(watched, event);

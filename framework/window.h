@@ -105,6 +105,10 @@ public:
     void Show(); // visible, raised and active
     void Hide();
 
+    // Runs work once, when the window is first on the screen and about to
+    // paint: for what must not hold up its showing.
+    void whenExposed(std::function<void()> work);
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -131,6 +135,7 @@ private:
     std::map<std::string, QPointer<Timer>, std::less<>> m_timers;
     std::vector<Anchor> m_anchors;
     MenuHandlers m_menuHandlers;
+    std::vector<std::function<void()>> m_whenExposed;
 };
 
 } // namespace fw

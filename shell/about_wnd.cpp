@@ -1,11 +1,16 @@
 #include "shell/about_wnd.h"
 
 #include "converter_window/control_wnd.h"
+#include "framework/control_factory.h"
 #include "framework/implicit_window.h"
 #include "shell/menu.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+
+#include <array>
+#include <iterator>
 
 namespace shell {
 
@@ -58,10 +63,37 @@ void AboutWnd::Layout()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// A control shown, or any text or accessible name put in, wakes the
+// screen readers' bridge, which looks for the session bus first: where
+// none runs, that holds the box back by several milliseconds. So the box
+// goes on the screen empty, and its controls and words go in before it is
+// first painted.
 void AboutWnd::CreateControls()
 {
-    createControls(kControls);
-    const QString notice = QString::fromStdString(Text("StaticText5"));
+    std::array<fw::ControlRecord, std::size(kControls)> unworded{};
+    for (size_t i = 0; i < unworded.size(); ++i) {
+        unworded[i] = kControls[i];
+        unworded[i].text = {};
+        unworded[i].accessibleName = {};
+    }
+    createControls(unworded.data(), unworded.size());
+    // Empty, the content would leave the layout nothing to size the box by.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setFixedSize(size());
+    content()->hide();
+    whenExposed([this] {
+        putWords();
+        content()->show();
+    });
+}
+
+void AboutWnd::putWords()
+{
+    const char *const context = metaObject()->className();
+    for (const fw::ControlRecord &record : kControls)
+        if (!record.accessibleName.empty())
+            control(record.name)->setAccessibleName(fw::ControlFactory::translated(record.accessibleName, context));
+    const QString notice = fw::ControlFactory::translated(kControls[1].text, context);
     SetText("StaticText5", notice.arg(QStringLiteral(QUINTAVAL_RELEASE)).toStdString());
     //: The language of this translation, named in that language
     const QString language = tr("English");

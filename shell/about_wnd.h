@@ -20,6 +20,7 @@ public:
     bool MouseDown(int x, int y) override;
 
 private:
+    void putWords();
     void dismiss();
 };
 

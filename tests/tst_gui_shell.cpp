@@ -181,7 +181,9 @@ void TestShell::splashStandsAloneThenConverterWindow()
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quintaval"));
     // The release the version belongs to: "1.2" of "1.2.0".
     const QString release = QStringLiteral(QUINTAVAL_VERSION).section('.', 0, 1);
-    QVERIFY(QString::fromStdString(existing<AboutWnd>()->Text("StaticText5")).startsWith("Quintaval " + release + " "));
+    // Its words and pictures go in once it is on the screen.
+    QTRY_VERIFY(QString::fromStdString(existing<AboutWnd>()->Text("StaticText5")).startsWith("Quintaval " + release + " "));
+    QVERIFY(existing<AboutWnd>()->control("Canvas2")->isVisible());
     QTRY_VERIFY(!existing<AboutWnd>()->windowIcon().isNull());
     QCOMPARE(existing<InvisibleWnd>()->timer("Timer1")->period(), 1500);
     for (const auto &[control, name] : {std::pair{"Canvas1", "Quintaval"}, std::pair{"Canvas2", "Quintaval badge"}}) {
