@@ -6,11 +6,11 @@
 #include "battery_window/battery_page.h"
 #include "battery_window/battery_pdf.h"
 #include "battery_window/chart_data.h"
-#include "battery_window/chart_file.h"
 #include "battery_window/chart_view.h"
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
+#include "framework/picture_file.h"
 #include "framework/printing.h"
 #include "report_window/core_words.h"
 
@@ -118,13 +118,15 @@ bool BatteryWnd::_SavePictureAction()
         const int chosen = std::max<int>(0, int(filters.indexOf(filter)));
         path += QLatin1Char('.') + QLatin1String(kFilters[chosen].suffix);
     }
-    ChartFileOptions options;
+    fw::PictureFileOptions options;
     options.size = m_chart->size();
-    options.fontPixels = m_chart->fontPixels();
     options.pixelRatio = m_chart->devicePixelRatioF();
     options.title = tr("Profile chart");
     options.description = chartDescription(m_results, m_core);
-    const QString problem = writeChart(m_chart->chart(), path, options);
+    const double fontPixels = m_chart->fontPixels();
+    const QString problem = fw::writePicture(path, options, [&](QPainter &painter, const QRectF &area) {
+        m_chart->chart().paint(painter, area, fontPixels);
+    });
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
     else

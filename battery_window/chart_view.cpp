@@ -1,17 +1,12 @@
 #include "battery_window/chart_view.h"
 
-#include <QFontInfo>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace battery {
 
 ChartView::ChartView(QWidget *parent)
-    : QWidget(parent)
+    : fw::PictureWidget(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ChartView::setData(ChartData data)
@@ -21,11 +16,6 @@ void ChartView::setData(ChartData data)
     if (fewer)
         updateGeometry();
     update();
-}
-
-double ChartView::fontPixels() const
-{
-    return QFontInfo(font()).pixelSize();
 }
 
 QSize ChartView::minimumSizeHint() const
@@ -58,12 +48,7 @@ void ChartView::paintEvent(QPaintEvent *)
     } else {
         painter.fillRect(rect(), Qt::white);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    paintFocus(painter);
 }
 
 } // namespace battery

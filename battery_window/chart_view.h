@@ -1,16 +1,15 @@
 // The profile chart in the window, painted at the widget's size and text
-// size. It takes the keyboard focus so a screen reader reaches its name and
-// its description, which says in words what it shows.
+// size; its description says in words what it shows.
 #pragma once
 
 #include "battery_window/profile_chart.h"
+#include "framework/picture_widget.h"
 
 #include <QPixmap>
-#include <QWidget>
 
 namespace battery {
 
-class ChartView : public QWidget {
+class ChartView : public fw::PictureWidget {
     Q_OBJECT
 
 public:
@@ -18,7 +17,6 @@ public:
 
     const ProfileChart &chart() const { return m_chart; }
     void setData(ChartData data);
-    double fontPixels() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;

@@ -1,15 +1,13 @@
 // The picture of the Score Report in the window: a CurvePicture painted at
-// the widget's size and text size. It takes the keyboard focus so that a
-// screen reader can reach its name and description.
+// the widget's size and text size.
 #pragma once
 
+#include "framework/picture_widget.h"
 #include "report_window/curve_picture.h"
-
-#include <QWidget>
 
 namespace report {
 
-class CurveView : public QWidget {
+class CurveView : public fw::PictureWidget {
     Q_OBJECT
 
 public:
@@ -17,8 +15,6 @@ public:
 
     const CurvePicture &picture() const { return m_picture; }
     void setPicture(const CurvePicture &picture);
-    // The text size the picture is drawn with here, in pixels.
-    double fontPixels() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;

@@ -6,9 +6,9 @@
 #include "framework/file_dialog.h"
 #include "framework/implicit_window.h"
 #include "framework/message_box.h"
+#include "framework/picture_file.h"
 #include "framework/printing.h"
 #include "report_window/curve_view.h"
-#include "report_window/picture_file.h"
 #include "report_window/report_page.h"
 #include "report_window/report_table.h"
 
@@ -108,13 +108,15 @@ bool ReportWnd::_SavePictureAction_Action()
     if (path.isEmpty())
         return false;
     path = withSuffix(path, filter);
-    PictureOptions options;
+    fw::PictureFileOptions options;
     options.size = m_curve->size();
-    options.fontPixels = m_curve->fontPixels();
     options.pixelRatio = m_curve->devicePixelRatioF();
     options.title = ReportWnd::tr("Score Report: %1").arg(sourceText(m_facts->score));
     options.description = sentence(*m_facts);
-    const QString problem = writePicture(m_curve->picture(), path, options);
+    const double fontPixels = m_curve->fontPixels();
+    const QString problem = fw::writePicture(path, options, [&](QPainter &painter, const QRectF &area) {
+        m_curve->picture().paint(painter, area, fontPixels);
+    });
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
     return false;

@@ -1713,21 +1713,6 @@
     </message>
 </context>
 <context>
-    <name>battery::ChartFile</name>
-    <message>
-        <source>%1: the chart can be saved as SVG, PNG or PDF; end the file name in .svg, .png or .pdf.</source>
-        <translation>%1: Das Diagramm kann als SVG, PNG oder PDF gespeichert werden; der Dateiname muss auf .svg, .png oder .pdf enden.</translation>
-    </message>
-    <message>
-        <source>%1 could not be saved: the chart could not be drawn.</source>
-        <translation>%1 konnte nicht gespeichert werden: Das Diagramm ließ sich nicht zeichnen.</translation>
-    </message>
-    <message>
-        <source>%1 could not be saved: %2</source>
-        <translation>%1 konnte nicht gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
     <name>battery::ExplanationText</name>
     <message>
         <source>z of a score</source>

@@ -1,6 +1,4 @@
-#include "report_window/picture_file.h"
-
-#include "report_window/curve_picture.h"
+#include "framework/picture_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -14,22 +12,22 @@
 
 #include <cmath>
 
-namespace report {
+namespace fw {
 
 namespace {
 
 constexpr double kPngScale = 2;
 
-bool paintOn(QPaintDevice &device, const CurvePicture &picture, const PictureOptions &options)
+bool paintOn(QPaintDevice &device, const PicturePainter &picture, const PictureFileOptions &options)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    picture.paint(painter, QRectF(QPointF(0, 0), options.size), options.fontPixels);
+    picture(painter, QRectF(QPointF(0, 0), options.size));
     return painter.end();
 }
 
-bool svg(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+bool svg(const PicturePainter &picture, const PictureFileOptions &options, QIODevice &out)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&out);
@@ -40,7 +38,7 @@ bool svg(const CurvePicture &picture, const PictureOptions &options, QIODevice &
     return paintOn(generator, picture, options);
 }
 
-bool png(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+bool png(const PicturePainter &picture, const PictureFileOptions &options, QIODevice &out)
 {
     const double ratio = options.pixelRatio * kPngScale;
     QImage image(QSize(static_cast<int>(std::lround(options.size.width() * ratio)),
@@ -54,7 +52,7 @@ bool png(const CurvePicture &picture, const PictureOptions &options, QIODevice &
 }
 
 // One page the picture's size, one point to a pixel.
-bool pdf(const CurvePicture &picture, const PictureOptions &options, QIODevice &out)
+bool pdf(const PicturePainter &picture, const PictureFileOptions &options, QIODevice &out)
 {
     QPdfWriter writer(&out);
     writer.setTitle(options.title);
@@ -73,7 +71,7 @@ bool isPictureFormat(const QString &suffix)
     return lower == QLatin1String("svg") || lower == QLatin1String("png") || lower == QLatin1String("pdf");
 }
 
-QString writePicture(const CurvePicture &picture, const QString &path, const PictureOptions &options)
+QString writePicture(const QString &path, const PictureFileOptions &options, const PicturePainter &picture)
 {
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -103,4 +101,4 @@ QString writePicture(const CurvePicture &picture, const QString &path, const Pic
     return {};
 }
 
-} // namespace report
+} // namespace fw
