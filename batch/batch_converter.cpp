@@ -221,28 +221,28 @@ void BatchConverter::chooseSource()
     }
 }
 
-std::vector<ColumnSpec> BatchConverter::columns() const
+std::vector<OutputColumn> BatchConverter::columns() const
 {
-    std::vector<ColumnSpec> columns;
+    std::vector<OutputColumn> columns;
     for (size_t column = 0; column < m_header.size(); ++column) {
         const int field = m_fieldOfColumn[column];
-        ColumnSpec spec;
+        OutputColumn output;
         if (field == NoteColumn)
-            spec = noteSpec();
+            output = noteOutput();
         else if (field >= FirstInterpreted)
-            spec = interpretedSpec(field - FirstInterpreted);
+            output = interpretedOutput(field - FirstInterpreted);
         else if (isScore(field) && field != m_source)
-            spec = scoreSpec(field);
-        spec.name = m_header[column];
-        spec.input = int(column);
-        columns.push_back(std::move(spec));
+            output = scoreOutput(field);
+        output.name = m_header[column];
+        output.input = int(column);
+        columns.push_back(std::move(output));
     }
     for (const int position : m_appended)
-        columns.push_back(scoreSpec(position));
+        columns.push_back(scoreOutput(position));
     for (const int cell : m_appendedCells)
-        columns.push_back(interpretedSpec(cell));
+        columns.push_back(interpretedOutput(cell));
     if (m_noteColumn < 0)
-        columns.push_back(noteSpec());
+        columns.push_back(noteOutput());
     return columns;
 }
 
@@ -256,19 +256,19 @@ std::vector<size_t> BatchConverter::numberColumns() const
     return columns;
 }
 
-ColumnSpec BatchConverter::scoreSpec(int position) const
+OutputColumn BatchConverter::scoreOutput(int position) const
 {
     const conversion::Scale &scale = conversion::kScales[position];
-    ColumnSpec spec;
-    spec.name = std::string(scale.column);
-    spec.written = true;
-    spec.type = ColumnType::Number;
-    spec.label = std::string(scale.name) + ", converted";
-    spec.decimals = text::readMask(scale.mask).decimals;
-    return spec;
+    OutputColumn output;
+    output.name = std::string(scale.column);
+    output.written = true;
+    output.type = ColumnType::Number;
+    output.label = std::string(scale.name) + ", converted";
+    output.decimals = text::readMask(scale.mask).decimals;
+    return output;
 }
 
-ColumnSpec BatchConverter::interpretedSpec(int cell) const
+OutputColumn BatchConverter::interpretedOutput(int cell) const
 {
     const InterpretationSettings &settings = m_settings.interpretation;
     const char mark = m_settings.decimalComma ? ',' : '.';
@@ -278,13 +278,13 @@ ColumnSpec BatchConverter::interpretedSpec(int cell) const
                 c = mark;
         return text;
     };
-    ColumnSpec spec;
-    spec.name = std::string(interpretedColumnName(cell));
-    spec.written = true;
-    spec.type = ColumnType::Number;
+    OutputColumn output;
+    output.name = std::string(interpretedColumnName(cell));
+    output.written = true;
+    output.type = ColumnType::Number;
     const auto rankLabels = [&] {
-        spec.valueLabels = {{0, withMark("<0.1")}, {100, withMark(">99.9")}};
-        spec.decimals = 1;
+        output.valueLabels = {{0, withMark("<0.1")}, {100, withMark(">99.9")}};
+        output.decimals = 1;
     };
     const auto metric = [](interpretation::ScaleId scale) {
         std::string name(interpretation::scaleName(scale));
@@ -296,53 +296,53 @@ ColumnSpec BatchConverter::interpretedSpec(int cell) const
     if (cell < kInterpretedScaleCellCount) {
         const interpretation::ScaleId scale =
             interpretation::ScaleId(int(interpretation::ScaleId::Scaled) + cell);
-        spec.label = std::string(interpretation::scaleName(scale)) + ", converted";
+        output.label = std::string(interpretation::scaleName(scale)) + ", converted";
         if (scale == interpretation::ScaleId::PercentileRank)
             rankLabels();
-        spec.ordinal = interpretation::scaleRow(scale).display == conversion::Display::Band;
+        output.ordinal = interpretation::scaleRow(scale).display == conversion::Display::Band;
     } else if (cell == DescriptorCell) {
-        spec.type = ColumnType::Code;
-        spec.label = "Descriptor, " + settings.descriptors.name;
-        spec.ordinal = true;
+        output.type = ColumnType::Code;
+        output.label = "Descriptor, " + settings.descriptors.name;
+        output.ordinal = true;
         for (const interpretation::DescriptorBand &band : settings.descriptors.bands) {
-            spec.valueLabels.push_back({double(spec.valueLabels.size() + 1), band.label});
-            spec.width = std::max(spec.width, band.label.size());
+            output.valueLabels.push_back({double(output.valueLabels.size() + 1), band.label});
+            output.width = std::max(output.width, band.label.size());
         }
     } else if (cell == CiLowCell || cell == CiHighCell) {
-        spec.label = interval + (cell == CiLowCell ? "lower" : "upper") + " bound, "
+        output.label = interval + (cell == CiLowCell ? "lower" : "upper") + " bound, "
                      + metric(settings.intervalScale);
-        spec.decimals = text::readMask(interpretation::scaleRow(settings.intervalScale).mask).decimals;
+        output.decimals = text::readMask(interpretation::scaleRow(settings.intervalScale).mask).decimals;
         if (settings.intervalScale == interpretation::ScaleId::PercentileRank)
             rankLabels();
     } else {
-        spec.label = interval + (cell == CiPercentileLowCell ? "lower" : "upper")
+        output.label = interval + (cell == CiPercentileLowCell ? "lower" : "upper")
                      + " bound, percentile rank";
         rankLabels();
     }
-    spec.width = std::max(spec.width, size_t(interpretation::kShownSize));
-    return spec;
+    output.width = std::max(output.width, size_t(interpretation::kShownSize));
+    return output;
 }
 
 // The longest note a row can get, from the messages and the names they quote.
-ColumnSpec BatchConverter::noteSpec() const
+OutputColumn BatchConverter::noteOutput() const
 {
     size_t longestName = kReliabilityColumn.size();
     for (const NamedField &named : m_present)
         longestName = std::max(longestName, m_header[size_t(m_columnOf[size_t(named.field)])].size());
     for (const NamedField &named : kColumnNames)
         longestName = std::max(longestName, named.name.size());
-    ColumnSpec spec;
-    spec.name = std::string(kNoteColumn);
-    spec.written = true;
-    spec.note = true;
-    spec.label = "Why the row was not converted, or which results are held at their bounds";
+    OutputColumn output;
+    output.name = std::string(kNoteColumn);
+    output.written = true;
+    output.note = true;
+    output.label = "Why the row was not converted, or which results are held at their bounds";
     // A quoted cell takes kQuotedCellLimit bytes, "...", its quotes and a
     // message of at most 80 bytes after it; the bounds note names at most
     // every score column.
-    spec.width = std::max({std::string_view(conversion::kNothingToCalculateMessage).size(),
+    output.width = std::max({std::string_view(conversion::kNothingToCalculateMessage).size(),
                            longestName + 2 + kQuotedCellLimit + 5 + 80,
                            kHeldNote.size() + (conversion::kScaleCount - 1) * (longestName + 2)});
-    return spec;
+    return output;
 }
 
 template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &record, Sink &out)

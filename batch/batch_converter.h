@@ -65,7 +65,7 @@ public:
 
     // The input's columns, the score columns it lacked, and "note" unless
     // the input has it.
-    std::vector<ColumnSpec> columns() const;
+    std::vector<OutputColumn> columns() const;
     // The input columns read as numbers.
     std::vector<size_t> numberColumns() const;
 
@@ -100,9 +100,9 @@ private:
     template <class Sink> static void interpretedCell(const InterpretedCells &cells, int cell, Sink &out);
     template <class Sink> void writeMalformed(const text::CsvRecord &record, Sink &out) const;
     std::string_view heldNote(const conversion::Calculation &outcome);
-    ColumnSpec scoreSpec(int position) const;
-    ColumnSpec interpretedSpec(int cell) const;
-    ColumnSpec noteSpec() const;
+    OutputColumn scoreOutput(int position) const;
+    OutputColumn interpretedOutput(int cell) const;
+    OutputColumn noteOutput() const;
     std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
     std::string_view refusal(const conversion::Calculation &outcome);

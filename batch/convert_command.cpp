@@ -151,7 +151,7 @@ int ConvertCommand::openSource(text::CsvRecord &header)
 }
 
 // -o FILE.sav, .zsav or .dta writes that format; anything else is CSV.
-int ConvertCommand::openSink(const std::vector<ColumnSpec> &columns, bool rowByRow)
+int ConvertCommand::openSink(const std::vector<OutputColumn> &columns, bool rowByRow)
 {
     // Opened only now, so that a usage error leaves an existing file alone.
     if (std::string why; !openOutput(why))

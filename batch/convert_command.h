@@ -82,7 +82,7 @@ private:
     bool openOutput(std::string &why);
     int openSource(text::CsvRecord &header);
     // rowByRow: see StatSink; false for a converter that holds rows back.
-    int openSink(const std::vector<ColumnSpec> &columns, bool rowByRow = true);
+    int openSink(const std::vector<OutputColumn> &columns, bool rowByRow = true);
     int convertRows(BatchConverter &converter);
     int finishOutput();
     void summarise() const;

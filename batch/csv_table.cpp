@@ -42,9 +42,9 @@ CsvSink::CsvSink(int fd, char delimiter, std::string lineEnding, bool byteOrderM
         m_writer.writeByteOrderMark();
 }
 
-bool CsvSink::begin(const std::vector<ColumnSpec> &columns, std::string &)
+bool CsvSink::begin(const std::vector<OutputColumn> &columns, std::string &)
 {
-    for (const ColumnSpec &column : columns)
+    for (const OutputColumn &column : columns)
         m_writer.cell(column.name);
     m_writer.endRow();
     return true;

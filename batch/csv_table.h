@@ -33,7 +33,7 @@ class CsvSink final : public RowSink {
 public:
     CsvSink(int fd, char delimiter, std::string lineEnding, bool byteOrderMark);
 
-    bool begin(const std::vector<ColumnSpec> &columns, std::string &why) override;
+    bool begin(const std::vector<OutputColumn> &columns, std::string &why) override;
     void cell(std::string_view text) override { m_writer.cell(text); }
     void numberCell(std::string_view text) override { m_writer.numberCell(text); }
     void inputCell(size_t, std::string_view text) override { m_writer.cell(text); }

@@ -124,37 +124,37 @@ void ProfileConverter::mapColumns()
     m_identity.assign(m_identityColumns.size(), {});
 }
 
-std::vector<ColumnSpec> ProfileConverter::columns() const
+std::vector<OutputColumn> ProfileConverter::columns() const
 {
     const std::string metric(profile::metricColumn(m_settings.analysis.metric));
     const int metricDecimals = m_settings.analysis.metric == profile::Metric::Z ? 2 : 0;
     const auto text = [](std::string_view name) {
-        ColumnSpec spec;
-        spec.name = std::string(name);
-        spec.written = true;
-        return spec;
+        OutputColumn described;
+        described.name = std::string(name);
+        described.written = true;
+        return described;
     };
     const auto number = [&](std::string_view name, int decimals) {
-        ColumnSpec spec = text(name);
-        spec.type = ColumnType::Number;
-        spec.decimals = decimals;
-        return spec;
+        OutputColumn described = text(name);
+        described.type = ColumnType::Number;
+        described.decimals = decimals;
+        return described;
     };
     const auto rate = [&](std::string_view name) {
-        ColumnSpec spec = number(name, 1);
+        OutputColumn described = number(name, 1);
         const std::string below = m_decimalComma ? "<0,1" : "<0.1";
-        spec.valueLabels = {{0, below}};
+        described.valueLabels = {{0, below}};
         if (name == "percentile_rank")
-            spec.valueLabels.push_back({100, m_decimalComma ? ">99,9" : ">99.9"});
-        return spec;
+            described.valueLabels.push_back({100, m_decimalComma ? ">99,9" : ">99.9"});
+        return described;
     };
     const auto descriptor = [&] {
-        ColumnSpec spec = text("descriptor");
-        spec.type = ColumnType::Code;
-        spec.ordinal = true;
+        OutputColumn described = text("descriptor");
+        described.type = ColumnType::Code;
+        described.ordinal = true;
         for (const interpretation::DescriptorBand &band : m_settings.analysis.descriptors.bands)
-            spec.valueLabels.push_back({double(spec.valueLabels.size() + 1), band.label});
-        return spec;
+            described.valueLabels.push_back({double(described.valueLabels.size() + 1), band.label});
+        return described;
     };
     const auto output = [&](int cell) {
         switch (cell) {
@@ -173,26 +173,26 @@ std::vector<ColumnSpec> ProfileConverter::columns() const
         case RciCell:
             return number(kOutputNames[cell], 2);
         case NoteCell: {
-            ColumnSpec spec = text(kOutputNames[cell]);
-            spec.note = true;
-            return spec;
+            OutputColumn described = text(kOutputNames[cell]);
+            described.note = true;
+            return described;
         }
         default:
             return text(kOutputNames[cell]);
         }
     };
-    std::vector<ColumnSpec> columns;
+    std::vector<OutputColumn> columns;
     switch (m_settings.table) {
     case ProfileTable::Scores:
         for (size_t column = 0; column < m_header.size(); ++column) {
             const int role = m_role[column];
-            ColumnSpec spec;
+            OutputColumn described;
             if (role >= FirstOutputRole)
-                spec = role - FirstOutputRole == OtherMetricCell ? number("", 0)
+                described = role - FirstOutputRole == OtherMetricCell ? number("", 0)
                                                                   : output(role - FirstOutputRole);
-            spec.name = m_header[column];
-            spec.input = int(column);
-            columns.push_back(std::move(spec));
+            described.name = m_header[column];
+            described.input = int(column);
+            columns.push_back(std::move(described));
         }
         for (const int cell : m_appended)
             columns.push_back(output(cell));

@@ -49,7 +49,7 @@ public:
     const std::string &error() const { return m_error; }
 
     // The table's columns: the score table's the input's and what it adds.
-    std::vector<ColumnSpec> columns() const;
+    std::vector<OutputColumn> columns() const;
     // The input columns read as numbers: score, mean, sd, reliability,
     // retest and practice.
     std::vector<size_t> numberColumns() const;

@@ -10,7 +10,7 @@
 //
 // Writing, every variable of the input keeps its name, type, label, format,
 // measure, value labels and missing values, and the file its label and
-// notes; what the tool adds follows its ColumnSpec. A file read from CSV
+// notes; what the tool adds follows its OutputColumn. A file read from CSV
 // learns each column's type from all its cells, so its rows are held in a
 // temporary file (unlinked at once) until the last one is in; so are the
 // rows of a file whose row count is not known beforehand (.por).
@@ -125,13 +125,13 @@ class StatSink final : public RowSink {
 public:
     // input: the file read, when it is an SPSS or Stata file; else nullptr.
     // rowByRow: every input row is one output row, written while it is the
-    // source's current row, and texts fit their ColumnSpec's width; then,
+    // source's current row, and texts fit their OutputColumn's width; then,
     // with an input whose rows are counted, nothing is held back.
     StatSink(int fd, StatFormat format, char decimalMark, const StatSource *input,
              bool rowByRow = true);
     ~StatSink() override;
 
-    bool begin(const std::vector<ColumnSpec> &columns, std::string &why) override;
+    bool begin(const std::vector<OutputColumn> &columns, std::string &why) override;
     void cell(std::string_view text) override;
     void numberCell(std::string_view text) override;
     void inputCell(size_t column, std::string_view text) override;

@@ -181,7 +181,7 @@ void putU32(std::vector<char> &out, uint32_t n)
 
 struct StatSink::Writing {
     struct Column {
-        ColumnSpec spec;
+        OutputColumn output;
         const StatVariable *input = nullptr;
         bool text = false;
         size_t width = 0;
@@ -276,62 +276,62 @@ struct StatSink::Writing {
     }
 
     // Types, names and labels, from the input's variables, the tool's
-    // specs and, for rows held back, what the rows held.
+    // outputs and, for rows held back, what the rows held.
     bool plan()
     {
         std::set<std::string> names;
         const size_t longestText = isSpss(format) ? kSavLongestText : kDtaLongestText;
         const bool sameFamily = input && isSpss(input->dictionary().format) == isSpss(format);
         for (Column &c : columns) {
-            const ColumnSpec &spec = c.spec;
-            if (input && spec.input >= 0)
-                c.input = &input->dictionary().variables[size_t(spec.input)];
+            const OutputColumn &output = c.output;
+            if (input && output.input >= 0)
+                c.input = &input->dictionary().variables[size_t(output.input)];
             if (c.input) {
                 c.text = c.input->text;
-                if (!c.text && spec.written && spec.type == ColumnType::Text)
+                if (!c.text && output.written && output.type == ColumnType::Text)
                     return fail("the variable " + c.input->name
                                 + " is numeric, but the tool writes text into it; rename it");
-            } else if (!spec.written) {
+            } else if (!output.written) {
                 c.text = !c.anyText || !c.strictNumbers;
             } else {
-                c.text = spec.type == ColumnType::Text
-                         || (!streaming && (spec.type == ColumnType::Number ? !c.numbers : !c.labelled));
+                c.text = output.type == ColumnType::Text
+                         || (!streaming && (output.type == ColumnType::Number ? !c.numbers : !c.labelled));
             }
             if (c.text) {
                 c.width = std::max({c.input ? c.input->width : 0,
-                                    streaming ? (spec.written ? spec.width : 0) : c.longest, size_t(1)});
+                                    streaming ? (output.written ? output.width : 0) : c.longest, size_t(1)});
                 if (c.width > longestText)
-                    return fail("the column " + spec.name + " holds a text of " + std::to_string(c.width)
+                    return fail("the column " + output.name + " holds a text of " + std::to_string(c.width)
                                 + " bytes; " + statProgram(format) + " holds at most "
                                 + std::to_string(longestText));
             }
             // A name the format takes, not given twice.
-            std::string name = validName(spec.name, format);
+            std::string name = validName(output.name, format);
             const size_t longest = isSpss(format) ? 64 : 32;
             for (int n = 2; names.count(lower(name)); ++n) {
                 const std::string suffix = "_" + std::to_string(n);
-                name = validName(spec.name, format).substr(0, longest - suffix.size()) + suffix;
+                name = validName(output.name, format).substr(0, longest - suffix.size()) + suffix;
             }
             names.insert(lower(name));
             c.name = name;
-            c.label = c.input ? c.input->label : spec.label;
-            if (c.label.empty() && name != spec.name)
-                c.label = spec.name;
+            c.label = c.input ? c.input->label : output.label;
+            if (c.label.empty() && name != output.name)
+                c.label = output.name;
             c.label = cut(c.label, isSpss(format) ? 255 : 80);
             // The input's format, in the other family's terms if need be;
             // a column the tool writes, shown as the tool writes it.
             // A string's format follows its width, which may grow.
-            if (c.input && !c.text && (sameFamily || !spec.written))
+            if (c.input && !c.text && (sameFamily || !output.written))
                 c.format = sameFamily ? c.input->format : translatedFormat(*c.input, isSpss(format));
             if (c.format.empty() && !c.text) {
-                const int decimals = spec.written ? spec.decimals : std::min(c.decimals, 16);
+                const int decimals = output.written ? output.decimals : std::min(c.decimals, 16);
                 c.format = isSpss(format) ? "F8." + std::to_string(decimals)
                                           : "%9." + std::to_string(decimals) + (decimals == 0 ? "g" : "f");
             }
             // Stata keeps no measure: the tool's own columns get theirs.
-            c.measure = c.input && (c.input->measure != READSTAT_MEASURE_UNKNOWN || !spec.written)
+            c.measure = c.input && (c.input->measure != READSTAT_MEASURE_UNKNOWN || !output.written)
                             ? c.input->measure
-                        : spec.ordinal ? READSTAT_MEASURE_ORDINAL
+                        : output.ordinal ? READSTAT_MEASURE_ORDINAL
                         : c.text       ? READSTAT_MEASURE_NOMINAL
                                        : READSTAT_MEASURE_SCALE;
             c.alignment = c.input ? c.input->alignment : 0;
@@ -344,7 +344,7 @@ struct StatSink::Writing {
                 c.labelSetName = c.input->labelSet;
             }
             if (!c.text) {
-                for (const ValueLabel &label : spec.valueLabels) {
+                for (const ValueLabel &label : output.valueLabels) {
                     const bool taken = std::any_of(c.labels.begin(), c.labels.end(), [&](const StatLabel &l) {
                         return l.kind == StatValue::Number && l.value == label.value;
                     });
@@ -465,7 +465,7 @@ struct StatSink::Writing {
             check(readstat_insert_double_value(writer, c.variable, value));
             return;
         }
-        for (const ValueLabel &label : c.spec.valueLabels) {
+        for (const ValueLabel &label : c.output.valueLabels) {
             if (label.label == text) {
                 check(readstat_insert_double_value(writer, c.variable, label.value));
                 return;
@@ -532,10 +532,10 @@ struct StatSink::Writing {
             c.strictNumbers = false;
         c.decimals = decimals;
         if (c.numbers && !readNumber(text, decimalMark, value)
-            && std::none_of(c.spec.valueLabels.begin(), c.spec.valueLabels.end(),
+            && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
                             [&](const ValueLabel &l) { return l.label == text; }))
             c.numbers = false;
-        if (c.labelled && std::none_of(c.spec.valueLabels.begin(), c.spec.valueLabels.end(),
+        if (c.labelled && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
                                        [&](const ValueLabel &l) { return l.label == text; }))
             c.labelled = false;
     }
@@ -663,14 +663,14 @@ StatSink::StatSink(int fd, StatFormat format, char decimalMark, const StatSource
 
 StatSink::~StatSink() = default;
 
-bool StatSink::begin(const std::vector<ColumnSpec> &columns, std::string &why)
+bool StatSink::begin(const std::vector<OutputColumn> &columns, std::string &why)
 {
     Writing &w = *m_writing;
-    for (const ColumnSpec &spec : columns) {
-        if (spec.note)
+    for (const OutputColumn &output : columns) {
+        if (output.note)
             w.noteColumn = int(w.columns.size());
         Writing::Column column;
-        column.spec = spec;
+        column.output = output;
         w.columns.push_back(std::move(column));
     }
     // Rows go straight to ReadStat only when its header can be written now.

@@ -4,7 +4,7 @@
 // row, and a sink writes it (as CSV, or as an SPSS or Stata file, where the
 // columns have types, labels and missing values).
 //
-// A converter describes its output columns once (ColumnSpec), then writes
+// A converter describes its output columns once (OutputColumn), then writes
 // each row cell by cell: a cell of its own with cell(), an input cell passed
 // on unchanged with inputCell(), so that a sink writing SPSS or Stata keeps
 // the value as it was stored (a missing code stays that code, a number
@@ -38,7 +38,7 @@ struct ValueLabel {
     std::string label;
 };
 
-struct ColumnSpec {
+struct OutputColumn {
     std::string name;
     // The input column this one is (its type, label, format and missing
     // values carry over), or -1 for a column the tool adds.
@@ -61,7 +61,7 @@ public:
 
     // Before any row; false with why (a usage error) when the columns
     // cannot be written.
-    virtual bool begin(const std::vector<ColumnSpec> &columns, std::string &why) = 0;
+    virtual bool begin(const std::vector<OutputColumn> &columns, std::string &why) = 0;
 
     virtual void cell(std::string_view text) = 0;
     // A number the tool wrote: never quoted, but for a decimal comma.
