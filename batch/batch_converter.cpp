@@ -7,6 +7,7 @@
 #include "batch/cell_notes.h"
 #include "batch/csv_table.h"
 #include "batch/help_text.h"
+#include "conversion/agreement.h"
 #include "text/ascii.h"
 #include "text/csv_writer.h"
 #include "text/text_routines.h"
@@ -364,6 +365,10 @@ template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &
         writeRefused(cells, blank, refusal(row.outcome), out);
         return RowResult::Refused;
     }
+    if (m_source < 0 && !scoresAgree(cells)) {
+        writeRefused(cells, blank, m_note, out);
+        return RowResult::Refused;
+    }
     if (m_hasReliability && m_settings.interpretation.enabled)
         ++m_rowsWithReliability;
     writeConverted(cells, blank, row, out);
@@ -404,6 +409,7 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
 {
     m_fields.fill({});
     m_quotedField = -1;
+    m_keepsScores = false;
     if (blank)
         return takeReliability(cells, blank) && (m_source < 0 || takeSource());
     for (const NamedField &named : m_present) {
@@ -439,6 +445,31 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
     if (!takeReliability(cells, blank))
         return false;
     return m_source < 0 || takeSource();
+}
+
+// A converted file holds every scale's result, and Calculate takes the
+// percentile before the others: a score typed over one result would be
+// overwritten by the others, unseen. Scores that no one score could round
+// to refuse the row, keeping every score as it is.
+bool BatchConverter::scoresAgree(const std::vector<std::string> &cells)
+{
+    conversion::FieldTextViews scores;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+        scores.score[size_t(position)] = m_fields[viewIndex(position)];
+    const std::optional<conversion::Disagreement> disagreement = conversion::scoresDisagree(scores);
+    if (!disagreement)
+        return true;
+    const auto named = [&](int field) {
+        return std::string(columnName(field)) + " " + quoted(cells[size_t(m_columnOf[size_t(field)])]);
+    };
+    if (const int apart = disagreement->apart)
+        m_note = named(apart) + " disagrees with the other scores; to convert from it, use --from "
+                 + std::string(columnName(apart)) + " or empty the others";
+    else
+        m_note = "the scores disagree: " + named(disagreement->first) + " and " + named(disagreement->second)
+                 + " cannot both be right; convert with --from COLUMN, or empty the cells that are results";
+    m_keepsScores = true;
+    return false;
 }
 
 // The row's own reliability, else the option's; false, with m_note saying
@@ -591,7 +622,8 @@ void BatchConverter::writeRefused(const std::vector<std::string> &cells, bool bl
         if (field == NoteColumn)
             out.cell(note);
         else if (field >= FirstInterpreted
-                 || (isScore(field) && field != source && field != m_quotedField && !cell.empty()))
+                 || (isScore(field) && !m_keepsScores && field != source && field != m_quotedField
+                     && !cell.empty()))
             out.cell({});
         else
             out.inputCell(column, cell);

@@ -86,6 +86,7 @@ private:
     void mapColumns();
     bool mapInterpretedColumn(const std::string &name, size_t column);
     void chooseInterpretedColumns();
+    bool scoresAgree(const std::vector<std::string> &cells);
     bool takeReliability(const std::vector<std::string> &cells, bool blank);
     void chooseSource();
     bool fillFields(const std::vector<std::string> &cells, bool blank);
@@ -121,6 +122,7 @@ private:
     std::string m_error;
     std::vector<std::string> m_emptied;
     int m_quotedField = -1; // the field whose cell a refusal's note quotes
+    bool m_keepsScores = false; // a refusal keeps every score cell as given
 
     std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
     FieldTextViews m_fields; // the row's numbers as calculate() reads them

@@ -2,7 +2,11 @@
 // converter's column names; fields not named stay empty.
 #pragma once
 
+#include "conversion/agreement.h"
 #include "conversion/calculate.h"
+
+#include <array>
+#include <string>
 
 #include <QStringList>
 
@@ -36,4 +40,23 @@ inline conversion::FieldTexts fieldsFrom(const QStringList &texts)
 inline conversion::FieldTexts fieldsFrom(const QString &record)
 {
     return fieldsFrom(fieldList(record));
+}
+
+// Whether the standard scores among the texts (spaces around them, a sign
+// and a mark "*" as a file may hold them) disagree, as the batch converter
+// reads them: a score held at its bound is a result and counts for nothing.
+inline bool scoresDisagree(const std::array<std::string, conversion::kScaleCount> &scores)
+{
+    std::array<std::string, conversion::kScaleCount> numbers;
+    conversion::FieldTextViews views;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        std::string text = scores[size_t(position)];
+        const auto first = text.find_first_not_of(" \t");
+        text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        if (!text.empty() && (text.back() == '*' || text[0] == '+'))
+            text = text.back() == '*' ? std::string() : text.substr(1);
+        numbers[size_t(position)] = text;
+        views.score[size_t(position)] = numbers[size_t(position)];
+    }
+    return conversion::scoresDisagree(views).has_value();
 }

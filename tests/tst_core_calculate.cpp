@@ -46,6 +46,9 @@ private Q_SLOTS:
     void results();
     void refusals_data();
     void refusals();
+    void agreement_data();
+    void agreement();
+    void everyConversionAgreesWithItself();
 };
 
 // Both approximations to the last bit, which pins their accuracy too: a
@@ -241,3 +244,65 @@ void CalculateTest::refusals()
 
 QTEST_GUILESS_MAIN(CalculateTest)
 #include "tst_core_calculate.moc"
+
+// Scores typed by hand, or one result typed over in a converted file.
+void CalculateTest::agreement_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("expected"); // "agree", "apart <field>" or "<field> <field>"
+
+    QTest::newRow("one score") << "wechsler=70" << "agree";
+    QTest::newRow("converted row") << "z=+1.0;t=60;wechsler=115;nce=71;ceeb=600;agct=120;percentile=84"
+                                   << "agree";
+    QTest::newRow("different precision") << "z=1;t=60;percentile=84" << "agree";
+    QTest::newRow("z with two decimals and percentile") << "z=1.24;percentile=89" << "agree";
+    QTest::newRow("rounding half way") << "z=1.5;wechsler=122.5" << "agree";
+    QTest::newRow("Wechsler typed over") << "z=+1.0;t=60;wechsler=70;nce=71;ceeb=600;agct=120;percentile=84"
+                                         << "apart wechsler";
+    QTest::newRow("percentile typed over") << "z=+1.0;t=60;wechsler=115;percentile=16"
+                                           << "apart percentile";
+    QTest::newRow("two scores") << "t=60;wechsler=70" << "t wechsler";
+    QTest::newRow("one decimal finer") << "z=1.2;wechsler=115" << "z wechsler";
+    QTest::newRow("two against two") << "z=1;t=60;wechsler=70;agct=80" << "t wechsler";
+}
+
+void CalculateTest::agreement()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, expected);
+    const FieldTexts texts = fieldsFrom(fields);
+    FieldTextViews views;
+    for (int position = Z; position <= Percentile; ++position) {
+        const std::string &text = texts.score[size_t(position)];
+        views.score[size_t(position)] = std::string_view(text).substr(!text.empty() && text[0] == '+');
+    }
+    const std::optional<Disagreement> found = scoresDisagree(views);
+    const auto name = [](int position) { return kFieldNames[position + 2]; };
+    QString seen = QStringLiteral("agree");
+    if (found && found->apart)
+        seen = "apart " + name(found->apart);
+    else if (found)
+        seen = name(found->first) + ' ' + name(found->second);
+    QCOMPARE(seen, expected);
+}
+
+// Whatever a score converts to agrees with it, so that the tool's output
+// converted again is never refused as edited.
+void CalculateTest::everyConversionAgreesWithItself()
+{
+    for (int source = Z; source <= Percentile; ++source) {
+        const Scale &scale = kScales[source];
+        const double step = (scale.highest - scale.lowest) / 997;
+        for (double value = scale.lowest; value <= scale.highest; value += step) {
+            FieldTexts fields;
+            fields.score[size_t(source)] = std::to_string(value);
+            const Outcome o = calculate(fields);
+            QVERIFY(!o.refused);
+            QVERIFY2(!scoresDisagree(o.results), qPrintable(joinedResults(o)));
+        }
+    }
+    for (double raw = -60; raw <= 60; raw += 0.0731) {
+        const Outcome o = calculate(fieldsFrom(QStringLiteral("raw=%1;mean=3;sd=7.3").arg(raw, 0, 'f', 4)));
+        QVERIFY2(!scoresDisagree(o.results), qPrintable(joinedResults(o)));
+    }
+}
