@@ -128,7 +128,7 @@ QString Words::fileProblem(const QString &fileName, const FileProblem &problem)
         return tr("%1 is not a file that can be read.").arg(fileName);
     case FileProblem::NotText:
         if (problem.line > 0)
-            return tr("%1, line %2: the line is not text (UTF-8). Is this a battery file?").arg(fileName).arg(problem.line);
+            return tr("%1, line %2: the line is not text (UTF-8). Is this a battery file?").arg(fileName, QString::number(problem.line));
         return tr("%1 is not a text file (UTF-8). A battery file is a CSV file of scores.").arg(fileName);
     case FileProblem::Utf16:
         return tr("%1 is written in UTF-16. Save it as UTF-8 CSV and open it again.").arg(fileName);
@@ -144,33 +144,22 @@ QString Words::fileProblem(const QString &fileName, const FileProblem &problem)
         return tr("%1, line 1: the column \u201C%2\u201D is named twice.").arg(fileName, column);
     case FileProblem::TooManyColumns:
         return tr("%1, line 1: the file has more than %2 columns; it is not a battery file.")
-            .arg(fileName)
-            .arg(kMaxExtraColumns);
+            .arg(fileName, QString::number(kMaxExtraColumns));
     case FileProblem::Malformed:
         if (problem.cells > 0)
             return tr("%1, line %2: the line has %3 cells where the first line has %4.")
-                .arg(fileName)
-                .arg(problem.line)
-                .arg(problem.cells)
-                .arg(problem.expected);
-        return tr("%1, line %2: a quoted cell is not closed properly.").arg(fileName).arg(problem.line);
+                .arg(fileName, QString::number(problem.line), QString::number(problem.cells),
+                     QString::number(problem.expected));
+        return tr("%1, line %2: a quoted cell is not closed properly.").arg(fileName, QString::number(problem.line));
     case FileProblem::CellTooLong:
         return tr("%1, line %2: the cell in column \u201C%3\u201D is longer than %4 characters.")
-            .arg(fileName)
-            .arg(problem.line)
-            .arg(column)
-            .arg(kMaxCellBytes);
+            .arg(fileName, QString::number(problem.line), column, QString::number(kMaxCellBytes));
     case FileProblem::TooManyScores:
         return tr("%1, line %2: the person has more than %3 scores; a Battery Sheet holds at most %3.")
-            .arg(fileName)
-            .arg(problem.line)
-            .arg(kMaxScores);
+            .arg(fileName, QString::number(problem.line), QString::number(kMaxScores));
     case FileProblem::Conflict:
         return tr("%1, lines %2 and %3: the column \u201C%4\u201D holds two different values for one person.")
-            .arg(fileName)
-            .arg(problem.otherLine)
-            .arg(problem.line)
-            .arg(column);
+            .arg(fileName, QString::number(problem.otherLine), QString::number(problem.line), column);
     case FileProblem::WriteFailed:
         return tr("%1 could not be saved: %2. The file on disk is as it was.").arg(fileName, why);
     }
@@ -205,15 +194,15 @@ QString Words::correlationProblem(const QString &fileName, const profile::Correl
 {
     using E = profile::CorrelationError;
     const QString text = QString::fromStdString(error.text);
-    const QString where = error.cell > 0 ? tr("%1, line %2, cell %3").arg(fileName).arg(error.line).arg(error.cell)
-                                         : tr("%1, line %2").arg(fileName).arg(error.line);
+    const QString where = error.cell > 0 ? tr("%1, line %2, cell %3").arg(fileName, QString::number(error.line), QString::number(error.cell))
+                                         : tr("%1, line %2").arg(fileName, QString::number(error.line));
     QString why;
     switch (error.kind) {
     case E::Empty: return tr("%1 is empty. A correlation file starts with name and the scores' names.").arg(fileName);
     case E::BadHeader: why = tr("the first cell must be \u201Cname\u201D"); break;
     case E::EmptyName: why = tr("a score's name is empty"); break;
     case E::DuplicateName:
-        why = error.otherLine > 0 ? tr("%1 already has a row at line %2").arg(text).arg(error.otherLine)
+        why = error.otherLine > 0 ? tr("%1 already has a row at line %2").arg(text, QString::number(error.otherLine))
                                   : tr("%1 is named twice").arg(text);
         break;
     case E::UnknownName: why = tr("%1 is not named in the first line").arg(text); break;
@@ -225,15 +214,13 @@ QString Words::correlationProblem(const QString &fileName, const profile::Correl
     case E::BadDiagonal: why = tr("a score correlates 1 with itself, not %1").arg(text); break;
     case E::Disagrees:
         why = tr("%1 disagrees with %2 at line %3, cell %4")
-                  .arg(text, QString::fromStdString(error.otherText))
-                  .arg(error.otherLine)
-                  .arg(error.otherCell);
+                  .arg(text, QString::fromStdString(error.otherText), QString::number(error.otherLine),
+                       QString::number(error.otherCell));
         break;
     case E::NotText: why = tr("the name is not text (UTF-8)"); break;
     case E::TooManyNames:
         return tr("%1 names more than %2 scores; it is not a correlation matrix of a battery.")
-            .arg(fileName)
-            .arg(profile::Correlations::kMaxNames);
+            .arg(fileName, QString::number(profile::Correlations::kMaxNames));
     case E::Utf16: return tr("%1 is written in UTF-16. Save it as UTF-8 CSV and load it again.").arg(fileName);
     default:
         return tr("%1: %2").arg(fileName, QString::fromStdString(profile::errorMessage(error)));

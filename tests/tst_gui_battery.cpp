@@ -98,6 +98,7 @@ private slots:
     void fileChangedOnDisk();
     void hostileInput_data();
     void hostileInput();
+    void fileNamesAreNeverPlaceholders();
     void printedReport_data();
     void printedReport();
     void copiesTablesAndSavesPictures();
@@ -641,6 +642,25 @@ void TestBattery::hostileInput()
     QTRY_COMPARE(sheet->scoresModel()->cellText(0, battery::kMetricColumn), QStringLiteral("125"));
     QFile::remove(path);
     QDir(path).removeRecursively();
+}
+
+// A file name is text, even with "%2" in it: a message naming it keeps it
+// whole and still says the line.
+void TestBattery::fileNamesAreNeverPlaceholders()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    const QString scores = m_dir.filePath(QStringLiteral("50%2 %3.csv"));
+    QVERIFY(writeFile(scores, "name,scale,score\nA,z,1,2\n"));
+    m_messages.clear();
+    sheet->openFile(scores);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("50%2 %3.csv, line 2: the line has 4 cells where the first line has 3.")});
+    const QString correlations = m_dir.filePath(QStringLiteral("r%1%2.csv"));
+    QVERIFY(writeFile(correlations, "name,A,B\nA,1\nB,1.5,1\n"));
+    const QString message = sheet->loadCorrelations(correlations);
+    QVERIFY2(message.startsWith(QLatin1String("r%1%2.csv, line 3, cell 2: ")), qPrintable(message));
+    QFile::remove(scores);
+    QFile::remove(correlations);
 }
 
 void TestBattery::printedReport_data()
