@@ -454,8 +454,13 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
 bool BatchConverter::scoresAgree(const std::vector<std::string> &cells)
 {
     conversion::FieldTextViews scores;
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
+    int given = 0;
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
         scores.score[size_t(position)] = m_fields[viewIndex(position)];
+        given += !scores.score[size_t(position)].empty();
+    }
+    if (given < 2)
+        return true; // most rows: nothing to weigh, and no time spent on them
     const std::optional<conversion::Disagreement> disagreement = conversion::scoresDisagree(scores);
     if (!disagreement)
         return true;
