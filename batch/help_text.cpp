@@ -162,7 +162,7 @@ std::string helpText()
                                           "(the default without semicolons)");
     text += option("    --from COLUMN",
                    "convert from this column only: " + joinNames(sources, " or ")
-                       + "; it is kept as given (default: the window's choice, row by row)");
+                       + "; it is kept as given (default: the window's choice, row by row, among scores that agree)");
     std::vector<std::string_view> added = interpretedScaleColumns();
     added.push_back(interpretedColumnName(DescriptorCell));
     std::vector<std::string_view> intervals;
