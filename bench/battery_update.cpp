@@ -8,6 +8,7 @@
 // core's analysis alone.
 #include "battery_window/battery_wnd.h"
 #include "battery_window/scores_model.h"
+#include "bench/percentile.h"
 #include "framework/implicit_window.h"
 #include "framework/message_box.h"
 #include "profile/analysis.h"
@@ -27,12 +28,6 @@
 namespace {
 
 constexpr int kScores = 30;
-
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * (values.size() - 1))];
-}
 
 QString scores()
 {
@@ -120,11 +115,11 @@ int main(int argc, char *argv[])
                 runs, kScores, results.analysis.pairs.size(), sheet->width(), sheet->height(),
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  edit + figures + tables, chart, explanation + whole window painted: median %.2f ms, 99th percentile %.2f ms\n",
-                percentile(whole, 0.5), percentile(whole, 0.99));
+                bench::percentile(whole, 0.5), bench::percentile(whole, 0.99));
     std::printf("  the same, the event loop painting what changed:                   median %.2f ms, 99th percentile %.2f ms\n",
-                percentile(changed, 0.5), percentile(changed, 0.99));
+                bench::percentile(changed, 0.5), bench::percentile(changed, 0.99));
     std::printf("  the core's analysis alone (no correlations):                         median %.2f ms, 99th percentile %.2f ms\n",
-                percentile(core, 0.5), percentile(core, 0.99));
+                bench::percentile(core, 0.5), bench::percentile(core, 0.99));
     std::printf("  target: within one frame, 16 ms\n");
     return 0;
 }

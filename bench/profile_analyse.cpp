@@ -10,15 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/percentile.h"
 #include "profile/analysis.h"
 
 namespace {
-
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * double(values.size() - 1))];
-}
 
 constexpr int kScores = 30;
 
@@ -89,9 +84,9 @@ int main(int argc, char *argv[])
     }
     std::printf("analyse(), %d scores, %d pairs, %d runs (%zu figures)\n", kScores,
                 kScores * (kScores - 1) / 2, runs, figures);
-    std::printf("  into a fresh Analysis: median %.1f us, p99 %.1f us\n", percentile(fresh, 0.5),
-                percentile(fresh, 0.99));
-    std::printf("  into one kept:         median %.1f us, p99 %.1f us\n", percentile(kept, 0.5),
-                percentile(kept, 0.99));
+    std::printf("  into a fresh Analysis: median %.1f us, p99 %.1f us\n", bench::percentile(fresh, 0.5),
+                bench::percentile(fresh, 0.99));
+    std::printf("  into one kept:         median %.1f us, p99 %.1f us\n", bench::percentile(kept, 0.5),
+                bench::percentile(kept, 0.99));
     return 0;
 }

@@ -5,6 +5,7 @@
 // for the whole step and for the report's own part.
 #include "converter_window/control_wnd.h"
 #include "converter_window/score_feed.h"
+#include "bench/percentile.h"
 #include "framework/implicit_window.h"
 #include "framework/message_box.h"
 #include "report_window/report_wnd.h"
@@ -19,16 +20,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * (values.size() - 1))];
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -63,9 +54,9 @@ int main(int argc, char *argv[])
     std::printf("Score Report update after a Calculate (%d runs, window %dx%d, platform %s):\n", runs,
                 report->width(), report->height(), qPrintable(QGuiApplication::platformName()));
     std::printf("  Calculate + report rebuilt + window painted: median %.2f ms, 99th percentile %.2f ms\n",
-                percentile(whole, 0.5), percentile(whole, 0.99));
+                bench::percentile(whole, 0.5), bench::percentile(whole, 0.99));
     std::printf("  report rebuilt + window painted:             median %.2f ms, 99th percentile %.2f ms\n",
-                percentile(ownPart, 0.5), percentile(ownPart, 0.99));
+                bench::percentile(ownPart, 0.5), bench::percentile(ownPart, 0.99));
     std::printf("  target: within one frame, 16 ms\n");
     return 0;
 }
