@@ -30,7 +30,8 @@ QString sub(const char *symbol, const char *index)
 QString standardScoreText()
 {
     const conversion::Scale &wechsler = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
-    return QStringLiteral("round(%1 + %2 z)").arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
+    return ExplanationText::tr("%1 + %2 z, rounded half away from zero")
+        .arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
 }
 
 } // namespace

@@ -30,7 +30,9 @@ QPainterPath under(const Geometry &g, double from, double to)
 
 QString signedZ(double z)
 {
-    const QString digits = fw::shownNumber(QString::number(std::fabs(z), 'f', 2));
+    const QString digits = fw::writtenNumber(QString::number(std::fabs(z), 'f', 2));
+    if (digits == fw::writtenNumber(QStringLiteral("0.00")))
+        return digits;
     return (z < 0 ? QString(QChar(0x2212)) : QStringLiteral("+")) + digits;
 }
 

@@ -12,14 +12,22 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
 
 class QColor;
+class QFontMetricsF;
 class QPainter;
 
 namespace report {
+
+// A band's name in lines no wider than room: broken between words or, with
+// a hyphen, within a German compound ("Unter-", "durchschnittlich");
+// nothing when a piece is wider than room. The Battery Sheet's chart
+// breaks its band names so too.
+QStringList bandNameLines(const QString &label, const QFontMetricsF &metrics, double room);
 
 class CurvePicture {
 public:
