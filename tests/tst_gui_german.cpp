@@ -764,6 +764,9 @@ void TestGerman::bandNamesNeverTurned()
             QVERIFY2(inside, qPrintable(text.text));
         }
         QVERIFY(names >= 3);
+        for (std::size_t i = 0; i < g.texts.size(); ++i)
+            for (std::size_t j = i + 1; j < g.texts.size(); ++j)
+                QVERIFY2(!g.texts[i].box.intersects(g.texts[j].box), qPrintable(g.texts[i].text + " / " + g.texts[j].text));
         }
     }
 }

@@ -1437,7 +1437,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     </message>
     <message>
         <source>Co&amp;nfidence:</source>
-        <translation>Ko&amp;nfidenz:</translation>
+        <translation>Ko&amp;nfidenzniveau:</translation>
     </message>
     <message>
         <source>Me&amp;thod:</source>
