@@ -224,7 +224,7 @@ void CurvePicture::placeBands(Geometry &g) const
             const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, 2.4 * metrics.height());
             const QRectF wrapped = metrics.boundingRect(top, Qt::TextWordWrap | Qt::AlignHCenter, label);
             if (metrics.horizontalAdvance(label) <= room || (wrapped.width() <= room && wrapped.height() <= 2.2 * metrics.height())) {
-                g.texts.push_back({Part::BandName, label, wrapped, size, false, false, flags | Qt::TextWordWrap});
+                g.texts.push_back({Part::BandName, label, wrapped, size, false, flags | Qt::TextWordWrap});
                 placed = true;
                 break;
             }
@@ -238,7 +238,7 @@ void CurvePicture::placeBands(Geometry &g) const
                 continue;
             const QString text = lines.join(QLatin1Char('\n'));
             const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, lines.size() * metrics.height());
-            g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, false, flags});
+            g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, flags});
             placed = true;
         }
         if (!placed && room > 0) {
@@ -247,7 +247,7 @@ void CurvePicture::placeBands(Geometry &g) const
             const QString text = metrics.elidedText(label, Qt::ElideRight, room);
             if (text.size() > 1) {
                 const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, metrics.height());
-                g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, false, flags});
+                g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, flags});
             }
         }
     }
@@ -296,7 +296,7 @@ void CurvePicture::placeInterval(Geometry &g) const
             const QRectF box(left, top, width, height);
             if (isClear(box, g)) {
                 g.intervalBox = box;
-                g.texts.push_back({Part::IntervalLabel, m_interval->label, box, pixels, true, false,
+                g.texts.push_back({Part::IntervalLabel, m_interval->label, box, pixels, true,
                                    Qt::AlignCenter});
                 return;
             }
@@ -335,7 +335,7 @@ void CurvePicture::placeScoreLabel(Geometry &g) const
             if (arrowClear && isClear(box, g)) {
                 g.arrow = arrow;
                 g.scoreBox = box;
-                g.texts.push_back({Part::ScoreLabel, label, box, f, true, false, Qt::AlignCenter});
+                g.texts.push_back({Part::ScoreLabel, label, box, f, true, Qt::AlignCenter});
                 return;
             }
         }
@@ -354,7 +354,7 @@ void CurvePicture::placeAxes(Geometry &g) const
         const double nameRight = g.left - 1.1 * f;
         const double nameWidth = nameMetrics.horizontalAdvance(name);
         g.texts.push_back({Part::AxisName, name, QRectF(nameRight - nameWidth, textTop, nameWidth, metrics.height()),
-                           pixels, true, false, Qt::AlignRight | Qt::AlignVCenter});
+                           pixels, true, Qt::AlignRight | Qt::AlignVCenter});
 
         std::vector<std::pair<double, QString>> values;
         if (row < int(std::size(kLinearAxes))) {
@@ -380,7 +380,7 @@ void CurvePicture::placeAxes(Geometry &g) const
             if (!room)
                 continue;
             g.texts.push_back({Part::TickLabel, text, QRectF(x - width / 2, textTop, width, metrics.height()),
-                               pixels, false, false, Qt::AlignHCenter | Qt::AlignVCenter});
+                               pixels, false, Qt::AlignHCenter | Qt::AlignVCenter});
             lastRight = x + width / 2;
         }
         g.ticks.push_back(std::move(ticks));
@@ -398,7 +398,7 @@ void CurvePicture::placeStanines(Geometry &g) const
     g.texts.push_back({Part::AxisName, name,
                        QRectF(nameRight - nameWidth, g.stanineTop + (g.stanineHeight - metrics.height()) / 2,
                               nameWidth, metrics.height()),
-                       pixels, true, false, Qt::AlignRight | Qt::AlignVCenter});
+                       pixels, true, Qt::AlignRight | Qt::AlignVCenter});
     // Stanine k holds the z of k - 0.5 up to that of k + 0.5; the end bands run on.
     const conversion::Scale &bands = interpretation::scaleRow(interpretation::ScaleId::Stanine);
     for (int stanine = int(bands.lowest); stanine <= int(bands.highest); ++stanine) {
@@ -411,7 +411,7 @@ void CurvePicture::placeStanines(Geometry &g) const
         g.texts.push_back({Part::StanineLabel, text,
                            QRectF(box.center().x() - width / 2, box.center().y() - metrics.height() / 2, width,
                                   metrics.height()),
-                           pixels, false, false, Qt::AlignCenter});
+                           pixels, false, Qt::AlignCenter});
     }
 }
 

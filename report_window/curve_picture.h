@@ -57,11 +57,10 @@ public:
     enum class Part { BandName, ScoreLabel, IntervalLabel, AxisName, TickLabel, StanineLabel };
     struct Text {
         Part part;
-        QString text;    // as drawn (a long band name may be cut short)
-        QRectF box;      // the room the letters take; a turned label's turned box
+        QString text;    // as drawn: a long band name on lines, hyphenated
+        QRectF box;      // the room the letters take
         double pixels;   // font size
         bool bold = false;
-        bool turned = false; // runs down its band
         int flags = 0;       // Qt alignment and wrapping within box
     };
     struct Tick {

@@ -2206,6 +2206,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 + %2 z, rounded half away from zero</source>
         <translation>gerundet(%1 + %2 z)</translation>
     </message>
+    <message>
+        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
+        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übungseffekt / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
