@@ -56,6 +56,8 @@ QString pageDecimal(double value, int decimals, bool plus)
 
 QString term(const QString &number)
 {
+    if (fw::currentLanguage() != fw::Language::German)
+        return number; // English pages stay as they were
     if (number.startsWith(kMinus) || number.startsWith(QLatin1Char('-')))
         return QLatin1Char('(') + number + QLatin1Char(')');
     return number;

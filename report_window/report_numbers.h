@@ -22,8 +22,8 @@ QString sheetNumber(const std::string &shown);
 // zero, in page style; plus puts "+" on a positive value.
 QString pageDecimal(double value, int decimals, bool plus = false);
 
-// A number written after an operator in a formula: bracketed when
-// negative, "100 + 0.90 × (−67.5)".
+// A number written after an operator in a formula: in German bracketed
+// when negative, "100 + 0,90 × (−67,5)".
 QString term(const QString &number);
 
 // A reliability or any figure that cannot exceed 1, with at least two
