@@ -352,7 +352,11 @@ void BatteryWnd::refreshTables()
     sizeColumns(m_scores, 6);
     const int em = m_scores->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     m_scores->setColumnWidth(int(profile::Field::Name), em * 12);
-    m_scores->setColumnWidth(int(profile::Field::Scale), em * 9);
+    // A scale column holds the longest scale name ("Wertpunkte (WP)").
+    int scale = em * 9;
+    for (const conversion::Scale &row : conversion::kScales)
+        scale = std::max(scale, m_scores->fontMetrics().horizontalAdvance(Words::scale(std::string(row.column))) + 16);
+    m_scores->setColumnWidth(int(profile::Field::Scale), scale);
     // A descriptor column holds the system's longest label.
     int label = em * 10;
     for (const interpretation::DescriptorBand &band : m_core.descriptors.bands)

@@ -181,8 +181,11 @@ bool BatteryWnd::_CopyAction()
         html += QStringLiteral("<tr>");
         for (int column = left; column <= right; ++column) {
             const QModelIndex index = table->model()->index(row, column);
-            const QString cell = table->selectionModel()->isSelected(index) ? index.data(Qt::DisplayRole).toString()
-                                                                            : QString();
+            // A number typed in goes as typed, so it pastes back into the sheet.
+            const bool typed = column < kInputColumns && column != int(profile::Field::Scale);
+            const QString cell = table->selectionModel()->isSelected(index)
+                ? index.data(typed ? Qt::EditRole : Qt::DisplayRole).toString()
+                : QString();
             cells << cell;
             html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
         }

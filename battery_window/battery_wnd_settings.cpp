@@ -250,7 +250,8 @@ void BatteryWnd::showCorrelations()
     QString text = m_correlations.knownPairs() == 1
         ? tr("%1: 1 pair of scores").arg(file)
         : tr("%1: %2 pairs of scores").arg(file, QString::number(m_correlations.knownPairs()));
-    text += tr(", %1 of this sheet's %2.").arg(known).arg(pairs);
+    text += known == pairs ? tr(", %1 of this sheet's %1.", "every pair known").arg(pairs)
+                           : tr(", %1 of this sheet's %2.").arg(known).arg(pairs);
     if (!unknown.isEmpty())
         text += QLatin1Char(' ') + tr("Not in the file: %1.").arg(unknown.join(QStringLiteral(", ")));
     m_correlationsText->setText(text);

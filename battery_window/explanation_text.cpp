@@ -30,7 +30,8 @@ QString sub(const char *symbol, const char *index)
 QString standardScoreText()
 {
     const conversion::Scale &wechsler = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
-    return QStringLiteral("round(%1 + %2 z)").arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
+    return ExplanationText::tr("%1 + %2 z, rounded half away from zero")
+        .arg(numbers::plain(wechsler.mean), numbers::plain(wechsler.sd));
 }
 
 } // namespace
@@ -132,8 +133,7 @@ QString ExplanationText::formulaText(Formula formula)
     case Formula::ReliableChange:
         return QStringLiteral("RCI = (%1 &minus; z) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
     case Formula::ReliableChangePractice:
-        return QStringLiteral("RCI = (%1 &minus; z &minus; practice / SD) / &radic;(2 (1 &minus; r))")
-            .arg(sub("z", "retest"));
+        return tr("RCI = (%1 &minus; z &minus; practice / SD) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
     case Formula::ChangeDecision:
         return tr("reliable gain when RCI &ge; %1, reliable loss when RCI &le; &minus;%1").arg(za);
     case Formula::CompositeScore:

@@ -7,12 +7,12 @@ namespace battery::numbers {
 
 QString screen(const std::string &figure)
 {
-    return fw::shownNumber(figure);
+    return fw::writtenNumber(figure);
 }
 
 QString page(const std::string &figure)
 {
-    QString text = fw::shownNumber(figure);
+    QString text = fw::writtenNumber(figure);
     if (text.startsWith(QLatin1Char('-')))
         text[0] = QChar(0x2212);
     return text;

@@ -1,5 +1,6 @@
 // Every number the Battery Sheet shows, copies or prints passes through
-// here, and so takes the decimal mark of the language in use.
+// here, and so takes the decimal mark of the language in use, the leading
+// zero German writes (".05" -> "0,05") and no sign on a zero.
 #pragma once
 
 #include <QString>
@@ -21,7 +22,8 @@ QString fixed(double value, int decimals);
 // A worked value as exactly as it is useful to read: seven significant
 // digits, "1.959964", "13.14784".
 QString exact(double value);
-// Without a leading zero, as proportions are written: ".05", ".857".
+// Without a leading zero, as English writes proportions: ".05", ".857";
+// German "0,05".
 QString proportion(double value, int decimals);
 
 } // namespace battery::numbers

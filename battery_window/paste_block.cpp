@@ -113,12 +113,18 @@ PasteProblem readPaste(std::string_view text, char decimalMark, const ColumnAlia
 std::string normalScale(std::string_view cell)
 {
     int row = profile::findScale(cell);
-    // A scale named as the windows name it ("Wertpunkt") is that scale.
+    // A scale named as the windows name it ("Wertpunkte (WP)") is that
+    // scale; so is its name without the note in brackets, and, as earlier
+    // versions named it, in the singular ("Wertpunkt").
     const QString typed = QString::fromUtf8(cell.data(), qsizetype(cell.size())).trimmed();
-    for (int r = 0; row < 0 && r < conversion::kAllScaleCount; ++r)
-        if (typed.compare(report::scaleTitle(conversion::kScales[r].name), Qt::CaseInsensitive) == 0
-            || typed.compare(report::scaleKey(conversion::kScales[r].column), Qt::CaseInsensitive) == 0)
+    for (int r = 0; row < 0 && r < conversion::kAllScaleCount; ++r) {
+        const QString title = report::scaleTitle(conversion::kScales[r].name);
+        const QString bare = title.section(QStringLiteral(" ("), 0, 0);
+        const bool named = typed.compare(title, Qt::CaseInsensitive) == 0 || typed.compare(bare, Qt::CaseInsensitive) == 0
+            || (bare != title && bare.endsWith(QLatin1Char('e')) && typed.compare(bare.chopped(1), Qt::CaseInsensitive) == 0);
+        if (named || typed.compare(report::scaleKey(conversion::kScales[r].column), Qt::CaseInsensitive) == 0)
             row = profile::findScale(conversion::kScales[r].column);
+    }
     if (row < 0)
         return std::string(cell);
     return std::string(conversion::kScales[row].column);

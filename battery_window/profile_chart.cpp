@@ -3,6 +3,7 @@
 #include "battery_window/numbers.h"
 #include "battery_window/words.h"
 #include "interpretation/interpretation.h"
+#include "report_window/curve_picture.h"
 #include "text/text_routines.h"
 
 #include <QCoreApplication>
@@ -342,9 +343,14 @@ void ProfileChart::paintBands(QPainter &painter, const Geometry &g) const
         painter.fillRect(band, i % 2 ? kBandShade : kBandPlain);
         if (band.height() >= metrics.height() * 0.9) {
             painter.setPen(kBandText);
-            painter.drawText(QRectF(labelLeft, band.top(), g.area.right() - labelLeft, band.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter,
-                             metrics.elidedText(bands[i].label, Qt::ElideRight, g.area.right() - labelLeft));
+            const double room = g.area.right() - labelLeft;
+            const QString &label = bands[i].label;
+            const QStringList lines = metrics.horizontalAdvance(label) <= room
+                ? QStringList{label}
+                : report::bandNameLines(label, metrics, room);
+            const bool fits = !lines.isEmpty() && lines.size() * metrics.height() <= band.height();
+            painter.drawText(QRectF(labelLeft, band.top(), room, band.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                             fits ? lines.join(QLatin1Char('\n')) : metrics.elidedText(label, Qt::ElideRight, room));
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "battery_window/sheet_commands.h"
 #include "battery_window/words.h"
 #include "conversion/scales.h"
+#include "text/plain_number.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -137,6 +138,8 @@ QVariant ScoresModel::inputData(int row, int column, int role) const
     case Qt::DisplayRole:
         if (column == int(profile::Field::Scale))
             return Words::scale(cell);
+        if (isNumberColumn(column))
+            return shownNumberCell(cell);
         return QString::fromStdString(cell);
     case Qt::EditRole:
         return QString::fromStdString(cell);
@@ -187,6 +190,17 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
     case kChangeColumn: return Words::change(result->change);
     default: return {};
     }
+}
+
+// A number typed or read in the file's form ("0.90" from a file with
+// points) as the window writes numbers ("0,90" in German); anything else,
+// as it is. Editing and copying keep the cell's own text.
+QString ScoresModel::shownNumberCell(const std::string &cell) const
+{
+    std::string number;
+    if (!text::readPlainNumber(cell, {m_sheet.shape.decimalMark(), true}, number))
+        return QString::fromStdString(cell);
+    return numbers::screen(number);
 }
 
 QString ScoresModel::cellText(int row, int column) const

@@ -87,6 +87,7 @@ signals:
 
 private:
     QVariant inputData(int row, int column, int role) const;
+    QString shownNumberCell(const std::string &cell) const;
     QVariant resultData(int row, int column, int role) const;
     const CellMark *markAt(int row, int column) const;
     void updateTypingRow();

@@ -150,6 +150,37 @@ QString shownNumber(const std::string &core)
     return shownNumber(QString::fromStdString(core));
 }
 
+QString writtenNumber(const QString &core)
+{
+    QString text = core;
+    qsizetype at = 0;
+    while (at < text.size() && (text.at(at) == QLatin1Char('<') || text.at(at) == QLatin1Char('>')))
+        ++at;
+    const bool signed_ = at < text.size() && (text.at(at) == QLatin1Char('+') || text.at(at) == QLatin1Char('-'));
+    const qsizetype digits = at + (signed_ ? 1 : 0);
+    bool zero = true, digit = false;
+    for (qsizetype i = digits; i < text.size() && text.at(i) != QLatin1Char('*'); ++i) {
+        if (text.at(i).isDigit())
+            digit = true;
+        else if (text.at(i) != QLatin1Char('.'))
+            zero = false;
+        if (text.at(i).isDigit() && text.at(i) != QLatin1Char('0'))
+            zero = false;
+    }
+    if (signed_ && zero && digit)
+        text.remove(at, 1);
+    else if (signed_)
+        ++at;
+    if (state().language == Language::German && at < text.size() && text.at(at) == QLatin1Char('.'))
+        text.insert(at, QLatin1Char('0'));
+    return shownNumber(text);
+}
+
+QString writtenNumber(const std::string &core)
+{
+    return writtenNumber(QString::fromStdString(core));
+}
+
 std::string coreNumber(const QString &typed)
 {
     const QChar mark = decimalMark();

@@ -49,6 +49,13 @@ QChar decimalMarkOf(const QLocale &numbers);
 QString shownNumber(const QString &core);
 QString shownNumber(const std::string &core);
 
+// A number as a report, a sheet or their pages write it in a table or a
+// sentence: like shownNumber, and a figure that is zero carries no sign
+// ("+0.0" -> "0.0"); German writes the leading zero (",90" -> "0,90").
+// Signs, "<" and ">" before it and a "*" after it are kept.
+QString writtenNumber(const QString &core);
+QString writtenNumber(const std::string &core);
+
 // What the user typed, as the cores read it: the decimal mark becomes a
 // point. Where the mark is a comma, a typed point becomes a comma, so it
 // ends the number just as a comma does where the mark is a point.

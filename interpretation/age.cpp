@@ -71,6 +71,30 @@ std::optional<Date> parseIsoDate(std::string_view text)
     return date;
 }
 
+std::optional<Date> parseDottedDate(std::string_view text)
+{
+    const std::size_t first = text.find('.');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    const auto day = number(text.substr(0, first), 1, 2);
+    const auto month = number(text.substr(first + 1, second - first - 1), 1, 2);
+    const auto year = number(text.substr(second + 1), 4, 4);
+    if (!year || !month || !day)
+        return std::nullopt;
+    const Date date{*year, *month, *day};
+    if (!isValidDate(date))
+        return std::nullopt;
+    return date;
+}
+
+std::string dottedDate(const Date &date)
+{
+    std::string year = std::to_string(date.year);
+    year.insert(0, year.size() < 4 ? 4 - year.size() : 0, '0');
+    return twoDigits(date.day) + '.' + twoDigits(date.month) + '.' + year;
+}
+
 std::string isoDate(const Date &date)
 {
     std::string year = std::to_string(date.year);

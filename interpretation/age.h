@@ -29,6 +29,12 @@ std::optional<Date> parseIsoDate(std::string_view text);
 // "2026-11-02".
 std::string isoDate(const Date &date);
 
+// "02.11.2026", as German writes dates; also "2.11.2026". Nothing for any
+// other text or a day that does not exist.
+std::optional<Date> parseDottedDate(std::string_view text);
+// "02.11.2026".
+std::string dottedDate(const Date &date);
+
 // The months borrowed as days: the hand rule counts every month as 30 days.
 constexpr int kDaysBorrowed = 30;
 

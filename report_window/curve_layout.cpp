@@ -10,6 +10,10 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace report {
 
 namespace {
@@ -143,8 +147,62 @@ CurvePicture::Geometry CurvePicture::geometry(const QRectF &area, double fontPix
     return g;
 }
 
-// Each name across its band when it fits, on two lines when that fits, else
-// down its side; smaller before it is cut short.
+namespace {
+
+// Where a band's name may break within a word: after the parts German
+// compounds its names of ("Unter-durch-schnittlich", "Grenz-bereich").
+std::vector<qsizetype> breaksIn(const QString &word)
+{
+    static const QString kParts[] = {QStringLiteral("unter"), QStringLiteral("\u00fcber"), QStringLiteral("ober"),
+                                     QStringLiteral("durch"), QStringLiteral("grenz")};
+    const QString lower = word.toLower();
+    std::vector<qsizetype> at;
+    for (const QString &part : kParts)
+        for (qsizetype i = lower.indexOf(part); i >= 0; i = lower.indexOf(part, i + 1))
+            if (word.size() - (i + part.size()) >= 4)
+                at.push_back(i + part.size());
+    std::sort(at.begin(), at.end());
+    return at;
+}
+
+} // namespace
+
+QStringList bandNameLines(const QString &label, const QFontMetricsF &metrics, double room)
+{
+    auto fits = [&](const QString &text) { return metrics.horizontalAdvance(text) <= room; };
+    QStringList lines;
+    QString line;
+    for (QString rest : label.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        while (!rest.isEmpty()) {
+            const QString before = line.isEmpty() ? QString() : line + QLatin1Char(' ');
+            if (fits(before + rest)) {
+                line = before + rest;
+                break;
+            }
+            qsizetype best = 0;
+            for (qsizetype at : breaksIn(rest))
+                if (fits(before + rest.left(at) + QLatin1Char('-')))
+                    best = at;
+            if (best > 0) {
+                lines << before + rest.left(best) + QLatin1Char('-');
+                line.clear();
+                rest = rest.mid(best);
+            } else if (line.isEmpty()) {
+                return {};
+            } else {
+                lines << line;
+                line.clear();
+            }
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+// Each name across its band: on one line or two where words wrap, else
+// hyphenated within a word, smaller, on up to three lines; cut short only
+// where not even that fits. Never down its side, which no one reads.
 void CurvePicture::placeBands(Geometry &g) const
 {
     const double f = g.f;
@@ -159,31 +217,38 @@ void CurvePicture::placeBands(Geometry &g) const
         g.bands.push_back(band);
         const QString &label = m_bands[i].label;
         const double room = band.width() - 0.4 * f;
+        const int flags = Qt::AlignHCenter | Qt::AlignTop;
         bool placed = false;
         for (double size : {0.85 * f, 0.72 * f}) {
             const QFontMetricsF metrics(sizedFont(size));
             const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, 2.4 * metrics.height());
             const QRectF wrapped = metrics.boundingRect(top, Qt::TextWordWrap | Qt::AlignHCenter, label);
-            const int flags = Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
             if (metrics.horizontalAdvance(label) <= room || (wrapped.width() <= room && wrapped.height() <= 2.2 * metrics.height())) {
-                g.texts.push_back({Part::BandName, label, wrapped, size, false, false, flags});
+                g.texts.push_back({Part::BandName, label, wrapped, size, false, flags | Qt::TextWordWrap});
                 placed = true;
                 break;
             }
         }
-        for (double size : {0.85 * f, 0.72 * f}) {
-            if (placed)
+        for (const auto &[size, most] : {std::pair{0.85 * f, 2}, {0.72 * f, 2}, {0.6 * f, 3}}) {
+            if (placed || room <= 0)
                 break;
             const QFontMetricsF metrics(sizedFont(size));
-            const double length = band.height() - 0.4 * f;
-            const bool last = size < 0.8 * f;
-            if (band.width() < metrics.height() + 0.2 * f || (!last && metrics.horizontalAdvance(label) > length))
+            const QStringList lines = bandNameLines(label, metrics, room);
+            if (lines.isEmpty() || lines.size() > most || lines.size() * metrics.height() > band.height() / 2)
                 continue;
-            const QString text = metrics.elidedText(label, Qt::ElideRight, length);
-            const double along = metrics.horizontalAdvance(text);
-            const QRectF box(band.center().x() - metrics.height() / 2, band.top() + 0.2 * f, metrics.height(), along);
-            g.texts.push_back({Part::BandName, text, box, size, false, true, 0});
+            const QString text = lines.join(QLatin1Char('\n'));
+            const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, lines.size() * metrics.height());
+            g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, flags});
             placed = true;
+        }
+        if (!placed && room > 0) {
+            const double size = 0.6 * f;
+            const QFontMetricsF metrics(sizedFont(size));
+            const QString text = metrics.elidedText(label, Qt::ElideRight, room);
+            if (text.size() > 1) {
+                const QRectF top(band.left() + 0.2 * f, band.top() + 0.15 * f, room, metrics.height());
+                g.texts.push_back({Part::BandName, text, metrics.boundingRect(top, flags, text), size, false, flags});
+            }
         }
     }
 }
@@ -231,7 +296,7 @@ void CurvePicture::placeInterval(Geometry &g) const
             const QRectF box(left, top, width, height);
             if (isClear(box, g)) {
                 g.intervalBox = box;
-                g.texts.push_back({Part::IntervalLabel, m_interval->label, box, pixels, true, false,
+                g.texts.push_back({Part::IntervalLabel, m_interval->label, box, pixels, true,
                                    Qt::AlignCenter});
                 return;
             }
@@ -270,7 +335,7 @@ void CurvePicture::placeScoreLabel(Geometry &g) const
             if (arrowClear && isClear(box, g)) {
                 g.arrow = arrow;
                 g.scoreBox = box;
-                g.texts.push_back({Part::ScoreLabel, label, box, f, true, false, Qt::AlignCenter});
+                g.texts.push_back({Part::ScoreLabel, label, box, f, true, Qt::AlignCenter});
                 return;
             }
         }
@@ -289,7 +354,7 @@ void CurvePicture::placeAxes(Geometry &g) const
         const double nameRight = g.left - 1.1 * f;
         const double nameWidth = nameMetrics.horizontalAdvance(name);
         g.texts.push_back({Part::AxisName, name, QRectF(nameRight - nameWidth, textTop, nameWidth, metrics.height()),
-                           pixels, true, false, Qt::AlignRight | Qt::AlignVCenter});
+                           pixels, true, Qt::AlignRight | Qt::AlignVCenter});
 
         std::vector<std::pair<double, QString>> values;
         if (row < int(std::size(kLinearAxes))) {
@@ -315,7 +380,7 @@ void CurvePicture::placeAxes(Geometry &g) const
             if (!room)
                 continue;
             g.texts.push_back({Part::TickLabel, text, QRectF(x - width / 2, textTop, width, metrics.height()),
-                               pixels, false, false, Qt::AlignHCenter | Qt::AlignVCenter});
+                               pixels, false, Qt::AlignHCenter | Qt::AlignVCenter});
             lastRight = x + width / 2;
         }
         g.ticks.push_back(std::move(ticks));
@@ -333,7 +398,7 @@ void CurvePicture::placeStanines(Geometry &g) const
     g.texts.push_back({Part::AxisName, name,
                        QRectF(nameRight - nameWidth, g.stanineTop + (g.stanineHeight - metrics.height()) / 2,
                               nameWidth, metrics.height()),
-                       pixels, true, false, Qt::AlignRight | Qt::AlignVCenter});
+                       pixels, true, Qt::AlignRight | Qt::AlignVCenter});
     // Stanine k holds the z of k - 0.5 up to that of k + 0.5; the end bands run on.
     const conversion::Scale &bands = interpretation::scaleRow(interpretation::ScaleId::Stanine);
     for (int stanine = int(bands.lowest); stanine <= int(bands.highest); ++stanine) {
@@ -346,7 +411,7 @@ void CurvePicture::placeStanines(Geometry &g) const
         g.texts.push_back({Part::StanineLabel, text,
                            QRectF(box.center().x() - width / 2, box.center().y() - metrics.height() / 2, width,
                                   metrics.height()),
-                           pixels, false, false, Qt::AlignCenter});
+                           pixels, false, Qt::AlignCenter});
     }
 }
 

@@ -30,7 +30,9 @@ QPainterPath under(const Geometry &g, double from, double to)
 
 QString signedZ(double z)
 {
-    const QString digits = fw::shownNumber(QString::number(std::fabs(z), 'f', 2));
+    const QString digits = fw::writtenNumber(QString::number(std::fabs(z), 'f', 2));
+    if (digits == fw::writtenNumber(QStringLiteral("0.00")))
+        return digits;
     return (z < 0 ? QString(QChar(0x2212)) : QStringLiteral("+")) + digits;
 }
 
@@ -101,17 +103,8 @@ void CurvePicture::paintText(QPainter &painter, const Text &text, const QColor &
     const QFont font = sizedFont(text.pixels, text.bold);
     painter.setFont(font);
     painter.setPen(colour);
-    if (!text.turned) {
-        // A hair wider than measured, so the text wraps as it was measured.
-        painter.drawText(text.box.adjusted(-1, 0, 1, 0), text.flags, text.text);
-        return;
-    }
-    const QFontMetricsF metrics(font);
-    painter.save();
-    painter.translate(text.box.center().x() + metrics.ascent() / 2 - metrics.descent() / 2, text.box.top());
-    painter.rotate(90);
-    painter.drawText(QPointF(0, 0), text.text);
-    painter.restore();
+    // A hair wider than measured, so the text wraps as it was measured.
+    painter.drawText(text.box.adjusted(-1, 0, 1, 0), text.flags, text.text);
 }
 
 void CurvePicture::paintBands(QPainter &painter, const Geometry &g) const

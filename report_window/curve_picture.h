@@ -12,14 +12,22 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
 
 class QColor;
+class QFontMetricsF;
 class QPainter;
 
 namespace report {
+
+// A band's name in lines no wider than room: broken between words or, with
+// a hyphen, within a German compound ("Unter-", "durchschnittlich");
+// nothing when a piece is wider than room. The Battery Sheet's chart
+// breaks its band names so too.
+QStringList bandNameLines(const QString &label, const QFontMetricsF &metrics, double room);
 
 class CurvePicture {
 public:
@@ -49,11 +57,10 @@ public:
     enum class Part { BandName, ScoreLabel, IntervalLabel, AxisName, TickLabel, StanineLabel };
     struct Text {
         Part part;
-        QString text;    // as drawn (a long band name may be cut short)
-        QRectF box;      // the room the letters take; a turned label's turned box
+        QString text;    // as drawn: a long band name on lines, hyphenated
+        QRectF box;      // the room the letters take
         double pixels;   // font size
         bool bold = false;
-        bool turned = false; // runs down its band
         int flags = 0;       // Qt alignment and wrapping within box
     };
     struct Tick {

@@ -123,7 +123,7 @@ QString zFromScore(const Explanation &e, const Naming &n)
 {
     QString words = ExplanationWords::tr("From the %1 given: z = (X \u2212 M) / SD = (%2 \u2212 %3) / %4 = %5")
                         .arg(n.given(scoreOf(e, Quantity::ScaleMean)).toHtmlEscaped(),
-                             loose(value(e, Quantity::Score)), loose(value(e, Quantity::ScaleMean)),
+                             loose(value(e, Quantity::Score)), term(loose(value(e, Quantity::ScaleMean))),
                              loose(value(e, Quantity::ScaleSd)), zText(e.result.value));
     if (!e.shown.empty())
         words += QStringLiteral(", ") + shownAs(e);
@@ -150,7 +150,7 @@ QString onMetric(const Explanation &e, const Naming &n)
         ? ExplanationWords::tr("%1: the band that holds M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5 (halves go up), %6.")
         : ExplanationWords::tr("%1 = M + SD \u00d7 z = %2 + %3 \u00d7 %4 = %5, %6.");
     return words.arg(n.metric(scoreOf(e, Quantity::MetricMean)).toHtmlEscaped(), loose(value(e, Quantity::MetricMean)),
-                     loose(sd), zText(value(e, Quantity::Z)), working(e.result.value, sd), shownAs(e));
+                     loose(sd), term(zText(value(e, Quantity::Z))), working(e.result.value, sd), shownAs(e));
 }
 
 QString percentileRank(const Explanation &e)
@@ -201,7 +201,7 @@ QStringList descriptor(const Explanation &e, const Naming &n)
     const conversion::Scale &standard = interpretation::scaleRow(interpretation::ScaleId::Wechsler);
     const double s = value(e, Quantity::StandardScore);
     QString words = ExplanationWords::tr("Standard score S = %1 + %2 \u00d7 z = %1 + %2 \u00d7 %3, rounded: %4, not held at a limit.")
-                        .arg(loose(standard.mean), loose(standard.sd), zText(value(e, Quantity::Z)), loose(s));
+                        .arg(loose(standard.mean), loose(standard.sd), term(zText(value(e, Quantity::Z))), loose(s));
     const double from = value(e, Quantity::BandFrom);
     if (std::isnan(from))
         return {words, ExplanationWords::tr("The %1 system has no bands.").arg(n.system.toHtmlEscaped())};
@@ -229,7 +229,7 @@ QStringList interval(const Explanation &low, const Explanation *high)
     QStringList sentences;
     if (trueScore)
         sentences << cited(ExplanationWords::tr("Estimated true score T\u2032 = M + r (X \u2212 M) = %1 + %2 \u00d7 %3 = %4")
-                               .arg(loose(m), proportion(r), loose(sd * value(low, Quantity::Z)), centre),
+                               .arg(loose(m), proportion(r), term(loose(sd * value(low, Quantity::Z))), centre),
                            Source::Kelley1927)
                 + QLatin1Char('.');
     sentences << cited(trueScore ? ExplanationWords::tr("Standard error of estimation SEE = SD \u221a(r (1 \u2212 r)) = %1 \u00d7 "
@@ -254,7 +254,7 @@ QStringList interval(const Explanation &low, const Explanation *high)
                                                  criticalText, error, working(e.result.value, sd));
     };
     if (high)
-        sentences << ExplanationWords::tr("Bounds: %1 \u2213 %2 \u00d7 %3 = %4 and %5, shown as %6 and %7.")
+        sentences << ExplanationWords::tr("Bounds: %1 \u00b1 %2 \u00d7 %3 = %4 and %5, shown as %6 and %7.")
                          .arg(name, QLatin1String(kCritical), se, one(low), one(*high), shown(low), shown(*high));
     else
         sentences << (lowFirst ? ExplanationWords::tr("Lower bound: %1 \u2212 %2 \u00d7 %3 = %4, %5.")

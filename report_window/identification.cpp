@@ -1,5 +1,6 @@
 #include "report_window/identification.h"
 
+#include "framework/language.h"
 #include "interpretation/age.h"
 
 #include <QCoreApplication>
@@ -15,9 +16,20 @@ struct IdentificationWords {
     Q_DECLARE_TR_FUNCTIONS(Identification)
 };
 
+bool german()
+{
+    return fw::currentLanguage() == fw::Language::German;
+}
+
+// ISO in either language; German also as it writes dates.
 std::optional<interpretation::Date> dateOf(const QString &text)
 {
-    return interpretation::parseIsoDate(text.trimmed().toStdString());
+    const std::string trimmed = text.trimmed().toStdString();
+    if (const auto iso = interpretation::parseIsoDate(trimmed))
+        return iso;
+    if (german())
+        return interpretation::parseDottedDate(trimmed);
+    return std::nullopt;
 }
 
 // Longer names would make unwieldy file names; most systems allow 255 bytes.
@@ -58,6 +70,25 @@ AgeReading readAge(const Identification &id)
     return age;
 }
 
+QString shownDate(const QString &date)
+{
+    const auto read = dateOf(date);
+    if (!read)
+        return date;
+    return QString::fromStdString(german() ? interpretation::dottedDate(*read) : interpretation::isoDate(*read));
+}
+
+QString storedDate(const QString &typed)
+{
+    const auto read = dateOf(typed);
+    return read ? QString::fromStdString(interpretation::isoDate(*read)) : typed;
+}
+
+QString today()
+{
+    return shownDate(QDate::currentDate().toString(Qt::ISODate));
+}
+
 QString personCaption() { return IdentificationWords::tr("Name or code"); }
 QString birthCaption() { return IdentificationWords::tr("Date of birth"); }
 QString testDateCaption() { return IdentificationWords::tr("Date of testing"); }
@@ -77,9 +108,9 @@ QStringList headerLines(const Identification &id, const QString &testCaption)
     if (!id.examiner.trimmed().isEmpty())
         who << part(examinerCaption(), id.examiner);
     if (!id.birthDate.trimmed().isEmpty())
-        when << part(birthCaption(), id.birthDate);
+        when << part(birthCaption(), shownDate(id.birthDate));
     if (!id.testDate.trimmed().isEmpty())
-        when << part(testDateCaption(), id.testDate);
+        when << part(testDateCaption(), shownDate(id.testDate));
     const AgeReading age = readAge(id);
     if (!age.text.isEmpty())
         when << part(ageCaption(), age.text);

@@ -1,7 +1,7 @@
 // Who was tested and when: the identification that heads the Score
 // Report, the Battery Sheet and every page they print. Every part is
-// optional and kept as typed; the dates are ISO dates ("2026-11-02"). It
-// is never written to the settings.
+// optional and kept as typed; the dates are ISO dates ("2026-11-02") once
+// they are dates. It is never written to the settings.
 #pragma once
 
 #include <QString>
@@ -27,6 +27,14 @@ struct AgeReading {
     bool birthBad = false, testBad = false; // which field to mark
 };
 AgeReading readAge(const Identification &id);
+
+// Dates are kept as ISO dates ("2016-02-29") and shown as the language
+// writes them: German "29.02.2016", English as kept. Either form is read
+// in German, ISO in English; text that is no date stays as typed.
+QString shownDate(const QString &date);
+QString storedDate(const QString &typed);
+// Today, as shownDate writes it.
+QString today();
 
 // "Name or code", "Date of birth", ... in the window's words.
 QString personCaption();

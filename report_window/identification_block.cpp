@@ -1,7 +1,6 @@
 #include "report_window/identification_block.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +42,7 @@ IdentificationBlock::IdentificationBlock(const QString &testCaption, QWidget *pa
     grid->addWidget(m_age, 1, 5);
     for (int column : {1, 3, 5})
         grid->setColumnStretch(column, 1);
-    m_test->setText(QDate::currentDate().toString(Qt::ISODate));
+    m_test->setText(today());
 }
 
 QLineEdit *IdentificationBlock::addField(const char *name, const QString &caption, const QString &tip,
@@ -66,15 +65,19 @@ QLineEdit *IdentificationBlock::addField(const char *name, const QString &captio
 
 Identification IdentificationBlock::identification() const
 {
-    return {m_person->text(), m_birth->text(), m_test->text(), m_testName->text(), m_examiner->text()};
+    return {m_person->text(), storedDate(m_birth->text()), storedDate(m_test->text()), m_testName->text(),
+            m_examiner->text()};
 }
 
 void IdentificationBlock::setIdentification(const Identification &id)
 {
     QSignalBlocker blocker(this);
     m_person->setText(id.person);
-    m_birth->setText(id.birthDate);
-    m_test->setText(id.testDate);
+    // A field typed in already shows its date: left alone, its cursor stays.
+    if (storedDate(m_birth->text()) != id.birthDate)
+        m_birth->setText(shownDate(id.birthDate));
+    if (storedDate(m_test->text()) != id.testDate)
+        m_test->setText(shownDate(id.testDate));
     m_testName->setText(id.testName);
     m_examiner->setText(id.examiner);
     blocker.unblock();

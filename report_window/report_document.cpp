@@ -3,7 +3,6 @@
 #include "report_window/explanation_words.h"
 
 #include <QCoreApplication>
-#include <QDate>
 
 namespace report {
 
@@ -23,7 +22,7 @@ constexpr double kReferencePoints = 8.5;
 QString footerText()
 {
     return DocumentWords::tr("Quintaval %1 \u00b7 printed %2")
-        .arg(QStringLiteral(QUINTAVAL_VERSION), QDate::currentDate().toString(Qt::ISODate));
+        .arg(QStringLiteral(QUINTAVAL_VERSION), today());
 }
 
 std::unique_ptr<fw::PrintedDocument> identifiedDocument(const QString &title, const Identification &id,
@@ -31,7 +30,7 @@ std::unique_ptr<fw::PrintedDocument> identifiedDocument(const QString &title, co
 {
     auto document = std::make_unique<fw::PrintedDocument>();
     QStringList titleParts{title};
-    for (const QString &part : {id.person.trimmed(), id.testDate.trimmed()})
+    for (const QString &part : {id.person.trimmed(), shownDate(id.testDate).trimmed()})
         if (!part.isEmpty())
             titleParts << part;
     document->setTitle(titleParts.join(QStringLiteral(" \u2013 ")));

@@ -26,7 +26,7 @@ QString withLeadingZero(QString text)
 
 QString pageNumber(const QString &shown)
 {
-    QString text = fw::shownNumber(withLeadingZero(shown));
+    QString text = fw::writtenNumber(withLeadingZero(shown));
     if (text.startsWith(QLatin1Char('-')))
         text[0] = kMinus;
     return text;
@@ -39,7 +39,7 @@ QString pageNumber(const std::string &shown)
 
 QString sheetNumber(const std::string &shown)
 {
-    return fw::shownNumber(withLeadingZero(QString::fromStdString(shown)));
+    return fw::writtenNumber(withLeadingZero(QString::fromStdString(shown)));
 }
 
 QString pageDecimal(double value, int decimals, bool plus)
@@ -54,6 +54,15 @@ QString pageDecimal(double value, int decimals, bool plus)
     return pageNumber(QString::fromStdString(text::Format(value, mask)));
 }
 
+QString term(const QString &number)
+{
+    if (fw::currentLanguage() != fw::Language::German)
+        return number; // English pages stay as they were
+    if (number.startsWith(kMinus) || number.startsWith(QLatin1Char('-')))
+        return QLatin1Char('(') + number + QLatin1Char(')');
+    return number;
+}
+
 QString proportion(double value)
 {
     QString text = QString::number(value, 'f', 12);
@@ -64,7 +73,7 @@ QString proportion(double value)
         text += QLatin1Char('0');
     if (text.startsWith(QLatin1String("0.")))
         text.remove(0, 1);
-    return fw::shownNumber(text);
+    return fw::writtenNumber(text);
 }
 
 } // namespace report

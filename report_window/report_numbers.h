@@ -11,7 +11,8 @@
 
 namespace report {
 
-// "-.25" -> "−0.25", "+.31" -> "+0.31", "<0.1" and "199*" unchanged.
+// "-.25" -> "−0.25", "+.31" -> "+0.31", "+.0" -> "0.0", "<0.1" and
+// "199*" unchanged.
 QString pageNumber(const QString &shown);
 QString pageNumber(const std::string &shown);
 // "-.25" -> "-0.25": ASCII minus, with the leading zero.
@@ -21,8 +22,13 @@ QString sheetNumber(const std::string &shown);
 // zero, in page style; plus puts "+" on a positive value.
 QString pageDecimal(double value, int decimals, bool plus = false);
 
-// A reliability or any figure that cannot exceed 1, without the leading
-// zero, with at least two decimals: 0.9 -> ".90", 0.955 -> ".955".
+// A number written after an operator in a formula: in German bracketed
+// when negative, "100 + 0,90 × (−67,5)".
+QString term(const QString &number);
+
+// A reliability or any figure that cannot exceed 1, with at least two
+// decimals: 0.9 -> ".90", 0.955 -> ".955"; German writes the leading zero,
+// "0,90".
 QString proportion(double value);
 
 } // namespace report

@@ -62,8 +62,10 @@ QStringList methodOpening(const ReportFacts &facts)
     lines << PageWords::tr("Every scale is reached through z, the score's distance from the mean in standard "
                 "deviations; percentile ranks are exact areas under the normal curve.");
     if (facts.reading.hasInterval && facts.interval)
-        lines << PageWords::tr("Confidence interval: %1, from a reliability of %2.")
-                     .arg(intervalHeading(facts), facts.reliabilityText.toHtmlEscaped());
+        lines << (trueScoreInterval(facts)
+                      ? PageWords::tr("Confidence interval: %1 % interval, true score, from a reliability of %2.")
+                      : PageWords::tr("Confidence interval: %1 % interval, obtained score, from a reliability of %2."))
+                     .arg(intervalLevel(facts), facts.reliabilityText.toHtmlEscaped());
     lines << PageWords::tr("Descriptors: the %1 system.").arg(facts.systemName.toHtmlEscaped());
     return lines;
 }

@@ -77,9 +77,19 @@ QString number(const std::string &shown, NumberStyle style)
 
 } // namespace
 
+QString intervalLevel(const ReportFacts &facts)
+{
+    return pageDecimal(facts.confidence, facts.confidence == std::floor(facts.confidence) ? 0 : 1);
+}
+
+bool trueScoreInterval(const ReportFacts &facts)
+{
+    return trueScoreMethod(facts);
+}
+
 QString intervalHeading(const ReportFacts &facts)
 {
-    const QString level = pageDecimal(facts.confidence, facts.confidence == std::floor(facts.confidence) ? 0 : 1);
+    const QString level = intervalLevel(facts);
     return trueScoreMethod(facts) ? TableWords::tr("%1 % interval, true score").arg(level)
                                   : TableWords::tr("%1 % interval, obtained score").arg(level);
 }

@@ -30,6 +30,9 @@ ReportTable emptyTable();
 
 // "95 % interval, true score", "90 % interval, obtained score".
 QString intervalHeading(const ReportFacts &facts);
+// Its level, "95", and whether it is centred on the estimated true score.
+QString intervalLevel(const ReportFacts &facts);
+bool trueScoreInterval(const ReportFacts &facts);
 
 // Tab-separated lines, for spreadsheets; HTML, for word processors.
 QString tableText(const ReportFacts &facts);

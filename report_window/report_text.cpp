@@ -183,7 +183,7 @@ QString ordinal(const QString &number)
 {
     // German words its percentiles without ordinals: "Prozentrang 84".
     if (number.isEmpty() || fw::currentLanguage() != fw::Language::English)
-        return fw::shownNumber(number);
+        return fw::writtenNumber(number);
     const int last = number.back().digitValue();
     const bool teen = !number.contains(QLatin1Char('.')) && number.size() >= 2
         && number.at(number.size() - 2) == QLatin1Char('1');

@@ -21,7 +21,7 @@ struct ReportFacts {
     interpretation::Interpretation reading;
     interpretation::DescriptorSystem system;
     QString systemName;      // "AACN", or the file a custom system came from
-    QString reliabilityText; // as the user typed it; used only with an interval
+    QString reliabilityText; // as typed, written as the report writes numbers; only with an interval
     std::optional<interpretation::IntervalSettings> interval;
     double confidence = 95;
     interpretation::Method method = interpretation::Method::TrueScore;

@@ -3,6 +3,7 @@
 #include "converter_window/score_feed.h"
 #include "framework/application.h"
 #include "framework/edit_commands.h"
+#include "framework/language.h"
 #include "framework/menu_bar.h"
 #include "interpretation/explain.h"
 #include "report_window/core_words.h"
@@ -214,7 +215,7 @@ void ReportWnd::rebuild()
         : systemTitle(facts.system);
     facts.interval = interval;
     if (interval) {
-        facts.reliabilityText = m_reliability->text().trimmed();
+        facts.reliabilityText = fw::writtenNumber(fw::coreNumber(m_reliability->text().trimmed()));
         facts.confidence = interval->confidence;
         facts.method = interval->method;
     }

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
 
 namespace shell {
 
@@ -30,6 +32,56 @@ void write(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+// The program's options, worded in the language in use when made.
+struct Options {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    QCommandLineParser parser;
+    QCommandLineOption help, version, language, battery, pdf;
+
+    Options()
+        : help(parser.addHelpOption())
+        , version(parser.addVersionOption())
+        , language(QStringLiteral("lang"),
+                   tr("Show the windows in this language for the session: de (Deutsch) or en (English). "
+                      "Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English "
+                      "where it is neither."),
+                   tr("language"))
+        , battery(QStringLiteral("battery"), tr("Open FILE, a battery of one person's scores, in the Battery Sheet."),
+                  QStringLiteral("FILE"))
+        , pdf(QStringLiteral("pdf"), tr("With --battery: write its printed report to OUT and exit."),
+              QStringLiteral("OUT"))
+    {
+        // Qt's options are single words after one dash: -platform, -style.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(
+            tr("Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,\n"
+               "NCE, CEEB and AGCT scales or a percentile, to every other scale.\n"
+               "\n"
+               "quintaval --battery FILE starts with FILE open in the Battery Sheet.\n"
+               "quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed\n"
+               "report of FILE to OUT.pdf, with the settings the sheet last had, and exits\n"
+               "without a window or a display: 0 when written, 1 when a file cannot be\n"
+               "read or written, 2 on a usage error. A script can make one report per\n"
+               "person this way.\n"
+               "For CSV files of many scores, see quintaval-convert."));
+        parser.addOption(language);
+        parser.addOption(battery);
+        parser.addOption(pdf);
+        for (const char *name : kQtOptionsWithValue) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : kQtFlags) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+};
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &request)
@@ -38,64 +90,36 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    // Qt's options are single words after one dash: -platform, -style.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,\n"
-        "NCE, CEEB and AGCT scales or a percentile, to every other scale.\n"
-        "\n"
-        "quintaval --battery FILE starts with FILE open in the Battery Sheet.\n"
-        "quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed\n"
-        "report of FILE to OUT.pdf, with the settings the sheet last had, and exits\n"
-        "without a window or a display: 0 when written, 1 when a file cannot be\n"
-        "read or written, 2 on a usage error. A script can make one report per\n"
-        "person this way.\n"
-        "For CSV files of many scores, see quintaval-convert."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption language(QStringLiteral("lang"),
-                                      QStringLiteral("Show the windows in this language for the session: de "
-                                                     "(Deutsch) or en (English). Without it, the desktop's "
-                                                     "language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English "
-                                                     "where it is neither."),
-                                      QStringLiteral("language"));
-    parser.addOption(language);
-    const QCommandLineOption battery(QStringLiteral("battery"),
-                                     QStringLiteral("Open FILE, a battery of one person's scores, in the Battery Sheet."),
-                                     QStringLiteral("FILE"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("With --battery: write its printed report to OUT and exit."),
-                                 QStringLiteral("OUT"));
-    parser.addOption(battery);
-    parser.addOption(pdf);
-    for (const char *name : kQtOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : kQtFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
-    if (!parser.parse(arguments)) {
+    auto options = std::make_unique<Options>();
+    if (!options->parser.parse(arguments)) {
         write(stderr, QStringLiteral("quintaval: %1\nTry 'quintaval --help' for more information.\n")
-                          .arg(parser.errorText()));
+                          .arg(options->parser.errorText()));
         return kUsageError;
     }
     // --help-all would add Qt's options, which are not the program's to explain.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Without an application object the parser knows no program name.
-        const QString text = parser.helpText();
-        write(stdout, QStringLiteral("Usage: quintaval [options]") + text.mid(text.indexOf(QLatin1Char('\n'))));
+    const bool helpAsked = options->parser.isSet(options->help) || options->parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || options->parser.isSet(options->version)) {
+        // In the session's language: the translation needs an application
+        // object, and the options are worded again once it is in use.
+        QCoreApplication application(argc, argv);
+        const std::optional<fw::Language> named = fw::languageNamed(options->parser.value(options->language));
+        fw::useLanguage(named.value_or(fw::desktopLanguage()));
+        options = std::make_unique<Options>();
+        options->parser.parse(arguments);
+        if (helpAsked) {
+            // Without the program's name set the parser's first line names no program.
+            const QString text = options->parser.helpText();
+            write(stdout, Options::tr("Usage: quintaval [options]") + text.mid(text.indexOf(QLatin1Char('\n'))));
+        } else {
+            write(stdout, Options::tr("quintaval (Quintaval) %1\n").arg(QStringLiteral(QUINTAVAL_VERSION)));
+        }
+        fw::useLanguage(fw::Language::English);
         return 0;
     }
-    if (parser.isSet(version)) {
-        write(stdout, QStringLiteral("quintaval (Quintaval) " QUINTAVAL_VERSION "\n"));
-        return 0;
-    }
+    QCommandLineParser &parser = options->parser;
+    const QCommandLineOption &language = options->language;
+    const QCommandLineOption &battery = options->battery;
+    const QCommandLineOption &pdf = options->pdf;
     if (parser.isSet(language)) {
         const QString name = parser.value(language);
         const bool known = name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0

@@ -91,6 +91,8 @@ private Q_SLOTS:
     void boundsLeadToTheFiguresShown();
     void dates_data();
     void dates();
+    void dottedDates_data();
+    void dottedDates();
     void ages_data();
     void ages();
 };
@@ -236,6 +238,38 @@ void ExplainTest::dates()
     QCOMPARE(date.has_value(), !iso.isEmpty());
     if (date)
         QCOMPARE(QString::fromStdString(isoDate(*date)), iso);
+}
+
+// As German writes dates: the same days, the same refusals, and written
+// back with two-digit days and months.
+void ExplainTest::dottedDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("iso"); // empty: refused
+    QTest::newRow("German") << "02.11.2026" << "2026-11-02";
+    QTest::newRow("single digits") << "2.1.2026" << "2026-01-02";
+    QTest::newRow("leap day") << "29.02.2016" << "2016-02-29";
+    QTest::newRow("no leap day in 1900") << "29.02.1900" << "";
+    QTest::newRow("31 April") << "31.04.2026" << "";
+    QTest::newRow("month 13") << "01.13.2026" << "";
+    QTest::newRow("two-digit year") << "02.11.26" << "";
+    QTest::newRow("ISO is not dotted") << "2026-11-02" << "";
+    QTest::newRow("year first") << "2026.11.02" << "";
+    QTest::newRow("trailing dot") << "02.11.2026." << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void ExplainTest::dottedDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, iso);
+    const auto date = parseDottedDate(text.toStdString());
+    QCOMPARE(date.has_value(), !iso.isEmpty());
+    if (!date)
+        return;
+    QCOMPARE(QString::fromStdString(isoDate(*date)), iso);
+    QVERIFY(parseDottedDate(dottedDate(*date)) == date);
+    QVERIFY(QString::fromStdString(dottedDate(*date)).contains(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"))));
 }
 
 void ExplainTest::ages_data()

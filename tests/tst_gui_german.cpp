@@ -9,7 +9,9 @@
 #include "interpretation/interpretation.h"
 #include "battery_window/battery_wnd.h"
 #include "battery_window/scores_model.h"
+#include "profile/profile.h"
 #include "report_window/core_words.h"
+#include "report_window/curve_view.h"
 #include "report_window/report_text.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -91,6 +94,13 @@ private slots:
     void batteryInGerman();
     void commandLineLanguage_data();
     void commandLineLanguage();
+    void numbersAsWritten_data();
+    void numbersAsWritten();
+    void printedPagesReadAsGerman_data();
+    void printedPagesReadAsGerman();
+    void germanDatesTyped();
+    void bandNamesNeverTurned_data();
+    void bandNamesNeverTurned();
 
 private:
     QString shownSentence() const
@@ -232,7 +242,7 @@ void TestGerman::reportInGerman()
     QVERIFY(openReport());
     QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
     QCOMPARE(header(), (QStringList{"Skala", "Wert", "Geschätzter wahrer Wert", "SEE",
-                                    "95-%-Intervall, wahrer Wert"}));
+                                    "95-%-KI um den wahren Wert"}));
     const int descriptor = interpretation::kScaleIdCount;
     const QStringList rows[] = {
         {"z", "+1,0", "+0,90", "0,30", "+0,31 bis +1,49"},
@@ -251,15 +261,15 @@ void TestGerman::reportInGerman()
     QCOMPARE(shownSentence(),
              QStringLiteral("Ein Wechsler-IQ von 115 entspricht einem Prozentrang von 84 und liegt im Bereich "
                             "„Oberer Durchschnitt“ (AACN). Das 95-%-Konfidenzintervall (Methode des wahren Werts, "
-                            "Reliabilität ,90) reicht von 105 bis 122 (Prozentrang 62 bis 93)."));
+                            "Reliabilität 0,90) reicht von 105 bis 122 (Prozentrang 62 bis 93)."));
 
     auto *table = in<QTableWidget>("scoresTable");
     table->setCurrentCell(int(interpretation::ScaleId::Wechsler), 0);
     const QString how = howText();
     for (const char *expected :
-         {"Geschätzter wahrer Wert T′ = M + r (X − M) = 100 + ,90 × 15 = 113,5 (Kelley, 1927).",
-          "Standardschätzfehler SEE = SD √(r (1 − r)) = 15 × √(,90 × ,10) = 4,50 (Dudek, 1979).",
-          "Grenzen: T′ ∓ zc × SEE = 113,5 − 1,96 × 4,50 = 104,7 und 113,5 + 1,96 × 4,50 = 122,3, angezeigt als 105 "
+         {"Geschätzter wahrer Wert T′ = M + r (X − M) = 100 + 0,90 × 15 = 113,5 (Kelley, 1927).",
+          "Standardschätzfehler SEE = SD √(r (1 − r)) = 15 × √(0,90 × 0,10) = 4,50 (Dudek, 1979).",
+          "Grenzen: T′ ± zc × SEE = 113,5 − 1,96 × 4,50 = 104,7 und 113,5 + 1,96 × 4,50 = 122,3, angezeigt als 105 "
           "und 122."})
         QVERIFY2(how.contains(QString::fromUtf8(expected)), qPrintable(QString::fromUtf8(expected) + "\n in: " + how));
     table->setCurrentCell(int(interpretation::ScaleId::PercentileRank), 0);
@@ -271,6 +281,16 @@ void TestGerman::reportInGerman()
                                                "Standardwerte von 110 bis 119; 115 gehört dazu")),
              qPrintable(howText()));
     keepPicture(fw::existingWindow(ReportWnd::kClassName), "report-de");
+
+    // A negative figure after an operator is bracketed; a zero has no sign.
+    calculate({{"wechslerFld", "85"}});
+    table->setCurrentCell(int(interpretation::ScaleId::Wechsler), 0);
+    QVERIFY2(howText().contains(QStringLiteral("100 + 0,90 × (−15) = 86,5")), qPrintable(howText()));
+    table->setCurrentCell(int(interpretation::ScaleId::T), 0);
+    QVERIFY2(howText().contains(QStringLiteral("50 + 10 × (−1,00) = 40,0")), qPrintable(howText()));
+    calculate({{"wechslerFld", "100"}});
+    QCOMPARE(cell(int(interpretation::ScaleId::Z), 1), QStringLiteral("0,0"));
+    QCOMPARE(cell(int(interpretation::ScaleId::Z), 2), QStringLiteral("0,00"));
 }
 
 void TestGerman::reliabilityWithDecimalComma_data()
@@ -280,7 +300,7 @@ void TestGerman::reliabilityWithDecimalComma_data()
     QTest::newRow(",90") << ",90" << "";
     QTest::newRow("0,85") << "0,85" << "";
     QTest::newRow("a point is not the mark") << ".90"
-                                             << "Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa ,90. Es "
+                                             << "Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa 0,90. Es "
                                                 "wird kein Intervall angezeigt.";
     QTest::newRow("1,0") << "1,0"
                          << "Die Reliabilität muss größer als 0 und kleiner als 1 sein. Es wird kein Intervall "
@@ -314,8 +334,8 @@ void TestGerman::copiedTableReadsAsNumbers()
     QVERIFY(bar().trigger("CopyTableAction"));
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), QStringLiteral("Skala\tWert\tGeschätzter wahrer Wert\tSEE\t95-%-Intervall, wahrer "
-                                           "Wert: untere Grenze\t95-%-Intervall, wahrer Wert: obere Grenze"));
+    QCOMPARE(lines.first(), QStringLiteral("Skala\tWert\tGeschätzter wahrer Wert\tSEE\t95-%-KI um den wahren "
+                                           "Wert: untere Grenze\t95-%-KI um den wahren Wert: obere Grenze"));
     QCOMPARE(lines[1], QStringLiteral("z\t-0,25\t-0,23\t0,30\t-0,81\t+0,36"));
     QCOMPARE(lines[3], QStringLiteral("Wechsler-IQ\t96\t96,6\t4,50\t88\t105"));
     QVERIFY(data->html().contains(QStringLiteral("<td>\u22120,25</td>")));
@@ -376,7 +396,7 @@ void TestGerman::printedInGerman()
     QVERIFY(openReport());
     QTest::keyClicks(in<QLineEdit>("clientFld"), QStringLiteral("K-0117"));
     QTest::keyClicks(in<QLineEdit>("birthDateFld"), QStringLiteral("2016-03-14"));
-    in<QLineEdit>("testDateFld")->setText(QStringLiteral("2026-11-02"));
+    in<QLineEdit>("testDateFld")->setText(QStringLiteral("02.11.2026"));
     QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
     QTest::keyClick(fw::existingWindow(ReportWnd::kClassName), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(m_messages.isEmpty());
@@ -386,8 +406,9 @@ void TestGerman::printedInGerman()
     const QStringList pages = printed->normalized(QString::NormalizationForm_KC).split('\f', Qt::SkipEmptyParts);
     const QString words = pages.join(' ').simplified();
     for (const QString &expected :
-         {QStringLiteral("Name oder Kürzel: K-0117"), QStringLiteral("Alter bei Testung: 10;7 (18 Tage)"),
-          QStringLiteral("Wert: Rohwert 23 (M = 20, SD = 4)"), QStringLiteral("95-%-Intervall, wahrer Wert"),
+         {QStringLiteral("Name oder Kürzel: K-0117"), QStringLiteral("Geburtsdatum: 14.03.2016"),
+          QStringLiteral("Alter bei Testung: 10;7 Jahre (18 Tage)"),
+          QStringLiteral("Wert: Rohwert 23 (M = 20, SD = 4)"), QStringLiteral("95-%-KI um den wahren Wert"),
           QStringLiteral("Ein Rohwert von 23 (M = 20, SD = 4) entspricht einem Standardwert von 111"),
           QStringLiteral("sowie einem Prozentrang von 77 und liegt im Bereich „Oberer Durchschnitt“ (AACN)."),
           QStringLiteral("(23 \u2212 20) / 4 = 0,75"), QStringLiteral("Literatur"),
@@ -481,7 +502,8 @@ void TestGerman::batteryInGerman()
                                     "Lesen\tWechsler-IQ\t92\t\t\t,94\t\t\t\n"
                                     "Muster\tscaled\t9\t\t\t0,86\t\t\tDenken\n"));
     QCOMPARE(model->sheet().rows[0].cells[1], std::string("scaled"));
-    QCOMPARE(model->cellText(0, 1), QStringLiteral("Wertpunkt"));
+    QCOMPARE(model->cellText(0, 1), QStringLiteral("Wertpunkte (WP)"));
+    QCOMPARE(model->cellText(2, 5), QStringLiteral("0,94"));
     QCOMPARE(model->cellText(2, 1), QStringLiteral("Wechsler-IQ"));
     QCOMPARE(model->data(model->index(1, 5), Qt::ToolTipRole).toString(),
              QStringLiteral("\u201C0.90\u201D ist keine Zahl. Schreiben Sie sie mit Ziffern und Dezimalkomma, etwa 0,90."));
@@ -524,14 +546,16 @@ void TestGerman::commandLineLanguage_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::newRow("--help tells of --lang") << QStringList{"--help"} << 0 << "--lang <language>";
+    QTest::newRow("--help in German") << QStringList{"--help"} << 0 << "--lang <Sprache>";
+    QTest::newRow("--help as --lang asks") << QStringList{"--lang", "en", "--help"} << 0 << "--lang <language>";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "quintaval (Quintaval) " QUINTAVAL_VERSION;
     QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << 2
                                       << "quintaval: unknown language 'fr'; the languages are de and en";
     QTest::newRow("no language given") << QStringList{"--lang"} << 2 << "Missing value after '--lang'.";
 }
 
-// The command line stays English: it is answered before any window, for
-// scripts as much as for people.
+// --help and --version in the session's language; the command line's
+// errors stay English, for scripts.
 void TestGerman::commandLineLanguage()
 {
     QFETCH(QStringList, arguments);
@@ -543,6 +567,209 @@ void TestGerman::commandLineLanguage()
     QCOMPARE(program.exitCode(), status);
     const QString output = QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
     QVERIFY2(output.contains(said), qPrintable(output));
+}
+
+void TestGerman::numbersAsWritten_data()
+{
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("proportion") << ".90" << "0,90" << ".90";
+    QTest::newRow("negative proportion") << "-.25" << "-0,25" << "-.25";
+    QTest::newRow("plus zero") << "+.0" << "0,0" << ".0";
+    QTest::newRow("plus zero, leading zero") << "+0.00" << "0,00" << "0.00";
+    QTest::newRow("minus zero") << "-0" << "0" << "0";
+    QTest::newRow("plus one") << "+1.0" << "+1,0" << "+1.0";
+    QTest::newRow("plus a tenth") << "+.10" << "+0,10" << "+.10";
+    QTest::newRow("below a tenth") << "<0.1" << "<0,1" << "<0.1";
+    QTest::newRow("above") << ">99.9" << ">99,9" << ">99.9";
+    QTest::newRow("held at a bound") << "1*" << "1*" << "1*";
+    QTest::newRow("held zero") << "+0*" << "0*" << "0*";
+    QTest::newRow("whole") << "113" << "113" << "113";
+}
+
+// The one routine the windows and pages write figures with: German puts
+// the leading zero and the comma, and neither language signs a zero.
+void TestGerman::numbersAsWritten()
+{
+    QFETCH(QString, core);
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    QCOMPARE(fw::writtenNumber(core), german);
+    fw::useLanguage(fw::Language::English);
+    QCOMPARE(fw::writtenNumber(core), english);
+    fw::useLanguage(fw::Language::German);
+}
+
+void TestGerman::printedPagesReadAsGerman_data()
+{
+    QTest::addColumn<bool>("battery");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("Ergebnisbericht")
+        << false
+        << QStringList{"Geburtsdatum: 29.02.2016", "Testdatum: 07.12.2026", "Alter bei Testung: 10;9 Jahre (8 Tage)",
+                       "95-%-Konfidenzintervall um den geschätzten wahren Wert (r = 0,90)",
+                       "Standardschätzfehler SEE = SD √(r (1 − r)) = 15 × √(0,90 × 0,10)", "T′ ± zc × SEE",
+                       "liegt im Wertebereich der Skala"};
+    QTest::newRow("Profilbericht")
+        << true
+        << QStringList{"Geburtsdatum: 29.02.2016", "Testdatum: 07.12.2026", "Alter bei Testung: 10;9 Jahre (8 Tage)",
+                       "Abweichung vom Personenmittelwert",
+                       "kritische Abweichung (α = 0,05)", "Übungseffekt", "S = Stärke, W = Schwäche",
+                       "gerundet(100 + 15 z)", "anschließend in die Metrik umgerechnet",
+                       "|D| (gerundet) ≥ kritische Differenz", "14 WP 0,92"};
+}
+
+// The printed pages as a German psychologist signs them: dates as
+// TT.MM.JJJJ, every decimal with its leading zero, nothing cut short,
+// and the wording of German reports.
+void TestGerman::printedPagesReadAsGerman()
+{
+    QFETCH(bool, battery);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    printDialogAnswers(pdf, false);
+    if (battery) {
+        // Written with points, as an English sheet writes it.
+        const QString path = dir.filePath(QStringLiteral("profil.csv"));
+        QVERIFY(writeFile(path, "person,birth_date,test_date,name,scale,score,reliability,retest,practice,group\n"
+                                "0417,2016-02-29,2026-12-07,Wortschatz,scaled,14,.92,,,Sprache\n"
+                                "0417,2016-02-29,2026-12-07,Matrizen,scaled,7,.90,,,Denken\n"
+                                "0417,2016-02-29,2026-12-07,Zahlen,scaled,6,.84,10,+1,\n"
+                                "0417,2016-02-29,2026-12-07,Lesen,wechsler,92,.94,,,\n"
+                                "0417,2016-02-29,2026-12-07,Muster,scaled,10,.86,,,Denken\n"));
+        bringToFront(fw::implicitWindow<ControlWnd>());
+        QVERIFY(bar().trigger("BatteryMenuItem"));
+        auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+        QVERIFY(sheet && sheet->openFile(path));
+        QCOMPARE(sheet->scoresModel()->cellText(0, int(profile::Field::Reliability)), QStringLiteral("0,92"));
+        QCOMPARE(sheet->findChild<QLineEdit *>(QStringLiteral("birthDateFld"))->text(), QStringLiteral("29.02.2016"));
+        const battery::ScoresModel *model = sheet->scoresModel();
+        QCOMPARE(model->headerData(battery::kCiLowColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("KI untere Grenze (95 %)"));
+        QCOMPARE(model->headerData(battery::kCiHighColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("KI obere Grenze (95 %)"));
+        bringToFront(sheet);
+        QVERIFY(bar().trigger("Print"));
+    } else {
+        calculate({{"rawFld", "23"}, {"rawmeanFld", "20"}, {"rawsdFld", "4"}});
+        QVERIFY(openReport());
+        QTest::keyClicks(in<QLineEdit>("birthDateFld"), QStringLiteral("29.02.2016"));
+        in<QLineEdit>("testDateFld")->setText(QStringLiteral("2026-12-07"));
+        QTest::keyClicks(in<QLineEdit>("reliabilityFld"), QStringLiteral(",90"));
+        QVERIFY(bar().trigger("Print"));
+    }
+    QVERIFY(m_messages.isEmpty());
+    const std::optional<QString> printed = pdfText(pdf);
+    if (!printed)
+        QSKIP("needs pdftotext (poppler-utils)");
+    const QString words = printed->normalized(QString::NormalizationForm_KC).simplified();
+    for (const QString &wanted : expected)
+        QVERIFY2(words.contains(wanted), qPrintable(wanted + "\n in: " + words));
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    QVERIFY2(words.contains(QStringLiteral("gedruckt am ") + today), qPrintable(words));
+    for (const char *wrong : {"(?<![\\d)])[,.]\\d", "\\d{4}-\\d\\d-\\d\\d", "\u2026", "\\.\\.\\.", "\\+0,0\\b",
+                              "\u2213", "\\bround\\b", "\\bpractice\\b", "Wertpunkt\\b", "95 % unten", "reliabler",
+                              "auf deren Grenze", "nicht auf eine Grenze", "Alpha"}) {
+        const QRegularExpressionMatch match = QRegularExpression(QString::fromUtf8(wrong)).match(words);
+        QVERIFY2(!match.hasMatch(), qPrintable(QStringLiteral("%1 at: %2").arg(QString::fromUtf8(wrong),
+                                                                            words.mid(match.capturedStart() - 60, 120))));
+    }
+}
+
+// Dates typed as German writes them: the age follows, a wrong day is
+// refused, and the sheet keeps ISO dates, which an English window shows.
+void TestGerman::germanDatesTyped()
+{
+    calculate({{"wechslerFld", "100"}});
+    QVERIFY(openReport());
+    QCOMPARE(in<QLineEdit>("testDateFld")->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    in<QLineEdit>("testDateFld")->clear();
+    QTest::keyClicks(in<QLineEdit>("birthDateFld"), QStringLiteral("29.02.2016"));
+    QTest::keyClicks(in<QLineEdit>("testDateFld"), QStringLiteral("07.12.2026"));
+    QCOMPARE(in<QLabel>("ageLbl")->text(), QStringLiteral("10;9 Jahre (8 Tage)"));
+    in<QLineEdit>("birthDateFld")->setText(QStringLiteral("29.02.2015"));
+    QCOMPARE(in<QLabel>("ageLbl")->text(),
+             QStringLiteral("Geburtsdatum ist kein Datum; bitte als TT.MM.JJJJ schreiben, etwa 14.03.2016."));
+    in<QLineEdit>("birthDateFld")->setText(QStringLiteral("2016-02-29"));
+    QCOMPARE(in<QLabel>("ageLbl")->text(), QStringLiteral("10;9 Jahre (8 Tage)"));
+
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet);
+    auto *birth = sheet->findChild<QLineEdit *>(QStringLiteral("birthDateFld"));
+    auto *test = sheet->findChild<QLineEdit *>(QStringLiteral("testDateFld"));
+    test->clear();
+    QTest::keyClicks(birth, QStringLiteral("29.02.2016"));
+    QTest::keyClicks(test, QStringLiteral("07.12.2026"));
+    QCOMPARE(sheet->findChild<QLabel *>(QStringLiteral("ageLbl"))->text(), QStringLiteral("10;9 Jahre (8 Tage)"));
+    QCOMPARE(birth->text(), QStringLiteral("29.02.2016"));
+    QCOMPARE(sheet->scoresModel()->sheet().id.birthDate, std::string("2016-02-29"));
+    QCOMPARE(sheet->scoresModel()->sheet().id.testDate, std::string("2026-12-07"));
+    sheet->pasteText(QStringLiteral("Wortschatz\tWertpunkt\t14\t\t\t0,92\n"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("profil.csv"));
+    QVERIFY(sheet->saveTo(path));
+
+    restartIn(fw::Language::English);
+    bringToFront(fw::implicitWindow<ControlWnd>());
+    QVERIFY(bar().trigger("BatteryMenuItem"));
+    sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
+    QVERIFY(sheet->openFile(path));
+    QCOMPARE(sheet->findChild<QLineEdit *>(QStringLiteral("birthDateFld"))->text(), QStringLiteral("2016-02-29"));
+    QCOMPARE(sheet->findChild<QLabel *>(QStringLiteral("ageLbl"))->text(), QStringLiteral("10;9 (8 days)"));
+}
+
+void TestGerman::bandNamesNeverTurned_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<int>("width");
+    QTest::newRow("German, smallest") << true << 0;
+    QTest::newRow("German, wide") << true << 1400;
+    QTest::newRow("English, smallest") << false << 0;
+}
+
+// Every band name of every built-in system reads across, inside its band,
+// at the Score Report's smallest size as at a wide one.
+void TestGerman::bandNamesNeverTurned()
+{
+    QFETCH(bool, german);
+    QFETCH(int, width);
+    if (!german)
+        restartIn(fw::Language::English);
+    calculate({{"wechslerFld", "100"}});
+    QVERIFY(openReport());
+    QWidget *report = fw::existingWindow(ReportWnd::kClassName);
+    const QSize size = width > 0 ? QSize(width, 900) : report->minimumSize();
+    report->resize(size);
+    QTRY_COMPARE(report->size(), size);
+    const auto *curve = in<report::CurveView>("curveView");
+    for (int system = 0; system < int(interpretation::builtInSystems().size()); ++system) {
+        chooseDescriptors(report::systemTitle(interpretation::builtInSystems()[std::size_t(system)]));
+        // On the window, and as printed.
+        for (const auto &g : {curve->picture().geometry(QRectF(curve->rect()), curve->fontPixels()),
+                              curve->picture().geometry(QRectF(0, 0, 483, 290), 8)}) {
+        int names = 0;
+        for (const report::CurvePicture::Text &text : g.texts) {
+            if (text.part != report::CurvePicture::Part::BandName)
+                continue;
+            ++names;
+            // Across: no taller than its lines, no line wider than its band.
+            QVERIFY2(text.box.height() <= 3.5 * text.pixels * (text.text.count(QLatin1Char('\n')) + 1), qPrintable(text.text));
+            QVERIFY2(!text.text.contains(QChar(0x2026)), qPrintable(text.text));
+            bool inside = false;
+            for (const QRectF &band : g.bands)
+                inside |= band.contains(text.box.center()) && text.box.width() <= band.width();
+            QVERIFY2(inside, qPrintable(text.text));
+        }
+        QVERIFY(names >= 3);
+        for (std::size_t i = 0; i < g.texts.size(); ++i)
+            for (std::size_t j = i + 1; j < g.texts.size(); ++j)
+                QVERIFY2(!g.texts[i].box.intersects(g.texts[j].box), qPrintable(g.texts[i].text + " / " + g.texts[j].text));
+        }
+    }
 }
 
 QTEST_MAIN(TestGerman)

@@ -164,6 +164,11 @@ void TestReport::reportsTheScore_data()
            "of .90, the 95% confidence interval (true-score method) lies entirely above 199 (above the "
            "99.9th percentile)."
         << "Wechsler IQ|199*|235.0|4.50|199* to 199*";
+    QTest::newRow("z of zero, unsigned")
+        << Fields{{"zFld", "0"}} << ".90" << 0 << "z score 0.0"
+        << "A z score of 0.0 is at the 50th percentile and in the Average range (AACN). With a reliability of "
+           ".90, the 95% confidence interval (true-score method) is \u22120.59 to +0.59 (28th to 72nd percentile)."
+        << "Wechsler IQ|100|100.0|4.50|91 to 109";
     QTest::newRow("interval from below the 0.1st percentile, leading zeros")
         << Fields{{"zFld", "-3.5"}} << ".8" << 1 << "z score \u22123.5"
         << "A z score of \u22123.5 is below the 0.1st percentile and in the Exceptionally Low range (AACN). "

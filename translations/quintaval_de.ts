@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
+        <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
+    </message>
+    <message>
+        <source>With --battery: write its printed report to OUT and exit.</source>
+        <translation>Mit --battery: dessen gedruckten Bericht nach OUT schreiben und beenden.</translation>
+    </message>
+    <message>
+        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
+NCE, CEEB and AGCT scales or a percentile, to every other scale.
+
+quintaval --battery FILE starts with FILE open in the Battery Sheet.
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
+report of FILE to OUT.pdf, with the settings the sheet last had, and exits
+without a window or a display: 0 when written, 1 when a file cannot be
+read or written, 2 on a usage error. A script can make one report per
+person this way.
+For CSV files of many scores, see quintaval-convert.</source>
+        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf einer der Skalen z, T,
+Wechsler-IQ, NCE, CEEB und AGCT oder ein Perzentil in alle anderen Skalen um.
+
+quintaval --battery FILE startet mit FILE im Profilbogen.
+quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Profilbericht
+von FILE nach OUT.pdf, mit den zuletzt verwendeten Einstellungen des Bogens,
+und endet ohne Fenster und ohne Bildschirm: 0, wenn geschrieben, 1, wenn eine
+Datei nicht gelesen oder geschrieben werden kann, 2 bei einem Aufruffehler.
+So kann ein Skript für jede Person einen Bericht erstellen.
+Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
+    </message>
+    <message>
+        <source>Usage: quintaval [options]</source>
+        <translation>Aufruf: quintaval [Optionen]</translation>
+    </message>
+    <message>
+        <source>quintaval (Quintaval) %1
+</source>
+        <translation>quintaval (Quintaval) %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ControlWnd</name>
     <message>
         <source>z scores must range from %1 to +%2.</source>
@@ -109,7 +160,7 @@
     </message>
     <message>
         <source>percentile</source>
-        <translation>Perzentil</translation>
+        <translation>Perzentil (genähert)</translation>
     </message>
     <message>
         <source>Description</source>
@@ -315,7 +366,7 @@
     <name>Explanation</name>
     <message>
         <source>held at the limit of the scale and shown as %1; the * marks that</source>
-        <translation>auf die Grenze der Skala gesetzt und als %1 angezeigt; das * kennzeichnet dies</translation>
+        <translation>außerhalb des Wertebereichs der Skala; als Grenzwert %1 angegeben, das * kennzeichnet dies</translation>
     </message>
     <message>
         <source>shown as %1</source>
@@ -387,7 +438,7 @@
     </message>
     <message>
         <source>Standard score S = %1 + %2 × z = %1 + %2 × %3, rounded: %4, not held at a limit.</source>
-        <translation>Standardwert S = %1 + %2 × z = %1 + %2 × %3, gerundet: %4, nicht auf eine Grenze gesetzt.</translation>
+        <translation>Standardwert S = %1 + %2 × z = %1 + %2 × %3, gerundet: %4; liegt im Wertebereich der Skala.</translation>
     </message>
     <message>
         <source>The %1 system has no bands.</source>
@@ -418,10 +469,6 @@
         <translation>%1 %2 %3 × %4 = %5</translation>
     </message>
     <message>
-        <source>Bounds: %1 ∓ %2 × %3 = %4 and %5, shown as %6 and %7.</source>
-        <translation>Grenzen: %1 ∓ %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
-    </message>
-    <message>
         <source>Lower bound: %1 − %2 × %3 = %4, %5.</source>
         <translation>Untere Grenze: %1 − %2 × %3 = %4, %5.</translation>
     </message>
@@ -436,6 +483,10 @@
     <message>
         <source>Percentile rank: the share of the normal curve below z, 100 Φ(z) = 100 Φ(%1) = %2, %3; ranks below %4 and above %5 are shown as &amp;lt;%4 and &amp;gt;%5.</source>
         <translation>Prozentrang: der Anteil der Normalverteilung unterhalb von z, 100 Φ(z) = 100 Φ(%1) = %2, %3; Prozentränge unter %4 und über %5 werden als &amp;lt;%4 und &amp;gt;%5 angezeigt.</translation>
+    </message>
+    <message>
+        <source>Bounds: %1 ± %2 × %3 = %4 and %5, shown as %6 and %7.</source>
+        <translation>Grenzen: %1 ± %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
     </message>
 </context>
 <context>
@@ -501,7 +552,7 @@
     <name>Identification</name>
     <message>
         <source>%1 is not a date; write it as year-month-day, such as 2016-03-14.</source>
-        <translation>%1 ist kein Datum; bitte als Jahr-Monat-Tag schreiben, etwa 2016-03-14.</translation>
+        <translation>%1 ist kein Datum; bitte als TT.MM.JJJJ schreiben, etwa 14.03.2016.</translation>
     </message>
     <message>
         <source>The date of testing is before the date of birth.</source>
@@ -517,7 +568,7 @@
     </message>
     <message>
         <source>%1;%2 (%3)</source>
-        <translation>%1;%2 (%3)</translation>
+        <translation>%1;%2 Jahre (%3)</translation>
     </message>
     <message>
         <source>Name or code</source>
@@ -711,10 +762,6 @@
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
-        <source>Confidence interval: %1, from a reliability of %2.</source>
-        <translation>Konfidenzintervall: %1, bei einer Reliabilität von %2.</translation>
-    </message>
-    <message>
         <source>Descriptors: the %1 system.</source>
         <translation>Klassifikation: System %1.</translation>
     </message>
@@ -730,6 +777,14 @@
         <source>Score: %1</source>
         <translation>Wert: %1</translation>
     </message>
+    <message>
+        <source>Confidence interval: %1 % interval, true score, from a reliability of %2.</source>
+        <translation>%1-%-Konfidenzintervall um den geschätzten wahren Wert (r = %2).</translation>
+    </message>
+    <message>
+        <source>Confidence interval: %1 % interval, obtained score, from a reliability of %2.</source>
+        <translation>%1-%-Konfidenzintervall um den beobachteten Wert (r = %2).</translation>
+    </message>
 </context>
 <context>
     <name>ReportTable</name>
@@ -743,11 +798,11 @@
     </message>
     <message>
         <source>%1 % interval, true score</source>
-        <translation>%1-%-Intervall, wahrer Wert</translation>
+        <translation>%1-%-KI um den wahren Wert</translation>
     </message>
     <message>
         <source>%1 % interval, obtained score</source>
-        <translation>%1-%-Intervall, beobachteter Wert</translation>
+        <translation>%1-%-KI um den beobachteten Wert</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -934,7 +989,7 @@
     </message>
     <message>
         <source>A score at the %1 percentile is %2 and %3.</source>
-        <translation>Ein Wert beim Perzentil %1 entspricht %2 und liegt %3.</translation>
+        <translation>Ein Perzentil von %1 entspricht %2 und liegt %3.</translation>
     </message>
     <message>
         <source>A raw score of %1 (mean %2, sd %3) is %4, %5 and %6.</source>
@@ -974,7 +1029,7 @@
     </message>
     <message>
         <source>* outside the possible range of the scale: held at its limit</source>
-        <translation>* außerhalb des möglichen Bereichs der Skala: auf deren Grenze gesetzt</translation>
+        <translation>* außerhalb des Wertebereichs; als Grenzwert angegeben</translation>
     </message>
     <message>
         <source>%1 %2 (mean %3, sd %4)</source>
@@ -1042,11 +1097,11 @@
     </message>
     <message>
         <source>Percentile</source>
-        <translation>Perzentil</translation>
+        <translation>Perzentil (genähert)</translation>
     </message>
     <message>
         <source>Scaled score</source>
-        <translation>Wertpunkt</translation>
+        <translation>Wertpunkte (WP)</translation>
     </message>
     <message>
         <source>Stanine</source>
@@ -1183,7 +1238,7 @@
     </message>
     <message>
         <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.</source>
-        <translation>Abw.: vom Mittelwert der %1 Werte mit Reliabilität, %2; Krit.: was eine Stärke (S) oder Schwäche (W) bei Alpha %3 braucht; BR: Prozent der Personen mit so großer Abweichung.</translation>
+        <translation>Abw.: Abweichung vom Personenmittelwert (%2, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %3) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
     </message>
     <message>
         <source>No strengths.</source>
@@ -1219,7 +1274,7 @@
     </message>
     <message>
         <source>No difference between two scores is significant at alpha %1.</source>
-        <translation>Keine Differenz zwischen zwei Werten ist bei Alpha %1 signifikant.</translation>
+        <translation>Keine Differenz zwischen zwei Werten ist bei α = %1 signifikant.</translation>
     </message>
     <message>
         <source>No two scores with a reliability to compare.</source>
@@ -1239,7 +1294,7 @@
     </message>
     <message>
         <source>%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus score 2 on the %4 scale; Crit.: the difference significance needs.</source>
-        <translation>%1 von %2 Differenzen sind bei Alpha %3 (zweiseitig) signifikant. D: Wert 1 minus Wert 2 auf der Skala %4; Krit.: die für Signifikanz nötige Differenz.</translation>
+        <translation>%1 von %2 Differenzen sind bei α = %3 (zweiseitig) signifikant. D: Wert 1 minus Wert 2 auf der Skala %4; Krit.: kritische Differenz.</translation>
     </message>
     <message>
         <source>BR: base rate, the percent of people with a difference at least as large in the same direction.</source>
@@ -1255,7 +1310,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Übung</translation>
+        <translation>Übungseffekt</translation>
     </message>
     <message>
         <source>RCI</source>
@@ -1295,11 +1350,11 @@
     </message>
     <message>
         <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; strengths and weaknesses with a Bonferroni correction for the %2 scores compared.</source>
-        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei Alpha %1 geprüft; Stärken und Schwächen mit einer Bonferroni-Korrektur für die %2 verglichenen Werte.</translation>
+        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei α = %1 geprüft; Stärken und Schwächen mit einer Bonferroni-Korrektur für die %2 verglichenen Werte.</translation>
     </message>
     <message>
         <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1, without a Bonferroni correction.</source>
-        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei Alpha %1 geprüft, ohne Bonferroni-Korrektur.</translation>
+        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei α = %1 geprüft, ohne Bonferroni-Korrektur.</translation>
     </message>
     <message>
         <source>Correlations between the scores: none given, so there are no base rates and no composites.</source>
@@ -1338,7 +1393,7 @@
     </message>
     <message>
         <source>One score a row: name, scale, score, and its reliability, retest, practice change and group. The columns after Group are worked out. Type in the last row to add a score; Tab moves to the next cell, Ctrl+Tab out of the table.</source>
-        <translation>Ein Wert je Zeile: Name, Skala, Wert sowie Reliabilität, Retest, Übungsgewinn und Gruppe. Die Spalten nach Gruppe werden berechnet. In der letzten Zeile schreiben fügt einen Wert hinzu; Tab geht zur nächsten Zelle, Strg+Tab aus der Tabelle hinaus.</translation>
+        <translation>Ein Wert je Zeile: Name, Skala, Wert sowie Reliabilität, Retest, Übungseffekt und Gruppe. Die Spalten nach Gruppe werden berechnet. In der letzten Zeile schreiben fügt einen Wert hinzu; Tab geht zur nächsten Zelle, Strg+Tab aus der Tabelle hinaus.</translation>
     </message>
     <message>
         <source>Differences between pairs of scores</source>
@@ -1382,7 +1437,7 @@
     </message>
     <message>
         <source>Co&amp;nfidence:</source>
-        <translation>Ko&amp;nfidenz:</translation>
+        <translation>Ko&amp;nfidenzniveau:</translation>
     </message>
     <message>
         <source>Me&amp;thod:</source>
@@ -1682,11 +1737,16 @@
     </message>
     <message>
         <source>, %1 of this sheet&apos;s %2.</source>
-        <translation>, %1 der %2 dieses Bogens.</translation>
+        <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
         <source>Not in the file: %1.</source>
         <translation>Nicht in der Datei: %1.</translation>
+    </message>
+    <message>
+        <source>, %1 of this sheet&apos;s %1.</source>
+        <comment>every pair known</comment>
+        <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
 </context>
 <context>
@@ -1828,11 +1888,11 @@
     </message>
     <message>
         <source>interval = r z &amp;plusmn; %1 &amp;radic;(r (1 &amp;minus; r)), then on the metric</source>
-        <translation>Intervall = r z &amp;plusmn; %1 &amp;radic;(r (1 &amp;minus; r)), dann auf der Metrik</translation>
+        <translation>Intervall = r z &amp;plusmn; %1 &amp;radic;(r (1 &amp;minus; r)), anschließend in die Metrik umgerechnet</translation>
     </message>
     <message>
         <source>interval = z &amp;plusmn; %1 &amp;radic;(1 &amp;minus; r), then on the metric</source>
-        <translation>Intervall = z &amp;plusmn; %1 &amp;radic;(1 &amp;minus; r), dann auf der Metrik</translation>
+        <translation>Intervall = z &amp;plusmn; %1 &amp;radic;(1 &amp;minus; r), anschließend in die Metrik umgerechnet</translation>
     </message>
     <message>
         <source>critical = %1 &amp;middot; SE</source>
@@ -1840,7 +1900,7 @@
     </message>
     <message>
         <source>significant when |D as shown| &amp;ge; critical</source>
-        <translation>signifikant, wenn |D wie gezeigt| &amp;ge; kritisch</translation>
+        <translation>signifikant, wenn |D| (gerundet) &amp;ge; kritische Differenz</translation>
     </message>
     <message>
         <source>base rate = 100 (1 &amp;minus; &amp;Phi;(|D| / (%1 &amp;radic;(2 &amp;minus; 2 %2))))</source>
@@ -1856,7 +1916,7 @@
     </message>
     <message>
         <source>S when the deviation as shown &amp;ge; critical, W when &amp;le; &amp;minus;critical</source>
-        <translation>S, wenn die Abweichung wie gezeigt &amp;ge; kritisch, W, wenn &amp;le; &amp;minus;kritisch</translation>
+        <translation>S, wenn die Abweichung (gerundet) &amp;ge; kritische Abweichung, W, wenn &amp;le; &amp;minus;kritische Abweichung</translation>
     </message>
     <message>
         <source>base rate = 100 (1 &amp;minus; &amp;Phi;(|deviation| / (%1 &amp;radic;(1 &amp;minus; 2 %2 + r&amp;#772;))))</source>
@@ -1864,11 +1924,11 @@
     </message>
     <message>
         <source>reliable gain when RCI &amp;ge; %1, reliable loss when RCI &amp;le; &amp;minus;%1</source>
-        <translation>reliabler Gewinn, wenn RCI &amp;ge; %1, reliabler Verlust, wenn RCI &amp;le; &amp;minus;%1</translation>
+        <translation>reliable Verbesserung, wenn RCI &amp;ge; %1, reliable Verschlechterung, wenn RCI &amp;le; &amp;minus;%1</translation>
     </message>
     <message>
         <source>%1 = &amp;Sigma;%2 / &amp;radic;(k + 2 &amp;Sigma;%3), then on the metric</source>
-        <translation>%1 = &amp;Sigma;%2 / &amp;radic;(k + 2 &amp;Sigma;%3), dann auf der Metrik</translation>
+        <translation>%1 = &amp;Sigma;%2 / &amp;radic;(k + 2 &amp;Sigma;%3), anschließend in die Metrik umgerechnet</translation>
     </message>
     <message>
         <source>X, as given</source>
@@ -2028,7 +2088,7 @@
     </message>
     <message>
         <source>expected practice change</source>
-        <translation>erwarteter Übungsgewinn</translation>
+        <translation>erwarteter Übungseffekt</translation>
     </message>
     <message>
         <source>standard error of the change, in z</source>
@@ -2096,11 +2156,11 @@
     </message>
     <message>
         <source>reliable gain</source>
-        <translation>reliabler Gewinn</translation>
+        <translation>reliable Verbesserung</translation>
     </message>
     <message>
         <source>reliable loss</source>
-        <translation>reliabler Verlust</translation>
+        <translation>reliable Verschlechterung</translation>
     </message>
     <message>
         <source>no reliable change</source>
@@ -2142,6 +2202,14 @@
         <source>%1, shown as &lt;b&gt;%2&lt;/b&gt;.</source>
         <translation>%1, angezeigt als &lt;b&gt;%2&lt;/b&gt;.</translation>
     </message>
+    <message>
+        <source>%1 + %2 z, rounded half away from zero</source>
+        <translation>gerundet(%1 + %2 z)</translation>
+    </message>
+    <message>
+        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
+        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übungseffekt / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2163,7 +2231,7 @@
     </message>
     <message>
         <source>S strength, W weakness</source>
-        <translation>S Stärke, W Schwäche</translation>
+        <translation>S = Stärke, W = Schwäche</translation>
     </message>
     <message>
         <source>Percentile rank</source>
@@ -2242,11 +2310,11 @@
     </message>
     <message>
         <source>%1% low</source>
-        <translation>%1 % unten</translation>
+        <translation>KI untere Grenze (%1 %)</translation>
     </message>
     <message>
         <source>%1% high</source>
-        <translation>%1 % oben</translation>
+        <translation>KI obere Grenze (%1 %)</translation>
     </message>
     <message>
         <source>The composite on the common metric</source>
@@ -2301,7 +2369,7 @@
     </message>
     <message>
         <source>%1% low</source>
-        <translation>%1 % unten</translation>
+        <translation>KI untere Grenze (%1 %)</translation>
     </message>
     <message>
         <source>Upper bound of the %1% confidence interval</source>
@@ -2309,7 +2377,7 @@
     </message>
     <message>
         <source>%1% high</source>
-        <translation>%1 % oben</translation>
+        <translation>KI obere Grenze (%1 %)</translation>
     </message>
     <message>
         <source>Difference from the person&apos;s mean</source>
@@ -2427,7 +2495,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Übung</translation>
+        <translation>Übungseffekt</translation>
     </message>
     <message>
         <source>Group</source>
@@ -2467,7 +2535,7 @@
     </message>
     <message>
         <source>%1 is not a scale. Choose one from the list: z, T, Wechsler IQ, NCE, CEEB, AGCT, percentile, scaled score or raw score.</source>
-        <translation>%1 ist keine Skala. Wählen Sie eine aus der Liste: z, T, Wechsler-IQ, NCE, CEEB, AGCT, Perzentil, Wertpunkt oder Rohwert.</translation>
+        <translation>%1 ist keine Skala. Wählen Sie eine aus der Liste: z, T, Wechsler-IQ, NCE, CEEB, AGCT, Perzentil, Wertpunkte (WP) oder Rohwert.</translation>
     </message>
     <message>
         <source>Stanines and stens are bands, not points: give the score on another scale.</source>
@@ -2495,7 +2563,7 @@
     </message>
     <message>
         <source>A percentile is compared in z units alone: it takes no practice change.</source>
-        <translation>Ein Perzentil wird nur in z-Einheiten verglichen: Es nimmt keinen Übungsgewinn an.</translation>
+        <translation>Ein Perzentil wird nur in z-Einheiten verglichen. Für Prozentränge ist kein Übungseffekt vorgesehen.</translation>
     </message>
     <message>
         <source>Row %1 already has the name %2; each score needs a name of its own.</source>
@@ -2699,11 +2767,11 @@
     </message>
     <message>
         <source>reliable gain</source>
-        <translation>reliabler Gewinn</translation>
+        <translation>reliable Verbesserung</translation>
     </message>
     <message>
         <source>reliable loss</source>
-        <translation>reliabler Verlust</translation>
+        <translation>reliable Verschlechterung</translation>
     </message>
     <message>
         <source>no reliable change</source>
@@ -2730,7 +2798,7 @@
     <name>report::IdentificationBlock</name>
     <message>
         <source>A date as year-month-day, such as 2016-03-14.</source>
-        <translation>Ein Datum als Jahr-Monat-Tag, etwa 2016-03-14.</translation>
+        <translation>Ein Datum als TT.MM.JJJJ, etwa 14.03.2016; auch 2016-03-14.</translation>
     </message>
     <message>
         <source>The name or code of the person tested. It is never stored.</source>
@@ -2746,11 +2814,11 @@
     </message>
     <message>
         <source>YYYY-MM-DD</source>
-        <translation>JJJJ-MM-TT</translation>
+        <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
         <source>Years;months at testing, worked out as on a record form: a month is borrowed as 30 days.</source>
-        <translation>Jahre;Monate bei der Testung, berechnet wie auf einem Protokollbogen: Ein geborgter Monat zählt 30 Tage.</translation>
+        <translation>Alter in Jahren;Monaten bei der Testung, 10;9 heißt 10 Jahre und 9 Monate. Berechnet wie auf einem Protokollbogen: Ein geborgter Monat zählt 30 Tage.</translation>
     </message>
 </context>
 <context>
@@ -2781,7 +2849,7 @@
     </message>
     <message>
         <source>Confidence:</source>
-        <translation>Konfidenz:</translation>
+        <translation>Konfidenzniveau:</translation>
     </message>
     <message>
         <source>Method:</source>
@@ -2948,7 +3016,7 @@
     </message>
     <message>
         <source>Quintaval badge</source>
-        <translation>Quintaval-Wappen</translation>
+        <translation>Quintaval-Logo</translation>
     </message>
     <message>
         <source>English</source>
