@@ -28,6 +28,9 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style);
 // The table with no score: the scales' names and empty cells.
 ReportTable emptyTable();
 
+// How the estimated true score column keeps to each scale's range and bands.
+QString trueScoreNote();
+
 // "95 % interval, true score", "90 % interval, obtained score".
 QString intervalHeading(const ReportFacts &facts);
 

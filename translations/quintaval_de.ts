@@ -707,6 +707,14 @@
 <context>
     <name>ReportPage</name>
     <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
         <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
@@ -733,6 +741,10 @@
 </context>
 <context>
     <name>ReportTable</name>
+    <message>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
+    </message>
     <message>
         <source>SEE</source>
         <translation>SEE</translation>
@@ -1110,6 +1122,10 @@
 <context>
     <name>battery::BatteryPage</name>
     <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
         <source>Strengths and weaknesses</source>
         <translation>Stärken und Schwächen</translation>
     </message>
@@ -1328,6 +1344,10 @@
 </context>
 <context>
     <name>battery::BatteryWnd</name>
+    <message>
+        <source>In %1, %2 runs past %3 characters; the first %3 are open. Save asks for a new file name, so that the file keeps the whole text.</source>
+        <translation>In %1 ist %2 länger als %3 Zeichen; die ersten %3 sind geöffnet. Speichern fragt nach einem neuen Dateinamen, damit die Datei den ganzen Text behält.</translation>
+    </message>
     <message>
         <source>Battery</source>
         <translation>Testbatterie</translation>
@@ -1714,6 +1734,14 @@
 </context>
 <context>
     <name>battery::ExplanationText</name>
+    <message>
+        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
+        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übung / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
+    </message>
+    <message>
+        <source>retest</source>
+        <translation>Retest</translation>
+    </message>
     <message>
         <source>z of a score</source>
         <translation>z eines Werts</translation>
@@ -2728,6 +2756,10 @@
 </context>
 <context>
     <name>report::IdentificationBlock</name>
+    <message>
+        <source>%1 was longer than %2 characters: its first %2 are kept.</source>
+        <translation>%1 war länger als %2 Zeichen: die ersten %2 bleiben.</translation>
+    </message>
     <message>
         <source>A date as year-month-day, such as 2016-03-14.</source>
         <translation>Ein Datum als Jahr-Monat-Tag, etwa 2016-03-14.</translation>
