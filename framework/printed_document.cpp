@@ -66,18 +66,22 @@ struct TableData {
     // only when they are longer than a dozen letters or so.
     static double wordFloor(double points) { return 7 * points; }
 
-    // The least and the natural (one line a cell) width of each column.
-    void measure(double points, std::vector<double> &least, std::vector<double> &natural) const
+    // Widths of each column: the least, the least that breaks no word, and
+    // the natural (one line a cell).
+    void measure(double points, std::vector<double> &least, std::vector<double> &words,
+                 std::vector<double> &natural) const
     {
         const int count = columnCount();
         const QFontMetricsF plain(pointFont(points));
         const QFontMetricsF bold(pointFont(points, true));
         const double pad = padding(points);
         least.assign(std::size_t(count), pad);
+        words.assign(std::size_t(count), pad);
         natural.assign(std::size_t(count), pad);
         auto text = [&](int c, const QString &cell, const QFontMetricsF &metrics) {
-            least[std::size_t(c)] = std::max(least[std::size_t(c)],
-                                             pad + std::min(longestWord(cell, metrics), wordFloor(points)));
+            const double word = longestWord(cell, metrics);
+            least[std::size_t(c)] = std::max(least[std::size_t(c)], pad + std::min(word, wordFloor(points)));
+            words[std::size_t(c)] = std::max(words[std::size_t(c)], pad + word);
             natural[std::size_t(c)] = std::max(natural[std::size_t(c)], pad + metrics.horizontalAdvance(cell));
         };
         for (int c = 0; c < count; ++c)
@@ -88,6 +92,7 @@ struct TableData {
                 if (figure(c)) {
                     const double whole = pad + plain.horizontalAdvance(row[c]);
                     least[std::size_t(c)] = std::max(least[std::size_t(c)], whole);
+                    words[std::size_t(c)] = std::max(words[std::size_t(c)], whole);
                     natural[std::size_t(c)] = std::max(natural[std::size_t(c)], whole);
                 } else {
                     text(c, row[c], plain);
@@ -100,36 +105,57 @@ struct TableData {
             const int span = spanFrom(row);
             if (span >= count || span < 0)
                 continue;
-            double leastRoom = 0, naturalRoom = 0;
+            double leastRoom = 0, wordsRoom = 0, naturalRoom = 0;
             for (int c = span; c < count; ++c) {
                 leastRoom += least[std::size_t(c)];
+                wordsRoom += words[std::size_t(c)];
                 naturalRoom += natural[std::size_t(c)];
             }
             const QString &cell = row.back();
-            least.back() += std::max(0.0, pad + std::min(longestWord(cell, plain), wordFloor(points)) - leastRoom);
+            const double word = longestWord(cell, plain);
+            least.back() += std::max(0.0, pad + std::min(word, wordFloor(points)) - leastRoom);
+            words.back() += std::max(0.0, pad + word - wordsRoom);
             natural.back() += std::max(0.0, pad + plain.horizontalAdvance(cell) - naturalRoom);
         }
     }
 
-    // Natural widths where they fit, else the least widths with the room
-    // left shared in proportion to what each column lacks of its natural.
+    // Natural widths where they fit; else every word whole, the room left
+    // shared in proportion to what each column lacks of its natural width;
+    // else the least widths, with whole words for as many columns as the
+    // room allows, those that lack least first.
     static std::vector<double> share(const std::vector<int> &columns, const std::vector<double> &least,
-                                     const std::vector<double> &natural, double width)
+                                     const std::vector<double> &words, const std::vector<double> &natural,
+                                     double width)
     {
-        double leastSum = 0, naturalSum = 0;
+        double leastSum = 0, wordsSum = 0, naturalSum = 0;
         for (int c : columns) {
             leastSum += least[std::size_t(c)];
+            wordsSum += words[std::size_t(c)];
             naturalSum += natural[std::size_t(c)];
         }
         std::vector<double> widths;
-        for (int c : columns) {
-            const double lo = least[std::size_t(c)], hi = natural[std::size_t(c)];
-            if (naturalSum <= width)
-                widths.push_back(hi);
-            else if (naturalSum > leastSum && width > leastSum)
-                widths.push_back(lo + (hi - lo) * (width - leastSum) / (naturalSum - leastSum));
-            else
-                widths.push_back(lo);
+        if (naturalSum <= width) {
+            for (int c : columns)
+                widths.push_back(natural[std::size_t(c)]);
+        } else if (wordsSum <= width) {
+            for (int c : columns) {
+                const double lo = words[std::size_t(c)], hi = natural[std::size_t(c)];
+                widths.push_back(naturalSum > wordsSum ? lo + (hi - lo) * (width - wordsSum) / (naturalSum - wordsSum) : lo);
+            }
+        } else {
+            for (int c : columns)
+                widths.push_back(least[std::size_t(c)]);
+            std::vector<std::size_t> order(columns.size());
+            for (std::size_t i = 0; i < order.size(); ++i)
+                order[i] = i;
+            auto lack = [&](std::size_t i) { return words[std::size_t(columns[i])] - least[std::size_t(columns[i])]; };
+            std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return lack(a) < lack(b); });
+            double room = width - leastSum;
+            for (std::size_t i : order) {
+                const double more = std::min(lack(i), std::max(0.0, room));
+                widths[i] += more;
+                room -= more;
+            }
         }
         return widths;
     }
@@ -140,20 +166,25 @@ struct TableData {
             return laidOut;
         layoutFor = width;
         laidOut = {};
-        std::vector<double> least, natural;
+        std::vector<double> least, words, natural;
         std::vector<int> all;
         for (int c = 0; c < columnCount(); ++c)
             all.push_back(c);
         // Type a half point smaller at a time until the table fits.
         for (double points = table.points;; points = std::max(points - 0.5, kLeastTablePoints)) {
-            measure(points, least, natural);
+            measure(points, least, words, natural);
             double leastSum = 0;
             for (double w : least)
                 leastSum += w;
-            if (leastSum <= width) {
+            double wordsSum = 0;
+            for (double w : words)
+                wordsSum += w;
+            // Smaller type before a broken word; at the least size, words
+            // break rather than the table.
+            if (wordsSum <= width || (leastSum <= width && points <= kLeastTablePoints)) {
                 laidOut.points = points;
                 laidOut.columns = {all};
-                laidOut.widths = {share(all, least, natural, width)};
+                laidOut.widths = {share(all, least, words, natural, width)};
                 return laidOut;
             }
             if (points <= kLeastTablePoints)
@@ -162,7 +193,7 @@ struct TableData {
         // Split at the least size: the first column, then as many of the
         // others as fit, again and again.
         laidOut.points = std::min(table.points, kLeastTablePoints);
-        measure(laidOut.points, least, natural);
+        measure(laidOut.points, least, words, natural);
         std::vector<int> part{0};
         double used = least[0];
         for (int c = 1; c < columnCount(); ++c) {
@@ -176,7 +207,7 @@ struct TableData {
         }
         laidOut.columns.push_back(part);
         for (const std::vector<int> &columns : laidOut.columns)
-            laidOut.widths.push_back(share(columns, least, natural, width));
+            laidOut.widths.push_back(share(columns, least, words, natural, width));
         return laidOut;
     }
 };
