@@ -283,7 +283,7 @@ private:
                     width += widths[rest];
             }
             // A span that began in an earlier part leaves this one's cells blank.
-            const QString text = spanning ? (c == span || i == 0 ? texts.back() : QString())
+            const QString text = spanning ? (!texts.isEmpty() && (c == span || i == 0) ? texts.back() : QString())
                                           : (c < texts.size() ? texts[c] : QString());
             Cell cell{left, width, !header && !spanning && c < int(table.rightAligned.size())
                                        && table.rightAligned[std::size_t(c)], {}};
