@@ -76,6 +76,20 @@ QString trueScoreNote()
                           "score falls in.");
 }
 
+QString trueScoreShownSentence(const ReportFacts &facts, int row)
+{
+    if (!facts.reading.hasInterval || !trueScoreMethod(facts) || row < 0 || row >= interpretation::kScaleIdCount)
+        return {};
+    const conversion::Scale &scale = interpretation::scaleRow(ScaleId(row));
+    const TrueScoreText shown = trueScoreShown(ScaleId(row), facts.reading.interval.centre);
+    if (scale.display == conversion::Display::Band)
+        return TableWords::tr("The table shows the estimated true score as %1, the band it falls in.").arg(shown.text);
+    if (shown.marked)
+        return TableWords::tr("The table shows the estimated true score as %1: it lies outside the possible range of "
+                              "the scale and is held at its limit.").arg(shown.text);
+    return {};
+}
+
 QString intervalHeading(const ReportFacts &facts)
 {
     const QString level = pageDecimal(facts.confidence, facts.confidence == std::floor(facts.confidence) ? 0 : 1);

@@ -227,6 +227,17 @@ void TestReport::trueScoreStaysOnItsScale()
     QCOMPARE(!in<QLabel>("legendTxt")->isHidden(), marked || report::hasMarkedScore(*report->facts()));
     if (marked)
         QVERIFY(!in<QLabel>("legendTxt")->isHidden());
+    // The explanation of a row says how its true score is shown.
+    auto *table = in<QTableWidget>("scoresTable");
+    for (const auto id : {interpretation::ScaleId::Stanine, interpretation::ScaleId::Nce}) {
+        table->setCurrentCell(int(id), 0);
+        const QString how = in<QTextBrowser>("howPane")->toPlainText();
+        const QString shown = cell(int(id), 2);
+        if (id == interpretation::ScaleId::Stanine)
+            QVERIFY2(how.contains("as " + shown + ", the band it falls in"), qPrintable(how));
+        else
+            QCOMPARE(how.contains("as " + shown + ": it lies outside the possible range"), shown.endsWith('*'));
+    }
 }
 
 // The sentence in words; the table as the core gives it, written as a

@@ -742,6 +742,14 @@
 <context>
     <name>ReportTable</name>
     <message>
+        <source>The table shows the estimated true score as %1, the band it falls in.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1, das Band, in das er fällt.</translation>
+    </message>
+    <message>
+        <source>The table shows the estimated true score as %1: it lies outside the possible range of the scale and is held at its limit.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
+    </message>
+    <message>
         <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
