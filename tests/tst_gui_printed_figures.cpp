@@ -11,6 +11,7 @@
 #include "tests/program_fixture.h"
 
 #include <QApplication>
+#include <QPageSize>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -164,6 +165,7 @@ void TestPrintedFigures::everyFigureWhole_data()
     QTest::addColumn<int>("scores");
     QTest::addColumn<int>("nameLength");
     QTest::addColumn<bool>("zMetric");
+    QTest::addColumn<int>("paper");
     // Each name length with few and many scores, each on both metrics
     // somewhere, in both languages; not the whole cross product.
     struct Case {
@@ -177,7 +179,12 @@ void TestPrintedFigures::everyFigureWhole_data()
         for (const Case &c : cases)
             QTest::addRow("%s, %d scores, names of %d, %s", german ? "German" : "English", c.scores, c.nameLength,
                           c.z ? "z" : "Wechsler")
-                << german << c.scores << c.nameLength << c.z;
+                << german << c.scores << c.nameLength << c.z << int(QPageSize::A4);
+    // Paper too narrow for the scores table even in the least type: it is
+    // split under its heading, continued.
+    for (const bool german : {false, true})
+        QTest::addRow("%s, 12 scores, names of 20, z, A6", german ? "German" : "English")
+            << german << 12 << 20 << true << int(QPageSize::A6);
 }
 
 void TestPrintedFigures::everyFigureWhole()
@@ -186,6 +193,7 @@ void TestPrintedFigures::everyFigureWhole()
     QFETCH(int, scores);
     QFETCH(int, nameLength);
     QFETCH(bool, zMetric);
+    QFETCH(int, paper);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("needs pdftotext (poppler-utils)");
     fw::useLanguage(german ? fw::Language::German : fw::Language::English);
@@ -211,6 +219,7 @@ void TestPrintedFigures::everyFigureWhole()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
     battery::BatteryReport report{&battery.sheet, &results, settings, QStringLiteral("AACN"),
                                   QStringLiteral("correlations.csv")};
     int pages = 0;
@@ -235,6 +244,9 @@ void TestPrintedFigures::everyFigureWhole()
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(lines.contains(translated), qPrintable(translated));
     }
+    const QString continued = QCoreApplication::translate("battery::BatteryPage", "%1 (continued)")
+                                  .arg(QCoreApplication::translate("battery::BatteryPage", "Scores"));
+    QCOMPARE(lines.contains(continued), paper == int(QPageSize::A6));
     // The refused row, named and said to be left out.
     const QString refusedName = QString::fromStdString(battery.sheet.rows.back().cell(profile::Field::Name));
     const QString leftOut = QCoreApplication::translate("battery::BatteryPage", "%1 is left out: %2")
