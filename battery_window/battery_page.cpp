@@ -4,6 +4,7 @@
 #include "battery_window/chart_data.h"
 #include "battery_window/explanation_text.h"
 #include "battery_window/numbers.h"
+#include "battery_window/score_columns.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
 #include "report_window/core_words.h"
@@ -165,17 +166,19 @@ private:
     }
 
     // A column of the printed scores table: its head, whether it holds a
-    // figure (never wrapped) and how it is aligned, and its cell.
-    struct ScoreColumn {
+    // figure (never wrapped) and how it is aligned, and its cell. The
+    // score's own columns, then the worked-out columns the window shows
+    // too, read from the same records.
+    struct PageColumn {
         QString head;
         bool figure;
         bool right;
         std::function<QString(const profile::ScoreResult &score, const SheetRow &row, int entry)> cell;
     };
 
-    std::vector<ScoreColumn> scoreColumns() const
+    std::vector<PageColumn> scoreColumns() const
     {
-        return {
+        std::vector<PageColumn> columns{
             {PageWords::tr("Score"), false, false, [this](auto &, auto &, int entry) { return nameOf(entry); }},
             {PageWords::tr("As given"), true, true,
              [this](auto &, const SheetRow &row, int entry) {
@@ -186,21 +189,17 @@ private:
              }},
             {PageWords::tr("r"), true, true,
              [](auto &, const SheetRow &row, int) { return numbers::page(row.cell(profile::Field::Reliability)); }},
-            {m_metric, true, true, [](const profile::ScoreResult &s, auto &, int) { return page(s.metric); }},
-            {PageWords::tr("PR"), true, true, [](const profile::ScoreResult &s, auto &, int) { return page(s.percentileRank); }},
-            {PageWords::tr("Descriptor"), false, false,
-             [this](const profile::ScoreResult &s, auto &, int) { return m_results.label(s.descriptor); }},
-            {PageWords::tr("%1% interval").arg(level()), true, true,
-             [](const profile::ScoreResult &s, auto &, int) {
-                 return s.ciLow.known() ? PageWords::tr("%1 to %2").arg(page(s.ciLow), page(s.ciHigh)) : QString();
-             }},
-            {PageWords::tr("Dev."), true, true, [](const profile::ScoreResult &s, auto &, int) { return page(s.deviation); }},
-            {PageWords::tr("Crit."), true, true,
-             [](const profile::ScoreResult &s, auto &, int) { return page(s.deviationCritical); }},
-            {PageWords::tr("BR %"), true, true,
-             [](const profile::ScoreResult &s, auto &, int) { return page(s.deviationBaseRate); }},
-            {PageWords::tr("S/W"), true, false, [](const profile::ScoreResult &s, auto &, int) { return Words::mark(s.mark); }},
         };
+        for (const ScoreColumn &column : kScoreColumns) {
+            if (!column.pageHead)
+                continue;
+            columns.push_back({column.pageHead(m_metric, level()), column.number || column.decision, column.number,
+                               [this, &column](const profile::ScoreResult &score, auto &, int) {
+                                   return column.pageCell ? column.pageCell(score)
+                                                          : column.cell(score, m_results, Writing::Page);
+                               }});
+        }
+        return columns;
     }
 
     void scores()
@@ -210,8 +209,8 @@ private:
         table.points = kTablePoints;
         table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Scores"));
         table.headingPoints = kSectionPoints;
-        const std::vector<ScoreColumn> columns = scoreColumns();
-        for (const ScoreColumn &column : columns) {
+        const std::vector<PageColumn> columns = scoreColumns();
+        for (const PageColumn &column : columns) {
             table.header << column.head;
             table.figures.push_back(column.figure);
             table.rightAligned.push_back(column.right);
@@ -224,7 +223,7 @@ private:
                 continue;
             const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
             QStringList cells;
-            for (const ScoreColumn &column : columns)
+            for (const PageColumn &column : columns)
                 cells << column.cell(score, row, int(i));
             table.rows.push_back(cells);
             if (score.mark == profile::Mark::Strength)

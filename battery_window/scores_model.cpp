@@ -2,6 +2,7 @@
 
 #include "battery_window/numbers.h"
 #include "battery_window/paste_block.h"
+#include "battery_window/score_columns.h"
 #include "battery_window/sheet_commands.h"
 #include "battery_window/words.h"
 #include "conversion/scales.h"
@@ -26,63 +27,11 @@ const QColor kNote(0xFF, 0xF1, 0xC7);
 const QColor kWorkedOut(0xF2, 0xF2, 0xF2);
 const QColor kRefusedText(0x8B, 0x00, 0x00);
 
-QString figure(const profile::Figure &figure)
+static_assert(kScoreColumnCount == std::size_t(kColumnCount - kInputColumns));
+
+const ScoreColumn *resultColumn(int column)
 {
-    return numbers::screen(figure.text);
-}
-
-// A worked-out column, described once: its head and what the head means
-// (given the metric's name and the intervals' level), whether it holds a
-// number (right-aligned) or words, the figure its explanation explains,
-// and its cell.
-struct ResultColumnRecord {
-    QString (*head)(const QString &metric, const QString &level);
-    QString (*tip)(const QString &metric, const QString &level);
-    bool number;
-    profile::Item item;
-    QString (*cell)(const profile::ScoreResult &result, const SheetResults &results);
-};
-
-using R = profile::ScoreResult;
-using S = SheetResults;
-using M = const QString &;
-
-const ResultColumnRecord kResultColumns[] = {
-    {[](M metric, M) { return metric; }, [](M, M) { return ScoresModel::tr("The score on the common metric"); }, true,
-     profile::Item::Metric, [](const R &r, const S &) { return figure(r.metric); }},
-    {[](M, M) { return ScoresModel::tr("PR"); }, [](M, M) { return ScoresModel::tr("Percentile rank on the normal curve"); },
-     true, profile::Item::PercentileRank, [](const R &r, const S &) { return figure(r.percentileRank); }},
-    {[](M, M) { return ScoresModel::tr("Descriptor"); }, [](M, M) { return ScoresModel::tr("Descriptor"); }, false,
-     profile::Item::Descriptor, [](const R &r, const S &s) { return s.label(r.descriptor); }},
-    {[](M, M level) { return ScoresModel::tr("%1% low").arg(level); },
-     [](M, M level) { return ScoresModel::tr("Lower bound of the %1% confidence interval").arg(level); }, true,
-     profile::Item::CiLow, [](const R &r, const S &) { return figure(r.ciLow); }},
-    {[](M, M level) { return ScoresModel::tr("%1% high").arg(level); },
-     [](M, M level) { return ScoresModel::tr("Upper bound of the %1% confidence interval").arg(level); }, true,
-     profile::Item::CiHigh, [](const R &r, const S &) { return figure(r.ciHigh); }},
-    {[](M, M) { return ScoresModel::tr("Deviation"); }, [](M, M) { return ScoresModel::tr("Difference from the person's mean"); },
-     true, profile::Item::Deviation, [](const R &r, const S &) { return figure(r.deviation); }},
-    {[](M, M) { return ScoresModel::tr("Critical"); },
-     [](M, M) { return ScoresModel::tr("The deviation a strength or weakness needs"); }, true,
-     profile::Item::DeviationCritical, [](const R &r, const S &) { return figure(r.deviationCritical); }},
-    {[](M, M) { return ScoresModel::tr("S/W"); }, [](M, M) { return ScoresModel::tr("S: a strength, W: a weakness"); }, false,
-     profile::Item::StrengthWeakness, [](const R &r, const S &) { return Words::mark(r.mark); }},
-    {[](M, M) { return ScoresModel::tr("Base rate %"); },
-     [](M, M) { return ScoresModel::tr("Percent of people with a deviation this large"); }, true,
-     profile::Item::DeviationBaseRate, [](const R &r, const S &) { return figure(r.deviationBaseRate); }},
-    {[](M metric, M) { return ScoresModel::tr("Retest %1").arg(metric); },
-     [](M, M) { return ScoresModel::tr("The retest on the common metric"); }, true, profile::Item::Retest,
-     [](const R &r, const S &) { return figure(r.retest); }},
-    {[](M, M) { return ScoresModel::tr("RCI"); }, [](M, M) { return ScoresModel::tr("Reliable change index"); }, true,
-     profile::Item::Rci, [](const R &r, const S &) { return figure(r.rci); }},
-    {[](M, M) { return ScoresModel::tr("Change"); }, [](M, M) { return ScoresModel::tr("Change"); }, false,
-     profile::Item::Change, [](const R &r, const S &) { return Words::change(r.change); }},
-};
-static_assert(std::size(kResultColumns) == kColumnCount - kInputColumns);
-
-const ResultColumnRecord *resultColumn(int column)
-{
-    return column >= kInputColumns && column < kColumnCount ? &kResultColumns[column - kInputColumns] : nullptr;
+    return column >= kInputColumns && column < kColumnCount ? &kScoreColumns[column - kInputColumns] : nullptr;
 }
 
 } // namespace
@@ -90,7 +39,7 @@ const ResultColumnRecord *resultColumn(int column)
 // The sheet's own columns: words for the name, the scale and the group.
 bool isNumberColumn(int column)
 {
-    if (const ResultColumnRecord *record = resultColumn(column))
+    if (const ScoreColumn *record = resultColumn(column))
         return record->number;
     return column != int(profile::Field::Name) && column != int(profile::Field::Scale)
         && column != int(profile::Field::Group);
@@ -98,7 +47,7 @@ bool isNumberColumn(int column)
 
 profile::Item itemOfColumn(int column)
 {
-    const ResultColumnRecord *record = resultColumn(column);
+    const ScoreColumn *record = resultColumn(column);
     return record ? record->item : profile::Item::Z; // the score as given: how it became a z
 }
 
@@ -204,17 +153,17 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         if (result->problem)
             return Words::missing(profile::Missing::Refused);
-        const ResultColumnRecord *record = resultColumn(column);
+        const ScoreColumn *record = resultColumn(column);
         if (role == Qt::ToolTipRole && record && !record->number)
-            return record->cell(*result, *m_results);
+            return record->cell(*result, *m_results, Writing::Screen);
         return {};
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (result->problem)
         return {};
-    const ResultColumnRecord *record = resultColumn(column);
-    return record ? record->cell(*result, *m_results) : QVariant();
+    const ScoreColumn *record = resultColumn(column);
+    return record ? record->cell(*result, *m_results, Writing::Screen) : QVariant();
 }
 
 QString ScoresModel::cellText(int row, int column) const
@@ -236,7 +185,7 @@ QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int r
     const bool tip = role == Qt::ToolTipRole;
     if (section < kInputColumns)
         return tip ? QVariant() : Words::column(profile::Field(section));
-    const ResultColumnRecord *record = resultColumn(section);
+    const ScoreColumn *record = resultColumn(section);
     if (!record)
         return {};
     const QString level = numbers::plain(m_confidence);

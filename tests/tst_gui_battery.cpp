@@ -805,9 +805,10 @@ void TestBattery::printedReport()
                           cell(profile::Field::Score) + " " + cell(profile::Field::Scale), cell(profile::Field::Reliability),
                           fig(score.metric), fig(score.percentileRank), QString::fromStdString(score.descriptor),
                           fig(score.ciLow) + " to " + fig(score.ciHigh), fig(score.deviation),
-                          fig(score.deviationCritical), fig(score.deviationBaseRate)};
+                          fig(score.deviationCritical)};
         if (score.mark != profile::Mark::None)
             cells << QString::fromStdString(std::string(profile::markText(score.mark)));
+        cells << fig(score.deviationBaseRate);
         QVERIFY2(printedLine(cells), qPrintable(cells.join(QLatin1Char('|'))));
     }
     for (const profile::PairResult &pair : results.analysis.pairs)
