@@ -287,7 +287,10 @@ private:
                                           : (c < texts.size() ? texts[c] : QString());
             Cell cell{left, width, !header && !spanning && c < int(table.rightAligned.size())
                                        && table.rightAligned[std::size_t(c)], {}};
-            if (!header && !spanning && m_data->figure(c))
+            // A figure wider than the page itself (a number typed with
+            // hundreds of digits) wraps rather than run off the paper.
+            if (!header && !spanning && m_data->figure(c)
+                && QFontMetricsF(font).horizontalAdvance(text) <= width - pad + 1)
                 cell.lines = {text};
             else
                 cell.lines = wrappedLines(text, font, width - pad);
