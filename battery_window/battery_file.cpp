@@ -1,6 +1,7 @@
 #include "battery_window/battery_file.h"
 
 #include "profile/profile.h"
+#include "report_window/identification.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
@@ -234,13 +235,29 @@ private:
         return true;
     }
 
+    // The value as a window's field holds it: at most kLongestIdPart
+    // characters, the cut noted once per column.
+    std::string_view keptPart(std::string_view value, std::size_t part)
+    {
+        std::size_t characters = 0, at = 0;
+        for (; at < value.size(); ++at)
+            if ((static_cast<unsigned char>(value[at]) & 0xC0) != 0x80 && ++characters > std::size_t(report::kLongestIdPart))
+                break;
+        if (at == value.size())
+            return value;
+        const std::string column(kIdKeys[part]);
+        if (std::find(m_out.cutColumns.begin(), m_out.cutColumns.end(), column) == m_out.cutColumns.end())
+            m_out.cutColumns.push_back(column);
+        return value.substr(0, at);
+    }
+
     bool readIdentification(const text::CsvRecord &record, std::size_t line, bool &more)
     {
         Identification &id = m_out.sheet.id;
         for (std::size_t part = 0; part < kIdCount; ++part) {
             if (m_idAt[part] < 0)
                 continue;
-            const std::string_view value = text::trimmed(record.cells[std::size_t(m_idAt[part])]);
+            const std::string_view value = keptPart(text::trimmed(record.cells[std::size_t(m_idAt[part])]), part);
             if (part == 0) {
                 // A person is the rows that stand together under one name; a
                 // row without one belongs to the person above it.

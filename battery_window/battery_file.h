@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace battery {
 
@@ -42,6 +43,9 @@ struct FileProblem {
 struct FileReading {
     Sheet sheet;
     bool severalPeople = false; // the file goes on with another person's rows
+    // Identification columns whose value was longer than a window's field
+    // holds (report::kLongestIdPart characters) and is cut to it.
+    std::vector<std::string> cutColumns;
 };
 
 // True with `out` filled; false with `problem` set.

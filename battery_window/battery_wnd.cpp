@@ -321,6 +321,7 @@ void BatteryWnd::refresh()
     workOut(m_model->sheet(), m_correlations, m_core, m_results);
     m_model->setResults(&m_results);
     refreshTables();
+    fitFigures();
     m_chart->setData(chartData(m_results, m_core));
     m_chart->setAccessibleDescription(chartDescription(m_results, m_core));
     showCorrelations();
@@ -373,6 +374,22 @@ void BatteryWnd::refreshTables()
     sizeColumns(m_composites, 6);
     m_composites->setColumnWidth(1, em * 16);
     m_composites->setColumnWidth(4, label);
+}
+
+// A figure on screen is never cut short: a column narrower than its widest
+// figure widens to it. Words may be cut; their tooltips hold them whole.
+void BatteryWnd::fitFigures()
+{
+    const QFontMetrics metrics(m_scores->font());
+    for (int column = kMetricColumn; column < kColumnCount; ++column) {
+        if (!isNumberColumn(column))
+            continue;
+        int widest = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(m_model->cellText(row, column)));
+        if (widest + 16 > m_scores->columnWidth(column))
+            m_scores->setColumnWidth(column, widest + 16);
+    }
 }
 
 // The scales and the descriptor system, as the Score Report's words name them.

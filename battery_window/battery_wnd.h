@@ -107,6 +107,7 @@ private:
     void connectSignals();
     void refresh();          // the figures, the tables, the chart, from the cells
     void refreshTables();
+    void fitFigures();
     void updateMenus();
     void showHow();          // the explanation of the selected figure
     void identificationEdited();

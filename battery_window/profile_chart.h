@@ -91,10 +91,17 @@ public:
         std::vector<Span> groups;
         double namesTop = 0, groupsTop = 0;
         bool uprightNames = false; // names turned to read upwards, where across they do not fit
+        // Upright names too long for their room: cut short, or with
+        // numberNames, the columns numbered from 1 for a key beside the chart.
+        bool namesCut = false;
+        bool numbered = false;
         double y(double z) const { return plot.top() + (zTop - z) / (zTop - zBottom) * plot.height(); }
     };
 
     void setData(ChartData data) { m_data = std::move(data); }
+    // Where names would be cut short, number the columns instead (on paper,
+    // where a key in words follows the chart).
+    void setNumberNames(bool number) { m_numberNames = number; }
     const ChartData &data() const { return m_data; }
 
     Geometry layout(const QRectF &area, double fontPixels) const;
@@ -117,6 +124,7 @@ private:
     void paintLegend(QPainter &painter, const Geometry &g) const;
 
     ChartData m_data;
+    bool m_numberNames = false;
 };
 
 } // namespace battery

@@ -36,6 +36,7 @@ signals:
 private:
     QLineEdit *addField(const char *name, const QString &caption, const QString &tip, int row, int column);
     void fieldEdited();
+    void keepToLimit();
     void mark(QLineEdit *field, bool bad, const QString &why);
 
     QString m_testCaption;
@@ -45,6 +46,7 @@ private:
     QLineEdit *m_testName = nullptr;
     QLineEdit *m_examiner = nullptr;
     QLabel *m_age = nullptr;
+    QLabel *m_cut = nullptr; // says which field was cut to its limit
 };
 
 } // namespace report

@@ -107,6 +107,7 @@ private slots:
     void bytesConsumedFollowsTheRecords();
     void quotesOnlyWhenNeeded_data();
     void quotesOnlyWhenNeeded();
+    void quotesWhereverTheSpecialCharacterIs();
     void roundTripAcrossBlocks_data();
     void roundTripAcrossBlocks();
     void linesThatNeverEndAreCut();
@@ -328,6 +329,28 @@ void TestBatchCsv::quotesOnlyWhenNeeded()
     QFETCH(QString, cell);
     QFETCH(QByteArray, line);
     QCOMPARE(written(delimiter, "\n", {{cell.toStdString(), "x"}}), line);
+}
+
+// A cell of any length is quoted for a special character at any place in
+// it: the writer looks at long cells eight bytes at a time, so the head, the
+// middle and a tail shorter than eight bytes are each tried.
+void TestBatchCsv::quotesWhereverTheSpecialCharacterIs()
+{
+    for (const char delimiter : {',', '\t'})
+        for (int length = 1; length <= 25; ++length) {
+            const std::string plain(std::size_t(length), 'a');
+            QCOMPARE(written(delimiter, "\n", {{plain, "x"}}),
+                     QByteArray::fromStdString(plain) + delimiter + "x\n");
+            for (const char special : {delimiter, '"', '\n', '\r'})
+                for (int at = 0; at < length; ++at) {
+                    std::string cell = plain;
+                    cell[std::size_t(at)] = special;
+                    QByteArray body = QByteArray::fromStdString(cell);
+                    body.replace("\"", "\"\"");
+                    QVERIFY2(written(delimiter, "\n", {{cell, "x"}}) == '"' + body + '"' + delimiter + "x\n",
+                             qPrintable(QStringLiteral("%1 bytes, 0x%2 at %3").arg(length).arg(int(special), 0, 16).arg(at)));
+                }
+        }
 }
 
 // Whatever the writer writes, the reader reads back, also when records

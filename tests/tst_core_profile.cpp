@@ -143,6 +143,8 @@ void ProfileTest::workedExamples()
 {
     const double se = formula::pairStandardError(.90, .90, 15);
     QVERIFY(std::fabs(se - 6.708204) < 5e-7);
+    QVERIFY(std::fabs(formula::pairStandardError(.90, .80, 15) - 8.215838) < 5e-7);
+    QVERIFY(std::fabs(formula::pairStandardError(.80, .90, 15) - 8.215838) < 5e-7);
     QVERIFY(std::fabs(formula::criticalZ(.05) * se - 13.14784) < 5e-6);
     const double rate = formula::baseRate(16.10, formula::pairSpread(.85, 15));
     QVERIFY(std::fabs(rate - 2.5) < 0.005);
@@ -189,6 +191,13 @@ void ProfileTest::figures_data()
     const QString pair90 = "A,wechsler,120,,,.9|B,wechsler,100,,,.9";
     QTest::newRow("pair SE, r .90 and .90") << pair90 << "" << "" << "pair 0 se" << "6.71";
     QTest::newRow("pair critical 13.15") << pair90 << "" << "" << "pair 0 critical" << "13.15";
+    // Unequal reliabilities: each score's own goes into the SE, whichever comes first.
+    QTest::newRow("pair SE, r .90 and .80") << "A,wechsler,120,,,.9|B,wechsler,100,,,.8" << "" << ""
+                                            << "pair 0 se" << "8.22";
+    QTest::newRow("pair SE, r .80 and .90") << "A,wechsler,120,,,.8|B,wechsler,100,,,.9" << "" << ""
+                                            << "pair 0 se" << "8.22";
+    QTest::newRow("pair critical, r .95 and .70") << "A,wechsler,120,,,.95|B,wechsler,100,,,.7" << "" << ""
+                                                  << "pair 0 critical" << "17.39";
     QTest::newRow("20 beyond 13.15") << pair90 << "" << "" << "pair 0 significant" << "yes";
     QTest::newRow("difference first minus second")
         << "A,wechsler,87,,,.9|B,wechsler,100,,,.9" << "" << "" << "pair 0 difference" << "-13";

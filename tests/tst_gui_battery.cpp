@@ -99,6 +99,8 @@ private slots:
     void hostileInput_data();
     void hostileInput();
     void fileNamesAreNeverPlaceholders();
+    void identificationKeptToItsLimit();
+    void figuresNeverCutOnScreen();
     void printedReport_data();
     void printedReport();
     void copiesTablesAndSavesPictures();
@@ -663,6 +665,64 @@ void TestBattery::fileNamesAreNeverPlaceholders()
     QFile::remove(correlations);
 }
 
+// A name longer than a field holds keeps its first 120 characters and the
+// window says so, whether opened from a file or pasted; the file it came
+// from is not overwritten with the shorter name.
+void TestBattery::identificationKeptToItsLimit()
+{
+    QString examiner = QStringLiteral("Dr.");
+    while (examiner.size() < 150)
+        examiner += QStringLiteral(" Examiner-Hollingsworth");
+    const QString path = m_dir.filePath(QStringLiteral("long-names.csv"));
+    QVERIFY(writeFile(path, "person,examiner,name,scale,score\nK-0117,\"" + examiner.toUtf8() + "\",A,z,1\n"));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QVERIFY(sheet->openFile(path));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].contains(QLatin1String("examiner runs past 120 characters")), qPrintable(m_messages[0]));
+    const QString kept = examiner.left(120);
+    QCOMPARE(in<QLineEdit>("examinerFld")->text(), kept);
+    QCOMPARE(QString::fromStdString(sheet->scoresModel()->sheet().id.examiner), kept);
+    QCOMPARE(sheet->filePath(), QString()); // Save asks for a new name
+
+    in<QLineEdit>("clientFld")->setText(examiner); // as a paste puts it
+    QCOMPARE(in<QLineEdit>("clientFld")->text(), kept);
+    QCOMPARE(QString::fromStdString(sheet->scoresModel()->sheet().id.person), kept);
+    QVERIFY(!in<QLabel>("cutLbl")->isHidden());
+    QVERIFY2(in<QLabel>("cutLbl")->text().startsWith(QLatin1String("Name or code was longer than 120 characters")),
+             qPrintable(in<QLabel>("cutLbl")->text()));
+    QVERIFY(readFile(path).contains(examiner.toUtf8()));
+}
+
+// A column narrowed below its widest figure widens again with the next
+// figures; words may be cut on screen, and their tip holds them whole.
+void TestBattery::figuresNeverCutOnScreen()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTableView *table = scores();
+    for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column)
+        table->setColumnWidth(column, 4);
+    sheet->pasteText(QStringLiteral("Word Meaning\tscaled\t4\n"));
+    const QFontMetrics metrics(table->font());
+    QAbstractItemModel *model = table->model();
+    int figures = 0;
+    for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column) {
+        if (!battery::isNumberColumn(column))
+            continue;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString figure = model->index(row, column).data().toString();
+            figures += !figure.isEmpty();
+            QVERIFY2(metrics.horizontalAdvance(figure) + 8 <= table->columnWidth(column),
+                     qPrintable(QStringLiteral("%1 in column %2").arg(figure).arg(column)));
+        }
+    }
+    QVERIFY(figures > 50);
+    QCOMPARE(model->index(0, int(profile::Field::Name)).data(Qt::ToolTipRole).toString(), QStringLiteral("Word Meaning"));
+    QCOMPARE(model->index(0, battery::kDescriptorColumn).data(Qt::ToolTipRole).toString(),
+             model->index(0, battery::kDescriptorColumn).data().toString());
+}
+
 void TestBattery::printedReport_data()
 {
     QTest::addColumn<int>("paper");
@@ -745,9 +805,10 @@ void TestBattery::printedReport()
                           cell(profile::Field::Score) + " " + cell(profile::Field::Scale), cell(profile::Field::Reliability),
                           fig(score.metric), fig(score.percentileRank), QString::fromStdString(score.descriptor),
                           fig(score.ciLow) + " to " + fig(score.ciHigh), fig(score.deviation),
-                          fig(score.deviationCritical), fig(score.deviationBaseRate)};
+                          fig(score.deviationCritical)};
         if (score.mark != profile::Mark::None)
             cells << QString::fromStdString(std::string(profile::markText(score.mark)));
+        cells << fig(score.deviationBaseRate);
         QVERIFY2(printedLine(cells), qPrintable(cells.join(QLatin1Char('|'))));
     }
     for (const profile::PairResult &pair : results.analysis.pairs)

@@ -758,6 +758,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>ReportPage</name>
     <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
         <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
@@ -788,6 +796,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>ReportTable</name>
+    <message>
+        <source>The table shows the estimated true score as %1, the band it falls in.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1, das Band, in das er fällt.</translation>
+    </message>
+    <message>
+        <source>The table shows the estimated true score as %1: it lies outside the possible range of the scale and is held at its limit.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
+    </message>
+    <message>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
+    </message>
     <message>
         <source>SEE</source>
         <translation>SEE</translation>
@@ -1165,6 +1185,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>battery::BatteryPage</name>
     <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
         <source>Strengths and weaknesses</source>
         <translation>Stärken und Schwächen</translation>
     </message>
@@ -1383,6 +1407,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
+    <message>
+        <source>In %1, %2 runs past %3 characters; the first %3 are open. Save asks for a new file name, so that the file keeps the whole text.</source>
+        <translation>In %1 ist %2 länger als %3 Zeichen; die ersten %3 sind geöffnet. Speichern fragt nach einem neuen Dateinamen, damit die Datei den ganzen Text behält.</translation>
+    </message>
     <message>
         <source>Battery</source>
         <translation>Testbatterie</translation>
@@ -1774,6 +1802,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>battery::ExplanationText</name>
+    <message>
+        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
+        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übung / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
+    </message>
+    <message>
+        <source>retest</source>
+        <translation>Retest</translation>
+    </message>
     <message>
         <source>z of a score</source>
         <translation>z eines Werts</translation>
@@ -2796,6 +2832,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>report::IdentificationBlock</name>
+    <message>
+        <source>%1 was longer than %2 characters: its first %2 are kept.</source>
+        <translation>%1 war länger als %2 Zeichen: die ersten %2 bleiben.</translation>
+    </message>
     <message>
         <source>A date as year-month-day, such as 2016-03-14.</source>
         <translation>Ein Datum als TT.MM.JJJJ, etwa 14.03.2016; auch 2016-03-14.</translation>
