@@ -14,6 +14,7 @@
 #include "battery_window/sheet_results.h"
 #include "framework/window.h"
 #include "profile/correlations.h"
+#include "text/output_file.h"
 
 #include <QDateTime>
 #include <QUndoStack>
@@ -148,6 +149,9 @@ private:
 
     // battery_wnd_output.cpp
     BatteryReport report() const;
+    // What a save, a picture or a PDF must never write onto: the files the
+    // sheet reads, its own file too unless it is the sheet being saved.
+    text::ReadFiles readFiles(bool withOwnFile) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
 
