@@ -31,8 +31,11 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using battery::BatteryWnd;
 
@@ -94,6 +97,8 @@ private slots:
     void unsavedScoresAreAskedAbout_data();
     void unsavedScoresAreAskedAbout();
     void failedSaveKeepsTheOldFile();
+    void writersNeverReplaceWhatTheSheetReads_data();
+    void writersNeverReplaceWhatTheSheetReads();
     void fileChangedOnDisk_data();
     void fileChangedOnDisk();
     void hostileInput_data();
@@ -532,6 +537,77 @@ void TestBattery::failedSaveKeepsTheOldFile()
     QCOMPARE(readFile(path), QByteArray(kBattery));
     QVERIFY(sheet->isWindowModified());
     QCOMPARE(sheetCells(), cells);
+}
+
+void TestBattery::writersNeverReplaceWhatTheSheetReads_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target"); // "link:" a symbolic link to, "hard:" a hard link to, "fifo:" a FIFO
+    QTest::addColumn<QString>("said");   // in the one message; empty: written, no message
+    QTest::newRow("Export PDF over the sheet's file") << "ExportPdfItem" << "link:battery.csv"
+                                                       << "it is the sheet's own file, which this would replace";
+    QTest::newRow("Save Picture over the correlations") << "SavePictureAction" << "hard:correlations.csv"
+                                                        << "it is the correlation file the sheet uses";
+    QTest::newRow("Save As over the correlations") << "FileSaveAs" << "link:correlations.csv"
+                                                   << "it is the correlation file the sheet uses";
+    QTest::newRow("Save As over its own file, linked") << "FileSaveAs" << "hard:battery.csv" << "";
+    QTest::newRow("Export PDF to a full device") << "ExportPdfItem" << "link:/dev/full" << "No space left on device";
+    QTest::newRow("Save Picture to a device") << "SavePictureAction" << "link:/dev/null" << "";
+    QTest::newRow("Save As into a pipe nothing reads") << "FileSaveAs" << "fifo:" << "a pipe that nothing reads";
+    QTest::newRow("Export PDF to a folder") << "ExportPdfItem" << "folder:" << "Is a directory";
+}
+
+// Export PDF…, Save Picture… and Save As… never write over a file the sheet
+// reads, by any name or link; a device is written as a stream and never
+// replaced, a pipe without a reader is refused rather than waited for, and
+// a failed write says why and leaves nothing behind.
+void TestBattery::writersNeverReplaceWhatTheSheetReads()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, said);
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTemporaryDir dir(m_dir.filePath(QStringLiteral("writers-XXXXXX")));
+    const QString suffix = command == QLatin1String("FileSaveAs") ? QStringLiteral(".csv")
+        : command == QLatin1String("ExportPdfItem")                ? QStringLiteral(".pdf")
+                                                                   : QStringLiteral(".svg");
+    const QString path = dir.filePath(QStringLiteral("out") + suffix);
+    const QString kind = target.section(QLatin1Char(':'), 0, 0);
+    QString read = target.section(QLatin1Char(':'), 1);
+    if (!read.isEmpty() && !read.startsWith(QLatin1Char('/')))
+        read = m_dir.filePath(read);
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(read, path));
+    else if (kind == QLatin1String("hard"))
+        QCOMPARE(::link(QFile::encodeName(read).constData(), QFile::encodeName(path).constData()), 0);
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir(dir.path()).mkdir(QFileInfo(path).fileName()));
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    const QByteArray contents = QFileInfo(read).isFile() ? readFile(read) : QByteArray();
+
+    answerDialogs(path);
+    QVERIFY(bar().trigger(command.toLatin1().constData()));
+    if (said.isEmpty()) {
+        QCOMPARE(m_messages, QStringList());
+    } else {
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.front().contains(said), qPrintable(m_messages.front()));
+        if (!contents.isEmpty())
+            QCOMPARE(readFile(read), contents);
+    }
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    if (!said.isEmpty() || !S_ISREG(before.st_mode))
+        QCOMPARE(after.st_ino, before.st_ino); // never replaced
+    const QStringList hidden = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System | QDir::NoDotAndDotDot);
+    QVERIFY2(std::none_of(hidden.begin(), hidden.end(), [](const QString &name) { return name.startsWith('.'); }),
+             qPrintable(hidden.join(QLatin1Char(' '))));
+    QVERIFY(sheet->isVisible());
 }
 
 void TestBattery::fileChangedOnDisk_data()

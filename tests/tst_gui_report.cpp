@@ -568,6 +568,23 @@ void TestReport::customDescriptorFile()
     choose();
     QCOMPARE(descriptors->currentText(), QStringLiteral("Custom: district.csv"));
 
+    // Export PDF… and Save Picture… never write over the file in use, by any name.
+    const QByteArray labels = "from,label\n100,Typical\n115,Strong\n0,Weak\n";
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.pdf"))));
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.svg"))));
+    for (const char *item : {"ExportPdfItem", "SavePictureAction"}) {
+        m_messages.clear();
+        const QString target = dir.filePath(QLatin1String(item) == QLatin1String("ExportPdfItem") ? "linked.pdf" : "linked.svg");
+        fw::setFileDialogHook([target](fw::FileDialogKind, const QString &) { return target; });
+        QVERIFY(bar().trigger(item));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QLatin1String("it is the descriptor file the report uses")), qPrintable(m_messages[0]));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), labels);
+    }
+    m_messages.clear();
+
     closeReport();
     QVERIFY(openReport());
     QCOMPARE(in<QComboBox>("descriptorBox")->currentText(), QStringLiteral("Custom: district.csv"));
