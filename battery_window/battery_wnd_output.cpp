@@ -13,6 +13,7 @@
 #include "framework/picture_file.h"
 #include "framework/printing.h"
 #include "report_window/core_words.h"
+#include "text/plain_number.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -85,9 +86,9 @@ QString BatteryWnd::tableText(QAbstractItemView *table) const
     QString text;
     for (const QStringList &row : tableCells(table)) {
         QStringList cells = row;
-        // A tab or a line break inside a cell would split it.
+        // A score named "=HYPERLINK(…)" must reach the spreadsheet as text.
         for (QString &cell : cells)
-            cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            cell = QString::fromStdString(text::spreadsheetCell(cell.toStdString()));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

@@ -107,6 +107,7 @@ private slots:
     void printedReport_data();
     void printedReport();
     void copiesTablesAndSavesPictures();
+    void copiedTablesCarryNoFormulas();
     void chartFollowsEdits();
     void explainsTheSelectedFigure();
     void keyboardAndScreenReaders();
@@ -872,6 +873,30 @@ void TestBattery::copiesTablesAndSavesPictures()
     QVERIFY(!QImage(m_dir.filePath(QStringLiteral("chart.png"))).isNull());
     QVERIFY(readFile(m_dir.filePath(QStringLiteral("chart.pdf"))).startsWith("%PDF"));
     QCOMPARE(m_messages, QStringList());
+}
+
+// Copy Table's tab-separated text passes a score named as a formula as
+// text, keeps numbers numbers and every cell one cell; the HTML is as typed.
+void TestBattery::copiedTablesCarryNoFormulas()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("=HYPERLINK(\"http://x\",\"y\")\tz\t-1.5\t\t\t.9\n"
+                                    "@SUM(A1)\tt\t60\t\t\t.9\n"
+                                    "Plain\tz\t-0.5\t\t\t.9\n"));
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines[1].startsWith(QLatin1String("'=HYPERLINK(\"http://x\",\"y\")\tz\t-1.5\t")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QLatin1String("'@SUM(A1)\tT\t60\t")), qPrintable(lines[2]));
+    QVERIFY2(lines[3].startsWith(QLatin1String("Plain\tz\t-0.5\t")), qPrintable(lines[3]));
+    for (const QString &line : lines)
+        for (const QString &cell : line.split(QLatin1Char('\t')))
+            QVERIFY2(!cell.startsWith(QLatin1Char('=')) && !cell.startsWith(QLatin1Char('@')), qPrintable(cell));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+        QLatin1String("<td>=HYPERLINK(&quot;http://x&quot;,&quot;y&quot;)</td>")));
 }
 
 // The chart in the window is the chart the core's figures give, dot for

@@ -499,6 +499,17 @@ void TestReport::copyTableAndSentence()
     QVERIFY(bar().trigger("CopySentenceAction"));
     QCOMPARE(QGuiApplication::clipboard()->text(), shownSentence());
     QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
+
+    // A descriptor label a spreadsheet would run as a formula reaches it as
+    // text, and only in the tab-separated text.
+    QTemporaryDir dir;
+    const QString labels = dir.filePath(QStringLiteral("labels.csv"));
+    QVERIFY(writeFile(labels, "from,label\n0,=1+1\n110,\"@SUM(A1)\r\"\n"));
+    QCOMPARE(existing<ReportWnd>()->loadDescriptorFile(labels), QString());
+    QVERIFY(bar().trigger("CopyTableAction"));
+    QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
+             QStringLiteral("Descriptor\t'=1+1 (labels)"));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(QLatin1String(">=1+1 (labels)</td>")));
 }
 
 void TestReport::parametersRemembered()
