@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -111,6 +112,8 @@ private slots:
     void chartFollowsEdits();
     void explainsTheSelectedFigure();
     void keyboardAndScreenReaders();
+    void editMenuFromTheKeyboard_data();
+    void editMenuFromTheKeyboard();
     void settingsRemembered();
 
 private:
@@ -983,6 +986,69 @@ void TestBattery::keyboardAndScreenReaders()
     QTRY_COMPARE(QApplication::focusWidget(), scores());
     QTest::keyClick(sheet, Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget(), in<QTableView>("pairsTable"));
+}
+
+void TestBattery::editMenuFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");      // the key that opens the menus
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("enabled"); // Cut, Copy, Paste, Insert Row, Delete Row, Move Up, Move Down
+    QTest::newRow("Alt+E, scores") << int(Qt::Key_E) << "scoresTable" << "YYYYYYY";
+    QTest::newRow("F10, scores") << int(Qt::Key_F10) << "scoresTable" << "YYYYYYY";
+    QTest::newRow("Alt+E, pairs") << int(Qt::Key_E) << "pairsTable" << "NYNNNNN";
+    QTest::newRow("F10, composites") << int(Qt::Key_F10) << "compositesTable" << "NYNNNNN";
+}
+
+// The Edit menu opened from the keyboard, which gives the menu bar the
+// focus, is enabled for the table that had it, as it is opened with the mouse.
+void TestBattery::editMenuFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(QString, table);
+    QFETCH(QString, enabled);
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Extra\tz\t1\n"));
+    auto *view = in<QTableView>(table.toLatin1().constData());
+    view->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+    view->selectionModel()->setCurrentIndex(view->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    QVERIFY(view->selectionModel()->hasSelection());
+
+    if (key == Qt::Key_F10) {
+        QTest::keyClick(view, Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("UntitledMenu2")); // File
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    } else {
+        QTest::keyClick(view, Qt::Key(key), Qt::AltModifier);
+    }
+    QTRY_VERIFY(QApplication::activePopupWidget()
+                && QApplication::activePopupWidget()->objectName() == QLatin1String("UntitledMenu0")); // Edit
+    QString actual;
+    for (const char *name : {"EditCut", "EditCopy", "EditPaste", "InsertRowAction", "DeleteRowAction", "MoveRowUpAction",
+                             "MoveRowDownAction"}) {
+        const QAction *action = QApplication::activePopupWidget()->findChild<QAction *>(QLatin1String(name));
+        const auto shown = QApplication::activePopupWidget()->actions();
+        const auto at = std::find_if(shown.begin(), shown.end(),
+                                     [name](const QAction *a) { return a->objectName() == QLatin1String(name); });
+        QVERIFY2(at != shown.end() || action, name);
+        actual += (at != shown.end() ? *at : action)->isEnabled() ? QLatin1Char('Y') : QLatin1Char('N');
+    }
+    QCOMPARE(actual, enabled);
+    // Chosen from the keyboard, Copy copies the table's cell.
+    QGuiApplication::clipboard()->clear();
+    for (int i = 0; i < 2; ++i) // Undo and Redo come first, disabled or not
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+    QWidget *menu = QApplication::activePopupWidget();
+    while (menu && static_cast<QMenu *>(menu)->activeAction()
+           && static_cast<QMenu *>(menu)->activeAction()->objectName() != QLatin1String("EditCopy"))
+        QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text().trimmed(),
+             view->model()->index(1, 0).data(Qt::DisplayRole).toString().trimmed());
+    QTRY_COMPARE(QApplication::focusWidget(), view);
 }
 
 // The settings come back at the next opening; confidence and method are
