@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <vector>
 
 namespace shell {
 
@@ -30,15 +31,39 @@ constexpr const char *kQtOptionsWithValue[] = {
 };
 constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "sync", "nograb", "dograb"};
 
+// The printed report's options, as quintaval-convert --profile has them.
+struct ReportOption {
+    const char *name;
+    const char *description;
+    const char *value; // empty: a flag
+};
+constexpr ReportOption kReportOptions[] = {
+    {"person",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: print only the person of this name; without it, every person in "
+                                      "FILE, each from a new page."),
+     "NAME"},
+    {"metric", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the common metric, wechsler, t, scaled or z."), "M"},
+    {"alpha", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the level of the two-tailed tests, 0 < A < .5."), "A"},
+    {"bonferroni",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: divide alpha among the scores tested for strengths and weaknesses."),
+     ""},
+    {"confidence", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the confidence of the intervals in percent, 50 <= C < 100."),
+     "C"},
+    {"ci-method",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: intervals about the estimated true score (true-score) or about "
+                                      "the score itself (obtained)."),
+     "M"},
+    {"descriptors",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a "
+                                      "descriptor file."),
+     "D"},
+    {"correlations", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the correlation matrix of the scores."), "FILE"},
+};
+
 void write(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("shell::CommandLine", text);
 }
 
 // An option's number with a decimal point or a decimal comma, as the core
@@ -63,21 +88,21 @@ QString readReportOptions(const QCommandLineParser &parser, battery::PdfRequest 
     if (given("metric")) {
         out.metric = profile::findMetric(text::lowerAscii(value("metric").toStdString()));
         if (!out.metric)
-            return tr("--metric takes wechsler, t, scaled or z, not \"%1\"").arg(value("metric"));
+            return QCoreApplication::translate("CommandLine", "--metric takes wechsler, t, scaled or z, not \"%1\"").arg(value("metric"));
     }
     if (given("alpha")) {
         const std::string number = optionNumber(value("alpha"));
         if (number.empty() || !profile::alphaUsable(text::Val(number)))
-            return tr("--alpha must be a number greater than 0 and less than .5, not \"%1\"").arg(value("alpha"));
+            return QCoreApplication::translate("CommandLine", "--alpha must be a number greater than 0 and less than .5, not \"%1\"").arg(value("alpha"));
         out.alpha = text::Val(number);
     }
     out.bonferroni = given("bonferroni");
     if (given("confidence")) {
         const std::string number = optionNumber(value("confidence"));
         if (number.empty())
-            return tr("--confidence: \"%1\" is not a number").arg(value("confidence"));
+            return QCoreApplication::translate("CommandLine", "--confidence: \"%1\" is not a number").arg(value("confidence"));
         if (const std::string why = interpretation::checkConfidence(number); !why.empty())
-            return tr("--confidence \"%1\": %2").arg(value("confidence"), QString::fromStdString(why));
+            return QCoreApplication::translate("CommandLine", "--confidence \"%1\": %2").arg(value("confidence"), QString::fromStdString(why));
         out.confidence = text::Val(number);
     }
     if (given("ci-method")) {
@@ -87,7 +112,7 @@ QString readReportOptions(const QCommandLineParser &parser, battery::PdfRequest 
         else if (method == "obtained")
             out.method = interpretation::Method::Obtained;
         else
-            return tr("--ci-method takes true-score or obtained, not \"%1\"").arg(value("ci-method"));
+            return QCoreApplication::translate("CommandLine", "--ci-method takes true-score or obtained, not \"%1\"").arg(value("ci-method"));
     }
     if (given("descriptors"))
         out.descriptors = value("descriptors");
@@ -107,7 +132,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     QCommandLineParser parser;
     // Qt's options are single words after one dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,\n"
         "NCE, CEEB and AGCT scales or a percentile, to every other scale.\n"
         "\n"
@@ -140,21 +165,12 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
                                  QStringLiteral("OUT"));
     parser.addOption(battery);
     parser.addOption(pdf);
-    // The printed report's options, as quintaval-convert --profile has them.
-    const QCommandLineOption reportOptions[] = {
-        {QStringLiteral("person"), tr("With --pdf: print only the person of this name; without it, every person "
-                                      "in FILE, each from a new page."), QStringLiteral("NAME")},
-        {QStringLiteral("metric"), tr("With --pdf: the common metric, wechsler, t, scaled or z."), QStringLiteral("M")},
-        {QStringLiteral("alpha"), tr("With --pdf: the level of the two-tailed tests, 0 < A < .5."), QStringLiteral("A")},
-        {QStringLiteral("bonferroni"), tr("With --pdf: divide alpha among the scores tested for strengths and "
-                                          "weaknesses.")},
-        {QStringLiteral("confidence"), tr("With --pdf: the confidence of the intervals, in percent."), QStringLiteral("C")},
-        {QStringLiteral("ci-method"), tr("With --pdf: intervals about the true-score estimate (true-score) or the "
-                                         "score itself (obtained)."), QStringLiteral("M")},
-        {QStringLiteral("descriptors"), tr("With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a "
-                                           "descriptor file."), QStringLiteral("D")},
-        {QStringLiteral("correlations"), tr("With --pdf: the correlation matrix of the scores."), QStringLiteral("FILE")},
-    };
+    std::vector<QCommandLineOption> reportOptions;
+    for (const ReportOption &option : kReportOptions) {
+        reportOptions.emplace_back(QString::fromLatin1(option.name),
+                                   QCoreApplication::translate("CommandLine", option.description),
+                                   QString::fromLatin1(option.value));
+    }
     for (const QCommandLineOption &option : reportOptions)
         parser.addOption(option);
     for (const char *name : kQtOptionsWithValue) {
@@ -221,11 +237,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
         if (!parser.isSet(name))
             continue;
         if (!parser.isSet(pdf))
-            optionProblem = tr("--%1 is for the printed report: it needs --battery FILE --pdf OUT").arg(name);
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 is for the printed report: it needs --battery FILE --pdf OUT").arg(name);
         else if (!option.valueName().isEmpty() && parser.values(name).size() > 1)
-            optionProblem = tr("--%1 is given once").arg(name);
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 is given once").arg(name);
         else if (!option.valueName().isEmpty() && parser.value(name).isEmpty())
-            optionProblem = tr("--%1 needs a value").arg(name);
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 needs a value").arg(name);
         if (!optionProblem.isEmpty())
             break;
     }
@@ -233,7 +249,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
         optionProblem = readReportOptions(parser, request.printing);
     if (!optionProblem.isEmpty()) {
         write(stderr, QStringLiteral("quintaval: %1\n").arg(optionProblem)
-                          + tr("Try 'quintaval --help' for more information.\n"));
+                          + QCoreApplication::translate("CommandLine", "Try 'quintaval --help' for more information.\n"));
         return kUsageError;
     }
     return std::nullopt;

@@ -85,7 +85,7 @@ const MenuRow kMenus[] = {
     {"EditCut", "UntitledMenu0", "Cu&t", "Ctrl+X", "NNNYNNY"},
     {"EditCopy", "UntitledMenu0", "&Copy", "Ctrl+C", "NNNYNNY"},
     {"EditPaste", "UntitledMenu0", "&Paste", "Ctrl+V", "NNNNNNN"},
-    {"EditClear", "UntitledMenu0", "", "", "NNNYNNN"},
+    {"EditClear", "UntitledMenu0", "Cle&ar", "", "NNNYNNN"},
     {"EditSeparator2", "UntitledMenu0", "", "", "NNNNNNN"},
     {"InsertRowAction", "UntitledMenu0", "&Insert Row", "Ins", "NNNNNNY"},
     {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Del", "NNNNNNN"},
@@ -520,7 +520,9 @@ void TestShell::batteryReportWithoutADisplay()
     help.start(QStringLiteral(QUINTAVAL_PROGRAM), {QStringLiteral("--help")});
     QVERIFY(help.waitForFinished(60000));
     const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf"})
+    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
+                             "--metric <M>", "--alpha <A>", "--bonferroni", "--confidence <C>", "--ci-method <M>",
+                             "--descriptors <D>", "--correlations <FILE>"})
         QVERIFY2(said.contains(QLatin1String(part)), part);
 }
 
