@@ -2,6 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>With --pdf: print only the person of this name; without it, every person in FILE, each from a new page.</source>
+        <translation>Mit --pdf: nur die Person dieses Namens drucken; ohne diese Option jede Person in FILE, jede ab einer neuen Seite.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the common metric, wechsler, t, scaled or z.</source>
+        <translation>Mit --pdf: die gemeinsame Metrik, wechsler, t, scaled oder z.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the level of the two-tailed tests, 0 &lt; A &lt; .5.</source>
+        <translation>Mit --pdf: das Niveau der zweiseitigen Tests, 0 &lt; A &lt; .5.</translation>
+    </message>
+    <message>
+        <source>With --pdf: divide alpha among the scores tested for strengths and weaknesses.</source>
+        <translation>Mit --pdf: Alpha auf die Werte aufteilen, die auf Stärken und Schwächen geprüft werden.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the confidence of the intervals in percent, 50 &lt;= C &lt; 100.</source>
+        <translation>Mit --pdf: das Konfidenzniveau der Intervalle in Prozent, 50 &lt;= C &lt; 100.</translation>
+    </message>
+    <message>
+        <source>With --pdf: intervals about the estimated true score (true-score) or about the score itself (obtained).</source>
+        <translation>Mit --pdf: Intervalle um den geschätzten wahren Wert (true-score) oder um den beobachteten Wert selbst (obtained).</translation>
+    </message>
+    <message>
+        <source>With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a descriptor file.</source>
+        <translation>Mit --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson oder eine Bezeichnungsdatei.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the correlation matrix of the scores.</source>
+        <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
+    </message>
+    <message>
+        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
+        <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
+        <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--confidence: &quot;%1&quot; is not a number</source>
+        <translation>--confidence: „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>--confidence &quot;%1&quot;: %2</source>
+        <translation>--confidence „%1“: %2</translation>
+    </message>
+    <message>
+        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
+        <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
+NCE, CEEB and AGCT scales or a percentile, to every other scale.
+
+quintaval --battery FILE starts with FILE open in the Battery Sheet.
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
+report of FILE to OUT.pdf and exits without a window or a display. Every
+person in FILE is printed, each from a new page with their own page
+numbers, or the one --person names. The options below set the report
+as quintaval-convert --profile has them; those not given take the
+settings the sheet last had. OUT may be a device or a pipe, never FILE or
+a file the report is made from, by any name or link. Exit status: 0 when
+written, 1 when a file cannot be read or written (a stored descriptor or
+correlation file too), 2 on a usage error or when OUT is a file the
+report is made from.
+For CSV files of many scores, see quintaval-convert.</source>
+        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf der z-, T-, Wechsler-IQ-,
+NCE-, CEEB- oder AGCT-Skala oder einen Prozentrang in jede andere Skala um.
+
+quintaval --battery FILE startet mit FILE geöffnet im Profilbogen.
+quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Bericht des
+Profilbogens über FILE nach OUT.pdf und endet ohne Fenster und ohne Anzeige.
+Jede Person in FILE wird gedruckt, jede ab einer neuen Seite mit eigenen
+Seitenzahlen, oder die eine, die --person nennt. Die Optionen unten stellen
+den Bericht ein wie bei quintaval-convert --profile; was nicht angegeben ist,
+kommt aus den zuletzt im Profilbogen gewählten Einstellungen. OUT darf ein
+Gerät oder eine Pipe sein, nie FILE oder eine Datei, aus der der Bericht
+entsteht, unter keinem Namen und keinem Link. Rückgabewert: 0, wenn
+geschrieben; 1, wenn eine Datei nicht gelesen oder geschrieben werden kann
+(auch eine gespeicherte Bezeichnungs- oder Korrelationsdatei); 2 bei einem
+Bedienfehler oder wenn OUT eine Datei ist, aus der der Bericht entsteht.
+Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the printed report: it needs --battery FILE --pdf OUT</source>
+        <translation>--%1 gilt für den gedruckten Bericht: es braucht --battery FILE --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--%1 is given once</source>
+        <translation>--%1 wird nur einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Try &apos;quintaval --help&apos; for more information.
+</source>
+        <translation>Mehr dazu mit „quintaval --help“.
+</translation>
+    </message>
+</context>
+<context>
     <name>ControlWnd</name>
     <message>
         <source>z scores must range from %1 to +%2.</source>
@@ -666,6 +772,10 @@
         <source>&amp;Battery Sheet</source>
         <translation>&amp;Profilbogen</translation>
     </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -1105,6 +1215,13 @@
     <message>
         <source>Your choices could not be saved to %1. They are kept until Quintaval closes.</source>
         <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden. Sie gelten weiter, bis Quintaval beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenFile</name>
+    <message>
+        <source>it is %1, which this would replace</source>
+        <translation>es ist %1, die dabei ersetzt würde</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1804,18 @@
     <message>
         <source>Not in the file: %1.</source>
         <translation>Nicht in der Datei: %1.</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s own file</source>
+        <translation>die eigene Datei des Profilbogens</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet uses</source>
+        <translation>die Korrelationsdatei, die der Profilbogen verwendet</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet uses</source>
+        <translation>die Bezeichnungsdatei, die der Profilbogen verwendet</translation>
     </message>
 </context>
 <context>
@@ -2725,6 +2854,34 @@
         <source>%1 lies outside −1 to 1</source>
         <translation>%1 liegt außerhalb von −1 bis 1</translation>
     </message>
+    <message>
+        <source>the battery file being printed</source>
+        <translation>die Profildatei, die gedruckt wird</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>the correlation file the report uses</source>
+        <translation>die Korrelationsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>%1 is %2; the report is not written over it. Give the PDF another name.</source>
+        <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem PDF einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Bezeichnungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Korrelationsdatei: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no person named %2.</source>
+        <translation>%1 enthält keine Person namens %2.</translation>
+    </message>
 </context>
 <context>
     <name>report::IdentificationBlock</name>
@@ -2934,6 +3091,14 @@
     <message>
         <source>The reliability must be a number between 0 and 1, such as %1.</source>
         <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
     </message>
 </context>
 <context>
