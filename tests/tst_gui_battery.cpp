@@ -110,6 +110,7 @@ private slots:
     void copiesTablesAndSavesPictures();
     void copiedTablesCarryNoFormulas();
     void chartFollowsEdits();
+    void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
     void keyboardAndScreenReaders();
     void editMenuFromTheKeyboard_data();
@@ -900,6 +901,39 @@ void TestBattery::copiedTablesCarryNoFormulas()
             QVERIFY2(!cell.startsWith(QLatin1Char('=')) && !cell.startsWith(QLatin1Char('@')), qPrintable(cell));
     QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
         QLatin1String("<td>=HYPERLINK(&quot;http://x&quot;,&quot;y&quot;)</td>")));
+}
+
+// A group's scores stand side by side on the chart wherever they stand in
+// the table, at the place of the first of them, and are joined and
+// labelled as one group.
+void TestBattery::chartKeepsAGroupTogether()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\tz\t1\t\t\t.9\t\t\tVerbal\n"
+                                    "B\tz\t0\t\t\t.9\n"
+                                    "C\tz\t-1\t\t\t.9\t\t\tSpeed\n"
+                                    "D\tz\t.5\t\t\t.9\t\t\tVerbal\n"
+                                    "E\tz\t-.5\t\t\t.9\t\t\tSpeed\n"
+                                    "F\tz\t0\t\t\t.9\n"));
+    auto *view = in<battery::ChartView>("profileChart");
+    QStringList names, groups;
+    for (const battery::ChartScore &score : view->chart().data().scores)
+        names << score.name;
+    QCOMPARE(names, (QStringList{"A", "D", "B", "C", "E", "F"}));
+    const battery::ProfileChart::Geometry g = view->chart().layout(view->rect(), view->fontPixels());
+    for (const auto &span : g.groups)
+        groups << span.label;
+    QCOMPARE(groups, (QStringList{"Verbal", "Speed"}));
+    // Each group's span covers its own columns and no other.
+    QVERIFY(g.groups[0].left < g.columns[0].x && g.columns[1].x < g.groups[0].right && g.groups[0].right < g.columns[2].x);
+    QVERIFY(g.columns[2].x < g.groups[1].left && g.groups[1].left < g.columns[3].x && g.columns[4].x < g.groups[1].right);
+    // The join between A and D is painted: the line's middle is in the score's colour.
+    const QImage shown = view->grab().toImage();
+    const QPointF middle = (g.columns[0].dot + g.columns[1].dot) / 2 * shown.devicePixelRatio();
+    const QColor colour = shown.pixelColor(middle.toPoint());
+    QVERIFY2(colour.blue() > colour.red() + 60, qPrintable(colour.name()));
+    QVERIFY(view->accessibleDescription().contains(QLatin1String("the scores of a group together")));
 }
 
 // The chart in the window is the chart the core's figures give, dot for

@@ -1821,10 +1821,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>battery::ChartData</name>
     <message>
-        <source>The profile chart: each score on the %1 scale, in the order of the scores table.</source>
-        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle.</translation>
-    </message>
-    <message>
         <source>, interval %1 to %2</source>
         <translation>, Intervall %1 bis %2</translation>
     </message>
@@ -1839,6 +1835,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>, a weakness</source>
         <translation>, eine Schwäche</translation>
+    </message>
+    <message>
+        <source>The profile chart: each score on the %1 scale, in the order of the scores table, the scores of a group together.</source>
+        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle, die Werte einer Gruppe beieinander.</translation>
     </message>
 </context>
 <context>
