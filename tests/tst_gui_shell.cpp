@@ -138,6 +138,7 @@ private slots:
     void batteryReportNeverWritesOverWhatItReads();
     void batteryReportOptions_data();
     void batteryReportOptions();
+    void batteryReportCutShortLeavesNothing();
     void commandRouting_data();
     void commandRouting();
     void activationResetsDirty();
@@ -763,6 +764,32 @@ void TestShell::batteryReportOptions()
     // Each person from a new page: a page never holds two identifications.
     for (const QString &page : text->split(QLatin1Char('\f')))
         QVERIFY(page.count(QStringLiteral("Name or code:")) <= 1);
+}
+
+// A run stopped by the file-size limit part way through its PDF leaves the
+// old file whole and no temporary file beside it.
+void TestShell::batteryReportCutShortLeavesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("battery.csv"), kTwoPeople));
+    const QString out = dir.filePath("out.pdf");
+    QVERIFY(writeFile(out, "the old report"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    // 8 KB: less than any report, more than the settings need.
+    program.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 8; exec \"$0\" \"$@\""),
+                                         QStringLiteral(QUINTAVAL_PROGRAM), QStringLiteral("--battery"),
+                                         QStringLiteral("battery.csv"), QStringLiteral("--pdf"), out});
+    QVERIFY(program.waitForFinished(60000));
+    QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
+    QCOMPARE(contents(out), QByteArray("the old report"));
+    QCOMPARE(leftBehind(dir), QStringList());
 }
 
 void TestShell::commandRouting_data()
