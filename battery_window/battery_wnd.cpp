@@ -23,6 +23,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -93,6 +95,7 @@ BatteryWnd::~BatteryWnd()
     // and its undo stack still exist, and with nothing worked out or
     // enabled any more from controls on their way out.
     m_closing = true;
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (m_model)
         m_model->blockSignals(true);
     delete std::exchange(m_scores, nullptr);
@@ -296,6 +299,10 @@ void BatteryWnd::connectSignals()
     connect(m_significantOnly, &QCheckBox::toggled, this, [this] { refreshTables(); });
     // Paste follows the clipboard: text copied in another program pastes at once.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateMenus(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (!m_closing && now && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now) && !qobject_cast<QMenu *>(now))
+            m_lastFocus = now;
+    });
     for (QTableView *table : {m_scores, m_pairs, m_composites}) {
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
             m_lastTable = table;
@@ -493,7 +500,7 @@ void BatteryWnd::updateTitle()
 QAbstractItemView *BatteryWnd::focusedTable() const
 {
     for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites})
-        if (table->hasFocus() || table->isAncestorOf(QApplication::focusWidget()))
+        if (table == keyWidget() || table->isAncestorOf(keyWidget()))
             return table;
     return m_lastTable ? m_lastTable : m_scores;
 }

@@ -14,8 +14,10 @@
 #include "battery_window/sheet_results.h"
 #include "framework/window.h"
 #include "profile/correlations.h"
+#include "text/output_file.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QUndoStack>
 
 #include <optional>
@@ -149,6 +151,12 @@ private:
 
     // battery_wnd_output.cpp
     BatteryReport report() const;
+    // The widget the keys go to, or went to before the menu bar took them
+    // (Alt+E, F10): the Edit menu is enabled for it, not for the menu bar.
+    QWidget *keyWidget() const;
+    // What a save, a picture or a PDF must never write onto: the files the
+    // sheet reads, its own file too unless it is the sheet being saved.
+    text::ReadFiles readFiles(bool withOwnFile) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
 
@@ -186,6 +194,7 @@ private:
     bool m_applyingSettings = false;
     bool m_closing = false; // the window is being destroyed
     QAbstractItemView *m_lastTable = nullptr;
+    QPointer<QWidget> m_lastFocus; // in this window, never the menu bar
     QString m_captions; // the metric and level the columns were fitted to
     QString m_howHtml;  // what the explanation pane shows
 

@@ -19,6 +19,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTableView>
 #include <QTextBrowser>
@@ -88,7 +90,7 @@ void BatteryWnd::EnableMenuItems()
         enable(item::kRecent[slot], slot < recent.size());
 
     // A text field being typed in keeps its own editing.
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     if (QLineEdit *field = writableField(focus)) {
         enable(item::kRedo, field->isRedoAvailable());
         return;
@@ -114,13 +116,13 @@ void BatteryWnd::EnableMenuItems()
 // A cell's editor is open and has the keys.
 bool BatteryWnd::editingCell() const
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     return focus && focus != m_scores && m_scores->isAncestorOf(focus);
 }
 
 bool BatteryWnd::tableHasFocus() const
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     return focus && (focus == m_scores || m_scores->isAncestorOf(focus));
 }
 
@@ -155,7 +157,7 @@ bool BatteryWnd::_UndoAction()
 
 bool BatteryWnd::_RedoAction()
 {
-    if (QLineEdit *field = writableField(QApplication::focusWidget()))
+    if (QLineEdit *field = writableField(keyWidget()))
         field->redo();
     else
         m_undo.redo();
@@ -349,6 +351,14 @@ bool BatteryWnd::_MoveRowAction(int by)
                                                       m_model->index(first + by + count - 1, kColumnCount - 1)),
                                        QItemSelectionModel::ClearAndSelect);
     return true;
+}
+
+QWidget *BatteryWnd::keyWidget() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && !qobject_cast<QMenuBar *>(focus) && !qobject_cast<QMenu *>(focus))
+        return focus;
+    return m_lastFocus;
 }
 
 bool BatteryWnd::eventFilter(QObject *watched, QEvent *event)

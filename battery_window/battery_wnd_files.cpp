@@ -198,7 +198,7 @@ bool BatteryWnd::saveTo(const QString &path)
         }
     }
     FileProblem problem;
-    if (!writeBatteryFile(absolute, m_model->sheet(), problem)) {
+    if (!writeBatteryFile(absolute, m_model->sheet(), problem, readFiles(false))) {
         const QString message = Words::fileProblem(name, problem);
         showStatus(message);
         fw::MsgBox(message.toStdString());

@@ -1,4 +1,5 @@
-// The profile chart: one column per score in table order, the common metric
+// The profile chart: one column per score in the order ChartData gives
+// (table order, a group's scores together), the common metric
 // up the left with percentile ranks on the right, the descriptor bands
 // shaded behind, each score a dot with its interval as a bar, retests as a
 // second, open mark, strengths and weaknesses lettered, the person's mean

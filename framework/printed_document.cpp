@@ -1,8 +1,10 @@
 #include "framework/printed_document.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -522,22 +524,78 @@ void PrintedDocument::paintFooter(QPainter &painter, double width, double bottom
 
 bool PrintedDocument::print(QPrinter &printer) const
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QMarginsF given = printer.pageLayout().margins(QPageLayout::Millimeter);
-        const double least = kLeastPdfMargin;
-        printer.setPageMargins(QMarginsF(std::max(given.left(), least), std::max(given.top(), least),
-                                         std::max(given.right(), least), std::max(given.bottom(), least)),
-                               QPageLayout::Millimeter);
-    }
-    printer.setDocName(m_title);
-    if (printer.creator().isEmpty())
-        printer.setCreator(QCoreApplication::applicationName() + QStringLiteral(" " QUINTAVAL_VERSION));
-    QPainter painter;
-    if (!painter.begin(&printer))
+    return printAll(printer, {this});
+}
+
+namespace {
+
+void keepLeastMargins(QPagedPaintDevice &device)
+{
+    const QMarginsF given = device.pageLayout().margins(QPageLayout::Millimeter);
+    const double least = PrintedDocument::kLeastPdfMargin;
+    device.setPageMargins(QMarginsF(std::max(given.left(), least), std::max(given.top(), least),
+                                    std::max(given.right(), least), std::max(given.bottom(), least)),
+                          QPageLayout::Millimeter);
+}
+
+QString creatorName()
+{
+    return QCoreApplication::applicationName() + QStringLiteral(" " QUINTAVAL_VERSION);
+}
+
+} // namespace
+
+bool PrintedDocument::printAll(QPrinter &printer, const std::vector<const PrintedDocument *> &documents)
+{
+    if (documents.empty())
         return false;
-    const double dotsPerPoint = printer.resolution() / 72.0;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        keepLeastMargins(printer);
+    printer.setDocName(documents.front()->m_title);
+    if (printer.creator().isEmpty())
+        printer.setCreator(creatorName());
+    return paintAll(printer, printer.resolution(), documents);
+}
+
+bool PrintedDocument::pdf(const std::vector<const PrintedDocument *> &documents, QByteArray &out)
+{
+    if (documents.empty())
+        return false;
+    // Printed in memory: no scratch file is left anywhere if the run is cut short.
+    const QPrinter paper(QPrinter::HighResolution);
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(paper.resolution());
+    writer.setPageLayout(paper.pageLayout());
+    keepLeastMargins(writer);
+    writer.setTitle(documents.front()->m_title);
+    writer.setCreator(creatorName());
+    const bool painted = paintAll(writer, writer.resolution(), documents);
+    buffer.close();
+    return painted && !out.isEmpty();
+}
+
+bool PrintedDocument::paintAll(QPagedPaintDevice &device, double resolution,
+                               const std::vector<const PrintedDocument *> &documents)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double dotsPerPoint = resolution / 72.0;
     painter.scale(dotsPerPoint, dotsPerPoint);
-    const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Point).size();
+    bool first = true;
+    for (const PrintedDocument *document : documents) {
+        if (!document->paintPages(painter, device, first))
+            return false;
+        first = false;
+    }
+    return painter.end();
+}
+
+bool PrintedDocument::paintPages(QPainter &painter, QPagedPaintDevice &device, bool first) const
+{
+    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size();
     const double bodyTop = headerHeight(page.width());
     const std::vector<std::shared_ptr<const PageBlock>> blocks = blocksAt(page.width());
     // The footer's height allows for the widest page count it may show.
@@ -545,7 +603,7 @@ bool PrintedDocument::print(QPrinter &printer) const
     const std::vector<Placed> placed = layOut(blocks, page.width(), bodyHeight);
     m_pages = placed.empty() ? 1 : placed.back().page + 1;
     for (int at = 0; at < m_pages; ++at) {
-        if (at > 0 && !printer.newPage())
+        if ((at > 0 || !first) && !device.newPage())
             return false;
         painter.setRenderHint(QPainter::Antialiasing);
         paintHeader(painter, page.width());
@@ -560,7 +618,7 @@ bool PrintedDocument::print(QPrinter &printer) const
         }
         paintFooter(painter, page.width(), page.height(), at + 1, m_pages);
     }
-    return painter.end();
+    return true;
 }
 
 } // namespace fw

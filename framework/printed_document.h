@@ -15,7 +15,9 @@
 #include <memory>
 #include <vector>
 
+class QByteArray;
 class QFont;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -107,7 +109,16 @@ public:
     // Pages of the last print.
     int pageCount() const { return m_pages; }
 
+    // Several documents one after another, each from a new page and with
+    // its own page numbers. The file's title is the first one's.
+    static bool printAll(QPrinter &printer, const std::vector<const PrintedDocument *> &documents);
+    // The same as a PDF file's bytes, on the paper a PDF printer would use.
+    static bool pdf(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
+
 private:
+    static bool paintAll(QPagedPaintDevice &device, double resolution,
+                         const std::vector<const PrintedDocument *> &documents);
+    bool paintPages(QPainter &painter, QPagedPaintDevice &device, bool first) const;
     struct Placed;
     struct Entry;
     std::vector<std::shared_ptr<const PageBlock>> blocksAt(double width) const;

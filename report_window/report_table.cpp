@@ -2,6 +2,7 @@
 
 #include "report_window/core_words.h"
 #include "report_window/report_numbers.h"
+#include "text/plain_number.h"
 
 #include <QCoreApplication>
 
@@ -172,9 +173,16 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
 QString tableText(const ReportFacts &facts)
 {
     const ReportTable table = reportTable(facts, NumberStyle::Sheet);
-    QStringList lines{table.header.join(QLatin1Char('\t'))};
+    // Texts the user typed (a descriptor file's labels, its name) must
+    // reach the spreadsheet as text, never as a formula.
+    const auto line = [](QStringList cells) {
+        for (QString &cell : cells)
+            cell = QString::fromStdString(text::spreadsheetCell(cell.toStdString()));
+        return cells.join(QLatin1Char('\t'));
+    };
+    QStringList lines{line(table.header)};
     for (const QStringList &row : table.rows)
-        lines << row.join(QLatin1Char('\t'));
+        lines << line(row);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

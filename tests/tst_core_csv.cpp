@@ -10,6 +10,7 @@
 
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
+#include "text/plain_number.h"
 #include "tests/temp_file.h"
 
 using text::CsvReader;
@@ -111,6 +112,8 @@ private slots:
     void roundTripAcrossBlocks_data();
     void roundTripAcrossBlocks();
     void linesThatNeverEndAreCut();
+    void spreadsheetCellsAreNeverFormulas_data();
+    void spreadsheetCellsAreNeverFormulas();
 };
 
 // A line without end takes no more memory than the limit: the header's
@@ -393,6 +396,36 @@ void TestBatchCsv::roundTripAcrossBlocks()
     }
     QCOMPARE(count, rows.size());
     QVERIFY(reader.bytesConsumed() > 256 * 1024);
+}
+
+void TestBatchCsv::spreadsheetCellsAreNeverFormulas_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("a formula") << "=HYPERLINK(\"http://x\",\"y\")" << "'=HYPERLINK(\"http://x\",\"y\")";
+    QTest::newRow("plus") << "+cmd|' /C calc'!A0" << "'+cmd|' /C calc'!A0";
+    QTest::newRow("minus") << "-2+3" << "'-2+3";
+    QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("text") << "Word Meaning" << "Word Meaning";
+    QTest::newRow("a text with = inside") << "a=b" << "a=b";
+    QTest::newRow("negative number") << "-0.25" << "-0.25";
+    QTest::newRow("negative, decimal comma") << "-0,25" << "-0,25";
+    QTest::newRow("signed z") << "+1.00" << "+1.00";
+    QTest::newRow("whole") << "-17" << "-17";
+    QTest::newRow("a lone minus") << "-" << "'-";
+    QTest::newRow("beyond the scale") << "+3.0*" << "'+3.0*";
+    QTest::newRow("a carriage return") << "two\rlines\nand\ta tab" << "two lines and a tab";
+    QTest::newRow("a formula after a line break") << "\r=1+1" << " =1+1";
+    QTest::newRow("empty") << "" << "";
+}
+
+// Copy Table's tab-separated text: a text a spreadsheet would run as a
+// formula is passed as text, a number stays a number, a cell stays one.
+void TestBatchCsv::spreadsheetCellsAreNeverFormulas()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, copied);
+    QCOMPARE(QString::fromStdString(text::spreadsheetCell(cell.toStdString())), copied);
 }
 
 QTEST_GUILESS_MAIN(TestBatchCsv)

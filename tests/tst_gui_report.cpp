@@ -572,6 +572,17 @@ void TestReport::copyTableAndSentence()
     QVERIFY(bar().trigger("CopySentenceAction"));
     QCOMPARE(QGuiApplication::clipboard()->text(), shownSentence());
     QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
+
+    // A descriptor label a spreadsheet would run as a formula reaches it as
+    // text, and only in the tab-separated text.
+    QTemporaryDir dir;
+    const QString labels = dir.filePath(QStringLiteral("labels.csv"));
+    QVERIFY(writeFile(labels, "from,label\n0,=1+1\n110,\"@SUM(A1)\r\"\n"));
+    QCOMPARE(existing<ReportWnd>()->loadDescriptorFile(labels), QString());
+    QVERIFY(bar().trigger("CopyTableAction"));
+    QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
+             QStringLiteral("Descriptor\t'=1+1 (labels)"));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(QLatin1String(">=1+1 (labels)</td>")));
 }
 
 void TestReport::parametersRemembered()
@@ -640,6 +651,23 @@ void TestReport::customDescriptorFile()
     answer.clear(); // cancelled: still the file's system
     choose();
     QCOMPARE(descriptors->currentText(), QStringLiteral("Custom: district.csv"));
+
+    // Export PDF… and Save Picture… never write over the file in use, by any name.
+    const QByteArray labels = "from,label\n100,Typical\n115,Strong\n0,Weak\n";
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.pdf"))));
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.svg"))));
+    for (const char *item : {"ExportPdfItem", "SavePictureAction"}) {
+        m_messages.clear();
+        const QString target = dir.filePath(QLatin1String(item) == QLatin1String("ExportPdfItem") ? "linked.pdf" : "linked.svg");
+        fw::setFileDialogHook([target](fw::FileDialogKind, const QString &) { return target; });
+        QVERIFY(bar().trigger(item));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QLatin1String("it is the descriptor file the report uses")), qPrintable(m_messages[0]));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), labels);
+    }
+    m_messages.clear();
 
     closeReport();
     QVERIFY(openReport());

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
         <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
     </message>
     <message>
@@ -12,7 +12,7 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
+        <source>Open FILE, a battery of one person's scores, in the Battery Sheet.</source>
         <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
     </message>
     <message>
@@ -24,7 +24,7 @@
 NCE, CEEB and AGCT scales or a percentile, to every other scale.
 
 quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
 report of FILE to OUT.pdf, with the settings the sheet last had, and exits
 without a window or a display: 0 when written, 1 when a file cannot be
 read or written, 2 on a usage error. A script can make one report per
@@ -49,6 +49,109 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>quintaval (Quintaval) %1
 </source>
         <translation>quintaval (Quintaval) %1
+</translation>
+    </message>
+<message>
+        <source>With --pdf: print only the person of this name; without it, every person in FILE, each from a new page.</source>
+        <translation>Mit --pdf: nur die Person dieses Namens drucken; ohne diese Option jede Person in FILE, jede ab einer neuen Seite.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the common metric, wechsler, t, scaled or z.</source>
+        <translation>Mit --pdf: die gemeinsame Metrik, wechsler, t, scaled oder z.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the level of the two-tailed tests, 0 &lt; A &lt; .5.</source>
+        <translation>Mit --pdf: das Niveau der zweiseitigen Tests, 0 &lt; A &lt; .5.</translation>
+    </message>
+    <message>
+        <source>With --pdf: divide alpha among the scores tested for strengths and weaknesses.</source>
+        <translation>Mit --pdf: Alpha auf die Werte aufteilen, die auf Stärken und Schwächen geprüft werden.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the confidence of the intervals in percent, 50 &lt;= C &lt; 100.</source>
+        <translation>Mit --pdf: das Konfidenzniveau der Intervalle in Prozent, 50 &lt;= C &lt; 100.</translation>
+    </message>
+    <message>
+        <source>With --pdf: intervals about the estimated true score (true-score) or about the score itself (obtained).</source>
+        <translation>Mit --pdf: Intervalle um den geschätzten wahren Wert (true-score) oder um den beobachteten Wert selbst (obtained).</translation>
+    </message>
+    <message>
+        <source>With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a descriptor file.</source>
+        <translation>Mit --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson oder eine Bezeichnungsdatei.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the correlation matrix of the scores.</source>
+        <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
+    </message>
+    <message>
+        <source>--metric takes wechsler, t, scaled or z, not "%1"</source>
+        <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number greater than 0 and less than .5, not "%1"</source>
+        <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--confidence: "%1" is not a number</source>
+        <translation>--confidence: „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>--confidence "%1": %2</source>
+        <translation>--confidence „%1“: %2</translation>
+    </message>
+    <message>
+        <source>--ci-method takes true-score or obtained, not "%1"</source>
+        <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
+NCE, CEEB and AGCT scales or a percentile, to every other scale.
+
+quintaval --battery FILE starts with FILE open in the Battery Sheet.
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
+report of FILE to OUT.pdf and exits without a window or a display. Every
+person in FILE is printed, each from a new page with their own page
+numbers, or the one --person names. The options below set the report
+as quintaval-convert --profile has them; those not given take the
+settings the sheet last had. OUT may be a device or a pipe, never FILE or
+a file the report is made from, by any name or link. Exit status: 0 when
+written, 1 when a file cannot be read or written (a stored descriptor or
+correlation file too), 2 on a usage error or when OUT is a file the
+report is made from.
+For CSV files of many scores, see quintaval-convert.</source>
+        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf der z-, T-, Wechsler-IQ-,
+NCE-, CEEB- oder AGCT-Skala oder einen Prozentrang in jede andere Skala um.
+
+quintaval --battery FILE startet mit FILE geöffnet im Profilbogen.
+quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Bericht des
+Profilbogens über FILE nach OUT.pdf und endet ohne Fenster und ohne Anzeige.
+Jede Person in FILE wird gedruckt, jede ab einer neuen Seite mit eigenen
+Seitenzahlen, oder die eine, die --person nennt. Die Optionen unten stellen
+den Bericht ein wie bei quintaval-convert --profile; was nicht angegeben ist,
+kommt aus den zuletzt im Profilbogen gewählten Einstellungen. OUT darf ein
+Gerät oder eine Pipe sein, nie FILE oder eine Datei, aus der der Bericht
+entsteht, unter keinem Namen und keinem Link. Rückgabewert: 0, wenn
+geschrieben; 1, wenn eine Datei nicht gelesen oder geschrieben werden kann
+(auch eine gespeicherte Bezeichnungs- oder Korrelationsdatei); 2 bei einem
+Bedienfehler oder wenn OUT eine Datei ist, aus der der Bericht entsteht.
+Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the printed report: it needs --battery FILE --pdf OUT</source>
+        <translation>--%1 gilt für den gedruckten Bericht: es braucht --battery FILE --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--%1 is given once</source>
+        <translation>--%1 wird nur einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Try 'quintaval --help' for more information.
+</source>
+        <translation>Mehr dazu mit „quintaval --help“.
 </translation>
     </message>
 </context>
@@ -111,8 +214,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
     </message>
     <message>
-        <source>* outside possible<byte value="xd"/>   range of scores</source>
-        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
+        <source>* outside possible<byte value="xd" />   range of scores</source>
+        <translation>* außerhalb des<byte value="xd" />   Wertebereichs</translation>
     </message>
     <message>
         <source>* outside possible range of scores</source>
@@ -268,11 +371,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
     </message>
     <message>
-        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <source>A score computed beyond its scale's possible range is shown as the scale's bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
         <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
     </message>
     <message>
-        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test's own norms.</source>
         <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
     </message>
     <message>
@@ -405,7 +508,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
     </message>
     <message>
-        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
+        <source>The converter window's percentile comes from a polynomial approximation of the normal curve</source>
         <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
     </message>
     <message>
@@ -488,11 +591,15 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Bounds: %1 ± %2 × %3 = %4 and %5, shown as %6 and %7.</source>
         <translation>Grenzen: %1 ± %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
     </message>
-</context>
+<message>
+        <source>Bounds: %1 ∓ %2 × %3 = %4 and %5, shown as %6 and %7.</source>
+        <translation>Grenzen: %1 ∓ %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
+    </message>
+    </context>
 <context>
     <name>FileProblem</name>
     <message>
-        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
+        <source>line 1: the file is empty; it needs the header "from,label" and one row per band</source>
         <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
     </message>
     <message>
@@ -500,7 +607,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
     </message>
     <message>
-        <source>the header must be &quot;from,label&quot;</source>
+        <source>the header must be "from,label"</source>
         <translation>die Kopfzeile muss „from,label“ lauten</translation>
     </message>
     <message>
@@ -508,7 +615,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a whole standard score</source>
+        <source>"%1" is not a whole standard score</source>
         <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
     </message>
     <message>
@@ -717,6 +824,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Battery Sheet</source>
         <translation>&amp;Profilbogen</translation>
     </message>
+<message>
+        <source>Cle&amp;ar</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -766,7 +877,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
-        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <source>Every scale is reached through z, the score's distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
@@ -793,7 +904,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Confidence interval: %1 % interval, obtained score, from a reliability of %2.</source>
         <translation>%1-%-Konfidenzintervall um den beobachteten Wert (r = %2).</translation>
     </message>
-</context>
+<message>
+        <source>Confidence interval: %1, from a reliability of %2.</source>
+        <translation>Konfidenzintervall: %1, bei einer Reliabilität von %2.</translation>
+    </message>
+    </context>
 <context>
     <name>ReportTable</name>
     <message>
@@ -805,7 +920,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
     </message>
     <message>
-        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <source>An estimated true score stays on its scale: beyond the scale's range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
     <message>
@@ -845,7 +960,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter wahrer Wert</translation>
     </message>
     <message>
-        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
+        <source>The score drawn towards the mean by the reliability: the interval's centre.</source>
         <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
     </message>
     <message>
@@ -1345,7 +1460,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Veränderung beim Retest</translation>
     </message>
     <message>
-        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
+        <source>A composite needs the correlations of its members; none of the groups' correlations are known.</source>
         <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
     </message>
     <message>
@@ -1592,7 +1707,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don&apos;t Save</source>
+        <source>&amp;Don't Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -1764,7 +1879,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1: %2 Wertepaare</translation>
     </message>
     <message>
-        <source>, %1 of this sheet&apos;s %2.</source>
+        <source>, %1 of this sheet's %2.</source>
         <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
@@ -1772,9 +1887,21 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht in der Datei: %1.</translation>
     </message>
     <message>
-        <source>, %1 of this sheet&apos;s %1.</source>
+        <source>, %1 of this sheet's %1.</source>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
+    </message>
+<message>
+        <source>the sheet's own file</source>
+        <translation>die eigene Datei des Profilbogens</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet uses</source>
+        <translation>die Korrelationsdatei, die der Profilbogen verwendet</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet uses</source>
+        <translation>die Bezeichnungsdatei, die der Profilbogen verwendet</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1925,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>, a weakness</source>
         <translation>, eine Schwäche</translation>
+    </message>
+<message>
+        <source>The profile chart: each score on the %1 scale, in the order of the scores table, the scores of a group together.</source>
+        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle, die Werte einer Gruppe beieinander.</translation>
     </message>
 </context>
 <context>
@@ -1859,7 +1990,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Basisrate einer Differenz</translation>
     </message>
     <message>
-        <source>Deviation from the person&apos;s mean</source>
+        <source>Deviation from the person's mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -1915,7 +2046,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Perzentil, genähert</translation>
     </message>
     <message>
-        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric's scores are, held at its limits</source>
         <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
     </message>
     <message>
@@ -2262,7 +2393,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <source>the person&apos;s mean, %1</source>
+        <source>the person's mean, %1</source>
         <translation>Mittelwert der Person, %1</translation>
     </message>
     <message>
@@ -2416,7 +2547,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>KI obere Grenze (%1 %)</translation>
     </message>
     <message>
-        <source>Difference from the person&apos;s mean</source>
+        <source>Difference from the person's mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2630,7 +2761,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite&apos;s reliability would not be above 0.</source>
+        <source>Not worked out: the composite's reliability would not be above 0.</source>
         <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht über 0.</translation>
     </message>
     <message>
@@ -2726,7 +2857,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
+        <source>%1 is empty. A correlation file starts with name and the scores' names.</source>
         <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
     </message>
     <message>
@@ -2734,7 +2865,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die erste Zelle muss „name“ lauten</translation>
     </message>
     <message>
-        <source>a score&apos;s name is empty</source>
+        <source>a score's name is empty</source>
         <translation>der Name eines Werts ist leer</translation>
     </message>
     <message>
@@ -2828,6 +2959,34 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 lies outside −1 to 1</source>
         <translation>%1 liegt außerhalb von −1 bis 1</translation>
+    </message>
+<message>
+        <source>the battery file being printed</source>
+        <translation>die Profildatei, die gedruckt wird</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>the correlation file the report uses</source>
+        <translation>die Korrelationsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>%1 is %2; the report is not written over it. Give the PDF another name.</source>
+        <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem PDF einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Bezeichnungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Korrelationsdatei: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no person named %2.</source>
+        <translation>%1 enthält keine Person namens %2.</translation>
     </message>
 </context>
 <context>
@@ -3020,7 +3179,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
+        <source>%1 The labels are AACN's until it can be read; choose it again from Descriptors to read it anew.</source>
         <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
     </message>
     <message>
@@ -3042,6 +3201,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The reliability must be a number between 0 and 1, such as %1.</source>
         <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
+    </message>
+<message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
     </message>
 </context>
 <context>
@@ -3080,6 +3247,13 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenFile</name>
+    <message>
+        <source>it is %1, which this would replace</source>
+        <translation>es ist %1, die dabei ersetzt würde</translation>
     </message>
 </context>
 </TS>
