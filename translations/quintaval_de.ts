@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
         <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
     </message>
     <message>
@@ -12,34 +12,12 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Open FILE, a battery of one person's scores, in the Battery Sheet.</source>
+        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
         <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
     </message>
     <message>
         <source>With --battery: write its printed report to OUT and exit.</source>
         <translation>Mit --battery: dessen gedruckten Bericht nach OUT schreiben und beenden.</translation>
-    </message>
-    <message>
-        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
-NCE, CEEB and AGCT scales or a percentile, to every other scale.
-
-quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
-report of FILE to OUT.pdf, with the settings the sheet last had, and exits
-without a window or a display: 0 when written, 1 when a file cannot be
-read or written, 2 on a usage error. A script can make one report per
-person this way.
-For CSV files of many scores, see quintaval-convert.</source>
-        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf einer der Skalen z, T,
-Wechsler-IQ, NCE, CEEB und AGCT oder ein Perzentil in alle anderen Skalen um.
-
-quintaval --battery FILE startet mit FILE im Profilbogen.
-quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Profilbericht
-von FILE nach OUT.pdf, mit den zuletzt verwendeten Einstellungen des Bogens,
-und endet ohne Fenster und ohne Bildschirm: 0, wenn geschrieben, 1, wenn eine
-Datei nicht gelesen oder geschrieben werden kann, 2 bei einem Aufruffehler.
-So kann ein Skript für jede Person einen Bericht erstellen.
-Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     </message>
     <message>
         <source>Usage: quintaval [options]</source>
@@ -51,7 +29,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>quintaval (Quintaval) %1
 </translation>
     </message>
-<message>
+    <message>
         <source>With --pdf: print only the person of this name; without it, every person in FILE, each from a new page.</source>
         <translation>Mit --pdf: nur die Person dieses Namens drucken; ohne diese Option jede Person in FILE, jede ab einer neuen Seite.</translation>
     </message>
@@ -84,23 +62,23 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
     </message>
     <message>
-        <source>--metric takes wechsler, t, scaled or z, not "%1"</source>
+        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
         <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
     </message>
     <message>
-        <source>--alpha must be a number greater than 0 and less than .5, not "%1"</source>
+        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
         <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>--confidence: "%1" is not a number</source>
+        <source>--confidence: &quot;%1&quot; is not a number</source>
         <translation>--confidence: „%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>--confidence "%1": %2</source>
+        <source>--confidence &quot;%1&quot;: %2</source>
         <translation>--confidence „%1“: %2</translation>
     </message>
     <message>
-        <source>--ci-method takes true-score or obtained, not "%1"</source>
+        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
         <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
     </message>
     <message>
@@ -108,7 +86,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 NCE, CEEB and AGCT scales or a percentile, to every other scale.
 
 quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
 report of FILE to OUT.pdf and exits without a window or a display. Every
 person in FILE is printed, each from a new page with their own page
 numbers, or the one --person names. The options below set the report
@@ -149,7 +127,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>--%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>Try 'quintaval --help' for more information.
+        <source>Try &apos;quintaval --help&apos; for more information.
 </source>
         <translation>Mehr dazu mit „quintaval --help“.
 </translation>
@@ -214,8 +192,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
     </message>
     <message>
-        <source>* outside possible<byte value="xd" />   range of scores</source>
-        <translation>* außerhalb des<byte value="xd" />   Wertebereichs</translation>
+        <source>* outside possible<byte value="xd"/>   range of scores</source>
+        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
     </message>
     <message>
         <source>* outside possible range of scores</source>
@@ -371,11 +349,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
     </message>
     <message>
-        <source>A score computed beyond its scale's possible range is shown as the scale's bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
         <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
     </message>
     <message>
-        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test's own norms.</source>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
         <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
     </message>
     <message>
@@ -508,7 +486,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
     </message>
     <message>
-        <source>The converter window's percentile comes from a polynomial approximation of the normal curve</source>
+        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
         <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
     </message>
     <message>
@@ -591,15 +569,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Bounds: %1 ± %2 × %3 = %4 and %5, shown as %6 and %7.</source>
         <translation>Grenzen: %1 ± %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
     </message>
-<message>
-        <source>Bounds: %1 ∓ %2 × %3 = %4 and %5, shown as %6 and %7.</source>
-        <translation>Grenzen: %1 ∓ %2 × %3 = %4 und %5, angezeigt als %6 und %7.</translation>
-    </message>
-    </context>
+</context>
 <context>
     <name>FileProblem</name>
     <message>
-        <source>line 1: the file is empty; it needs the header "from,label" and one row per band</source>
+        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
         <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
     </message>
     <message>
@@ -607,7 +581,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
     </message>
     <message>
-        <source>the header must be "from,label"</source>
+        <source>the header must be &quot;from,label&quot;</source>
         <translation>die Kopfzeile muss „from,label“ lauten</translation>
     </message>
     <message>
@@ -615,7 +589,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
     </message>
     <message>
-        <source>"%1" is not a whole standard score</source>
+        <source>&quot;%1&quot; is not a whole standard score</source>
         <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
     </message>
     <message>
@@ -824,7 +798,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Battery Sheet</source>
         <translation>&amp;Profilbogen</translation>
     </message>
-<message>
+    <message>
         <source>Cle&amp;ar</source>
         <translation>E&amp;ntfernen</translation>
     </message>
@@ -877,7 +851,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
-        <source>Every scale is reached through z, the score's distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
@@ -904,11 +878,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Confidence interval: %1 % interval, obtained score, from a reliability of %2.</source>
         <translation>%1-%-Konfidenzintervall um den beobachteten Wert (r = %2).</translation>
     </message>
-<message>
-        <source>Confidence interval: %1, from a reliability of %2.</source>
-        <translation>Konfidenzintervall: %1, bei einer Reliabilität von %2.</translation>
-    </message>
-    </context>
+</context>
 <context>
     <name>ReportTable</name>
     <message>
@@ -920,7 +890,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
     </message>
     <message>
-        <source>An estimated true score stays on its scale: beyond the scale's range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
     <message>
@@ -960,7 +930,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter wahrer Wert</translation>
     </message>
     <message>
-        <source>The score drawn towards the mean by the reliability: the interval's centre.</source>
+        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
         <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
     </message>
     <message>
@@ -1298,6 +1268,13 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     </message>
 </context>
 <context>
+    <name>WrittenFile</name>
+    <message>
+        <source>it is %1, which this would replace</source>
+        <translation>es ist %1, die dabei ersetzt würde</translation>
+    </message>
+</context>
+<context>
     <name>battery::BatteryPage</name>
     <message>
         <source>%1 (continued)</source>
@@ -1460,7 +1437,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Veränderung beim Retest</translation>
     </message>
     <message>
-        <source>A composite needs the correlations of its members; none of the groups' correlations are known.</source>
+        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
         <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
     </message>
     <message>
@@ -1707,7 +1684,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don't Save</source>
+        <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -1879,7 +1856,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1: %2 Wertepaare</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %2.</source>
+        <source>, %1 of this sheet&apos;s %2.</source>
         <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
@@ -1887,12 +1864,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht in der Datei: %1.</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %1.</source>
+        <source>, %1 of this sheet&apos;s %1.</source>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
-<message>
-        <source>the sheet's own file</source>
+    <message>
+        <source>the sheet&apos;s own file</source>
         <translation>die eigene Datei des Profilbogens</translation>
     </message>
     <message>
@@ -1906,10 +1883,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>battery::ChartData</name>
-    <message>
-        <source>The profile chart: each score on the %1 scale, in the order of the scores table.</source>
-        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle.</translation>
-    </message>
     <message>
         <source>, interval %1 to %2</source>
         <translation>, Intervall %1 bis %2</translation>
@@ -1926,7 +1899,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>, a weakness</source>
         <translation>, eine Schwäche</translation>
     </message>
-<message>
+    <message>
         <source>The profile chart: each score on the %1 scale, in the order of the scores table, the scores of a group together.</source>
         <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle, die Werte einer Gruppe beieinander.</translation>
     </message>
@@ -1990,7 +1963,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Basisrate einer Differenz</translation>
     </message>
     <message>
-        <source>Deviation from the person's mean</source>
+        <source>Deviation from the person&apos;s mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2046,7 +2019,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Perzentil, genähert</translation>
     </message>
     <message>
-        <source>score = %1 + %2 &amp;middot; z, rounded as the metric's scores are, held at its limits</source>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
         <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
     </message>
     <message>
@@ -2373,10 +2346,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 + %2 z, rounded half away from zero</source>
         <translation>gerundet(%1 + %2 z)</translation>
     </message>
-    <message>
-        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
-        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übungseffekt / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
-    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2393,7 +2362,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <source>the person's mean, %1</source>
+        <source>the person&apos;s mean, %1</source>
         <translation>Mittelwert der Person, %1</translation>
     </message>
     <message>
@@ -2547,7 +2516,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>KI obere Grenze (%1 %)</translation>
     </message>
     <message>
-        <source>Difference from the person's mean</source>
+        <source>Difference from the person&apos;s mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2761,7 +2730,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite's reliability would not be above 0.</source>
+        <source>Not worked out: the composite&apos;s reliability would not be above 0.</source>
         <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht über 0.</translation>
     </message>
     <message>
@@ -2857,7 +2826,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>%1 is empty. A correlation file starts with name and the scores' names.</source>
+        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
         <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
     </message>
     <message>
@@ -2865,7 +2834,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die erste Zelle muss „name“ lauten</translation>
     </message>
     <message>
-        <source>a score's name is empty</source>
+        <source>a score&apos;s name is empty</source>
         <translation>der Name eines Werts ist leer</translation>
     </message>
     <message>
@@ -2960,7 +2929,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 lies outside −1 to 1</source>
         <translation>%1 liegt außerhalb von −1 bis 1</translation>
     </message>
-<message>
+    <message>
         <source>the battery file being printed</source>
         <translation>die Profildatei, die gedruckt wird</translation>
     </message>
@@ -3179,7 +3148,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 The labels are AACN's until it can be read; choose it again from Descriptors to read it anew.</source>
+        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
         <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
     </message>
     <message>
@@ -3202,7 +3171,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>The reliability must be a number between 0 and 1, such as %1.</source>
         <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
     </message>
-<message>
+    <message>
         <source>%1 could not be written: %2.</source>
         <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
@@ -3247,13 +3216,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
-    </message>
-</context>
-<context>
-    <name>WrittenFile</name>
-    <message>
-        <source>it is %1, which this would replace</source>
-        <translation>es ist %1, die dabei ersetzt würde</translation>
     </message>
 </context>
 </TS>
