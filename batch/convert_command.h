@@ -10,9 +10,10 @@
 
 #include "batch/batch_converter.h"
 #include "batch/csv_table.h"
-#include "text/output_file.h"
 #include "batch/profile_converter.h"
 #include "batch/stat_file.h"
+#include "text/output_file.h"
+#include "text/read_files.h"
 
 
 namespace batch {

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "battery_window/sheet.h"
-#include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "battery_window/battery_page.h"
-#include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <QString>
 

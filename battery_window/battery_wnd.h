@@ -14,7 +14,7 @@
 #include "battery_window/sheet_results.h"
 #include "framework/window.h"
 #include "profile/correlations.h"
-#include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <QDateTime>
 #include <QPointer>

@@ -3,7 +3,7 @@
 // never differs from the screen.
 #pragma once
 
-#include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <QRectF>
 #include <QSizeF>

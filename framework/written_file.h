@@ -6,6 +6,7 @@
 #pragma once
 
 #include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <QByteArray>
 #include <QString>

@@ -17,7 +17,7 @@
 #include "interpretation/interpretation.h"
 #include "report_window/identification.h"
 #include "report_window/report_text.h"
-#include "text/output_file.h"
+#include "text/read_files.h"
 
 #include <optional>
 

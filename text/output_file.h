@@ -3,43 +3,16 @@
 // its place only once everything is written and on disk; a failure, an
 // error or an interruption (Ctrl+C, SIGTERM, SIGHUP, SIGQUIT, a closed pipe,
 // a file-size limit) leaves the old file as it was, or none, and no
-// temporary file behind. A
-// path that names something other than a regular file (a terminal,
-// /dev/null, a FIFO) is written directly, as standard output is; a folder
-// is refused with the system's reason.
-//
-// ReadFiles is what a writer must never write onto: the files a run reads,
-// known by device and inode, so that no name, symbolic link or hard link
-// leads the output onto one of them.
+// temporary file behind. A path that names something other than a regular
+// file (a terminal, /dev/null, a FIFO) is written directly, as standard
+// output is; a folder is refused with the system's reason.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
-#include <vector>
 
 namespace text {
-
-class ReadFiles {
-public:
-    // `what` says which file it is, in the words of a refusal. A path that
-    // names nothing yet, or no regular file, is not kept.
-    void add(const std::string &what, const std::string &path);
-    void add(const std::string &what, int fd);
-    // Which of them `path` (or the file open as `fd`) is; empty when none.
-    std::string holding(const std::string &path) const;
-    std::string holding(int fd) const;
-
-private:
-    struct File {
-        std::string what;
-        dev_t device;
-        ino_t inode;
-    };
-    std::string holding(dev_t device, ino_t inode) const;
-    std::vector<File> m_files;
-};
 
 class OutputFile {
 public:
