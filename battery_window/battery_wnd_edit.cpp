@@ -184,7 +184,7 @@ bool BatteryWnd::_CopyAction()
         for (int column = left; column <= right; ++column) {
             const QModelIndex index = table->model()->index(row, column);
             // A number typed in goes as typed, so it pastes back into the sheet.
-            const bool typed = column < kInputColumns && column != int(profile::Field::Scale);
+            const bool typed = table == m_scores && column < kInputColumns && column != int(profile::Field::Scale);
             const QString cell = table->selectionModel()->isSelected(index)
                 ? index.data(typed ? Qt::EditRole : Qt::DisplayRole).toString()
                 : QString();
