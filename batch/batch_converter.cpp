@@ -103,7 +103,8 @@ bool stripMark(std::string_view &text)
 BatchConverter::BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings)
     : m_header(header.cells), m_settings(settings),
       m_interpreter(settings.interpretation, settings.decimalComma),
-      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma)
+      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma,
+                  settings.interpretation.enabled && settings.from.empty())
 {
     if (header.problem != text::RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
@@ -365,7 +366,8 @@ template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &
         writeRefused(cells, blank, refusal(row.outcome), out);
         return RowResult::Refused;
     }
-    if (m_source < 0 && !scoresAgree(cells)) {
+    if (row.disagreement) {
+        noteDisagreement(*row.disagreement, cells);
         writeRefused(cells, blank, m_note, out);
         return RowResult::Refused;
     }
@@ -439,42 +441,37 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
             m_quotedField = named.field;
             return false;
         }
-        if (!marked)
-            m_fields[viewIndex(named.field)] = number;
+        if (marked) {
+            std::string &held = m_numbers[size_t(named.field)];
+            if (held.data() != number.data())
+                held.assign(number);
+            held += '*';
+            number = held;
+        }
+        m_fields[viewIndex(named.field)] = number;
     }
     if (!takeReliability(cells, blank))
         return false;
     return m_source < 0 || takeSource();
 }
 
-// A converted file holds every scale's result, and Calculate takes the
-// percentile before the others: a score typed over one result would be
-// overwritten by the others, unseen. Scores that no one score could round
-// to refuse the row, keeping every score as it is.
-bool BatchConverter::scoresAgree(const std::vector<std::string> &cells)
+// A converted file holds every scale's result: a score typed over one result
+// would be overwritten by the others, unseen, and a raw score beside a
+// standard score of another test would overwrite it. Scores that no one
+// score could round to refuse the row, keeping every score as it is.
+void BatchConverter::noteDisagreement(const conversion::Disagreement &disagreement,
+                                      const std::vector<std::string> &cells)
 {
-    conversion::FieldTextViews scores;
-    int given = 0;
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
-        scores.score[size_t(position)] = m_fields[viewIndex(position)];
-        given += !scores.score[size_t(position)].empty();
-    }
-    if (given < 2)
-        return true; // most rows: nothing to weigh, and no time spent on them
-    const std::optional<conversion::Disagreement> disagreement = conversion::scoresDisagree(scores);
-    if (!disagreement)
-        return true;
     const auto named = [&](int field) {
         return std::string(columnName(field)) + " " + quoted(cells[size_t(m_columnOf[size_t(field)])]);
     };
-    if (const int apart = disagreement->apart)
+    if (const int apart = disagreement.apart; apart != conversion::kNoPosition)
         m_note = named(apart) + " disagrees with the other scores; to convert from it, use --from "
                  + std::string(columnName(apart)) + " or empty the others";
     else
-        m_note = "the scores disagree: " + named(disagreement->first) + " and " + named(disagreement->second)
+        m_note = "the scores disagree: " + named(disagreement.first) + " and " + named(disagreement.second)
                  + " cannot both be right; convert with --from COLUMN, or empty the cells that are results";
     m_keepsScores = true;
-    return false;
 }
 
 // The row's own reliability, else the option's; false, with m_note saying

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/text_routines.h"
+
 namespace batch {
 
 namespace {
@@ -62,20 +64,31 @@ void ResultTexts::set(const conversion::Calculation &calculation, bool decimalCo
     }
 }
 
-OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter, bool decimalComma)
+OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter, bool decimalComma, bool settle)
     : m_hashes(kSlotCount), m_slots(kSlotCount), m_interpreter(interpreter),
-      m_decimalComma(decimalComma), m_nextAside(kRowsAside)
+      m_decimalComma(decimalComma), m_settle(settle), m_nextAside(kRowsAside)
 {
 }
 
+// A score ending in "*" is never converted from, but the row's z must hold
+// it at its bound again.
 void OutcomeMemo::compute(const FieldTextViews &texts, const double *reliability,
                           RowOutcome &row)
 {
     conversion::FieldTextViews fields{texts[0], texts[1], texts[2], {}};
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        fields.score[size_t(position)] = texts[size_t(position) + 2];
-    conversion::calculate(fields, row.outcome);
-    if (!row.outcome.refused)
+    conversion::HeldSides held{};
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        std::string_view text = texts[size_t(position) + 2];
+        if (!text.empty() && text.back() == '*') {
+            const conversion::Scale &scale = conversion::kScales[position];
+            const double value = text::Val(text.substr(0, text.size() - 1));
+            held[size_t(position)] = value <= scale.lowest ? -1 : value >= scale.highest ? 1 : 0;
+            text = {};
+        }
+        fields.score[size_t(position)] = text;
+    }
+    row.disagreement = conversion::calculateRow(fields, held, m_settle, row.outcome, m_scratch);
+    if (!row.outcome.refused && !row.disagreement)
         row.results.set(row.outcome, m_decimalComma);
     if (m_interpreter)
         m_interpreter->interpret(row.outcome, reliability, row.interpreted);
