@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "batch/cell_notes.h"
+#include "batch/help_text.h"
 #include "conversion/scales.h"
 #include "text/ascii.h"
 #include "text/text_routines.h"
@@ -14,6 +15,12 @@ namespace {
 
 using profile::Field;
 using profile::Problem;
+
+std::string zLimits()
+{
+    const conversion::Scale &z = conversion::kScales[conversion::Z];
+    return text::Str(z.lowest) + " to +" + text::Str(z.highest);
+}
 
 // The score table's cells after the input's, in the order they are
 // appended. OtherMetric is a column of a metric not chosen: emptied.
@@ -412,9 +419,76 @@ void ProfileConverter::takeRefusals(bool more)
     m_omissions.clear();
     if (!left.empty())
         m_omissions = "computed without " + lineList(left);
+    noteCorrelations();
     if (more)
         m_omissions += std::string(m_omissions.empty() ? "" : "; ") + "computed from the first "
                        + std::to_string(kMaxScores) + " rows of this person";
+}
+
+// What the person's correlations cannot be: said in the note of every
+// score, and on standard error where the table has no notes.
+void ProfileConverter::noteCorrelations()
+{
+    if (m_settings.correlations.empty())
+        return;
+    const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
+    const auto personNote = [&](const std::string &note) {
+        m_omissions += (m_omissions.empty() ? "" : "; ") + note;
+        if (m_settings.table != ProfileTable::Scores)
+            tell("person " + quoted(m_person) + ": " + note);
+    };
+    const auto names = [&](const std::vector<int> &set) {
+        std::vector<std::string_view> named;
+        for (size_t i = 0; i < set.size() && i < kNamedInANote; ++i)
+            named.push_back(entries[size_t(set[i])].name);
+        std::string list = joinNames(named, " and ");
+        if (set.size() > kNamedInANote)
+            list += " and " + std::to_string(set.size() - kNamedInANote) + " more";
+        return list;
+    };
+    for (const std::vector<int> &set : m_analysis.impossibleMatrices)
+        personNote("the correlations of " + names(set)
+                   + " cannot hold together (their matrix is not positive semi-definite): "
+                     "the figures that use them are left empty");
+    const auto &above = m_analysis.correlationsAboveReliabilities;
+    for (size_t i = 0; i < above.size() && i < kNamedInANote; ++i) {
+        const auto [a, b] = above[i];
+        personNote("the correlation of " + entries[size_t(a)].name + " and " + entries[size_t(b)].name
+                   + " exceeds the square root of the product of their reliabilities, which is "
+                     "inconsistent with them");
+    }
+    bool anyNamed = false, anyUsed = false;
+    const std::vector<int> &index = m_analysis.memo.index;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (m_analysis.scores[i].problem)
+            continue;
+        anyUsed = true;
+        anyNamed = anyNamed || (i < index.size() && index[i] >= 0);
+    }
+    if (anyUsed && !anyNamed)
+        tell("person " + quoted(m_person) + ": the correlation file names none of their scores");
+}
+
+void ProfileConverter::tell(std::string note)
+{
+    if (m_personNotes.size() < kToldRefusals)
+        m_personNotes.push_back(std::move(note));
+    else
+        ++m_untoldPersonNotes;
+}
+
+// Why a row's retest gives no change, as a refusal of it would say.
+std::string ProfileConverter::retestNote(const Row &row) const
+{
+    const profile::ScoreEntry &entry = m_profile.entries[size_t(row.entry)];
+    const double retest = entry.retest.value_or(0);
+    const double z = profile::scoreZ(entry, retest);
+    const bool beyondZ = std::isfinite(z) && !(profile::isPercentileScale(entry.scale) && !(retest > 0 && retest < 100))
+                         && (conversion::kScales[entry.scale].display == conversion::Display::None
+                             || (retest >= conversion::kScales[entry.scale].lowest
+                                 && retest <= conversion::kScales[entry.scale].highest));
+    return problemNote(row, {beyondZ ? Problem::ZBeyondLimits : Problem::OutOfRange, Field::Retest, -1})
+           + "; no change is worked out";
 }
 
 std::string ProfileConverter::problemNote(const Row &row, const profile::EntryProblem &problem) const
@@ -449,9 +523,14 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
         if (row.display == conversion::Display::None || problem.field == Field::Practice
             || problem.field == Field::Mean)
             return start + " is too large a number to calculate with";
-        return start + " is outside the scale: " + std::string(row.name) + " scores range from "
-               + text::Str(row.lowest) + " to " + text::Str(row.highest);
+        // "Scaled scores range", not "Scaled score scores range".
+        const std::string_view name = row.name;
+        const bool noun = name.size() >= 5 && name.substr(name.size() - 5) == "score";
+        return start + " is outside the scale: " + std::string(name) + (noun ? "s" : " scores")
+               + " range from " + text::Str(row.lowest) + " to " + text::Str(row.highest);
     }
+    case Problem::ZBeyondLimits:
+        return start + " stands for a z beyond the z scale's " + zLimits();
     case Problem::SdNotPositive:
         return start + " must be greater than 0";
     case Problem::ReliabilityOutOfRange:
@@ -483,6 +562,14 @@ void ProfileConverter::number(RowSink &out, std::string_view text)
 void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
 {
     if (cell == NoteCell) {
+        if (row.kind == Row::Score
+            && m_analysis.scores[size_t(row.entry)].rci.missing == profile::Missing::RetestOutOfRange) {
+            m_rowNote = retestNote(row);
+            if (!m_omissions.empty())
+                m_rowNote += "; " + m_omissions;
+            out.cell(m_rowNote);
+            return;
+        }
         out.cell(row.kind == Row::Score ? std::string_view(m_omissions)
                                         : std::string_view(row.note));
         return;

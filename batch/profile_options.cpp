@@ -150,6 +150,12 @@ int ConvertCommand::convertProfile(const text::CsvRecord &header)
     progress.finish();
     for (const std::string &note : converter.refusalNotes())
         say(std::string(kProgram) + ": " + note + "\n", m_errFd);
+    for (const std::string &note : converter.personNotes())
+        say(std::string(kProgram) + ": " + note + "\n", m_errFd);
+    if (converter.untoldPersonNotes() > 0)
+        say(std::string(kProgram) + ": and " + std::to_string(converter.untoldPersonNotes())
+                + " more notes on people's correlations\n",
+            m_errFd);
     const long long untold = converter.refused() - (long long)converter.refusalNotes().size();
     if (m_profile.table != ProfileTable::Scores && untold > 0)
         say(std::string(kProgram) + ": and " + std::to_string(untold) + " more rows refused\n",
