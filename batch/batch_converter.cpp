@@ -414,13 +414,14 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
     m_keepsScores = false;
     if (blank)
         return takeReliability(cells, blank) && (m_source < 0 || takeSource());
+    const std::array<bool, conversion::kScaleCount> heldByNote = heldInNote(cells);
     for (const NamedField &named : m_present) {
         const int column = m_columnOf[size_t(named.field)];
         if (cells[size_t(column)].empty())
             continue;
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
-        const bool marked = isScore(named.field) && stripMark(text);
+        const bool marked = isScore(named.field) && (stripMark(text) || heldByNote[size_t(named.field)]);
         const text::NumberSyntax syntax = syntaxOf(named.field);
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
@@ -453,6 +454,33 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
     if (!takeReliability(cells, blank))
         return false;
     return m_source < 0 || takeSource();
+}
+
+// A numeric variable (SPSS, Stata) holds no "*": the note of the run that
+// wrote it names the results held at their bounds, and they are read as
+// marked, so that converting such a file again changes nothing.
+std::array<bool, conversion::kScaleCount> BatchConverter::heldInNote(const std::vector<std::string> &cells) const
+{
+    std::array<bool, conversion::kScaleCount> held{};
+    if (m_noteColumn < 0)
+        return held;
+    std::string_view note = cells[size_t(m_noteColumn)];
+    if (note.substr(0, kHeldNote.size()) != kHeldNote)
+        return held;
+    note.remove_prefix(kHeldNote.size());
+    while (!note.empty()) {
+        size_t end = std::min(note.find(", "), note.find(" and "));
+        const std::string_view name = note.substr(0, end);
+        for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+            const int column = m_columnOf[size_t(position)];
+            if (column >= 0 && (name == m_header[size_t(column)] || name == columnName(position)))
+                held[size_t(position)] = true;
+        }
+        if (end == std::string_view::npos)
+            break;
+        note.remove_prefix(end + (note.compare(end, 2, ", ") == 0 ? 2 : 5));
+    }
+    return held;
 }
 
 // A converted file holds every scale's result: a score typed over one result

@@ -86,6 +86,7 @@ private:
     void mapColumns();
     bool mapInterpretedColumn(const std::string &name, size_t column);
     void chooseInterpretedColumns();
+    std::array<bool, conversion::kScaleCount> heldInNote(const std::vector<std::string> &cells) const;
     void noteDisagreement(const conversion::Disagreement &disagreement,
                           const std::vector<std::string> &cells);
     bool takeReliability(const std::vector<std::string> &cells, bool blank);

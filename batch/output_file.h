@@ -1,7 +1,8 @@
 // The file named by -o, written whole or not at all. Rows go to a temporary
 // file beside it, which takes its place only once every row is written and
-// on disk; a failure, an error or an interruption (Ctrl+C, SIGTERM, SIGHUP)
-// leaves the old file as it was, or none, and no temporary file behind. A
+// on disk; a failure, an error or a signal that ends the run (Ctrl+C,
+// SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ) leaves the old file as it was,
+// or none, and no temporary file behind. A
 // path that names something other than a regular file (a terminal,
 // /dev/null, a FIFO) is written directly, as standard output is.
 #pragma once

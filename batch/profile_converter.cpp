@@ -1,12 +1,14 @@
 #include "batch/profile_converter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "batch/cell_notes.h"
 #include "batch/help_text.h"
 #include "conversion/scales.h"
 #include "text/ascii.h"
+#include "text/plain_number.h"
 #include "text/text_routines.h"
 
 namespace batch {
@@ -15,6 +17,14 @@ namespace {
 
 using profile::Field;
 using profile::Problem;
+
+// A cell's number with a decimal point, as the core's checks read it.
+std::string withPoint(std::string_view cell)
+{
+    std::string number(text::trimmed(cell));
+    std::replace(number.begin(), number.end(), ',', '.');
+    return number;
+}
 
 std::string zLimits()
 {
@@ -401,10 +411,12 @@ void ProfileConverter::takeRefusals(bool more)
         Row &row = m_rows[i];
         if (row.kind == Row::Score) {
             const profile::EntryProblem &problem = m_analysis.scores[size_t(row.entry)].problem;
-            if (problem)
+            if (problem) {
                 refuse(row, problemNote(row, problem));
-            else
+            } else {
                 ++m_analysed;
+                m_withReliability += m_profile.entries[size_t(row.entry)].reliability.has_value();
+            }
         }
         if (row.kind == Row::Refused) {
             ++m_refused;
@@ -505,8 +517,15 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
         if (at < 0)
             return column + ": a raw score needs the columns mean and sd";
         return column + ": the cell is empty";
-    case Problem::NotANumber:
+    case Problem::NotANumber: {
+        // A number with the other decimal mark says so, as a plain conversion does.
+        const text::NumberSyntax other{m_decimalComma ? '.' : ',', problem.field == Field::Score
+                                                                      || problem.field == Field::Retest
+                                                                      || problem.field == Field::Practice};
+        if (text::findPlainNumber(cell, other))
+            return start + ": this file uses a decimal " + (m_decimalComma ? "comma" : "point");
         return start + " is not a number";
+    }
     case Problem::UnknownScale: {
         std::string names;
         for (const int row : profile::sourceScales())
@@ -517,8 +536,16 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     case Problem::BandScale:
         return start + " is a scale of bands, not points; give the score on another scale";
     case Problem::OutOfRange: {
-        if (profile::isPercentileScale(scale))
+        if (profile::isPercentileScale(scale)) {
+            // 99.999999999999999999 lies below 100 but reads as 100.
+            const std::string number = withPoint(cell);
+            if (number.find('.') != std::string::npos && text::Val(number) == 100
+                && text::trimmed(number).substr(0, 2) == "99")
+                return start + " is too close to 100 to calculate with: it rounds to 100";
+            if (text::Val(number) == 0 && number.find_first_of("123456789") != std::string::npos)
+                return start + " is too close to 0 to calculate with: it rounds to 0";
             return start + " must be greater than 0 and less than 100";
+        }
         const conversion::Scale &row = conversion::kScales[scale];
         if (row.display == conversion::Display::None || problem.field == Field::Practice
             || problem.field == Field::Mean)
@@ -533,10 +560,14 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
         return start + " stands for a z beyond the z scale's " + zLimits();
     case Problem::SdNotPositive:
         return start + " must be greater than 0";
-    case Problem::ReliabilityOutOfRange:
+    case Problem::ReliabilityOutOfRange: {
+        // As written, so that .999999999999999999999 is too close to 1, not 1.
+        const std::string why = interpretation::checkReliability(withPoint(text::trimmed(cell)));
         return start + ": "
-               + interpretation::checkReliability(
-                   m_profile.entries[size_t(row.entry)].reliability.value_or(0));
+               + (why.empty() ? interpretation::checkReliability(
+                                    m_profile.entries[size_t(row.entry)].reliability.value_or(0))
+                              : why);
+    }
     case Problem::PracticeOnPercentile:
         return column + ": a percentile takes no practice change";
     case Problem::DuplicateName:

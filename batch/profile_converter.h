@@ -4,7 +4,7 @@
 // held until the person ends, then written as the score table (every input
 // cell, then the person's figures for that score) or used for the pair or
 // composite table. Memory holds one person's rows, at most kMaxScores of
-// them, and about 11 bytes for each person seen, to refuse one seen again.
+// them, and about 24 bytes for each person seen, to refuse one seen again.
 //
 // Every column this writes is computed for its row or left empty: a row
 // refused now never keeps an earlier run's figures, nor a column of another
@@ -75,6 +75,8 @@ public:
     // many more such notes there were.
     const std::vector<std::string> &personNotes() const { return m_personNotes; }
     long long untoldPersonNotes() const { return m_untoldPersonNotes; }
+    // Scores analysed with a reliability.
+    long long withReliability() const { return m_withReliability; }
 
 private:
     struct Row {
@@ -142,6 +144,7 @@ private:
     std::string m_rowNote;
     std::vector<std::string> m_personNotes;
     long long m_untoldPersonNotes = 0;
+    long long m_withReliability = 0;
     static constexpr size_t kNamedInANote = 10;
     std::string m_cell;                  // a number with a decimal comma
 

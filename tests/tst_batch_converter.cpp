@@ -5,7 +5,11 @@
 #include <QtTest>
 
 #include <cmath>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "batch/convert_command.h"
 #include "text/csv_reader.h"
@@ -126,6 +130,9 @@ private slots:
     void usageErrors();
     void neverWritesOntoItsInput_data();
     void neverWritesOntoItsInput();
+    void signalsLeaveNoTemporaryFile_data();
+    void signalsLeaveNoTemporaryFile();
+    void aRecordTooLongSaysSo();
     void summaryCountsEveryKindOfRow();
     void interpretedCells_data();
     void interpretedCells();
@@ -703,6 +710,90 @@ void TestBatchConverter::neverWritesOntoItsInput()
     QCOMPARE(file.readAll(), content);
     err->seek(0);
     QVERIFY(err->readAll().contains("the output is the input file itself"));
+}
+
+// A signal that ends a run while -o is written leaves the old file whole
+// and nothing beside it: one sent from outside while the input is still
+// coming, and a file-size limit reached by the run itself.
+void TestBatchConverter::signalsLeaveNoTemporaryFile_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGQUIT") << SIGQUIT;
+    QTest::newRow("SIGPIPE") << SIGPIPE;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGXFSZ, ulimit -f") << SIGXFSZ;
+}
+
+void TestBatchConverter::signalsLeaveNoTemporaryFile()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.csv");
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old\n");
+    }
+    int input[2];
+    QCOMPARE(::pipe(input), 0);
+    const int err = ::open("/dev/null", O_WRONLY);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(input[1]);
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        if (signal == SIGXFSZ) {
+            const rlimit small{64 * 1024, 64 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
+        const std::vector<std::string> arguments{"-o", target.toStdString()};
+        ::_exit(batch::ConvertCommand(input[0], err, err).run(arguments));
+    }
+    ::close(input[0]);
+    ::close(err);
+    QByteArray rows = "z\n";
+    for (int i = 0; i < 20000; ++i)
+        rows += "1.5\n";
+    QCOMPARE(::write(input[1], rows.constData(), size_t(rows.size())), ssize_t(rows.size()));
+    const auto temporaries = [&] {
+        return QDir(dir.path()).entryList({".target.csv.*"}, QDir::Hidden | QDir::Files);
+    };
+    if (signal == SIGXFSZ) {
+        ::close(input[1]); // the whole input: the run ends on the limit as it writes
+    } else {
+        // The run waits for more input with its new file begun.
+        QTRY_COMPARE(temporaries().size(), qsizetype(1));
+        ::kill(child, signal);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    if (signal != SIGXFSZ)
+        ::close(input[1]);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(temporaries(), QStringList());
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old\n"));
+}
+
+// A record longer than any the tool reads stops the run with its reason.
+void TestBatchConverter::aRecordTooLongSaysSo()
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath("big.csv");
+    {
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("z\n1\n1");
+        // The rest reads as zero bytes, without a line break, and takes no disk.
+        QVERIFY(file.resize(text::kRecordLimit + (1 << 20)));
+    }
+    const Run run = convert({}, {big, "-o", dir.filePath("out.csv")});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains("cannot read " + big.toUtf8() + ": record 3 runs past 256 MB"),
+             run.errors.constData());
+    QVERIFY(!QFile::exists(dir.filePath("out.csv")));
 }
 
 void TestBatchConverter::summaryCountsEveryKindOfRow()

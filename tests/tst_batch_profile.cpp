@@ -69,6 +69,8 @@ private slots:
     void aPersonWithTooManyScores();
     void usageErrors_data();
     void usageErrors();
+    void standardErrorSays_data();
+    void standardErrorSays();
     void agreesWithTheCore();
 };
 
@@ -223,6 +225,26 @@ void TestBatchProfile::notes_data()
         << QByteArray("name,scale,score\nx,t,50\ny,t\n\nz,t,\"5\"0\n")
         << QStringList{"computed without lines 3, 5", "malformed row: 2 cells where the header has 3",
                        "", "malformed row: text follows the closing quote of a cell"};
+    QTest::newRow("a scaled score reads as a sentence") << header + "A,x,scaled,20,,,,,\n"
+        << QStringList{"score: \"20\" is outside the scale: Scaled scores range from 1 to 19"};
+    QTest::newRow("a retest beyond its scale costs only the change")
+        << header + "A,x,scaled,12,,,.9,20,\nA,y,t,50,,,,,\n"
+        << QStringList{"retest: \"20\" is outside the scale: Scaled scores range from 1 to 19; no change "
+                       "is worked out", ""};
+    QTest::newRow("a raw score beyond the z scale") << header + "A,x,raw,950,50,10,,,\n"
+        << QStringList{"score: \"950\" stands for a z beyond the z scale's -6.99 to +6.99"};
+    QTest::newRow("a raw retest beyond the z scale") << header + "A,x,raw,55,50,10,.9,950,\n"
+        << QStringList{"retest: \"950\" stands for a z beyond the z scale's -6.99 to +6.99; no change is "
+                       "worked out"};
+    QTest::newRow("a reliability near 1") << header + "A,x,t,50,,,0.999999999999999999999,,\n"
+        << QStringList{"reliability: \"0.999999999999999999999\": The reliability is too close to 1 to "
+                       "calculate with: it rounds to 1."};
+    QTest::newRow("a percentile near 100") << header + "A,x,percentile,99.999999999999999999,,,,,\n"
+        << QStringList{"score: \"99.999999999999999999\" is too close to 100 to calculate with: it rounds to 100"};
+    QTest::newRow("a decimal comma in a file of points") << header + "A,x,t,\"55,5\",,,,,\n"
+        << QStringList{"score: \"55,5\": this file uses a decimal point"};
+    QTest::newRow("a decimal point in a semicolon file")
+        << QByteArray("name;scale;score\nx;t;55.5\n") << QStringList{"score: \"55.5\": this file uses a decimal comma"};
     QTest::newRow("lines counted over line breaks in cells")
         << QByteArray("name,scale,score\n\"x\ny\",t,50\nz,t,n\n")
         << QStringList{"computed without line 4", "score: \"n\" is not a number"};
@@ -323,6 +345,48 @@ void TestBatchProfile::aPersonWithTooManyScores()
     }
 }
 
+// What a run tells on standard error besides its summary.
+void TestBatchProfile::standardErrorSays_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("message"); // empty: nothing but the summary
+    const QByteArray unreliable = "name,scale,score\nx,t,50\ny,t,60\n";
+    QTest::newRow("--confidence without a reliability")
+        << unreliable << QStringList{"--profile", "--confidence", "90"}
+        << QByteArray("--confidence had no effect: no score had a reliability");
+    QTest::newRow("--bonferroni without a reliability") << unreliable << QStringList{"--profile", "--bonferroni"}
+                                                        << QByteArray("--bonferroni had no effect");
+    QTest::newRow("--confidence with a reliability")
+        << QByteArray("name,scale,score,reliability\nx,t,50,.9\n") << QStringList{"--profile", "--confidence", "90"}
+        << QByteArray();
+    QTest::newRow("a correlation file naming none of the scores")
+        << QByteArray("person,name,scale,score\nAda,Arithmetic,t,50\n")
+        << QStringList{"--profile", "--correlations", "CORRELATIONS"}
+        << QByteArray("person \"Ada\": the correlation file names none of their scores");
+    QTest::newRow("impossible correlations, on the pair table")
+        << QByteArray("name,scale,score,reliability,group\nVocabulary,t,50,.9,G\nSimilarities,t,50,.9,G\n"
+                      "Block Design,t,50,.9,G\n")
+        << QStringList{"--profile", "--composites", "--correlations", "IMPOSSIBLE"}
+        << QByteArray("the correlations of Vocabulary, Similarities and Block Design cannot hold together");
+}
+
+void TestBatchProfile::standardErrorSays()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, message);
+    const auto impossible = tempFile("name,Vocabulary,Similarities,Block Design\nVocabulary,1\n"
+                                     "Similarities,.9,1\nBlock Design,.9,-.9,1\n");
+    options.replaceInStrings(QStringLiteral("IMPOSSIBLE"), impossible->fileName());
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    if (message.isEmpty())
+        QVERIFY2(!run.errors.contains("had no effect") && !run.errors.contains("names none"), run.errors.constData());
+    else
+        QVERIFY2(run.errors.contains(message), run.errors.constData());
+}
+
 void TestBatchProfile::usageErrors_data()
 {
     QTest::addColumn<QByteArray>("input");
@@ -348,6 +412,9 @@ void TestBatchProfile::usageErrors_data()
     QTest::newRow("alpha .5") << scores << QStringList{"--profile", "--alpha", ".5"}
                               << QByteArray("--alpha must be a number greater than 0 and less than .5, not \".5\"");
     QTest::newRow("alpha 0") << scores << QStringList{"--profile", "--alpha", "0"} << QByteArray("--alpha must be");
+    QTest::newRow("alpha too small for a critical value")
+        << scores << QStringList{"--profile", "--alpha", "0." + QString(20, '0') + "1"}
+        << QByteArray("is too small to calculate a critical value with");
     QTest::newRow("no correlation file") << scores << QStringList{"--profile", "--correlations", "/nonexistent/c.csv"}
                                          << QByteArray("--correlations: cannot read \"/nonexistent/c.csv\"");
     QTest::newRow("a correlation file that is no matrix")

@@ -251,6 +251,7 @@ private slots:
     void damagedFilesAreRefused();
     void damagedFilesNeverCrash_data();
     void damagedFilesNeverCrash();
+    void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
     void psppOpensTheOutput();
 
@@ -535,6 +536,26 @@ void TestBatchStat::damagedFilesAreRefused()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
     QCOMPARE(QDir(m_dir.path()).entryList({".kept.sav.*"}, QDir::Hidden | QDir::Files), QStringList());
+}
+
+// A numeric variable holds no "*": the note names the results held at
+// their bounds, and a converted file converted again comes back the same.
+void TestBatchStat::convertingAgainChangesNothing()
+{
+    File file;
+    file.variables = {{"id", false, "", "", {}, {}}, {"z", false, "", "", {}, {}}};
+    for (int i = 0; i <= 1398; i += 3)
+        file.rows.push_back({std::to_string(i), std::to_string(-6.99 + i / 100.0)});
+    const QString in = m_dir.filePath("again.sav"), once = m_dir.filePath("again_once.sav"),
+                  twice = m_dir.filePath("again_twice.sav");
+    write(in, StatFormat::Sav, file);
+    QCOMPARE(convert({in.toStdString(), "-o", once.toStdString()}).status, 0);
+    QCOMPARE(convert({once.toStdString(), "-o", twice.toStdString()}).status, 0);
+    const Table first = read(once), second = read(twice);
+    QCOMPARE(second.header, first.header);
+    QCOMPARE(second.rows.size(), first.rows.size());
+    for (size_t row = 0; row < first.rows.size(); ++row)
+        QCOMPARE(second.rows[row], first.rows[row]);
 }
 
 // Files cut short or with bytes changed, seeded: each run, in a process of
