@@ -63,13 +63,58 @@ struct ZRange {
     double middle() const { return low + (high - low) / 2; }
 };
 
-bool rawGiven(const FieldTextViews &fields)
+// The given fields read once: position 0 is the raw score, present only
+// with its mean and an sd above 0.
+struct Given {
+    std::array<bool, kScaleCount> present{};
+    std::array<double, kScaleCount> value{};
+    std::array<int, kScaleCount> decimals{};
+    double mean = 0, sd = 1;
+    HeldSides held{};
+
+    Given(const FieldTextViews &fields, const HeldSides &heldSides) : held(heldSides)
+    {
+        if (!fields.raw.empty() && !fields.rawMean.empty() && !fields.rawSd.empty()) {
+            sd = text::Val(fields.rawSd);
+            if (sd > 0 && !std::isinf(sd)) {
+                mean = text::Val(fields.rawMean);
+                take(Raw, fields.raw);
+            } else {
+                sd = 1;
+            }
+        }
+        for (int position = Z; position <= Percentile; ++position)
+            if (!fields.score[size_t(position)].empty())
+                take(position, fields.score[size_t(position)]);
+    }
+    void take(int position, std::string_view number)
+    {
+        present[size_t(position)] = true;
+        value[size_t(position)] = text::Val(number);
+        decimals[size_t(position)] = decimalsOf(number);
+    }
+    int count() const
+    {
+        int n = 0;
+        for (int position = Raw; position <= Percentile; ++position)
+            n += present[size_t(position)] + (held[size_t(position)] != 0);
+        return n;
+    }
+};
+
+double halfUnit(int decimals)
 {
-    if (fields.raw.empty() || fields.rawMean.empty() || fields.rawSd.empty())
-        return false;
-    const double sd = text::Val(fields.rawSd);
-    return sd > 0 && !std::isinf(sd);
+    static constexpr double kHalves[] = {0.5, 0.05, 0.005, 0.0005, 5e-5, 5e-6, 5e-7, 5e-8, 5e-9};
+    return decimals < int(std::size(kHalves)) ? kHalves[decimals] : 0.5 * std::pow(10.0, -decimals);
 }
+
+// The decimals of a scale's mask: what a result is written with.
+constexpr std::array<int, kScaleCount> kShownDecimals = [] {
+    std::array<int, kScaleCount> decimals{};
+    for (int position = Z; position <= Percentile; ++position)
+        decimals[size_t(position)] = text::readMask(kScales[position].mask).decimals;
+    return decimals;
+}();
 
 // How a percentile stands for z: through the inverse of what the converter
 // writes for a z, or through its own inverse, as when it is the source.
@@ -86,18 +131,16 @@ double zOf(int position, double value, Reading reading)
 // What one field allows of z: its digits' rounding, or as shown the
 // rounding of its scale's mask within its scale's bounds, as a result is
 // written unmarked.
-ZRange rangeOf(int position, std::string_view number, const FieldTextViews &fields, Reading reading)
+ZRange rangeOf(int position, const Given &given, Reading reading)
 {
-    const double value = text::Val(number);
-    int decimals = decimalsOf(number);
-    if (reading != Reading::Literal && position != Raw)
-        decimals = std::max(decimals, text::readMask(kScales[position].mask).decimals);
-    const double half = 0.5 * std::pow(10.0, -decimals);
+    const double value = given.value[size_t(position)];
+    int decimals = given.decimals[size_t(position)];
+    if (reading != Reading::Literal)
+        decimals = std::max(decimals, kShownDecimals[size_t(position)]);
+    const double half = halfUnit(decimals);
     double low = value - half, high = value + half;
-    if (position == Raw) {
-        const double mean = text::Val(fields.rawMean), sd = text::Val(fields.rawSd);
-        return {(low - mean) / sd, (high - mean) / sd};
-    }
+    if (position == Raw)
+        return {(low - given.mean) / given.sd, (high - given.mean) / given.sd};
     const Scale &scale = kScales[position];
     if (reading != Reading::Literal) {
         low = std::max(low, scale.lowest);
@@ -109,7 +152,7 @@ ZRange rangeOf(int position, std::string_view number, const FieldTextViews &fiel
     return {zOf(position, low, reading), zOf(position, high, reading)};
 }
 
-ZRange intersection(const FieldTextViews &fields, Reading reading, const HeldSides &held = {})
+ZRange intersection(const Given &given, Reading reading)
 {
     ZRange all;
     const auto narrow = [&](const ZRange &range, int position) {
@@ -123,14 +166,11 @@ ZRange intersection(const FieldTextViews &fields, Reading reading, const HeldSid
         }
     };
     for (int position = Raw; position <= Percentile; ++position) {
-        if (position == Raw && !rawGiven(fields))
-            continue;
-        const std::string_view number = position == Raw ? fields.raw : fields.score[size_t(position)];
-        if (!number.empty())
-            narrow(rangeOf(position, number, fields, reading), position);
-        if (position != Raw && held[size_t(position)] != 0 && reading != Reading::Literal) {
+        if (given.present[size_t(position)])
+            narrow(rangeOf(position, given, reading), position);
+        if (position != Raw && given.held[size_t(position)] != 0 && reading != Reading::Literal) {
             const Scale &scale = kScales[position];
-            if (held[size_t(position)] < 0)
+            if (given.held[size_t(position)] < 0)
                 narrow({-INFINITY, zOf(position, scale.lowest, reading)}, position);
             else
                 narrow({zOf(position, scale.highest, reading), INFINITY}, position);
@@ -139,41 +179,24 @@ ZRange intersection(const FieldTextViews &fields, Reading reading, const HeldSid
     return all;
 }
 
-std::optional<Disagreement> findDisagreement(const FieldTextViews &fields)
+std::optional<Disagreement> findDisagreement(const Given &given)
 {
-    const ZRange all = intersection(fields, Reading::Literal);
+    const ZRange all = intersection(given, Reading::Literal);
     if (all.low <= all.high + kSlack)
         return std::nullopt;
     return Disagreement{std::min(all.lowFrom, all.highFrom), std::max(all.lowFrom, all.highFrom)};
 }
 
-int givenCount(const FieldTextViews &fields)
+std::optional<Disagreement> disagreementOf(const Given &given)
 {
-    int given = rawGiven(fields) ? 1 : 0;
-    for (int position = Z; position <= Percentile; ++position)
-        given += !fields.score[size_t(position)].empty();
-    return given;
-}
-
-} // namespace
-
-std::optional<Disagreement> scoresDisagree(const FieldTextViews &fields)
-{
-    std::optional<Disagreement> found = findDisagreement(fields);
+    std::optional<Disagreement> found = findDisagreement(given);
     if (!found)
         return found;
-    const bool raw = rawGiven(fields);
     for (int position = Raw; position <= Percentile; ++position) {
-        FieldTextViews others = fields;
-        if (position == Raw) {
-            if (!raw)
-                continue;
-            others.raw = {};
-        } else {
-            if (fields.score[size_t(position)].empty())
-                continue;
-            others.score[size_t(position)] = {};
-        }
+        if (!given.present[size_t(position)])
+            continue;
+        Given others = given;
+        others.present[size_t(position)] = false;
         if (!findDisagreement(others)) {
             if (found->apart != kNoPosition) {
                 found->apart = kNoPosition;
@@ -184,8 +207,6 @@ std::optional<Disagreement> scoresDisagree(const FieldTextViews &fields)
     }
     return found;
 }
-
-namespace {
 
 // Inverse of ZFromPercentile.
 double percentileAtZ(double z)
@@ -202,36 +223,31 @@ double percentileAtZ(double z)
     }
 }
 
-// Whether `value` is written as `number` when rounded to its digits, or
-// with `shown` to its scale's.
-bool writes(double value, std::string_view number, int position, bool shown)
+// Whether `value` is written as the given number of `position` when
+// rounded to its digits, or with `shown` to its scale's.
+bool writes(double value, const Given &given, int position, bool shown)
 {
     text::NumberMask mask;
-    mask.decimals = decimalsOf(number);
+    mask.decimals = given.decimals[size_t(position)];
     if (shown && position != Raw)
-        mask.decimals = std::max(mask.decimals, text::readMask(kScales[position].mask).decimals);
+        mask.decimals = std::max(mask.decimals, kShownDecimals[size_t(position)]);
     char written[text::kFormattedSize];
     const size_t size = text::FormatInto(written, value, mask);
-    return text::Val({written, size}) == text::Val(number);
+    return text::Val({written, size}) == given.value[size_t(position)];
 }
 
-// Whether a calculation gives every score of the fields again, and holds
-// the held ones at their bounds.
-bool reproduces(const Calculation &calculation, const FieldTextViews &fields, const HeldSides &held,
-                bool shown)
+// Whether a calculation gives every score given again, and holds the held
+// ones at their bounds.
+bool reproduces(const Calculation &calculation, const Given &given, bool shown)
 {
-    if (rawGiven(fields)) {
-        const double raw = calculation.z * text::Val(fields.rawSd) + text::Val(fields.rawMean);
-        if (!writes(raw, fields.raw, Raw, shown))
-            return false;
-    }
+    if (given.present[Raw] && !writes(calculation.z * given.sd + given.mean, given, Raw, shown))
+        return false;
     for (int position = Z; position <= Percentile; ++position) {
-        const std::string_view number = fields.score[size_t(position)];
         const bool marked = calculation.marked[size_t(position)];
-        if (!number.empty()
-            && (marked || !writes(calculation.value[size_t(position)], number, position, shown)))
+        if (given.present[size_t(position)]
+            && (marked || !writes(calculation.value[size_t(position)], given, position, shown)))
             return false;
-        if (const int side = held[size_t(position)]; side != 0) {
+        if (const int side = given.held[size_t(position)]; side != 0) {
             const double value = calculation.value[size_t(position)];
             if (!marked || (side < 0) != (value <= kScales[position].lowest))
                 return false;
@@ -240,68 +256,82 @@ bool reproduces(const Calculation &calculation, const FieldTextViews &fields, co
     return true;
 }
 
-// Converts from the first of these that gives every score again: each
-// score on its own, the middle of what they allow through a z, the same
-// through the percentile's own inverse, and for ties the edges. When none does, at the precision each scale shows
-// or at that of the digits, the middle of what the digits allow. False
-// when the fields give nothing to convert from.
 constexpr int kEdgeSteps = 8;
 
-bool convertFromMiddle(const FieldTextViews &fields, const HeldSides &held, Calculation &out)
+// Converts from the first of these that gives every score again: each
+// score on its own, the middle of what they allow through a z, the same
+// through the percentile's own inverse, and for ties the edges; at the
+// precision each scale shows, then at that of the digits. When none does,
+// the middle of what the digits allow. False when nothing is given.
+bool convertFromMiddle(const Given &given, Calculation &out)
 {
     std::array<Middle, 2 + 8 * kEdgeSteps + kScaleCount> candidates;
     size_t count = 0;
-    const ZRange throughZ = intersection(fields, Reading::Shown, held);
-    const bool percentile = !fields.score[Percentile].empty() || held[Percentile] != 0;
-    const ZRange asSource = percentile ? intersection(fields, Reading::ShownAsSource, held) : ZRange{1, 0};
     // Each score on its own first, the coarsest first: converted, a row
     // written from one score gives that score back, and the window's figures.
-    if (rawGiven(fields))
-        candidates[count++] = {Z, (text::Val(fields.raw) - text::Val(fields.rawMean)) / text::Val(fields.rawSd)};
+    if (given.present[Raw])
+        candidates[count++] = {Z, (given.value[Raw] - given.mean) / given.sd};
     for (const int position : {Percentile, T, Wechsler, Agct, Nce, Ceeb, Z})
-        if (!fields.score[size_t(position)].empty())
-            candidates[count++] = {position, text::Val(fields.score[size_t(position)])};
-    const Scale &percentiles = kScales[Percentile];
-    const auto atPercentile = [&](double z) {
-        return Middle{Percentile, std::min(std::max(percentileAtZ(z), percentiles.lowest), percentiles.highest)};
-    };
-    if (!throughZ.empty())
-        candidates[count++] = {Z, throughZ.middle()};
-    if (!asSource.empty())
-        candidates[count++] = atPercentile(asSource.middle());
-    // A result rounded half away from zero on two scales leaves a single
-    // point, which the edges worked out miss by a few units in the last place.
-    const auto nearEdges = [&](const ZRange &range, bool throughPercentile) {
-        if (!(std::fabs(range.high - range.low) < 1e-9) || !std::isfinite(range.low))
-            return;
-        for (const double edge : {range.low, range.high}) {
-            double below = edge, above = edge;
-            for (int step = 0; step < kEdgeSteps; ++step) {
-                for (const double z : {below, above})
-                    candidates[count++] = throughPercentile ? atPercentile(z) : Middle{Z, z};
-                below = std::nextafter(below, -INFINITY);
-                above = std::nextafter(above, INFINITY);
+        if (given.present[size_t(position)])
+            candidates[count++] = {position, given.value[size_t(position)]};
+    bool middlesAdded = false;
+    const auto addMiddles = [&] {
+        middlesAdded = true;
+        const ZRange throughZ = intersection(given, Reading::Shown);
+        const bool percentile = given.present[Percentile] || given.held[Percentile] != 0;
+        const ZRange asSource = percentile ? intersection(given, Reading::ShownAsSource) : ZRange{1, 0};
+        const Scale &percentiles = kScales[Percentile];
+        const auto atPercentile = [&](double z) {
+            return Middle{Percentile, std::min(std::max(percentileAtZ(z), percentiles.lowest), percentiles.highest)};
+        };
+        if (!throughZ.empty())
+            candidates[count++] = {Z, throughZ.middle()};
+        if (!asSource.empty())
+            candidates[count++] = atPercentile(asSource.middle());
+        // A result rounded half away from zero on two scales leaves a single
+        // point, which the edges worked out miss by a few units in the last place.
+        const auto nearEdges = [&](const ZRange &range, bool throughPercentile) {
+            if (!(std::fabs(range.high - range.low) < 1e-9) || !std::isfinite(range.low))
+                return;
+            for (const double edge : {range.low, range.high}) {
+                double below = edge, above = edge;
+                for (int step = 0; step < kEdgeSteps; ++step) {
+                    for (const double z : {below, above})
+                        candidates[count++] = throughPercentile ? atPercentile(z) : Middle{Z, z};
+                    below = std::nextafter(below, -INFINITY);
+                    above = std::nextafter(above, INFINITY);
+                }
             }
-        }
+        };
+        nearEdges(throughZ, false);
+        if (percentile)
+            nearEdges(asSource, true);
     };
-    nearEdges(throughZ, false);
-    if (percentile)
-        nearEdges(asSource, true);
-    if (count == 0)
-        return false;
     for (const bool shown : {true, false}) {
-        for (size_t i = 0; i < count; ++i) {
+        for (size_t i = 0; i < count || !middlesAdded; ++i) {
+            if (i == count) {
+                addMiddles();
+                if (i == count)
+                    break;
+            }
             calculateAt(candidates[i], out);
-            if (reproduces(out, fields, held, shown))
+            if (reproduces(out, given, shown))
                 return true;
         }
     }
-    const ZRange literal = intersection(fields, Reading::Literal);
+    if (count == 0)
+        return false;
+    const ZRange literal = intersection(given, Reading::Literal);
     calculateAt(literal.empty() ? candidates[0] : Middle{Z, literal.middle()}, out);
     return true;
 }
 
 } // namespace
+
+std::optional<Disagreement> scoresDisagree(const FieldTextViews &fields)
+{
+    return disagreementOf(Given(fields, {}));
+}
 
 void calculateAt(const Middle &middle, Calculation &out)
 {
@@ -311,14 +341,12 @@ void calculateAt(const Middle &middle, Calculation &out)
 Weighing weighScores(const FieldTextViews &fields, const HeldSides &held, Calculation &out)
 {
     Weighing weighing;
-    int given = givenCount(fields);
-    for (const int side : held)
-        given += side != 0;
-    if (given < 2)
+    const Given given(fields, held);
+    if (given.count() < 2)
         return weighing;
-    weighing.disagreement = scoresDisagree(fields);
+    weighing.disagreement = disagreementOf(given);
     if (!weighing.disagreement)
-        weighing.converted = convertFromMiddle(fields, held, out);
+        weighing.converted = convertFromMiddle(given, out);
     return weighing;
 }
 
@@ -327,11 +355,9 @@ bool settleOnShown(const Calculation &calculation, const FieldTextViews &given, 
     std::array<std::array<char, kResultTextSize>, kScaleCount> texts;
     FieldTextViews shown;
     HeldSides held{};
-    if (rawGiven(given)) {
-        shown.raw = given.raw;
-        shown.rawMean = given.rawMean;
-        shown.rawSd = given.rawSd;
-    }
+    shown.raw = given.raw;
+    shown.rawMean = given.rawMean;
+    shown.rawSd = given.rawSd;
     for (int position = Z; position <= Percentile; ++position) {
         if (calculation.marked[size_t(position)]) {
             held[size_t(position)] = calculation.value[size_t(position)] <= kScales[position].lowest ? -1 : 1;
@@ -340,7 +366,8 @@ bool settleOnShown(const Calculation &calculation, const FieldTextViews &given, 
         char *const text = texts[size_t(position)].data();
         shown.score[size_t(position)] = {text, resultText(calculation, position, text)};
     }
-    return convertFromMiddle(shown, held, out) && reproduces(out, shown, held, true);
+    const Given read(shown, held);
+    return convertFromMiddle(read, out) && reproduces(out, read, true);
 }
 
 std::optional<Disagreement> calculateRow(const FieldTextViews &fields, const HeldSides &held, bool settle,
