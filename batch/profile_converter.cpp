@@ -466,8 +466,8 @@ void ProfileConverter::noteCorrelations()
     for (size_t i = 0; i < above.size() && i < kNamedInANote; ++i) {
         const auto [a, b] = above[i];
         personNote("the correlation of " + entries[size_t(a)].name + " and " + entries[size_t(b)].name
-                   + " exceeds the square root of the product of their reliabilities, which is "
-                     "inconsistent with them");
+                   + " lies further from 0 than the square root of the product of their "
+                     "reliabilities, which is inconsistent with them");
     }
     bool anyNamed = false, anyUsed = false;
     const std::vector<int> &index = m_analysis.memo.index;

@@ -389,8 +389,8 @@ private:
         }
     }
 
-    // A correlation above sqrt(r_i r_j) is more than the true parts of two
-    // scores can share.
+    // A correlation further from 0 than sqrt(r_i r_j) is more than the true
+    // parts of two scores can share.
     void correlationsAgainstReliabilities()
     {
         if (m_correlations.empty())
@@ -402,7 +402,7 @@ private:
                 if (!used(j) || std::isnan(reliability(j)) || m_index[j] < 0)
                     continue;
                 const double r = correlation(i, j);
-                if (r > std::sqrt(reliability(i) * reliability(j)) + 1e-12)
+                if (std::fabs(r) > std::sqrt(reliability(i) * reliability(j)) + 1e-12)
                     m_out.correlationsAboveReliabilities.emplace_back(int(i), int(j));
             }
         }

@@ -104,8 +104,9 @@ struct Analysis {
     // scores could have: their matrix is not positive semi-definite. The
     // deviations' set first, when it is one.
     std::vector<std::vector<int>> impossibleMatrices;
-    // Pairs (i < j) whose correlation exceeds the square root of the product
-    // of their reliabilities: more than the scores' true parts allow.
+    // Pairs (i < j) whose correlation lies further from 0 than the square
+    // root of the product of their reliabilities: more than the scores' true
+    // parts allow.
     std::vector<std::pair<int, int>> correlationsAboveReliabilities;
     int deviationCount = 0;                 // k: scores with a reliability
     double deviationMeanZ = std::nan("");   // their mean z, when k >= 3

@@ -480,6 +480,8 @@ void ProfileTest::impossibleCorrelationsAreNamed()
     const Analysis above = analyse(p, correlationsOf("name,A,B,C,D\nA,1\nB,.5,1\nC,.8,.4,1\nD,.1,.2,.3,1\n"), {});
     QVERIFY(above.impossibleMatrices.empty());
     QCOMPARE(above.correlationsAboveReliabilities, (std::vector<std::pair<int, int>>{{0, 2}}));
+    const Analysis negative = analyse(profileOf("A,t,50,,,.5|B,t,50,,,.5"), correlationsOf("name,A,B\nA,1\nB,-.9,1\n"), {});
+    QCOMPARE(negative.correlationsAboveReliabilities, (std::vector<std::pair<int, int>>{{0, 1}}));
 }
 
 // A refused score takes no part in pairs, deviations or composites.
