@@ -223,6 +223,8 @@ double percentileAtZ(double z)
     }
 }
 
+constexpr int kExactDecimals = 4;
+
 // Whether `value` is written as the given number of `position` when
 // rounded to its digits, or with `shown` to its scale's.
 bool writes(double value, const Given &given, int position, bool shown)
@@ -231,6 +233,10 @@ bool writes(double value, const Given &given, int position, bool shown)
     mask.decimals = given.decimals[size_t(position)];
     if (shown && position != Raw)
         mask.decimals = std::max(mask.decimals, kShownDecimals[size_t(position)]);
+    // Results are written with at most two decimals, and rounded exactly as
+    // here; a number typed with many more stands for its interval.
+    if (mask.decimals > kExactDecimals)
+        return std::fabs(value - given.value[size_t(position)]) <= halfUnit(mask.decimals);
     char written[text::kFormattedSize];
     const size_t size = text::FormatInto(written, value, mask);
     return text::Val({written, size}) == given.value[size_t(position)];
