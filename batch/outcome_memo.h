@@ -78,6 +78,7 @@ private:
     };
 
     void compute(const FieldTextViews &texts, const double *reliability, RowOutcome &row);
+    void settle(const conversion::FieldTextViews &fields, conversion::Calculation &outcome);
 
     std::vector<uint64_t> m_hashes; // 0: the slot is empty
     std::vector<Slot> m_slots;
@@ -85,6 +86,16 @@ private:
     bool m_decimalComma;
     bool m_settle;
     conversion::Calculation m_scratch;
+    struct Settled {
+        std::string key; // the row's source, raw fields and shown results
+        bool keep = true; // no z gives the results again: each row keeps its own
+        double z = 0;
+        int source = 0;
+        std::array<double, conversion::kScaleCount> value{};
+        std::array<bool, conversion::kScaleCount> marked{};
+    };
+    std::vector<Settled> m_settled = std::vector<Settled>(4096);
+    std::string m_settleKey;
     RowOutcome m_unremembered;
     size_t m_lookups = 0, m_found = 0;
     size_t m_rowsUnremembered = 0; // rows still to calculate without the memory

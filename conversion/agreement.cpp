@@ -280,10 +280,21 @@ bool convertFromMiddle(const Given &given, Calculation &out)
     for (const int position : {Percentile, T, Wechsler, Agct, Nce, Ceeb, Z})
         if (given.present[size_t(position)])
             candidates[count++] = {position, given.value[size_t(position)]};
+    // What the scores allow as shown: a z outside it cannot give them all
+    // again, and most candidates are passed over without a calculation. A
+    // percentile's own z may lie outside by its approximation, and is tried.
+    const ZRange throughZ = intersection(given, Reading::Shown);
+    const auto outside = [&](const Middle &candidate) {
+        if (candidate.position == Percentile)
+            return false;
+        const double z = candidate.position == Z ? candidate.value
+                                                 : (candidate.value - kScales[candidate.position].mean)
+                                                       / kScales[candidate.position].sd;
+        return z < throughZ.low - 1e-9 || z > throughZ.high + 1e-9;
+    };
     bool middlesAdded = false;
     const auto addMiddles = [&] {
         middlesAdded = true;
-        const ZRange throughZ = intersection(given, Reading::Shown);
         const bool percentile = given.present[Percentile] || given.held[Percentile] != 0;
         const ZRange asSource = percentile ? intersection(given, Reading::ShownAsSource) : ZRange{1, 0};
         const Scale &percentiles = kScales[Percentile];
@@ -320,6 +331,8 @@ bool convertFromMiddle(const Given &given, Calculation &out)
                 if (i == count)
                     break;
             }
+            if (shown && outside(candidates[i]))
+                continue;
             calculateAt(candidates[i], out);
             if (reproduces(out, given, shown))
                 return true;
@@ -358,6 +371,13 @@ Weighing weighScores(const FieldTextViews &fields, const HeldSides &held, Calcul
 
 bool settleOnShown(const Calculation &calculation, const FieldTextViews &given, Calculation &out)
 {
+    // From a raw score alone: the raw score comes first among the scores
+    // tried, and its own z, this calculation's, gives every result again.
+    if (calculation.source == Raw) {
+        const Given raw({given.raw, given.rawMean, given.rawSd, {}}, {});
+        if (raw.present[Raw] && writes(calculation.z * raw.sd + raw.mean, raw, Raw, true))
+            return false;
+    }
     std::array<std::array<char, kResultTextSize>, kScaleCount> texts;
     FieldTextViews shown;
     HeldSides held{};

@@ -58,7 +58,8 @@ Weighing weighScores(const FieldTextViews &fields, const HeldSides &held, Calcul
 // shown results allow, held ones included, with the raw score of `given`
 // when it has its mean and sd: it writes those results again, and is the
 // same whichever z among them the calculation came from. False when no
-// calculation writes them again.
+// calculation writes them again, or when the calculation's own z is the
+// one.
 bool settleOnShown(const Calculation &calculation, const FieldTextViews &given, Calculation &out);
 
 // A row of a file converted: calculate()'s refusals, then, for two or more
