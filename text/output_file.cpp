@@ -18,6 +18,8 @@ namespace {
 char g_temporary[PATH_MAX + 1];
 volatile sig_atomic_t g_armed = 0;
 
+// Every signal that ends a run by default while the file is written: a
+// closed pipe on standard error, a quit key, a file-size limit (ulimit -f).
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ};
 struct sigaction g_previous[std::size(kSignals)];
 

@@ -2686,8 +2686,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Ein Perzentil muss größer als 0 und kleiner als 100 sein.</translation>
     </message>
     <message>
-        <source>%1 scores range from %2 to %3.</source>
-        <translation>Werte der Skala %1 reichen von %2 bis %3.</translation>
+        <source>The %1 scale ranges from %2 to %3.</source>
+        <translation>Die Skala %1 reicht von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 stands for a z beyond the z scale, which ranges from %2 to %3.</source>
+        <translation>%1 entspricht einem z außerhalb der z-Skala, die von %2 bis %3 reicht.</translation>
     </message>
     <message>
         <source>%1 is out of range.</source>
@@ -2730,8 +2734,16 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite&apos;s reliability would not be above 0.</source>
-        <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht über 0.</translation>
+        <source>Not worked out: the composite&apos;s reliability would not lie between 0 and 1.</source>
+        <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the retest lies outside its scale.</source>
+        <translation>Nicht berechnet: Der Retest liegt außerhalb seiner Skala.</translation>
+    </message>
+    <message>
+        <source>Not worked out: no set of scores could have these correlations together; check them.</source>
+        <translation>Nicht berechnet: Keine Werte könnten diese Korrelationen zugleich haben; bitte prüfen.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
