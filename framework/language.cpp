@@ -78,9 +78,12 @@ Language desktopLanguage(const QString &messagesLocale, const QStringList &prefe
 // point), else Germany's; English ones always have a point, as before.
 QLocale numberLocale(Language language, const QLocale &desktop)
 {
+    // The territory's own numbers, not the system object's: with LANGUAGE=de
+    // on a C desktop, the system says German but writes C's decimal point.
+    const QLocale territorys(desktop.language(), desktop.territory());
     if (language == Language::English)
-        return desktop.language() == QLocale::English ? desktop : QLocale(QLocale::English, QLocale::UnitedStates);
-    return desktop.language() == QLocale::German ? desktop : QLocale(QLocale::German, QLocale::Germany);
+        return desktop.language() == QLocale::English ? territorys : QLocale(QLocale::English, QLocale::UnitedStates);
+    return desktop.language() == QLocale::German ? territorys : QLocale(QLocale::German, QLocale::Germany);
 }
 
 QChar decimalMarkOf(const QLocale &numbers)

@@ -26,6 +26,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -94,6 +97,7 @@ private slots:
     void batteryInGerman();
     void commandLineLanguage_data();
     void commandLineLanguage();
+    void germanPageOnACDesktop();
     void numbersAsWritten_data();
     void numbersAsWritten();
     void printedPagesReadAsGerman_data();
@@ -567,6 +571,41 @@ void TestGerman::commandLineLanguage()
     QCOMPARE(program.exitCode(), status);
     const QString output = QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
     QVERIFY2(output.contains(said), qPrintable(output));
+}
+
+// LANGUAGE=de on a C desktop: German words, and German numbers with them,
+// never a page that mixes "α = 0,05" with "0.90".
+void TestGerman::germanPageOnACDesktop()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    QTemporaryDir folder;
+    const QString battery = folder.filePath(QStringLiteral("b.csv"));
+    const QString pdf = folder.filePath(QStringLiteral("b.pdf"));
+    QFile file(battery);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("name,scale,score,reliability\nA,wechsler,113,.9\nB,wechsler,100,.85\nC,t,40,.8\n");
+    file.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUINTAVAL_PROGRAM),
+                  {QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--battery"), battery, QStringLiteral("--pdf"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    QString page = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(page.contains(QStringLiteral("0,85")), qPrintable(page));
+    // Dates and the version are the only points a German page writes.
+    page.remove(QRegularExpression(QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}|Quintaval \\d+\\.\\d+\\.\\d+")));
+    QVERIFY2(!page.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(page));
 }
 
 void TestGerman::numbersAsWritten_data()
