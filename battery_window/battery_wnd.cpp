@@ -11,6 +11,7 @@
 #include "conversion/scales.h"
 #include "battery_window/sheet_commands.h"
 #include "framework/menu_bar.h"
+#include "framework/status_line.h"
 #include "report_window/core_words.h"
 #include "report_window/explanation_words.h"
 #include "report_window/identification_block.h"
@@ -161,11 +162,8 @@ void BatteryWnd::createSidePane()
     m_copyHow = new QPushButton(tr("Cop&y Explanation"), area);
     m_copyHow->setObjectName(QStringLiteral("copyHowBtn"));
     m_copyHow->setToolTip(tr("Copy how the selected figure was reached."));
-    m_status = new QLabel(area);
+    m_status = new fw::StatusLine(tr("Messages"), area);
     m_status->setObjectName(QStringLiteral("statusTxt"));
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_status->setAccessibleName(tr("Messages"));
 }
 
 void BatteryWnd::arrange()
@@ -463,7 +461,7 @@ void BatteryWnd::saveLayout() const
 
 void BatteryWnd::showStatus(const QString &text)
 {
-    m_status->setText(text);
+    m_status->setMessage(text);
 }
 
 void BatteryWnd::updateTitle()

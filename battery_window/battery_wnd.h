@@ -28,6 +28,10 @@ class QPushButton;
 class QTableView;
 class QTextBrowser;
 
+namespace fw {
+class StatusLine;
+}
+
 namespace report {
 class IdentificationBlock;
 struct Naming;
@@ -169,7 +173,7 @@ private:
     ChartView *m_chart = nullptr;
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
-    QLabel *m_status = nullptr;
+    fw::StatusLine *m_status = nullptr;
 
     QUndoStack m_undo;
     ScoresModel *m_model = nullptr;

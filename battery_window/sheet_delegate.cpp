@@ -22,15 +22,24 @@ bool isScale(const QModelIndex &index)
 QWidget *SheetDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                      const QModelIndex &index) const
 {
+    // Named after its cell: a screen reader would otherwise say nothing, or
+    // the value, of what is being typed in.
+    const QString name = tr("%1, row %2")
+                             .arg(index.model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())
+                             .arg(index.row() + 1);
     if (!isScale(index)) {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor))
             line->setMaxLength(int(kMaxCellBytes));
+        if (editor) {
+            editor->setObjectName(QStringLiteral("cellEditor"));
+            editor->setAccessibleName(name);
+        }
         return editor;
     }
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("scaleEditor"));
-    box->setAccessibleName(tr("Scale"));
+    box->setAccessibleName(name);
     for (int row : profile::sourceScales()) {
         const conversion::Scale &scale = conversion::kScales[row];
         box->addItem(report::scaleTitle(scale.name),

@@ -646,6 +646,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -674,7 +678,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Zeile &amp;löschen</translation>
     </message>
     <message>
-        <source>Move Row &amp;Up</source>
+        <source>&amp;Move Row Up</source>
         <translation>Zeile nach &amp;oben</translation>
     </message>
     <message>
@@ -1580,10 +1584,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>ohne Namen</translation>
     </message>
     <message>
-        <source>battery.csv</source>
-        <translation>profil.csv</translation>
-    </message>
-    <message>
         <source>Save Battery</source>
         <translation>Profil speichern</translation>
     </message>
@@ -2439,8 +2439,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>battery::SheetDelegate</name>
     <message>
-        <source>Scale</source>
-        <translation>Skala</translation>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -2840,26 +2840,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Werte</translation>
     </message>
     <message>
-        <source>Sentence</source>
-        <translation>Satz</translation>
-    </message>
-    <message>
-        <source>Reliability:</source>
-        <translation>Reliabilität:</translation>
-    </message>
-    <message>
-        <source>Confidence:</source>
-        <translation>Konfidenzniveau:</translation>
-    </message>
-    <message>
-        <source>Method:</source>
-        <translation>Methode:</translation>
-    </message>
-    <message>
-        <source>Descriptors:</source>
-        <translation>Klassifikation:</translation>
-    </message>
-    <message>
         <source>No score yet</source>
         <translation>Noch kein Wert</translation>
     </message>
@@ -2886,10 +2866,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Select a row of the table to see how its figure was calculated.</source>
         <translation>Wählen Sie eine Zeile der Tabelle, um zu sehen, wie ihr Wert berechnet wurde.</translation>
-    </message>
-    <message>
-        <source>How was this calculated?</source>
-        <translation>Wie wurde das berechnet?</translation>
     </message>
     <message>
         <source>Shows how the selected figure was calculated, with the numbers put in.</source>
@@ -3002,6 +2978,46 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The reliability must be a number between 0 and 1, such as %1.</source>
         <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>Re&amp;liability:</source>
+        <translation>Re&amp;liabilität:</translation>
+    </message>
+    <message>
+        <source>Co&amp;nfidence:</source>
+        <translation>Ko&amp;nfidenzniveau:</translation>
+    </message>
+    <message>
+        <source>Me&amp;thod:</source>
+        <translation>Me&amp;thode:</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptors:</source>
+        <translation>&amp;Klassifikation:</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenzniveau</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Descriptors</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>H&amp;ow was this calculated?</source>
+        <translation>Wie wurde das bere&amp;chnet?</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
     </message>
 </context>
 <context>
