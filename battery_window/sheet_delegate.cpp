@@ -6,6 +6,7 @@
 #include "report_window/core_words.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace battery {
@@ -40,6 +41,13 @@ QWidget *SheetDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("scaleEditor"));
     box->setAccessibleName(name);
+    // Where a screen reader names a list box by its value (AT-SPI), it takes
+    // the name from a label: one that is never shown, gone with the box.
+    auto *label = new QLabel(name, parent);
+    label->setObjectName(QStringLiteral("scaleEditorLabel"));
+    label->hide();
+    label->setBuddy(box);
+    connect(box, &QObject::destroyed, label, &QObject::deleteLater);
     for (int row : profile::sourceScales()) {
         const conversion::Scale &scale = conversion::kScales[row];
         box->addItem(report::scaleTitle(scale.name),
