@@ -82,8 +82,9 @@ void BatteryWnd::Layout()
 {
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
-    setMinimumSize(760, 560);
-    resize(1180, 820);
+    scrollContent();
+    setMinimumSize(QSize(760, 560).boundedTo(roomForContent()));
+    resizeWithinScreen(QSize(1180, 820));
     const QSettings settings;
     restoreGeometry(settings.value(kGeometryKey).toByteArray());
 }

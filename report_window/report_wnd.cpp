@@ -64,7 +64,8 @@ void ReportWnd::Layout()
     setWindowTitle(tr("Score Report"));
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
-    resize(980, 860);
+    scrollContent();
+    resizeWithinScreen(QSize(980, 860));
 }
 
 void ReportWnd::CreateControls()
@@ -96,7 +97,7 @@ void ReportWnd::CreateControls()
 void ReportWnd::createReport()
 {
     QWidget *area = content();
-    m_identification = new IdentificationBlock(tr("Test"), area);
+    m_identification = new IdentificationBlock(tr("Test"), area, tr("Te&st:"));
 
     m_source = new QLabel(area);
     m_source->setObjectName(QStringLiteral("sourceTxt"));

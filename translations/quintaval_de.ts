@@ -2820,6 +2820,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Years;months at testing, worked out as on a record form: a month is borrowed as 30 days.</source>
         <translation>Alter in Jahren;Monaten bei der Testung, 10;9 heißt 10 Jahre und 9 Monate. Berechnet wie auf einem Protokollbogen: Ein geborgter Monat zählt 30 Tage.</translation>
     </message>
+    <message>
+        <source>N&amp;ame or code:</source>
+        <translation>N&amp;ame oder Kürzel:</translation>
+    </message>
+    <message>
+        <source>E&amp;xaminer:</source>
+        <translation>Testleit&amp;ung:</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>&amp;Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Date of testin&amp;g:</source>
+        <translation>T&amp;estdatum:</translation>
+    </message>
 </context>
 <context>
     <name>report::ReportWnd</name>
@@ -3018,6 +3034,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Messages</source>
         <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>Te&amp;st:</source>
+        <translation>Te&amp;st:</translation>
     </message>
 </context>
 <context>
