@@ -50,6 +50,7 @@ public:
         setObjectName(QStringLiteral("contentScroll"));
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus); // the keys go to the controls, as without it
     }
 
     QSize minimumSizeHint() const override
