@@ -12,6 +12,7 @@
 #include "profile/analysis.h"
 #include "shell/program.h"
 #include "tests/program_fixture.h"
+#include "tests/mnemonics.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -346,6 +347,8 @@ void TestBattery::heardByAScreenReader()
     QCOMPARE(in<QLabel>("statusTxt")->textFormat(), Qt::PlainText); // a pasted tag is never markup
     QCOMPARE(QAccessible::queryAccessibleInterface(in<battery::ChartView>("profileChart"))->role(),
              QAccessible::Chart);
+    const QStringList clashes = mnemonicClashes(sheet);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
 
     battery::ScoresModel *model = sheet->scoresModel();
     const QModelIndex refused = model->index(0, int(profile::Field::Score));

@@ -8,6 +8,7 @@
 #include "report_window/report_numbers.h"
 #include "report_window/report_text.h"
 #include "tests/report_fixture.h"
+#include "tests/mnemonics.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -742,6 +743,11 @@ void TestReport::heardAndClosedFromTheKeyboard()
         QTRY_COMPARE(QApplication::focusWidget(), control);
     }
     QCOMPARE(QKeySequence::mnemonic(in<QPushButton>("howBtn")->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+    in<QLineEdit>("reliabilityFld")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>("clientFld"));
+    const QStringList clashes = mnemonicClashes(report);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
 
     QTest::keyClicks(in<QLineEdit>("reliabilityFld"), "1.5");
     QAccessibleInterface *reason = QAccessible::queryAccessibleInterface(in<QLabel>("reliabilityErrorTxt"));
