@@ -288,7 +288,11 @@ void BatteryWnd::connectSignals()
 {
     connect(m_model, &ScoresModel::sheetChanged, this, [this] { refresh(); });
     connect(m_id, &report::IdentificationBlock::changed, this, [this] { identificationEdited(); });
-    connect(m_model, &ScoresModel::touched, this, [this](int row, int column) { selectCell(row, column); });
+    connect(m_model, &ScoresModel::touched, this, [this](int row, int column) {
+        selectCell(row, column);
+        m_holdRefusal = column >= 0 && column < kInputColumns && row < int(m_results.marks.size())
+            && m_results.marks[std::size_t(row)][std::size_t(column)].refused;
+    });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
     // A step is on the stack only once it has been done: Undo follows it then.
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { updateMenus(); });
@@ -410,9 +414,10 @@ void BatteryWnd::showHow()
         const bool figureColumn = column >= kInputColumns || column == int(profile::Field::Score);
         const CellMark *mark = row < int(m_results.marks.size()) && column < kInputColumns
             ? &m_results.marks[std::size_t(row)][std::size_t(column)] : nullptr;
-        showStatus(mark && !mark->reason.isEmpty()
-                       ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
-                       : QString());
+        const bool marked = mark && !mark->reason.isEmpty();
+        if (!std::exchange(m_holdRefusal, false) || marked)
+            showStatus(marked ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
+                              : QString());
         if (result && figureColumn) {
             const int entry = m_results.sheetProfile.entryOfRow[std::size_t(row)];
             heading = QStringLiteral("%1: %2").arg(nameOfEntry(entry),

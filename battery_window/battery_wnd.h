@@ -157,6 +157,7 @@ private:
 
     report::IdentificationBlock *m_id = nullptr;
     bool m_applyingId = false;
+    bool m_holdRefusal = false; // a value just refused stays said as Tab or Enter moves on
     QComboBox *m_metric = nullptr;
     QComboBox *m_confidence = nullptr;
     QComboBox *m_method = nullptr;

@@ -362,6 +362,17 @@ void TestBattery::heardByAScreenReader()
     QVERIFY(in<QLabel>("statusTxt")->text().startsWith(QLatin1String("Row 1, Score: ")));
     QVERIFY(status->text(QAccessible::Name).startsWith(QLatin1String("Row 1, Score: ")));
 
+    // A value refused as it is typed is said at once, though Tab moved on.
+    scores()->setCurrentIndex(model->index(1, int(profile::Field::Reliability)));
+    type(QStringLiteral("x"));
+    key(Qt::Key_Tab);
+    QTRY_COMPARE(scores()->currentIndex().column(), int(profile::Field::Reliability) + 1);
+    QVERIFY2(status->text(QAccessible::Name).startsWith(QLatin1String("Row 2, Reliability: ")),
+             qPrintable(status->text(QAccessible::Name)));
+    key(Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_Z, Qt::ControlModifier);
+
     for (profile::Field field : {profile::Field::Score, profile::Field::Scale, profile::Field::Reliability}) {
         const QModelIndex index = model->index(1, int(field));
         scores()->setCurrentIndex(index);
