@@ -103,7 +103,8 @@ bool stripMark(std::string_view &text)
 BatchConverter::BatchConverter(const text::CsvRecord &header, const ConversionSettings &settings)
     : m_header(header.cells), m_settings(settings),
       m_interpreter(settings.interpretation, settings.decimalComma),
-      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma)
+      m_calculate(settings.interpretation.enabled ? &m_interpreter : nullptr, settings.decimalComma,
+                  settings.interpretation.enabled && settings.from.empty())
 {
     if (header.problem != text::RowProblem::None) {
         m_error = "the header row is malformed: a quoted name is not closed properly";
@@ -365,7 +366,8 @@ template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &
         writeRefused(cells, blank, refusal(row.outcome), out);
         return RowResult::Refused;
     }
-    if (m_source < 0 && !scoresAgree(cells)) {
+    if (row.disagreement) {
+        noteDisagreement(*row.disagreement, cells);
         writeRefused(cells, blank, m_note, out);
         return RowResult::Refused;
     }
@@ -412,13 +414,14 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
     m_keepsScores = false;
     if (blank)
         return takeReliability(cells, blank) && (m_source < 0 || takeSource());
+    const std::array<bool, conversion::kScaleCount> heldByNote = heldInNote(cells);
     for (const NamedField &named : m_present) {
         const int column = m_columnOf[size_t(named.field)];
         if (cells[size_t(column)].empty())
             continue;
         const std::string_view cell = cells[size_t(column)];
         std::string_view text = cell;
-        const bool marked = isScore(named.field) && stripMark(text);
+        const bool marked = isScore(named.field) && (stripMark(text) || heldByNote[size_t(named.field)]);
         const text::NumberSyntax syntax = syntaxOf(named.field);
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
         if (!span) {
@@ -439,42 +442,64 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
             m_quotedField = named.field;
             return false;
         }
-        if (!marked)
-            m_fields[viewIndex(named.field)] = number;
+        if (marked) {
+            std::string &held = m_numbers[size_t(named.field)];
+            if (held.data() != number.data())
+                held.assign(number);
+            held += '*';
+            number = held;
+        }
+        m_fields[viewIndex(named.field)] = number;
     }
     if (!takeReliability(cells, blank))
         return false;
     return m_source < 0 || takeSource();
 }
 
-// A converted file holds every scale's result, and Calculate takes the
-// percentile before the others: a score typed over one result would be
-// overwritten by the others, unseen. Scores that no one score could round
-// to refuse the row, keeping every score as it is.
-bool BatchConverter::scoresAgree(const std::vector<std::string> &cells)
+// A numeric variable (SPSS, Stata) holds no "*": the note of the run that
+// wrote it names the results held at their bounds, and they are read as
+// marked, so that converting such a file again changes nothing.
+std::array<bool, conversion::kScaleCount> BatchConverter::heldInNote(const std::vector<std::string> &cells) const
 {
-    conversion::FieldTextViews scores;
-    int given = 0;
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
-        scores.score[size_t(position)] = m_fields[viewIndex(position)];
-        given += !scores.score[size_t(position)].empty();
+    std::array<bool, conversion::kScaleCount> held{};
+    if (m_noteColumn < 0)
+        return held;
+    std::string_view note = cells[size_t(m_noteColumn)];
+    if (note.substr(0, kHeldNote.size()) != kHeldNote)
+        return held;
+    note.remove_prefix(kHeldNote.size());
+    while (!note.empty()) {
+        size_t end = std::min(note.find(", "), note.find(" and "));
+        const std::string_view name = note.substr(0, end);
+        for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+            const int column = m_columnOf[size_t(position)];
+            if (column >= 0 && (name == m_header[size_t(column)] || name == columnName(position)))
+                held[size_t(position)] = true;
+        }
+        if (end == std::string_view::npos)
+            break;
+        note.remove_prefix(end + (note.compare(end, 2, ", ") == 0 ? 2 : 5));
     }
-    if (given < 2)
-        return true; // most rows: nothing to weigh, and no time spent on them
-    const std::optional<conversion::Disagreement> disagreement = conversion::scoresDisagree(scores);
-    if (!disagreement)
-        return true;
+    return held;
+}
+
+// A converted file holds every scale's result: a score typed over one result
+// would be overwritten by the others, unseen, and a raw score beside a
+// standard score of another test would overwrite it. Scores that no one
+// score could round to refuse the row, keeping every score as it is.
+void BatchConverter::noteDisagreement(const conversion::Disagreement &disagreement,
+                                      const std::vector<std::string> &cells)
+{
     const auto named = [&](int field) {
         return std::string(columnName(field)) + " " + quoted(cells[size_t(m_columnOf[size_t(field)])]);
     };
-    if (const int apart = disagreement->apart)
+    if (const int apart = disagreement.apart; apart != conversion::kNoPosition)
         m_note = named(apart) + " disagrees with the other scores; to convert from it, use --from "
                  + std::string(columnName(apart)) + " or empty the others";
     else
-        m_note = "the scores disagree: " + named(disagreement->first) + " and " + named(disagreement->second)
+        m_note = "the scores disagree: " + named(disagreement.first) + " and " + named(disagreement.second)
                  + " cannot both be right; convert with --from COLUMN, or empty the cells that are results";
     m_keepsScores = true;
-    return false;
 }
 
 // The row's own reliability, else the option's; false, with m_note saying

@@ -86,7 +86,9 @@ private:
     void mapColumns();
     bool mapInterpretedColumn(const std::string &name, size_t column);
     void chooseInterpretedColumns();
-    bool scoresAgree(const std::vector<std::string> &cells);
+    std::array<bool, conversion::kScaleCount> heldInNote(const std::vector<std::string> &cells) const;
+    void noteDisagreement(const conversion::Disagreement &disagreement,
+                          const std::vector<std::string> &cells);
     bool takeReliability(const std::vector<std::string> &cells, bool blank);
     void chooseSource();
     bool fillFields(const std::vector<std::string> &cells, bool blank);

@@ -143,10 +143,10 @@ Matrix Reasoning,.50,.51,.55,1
 Processing Speed,.30,.32,.40,.38,1
 EOF
 expected='person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,deviation_base_rate,rci,change,note
-Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.4,8.52,S,1.7,,,
-Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.4,9.66,S,5.2,,,
-Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-10.6,9.66,W,13.7,,,
-Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-5.6,8.52,,27.6,,,
+Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.4,8.53,S,1.7,,,
+Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.4,9.67,S,5.2,,,
+Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-10.6,9.67,W,13.7,,,
+Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-5.6,8.53,,27.6,,,
 Ada,Processing Speed,wechsler,78,.88,92,,78,7,Below Average,71,90,-17.6,9.11,W,6.7,1.91,no reliable change,
 Ben,Vocabulary,scaled,10,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8
 Ben,Similarities,scaled,n/a,.86,,Verbal,,,,,,,,,,,,"score: ""n/a"" is not a number"

@@ -437,32 +437,20 @@ bool ConvertCommand::openInput()
 
 void ConvertCommand::addInput(const std::string &what, const std::string &path)
 {
-    struct stat info;
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-        m_inputs.push_back({what, info.st_dev, info.st_ino});
+    m_inputs.add(what, path);
 }
 
 void ConvertCommand::addInput(const std::string &what, int fd)
 {
-    struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        m_inputs.push_back({what, info.st_dev, info.st_ino});
+    m_inputs.add(what, fd);
 }
 
 // The output would replace a file the run reads, and standard output
 // appending to the input would feed the tool its own rows until the disk
-// is full. Links lead to the same device and inode. Empty when it is none.
+// is full. Empty when it is none.
 std::string ConvertCommand::outputOntoInput() const
 {
-    struct stat out;
-    const int status = m_outputPath.empty() ? ::fstat(m_outFd, &out)
-                                            : ::stat(m_outputPath.c_str(), &out);
-    if (status != 0)
-        return {};
-    for (const Input &input : m_inputs)
-        if (input.device == out.st_dev && input.inode == out.st_ino)
-            return input.what;
-    return {};
+    return m_outputPath.empty() ? m_inputs.holding(m_outFd) : m_inputs.holding(m_outputPath);
 }
 
 bool ConvertCommand::openOutput(std::string &why)

@@ -10,9 +10,10 @@
 
 #include "batch/batch_converter.h"
 #include "batch/csv_table.h"
-#include "batch/output_file.h"
 #include "batch/profile_converter.h"
 #include "batch/stat_file.h"
+#include "text/output_file.h"
+#include "text/read_files.h"
 
 
 namespace batch {
@@ -92,16 +93,10 @@ private:
     int failure(const std::string &reason) const;
     void say(const std::string &text, int fd) const;
 
-    struct Input {
-        std::string what;
-        dev_t device;
-        ino_t inode;
-    };
-
     int m_inFd, m_outFd, m_errFd;
     int m_openedIn = -1;
-    OutputFile m_output;
-    std::vector<Input> m_inputs;
+    text::OutputFile m_output;
+    text::ReadFiles m_inputs;
     StatFormat m_outputFormat = StatFormat::None; // by -o's extension
     std::unique_ptr<TableSource> m_source;
     CsvSource *m_csvSource = nullptr;   // m_source, when it reads CSV

@@ -32,6 +32,7 @@ bool CsvSource::readRows(const std::function<bool(text::CsvRecord &)> &row)
     while (m_reader.next(record))
         if (!row(record))
             break;
+    m_error = m_reader.error(); // error() is the source's, said after "cannot read"
     return !m_reader.failed();
 }
 

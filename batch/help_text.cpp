@@ -148,7 +148,7 @@ std::string helpText()
         "\n"
         "A number cell must be empty or a plain decimal number such as -1.25;\n"
         "anything else refuses its row. A score ending in \"*\" (held at its scale's\n"
-        "bound) is never converted from.\n"
+        "bound) is never converted from, but is held there again.\n"
         "\n"
         "Options:\n";
     text += option("-o, --output FILE",
@@ -162,7 +162,8 @@ std::string helpText()
                                           "(the default without semicolons)");
     text += option("    --from COLUMN",
                    "convert from this column only: " + joinNames(sources, " or ")
-                       + "; it is kept as given (default: the window's choice, row by row, among scores that agree)");
+                       + "; it is kept as given (default: every score of a row, which must agree; "
+                         "the row converts from a z that gives each back as written)");
     std::vector<std::string_view> added = interpretedScaleColumns();
     added.push_back(interpretedColumnName(DescriptorCell));
     std::vector<std::string_view> intervals;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/text_routines.h"
+
 namespace batch {
 
 namespace {
@@ -62,20 +64,88 @@ void ResultTexts::set(const conversion::Calculation &calculation, bool decimalCo
     }
 }
 
-OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter, bool decimalComma)
+OutcomeMemo::OutcomeMemo(RowInterpreter *interpreter, bool decimalComma, bool settle)
     : m_hashes(kSlotCount), m_slots(kSlotCount), m_interpreter(interpreter),
-      m_decimalComma(decimalComma), m_nextAside(kRowsAside)
+      m_decimalComma(decimalComma), m_settle(settle), m_nextAside(kRowsAside)
 {
 }
 
+// The z a row's shown results agree on (conversion::settleOnShown) depends
+// on those results alone, and far fewer of them than of rows: a file of
+// distinct scores shows each result again and again. What was settled for
+// them is remembered.
+void OutcomeMemo::settle(const conversion::FieldTextViews &fields, conversion::Calculation &outcome)
+{
+    const auto settleAfresh = [&] {
+        return conversion::settleOnShown(outcome, fields, m_scratch) && m_scratch.z != outcome.z;
+    };
+    // A row from its raw score alone mostly keeps its z, found at once; its
+    // raw score would make every key new.
+    if (outcome.source == conversion::Raw) {
+        if (settleAfresh()) {
+            outcome.z = m_scratch.z;
+            outcome.source = m_scratch.source;
+            outcome.value = m_scratch.value;
+            outcome.marked = m_scratch.marked;
+        }
+        return;
+    }
+    std::string &key = m_settleKey;
+    key.clear();
+    for (const std::string_view raw : {fields.raw, fields.rawMean, fields.rawSd}) {
+        key += raw;
+        key += '\x1f';
+    }
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        char text[conversion::kResultTextSize];
+        key.append(text, conversion::resultText(outcome, position, text));
+        key += '\x1f';
+    }
+    uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : key)
+        hash = (hash ^ (unsigned char)c) * 0x100000001b3ULL;
+    Settled &slot = m_settled[size_t(hash ^ (hash >> 31)) & (m_settled.size() - 1)];
+    if (slot.key != key) {
+        slot.key = key;
+        // The z settled on, even where it is this row's own: another row
+        // showing the same results came from another.
+        slot.keep = !conversion::settleOnShown(outcome, fields, m_scratch);
+        if (!slot.keep) {
+            slot.z = m_scratch.z;
+            slot.source = m_scratch.source;
+            slot.value = m_scratch.value;
+            slot.marked = m_scratch.marked;
+        }
+    }
+    if (slot.keep)
+        return;
+    outcome.z = slot.z;
+    outcome.source = slot.source;
+    outcome.value = slot.value;
+    outcome.marked = slot.marked;
+}
+
+// A score ending in "*" is never converted from, but the row's z must hold
+// it at its bound again.
 void OutcomeMemo::compute(const FieldTextViews &texts, const double *reliability,
                           RowOutcome &row)
 {
     conversion::FieldTextViews fields{texts[0], texts[1], texts[2], {}};
-    for (int position = conversion::Z; position <= conversion::Percentile; ++position)
-        fields.score[size_t(position)] = texts[size_t(position) + 2];
-    conversion::calculate(fields, row.outcome);
-    if (!row.outcome.refused)
+    conversion::HeldSides held{};
+    for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
+        std::string_view text = texts[size_t(position) + 2];
+        if (!text.empty() && text.back() == '*') {
+            const conversion::Scale &scale = conversion::kScales[position];
+            const double value = text::Val(text.substr(0, text.size() - 1));
+            held[size_t(position)] = value <= scale.lowest ? -1 : value >= scale.highest ? 1 : 0;
+            text = {};
+        }
+        fields.score[size_t(position)] = text;
+    }
+    row.disagreement = conversion::calculateRow(fields, held, false, row.outcome, m_scratch);
+    if (m_settle && !row.outcome.refused && !row.disagreement)
+        settle(fields, row.outcome);
+    if (!row.outcome.refused && !row.disagreement)
         row.results.set(row.outcome, m_decimalComma);
     if (m_interpreter)
         m_interpreter->interpret(row.outcome, reliability, row.interpreted);

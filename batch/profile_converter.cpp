@@ -1,11 +1,14 @@
 #include "batch/profile_converter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "batch/cell_notes.h"
+#include "batch/help_text.h"
 #include "conversion/scales.h"
 #include "text/ascii.h"
+#include "text/plain_number.h"
 #include "text/text_routines.h"
 
 namespace batch {
@@ -14,6 +17,20 @@ namespace {
 
 using profile::Field;
 using profile::Problem;
+
+// A cell's number with a decimal point, as the core's checks read it.
+std::string withPoint(std::string_view cell)
+{
+    std::string number(text::trimmed(cell));
+    std::replace(number.begin(), number.end(), ',', '.');
+    return number;
+}
+
+std::string zLimits()
+{
+    const conversion::Scale &z = conversion::kScales[conversion::Z];
+    return text::Str(z.lowest) + " to +" + text::Str(z.highest);
+}
 
 // The score table's cells after the input's, in the order they are
 // appended. OtherMetric is a column of a metric not chosen: emptied.
@@ -394,10 +411,12 @@ void ProfileConverter::takeRefusals(bool more)
         Row &row = m_rows[i];
         if (row.kind == Row::Score) {
             const profile::EntryProblem &problem = m_analysis.scores[size_t(row.entry)].problem;
-            if (problem)
+            if (problem) {
                 refuse(row, problemNote(row, problem));
-            else
+            } else {
                 ++m_analysed;
+                m_withReliability += m_profile.entries[size_t(row.entry)].reliability.has_value();
+            }
         }
         if (row.kind == Row::Refused) {
             ++m_refused;
@@ -412,9 +431,76 @@ void ProfileConverter::takeRefusals(bool more)
     m_omissions.clear();
     if (!left.empty())
         m_omissions = "computed without " + lineList(left);
+    noteCorrelations();
     if (more)
         m_omissions += std::string(m_omissions.empty() ? "" : "; ") + "computed from the first "
                        + std::to_string(kMaxScores) + " rows of this person";
+}
+
+// What the person's correlations cannot be: said in the note of every
+// score, and on standard error where the table has no notes.
+void ProfileConverter::noteCorrelations()
+{
+    if (m_settings.correlations.empty())
+        return;
+    const std::vector<profile::ScoreEntry> &entries = m_profile.entries;
+    const auto personNote = [&](const std::string &note) {
+        m_omissions += (m_omissions.empty() ? "" : "; ") + note;
+        if (m_settings.table != ProfileTable::Scores)
+            tell("person " + quoted(m_person) + ": " + note);
+    };
+    const auto names = [&](const std::vector<int> &set) {
+        std::vector<std::string_view> named;
+        for (size_t i = 0; i < set.size() && i < kNamedInANote; ++i)
+            named.push_back(entries[size_t(set[i])].name);
+        std::string list = joinNames(named, " and ");
+        if (set.size() > kNamedInANote)
+            list += " and " + std::to_string(set.size() - kNamedInANote) + " more";
+        return list;
+    };
+    for (const std::vector<int> &set : m_analysis.impossibleMatrices)
+        personNote("the correlations of " + names(set)
+                   + " cannot hold together (their matrix is not positive semi-definite): "
+                     "the figures that use them are left empty");
+    const auto &above = m_analysis.correlationsAboveReliabilities;
+    for (size_t i = 0; i < above.size() && i < kNamedInANote; ++i) {
+        const auto [a, b] = above[i];
+        personNote("the correlation of " + entries[size_t(a)].name + " and " + entries[size_t(b)].name
+                   + " lies further from 0 than the square root of the product of their "
+                     "reliabilities, which is inconsistent with them");
+    }
+    bool anyNamed = false, anyUsed = false;
+    const std::vector<int> &index = m_analysis.memo.index;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (m_analysis.scores[i].problem)
+            continue;
+        anyUsed = true;
+        anyNamed = anyNamed || (i < index.size() && index[i] >= 0);
+    }
+    if (anyUsed && !anyNamed)
+        tell("person " + quoted(m_person) + ": the correlation file names none of their scores");
+}
+
+void ProfileConverter::tell(std::string note)
+{
+    if (m_personNotes.size() < kToldRefusals)
+        m_personNotes.push_back(std::move(note));
+    else
+        ++m_untoldPersonNotes;
+}
+
+// Why a row's retest gives no change, as a refusal of it would say.
+std::string ProfileConverter::retestNote(const Row &row) const
+{
+    const profile::ScoreEntry &entry = m_profile.entries[size_t(row.entry)];
+    const double retest = entry.retest.value_or(0);
+    const double z = profile::scoreZ(entry, retest);
+    const bool beyondZ = std::isfinite(z) && !(profile::isPercentileScale(entry.scale) && !(retest > 0 && retest < 100))
+                         && (conversion::kScales[entry.scale].display == conversion::Display::None
+                             || (retest >= conversion::kScales[entry.scale].lowest
+                                 && retest <= conversion::kScales[entry.scale].highest));
+    return problemNote(row, {beyondZ ? Problem::ZBeyondLimits : Problem::OutOfRange, Field::Retest, -1})
+           + "; no change is worked out";
 }
 
 std::string ProfileConverter::problemNote(const Row &row, const profile::EntryProblem &problem) const
@@ -431,8 +517,15 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
         if (at < 0)
             return column + ": a raw score needs the columns mean and sd";
         return column + ": the cell is empty";
-    case Problem::NotANumber:
+    case Problem::NotANumber: {
+        // A number with the other decimal mark says so, as a plain conversion does.
+        const text::NumberSyntax other{m_decimalComma ? '.' : ',', problem.field == Field::Score
+                                                                      || problem.field == Field::Retest
+                                                                      || problem.field == Field::Practice};
+        if (text::findPlainNumber(cell, other))
+            return start + ": this file uses a decimal " + (m_decimalComma ? "comma" : "point");
         return start + " is not a number";
+    }
     case Problem::UnknownScale: {
         std::string names;
         for (const int row : profile::sourceScales())
@@ -443,21 +536,38 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     case Problem::BandScale:
         return start + " is a scale of bands, not points; give the score on another scale";
     case Problem::OutOfRange: {
-        if (profile::isPercentileScale(scale))
+        if (profile::isPercentileScale(scale)) {
+            // 99.999999999999999999 lies below 100 but reads as 100.
+            const std::string number = withPoint(cell);
+            if (number.find('.') != std::string::npos && text::Val(number) == 100
+                && text::trimmed(number).substr(0, 2) == "99")
+                return start + " is too close to 100 to calculate with: it rounds to 100";
+            if (text::Val(number) == 0 && number.find_first_of("123456789") != std::string::npos)
+                return start + " is too close to 0 to calculate with: it rounds to 0";
             return start + " must be greater than 0 and less than 100";
+        }
         const conversion::Scale &row = conversion::kScales[scale];
         if (row.display == conversion::Display::None || problem.field == Field::Practice
             || problem.field == Field::Mean)
             return start + " is too large a number to calculate with";
-        return start + " is outside the scale: " + std::string(row.name) + " scores range from "
-               + text::Str(row.lowest) + " to " + text::Str(row.highest);
+        // "Scaled scores range", not "Scaled score scores range".
+        const std::string_view name = row.name;
+        const bool noun = name.size() >= 5 && name.substr(name.size() - 5) == "score";
+        return start + " is outside the scale: " + std::string(name) + (noun ? "s" : " scores")
+               + " range from " + text::Str(row.lowest) + " to " + text::Str(row.highest);
     }
+    case Problem::ZBeyondLimits:
+        return start + " stands for a z beyond the z scale's " + zLimits();
     case Problem::SdNotPositive:
         return start + " must be greater than 0";
-    case Problem::ReliabilityOutOfRange:
+    case Problem::ReliabilityOutOfRange: {
+        // As written, so that .999999999999999999999 is too close to 1, not 1.
+        const std::string why = interpretation::checkReliability(withPoint(text::trimmed(cell)));
         return start + ": "
-               + interpretation::checkReliability(
-                   m_profile.entries[size_t(row.entry)].reliability.value_or(0));
+               + (why.empty() ? interpretation::checkReliability(
+                                    m_profile.entries[size_t(row.entry)].reliability.value_or(0))
+                              : why);
+    }
     case Problem::PracticeOnPercentile:
         return column + ": a percentile takes no practice change";
     case Problem::DuplicateName:
@@ -483,6 +593,14 @@ void ProfileConverter::number(RowSink &out, std::string_view text)
 void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
 {
     if (cell == NoteCell) {
+        if (row.kind == Row::Score
+            && m_analysis.scores[size_t(row.entry)].rci.missing == profile::Missing::RetestOutOfRange) {
+            m_rowNote = retestNote(row);
+            if (!m_omissions.empty())
+                m_rowNote += "; " + m_omissions;
+            out.cell(m_rowNote);
+            return;
+        }
         out.cell(row.kind == Row::Score ? std::string_view(m_omissions)
                                         : std::string_view(row.note));
         return;

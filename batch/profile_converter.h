@@ -4,7 +4,7 @@
 // held until the person ends, then written as the score table (every input
 // cell, then the person's figures for that score) or used for the pair or
 // composite table. Memory holds one person's rows, at most kMaxScores of
-// them, and about 11 bytes for each person seen, to refuse one seen again.
+// them, and about 24 bytes for each person seen, to refuse one seen again.
 //
 // Every column this writes is computed for its row or left empty: a row
 // refused now never keeps an earlier run's figures, nor a column of another
@@ -71,6 +71,12 @@ public:
     // refused are told on standard error: the first few of them.
     static constexpr size_t kToldRefusals = 20;
     const std::vector<std::string> &refusalNotes() const { return m_refusalNotes; }
+    // What a person's correlations cannot be, for standard error, and how
+    // many more such notes there were.
+    const std::vector<std::string> &personNotes() const { return m_personNotes; }
+    long long untoldPersonNotes() const { return m_untoldPersonNotes; }
+    // Scores analysed with a reliability.
+    long long withReliability() const { return m_withReliability; }
 
 private:
     struct Row {
@@ -96,6 +102,9 @@ private:
     static void refuse(Row &row, std::string note);
     void takeRefusals(bool more);
     std::string problemNote(const Row &row, const profile::EntryProblem &problem) const;
+    std::string retestNote(const Row &row) const;
+    void noteCorrelations();
+    void tell(std::string note);
     void writeScoreRow(const Row &row, RowSink &out);
     void outputCell(int cell, const Row &row, RowSink &out);
     void writeMalformed(const Row &row, RowSink &out);
@@ -132,6 +141,11 @@ private:
     std::vector<size_t> m_entryLine;     // the line of each entry
     std::vector<size_t> m_leftOut;       // lines refused or malformed
     std::string m_omissions;             // "computed without line 5"
+    std::string m_rowNote;
+    std::vector<std::string> m_personNotes;
+    long long m_untoldPersonNotes = 0;
+    long long m_withReliability = 0;
+    static constexpr size_t kNamedInANote = 10;
     std::string m_cell;                  // a number with a decimal comma
 
     long long m_analysed = 0, m_refused = 0, m_malformed = 0, m_people = 0, m_tableRows = 0;

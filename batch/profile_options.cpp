@@ -1,11 +1,13 @@
 // quintaval-convert --profile: its options and its run. The rows go
 // through ProfileConverter, person by person.
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
 #include "batch/convert_command.h"
 #include "batch/progress_meter.h"
+#include "profile/formulas.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
@@ -82,6 +84,9 @@ ConvertCommand::Parsed ConvertCommand::setAlpha(const std::string &value)
     if (!alpha || !profile::alphaUsable(*alpha))
         return refuse("--alpha must be a number greater than 0 and less than .5, not \"" + value
                       + "\"");
+    // Shared among a person's most scores, it must still give a critical value.
+    if (!std::isfinite(profile::formula::criticalZ(*alpha, double(ProfileConverter::kMaxScores))))
+        return refuse("--alpha " + value + " is too small to calculate a critical value with");
     m_profile.analysis.alpha = *alpha;
     return needsProfile("--alpha");
 }
@@ -95,7 +100,7 @@ ConvertCommand::Parsed ConvertCommand::setBonferroni(const std::string &)
 ConvertCommand::Parsed ConvertCommand::setCorrelations(const std::string &path)
 {
     std::string contents, why;
-    if (!text::readSmallFile(path, contents, why))
+    if (!text::readSmallFile(path, contents, why, profile::Correlations::kFileLimit))
         return refuse("--correlations: cannot read \"" + path + "\": " + why);
     profile::CorrelationError error;
     if (!profile::Correlations::parse(contents, m_profile.correlations, error))
@@ -150,9 +155,21 @@ int ConvertCommand::convertProfile(const text::CsvRecord &header)
     progress.finish();
     for (const std::string &note : converter.refusalNotes())
         say(std::string(kProgram) + ": " + note + "\n", m_errFd);
+    for (const std::string &note : converter.personNotes())
+        say(std::string(kProgram) + ": " + note + "\n", m_errFd);
+    if (converter.untoldPersonNotes() > 0)
+        say(std::string(kProgram) + ": and " + std::to_string(converter.untoldPersonNotes())
+                + " more notes on people's correlations\n",
+            m_errFd);
     const long long untold = converter.refused() - (long long)converter.refusalNotes().size();
     if (m_profile.table != ProfileTable::Scores && untold > 0)
         say(std::string(kProgram) + ": and " + std::to_string(untold) + " more rows refused\n",
+            m_errFd);
+    const char *unused = m_intervalOption ? m_intervalOption
+                         : m_profile.analysis.bonferroni ? "--bonferroni" : nullptr;
+    if (unused && converter.analysed() > 0 && converter.withReliability() == 0)
+        say(std::string(kProgram) + ": " + unused
+                + " had no effect: no score had a reliability (a column \"reliability\")\n",
             m_errFd);
     m_converted = converter.analysed();
     m_refused = converter.refused();

@@ -127,6 +127,11 @@ const char *statProgram(StatFormat format)
     return format == StatFormat::Dta ? "Stata" : "SPSS";
 }
 
+// SPSS's widest string; Stata's are narrower, its long strings aside.
+constexpr size_t kWidestString = 32767;
+// SPSS allows three missing values or a range and one value.
+constexpr int kMostMissingRanges = 3;
+
 // ReadStat reads through these handlers from the file already open, in
 // large blocks: its own reads are small and many.
 struct StatSource::Parsing {
@@ -138,6 +143,7 @@ struct StatSource::Parsing {
     long long fileSize = -1;
     readstat_parser_t *parser = nullptr;
     std::string errorText;
+    std::string damage; // what a handler found wrong, where
     std::string encoding; // the file's, as its dictionary says
     // While rows are read:
     const std::function<bool(text::CsvRecord &)> *row = nullptr;
@@ -249,8 +255,17 @@ struct StatSource::Parsing {
             return READSTAT_HANDLER_OK; // known from the first pass
         if (index < 0 || size_t(index) != variables.size())
             return READSTAT_HANDLER_ABORT;
+        const auto damaged = [&](const std::string &what) {
+            self->damage = "variable " + std::to_string(index + 1) + " " + what;
+            return READSTAT_HANDLER_ABORT;
+        };
+        if (variable == nullptr)
+            return damaged("is missing");
+        const char *name = readstat_variable_get_name(variable);
+        if (name == nullptr || *name == '\0')
+            return damaged("has no name");
         StatVariable v;
-        v.name = readstat_variable_get_name(variable);
+        v.name = name;
         if (const char *label = readstat_variable_get_label(variable))
             v.label = label;
         if (const char *format = readstat_variable_get_format(variable))
@@ -267,11 +282,18 @@ struct StatSource::Parsing {
                        || std::sscanf(v.format.c_str(), "%%-%ds", &declared) == 1)
             && declared > 0 && size_t(declared) <= v.width)
             v.width = size_t(declared);
+        // No program writes a string wider than this; a damaged width
+        // would ask for gigabytes.
+        if (v.text && type != READSTAT_TYPE_STRING_REF && v.width > kWidestString)
+            return damaged("(" + v.name + ") has a string width of " + std::to_string(v.width));
         v.displayWidth = readstat_variable_get_display_width(variable);
         v.decimals = variable->decimals;
         v.measure = readstat_variable_get_measure(variable);
         v.alignment = readstat_variable_get_alignment(variable);
-        for (int i = 0; i < readstat_variable_get_missing_ranges_count(variable); ++i) {
+        const int ranges = readstat_variable_get_missing_ranges_count(variable);
+        if (ranges < 0 || ranges > kMostMissingRanges)
+            return damaged("(" + v.name + ") has " + std::to_string(ranges) + " missing-value ranges");
+        for (int i = 0; i < ranges; ++i) {
             const readstat_value_t low = readstat_variable_get_missing_range_lo(variable, i);
             const readstat_value_t high = readstat_variable_get_missing_range_hi(variable, i);
             StatMissing m;
@@ -313,9 +335,12 @@ struct StatSource::Parsing {
     {
         auto *self = static_cast<Parsing *>(context);
         StatSource &source = *self->source;
-        const int index = readstat_variable_get_index(variable);
-        if (index < 0 || size_t(index) >= source.m_values.size())
+        const int index = variable ? readstat_variable_get_index(variable) : -1;
+        if (index < 0 || size_t(index) >= source.m_values.size()) {
+            self->damage = "row " + std::to_string(self->rows + 1) + " has a value of variable "
+                           + std::to_string(index + 1) + ", which the file does not declare";
             return READSTAT_HANDLER_ABORT;
+        }
         // A converter may keep the record handed over, leaving another.
         if (index == 0 && self->record.cells.size() != source.m_values.size()) {
             self->record.cells.resize(source.m_values.size());
@@ -389,7 +414,7 @@ struct StatSource::Parsing {
 
     std::string why(readstat_error_t error) const
     {
-        std::string text = readstat_error_message(error);
+        std::string text = damage.empty() ? std::string(readstat_error_message(error)) : damage;
         if (!errorText.empty())
             text += " (" + errorText + ")";
         return text;

@@ -1,11 +1,12 @@
 #include "battery_window/battery_file.h"
 
+#include "framework/written_file.h"
 #include "profile/profile.h"
+#include "report_window/identification.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -78,8 +79,8 @@ bool isText(std::string_view cell)
 
 class RecordReader {
 public:
-    RecordReader(text::CsvReader &reader, FileReading &out, FileProblem &problem)
-        : m_reader(reader), m_out(out), m_problem(problem)
+    RecordReader(text::CsvReader &reader, FileReading &out, FileProblem &problem, bool everyone)
+        : m_reader(reader), m_out(out), m_problem(problem), m_everyone(everyone)
     {
     }
 
@@ -221,7 +222,7 @@ private:
             return false;
         if (!more)
             return true;
-        Sheet &sheet = m_out.sheet;
+        Sheet &sheet = current();
         if (sheet.rows.size() == kMaxScores)
             return fail(FileProblem::TooManyScores, line);
         SheetRow row;
@@ -234,13 +235,31 @@ private:
         return true;
     }
 
+    // The value as a window's field holds it: at most kLongestIdPart
+    // characters, the cut noted once per column.
+    std::string_view keptPart(std::string_view value, std::size_t part)
+    {
+        std::size_t characters = 0, at = 0;
+        for (; at < value.size(); ++at)
+            if ((static_cast<unsigned char>(value[at]) & 0xC0) != 0x80 && ++characters > std::size_t(report::kLongestIdPart))
+                break;
+        if (at == value.size())
+            return value;
+        const std::string column(kIdKeys[part]);
+        if (std::find(m_out.cutColumns.begin(), m_out.cutColumns.end(), column) == m_out.cutColumns.end())
+            m_out.cutColumns.push_back(column);
+        return value.substr(0, at);
+    }
+
+    Sheet &current() { return m_out.others.empty() ? m_out.sheet : m_out.others.back(); }
+
     bool readIdentification(const text::CsvRecord &record, std::size_t line, bool &more)
     {
-        Identification &id = m_out.sheet.id;
         for (std::size_t part = 0; part < kIdCount; ++part) {
+            Identification &id = current().id;
             if (m_idAt[part] < 0)
                 continue;
-            const std::string_view value = text::trimmed(record.cells[std::size_t(m_idAt[part])]);
+            const std::string_view value = keptPart(text::trimmed(record.cells[std::size_t(m_idAt[part])]), part);
             if (part == 0) {
                 // A person is the rows that stand together under one name; a
                 // row without one belongs to the person above it.
@@ -249,8 +268,17 @@ private:
                     id.person = *m_firstPerson;
                 } else if (!value.empty() && value != *m_firstPerson) {
                     m_out.severalPeople = true;
-                    more = false;
-                    return true;
+                    if (!m_everyone) {
+                        more = false;
+                        return true;
+                    }
+                    Sheet next;
+                    next.shape = m_out.sheet.shape;
+                    next.extraColumns = m_out.sheet.extraColumns;
+                    next.id.person = std::string(value);
+                    m_out.others.push_back(std::move(next));
+                    m_firstPerson = std::string(value);
+                    m_idLine = {};
                 }
                 continue;
             }
@@ -279,12 +307,13 @@ private:
     std::array<std::size_t, kIdCount> m_idLine{};
     std::vector<std::size_t> m_extraAt;
     std::optional<std::string> m_firstPerson;
+    bool m_everyone;
 };
 
-bool readWith(text::CsvReader &reader, FileReading &out, FileProblem &problem)
+bool readWith(text::CsvReader &reader, FileReading &out, FileProblem &problem, bool everyone = false)
 {
     FileReading reading;
-    if (!RecordReader(reader, reading, problem).read())
+    if (!RecordReader(reader, reading, problem, everyone).read())
         return false;
     out = std::move(reading);
     return true;
@@ -326,7 +355,7 @@ bool looksLikeText(int fd, FileProblem &problem)
 
 } // namespace
 
-bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &problem)
+bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &problem, bool everyone)
 {
     // O_NONBLOCK: a FIFO would otherwise wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -348,7 +377,7 @@ bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &pro
         ok = looksLikeText(fd, problem);
     if (ok) {
         text::CsvReader reader(fd);
-        ok = readWith(reader, out, problem);
+        ok = readWith(reader, out, problem, everyone);
     }
     ::close(fd);
     return ok;
@@ -360,18 +389,11 @@ bool readBatteryText(std::string_view text, FileReading &out, FileProblem &probl
     return readWith(reader, out, problem);
 }
 
-bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &problem)
+bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &problem, const text::ReadFiles &reads)
 {
-    QSaveFile file(path);
-    // Unbuffered: the CSV writer writes to the temporary file's descriptor itself.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        problem = problemOf(FileProblem::WriteFailed);
-        problem.why = file.errorString().toStdString();
-        return false;
-    }
     const bool withId = !sheet.id.empty();
-    {
-        text::CsvWriter out(file.handle(), sheet.shape.delimiter, sheet.shape.lineEnding);
+    const auto fill = [&](int fd, std::string &why) {
+        text::CsvWriter out(fd, sheet.shape.delimiter, sheet.shape.lineEnding);
         if (sheet.shape.byteOrderMark)
             out.writeByteOrderMark();
         if (withId)
@@ -394,19 +416,17 @@ bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &prob
                 out.cell(extra < row.extra.size() ? std::string_view(row.extra[extra]) : std::string_view());
             out.endRow();
         }
-        if (!out.flush()) {
-            problem = problemOf(FileProblem::WriteFailed);
-            problem.why = out.error();
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        problem = problemOf(FileProblem::WriteFailed);
-        problem.why = file.errorString().toStdString();
+        if (out.flush())
+            return true;
+        why = out.error();
         return false;
-    }
-    return true;
+    };
+    const fw::FileWrite written = fw::writeFile(path, reads, fill);
+    if (written.written())
+        return true;
+    problem = problemOf(FileProblem::WriteFailed);
+    problem.why = written.why.toStdString();
+    return false;
 }
 
 } // namespace battery

@@ -1,17 +1,20 @@
 // The Battery Sheet's file: the long CSV file that `quintaval-convert
 // --profile` reads, one row per score, of one person. A file of several
-// people gives its first; the rest is not read. Reading builds a new sheet
+// people gives its first, and the rest is not read, unless everyone is
+// asked for. Reading builds a new sheet
 // and either succeeds whole or says which line is at fault; writing goes
 // through a temporary file, so a failed save leaves the old file as it was.
 #pragma once
 
 #include "battery_window/sheet.h"
+#include "text/read_files.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace battery {
 
@@ -42,16 +45,21 @@ struct FileProblem {
 struct FileReading {
     Sheet sheet;
     bool severalPeople = false; // the file goes on with another person's rows
+    // Identification columns whose value was longer than a window's field
+    // holds (report::kLongestIdPart characters) and is cut to it.
+    std::vector<std::string> cutColumns;
+    std::vector<Sheet> others;  // the people after the first, when everyone is read
 };
 
 // True with `out` filled; false with `problem` set.
-bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &problem);
+bool readBatteryFile(const std::string &path, FileReading &out, FileProblem &problem, bool everyone = false);
 bool readBatteryText(std::string_view text, FileReading &out, FileProblem &problem);
 
 // The file's columns: the identification when there is one (on every row,
 // so the batch tool keeps the rows together), the score columns, then the
 // carried ones; the file's delimiter, line ending and byte-order mark.
-// Rows with nothing in them are left out.
-bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &problem);
+// Rows with nothing in them are left out. Never onto one of `reads`.
+bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &problem,
+                      const text::ReadFiles &reads = {});
 
 } // namespace battery

@@ -4,6 +4,7 @@
 #include "battery_window/chart_data.h"
 #include "battery_window/explanation_text.h"
 #include "battery_window/numbers.h"
+#include "battery_window/score_columns.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
 #include "report_window/core_words.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace battery {
@@ -95,6 +97,31 @@ QString topicName(int topic)
     }
 }
 
+// The chart's names in words where the chart numbers its columns, names
+// too long to stand under them whole; nothing at a width where they fit.
+class ChartKey : public fw::PageBlock {
+public:
+    ChartKey(ProfileChart chart, const QString &html)
+        : m_chart(std::move(chart)), m_text(html, kNotePoints)
+    {
+    }
+    double height(double width) const override { return numbered(width) ? m_text.height(width) : 0; }
+    void paint(QPainter &painter, const QRectF &area) const override
+    {
+        if (numbered(area.width()))
+            m_text.paint(painter, area);
+    }
+
+private:
+    bool numbered(double width) const
+    {
+        return m_chart.layout(QRectF(0, 0, width, width * kChartAspect), kChartPoints).numbered;
+    }
+
+    ProfileChart m_chart;
+    fw::TextBlock m_text;
+};
+
 class Writer {
 public:
     Writer(const BatteryReport &report, fw::PrintedDocument &document)
@@ -123,12 +150,56 @@ private:
     {
         ProfileChart chart;
         chart.setData(chartData(m_results, m_report.settings));
+        chart.setNumberNames(true);
         if (chart.data().scores.empty())
             return;
         auto block = std::make_unique<fw::PictureBlock>(
             [chart](QPainter &painter, const QRectF &area) { chart.paint(painter, area, kChartPoints); }, kChartAspect);
         block->spaceBefore = kSpace;
         m_document.add(std::move(block));
+        QStringList key;
+        for (std::size_t i = 0; i < chart.data().scores.size(); ++i)
+            key << QStringLiteral("<b>%1</b>&nbsp;%2").arg(i + 1).arg(chart.data().scores[i].name.toHtmlEscaped());
+        auto keyBlock = std::make_unique<ChartKey>(chart, key.join(QStringLiteral("; ")));
+        keyBlock->spaceBefore = kSpace / 4;
+        m_document.add(std::move(keyBlock));
+    }
+
+    // A column of the printed scores table: its head, whether it holds a
+    // figure (never wrapped) and how it is aligned, and its cell. The
+    // score's own columns, then the worked-out columns the window shows
+    // too, read from the same records.
+    struct PageColumn {
+        QString head;
+        bool figure;
+        bool right;
+        std::function<QString(const profile::ScoreResult &score, const SheetRow &row, int entry)> cell;
+    };
+
+    std::vector<PageColumn> scoreColumns() const
+    {
+        std::vector<PageColumn> columns{
+            {PageWords::tr("Score"), false, false, [this](auto &, auto &, int entry) { return nameOf(entry); }},
+            {PageWords::tr("As given"), true, true,
+             [this](auto &, const SheetRow &row, int entry) {
+                 const std::string_view scale =
+                     conversion::kScales[m_results.sheetProfile.profile.entries[std::size_t(entry)].scale].column;
+                 return PageWords::tr("%1 %2").arg(numbers::page(std::string(text::trimmed(row.cell(profile::Field::Score)))),
+                                                   report::scaleKey(scale));
+             }},
+            {PageWords::tr("r"), true, true,
+             [](auto &, const SheetRow &row, int) { return numbers::page(row.cell(profile::Field::Reliability)); }},
+        };
+        for (const ScoreColumn &column : kScoreColumns) {
+            if (!column.pageHead)
+                continue;
+            columns.push_back({column.pageHead(m_metric, level()), column.number || column.decision, column.number,
+                               [this, &column](const profile::ScoreResult &score, auto &, int) {
+                                   return column.pageCell ? column.pageCell(score)
+                                                          : column.cell(score, m_results, Writing::Page);
+                               }});
+        }
+        return columns;
     }
 
     void scores()
@@ -136,11 +207,14 @@ private:
         heading(m_document, PageWords::tr("Scores"));
         fw::PageTable table;
         table.points = kTablePoints;
-        table.points = kPairPoints;
-        table.header = {PageWords::tr("Score"), PageWords::tr("As given"), PageWords::tr("r"), m_metric,
-                        PageWords::tr("PR"), PageWords::tr("Descriptor"), PageWords::tr("%1% interval").arg(level()),
-                        PageWords::tr("Dev."), PageWords::tr("Crit."), PageWords::tr("BR %"), PageWords::tr("S/W")};
-        table.rightAligned = {false, true, true, true, true, false, true, true, true, true, false};
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Scores"));
+        table.headingPoints = kSectionPoints;
+        const std::vector<PageColumn> columns = scoreColumns();
+        for (const PageColumn &column : columns) {
+            table.header << column.head;
+            table.figures.push_back(column.figure);
+            table.rightAligned.push_back(column.right);
+        }
         const std::vector<profile::ScoreEntry> &entries = m_results.sheetProfile.profile.entries;
         QStringList strengths, weaknesses;
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -148,15 +222,10 @@ private:
             if (score.problem)
                 continue;
             const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
-            const QString interval = score.ciLow.known()
-                ? PageWords::tr("%1 to %2").arg(page(score.ciLow), page(score.ciHigh)) : QString();
-            const std::string_view scale = conversion::kScales[entries[i].scale].column;
-            const QString given = PageWords::tr("%1 %2").arg(numbers::page(std::string(text::trimmed(row.cell(profile::Field::Score)))),
-                                                            report::scaleKey(scale));
-            table.rows.push_back({nameOf(int(i)), given, numbers::page(row.cell(profile::Field::Reliability)),
-                                  page(score.metric), page(score.percentileRank), m_results.label(score.descriptor), interval,
-                                  page(score.deviation), page(score.deviationCritical), page(score.deviationBaseRate),
-                                  Words::mark(score.mark)});
+            QStringList cells;
+            for (const PageColumn &column : columns)
+                cells << column.cell(score, row, int(i));
+            table.rows.push_back(cells);
             if (score.mark == profile::Mark::Strength)
                 strengths << nameOf(int(i));
             else if (score.mark == profile::Mark::Weakness)
@@ -224,6 +293,8 @@ private:
         }
         fw::PageTable table;
         table.points = kPairPoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Significant differences"));
+        table.headingPoints = kSectionPoints;
         QStringList half{PageWords::tr("Score 1"), PageWords::tr("Score 2"), PageWords::tr("D"), PageWords::tr("Crit.")};
         std::vector<bool> right{false, false, true, true};
         if (rates) {
@@ -266,6 +337,8 @@ private:
     {
         fw::PageTable table;
         table.points = kTablePoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Change on retest"));
+        table.headingPoints = kSectionPoints;
         table.header = {PageWords::tr("Score"), PageWords::tr("Given"), PageWords::tr("Retest"), PageWords::tr("Practice"), PageWords::tr("RCI"), PageWords::tr("Change")};
         table.rightAligned = {false, true, true, true, true, false};
         const std::vector<profile::ScoreResult> &scores = m_results.analysis.scores;
@@ -298,6 +371,8 @@ private:
         }
         fw::PageTable table;
         table.points = kTablePoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Composites"));
+        table.headingPoints = kSectionPoints;
         table.header = {PageWords::tr("Group"), m_metric, PageWords::tr("PR"), PageWords::tr("Descriptor"),
                         PageWords::tr("r"), PageWords::tr("%1% interval").arg(level())};
         table.rightAligned = {false, true, true, false, true, true};

@@ -3,72 +3,144 @@
 #include "battery_window/battery_file.h"
 #include "battery_window/battery_settings.h"
 #include "battery_window/words.h"
+#include "framework/printed_document.h"
+#include "framework/written_file.h"
 #include "report_window/core_words.h"
+#include "text/ascii.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryDir>
 
 namespace battery {
 
-QString exportPdf(const BatteryReport &report, const QString &path)
+namespace {
+
+std::string fileName(const QString &path)
+{
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+}
+
+} // namespace
+
+QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
+                  bool *refused, bool waitForReader)
 {
     const QString name = QFileInfo(path).fileName();
-    // Printed beside the file and moved over it only when whole, so that a
-    // failed export never leaves half a PDF where a good one was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Words::tr("%1 could not be written: %2").arg(name, file.errorString());
-    QTemporaryDir scratch;
-    const QString printed = scratch.filePath(QStringLiteral("report.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printed);
-    QFile result(printed);
-    if (!scratch.isValid() || !printBattery(printer, report) || !result.open(QIODevice::ReadOnly)) {
-        file.cancelWriting();
-        return Words::tr("%1 could not be written: the report could not be drawn.").arg(name);
+    std::vector<std::unique_ptr<fw::PrintedDocument>> documents;
+    std::vector<const fw::PrintedDocument *> printed;
+    for (const BatteryReport &report : reports) {
+        documents.push_back(batteryDocument(report));
+        printed.push_back(documents.back().get());
     }
-    const QByteArray bytes = result.readAll();
-    if (bytes.isEmpty() || file.write(bytes) != bytes.size() || !file.commit())
-        return Words::tr("%1 could not be written: %2").arg(name, file.errorString());
+    QByteArray bytes;
+    if (!fw::PrintedDocument::pdf(printed, bytes))
+        return Words::tr("%1 could not be written: the report could not be drawn.").arg(name);
+    const fw::FileWrite written = fw::writeFile(path, reads, bytes, waitForReader);
+    if (refused)
+        *refused = written.outcome == fw::FileWrite::Refused;
+    if (!written.written())
+        return Words::tr("%1 could not be written: %2").arg(name, written.why);
     return {};
 }
 
-QString batteryFileToPdf(const QString &file, const QString &pdf)
+PdfOutcome batteryFileToPdf(const PdfRequest &request)
 {
-    FileReading reading;
-    FileProblem problem;
-    if (!readBatteryFile(QFileInfo(file).absoluteFilePath().toStdString(), reading, problem))
-        return Words::fileProblem(QFileInfo(file).fileName(), problem);
-    const BatterySettings settings = BatterySettings::load();
+    const BatterySettings stored = BatterySettings::load();
+
+    // The files the report is made from, which the PDF must never replace.
+    const interpretation::DescriptorSystem *system = nullptr;
+    QString descriptorFile;
+    if (request.descriptors) {
+        system = interpretation::findSystem(text::lowerAscii(request.descriptors->toStdString()));
+        if (!system)
+            descriptorFile = *request.descriptors;
+    } else {
+        system = interpretation::findSystem(stored.descriptors.toStdString());
+        if (!system && stored.descriptorFile.isEmpty())
+            system = &interpretation::builtInSystems().front();
+        else if (!system)
+            descriptorFile = stored.descriptorFile;
+    }
+    const QString correlationsFile = request.correlations.value_or(stored.correlationsFile);
+    text::ReadFiles reads;
+    reads.add(Words::tr("the battery file being printed").toStdString(), fileName(request.battery));
+    if (!descriptorFile.isEmpty())
+        reads.add(Words::tr("the descriptor file the report uses").toStdString(), fileName(descriptorFile));
+    if (!correlationsFile.isEmpty())
+        reads.add(Words::tr("the correlation file the report uses").toStdString(), fileName(correlationsFile));
+    if (const std::string what = reads.holding(QFile::encodeName(request.pdf).toStdString()); !what.empty())
+        return {2, Words::tr("%1 is %2; the report is not written over it. Give the PDF another name.")
+                       .arg(request.pdf, QString::fromStdString(what))};
+
+    // A file named on the command line that cannot be read is a usage
+    // error; a stored one stops the run all the same, for a report meant
+    // to be signed must not leave out what was chosen.
     interpretation::DescriptorSystem custom;
-    const interpretation::DescriptorSystem *system = interpretation::findSystem(settings.descriptors.toStdString());
     QString descriptorName = system ? report::systemTitle(*system) : QString();
     if (!system) {
-        if (settings.descriptorFile.isEmpty() || !readDescriptorFile(settings.descriptorFile, custom).isEmpty()) {
-            system = &interpretation::builtInSystems().front();
-            descriptorName = report::systemTitle(*system);
-        } else {
-            system = &custom;
-            descriptorName = QFileInfo(settings.descriptorFile).completeBaseName();
-        }
+        if (const QString problem = readDescriptorFile(descriptorFile, custom); !problem.isEmpty())
+            return {request.descriptors ? 2 : 1,
+                    request.descriptors ? problem
+                                        : Words::tr("the descriptor file the sheet last used: %1").arg(problem)};
+        system = &custom;
+        descriptorName = QFileInfo(descriptorFile).completeBaseName();
     }
     profile::Correlations correlations;
-    QString correlationsFile;
-    // As in the window, a remembered file that has gone or gone bad is left out.
-    if (!settings.correlationsFile.isEmpty() && readCorrelationFile(settings.correlationsFile, correlations).isEmpty())
-        correlationsFile = QFileInfo(settings.correlationsFile).fileName();
-    BatteryReport report;
-    report.sheet = &reading.sheet;
-    report.settings = coreSettings(settings, *system);
-    SheetResults results;
-    workOut(reading.sheet, correlations, report.settings, results);
-    report.results = &results;
-    report.descriptorName = descriptorName;
-    report.correlationsFile = correlationsFile;
-    return exportPdf(report, pdf);
+    if (!correlationsFile.isEmpty()) {
+        if (const QString problem = readCorrelationFile(correlationsFile, correlations); !problem.isEmpty())
+            return {request.correlations ? 2 : 1,
+                    request.correlations ? problem
+                                         : Words::tr("the correlation file the sheet last used: %1").arg(problem)};
+    }
+
+    FileReading reading;
+    FileProblem problem;
+    if (!readBatteryFile(fileName(request.battery), reading, problem, true))
+        return {1, Words::fileProblem(QFileInfo(request.battery).fileName(), problem)};
+    std::vector<Sheet> people;
+    people.push_back(std::move(reading.sheet));
+    for (Sheet &other : reading.others)
+        people.push_back(std::move(other));
+    if (request.person) {
+        const std::string wanted = request.person->toStdString();
+        std::vector<Sheet> chosen;
+        for (Sheet &person : people)
+            if (person.id.person == wanted)
+                chosen.push_back(std::move(person));
+        if (chosen.empty())
+            return {1, Words::tr("%1 has no person named %2.").arg(QFileInfo(request.battery).fileName(), *request.person)};
+        people = std::move(chosen);
+    }
+
+    profile::Settings settings = coreSettings(stored, *system);
+    if (request.metric)
+        settings.metric = *request.metric;
+    if (request.alpha)
+        settings.alpha = *request.alpha;
+    if (request.bonferroni)
+        settings.bonferroni = true;
+    if (request.confidence)
+        settings.confidence = *request.confidence;
+    if (request.method)
+        settings.method = *request.method;
+
+    std::vector<SheetResults> results(people.size());
+    std::vector<BatteryReport> reports;
+    for (std::size_t at = 0; at < people.size(); ++at) {
+        workOut(people[at], correlations, settings, results[at]);
+        BatteryReport report;
+        report.sheet = &people[at];
+        report.results = &results[at];
+        report.settings = settings;
+        report.descriptorName = descriptorName;
+        report.correlationsFile = correlationsFile.isEmpty() ? QString() : QFileInfo(correlationsFile).fileName();
+        reports.push_back(std::move(report));
+    }
+    bool refused = false;
+    const QString written = exportPdf(reports, request.pdf, reads, &refused, true);
+    if (!written.isEmpty())
+        return {refused ? 2 : 1, written};
+    return {};
 }
 
 } // namespace battery

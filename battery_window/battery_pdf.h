@@ -1,20 +1,45 @@
 // The Battery Sheet's report written to a PDF file without a window: for
 // Export PDF… and for `quintaval --battery FILE --pdf OUT.pdf`, which uses
-// the settings the Battery Sheet last had.
+// the settings the Battery Sheet last had unless its options say otherwise.
 #pragma once
 
 #include "battery_window/battery_page.h"
+#include "text/read_files.h"
 
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 namespace battery {
 
-// Empty when written; otherwise why not. Written whole or not at all.
-QString exportPdf(const BatteryReport &report, const QString &path);
+// Empty when written; otherwise why not. Each report from a new page with
+// its own page numbers. Written whole or not at all, never onto one of
+// `reads`; `refused` tells the caller it was one of them.
+QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
+                  bool *refused = nullptr, bool waitForReader = false);
 
-// Reads the battery file, works its figures out with the remembered
-// settings and correlations, and writes the report. Empty when written;
-// otherwise why not.
-QString batteryFileToPdf(const QString &file, const QString &pdf);
+// What the command line asks for; each option left unset takes the stored
+// setting.
+struct PdfRequest {
+    QString battery, pdf;
+    std::optional<QString> person; // only this person's report
+    std::optional<profile::Metric> metric;
+    std::optional<double> alpha;
+    bool bonferroni = false; // on; unset keeps the stored choice
+    std::optional<double> confidence;
+    std::optional<interpretation::Method> method;
+    std::optional<QString> descriptors; // a built-in system's key or a file
+    std::optional<QString> correlations;
+};
+
+struct PdfOutcome {
+    int status = 0;  // 0 written, 1 a file cannot be read or written, 2 a usage error
+    QString message; // why not, when not
+};
+
+// Reads the battery file, works out the figures of every person in it (or
+// of the one asked for) and writes their reports.
+PdfOutcome batteryFileToPdf(const PdfRequest &request);
 
 } // namespace battery

@@ -33,10 +33,10 @@ bool isOffered(double alpha)
     return false;
 }
 
-QString readSmall(const QString &path, std::string &contents)
+QString readSmall(const QString &path, std::string &contents, size_t limit = text::kSmallFileLimit)
 {
     text::SmallFileProblem why;
-    if (text::readSmallFile(QFileInfo(path).absoluteFilePath().toStdString(), contents, why))
+    if (text::readSmallFile(QFileInfo(path).absoluteFilePath().toStdString(), contents, why, limit))
         return {};
     return Words::tr("%1 could not be read: %2.").arg(QFileInfo(path).fileName(), report::problemWords(why));
 }
@@ -99,7 +99,7 @@ QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem
 QString readCorrelationFile(const QString &path, profile::Correlations &out)
 {
     std::string contents;
-    if (const QString problem = readSmall(path, contents); !problem.isEmpty())
+    if (const QString problem = readSmall(path, contents, profile::Correlations::kFileLimit); !problem.isEmpty())
         return problem;
     profile::CorrelationError error;
     if (!profile::Correlations::parse(contents, out, error))

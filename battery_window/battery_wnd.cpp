@@ -24,6 +24,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -95,6 +97,7 @@ BatteryWnd::~BatteryWnd()
     // and its undo stack still exist, and with nothing worked out or
     // enabled any more from controls on their way out.
     m_closing = true;
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (m_model)
         m_model->blockSignals(true);
     delete std::exchange(m_scores, nullptr);
@@ -299,6 +302,10 @@ void BatteryWnd::connectSignals()
     connect(m_significantOnly, &QCheckBox::toggled, this, [this] { refreshTables(); });
     // Paste follows the clipboard: text copied in another program pastes at once.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateMenus(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (!m_closing && now && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now) && !qobject_cast<QMenu *>(now))
+            m_lastFocus = now;
+    });
     for (QTableView *table : {m_scores, m_pairs, m_composites}) {
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
             m_lastTable = table;
@@ -324,6 +331,7 @@ void BatteryWnd::refresh()
     workOut(m_model->sheet(), m_correlations, m_core, m_results);
     m_model->setResults(&m_results);
     refreshTables();
+    fitFigures();
     m_chart->setData(chartData(m_results, m_core));
     m_chart->setAccessibleDescription(chartDescription(m_results, m_core));
     showCorrelations();
@@ -376,6 +384,22 @@ void BatteryWnd::refreshTables()
     sizeColumns(m_composites, 6);
     m_composites->setColumnWidth(1, em * 16);
     m_composites->setColumnWidth(4, label);
+}
+
+// A figure on screen is never cut short: a column narrower than its widest
+// figure widens to it. Words may be cut; their tooltips hold them whole.
+void BatteryWnd::fitFigures()
+{
+    const QFontMetrics metrics(m_scores->font());
+    for (int column = kMetricColumn; column < kColumnCount; ++column) {
+        if (!isNumberColumn(column))
+            continue;
+        int widest = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(m_model->cellText(row, column)));
+        if (widest + 16 > m_scores->columnWidth(column))
+            m_scores->setColumnWidth(column, widest + 16);
+    }
 }
 
 // The scales and the descriptor system, as the Score Report's words name them.
@@ -480,7 +504,7 @@ void BatteryWnd::updateTitle()
 QAbstractItemView *BatteryWnd::focusedTable() const
 {
     for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites})
-        if (table->hasFocus() || table->isAncestorOf(QApplication::focusWidget()))
+        if (table == keyWidget() || table->isAncestorOf(keyWidget()))
             return table;
     return m_lastTable ? m_lastTable : m_scores;
 }

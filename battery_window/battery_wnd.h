@@ -14,8 +14,10 @@
 #include "battery_window/sheet_results.h"
 #include "framework/window.h"
 #include "profile/correlations.h"
+#include "text/read_files.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QUndoStack>
 
 #include <optional>
@@ -111,6 +113,7 @@ private:
     void connectSignals();
     void refresh();          // the figures, the tables, the chart, from the cells
     void refreshTables();
+    void fitFigures();
     void updateMenus();
     void showHow();          // the explanation of the selected figure
     void identificationEdited();
@@ -152,6 +155,12 @@ private:
 
     // battery_wnd_output.cpp
     BatteryReport report() const;
+    // The widget the keys go to, or went to before the menu bar took them
+    // (Alt+E, F10): the Edit menu is enabled for it, not for the menu bar.
+    QWidget *keyWidget() const;
+    // What a save, a picture or a PDF must never write onto: the files the
+    // sheet reads, its own file too unless it is the sheet being saved.
+    text::ReadFiles readFiles(bool withOwnFile) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
 
@@ -190,6 +199,7 @@ private:
     bool m_applyingSettings = false;
     bool m_closing = false; // the window is being destroyed
     QAbstractItemView *m_lastTable = nullptr;
+    QPointer<QWidget> m_lastFocus; // in this window, never the menu bar
     QString m_captions; // the metric and level the columns were fitted to
     QString m_howHtml;  // what the explanation pane shows
 

@@ -19,6 +19,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTableView>
 #include <QTextBrowser>
@@ -93,7 +95,7 @@ void BatteryWnd::EnableMenuItems()
         enable(item::kRecent[slot], slot < recent.size());
 
     // A text field being typed in keeps its own editing.
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     if (QLineEdit *field = writableField(focus)) {
         enable(item::kRedo, field->isRedoAvailable());
         return;
@@ -119,13 +121,13 @@ void BatteryWnd::EnableMenuItems()
 // A cell's editor is open and has the keys.
 bool BatteryWnd::editingCell() const
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     return focus && focus != m_scores && m_scores->isAncestorOf(focus);
 }
 
 bool BatteryWnd::tableHasFocus() const
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = keyWidget();
     return focus && (focus == m_scores || m_scores->isAncestorOf(focus));
 }
 
@@ -160,7 +162,7 @@ bool BatteryWnd::_UndoAction()
 
 bool BatteryWnd::_RedoAction()
 {
-    if (QLineEdit *field = writableField(QApplication::focusWidget()))
+    if (QLineEdit *field = writableField(keyWidget()))
         field->redo();
     else
         m_undo.redo();
@@ -187,7 +189,7 @@ bool BatteryWnd::_CopyAction()
         for (int column = left; column <= right; ++column) {
             const QModelIndex index = table->model()->index(row, column);
             // A number typed in goes as typed, so it pastes back into the sheet.
-            const bool typed = column < kInputColumns && column != int(profile::Field::Scale);
+            const bool typed = table == m_scores && column < kInputColumns && column != int(profile::Field::Scale);
             const QString cell = table->selectionModel()->isSelected(index)
                 ? index.data(typed ? Qt::EditRole : Qt::DisplayRole).toString()
                 : QString();
@@ -354,6 +356,14 @@ bool BatteryWnd::_MoveRowAction(int by)
                                                       m_model->index(first + by + count - 1, kColumnCount - 1)),
                                        QItemSelectionModel::ClearAndSelect);
     return true;
+}
+
+QWidget *BatteryWnd::keyWidget() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && !qobject_cast<QMenuBar *>(focus) && !qobject_cast<QMenu *>(focus))
+        return focus;
+    return m_lastFocus;
 }
 
 bool BatteryWnd::eventFilter(QObject *watched, QEvent *event)

@@ -16,6 +16,7 @@
 #include "framework/menu_item.h"
 #include "framework/message_box.h"
 #include "framework/question_box.h"
+#include "report_window/identification.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -120,9 +121,21 @@ bool BatteryWnd::openFile(const QString &path)
         return false;
     }
     const std::string person = reading.sheet.id.person;
-    // A file of several people stays theirs: saving asks for a new name.
-    replaceSheet(std::move(reading.sheet), path, !reading.severalPeople);
+    // A file of several people stays theirs, and one whose names were cut
+    // keeps them whole: saving asks for a new name.
+    replaceSheet(std::move(reading.sheet), path, !reading.severalPeople && reading.cutColumns.empty());
     rememberRecent(path);
+    if (!reading.cutColumns.empty()) {
+        QStringList columns;
+        for (const std::string &column : reading.cutColumns)
+            columns << QString::fromStdString(column);
+        const QString message = tr("In %1, %2 runs past %3 characters; the first %3 are open. Save asks for a new "
+                                   "file name, so that the file keeps the whole text.")
+                                    .arg(name, columns.join(QStringLiteral(", ")))
+                                    .arg(report::kLongestIdPart);
+        showStatus(message);
+        fw::MsgBox(message.toStdString());
+    }
     if (reading.severalPeople) {
         const QString message =
             tr("%1 holds the scores of several people. The first, %2, is open. Save asks for a new file name, "
@@ -190,7 +203,7 @@ bool BatteryWnd::saveTo(const QString &path)
         }
     }
     FileProblem problem;
-    if (!writeBatteryFile(absolute, m_model->sheet(), problem)) {
+    if (!writeBatteryFile(absolute, m_model->sheet(), problem, readFiles(false))) {
         const QString message = Words::fileProblem(name, problem);
         showStatus(message);
         fw::MsgBox(message.toStdString());

@@ -13,10 +13,12 @@
 #include "framework/picture_file.h"
 #include "framework/printing.h"
 #include "report_window/core_words.h"
+#include "text/plain_number.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPrinter>
@@ -84,9 +86,9 @@ QString BatteryWnd::tableText(QAbstractItemView *table) const
     QString text;
     for (const QStringList &row : tableCells(table)) {
         QStringList cells = row;
-        // A tab or a line break inside a cell would split it.
+        // A score named "=HYPERLINK(…)" must reach the spreadsheet as text.
         for (QString &cell : cells)
-            cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            cell = QString::fromStdString(text::spreadsheetCell(cell.toStdString()));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
@@ -124,9 +126,10 @@ bool BatteryWnd::_SavePictureAction()
     options.title = tr("Profile chart");
     options.description = chartDescription(m_results, m_core);
     const double fontPixels = m_chart->fontPixels();
-    const QString problem = fw::writePicture(path, options, [&](QPainter &painter, const QRectF &area) {
-        m_chart->chart().paint(painter, area, fontPixels);
-    });
+    const QString problem = fw::writePicture(
+        path, options,
+        [&](QPainter &painter, const QRectF &area) { m_chart->chart().paint(painter, area, fontPixels); },
+        readFiles(true));
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
     else
@@ -144,6 +147,19 @@ BatteryReport BatteryWnd::report() const
                                                                     : report::systemTitle(chosenSystem());
     made.correlationsFile = m_correlationsPath.isEmpty() ? QString() : QFileInfo(m_correlationsPath).fileName();
     return made;
+}
+
+text::ReadFiles BatteryWnd::readFiles(bool withOwnFile) const
+{
+    const auto name = [](const QString &path) { return QFile::encodeName(path).toStdString(); };
+    text::ReadFiles files;
+    if (withOwnFile && !m_path.isEmpty())
+        files.add(tr("the sheet's own file").toStdString(), name(m_path));
+    if (!m_correlationsPath.isEmpty())
+        files.add(tr("the correlation file the sheet uses").toStdString(), name(m_correlationsPath));
+    if (!m_customPath.isEmpty())
+        files.add(tr("the descriptor file the sheet uses").toStdString(), name(m_customPath));
+    return files;
 }
 
 bool BatteryWnd::_PrintAction()
@@ -165,7 +181,7 @@ bool BatteryWnd::_ExportPdfAction()
         return true;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const QString problem = exportPdf(report(), path);
+    const QString problem = exportPdf({report()}, path, readFiles(true));
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
     else

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace battery {
 
 namespace {
@@ -17,6 +19,37 @@ namespace {
 struct ChartWords {
     Q_DECLARE_TR_FUNCTIONS(battery::ChartData)
 };
+
+// The chart's columns: the scores used, in table order, except that a
+// group's scores stand together where its first one stands, so that every
+// group is joined and labelled as one.
+std::vector<std::size_t> chartOrder(const SheetResults &results)
+{
+    const profile::Analysis &analysis = results.analysis;
+    const std::vector<profile::ScoreEntry> &entries = results.sheetProfile.profile.entries;
+    std::vector<std::size_t> order;
+    std::vector<std::size_t> place; // where each column's group first stands
+    for (std::size_t i = 0; i < entries.size() && i < analysis.scores.size(); ++i) {
+        if (analysis.scores[i].problem)
+            continue; // left out of the figures, and so of the chart
+        std::size_t first = order.size();
+        if (!entries[i].group.empty())
+            for (std::size_t at = 0; at < order.size(); ++at)
+                if (entries[order[at]].group == entries[i].group) {
+                    first = place[at];
+                    break;
+                }
+        order.push_back(i);
+        place.push_back(first);
+    }
+    std::vector<std::size_t> columns(order.size());
+    for (std::size_t at = 0; at < columns.size(); ++at)
+        columns[at] = at;
+    std::stable_sort(columns.begin(), columns.end(), [&](std::size_t a, std::size_t b) { return place[a] < place[b]; });
+    for (std::size_t &column : columns)
+        column = order[column];
+    return columns;
+}
 
 } // namespace
 
@@ -39,10 +72,8 @@ ChartData chartData(const SheetResults &results, const profile::Settings &settin
 
     const profile::Analysis &analysis = results.analysis;
     const std::vector<profile::ScoreEntry> &entries = results.sheetProfile.profile.entries;
-    for (std::size_t i = 0; i < entries.size() && i < analysis.scores.size(); ++i) {
+    for (const std::size_t i : chartOrder(results)) {
         const profile::ScoreResult &score = analysis.scores[i];
-        if (score.problem)
-            continue; // left out of the figures, and so of the chart
         ChartScore column;
         column.name = QString::fromStdString(entries[i].name);
         column.group = QString::fromStdString(entries[i].group);
@@ -65,14 +96,13 @@ ChartData chartData(const SheetResults &results, const profile::Settings &settin
 QString chartDescription(const SheetResults &results, const profile::Settings &settings)
 {
     QStringList parts;
-    parts << ChartWords::tr("The profile chart: each score on the %1 scale, in the order of the scores table.")
+    parts << ChartWords::tr("The profile chart: each score on the %1 scale, in the order of the scores table, "
+                            "the scores of a group together.")
                  .arg(metricName(settings.metric));
     const profile::Analysis &analysis = results.analysis;
     const std::vector<profile::ScoreEntry> &entries = results.sheetProfile.profile.entries;
-    for (std::size_t i = 0; i < entries.size() && i < analysis.scores.size(); ++i) {
+    for (const std::size_t i : chartOrder(results)) {
         const profile::ScoreResult &score = analysis.scores[i];
-        if (score.problem)
-            continue;
         QString part = QStringLiteral("%1 %2").arg(QString::fromStdString(entries[i].name),
                                                    numbers::screen(score.metric.text));
         if (score.ciLow.known())

@@ -26,6 +26,12 @@ QString sub(const char *symbol, const char *index)
     return QStringLiteral("%1<sub>%2</sub>").arg(QLatin1String(symbol), QLatin1String(index));
 }
 
+// z of the retest, its index in the reader's words.
+QString retestZ()
+{
+    return QStringLiteral("z<sub>%1</sub>").arg(ExplanationText::tr("retest"));
+}
+
 // The descriptor bands go by the Wechsler metric's standard score.
 QString standardScoreText()
 {
@@ -131,9 +137,9 @@ QString ExplanationText::formulaText(Formula formula)
         return tr("base rate = 100 (1 &minus; &Phi;(|deviation| / (%1 &radic;(1 &minus; 2 %2 + r&#772;))))")
             .arg(sdm, sub("r&#772;", "i"));
     case Formula::ReliableChange:
-        return QStringLiteral("RCI = (%1 &minus; z) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
+        return QStringLiteral("RCI = (%1 &minus; z) / &radic;(2 (1 &minus; r))").arg(retestZ());
     case Formula::ReliableChangePractice:
-        return tr("RCI = (%1 &minus; z &minus; practice / SD) / &radic;(2 (1 &minus; r))").arg(sub("z", "retest"));
+        return tr("RCI = (%1 &minus; z &minus; practice / SD) / &radic;(2 (1 &minus; r))").arg(retestZ());
     case Formula::ChangeDecision:
         return tr("reliable gain when RCI &ge; %1, reliable loss when RCI &le; &minus;%1").arg(za);
     case Formula::CompositeScore:

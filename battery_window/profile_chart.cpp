@@ -197,7 +197,14 @@ ProfileChart::Geometry ProfileChart::layout(const QRectF &area, double fontPixel
         if (wrapped.width() > room || wrapped.height() > 2.2 * nameMetrics.lineSpacing())
             lines = 0;
     }
-    const bool upright = lines == 0;
+    bool upright = lines == 0;
+    g.namesCut = upright && widestName > kLongestName * f;
+    g.numbered = g.namesCut && m_numberNames;
+    if (g.numbered) {
+        // Numbers fit across.
+        upright = false;
+        lines = 1;
+    }
     g.uprightNames = upright;
     const double namesHeight = upright ? std::min(widestName, kLongestName * f) + 0.8 * f
                                        : lines * nameMetrics.lineSpacing() + 0.6 * f;
@@ -468,7 +475,7 @@ void ProfileChart::paintNames(QPainter &painter, const Geometry &g) const
     painter.setPen(kAxis);
     for (std::size_t i = 0; i < g.columns.size(); ++i) {
         const Column &c = g.columns[i];
-        const QString &name = m_data.scores[i].name;
+        const QString name = g.numbered ? QString::number(i + 1) : m_data.scores[i].name;
         if (!g.uprightNames) {
             painter.drawText(c.nameBox.adjusted(0.15 * f, 0, -0.15 * f, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                              name);

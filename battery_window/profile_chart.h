@@ -1,4 +1,5 @@
-// The profile chart: one column per score in table order, the common metric
+// The profile chart: one column per score in the order ChartData gives
+// (table order, a group's scores together), the common metric
 // up the left with percentile ranks on the right, the descriptor bands
 // shaded behind, each score a dot with its interval as a bar, retests as a
 // second, open mark, strengths and weaknesses lettered, the person's mean
@@ -91,10 +92,17 @@ public:
         std::vector<Span> groups;
         double namesTop = 0, groupsTop = 0;
         bool uprightNames = false; // names turned to read upwards, where across they do not fit
+        // Upright names too long for their room: cut short, or with
+        // numberNames, the columns numbered from 1 for a key beside the chart.
+        bool namesCut = false;
+        bool numbered = false;
         double y(double z) const { return plot.top() + (zTop - z) / (zTop - zBottom) * plot.height(); }
     };
 
     void setData(ChartData data) { m_data = std::move(data); }
+    // Where names would be cut short, number the columns instead (on paper,
+    // where a key in words follows the chart).
+    void setNumberNames(bool number) { m_numberNames = number; }
     const ChartData &data() const { return m_data; }
 
     Geometry layout(const QRectF &area, double fontPixels) const;
@@ -117,6 +125,7 @@ private:
     void paintLegend(QPainter &painter, const Geometry &g) const;
 
     ChartData m_data;
+    bool m_numberNames = false;
 };
 
 } // namespace battery

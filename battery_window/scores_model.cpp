@@ -2,6 +2,7 @@
 
 #include "battery_window/numbers.h"
 #include "battery_window/paste_block.h"
+#include "battery_window/score_columns.h"
 #include "battery_window/sheet_commands.h"
 #include "battery_window/words.h"
 #include "conversion/scales.h"
@@ -27,46 +28,28 @@ const QColor kNote(0xFF, 0xF1, 0xC7);
 const QColor kWorkedOut(0xF2, 0xF2, 0xF2);
 const QColor kRefusedText(0x8B, 0x00, 0x00);
 
-bool isNumberColumn(int column)
-{
-    switch (column) {
-    case int(profile::Field::Name):
-    case int(profile::Field::Scale):
-    case int(profile::Field::Group):
-    case kDescriptorColumn:
-    case kMarkColumn:
-    case kChangeColumn:
-        return false;
-    default:
-        return true;
-    }
-}
+static_assert(kScoreColumnCount == std::size_t(kColumnCount - kInputColumns));
 
-QString figure(const profile::Figure &figure)
+const ScoreColumn *resultColumn(int column)
 {
-    return numbers::screen(figure.text);
+    return column >= kInputColumns && column < kColumnCount ? &kScoreColumns[column - kInputColumns] : nullptr;
 }
 
 } // namespace
 
+// The sheet's own columns: words for the name, the scale and the group.
+bool isNumberColumn(int column)
+{
+    if (const ScoreColumn *record = resultColumn(column))
+        return record->number;
+    return column != int(profile::Field::Name) && column != int(profile::Field::Scale)
+        && column != int(profile::Field::Group);
+}
+
 profile::Item itemOfColumn(int column)
 {
-    using profile::Item;
-    switch (column) {
-    case kMetricColumn: return Item::Metric;
-    case kPercentileColumn: return Item::PercentileRank;
-    case kDescriptorColumn: return Item::Descriptor;
-    case kCiLowColumn: return Item::CiLow;
-    case kCiHighColumn: return Item::CiHigh;
-    case kDeviationColumn: return Item::Deviation;
-    case kCriticalColumn: return Item::DeviationCritical;
-    case kMarkColumn: return Item::StrengthWeakness;
-    case kBaseRateColumn: return Item::DeviationBaseRate;
-    case kRetestColumn: return Item::Retest;
-    case kRciColumn: return Item::Rci;
-    case kChangeColumn: return Item::Change;
-    default: return Item::Z; // the score as given: how it became a z
-    }
+    const ScoreColumn *record = resultColumn(column);
+    return record ? record->item : profile::Item::Z; // the score as given: how it became a z
 }
 
 ScoresModel::ScoresModel(QUndoStack *stack, QObject *parent)
@@ -144,6 +127,10 @@ QVariant ScoresModel::inputData(int row, int column, int role) const
     case Qt::EditRole:
         return QString::fromStdString(cell);
     case Qt::ToolTipRole:
+        // Words may be cut short in their column: the tip holds them whole.
+        if (!mark && !isNumberColumn(column))
+            return column == int(profile::Field::Scale) ? Words::scale(cell) : QString::fromStdString(cell);
+        return mark ? mark->reason : QVariant();
     case Qt::AccessibleDescriptionRole:
         return mark ? mark->reason : QVariant();
     case Qt::DecorationRole:
@@ -169,27 +156,17 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         if (result->problem)
             return Words::missing(profile::Missing::Refused);
+        const ScoreColumn *record = resultColumn(column);
+        if (role == Qt::ToolTipRole && record && !record->number)
+            return record->cell(*result, *m_results, Writing::Screen);
         return {};
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (result->problem)
         return {};
-    switch (column) {
-    case kMetricColumn: return figure(result->metric);
-    case kPercentileColumn: return figure(result->percentileRank);
-    case kDescriptorColumn: return m_results->label(result->descriptor);
-    case kCiLowColumn: return figure(result->ciLow);
-    case kCiHighColumn: return figure(result->ciHigh);
-    case kDeviationColumn: return figure(result->deviation);
-    case kCriticalColumn: return figure(result->deviationCritical);
-    case kMarkColumn: return Words::mark(result->mark);
-    case kBaseRateColumn: return figure(result->deviationBaseRate);
-    case kRetestColumn: return figure(result->retest);
-    case kRciColumn: return figure(result->rci);
-    case kChangeColumn: return Words::change(result->change);
-    default: return {};
-    }
+    const ScoreColumn *record = resultColumn(column);
+    return record ? record->cell(*result, *m_results, Writing::Screen) : QVariant();
 }
 
 // A number typed or read in the file's form ("0.90" from a file with
@@ -222,22 +199,11 @@ QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int r
     const bool tip = role == Qt::ToolTipRole;
     if (section < kInputColumns)
         return tip ? QVariant() : Words::column(profile::Field(section));
+    const ScoreColumn *record = resultColumn(section);
+    if (!record)
+        return {};
     const QString level = numbers::plain(m_confidence);
-    switch (section) {
-    case kMetricColumn: return tip ? tr("The score on the common metric") : m_metric;
-    case kPercentileColumn: return tip ? tr("Percentile rank on the normal curve") : tr("PR");
-    case kDescriptorColumn: return tr("Descriptor");
-    case kCiLowColumn: return tip ? tr("Lower bound of the %1% confidence interval").arg(level) : tr("%1% low").arg(level);
-    case kCiHighColumn: return tip ? tr("Upper bound of the %1% confidence interval").arg(level) : tr("%1% high").arg(level);
-    case kDeviationColumn: return tip ? tr("Difference from the person's mean") : tr("Deviation");
-    case kCriticalColumn: return tip ? tr("The deviation a strength or weakness needs") : tr("Critical");
-    case kMarkColumn: return tip ? tr("S: a strength, W: a weakness") : tr("S/W");
-    case kBaseRateColumn: return tip ? tr("Percent of people with a deviation this large") : tr("Base rate %");
-    case kRetestColumn: return tip ? tr("The retest on the common metric") : tr("Retest %1").arg(m_metric);
-    case kRciColumn: return tip ? tr("Reliable change index") : tr("RCI");
-    case kChangeColumn: return tr("Change");
-    default: return {};
-    }
+    return tip ? record->tip(m_metric, level) : record->head(m_metric, level);
 }
 
 Qt::ItemFlags ScoresModel::flags(const QModelIndex &index) const

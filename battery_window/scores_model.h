@@ -36,6 +36,9 @@ enum ResultColumn {
 
 // The figure a worked-out column shows, for its explanation.
 profile::Item itemOfColumn(int column);
+// Whether a column holds numbers (right-aligned, never cut short on
+// screen) rather than words.
+bool isNumberColumn(int column);
 
 struct CellChange {
     int row = 0, column = 0;

@@ -81,9 +81,13 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
         if (scale && profile::isPercentileScale(entry.scale))
             return tr("A percentile must be greater than 0 and less than 100.");
         if (scale)
-            return tr("%1 scores range from %2 to %3.").arg(report::scaleTitle(scale->name), bound(scale->lowest),
+            return tr("The %1 scale ranges from %2 to %3.").arg(report::scaleTitle(scale->name), bound(scale->lowest),
                                                            bound(scale->highest));
         return tr("%1 is out of range.").arg(quoted(cell));
+    case Problem::ZBeyondLimits:
+        return tr("%1 stands for a z beyond the z scale, which ranges from %2 to %3.")
+            .arg(quoted(cell), bound(conversion::kScales[conversion::Z].lowest),
+                 bound(conversion::kScales[conversion::Z].highest));
     case Problem::SdNotPositive:
         return tr("The SD must be greater than 0.");
     case Problem::ReliabilityOutOfRange:
@@ -112,7 +116,11 @@ QString Words::missing(profile::Missing missing)
     case profile::Missing::InconsistentCorrelations:
         return tr("Not worked out: the correlations leave the difference no spread; check them.");
     case profile::Missing::ReliabilityNotUsable:
-        return tr("Not worked out: the composite's reliability would not be above 0.");
+        return tr("Not worked out: the composite's reliability would not lie between 0 and 1.");
+    case profile::Missing::RetestOutOfRange:
+        return tr("Not worked out: the retest lies outside its scale.");
+    case profile::Missing::CorrelationsImpossible:
+        return tr("Not worked out: no set of scores could have these correlations together; check them.");
     }
     return {};
 }

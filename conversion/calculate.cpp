@@ -121,6 +121,20 @@ void computeFromScale(WorkingSet &set, int k)
         set.value[Nce] = 1;
 }
 
+void finish(WorkingSet &set, int source, Calculation &out)
+{
+    out.refused = false;
+    out.refusal = Refusal::None;
+    out.message.clear();
+    out.focusField.clear();
+    out.z = set.value[Z];
+    out.source = source;
+    for (int i = Z; i <= Percentile; ++i)
+        set.ClampToScale(i);
+    out.value = set.value;
+    out.marked = set.marked;
+}
+
 } // namespace
 
 void calculate(const FieldTextViews &fields, Calculation &out)
@@ -152,16 +166,15 @@ void calculate(const FieldTextViews &fields, Calculation &out)
         }
         computeFromScale(set, chosen);
     }
-    out.refused = false;
-    out.refusal = Refusal::None;
-    out.message.clear();
-    out.focusField.clear();
-    out.z = set.value[Z];
-    out.source = rawComplete ? static_cast<int>(Raw) : chosen;
-    for (int i = Z; i <= Percentile; ++i)
-        set.ClampToScale(i);
-    out.value = set.value;
-    out.marked = set.marked;
+    finish(set, rawComplete ? static_cast<int>(Raw) : chosen, out);
+}
+
+void calculateFrom(int position, double value, Calculation &out)
+{
+    WorkingSet set(0, 1);
+    set.value[size_t(position)] = value;
+    computeFromScale(set, position);
+    finish(set, position, out);
 }
 
 size_t resultText(const Calculation &calculation, int position, char *out)

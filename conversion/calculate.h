@@ -75,6 +75,10 @@ struct Calculation {
 // `out`'s strings are reused.
 void calculate(const FieldTextViews &fields, Calculation &out);
 
+// As calculate() from a score (positions 1-7) typed with every digit of
+// `value`; nothing is refused.
+void calculateFrom(int position, double value, Calculation &out);
+
 // Room for a result's text: results are held at their scales' bounds, and
 // a number below 1e15 takes at most 22 characters.
 constexpr size_t kResultTextSize = 24;

@@ -1,5 +1,7 @@
 #include "framework/picture_file.h"
 
+#include "framework/written_file.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -71,7 +72,8 @@ bool isPictureFormat(const QString &suffix)
     return lower == QLatin1String("svg") || lower == QLatin1String("png") || lower == QLatin1String("pdf");
 }
 
-QString writePicture(const QString &path, const PictureFileOptions &options, const PicturePainter &picture)
+QString writePicture(const QString &path, const PictureFileOptions &options, const PicturePainter &picture,
+                     const text::ReadFiles &reads)
 {
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -94,10 +96,9 @@ QString writePicture(const QString &path, const PictureFileOptions &options, con
         return QCoreApplication::translate("PictureFile", "%1 could not be saved: the picture could not be drawn.")
             .arg(name);
 
-    // Written whole or not at all: a failed save leaves an earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QCoreApplication::translate("PictureFile", "%1 could not be saved: %2").arg(name, file.errorString());
+    const FileWrite written = writeFile(path, reads, bytes);
+    if (!written.written())
+        return QCoreApplication::translate("PictureFile", "%1 could not be saved: %2").arg(name, written.why);
     return {};
 }
 

@@ -3,6 +3,8 @@
 // never differs from the screen.
 #pragma once
 
+#include "text/read_files.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -28,8 +30,9 @@ bool isPictureFormat(const QString &suffix);
 
 // Empty when written; otherwise why not, in words. A PNG has twice the
 // on-screen resolution; SVG and PDF keep the on-screen size in their own
-// units. Written whole or not at all: a failed save leaves an earlier file
-// as it was.
-QString writePicture(const QString &path, const PictureFileOptions &options, const PicturePainter &paint);
+// units. Written whole or not at all, never onto one of `reads`: a failed
+// save leaves an earlier file as it was.
+QString writePicture(const QString &path, const PictureFileOptions &options, const PicturePainter &paint,
+                     const text::ReadFiles &reads = {});
 
 } // namespace fw

@@ -15,6 +15,9 @@
 #include <memory>
 #include <vector>
 
+class QByteArray;
+class QFont;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -34,6 +37,10 @@ public:
     // header row above its rows).
     std::shared_ptr<const PageBlock> runningHead;
 };
+
+// Lines of words as they wrap at this width: at word boundaries, inside a
+// word only when it is wider than the width.
+QStringList wrappedLines(const QString &text, const QFont &font, double width);
 
 // Rich text as QTextDocument reads it, in a font of this size.
 class TextBlock : public PageBlock {
@@ -61,13 +68,25 @@ private:
 };
 
 // A ruled table. A row shorter than the header has its last cell span the
-// remaining columns. Columns are as wide as their widest cell.
+// remaining columns. A figure (a number, a decision, a sign, a unit) is
+// never cut nor wrapped: its column is at least as wide as its widest
+// figure. Text cells and heads wrap at words, inside a word only when the
+// word is wider than its column, and a row is as tall as its tallest cell.
+// Columns are as wide as their widest cell while the page has room. A table
+// still too wide is set in smaller type, down to kLeastTablePoints; below
+// that it is split, the first column repeated in each part and each part
+// after the first under continuedHeading.
 struct PageTable {
     QStringList header;
     std::vector<QStringList> rows;
     std::vector<bool> rightAligned; // per column; the header is left-aligned
+    std::vector<bool> figures;      // per column; when empty, the right-aligned ones
     double points = 9.5;
+    QString continuedHeading;       // "Scores (continued)"
+    double headingPoints = 11;
 };
+
+constexpr double kLeastTablePoints = 7;
 
 class PrintedDocument {
 public:
@@ -90,18 +109,30 @@ public:
     // Pages of the last print.
     int pageCount() const { return m_pages; }
 
+    // Several documents one after another, each from a new page and with
+    // its own page numbers. The file's title is the first one's.
+    static bool printAll(QPrinter &printer, const std::vector<const PrintedDocument *> &documents);
+    // The same as a PDF file's bytes, on the paper a PDF printer would use.
+    static bool pdf(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
+
 private:
+    static bool paintAll(QPagedPaintDevice &device, double resolution,
+                         const std::vector<const PrintedDocument *> &documents);
+    bool paintPages(QPainter &painter, QPagedPaintDevice &device, bool first) const;
     struct Placed;
-    std::vector<Placed> layOut(double width, double height) const;
+    struct Entry;
+    std::vector<std::shared_ptr<const PageBlock>> blocksAt(double width) const;
+    std::vector<Placed> layOut(const std::vector<std::shared_ptr<const PageBlock>> &blocks, double width,
+                               double height) const;
     void paintHeader(QPainter &painter, double width) const;
     void paintFooter(QPainter &painter, double width, double bottom, int page, int pages) const;
-    double headerHeight() const;
-    double footerHeight() const;
+    double headerHeight(double width) const;
+    double footerHeight(double width, int pages) const;
 
     QString m_title;
     QStringList m_header;
     QString m_footer;
-    std::vector<std::shared_ptr<const PageBlock>> m_blocks;
+    std::vector<Entry> m_entries;
     mutable int m_pages = 0;
 };
 

@@ -49,6 +49,19 @@ double setNumber(Figure &figure, double value, int decimals)
     return text::fixedNumber(value, decimals, figure.text);
 }
 
+// A critical value shown rounded down would call a difference equal to it
+// significant though it falls short: shown rounded up, away from zero, to
+// its decimals, and returned as shown.
+double setCritical(Figure &figure, double value, int decimals)
+{
+    double shown = setNumber(figure, value, decimals);
+    if (std::fabs(shown) < std::fabs(value)) {
+        const double step = std::pow(10.0, -decimals);
+        shown = text::fixedNumber(value < 0 ? shown - step : shown + step, decimals, figure.text);
+    }
+    return shown;
+}
+
 void setMissing(Figure &figure, Missing why)
 {
     figure.text.clear();
@@ -76,11 +89,37 @@ double scaleSd(const ScoreEntry &entry)
 
 double zOf(const ScoreEntry &entry, double value)
 {
-    if (isPercentileScale(entry.scale))
-        return interpretation::inverseNormal(value / 100);
-    const double mean = isRawRow(entry.scale) ? entry.mean : kScales[entry.scale].mean;
-    const double d = value - mean;
-    return d / scaleSd(entry);
+    return scoreZ(entry, value);
+}
+
+// Whether a correlation matrix (row-major, k by k, 1 on the diagonal)
+// could belong to some set of scores: positive semi-definite, by an LDL'
+// factorisation that lets a pivot of about 0 stand for a dependent score.
+bool positiveSemiDefinite(std::vector<double> &m, size_t k)
+{
+    constexpr double kTolerance = 1e-9;
+    std::vector<double> d(k, 0.0);
+    for (size_t j = 0; j < k; ++j) {
+        double pivot = m[j * k + j];
+        for (size_t p = 0; p < j; ++p)
+            pivot -= m[j * k + p] * m[j * k + p] * d[p];
+        if (pivot < -kTolerance)
+            return false;
+        d[j] = pivot > kTolerance ? pivot : 0;
+        for (size_t i = j + 1; i < k; ++i) {
+            double v = m[i * k + j];
+            for (size_t p = 0; p < j; ++p)
+                v -= m[i * k + p] * m[j * k + p] * d[p];
+            if (d[j] == 0) {
+                if (std::fabs(v) > 1e-7)
+                    return false;
+                m[i * k + j] = 0;
+            } else {
+                m[i * k + j] = v / d[j];
+            }
+        }
+    }
+    return true;
 }
 
 class Analyser {
@@ -98,7 +137,10 @@ public:
         if (&m_out.settings != &m_settings)
             m_out.settings = m_settings;
         m_zAlpha = formula::criticalZ(m_settings.alpha);
+        m_out.impossibleMatrices.clear();
+        m_out.correlationsAboveReliabilities.clear();
         checkEntries();
+        correlationsAgainstReliabilities();
         for (size_t i = 0; i < m_entries.size(); ++i) {
             if (!used(i))
                 continue;
@@ -160,7 +202,7 @@ private:
             kept.practice = entry.practice.value_or(std::nan(""));
             result.z = zOf(entry, entry.score);
             onMetric(result.metric, result.z);
-            result.retestZ = entry.retest ? zOf(entry, *entry.retest) : std::nan("");
+            result.retestZ = retestUsable(entry) ? zOf(entry, *entry.retest) : std::nan("");
             m_index[i] = indexOf(i);
         }
     }
@@ -237,7 +279,9 @@ private:
             return;
         const ScoreEntry &entry = m_entries[i];
         const double z = result.z;
-        result.percentileRank.value = interpretation::percentileRank(z);
+        // A percentile is its own rank; through z and back it could move.
+        result.percentileRank.value =
+            isPercentileScale(entry.scale) ? entry.score : interpretation::percentileRank(z);
         result.percentileRank.text = interpretation::rankText(result.percentileRank.value);
         result.percentileRank.missing = Missing::None;
         result.descriptor = interpretation::describe(z, m_settings.descriptors);
@@ -260,9 +304,10 @@ private:
         ScoreResult &result = m_out.scores[i];
         const ScoreEntry &entry = m_entries[i];
         result.change = Change::None;
-        if (!entry.retest) {
-            setMissing(result.retest, Missing::NoRetest);
-            setMissing(result.rci, Missing::NoRetest);
+        if (!entry.retest || !retestUsable(entry)) {
+            const Missing why = entry.retest ? Missing::RetestOutOfRange : Missing::NoRetest;
+            setMissing(result.retest, why);
+            setMissing(result.rci, why);
             return;
         }
         onMetric(result.retest, result.retestZ);
@@ -319,18 +364,20 @@ private:
         const double zCritical =
             formula::criticalZ(m_settings.alpha, m_settings.bonferroni ? double(k) : 1.0);
         const bool spreads = rowMeanCorrelations();
+        const bool possible = !spreads || membersPossible();
         for (size_t i : m_members) {
             ScoreResult &result = m_out.scores[i];
             const double deviation = (result.z - meanZ) * m_rules.sd;
             const double shown = setNumber(result.deviation, deviation, m_rules.deviationDecimals);
             const double se = formula::deviationStandardError(errors, k, reliability(i), m_rules.sd);
-            setNumber(result.deviationCritical, zCritical * se, m_rules.deviationCriticalDecimals);
-            const double critical = result.deviationCritical.value;
+            const double critical =
+                setCritical(result.deviationCritical, zCritical * se, m_rules.deviationCriticalDecimals);
             result.mark = shown >= critical ? Mark::Strength
                           : shown <= -critical ? Mark::Weakness
                                                : Mark::None;
-            if (!spreads) {
-                setMissing(result.deviationBaseRate, Missing::NoCorrelation);
+            if (!spreads || !possible) {
+                setMissing(result.deviationBaseRate,
+                           spreads ? Missing::CorrelationsImpossible : Missing::NoCorrelation);
                 continue;
             }
             const double spread = formula::deviationSpread(m_out.kept[i].rowMeanCorrelation,
@@ -340,6 +387,42 @@ private:
             else
                 setBaseRate(result.deviationBaseRate, formula::baseRate(shown, spread));
         }
+    }
+
+    // A correlation further from 0 than sqrt(r_i r_j) is more than the true
+    // parts of two scores can share.
+    void correlationsAgainstReliabilities()
+    {
+        if (m_correlations.empty())
+            return;
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            if (!used(i) || std::isnan(reliability(i)) || m_index[i] < 0)
+                continue;
+            for (size_t j = i + 1; j < m_entries.size(); ++j) {
+                if (!used(j) || std::isnan(reliability(j)) || m_index[j] < 0)
+                    continue;
+                const double r = correlation(i, j);
+                if (std::fabs(r) > std::sqrt(reliability(i) * reliability(j)) + 1e-12)
+                    m_out.correlationsAboveReliabilities.emplace_back(int(i), int(j));
+            }
+        }
+    }
+
+    // Whether the correlations among m_members could hold together; when
+    // not, the set is kept to be named.
+    bool membersPossible()
+    {
+        const size_t k = m_members.size();
+        std::vector<double> &matrix = m_matrix;
+        matrix.assign(k * k, 1.0);
+        for (size_t a = 0; a < k; ++a)
+            for (size_t b = 0; b < k; ++b)
+                if (a != b)
+                    matrix[a * k + b] = correlation(m_members[a], m_members[b]);
+        if (positiveSemiDefinite(matrix, k))
+            return true;
+        m_out.impossibleMatrices.emplace_back(m_members.begin(), m_members.end());
+        return false;
     }
 
     // The mean of each member's row of the correlation matrix among the
@@ -396,9 +479,8 @@ private:
         } else {
             const double se = formula::pairStandardError(ri, rj, m_rules.sd);
             setNumber(pair.se, se, kTwoDecimals);
-            setNumber(pair.critical, m_zAlpha * se, kTwoDecimals);
-            pair.significant = std::fabs(shown) >= pair.critical.value ? Significance::Yes
-                                                                       : Significance::No;
+            const double critical = setCritical(pair.critical, m_zAlpha * se, kTwoDecimals);
+            pair.significant = std::fabs(shown) >= critical ? Significance::Yes : Significance::No;
         }
         const double r = correlation(i, j);
         m_out.pairCorrelations.push_back(r);
@@ -453,6 +535,7 @@ private:
         }
         const double sd = formula::compositeSd(k, sumR);
         c.missing = !allKnown ? Missing::NoCorrelation
+                    : !membersPossible() ? Missing::CorrelationsImpossible
                     : !(sd > 0) ? Missing::InconsistentCorrelations
                                 : Missing::None;
         if (c.missing != Missing::None) {
@@ -472,6 +555,11 @@ private:
             return;
         }
         const double reliability = formula::compositeReliability(k, sumReliability, sumR);
+        if (!(reliability >= 0 && reliability <= 1)) {
+            for (Figure *figure : {&c.reliability, &c.ciLow, &c.ciHigh})
+                setMissing(*figure, Missing::ReliabilityNotUsable);
+            return;
+        }
         c.reliability.value = reliability;
         c.reliability.text = text::Format(reliability, kReliabilityMask);
         c.reliability.missing = Missing::None;
@@ -496,6 +584,7 @@ private:
     double m_zAlpha = 0;
     std::vector<int> &m_index;      // each entry's index in the correlations
     std::vector<size_t> &m_members; // the scores a step takes together
+    std::vector<double> m_matrix;   // scratch: their correlations
 };
 
 } // namespace

@@ -5,9 +5,10 @@
 // the composite of every group.
 //
 // Every figure is computed from unrounded z scores and kept both as the text
-// a table shows and as the exact number behind it. Decisions (significant,
-// strength or weakness, reliable change) are taken on the number as shown
-// against the exact critical value, so a label never contradicts its table.
+// a table shows and as the exact number behind it. A critical value is shown
+// rounded up, away from zero, to its decimals, and decisions (significant,
+// strength or weakness) are taken on the numbers as shown, so a label never
+// contradicts its table; the windows and the batch tool read them from here.
 // A figure that cannot be computed has an empty text and says why (Missing).
 // explain() says how any figure was reached, as data.
 #pragma once
@@ -32,7 +33,10 @@ enum class Missing {
     TooFewScores,     // fewer than three scores with a reliability
     NoRetest,
     InconsistentCorrelations, // they leave a difference or sum no positive spread
-    ReliabilityNotUsable,     // a composite's reliability is not above 0
+    ReliabilityNotUsable,     // a composite's reliability is not above 0, or above 1
+    RetestOutOfRange,         // the retest lies beyond its scale or the z scale (retestUsable)
+    CorrelationsImpossible,   // the matrix of the correlations used is not positive
+                              // semi-definite (Analysis::impossibleMatrices)
 };
 
 struct Figure {
@@ -96,6 +100,14 @@ struct Analysis {
     std::vector<PairResult> pairs;          // every pair of scores used, in input order
     std::vector<CompositeResult> composites; // groups of two or more, by first appearance
     std::vector<int> refused;               // entries left out, in order
+    // Sets of entries (indices, in order) whose correlations no set of
+    // scores could have: their matrix is not positive semi-definite. The
+    // deviations' set first, when it is one.
+    std::vector<std::vector<int>> impossibleMatrices;
+    // Pairs (i < j) whose correlation lies further from 0 than the square
+    // root of the product of their reliabilities: more than the scores' true
+    // parts allow.
+    std::vector<std::pair<int, int>> correlationsAboveReliabilities;
     int deviationCount = 0;                 // k: scores with a reliability
     double deviationMeanZ = std::nan("");   // their mean z, when k >= 3
 

@@ -48,6 +48,9 @@ public:
     // A battery has tens of scores; the matrix of more than this many would
     // be a hostile file's way to exhaust memory.
     static constexpr size_t kMaxNames = 1000;
+    // The largest file read: room for the whole matrix of kMaxNames
+    // scores, both triangles, at some 16 characters a cell.
+    static constexpr size_t kFileLimit = size_t(16) << 20;
 
     // Knows no correlation.
     Correlations() = default;

@@ -119,8 +119,9 @@ public:
                 return std::nullopt;
             e.formula = Formula::PairSignificance;
             e.source = Source::Gulliksen1950;
+            // Decided on both numbers as shown: the critical value as its table shows it.
             e.inputs = {term(Quantity::Difference, pair.difference.value, i, j),
-                        term(Quantity::CriticalValue, pair.critical.value, i, j)};
+                        term(Quantity::CriticalValue, shownOf(pair.critical), i, j)};
             e.steps = {term(Quantity::ShownValue, shownOf(pair.difference), i, j)};
             e.result = term(Quantity::Decision, pair.significant == Significance::Yes ? 1 : 0, i, j);
             e.shown = std::string(significanceText(pair.significant));
@@ -343,7 +344,7 @@ private:
         e.formula = Formula::StrengthWeakness;
         e.source = Source::Davis1959;
         e.inputs = {term(Quantity::Deviation, s.deviation.value, i),
-                    term(Quantity::CriticalValue, s.deviationCritical.value, i)};
+                    term(Quantity::CriticalValue, shownOf(s.deviationCritical), i)};
         e.steps = {term(Quantity::ShownValue, shownOf(s.deviation), i)};
         e.result = term(Quantity::Decision,
                         s.mark == Mark::Strength ? 1 : s.mark == Mark::Weakness ? -1 : 0, i);

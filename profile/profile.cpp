@@ -38,6 +38,12 @@ bool inRange(int row, double value)
     return value >= kScales[row].lowest && value <= kScales[row].highest;
 }
 
+// The z field's limits bound every z a score may stand for.
+bool zWithinLimits(double z)
+{
+    return z >= kScales[conversion::Z].lowest && z <= kScales[conversion::Z].highest;
+}
+
 // False when the cell holds something other than a plain number; an empty
 // cell leaves `value` empty.
 bool readNumber(std::string_view cell, text::NumberSyntax syntax, std::optional<double> &value)
@@ -155,6 +161,21 @@ void readEntry(const EntryCells &cells, char decimalMark, ScoreEntry &entry)
         fail(Problem::NotANumber, Field::Practice);
 }
 
+double scoreZ(const ScoreEntry &entry, double value)
+{
+    if (isPercentileScale(entry.scale))
+        return interpretation::inverseNormal(value / 100);
+    const bool raw = isRaw(entry.scale);
+    const double d = value - (raw ? entry.mean : kScales[entry.scale].mean);
+    return d / (raw ? entry.sd : kScales[entry.scale].sd);
+}
+
+bool retestUsable(const ScoreEntry &entry)
+{
+    return entry.retest && entry.scale >= 0 && entry.scale < conversion::kAllScaleCount
+           && inRange(entry.scale, *entry.retest) && zWithinLimits(scoreZ(entry, *entry.retest));
+}
+
 EntryProblem checkEntry(const ScoreEntry &entry)
 {
     if (entry.problem)
@@ -174,10 +195,10 @@ EntryProblem checkEntry(const ScoreEntry &entry)
         if (!(entry.sd > 0) || !std::isfinite(entry.sd))
             return {Problem::SdNotPositive, Field::Sd, -1};
     }
+    if (!zWithinLimits(scoreZ(entry, entry.score)))
+        return {Problem::ZBeyondLimits, Field::Score, -1};
     if (entry.reliability && !interpretation::checkReliability(*entry.reliability).empty())
         return {Problem::ReliabilityOutOfRange, Field::Reliability, -1};
-    if (entry.retest && !inRange(row, *entry.retest))
-        return {Problem::OutOfRange, Field::Retest, -1};
     if (entry.practice) {
         if (isPercentileScale(row))
             return {Problem::PracticeOnPercentile, Field::Practice, -1};

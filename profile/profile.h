@@ -29,6 +29,8 @@ enum class Problem {
     ReliabilityOutOfRange, // not 0 < r < 1
     PracticeOnPercentile,  // a percentile works in z alone
     DuplicateName,         // `other` is the entry that has the name first
+    ZBeyondLimits,         // a raw score or percentile whose z lies beyond
+                           // the z scale's range, as a z score there would
 };
 
 struct EntryProblem {
@@ -70,6 +72,14 @@ int findScale(std::string_view name);
 // Whether the row is given as a percentile (0 < p < 100) rather than a
 // point on a linear scale.
 bool isPercentileScale(int row);
+
+// The z of a value on the entry's scale (its score or retest), unrounded.
+double scoreZ(const ScoreEntry &entry, double value);
+
+// Whether the entry's retest can be compared with its score: on the scale,
+// and within the z scale's range. A retest that cannot leaves the score
+// whole, only without its change.
+bool retestUsable(const ScoreEntry &entry);
 
 // The cells of one score as text, for readEntry.
 struct EntryCells {

@@ -9,6 +9,10 @@
 
 namespace report {
 
+// The longest a part may be in a window: longer names print whole but
+// are no name anyone types.
+constexpr qsizetype kLongestIdPart = 120;
+
 struct Identification {
     QString person;    // name or code
     QString birthDate;

@@ -46,6 +46,12 @@ IdentificationBlock::IdentificationBlock(const QString &testCaption, QWidget *pa
     caption->setToolTip(m_age->toolTip());
     grid->addWidget(caption, 1, 4);
     grid->addWidget(m_age, 1, 5);
+    m_cut = new QLabel(this);
+    m_cut->setObjectName(QStringLiteral("cutLbl"));
+    m_cut->setWordWrap(true);
+    m_cut->setStyleSheet(QStringLiteral("color: #B00020;"));
+    m_cut->hide();
+    grid->addWidget(m_cut, 2, 0, 1, 6);
     for (int column : {1, 3, 5})
         grid->setColumnStretch(column, 1);
     m_test->setText(today());
@@ -58,7 +64,6 @@ QLineEdit *IdentificationBlock::addField(const char *name, const QString &captio
     field->setObjectName(QLatin1String(name));
     field->setToolTip(tip);
     field->setAccessibleName(caption);
-    field->setMaxLength(200);
     auto *label = new QLabel(labelText, this);
     label->setBuddy(field);
     label->setToolTip(tip);
@@ -77,6 +82,7 @@ Identification IdentificationBlock::identification() const
 
 void IdentificationBlock::setIdentification(const Identification &id)
 {
+    m_cut->hide();
     QSignalBlocker blocker(this);
     m_person->setText(id.person);
     // A field typed in already shows its date: left alone, its cursor stays.
@@ -95,8 +101,26 @@ QList<QWidget *> IdentificationBlock::tabOrder() const
     return {m_person, m_testName, m_examiner, m_birth, m_test};
 }
 
+// A field holds kLongestIdPart characters; a longer text, typed, pasted
+// or read from a file, keeps its start and the block says so.
+void IdentificationBlock::keepToLimit()
+{
+    const std::pair<QLineEdit *, QString> fields[] = {{m_person, personCaption()}, {m_testName, m_testCaption},
+                                                      {m_examiner, examinerCaption()}, {m_birth, birthCaption()},
+                                                      {m_test, testDateCaption()}};
+    for (const auto &[field, caption] : fields) {
+        if (field->text().size() <= kLongestIdPart)
+            continue;
+        const QSignalBlocker blocker(field);
+        field->setText(field->text().left(kLongestIdPart));
+        m_cut->setText(tr("%1 was longer than %2 characters: its first %2 are kept.").arg(caption).arg(kLongestIdPart));
+        m_cut->show();
+    }
+}
+
 void IdentificationBlock::fieldEdited()
 {
+    keepToLimit();
     const AgeReading age = readAge(identification());
     mark(m_birth, age.birthBad, age.problem);
     mark(m_test, age.testBad, age.problem);

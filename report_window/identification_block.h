@@ -40,6 +40,7 @@ private:
     QLineEdit *addField(const char *name, const QString &caption, const QString &label, const QString &tip,
                         int row, int column);
     void fieldEdited();
+    void keepToLimit();
     void mark(QLineEdit *field, bool bad, const QString &why);
 
     QString m_testCaption;
@@ -49,6 +50,7 @@ private:
     QLineEdit *m_testName = nullptr;
     QLineEdit *m_examiner = nullptr;
     QLabel *m_age = nullptr;
+    QLabel *m_cut = nullptr; // says which field was cut to its limit
 };
 
 } // namespace report

@@ -93,11 +93,17 @@ std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, co
     printed.header = table.header;
     printed.rows = table.rows;
     printed.points = kTablePoints;
+    printed.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Scores"));
     printed.rightAligned.assign(std::size_t(table.header.size()), true);
     printed.rightAligned[0] = false;
     document->addTable(printed, kSpace);
+    QStringList notes;
     if (hasMarkedScore(facts))
-        addParagraph(*document, QCoreApplication::translate("ReportText", kMarkLegend).toHtmlEscaped(), kTablePoints);
+        notes << QCoreApplication::translate("ReportText", kMarkLegend);
+    if (facts.reading.hasInterval && facts.interval && facts.interval->method == interpretation::Method::TrueScore)
+        notes << trueScoreNote();
+    if (!notes.isEmpty())
+        addParagraph(*document, notes.join(QLatin1Char(' ')).toHtmlEscaped(), kTablePoints);
 
     auto words = std::make_unique<fw::TextBlock>(sentence(facts).toHtmlEscaped(), kBodyPoints);
     words->spaceBefore = kSpace;

@@ -2,6 +2,7 @@
 
 #include "report_window/core_words.h"
 #include "report_window/report_numbers.h"
+#include "text/plain_number.h"
 
 #include <QCoreApplication>
 
@@ -33,13 +34,6 @@ QString errorName(const ReportFacts &facts)
     return trueScoreMethod(facts) ? TableWords::tr("SEE") : TableWords::tr("SEM");
 }
 
-// Worked figures carry a decimal more than whole scores, two on z's, as
-// the explanations write them.
-int workingDecimals(const conversion::Scale &scale)
-{
-    return scale.sd < 2 ? 2 : 1;
-}
-
 struct RowFigures {
     QString centre, error;
 };
@@ -55,13 +49,12 @@ RowFigures figuresOf(const ReportFacts &facts, int row)
             figures.centre = pageNumber(interpretation::percentileRankText(facts.reading.interval.centre));
         return figures;
     }
-    const bool plus = scale.mask.substr(0, 1) == "+";
     for (const interpretation::Explanation &e : rowExplanation(facts, row)) {
         if (e.formula != Formula::IntervalTrueScore && e.formula != Formula::IntervalObtained)
             continue;
         for (const interpretation::Term &step : e.steps) {
             if (step.quantity == interpretation::Quantity::TrueScore)
-                figures.centre = pageDecimal(scale.mean + scale.sd * step.value, workingDecimals(scale), plus);
+                figures.centre = trueScoreShown(ScaleId(row), step.value).text;
             if (step.quantity == interpretation::Quantity::StandardError)
                 figures.error = pageDecimal(scale.sd * step.value, 2);
         }
@@ -85,6 +78,27 @@ QString intervalLevel(const ReportFacts &facts)
 bool trueScoreInterval(const ReportFacts &facts)
 {
     return trueScoreMethod(facts);
+}
+
+QString trueScoreNote()
+{
+    return TableWords::tr("An estimated true score stays on its scale: beyond the scale's range it is held at its "
+                          "limit (*); on stanines and stens, which are bands, it is the band the estimated true "
+                          "score falls in.");
+}
+
+QString trueScoreShownSentence(const ReportFacts &facts, int row)
+{
+    if (!facts.reading.hasInterval || !trueScoreMethod(facts) || row < 0 || row >= interpretation::kScaleIdCount)
+        return {};
+    const conversion::Scale &scale = interpretation::scaleRow(ScaleId(row));
+    const TrueScoreText shown = trueScoreShown(ScaleId(row), facts.reading.interval.centre);
+    if (scale.display == conversion::Display::Band)
+        return TableWords::tr("The table shows the estimated true score as %1, the band it falls in.").arg(shown.text);
+    if (shown.marked)
+        return TableWords::tr("The table shows the estimated true score as %1: it lies outside the possible range of "
+                              "the scale and is held at its limit.").arg(shown.text);
+    return {};
 }
 
 QString intervalHeading(const ReportFacts &facts)
@@ -114,7 +128,8 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
     table.headerTips << QString() << TableWords::tr("The score on each scale.");
     if (trueScore) {
         table.header << TableWords::tr("Estimated true score");
-        table.headerTips << TableWords::tr("The score drawn towards the mean by the reliability: the interval's centre.");
+        table.headerTips << TableWords::tr("The score drawn towards the mean by the reliability: the interval's centre.")
+                + QLatin1Char(' ') + trueScoreNote();
     }
     if (interval) {
         table.header << errorName(facts);
@@ -158,9 +173,16 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style)
 QString tableText(const ReportFacts &facts)
 {
     const ReportTable table = reportTable(facts, NumberStyle::Sheet);
-    QStringList lines{table.header.join(QLatin1Char('\t'))};
+    // Texts the user typed (a descriptor file's labels, its name) must
+    // reach the spreadsheet as text, never as a formula.
+    const auto line = [](QStringList cells) {
+        for (QString &cell : cells)
+            cell = QString::fromStdString(text::spreadsheetCell(cell.toStdString()));
+        return cells.join(QLatin1Char('\t'));
+    };
+    QStringList lines{line(table.header)};
     for (const QStringList &row : table.rows)
-        lines << row.join(QLatin1Char('\t'));
+        lines << line(row);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

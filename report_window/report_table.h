@@ -28,6 +28,13 @@ ReportTable reportTable(const ReportFacts &facts, NumberStyle style);
 // The table with no score: the scales' names and empty cells.
 ReportTable emptyTable();
 
+// How the estimated true score column keeps to each scale's range and bands.
+QString trueScoreNote();
+// Where a row's estimated true score is shown otherwise than worked out
+// (at the scale's limit, or as a band), the sentence that says so; else
+// empty.
+QString trueScoreShownSentence(const ReportFacts &facts, int row);
+
 // "95 % interval, true score", "90 % interval, obtained score".
 QString intervalHeading(const ReportFacts &facts);
 // Its level, "95", and whether it is centred on the estimated true score.

@@ -172,11 +172,32 @@ const char *const kMarkLegend =
 bool hasMarkedScore(const ReportFacts &facts)
 {
     const interpretation::Interpretation &reading = facts.reading;
+    const bool trueScore = reading.hasInterval && facts.interval
+        && facts.interval->method == interpretation::Method::TrueScore;
     for (int i = 0; i < interpretation::kScaleIdCount; ++i)
         if (reading.score[i].marked
-            || (reading.hasInterval && (reading.lower[i].marked || reading.upper[i].marked)))
+            || (reading.hasInterval && (reading.lower[i].marked || reading.upper[i].marked))
+            || (trueScore && trueScoreShown(ScaleId(i), reading.interval.centre).marked))
             return true;
     return false;
+}
+
+TrueScoreText trueScoreShown(ScaleId id, double z)
+{
+    const conversion::Scale &scale = interpretation::scaleRow(id);
+    if (scale.display == conversion::Display::Band)
+        return {pageNumber(interpretation::showScore(id, z).text), false};
+    if (scale.display != conversion::Display::Linear)
+        return {};
+    const int decimals = scale.sd < 2 ? 2 : 1;
+    const bool plus = scale.mask.substr(0, 1) == "+";
+    const double value = scale.mean + scale.sd * z;
+    auto text = [&](double shown) { return pageDecimal(shown, decimals, plus); };
+    if (value < scale.lowest)
+        return {text(scale.lowest) + QLatin1Char('*'), true};
+    if (value > scale.highest)
+        return {text(scale.highest) + QLatin1Char('*'), true};
+    return {text(value), false};
 }
 
 QString ordinal(const QString &number)

@@ -46,6 +46,15 @@ QString sentence(const ReportFacts &facts);
 // Whether a score or bound is held at its scale's bound ("*"), and the
 // legend that says what the mark means.
 bool hasMarkedScore(const ReportFacts &facts);
+// An estimated true score (z) on a row's scale, kept on that scale: a band
+// scale (stanine, sten) shows the band it falls in, a value beyond the
+// range its bound marked "*". Linear scales carry a decimal more than their
+// whole scores, two on z's. In page style.
+struct TrueScoreText {
+    QString text;
+    bool marked = false;
+};
+TrueScoreText trueScoreShown(interpretation::ScaleId scale, double z);
 extern const char *const kMarkLegend;
 
 // The score given, as the explanations take it.

@@ -17,6 +17,7 @@
 #include "interpretation/interpretation.h"
 #include "report_window/identification.h"
 #include "report_window/report_text.h"
+#include "text/read_files.h"
 
 #include <optional>
 
@@ -93,6 +94,8 @@ private:
     void fitTable();
     void drawPicture(const ReportFacts *facts);
     void explainRow(int row);
+    // What Save Picture… and Export PDF… must never write onto.
+    text::ReadFiles readFiles() const;
 
     IdentificationBlock *m_identification = nullptr;
     QLineEdit *m_reliability = nullptr;

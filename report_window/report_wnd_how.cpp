@@ -3,6 +3,7 @@
 #include "report_window/report_wnd.h"
 
 #include "report_window/explanation_words.h"
+#include "report_window/report_table.h"
 
 #include <QPushButton>
 #include <QTableWidget>
@@ -44,7 +45,10 @@ void ReportWnd::explainRow(int row)
         m_how->clear();
         return;
     }
-    m_how->setHtml(explanationHtml(rowHeading(*m_facts, row), rowExplanation(*m_facts, row), naming(*m_facts)));
+    QString html = explanationHtml(rowHeading(*m_facts, row), rowExplanation(*m_facts, row), naming(*m_facts));
+    if (const QString shown = trueScoreShownSentence(*m_facts, row); !shown.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(shown.toHtmlEscaped());
+    m_how->setHtml(html);
 }
 
 } // namespace report

@@ -7,12 +7,15 @@
 #include "framework/implicit_window.h"
 #include "framework/message_box.h"
 #include "framework/picture_file.h"
+#include "framework/printed_document.h"
 #include "framework/printing.h"
+#include "framework/written_file.h"
 #include "report_window/curve_view.h"
 #include "report_window/report_page.h"
 #include "report_window/report_table.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -114,9 +117,10 @@ bool ReportWnd::_SavePictureAction_Action()
     options.title = ReportWnd::tr("Score Report: %1").arg(sourceText(m_facts->score));
     options.description = sentence(*m_facts);
     const double fontPixels = m_curve->fontPixels();
-    const QString problem = fw::writePicture(path, options, [&](QPainter &painter, const QRectF &area) {
-        m_curve->picture().paint(painter, area, fontPixels);
-    });
+    const QString problem = fw::writePicture(
+        path, options,
+        [&](QPainter &painter, const QRectF &area) { m_curve->picture().paint(painter, area, fontPixels); },
+        readFiles());
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
     return false;
@@ -152,12 +156,26 @@ bool ReportWnd::_ExportPdfItem_Action()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!printReport(printer, facts, id, picture))
-        fw::MsgBox(ReportWnd::tr("%1 could not be written.").arg(QFileInfo(path).fileName()).toStdString());
+    const QString name = QFileInfo(path).fileName();
+    const std::unique_ptr<fw::PrintedDocument> document = reportDocument(facts, id, picture);
+    QByteArray bytes;
+    if (!fw::PrintedDocument::pdf({document.get()}, bytes)) {
+        fw::MsgBox(ReportWnd::tr("%1 could not be written.").arg(name).toStdString());
+        return false;
+    }
+    const fw::FileWrite written = fw::writeFile(path, readFiles(), bytes);
+    if (!written.written())
+        fw::MsgBox(ReportWnd::tr("%1 could not be written: %2.").arg(name, written.why).toStdString());
     return false;
+}
+
+text::ReadFiles ReportWnd::readFiles() const
+{
+    text::ReadFiles files;
+    if (!m_customPath.isEmpty())
+        files.add(ReportWnd::tr("the descriptor file the report uses").toStdString(),
+                  QFile::encodeName(m_customPath).toStdString());
+    return files;
 }
 
 } // namespace report

@@ -1,7 +1,12 @@
 #include "shell/command_line.h"
 
 #include "battery_window/battery_pdf.h"
+#include "interpretation/interpretation.h"
+#include "profile/profile.h"
 #include "shell/program.h"
+#include "text/ascii.h"
+#include "text/plain_number.h"
+#include "text/text_routines.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +15,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace shell {
 
@@ -26,6 +32,35 @@ constexpr const char *kQtOptionsWithValue[] = {
 };
 constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "sync", "nograb", "dograb"};
 
+// The printed report's options, as quintaval-convert --profile has them.
+struct ReportOption {
+    const char *name;
+    const char *description;
+    const char *value; // empty: a flag
+};
+constexpr ReportOption kReportOptions[] = {
+    {"person",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: print only the person of this name; without it, every person in "
+                                      "FILE, each from a new page."),
+     "NAME"},
+    {"metric", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the common metric, wechsler, t, scaled or z."), "M"},
+    {"alpha", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the level of the two-tailed tests, 0 < A < .5."), "A"},
+    {"bonferroni",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: divide alpha among the scores tested for strengths and weaknesses."),
+     ""},
+    {"confidence", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the confidence of the intervals in percent, 50 <= C < 100."),
+     "C"},
+    {"ci-method",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: intervals about the estimated true score (true-score) or about "
+                                      "the score itself (obtained)."),
+     "M"},
+    {"descriptors",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a "
+                                      "descriptor file."),
+     "D"},
+    {"correlations", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the correlation matrix of the scores."), "FILE"},
+};
+
 void write(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -39,6 +74,7 @@ struct Options {
 public:
     QCommandLineParser parser;
     QCommandLineOption help, version, language, battery, pdf;
+    std::vector<QCommandLineOption> report;
 
     Options()
         : help(parser.addHelpOption())
@@ -61,14 +97,23 @@ public:
                "\n"
                "quintaval --battery FILE starts with FILE open in the Battery Sheet.\n"
                "quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed\n"
-               "report of FILE to OUT.pdf, with the settings the sheet last had, and exits\n"
-               "without a window or a display: 0 when written, 1 when a file cannot be\n"
-               "read or written, 2 on a usage error. A script can make one report per\n"
-               "person this way.\n"
+               "report of FILE to OUT.pdf and exits without a window or a display. Every\n"
+               "person in FILE is printed, each from a new page with their own page\n"
+               "numbers, or the one --person names. The options below set the report\n"
+               "as quintaval-convert --profile has them; those not given take the\n"
+               "settings the sheet last had. OUT may be a device or a pipe, never FILE or\n"
+               "a file the report is made from, by any name or link. Exit status: 0 when\n"
+               "written, 1 when a file cannot be read or written (a stored descriptor or\n"
+               "correlation file too), 2 on a usage error or when OUT is a file the\n"
+               "report is made from.\n"
                "For CSV files of many scores, see quintaval-convert."));
         parser.addOption(language);
         parser.addOption(battery);
         parser.addOption(pdf);
+        for (const ReportOption &option : kReportOptions)
+            report.emplace_back(QString::fromLatin1(option.name), tr(option.description), QString::fromLatin1(option.value));
+        for (const QCommandLineOption &option : report)
+            parser.addOption(option);
         for (const char *name : kQtOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -81,6 +126,61 @@ public:
         }
     }
 };
+
+// An option's number with a decimal point or a decimal comma, as the core
+// reads it (with a point); empty when it is none.
+std::string optionNumber(const QString &value)
+{
+    std::string number;
+    const std::string given = value.toStdString();
+    if (text::readPlainNumber(given, {'.', false}, number) || text::readPlainNumber(given, {',', false}, number))
+        return number;
+    return {};
+}
+
+// The report's options, meaning what they mean to `quintaval-convert
+// --profile`; empty when all are usable, otherwise why one is not.
+QString readReportOptions(const QCommandLineParser &parser, battery::PdfRequest &out)
+{
+    const auto given = [&](const char *name) { return parser.isSet(QString::fromLatin1(name)); };
+    const auto value = [&](const char *name) { return parser.value(QString::fromLatin1(name)); };
+    if (given("person"))
+        out.person = value("person");
+    if (given("metric")) {
+        out.metric = profile::findMetric(text::lowerAscii(value("metric").toStdString()));
+        if (!out.metric)
+            return QCoreApplication::translate("CommandLine", "--metric takes wechsler, t, scaled or z, not \"%1\"").arg(value("metric"));
+    }
+    if (given("alpha")) {
+        const std::string number = optionNumber(value("alpha"));
+        if (number.empty() || !profile::alphaUsable(text::Val(number)))
+            return QCoreApplication::translate("CommandLine", "--alpha must be a number greater than 0 and less than .5, not \"%1\"").arg(value("alpha"));
+        out.alpha = text::Val(number);
+    }
+    out.bonferroni = given("bonferroni");
+    if (given("confidence")) {
+        const std::string number = optionNumber(value("confidence"));
+        if (number.empty())
+            return QCoreApplication::translate("CommandLine", "--confidence: \"%1\" is not a number").arg(value("confidence"));
+        if (const std::string why = interpretation::checkConfidence(number); !why.empty())
+            return QCoreApplication::translate("CommandLine", "--confidence \"%1\": %2").arg(value("confidence"), QString::fromStdString(why));
+        out.confidence = text::Val(number);
+    }
+    if (given("ci-method")) {
+        const std::string method = text::lowerAscii(value("ci-method").toStdString());
+        if (method == "true-score")
+            out.method = interpretation::Method::TrueScore;
+        else if (method == "obtained")
+            out.method = interpretation::Method::Obtained;
+        else
+            return QCoreApplication::translate("CommandLine", "--ci-method takes true-score or obtained, not \"%1\"").arg(value("ci-method"));
+    }
+    if (given("descriptors"))
+        out.descriptors = value("descriptors");
+    if (given("correlations"))
+        out.correlations = value("correlations");
+    return {};
+}
 
 } // namespace
 
@@ -120,6 +220,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     const QCommandLineOption &language = options->language;
     const QCommandLineOption &battery = options->battery;
     const QCommandLineOption &pdf = options->pdf;
+    const std::vector<QCommandLineOption> &reportOptions = options->report;
     if (parser.isSet(language)) {
         const QString name = parser.value(language);
         const bool known = name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0
@@ -151,6 +252,27 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
                                   : QStringLiteral("--battery and --pdf are given once each")));
         return kUsageError;
     }
+    QString optionProblem;
+    for (const QCommandLineOption &option : reportOptions) {
+        const QString name = option.names().constFirst();
+        if (!parser.isSet(name))
+            continue;
+        if (!parser.isSet(pdf))
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 is for the printed report: it needs --battery FILE --pdf OUT").arg(name);
+        else if (!option.valueName().isEmpty() && parser.values(name).size() > 1)
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 is given once").arg(name);
+        else if (!option.valueName().isEmpty() && parser.value(name).isEmpty())
+            optionProblem = QCoreApplication::translate("CommandLine", "--%1 needs a value").arg(name);
+        if (!optionProblem.isEmpty())
+            break;
+    }
+    if (optionProblem.isEmpty() && parser.isSet(pdf))
+        optionProblem = readReportOptions(parser, request.printing);
+    if (!optionProblem.isEmpty()) {
+        write(stderr, QStringLiteral("quintaval: %1\n").arg(optionProblem)
+                          + QCoreApplication::translate("CommandLine", "Try 'quintaval --help' for more information.\n"));
+        return kUsageError;
+    }
     return std::nullopt;
 }
 
@@ -166,12 +288,13 @@ int writeBatteryPdf(int argc, char *argv[], const StartRequest &request)
     QApplication application(argc, argv);
     nameApplication();
     startLanguage(request);
-    const QString problem = battery::batteryFileToPdf(request.battery, request.pdf);
-    if (!problem.isEmpty()) {
-        write(stderr, QStringLiteral("quintaval: %1\n").arg(problem));
-        return 1;
-    }
-    return 0;
+    battery::PdfRequest printing = request.printing;
+    printing.battery = request.battery;
+    printing.pdf = request.pdf;
+    const battery::PdfOutcome outcome = battery::batteryFileToPdf(printing);
+    if (outcome.status != 0)
+        write(stderr, QStringLiteral("quintaval: %1\n").arg(outcome.message));
+    return outcome.status;
 }
 
 } // namespace shell

@@ -4,6 +4,7 @@
 // anything else is a usage error.
 #pragma once
 
+#include "battery_window/battery_pdf.h"
 #include "framework/language.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ struct StartRequest {
     std::optional<fw::Language> language; // --lang; nothing: the desktop's
     QString battery; // a file to open in the Battery Sheet
     QString pdf;     // with battery: write its report here and end
+    battery::PdfRequest printing; // with pdf: the options of the report
 };
 
 // The exit status when the command line has been answered and the program
@@ -27,8 +29,9 @@ void startLanguage(const StartRequest &request);
 
 // Writes the Battery Sheet's report of request.battery to request.pdf
 // without a window or a display, in the language asked for: 0 when
-// written, 1 when a file could not be read or written, with a message on
-// standard error.
+// written, 1 when a file could not be read or written, 2 when the report
+// would be written over a file it is made from, with a message on standard
+// error.
 int writeBatteryPdf(int argc, char *argv[], const StartRequest &request);
 
 } // namespace shell

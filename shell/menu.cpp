@@ -54,7 +54,7 @@ const MenuRow kRows[] = {
     {"EditCut", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cu&t"), "Cmd+X", false},
     {"EditCopy", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Copy"), "Cmd+C", false},
     {"EditPaste", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Paste"), "Cmd+V", false},
-    {"EditClear", Kind::Item, "UntitledMenu0", "", "", false},
+    {"EditClear", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cle&ar"), "", false},
     {"EditSeparator2", Kind::Item, "UntitledMenu0", "-", nullptr, false},
     {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Insert Row"), "Ins", false},
     {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Del", false},

@@ -4,7 +4,12 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <cmath>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "batch/convert_command.h"
 #include "text/csv_reader.h"
@@ -71,11 +76,12 @@ void verifyAgainstTheCore(const QList<int> &layout, const QStringList &records)
     QCOMPARE(rows.size(), size_t(given.size()) + 1);
     const std::vector<std::string> &header = rows[0];
     for (int row = 0; row < given.size(); ++row) {
-        const conversion::Outcome outcome = conversion::calculate(fieldsFrom(given[row]));
+        const RowConversion converted = convertRow(fieldsFrom(given[row]));
+        const conversion::Outcome &outcome = converted.outcome;
         const std::vector<std::string> &cells = rows[size_t(row) + 1];
         QCOMPARE(cells.size(), header.size());
         // Scores that no one score rounds to are refused, every cell kept.
-        if (!outcome.refused && scoresDisagree(fieldsFrom(given[row]).score)) {
+        if (converted.disagree) {
             QVERIFY2(cells.back().find("disagree") != std::string::npos, cells.back().c_str());
             for (size_t column = 0; column + 1 < header.size(); ++column) {
                 const qsizetype field = kFieldNames.indexOf(QString::fromStdString(header[column]));
@@ -118,10 +124,15 @@ private slots:
     void refusesWhatIsNotANumber();
     void reconvertingChangesNothing_data();
     void reconvertingChangesNothing();
+    void agreeingScoresComeBackAsGiven_data();
+    void agreeingScoresComeBackAsGiven();
     void usageErrors_data();
     void usageErrors();
     void neverWritesOntoItsInput_data();
     void neverWritesOntoItsInput();
+    void signalsLeaveNoTemporaryFile_data();
+    void signalsLeaveNoTemporaryFile();
+    void aRecordTooLongSaysSo();
     void summaryCountsEveryKindOfRow();
     void interpretedCells_data();
     void interpretedCells();
@@ -551,6 +562,28 @@ void TestBatchConverter::reconvertingChangesNothing_data()
         QTest::addRow("--from %s", qPrintable(scales[source]))
             << QStringList{"--from", scales[source]} << input;
     }
+
+    // Every score of every scale, on its own step and on a tenth of it,
+    // converted by the rule for a row: its scores agree once converted.
+    for (int source = 0; source < scales.size(); ++source) {
+        const conversion::Scale &scale = conversion::kScales[source + 1];
+        const int decimals = source == 0 ? 2 : 0;
+        QByteArray input = scales[source].toUtf8() + "\n";
+        for (int tenths = 0; tenths < 2; ++tenths) {
+            const double step = std::pow(10.0, -decimals - tenths);
+            const long long steps = std::llround((scale.highest - scale.lowest) / step);
+            for (long long i = 0; i <= steps; ++i)
+                input += QByteArray::number(scale.lowest + double(i) * step, 'f', decimals + tenths) + "\n";
+        }
+        QTest::addRow("every %s", qPrintable(scales[source])) << QStringList() << input;
+        QTest::addRow("every %s, interpreted", qPrintable(scales[source]))
+            << QStringList{"--interpret", "--reliability", ".9"} << input;
+    }
+    QByteArray rawRows = "raw,mean,sd\n";
+    for (int i = 0; i < 3000; ++i)
+        rawRows += number(-50, 250, i % 3) + "," + number(40, 160, 1) + "," + number(0.5, 30, i % 4) + "\n";
+    QTest::newRow("raw scores, interpreted") << QStringList{"--interpret", "--reliability", ".9"}
+                                             << rawRows;
 }
 
 void TestBatchConverter::reconvertingChangesNothing()
@@ -566,6 +599,73 @@ void TestBatchConverter::reconvertingChangesNothing()
     QCOMPARE(twice.size(), once.size());
     for (qsizetype i = 0; i < once.size(); ++i)
         QCOMPARE(twice[i], once[i]);
+}
+
+// Scores that agree, typed by hand in any order of columns: each comes back
+// as it was given, at the precision it was given, whichever column the
+// window would have taken; a raw score counts as a score.
+void TestBatchConverter::agreeingScoresComeBackAsGiven_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("refusal"); // part of the note; empty: converted
+    QTest::newRow("Wechsler 70 in three scales") << "wechsler=70;ceeb=300;z=-2" << "";
+    QTest::newRow("a coarse percentile beside a finer score") << "wechsler=115;percentile=84;ceeb=600" << "";
+    QTest::newRow("z to the whole number") << "z=1;wechsler=116;t=61" << "";
+    QTest::newRow("T, Wechsler and NCE") << "t=63;wechsler=120;nce=78" << "";
+    QTest::newRow("a middle percentile") << "percentile=50;z=0;t=50" << "";
+    QTest::newRow("decimals beyond the scale's") << "wechsler=70.4;z=-1.97;agct=60.5" << "";
+    QTest::newRow("a raw score that agrees") << "raw=47;mean=50;sd=10;wechsler=96" << "";
+    QTest::newRow("a raw score with two others") << "raw=112.5;mean=100;sd=10;t=62.5;ceeb=625" << "";
+    QTest::newRow("a raw score that disagrees")
+        << "raw=47;mean=50;sd=10;wechsler=77" << "raw \"47\" and wechsler \"77\" cannot both be right";
+    QTest::newRow("a raw score apart from two that agree")
+        << "raw=47;mean=50;sd=10;wechsler=77;t=35" << "raw \"47\" disagrees with the other scores";
+}
+
+void TestBatchConverter::agreeingScoresComeBackAsGiven()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, refusal);
+    const QStringList texts = fieldList(record);
+    QList<int> given;
+    for (int field = 0; field < texts.size(); ++field)
+        if (!texts[field].isEmpty())
+            given << field;
+    // Every order of the score columns; mean and sd follow the raw score.
+    QList<int> order;
+    for (const int field : given)
+        if (field != 1 && field != 2)
+            order << field;
+    std::sort(order.begin(), order.end());
+    do {
+        QStringList names, cells;
+        for (const int field : order) {
+            for (const int column : field == 0 ? QList<int>{0, 1, 2} : QList<int>{field}) {
+                names << kFieldNames[column];
+                cells << texts[column];
+            }
+        }
+        const Run run = convert((names.join(',') + "\n" + cells.join(',') + "\n").toUtf8());
+        QCOMPARE(run.status, 0);
+        const auto rows = parse(run.output);
+        const std::string note = cellOf(rows, 1, "note");
+        if (!refusal.isEmpty()) {
+            QVERIFY2(note.find(refusal.toStdString()) != std::string::npos, note.c_str());
+            for (int column = 0; column < names.size(); ++column)
+                QCOMPARE(QString::fromStdString(rows[1][size_t(column)]), cells[column]);
+            continue;
+        }
+        QVERIFY2(note.empty(), note.c_str());
+        for (const int field : order) {
+            const QString &text = texts[field];
+            // A result is written to its scale's decimals, as the window writes it.
+            const int written = text::readMask(conversion::kScales[std::max(field - 2, 0)].mask).decimals;
+            const int decimals = std::min(written, text.contains('.') ? int(text.size() - text.indexOf('.') - 1) : 0);
+            const QString got = QString::fromStdString(cellOf(rows, 1, kFieldNames[field].toStdString()));
+            QVERIFY2(QString::number(got.toDouble(), 'f', decimals) == QString::number(text.toDouble(), 'f', decimals),
+                     qPrintable(names.join(',') + ": " + kFieldNames[field] + " " + text + " came back as " + got));
+        }
+    } while (std::next_permutation(order.begin(), order.end()));
 }
 
 // Appending to the input, by name or through a link, would make the tool
@@ -610,6 +710,90 @@ void TestBatchConverter::neverWritesOntoItsInput()
     QCOMPARE(file.readAll(), content);
     err->seek(0);
     QVERIFY(err->readAll().contains("the output is the input file itself"));
+}
+
+// A signal that ends a run while -o is written leaves the old file whole
+// and nothing beside it: one sent from outside while the input is still
+// coming, and a file-size limit reached by the run itself.
+void TestBatchConverter::signalsLeaveNoTemporaryFile_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGQUIT") << SIGQUIT;
+    QTest::newRow("SIGPIPE") << SIGPIPE;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGXFSZ, ulimit -f") << SIGXFSZ;
+}
+
+void TestBatchConverter::signalsLeaveNoTemporaryFile()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.csv");
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old\n");
+    }
+    int input[2];
+    QCOMPARE(::pipe(input), 0);
+    const int err = ::open("/dev/null", O_WRONLY);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(input[1]);
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        if (signal == SIGXFSZ) {
+            const rlimit small{64 * 1024, 64 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
+        const std::vector<std::string> arguments{"-o", target.toStdString()};
+        ::_exit(batch::ConvertCommand(input[0], err, err).run(arguments));
+    }
+    ::close(input[0]);
+    ::close(err);
+    QByteArray rows = "z\n";
+    for (int i = 0; i < 20000; ++i)
+        rows += "1.5\n";
+    QCOMPARE(::write(input[1], rows.constData(), size_t(rows.size())), ssize_t(rows.size()));
+    const auto temporaries = [&] {
+        return QDir(dir.path()).entryList({".target.csv.*"}, QDir::Hidden | QDir::Files);
+    };
+    if (signal == SIGXFSZ) {
+        ::close(input[1]); // the whole input: the run ends on the limit as it writes
+    } else {
+        // The run waits for more input with its new file begun.
+        QTRY_COMPARE(temporaries().size(), qsizetype(1));
+        ::kill(child, signal);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    if (signal != SIGXFSZ)
+        ::close(input[1]);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(temporaries(), QStringList());
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old\n"));
+}
+
+// A record longer than any the tool reads stops the run with its reason.
+void TestBatchConverter::aRecordTooLongSaysSo()
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath("big.csv");
+    {
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("z\n1\n1");
+        // The rest reads as zero bytes, without a line break, and takes no disk.
+        QVERIFY(file.resize(text::kRecordLimit + (1 << 20)));
+    }
+    const Run run = convert({}, {big, "-o", dir.filePath("out.csv")});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains("cannot read " + big.toUtf8() + ": record 3 runs past 256 MB"),
+             run.errors.constData());
+    QVERIFY(!QFile::exists(dir.filePath("out.csv")));
 }
 
 void TestBatchConverter::summaryCountsEveryKindOfRow()
@@ -763,9 +947,9 @@ void TestBatchConverter::interpretationAgreesWithTheCore()
     for (size_t row = 1; row < out.size(); ++row) {
         // A converted row has its score columns rewritten: read what came in.
         const QList<QByteArray> given = rows[int(row) - 1].split(',');
-        const conversion::Outcome outcome = conversion::calculate(fieldsFrom(
+        const conversion::Outcome outcome = convertRow(fieldsFrom(
             QString("raw=%1;mean=%2;sd=%3;z=%4;percentile=%5")
-                .arg(given[0], given[1], given[2], given[3], given[4])));
+                .arg(given[0], given[1], given[2], given[3], given[4])), true).outcome;
         interpretation::IntervalSettings settings{
             given[5].isEmpty() ? reliability : given[5].toDouble(), confidence,
             obtained ? interpretation::Method::Obtained : interpretation::Method::TrueScore};
@@ -882,10 +1066,12 @@ void TestBatchConverter::noCellContradictsItsRow()
                 source = i;
         }
         conversion::FieldTexts fields;
-        if (from < 0 && raw) {
+        if (from < 0) {
             fields.raw = cell("raw");
             fields.rawMean = cell("mean");
             fields.rawSd = cell("sd");
+            for (size_t i = 0; i < scores.size(); ++i)
+                fields.score[i + 1] = cell(scores[i]);
         } else if (source >= 0) {
             fields.score[size_t(source) + 1] = cell(scores[size_t(source)]);
         }
@@ -905,14 +1091,11 @@ void TestBatchConverter::noCellContradictsItsRow()
             readable = false; // a bound is no score to start from
         conversion::Outcome outcome;
         outcome.refused = true;
-        std::array<std::string, conversion::kScaleCount> givenScores;
-        for (size_t i = 0; i < scores.size(); ++i)
-            givenScores[i + 1] = cell(scores[i]);
         // An edited score that the others contradict refuses the row.
-        const bool disagree = from < 0 && scoresDisagree(givenScores);
-        const bool keepsScores = readable && disagree && !conversion::calculate(fields).refused;
-        if (readable && !disagree)
-            outcome = conversion::calculate(fields);
+        const RowConversion rowConversion = convertRow(fields, interpreting && from < 0);
+        const bool keepsScores = readable && rowConversion.disagree;
+        if (readable && !rowConversion.disagree)
+            outcome = rowConversion.outcome;
         const bool converted = !outcome.refused;
         QCOMPARE(got[columnOf("note")].empty(), converted);
 

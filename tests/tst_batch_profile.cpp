@@ -69,6 +69,8 @@ private slots:
     void aPersonWithTooManyScores();
     void usageErrors_data();
     void usageErrors();
+    void standardErrorSays_data();
+    void standardErrorSays();
     void agreesWithTheCore();
 };
 
@@ -81,10 +83,10 @@ void TestBatchProfile::scoreTable()
              QByteArray("person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,"
                         "descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,"
                         "deviation_base_rate,rci,change,note\n"
-                        "Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.0,8.58,S,,,,\n"
+                        "Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.0,8.59,S,,,,\n"
                         "Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.0,9.72,S,,,,\n"
                         "Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-11.0,9.72,W,,,,\n"
-                        "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-6.0,8.58,,,,,\n"
+                        "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-6.0,8.59,,,,,\n"
                         "Ada,Coding,scaled,6,.85,9,,80,9,Low Average,73,93,-16.0,9.98,W,,1.83,no reliable change,\n"
                         "Ben,Vocabulary,wechsler,100,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8\n"
                         "Ben,Similarities,t,n/a,.86,,Verbal,,,,,,,,,,,,\"score: \"\"n/a\"\" is not a number\"\n"
@@ -104,7 +106,7 @@ void TestBatchProfile::pairAndCompositeTables()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.output,
              QByteArray("person,name_1,name_2,score_1,score_2,difference,se,critical,significant,base_rate\n"
-                        ",Vocabulary,Similarities,115,110,5,7.35,14.40,no,32.2\n"
+                        ",Vocabulary,Similarities,115,110,5,7.35,14.41,no,32.2\n"
                         ",Vocabulary,Block Design,115,85,30,,,,2.8\n"
                         ",Similarities,Block Design,110,85,25,,,,5.1\n"));
     QCOMPARE(run.errors,
@@ -136,7 +138,7 @@ void TestBatchProfile::cells_data()
     QTest::newRow("critical with the deviation's decimals on z")
         << three << QStringList{"--profile", "--metric", "z"} << 1 << "deviation_critical" << "0.620";
     QTest::newRow("Bonferroni") << three << QStringList{"--profile", "--bonferroni"} << 3
-                                << "deviation_critical" << "14.66";
+                                << "deviation_critical" << "14.67";
     QTest::newRow("alpha") << three << QStringList{"--profile", "--alpha", ",01"} << 3
                            << "strength_weakness" << "";
     QTest::newRow("obtained interval, 90 %")
@@ -223,6 +225,26 @@ void TestBatchProfile::notes_data()
         << QByteArray("name,scale,score\nx,t,50\ny,t\n\nz,t,\"5\"0\n")
         << QStringList{"computed without lines 3, 5", "malformed row: 2 cells where the header has 3",
                        "", "malformed row: text follows the closing quote of a cell"};
+    QTest::newRow("a scaled score reads as a sentence") << header + "A,x,scaled,20,,,,,\n"
+        << QStringList{"score: \"20\" is outside the scale: Scaled scores range from 1 to 19"};
+    QTest::newRow("a retest beyond its scale costs only the change")
+        << header + "A,x,scaled,12,,,.9,20,\nA,y,t,50,,,,,\n"
+        << QStringList{"retest: \"20\" is outside the scale: Scaled scores range from 1 to 19; no change "
+                       "is worked out", ""};
+    QTest::newRow("a raw score beyond the z scale") << header + "A,x,raw,950,50,10,,,\n"
+        << QStringList{"score: \"950\" stands for a z beyond the z scale's -6.99 to +6.99"};
+    QTest::newRow("a raw retest beyond the z scale") << header + "A,x,raw,55,50,10,.9,950,\n"
+        << QStringList{"retest: \"950\" stands for a z beyond the z scale's -6.99 to +6.99; no change is "
+                       "worked out"};
+    QTest::newRow("a reliability near 1") << header + "A,x,t,50,,,0.999999999999999999999,,\n"
+        << QStringList{"reliability: \"0.999999999999999999999\": The reliability is too close to 1 to "
+                       "calculate with: it rounds to 1."};
+    QTest::newRow("a percentile near 100") << header + "A,x,percentile,99.999999999999999999,,,,,\n"
+        << QStringList{"score: \"99.999999999999999999\" is too close to 100 to calculate with: it rounds to 100"};
+    QTest::newRow("a decimal comma in a file of points") << header + "A,x,t,\"55,5\",,,,,\n"
+        << QStringList{"score: \"55,5\": this file uses a decimal point"};
+    QTest::newRow("a decimal point in a semicolon file")
+        << QByteArray("name;scale;score\nx;t;55.5\n") << QStringList{"score: \"55.5\": this file uses a decimal comma"};
     QTest::newRow("lines counted over line breaks in cells")
         << QByteArray("name,scale,score\n\"x\ny\",t,50\nz,t,n\n")
         << QStringList{"computed without line 4", "score: \"n\" is not a number"};
@@ -323,6 +345,48 @@ void TestBatchProfile::aPersonWithTooManyScores()
     }
 }
 
+// What a run tells on standard error besides its summary.
+void TestBatchProfile::standardErrorSays_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("message"); // empty: nothing but the summary
+    const QByteArray unreliable = "name,scale,score\nx,t,50\ny,t,60\n";
+    QTest::newRow("--confidence without a reliability")
+        << unreliable << QStringList{"--profile", "--confidence", "90"}
+        << QByteArray("--confidence had no effect: no score had a reliability");
+    QTest::newRow("--bonferroni without a reliability") << unreliable << QStringList{"--profile", "--bonferroni"}
+                                                        << QByteArray("--bonferroni had no effect");
+    QTest::newRow("--confidence with a reliability")
+        << QByteArray("name,scale,score,reliability\nx,t,50,.9\n") << QStringList{"--profile", "--confidence", "90"}
+        << QByteArray();
+    QTest::newRow("a correlation file naming none of the scores")
+        << QByteArray("person,name,scale,score\nAda,Arithmetic,t,50\n")
+        << QStringList{"--profile", "--correlations", "CORRELATIONS"}
+        << QByteArray("person \"Ada\": the correlation file names none of their scores");
+    QTest::newRow("impossible correlations, on the pair table")
+        << QByteArray("name,scale,score,reliability,group\nVocabulary,t,50,.9,G\nSimilarities,t,50,.9,G\n"
+                      "Block Design,t,50,.9,G\n")
+        << QStringList{"--profile", "--composites", "--correlations", "IMPOSSIBLE"}
+        << QByteArray("the correlations of Vocabulary, Similarities and Block Design cannot hold together");
+}
+
+void TestBatchProfile::standardErrorSays()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, message);
+    const auto impossible = tempFile("name,Vocabulary,Similarities,Block Design\nVocabulary,1\n"
+                                     "Similarities,.9,1\nBlock Design,.9,-.9,1\n");
+    options.replaceInStrings(QStringLiteral("IMPOSSIBLE"), impossible->fileName());
+    const Run run = convert(input, options);
+    QCOMPARE(run.status, 0);
+    if (message.isEmpty())
+        QVERIFY2(!run.errors.contains("had no effect") && !run.errors.contains("names none"), run.errors.constData());
+    else
+        QVERIFY2(run.errors.contains(message), run.errors.constData());
+}
+
 void TestBatchProfile::usageErrors_data()
 {
     QTest::addColumn<QByteArray>("input");
@@ -348,6 +412,9 @@ void TestBatchProfile::usageErrors_data()
     QTest::newRow("alpha .5") << scores << QStringList{"--profile", "--alpha", ".5"}
                               << QByteArray("--alpha must be a number greater than 0 and less than .5, not \".5\"");
     QTest::newRow("alpha 0") << scores << QStringList{"--profile", "--alpha", "0"} << QByteArray("--alpha must be");
+    QTest::newRow("alpha too small for a critical value")
+        << scores << QStringList{"--profile", "--alpha", "0." + QString(20, '0') + "1"}
+        << QByteArray("is too small to calculate a critical value with");
     QTest::newRow("no correlation file") << scores << QStringList{"--profile", "--correlations", "/nonexistent/c.csv"}
                                          << QByteArray("--correlations: cannot read \"/nonexistent/c.csv\"");
     QTest::newRow("a correlation file that is no matrix")

@@ -4,6 +4,7 @@
 // cells, every combination with CSV, damaged files refused without a file
 // that looks whole, and PSPP, an independent reader, opening the output.
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <readstat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "batch/convert_command.h"
@@ -87,6 +89,8 @@ void write(const QString &path, StatFormat format, const File &file)
     if (format == StatFormat::Dta) {
         readstat_writer_set_file_format_version(writer, 118);
         status = readstat_begin_writing_dta(writer, nullptr, long(file.rows.size()));
+    } else if (format == StatFormat::Por) {
+        status = readstat_begin_writing_por(writer, nullptr, long(file.rows.size()));
     } else {
         if (format == StatFormat::Zsav)
             readstat_writer_set_compression(writer, READSTAT_COMPRESS_BINARY);
@@ -192,6 +196,24 @@ File study()
     return file;
 }
 
+// The study as PSPP exports it: ReadStat writes no portable file.
+const char kStudyPor[] =
+    "QVNDSUkgU1BTUyBQT1JUIEZJTEUgICAgICAgICAgICAgICAgICAgIEFTQ0lJIFNQU1MgUE9SVCBG"
+    "SUxFICAgICAgICAgICAgICAgICAgICANCkFTQ0lJIFNQU1MgUE9SVCBGSUxFICAgICAgICAgICAg"
+    "ICAgICAgICBBU0NJSSBTUFNTIFBPUlQgRklMRSAgICAgICAgICAgICAgICAgICAgDQpBU0NJSSBT"
+    "UFNTIFBPUlQgRklMRSAgICAgICAgICAgICAgICAgICAgMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAw"
+    "MDAwMDAwMDAwMDAwMDAwMA0KMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDEyMzQ1Njc4OUFCQ0RF"
+    "RkdISUpLTE1OT1BRUlNUVVZXWFlaYWJjZGVmZ2hpamtsbW5vcHFyc3QNCnV2d3h5eiAuPCgrfCZb"
+    "XSEkKik7Xi0vfCwlXz4/YDokQCc9IjAwMDAwMH4tMDAwMDEyMzQ1Njc4OTAwMC0oKTB7fVwwMDAw"
+    "MDAwMDAwMDAwDQowMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAwMDAw"
+    "MDAwMDAwMDAwMFNQU1NQT1JUQTgvMjAyNjEyMDc2LzAyNA0KNTQyMUUvR05VIHBzcHAgMS42LjIz"
+    "Si94ODZfNjQtcGMtbGludXgtZ251NDQvNUIvNzAvMi9JRDUvNC8wLzUvNC8wLzc4LzQvTkFNRTEv"
+    "OC8NCjAvMS84LzAvNzAvOC9XRUNIU0xFUjUvNi8xLzUvNi8xLzgxMzkvQ0QvRnVsbCBzY2FsZSBJ"
+    "UTcwLzMvUkVMNS81LzIvNS81LzIvRDEvOC9XDQpFQ0hTTEVSMS8xMzkvQS9ub3QgdGVzdGVkRjEv"
+    "OC9BZGEgICAgIDNQLy5SLzIvOC9CZW4gICAgIDEzOS8uUEYvMy84L0NsZW8gICAgMkEvKg0KLjQv"
+    "OC9EZXYgICAgIDhBLy5SL1paWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpa"
+    "WlpaWlpaWlpaWlpaWlpaWlpaWloNCg==";
+
 QString extension(StatFormat format)
 {
     switch (format) {
@@ -227,6 +249,9 @@ private slots:
     void columnsFromCsv();
     void damagedFilesAreRefused_data();
     void damagedFilesAreRefused();
+    void damagedFilesNeverCrash_data();
+    void damagedFilesNeverCrash();
+    void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
     void psppOpensTheOutput();
 
@@ -460,7 +485,7 @@ void TestBatchStat::columnsFromCsv()
 void TestBatchStat::damagedFilesAreRefused_data()
 {
     QTest::addColumn<StatFormat>("format");
-    QTest::addColumn<int>("keep"); // bytes of the whole file kept; -1: garbage
+    QTest::addColumn<int>("keep"); // bytes of the whole file kept; -1: garbage, -4: a name zeroed
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
 
@@ -469,6 +494,8 @@ void TestBatchStat::damagedFilesAreRefused_data()
     // Stata keeps its value labels after the data: a cut there spoils them.
     QTest::newRow("a .dta cut in its data") << StatFormat::Dta << -3 << 2 << "as Stata data";
     QTest::newRow("a .sav that holds text") << StatFormat::Sav << -1 << 2 << "holds no SPSS data";
+    QTest::newRow("a .dta whose first name is zeros")
+        << StatFormat::Dta << -4 << 2 << "as Stata data: variable 1 has no name";
 }
 
 void TestBatchStat::damagedFilesAreRefused()
@@ -487,6 +514,8 @@ void TestBatchStat::damagedFilesAreRefused()
     QByteArray bytes = source.readAll();
     if (keep == -1)
         bytes = "id,wechsler\n1,115\n";
+    else if (keep == -4)
+        bytes.replace(bytes.indexOf("<varnames>") + 10, 8, QByteArray(8, '\0'));
     else if (keep < -1) // cut in the data, near its end: a half row missing
         bytes.chop(bytes.size() / 3 + 3);
     else
@@ -507,6 +536,106 @@ void TestBatchStat::damagedFilesAreRefused()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
     QCOMPARE(QDir(m_dir.path()).entryList({".kept.sav.*"}, QDir::Hidden | QDir::Files), QStringList());
+}
+
+// A numeric variable holds no "*": the note names the results held at
+// their bounds, and a converted file converted again comes back the same.
+void TestBatchStat::convertingAgainChangesNothing()
+{
+    File file;
+    file.variables = {{"id", false, "", "", {}, {}}, {"z", false, "", "", {}, {}}};
+    for (int i = 0; i <= 1398; i += 3)
+        file.rows.push_back({std::to_string(i), std::to_string(-6.99 + i / 100.0)});
+    const QString in = m_dir.filePath("again.sav"), once = m_dir.filePath("again_once.sav"),
+                  twice = m_dir.filePath("again_twice.sav");
+    write(in, StatFormat::Sav, file);
+    QCOMPARE(convert({in.toStdString(), "-o", once.toStdString()}).status, 0);
+    QCOMPARE(convert({once.toStdString(), "-o", twice.toStdString()}).status, 0);
+    const Table first = read(once), second = read(twice);
+    QCOMPARE(second.header, first.header);
+    QCOMPARE(second.rows.size(), first.rows.size());
+    for (size_t row = 0; row < first.rows.size(); ++row)
+        QCOMPARE(second.rows[row], first.rows[row]);
+}
+
+// Files cut short or with bytes changed, seeded: each run, in a process of
+// its own, ends with no signal, and either converts (a changed byte may be a
+// value) or says why with status 1 or 2, the output file untouched.
+void TestBatchStat::damagedFilesNeverCrash_data()
+{
+    QTest::addColumn<StatFormat>("format");
+    QTest::newRow("sav") << StatFormat::Sav;
+    QTest::newRow("zsav") << StatFormat::Zsav;
+    QTest::newRow("dta") << StatFormat::Dta;
+    QTest::newRow("por") << StatFormat::Por;
+}
+
+void TestBatchStat::damagedFilesNeverCrash()
+{
+    QFETCH(StatFormat, format);
+    const QString whole = m_dir.filePath("fuzzed_whole." + extension(format));
+    QByteArray bytes;
+    if (format == StatFormat::Por) {
+        bytes = QByteArray::fromBase64(kStudyPor);
+    } else {
+        File file = study();
+        file.variables[3].label = "Reliability of the test";
+        write(whole, format, file);
+        QFile source(whole);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        bytes = source.readAll();
+    }
+    QRandomGenerator random(23 + quint32(format));
+    // A whole output is synced to disk: in memory, where there is room, that costs nothing.
+    QTemporaryDir memory(QDir("/dev/shm").exists() ? "/dev/shm/tst_batch_stat-XXXXXX" : QString());
+    QVERIFY(memory.isValid());
+    const QString damaged = memory.filePath("fuzzed." + extension(format));
+    const QString out = memory.filePath("fuzzed_out.sav"), errors = memory.filePath("fuzzed_errors");
+    for (int attempt = 0; attempt < 120; ++attempt) {
+        QByteArray mutant = bytes;
+        if (attempt % 4 == 0) {
+            mutant.truncate(random.bounded(int(bytes.size())));
+        } else if (attempt % 4 == 3) { // a run of zeros, as where a name was
+            const int at = random.bounded(int(bytes.size()));
+            for (int i = at; i < std::min(int(bytes.size()), at + 1 + random.bounded(16)); ++i)
+                mutant[i] = 0;
+        } else {
+            for (int flips = 1 + random.bounded(attempt % 4 == 1 ? 2 : 8); flips > 0; --flips) {
+                const int at = random.bounded(int(bytes.size()));
+                mutant[at] = random.bounded(4) == 0 ? char(0) : char(random.bounded(256));
+            }
+        }
+        for (const auto &[path, content] : {std::pair{damaged, mutant}, std::pair{out, QByteArray("old")}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        }
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int sink = ::open("/dev/null", O_WRONLY);
+        const int err = ::open(qPrintable(errors), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const std::vector<std::string> arguments{damaged.toStdString(), "-o", out.toStdString()};
+            ::_exit(batch::ConvertCommand(in, sink, err).run(arguments));
+        }
+        ::close(in);
+        ::close(sink);
+        ::close(err);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        const QString what = QStringLiteral("attempt %1").arg(attempt);
+        QVERIFY2(WIFEXITED(status), qPrintable(what + QStringLiteral(": signal %1").arg(WTERMSIG(status))));
+        const int exit = WEXITSTATUS(status);
+        QVERIFY2(exit <= 2, qPrintable(what + QStringLiteral(": status %1").arg(exit)));
+        if (exit == 0)
+            continue;
+        QFile said(errors), kept(out);
+        QVERIFY(said.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+        const QByteArray message = said.readAll();
+        QVERIFY2(message.startsWith("quintaval-convert: ") && message.size() > 30, qPrintable(what + ": " + message));
+        QCOMPARE(kept.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(memory.path()).entryList({".fuzzed_out.sav.*"}, QDir::Hidden | QDir::Files), QStringList());
+    }
 }
 
 // --profile holds a person's rows back: their missing codes still come

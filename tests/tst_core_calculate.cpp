@@ -279,7 +279,7 @@ void CalculateTest::agreement()
     const std::optional<Disagreement> found = scoresDisagree(views);
     const auto name = [](int position) { return kFieldNames[position + 2]; };
     QString seen = QStringLiteral("agree");
-    if (found && found->apart)
+    if (found && found->apart != kNoPosition)
         seen = "apart " + name(found->apart);
     else if (found)
         seen = name(found->first) + ' ' + name(found->second);

@@ -10,6 +10,7 @@
 
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
+#include "text/plain_number.h"
 #include "tests/temp_file.h"
 
 using text::CsvReader;
@@ -107,9 +108,12 @@ private slots:
     void bytesConsumedFollowsTheRecords();
     void quotesOnlyWhenNeeded_data();
     void quotesOnlyWhenNeeded();
+    void quotesWhereverTheSpecialCharacterIs();
     void roundTripAcrossBlocks_data();
     void roundTripAcrossBlocks();
     void linesThatNeverEndAreCut();
+    void spreadsheetCellsAreNeverFormulas_data();
+    void spreadsheetCellsAreNeverFormulas();
 };
 
 // A line without end takes no more memory than the limit: the header's
@@ -330,6 +334,28 @@ void TestBatchCsv::quotesOnlyWhenNeeded()
     QCOMPARE(written(delimiter, "\n", {{cell.toStdString(), "x"}}), line);
 }
 
+// A cell of any length is quoted for a special character at any place in
+// it: the writer looks at long cells eight bytes at a time, so the head, the
+// middle and a tail shorter than eight bytes are each tried.
+void TestBatchCsv::quotesWhereverTheSpecialCharacterIs()
+{
+    for (const char delimiter : {',', '\t'})
+        for (int length = 1; length <= 25; ++length) {
+            const std::string plain(std::size_t(length), 'a');
+            QCOMPARE(written(delimiter, "\n", {{plain, "x"}}),
+                     QByteArray::fromStdString(plain) + delimiter + "x\n");
+            for (const char special : {delimiter, '"', '\n', '\r'})
+                for (int at = 0; at < length; ++at) {
+                    std::string cell = plain;
+                    cell[std::size_t(at)] = special;
+                    QByteArray body = QByteArray::fromStdString(cell);
+                    body.replace("\"", "\"\"");
+                    QVERIFY2(written(delimiter, "\n", {{cell, "x"}}) == '"' + body + '"' + delimiter + "x\n",
+                             qPrintable(QStringLiteral("%1 bytes, 0x%2 at %3").arg(length).arg(int(special), 0, 16).arg(at)));
+                }
+        }
+}
+
 // Whatever the writer writes, the reader reads back, also when records
 // straddle the reader's blocks.
 void TestBatchCsv::roundTripAcrossBlocks_data()
@@ -370,6 +396,36 @@ void TestBatchCsv::roundTripAcrossBlocks()
     }
     QCOMPARE(count, rows.size());
     QVERIFY(reader.bytesConsumed() > 256 * 1024);
+}
+
+void TestBatchCsv::spreadsheetCellsAreNeverFormulas_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("a formula") << "=HYPERLINK(\"http://x\",\"y\")" << "'=HYPERLINK(\"http://x\",\"y\")";
+    QTest::newRow("plus") << "+cmd|' /C calc'!A0" << "'+cmd|' /C calc'!A0";
+    QTest::newRow("minus") << "-2+3" << "'-2+3";
+    QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("text") << "Word Meaning" << "Word Meaning";
+    QTest::newRow("a text with = inside") << "a=b" << "a=b";
+    QTest::newRow("negative number") << "-0.25" << "-0.25";
+    QTest::newRow("negative, decimal comma") << "-0,25" << "-0,25";
+    QTest::newRow("signed z") << "+1.00" << "+1.00";
+    QTest::newRow("whole") << "-17" << "-17";
+    QTest::newRow("a lone minus") << "-" << "'-";
+    QTest::newRow("beyond the scale") << "+3.0*" << "'+3.0*";
+    QTest::newRow("a carriage return") << "two\rlines\nand\ta tab" << "two lines and a tab";
+    QTest::newRow("a formula after a line break") << "\r=1+1" << " =1+1";
+    QTest::newRow("empty") << "" << "";
+}
+
+// Copy Table's tab-separated text: a text a spreadsheet would run as a
+// formula is passed as text, a number stays a number, a cell stays one.
+void TestBatchCsv::spreadsheetCellsAreNeverFormulas()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, copied);
+    QCOMPARE(QString::fromStdString(text::spreadsheetCell(cell.toStdString())), copied);
 }
 
 QTEST_GUILESS_MAIN(TestBatchCsv)

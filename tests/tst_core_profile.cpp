@@ -1,5 +1,6 @@
 // The profile core: published worked examples, each formula at its edges,
 // refusals, correlation files, and explanations that agree with the tables.
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -132,6 +133,8 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void refusedEntriesAreLeftOut();
+    void labelsFollowTheFiguresShown();
+    void impossibleCorrelationsAreNamed();
     void correlationFiles_data();
     void correlationFiles();
     void correlationLookUp();
@@ -144,6 +147,8 @@ void ProfileTest::workedExamples()
 {
     const double se = formula::pairStandardError(.90, .90, 15);
     QVERIFY(std::fabs(se - 6.708204) < 5e-7);
+    QVERIFY(std::fabs(formula::pairStandardError(.90, .80, 15) - 8.215838) < 5e-7);
+    QVERIFY(std::fabs(formula::pairStandardError(.80, .90, 15) - 8.215838) < 5e-7);
     QVERIFY(std::fabs(formula::criticalZ(.05) * se - 13.14784) < 5e-6);
     const double rate = formula::baseRate(16.10, formula::pairSpread(.85, 15));
     QVERIFY(std::fabs(rate - 2.5) < 0.005);
@@ -190,6 +195,13 @@ void ProfileTest::figures_data()
     const QString pair90 = "A,wechsler,120,,,.9|B,wechsler,100,,,.9";
     QTest::newRow("pair SE, r .90 and .90") << pair90 << "" << "" << "pair 0 se" << "6.71";
     QTest::newRow("pair critical 13.15") << pair90 << "" << "" << "pair 0 critical" << "13.15";
+    // Unequal reliabilities: each score's own goes into the SE, whichever comes first.
+    QTest::newRow("pair SE, r .90 and .80") << "A,wechsler,120,,,.9|B,wechsler,100,,,.8" << "" << ""
+                                            << "pair 0 se" << "8.22";
+    QTest::newRow("pair SE, r .80 and .90") << "A,wechsler,120,,,.8|B,wechsler,100,,,.9" << "" << ""
+                                            << "pair 0 se" << "8.22";
+    QTest::newRow("pair critical, r .95 and .70") << "A,wechsler,120,,,.95|B,wechsler,100,,,.7" << "" << ""
+                                                  << "pair 0 critical" << "17.39";
     QTest::newRow("20 beyond 13.15") << pair90 << "" << "" << "pair 0 significant" << "yes";
     QTest::newRow("difference first minus second")
         << "A,wechsler,87,,,.9|B,wechsler,100,,,.9" << "" << "" << "pair 0 difference" << "-13";
@@ -234,11 +246,35 @@ void ProfileTest::figures_data()
     QTest::newRow("k 3: neither") << kThree << "" << "" << "score 1 mark" << "";
     QTest::newRow("k 3: weakness") << kThree << "" << "" << "score 2 mark" << "W";
     QTest::newRow("Bonferroni") << kThree << "" << "bonferroni" << "score 2 deviation_critical"
-                                << "14.66";
+                                << "14.67";
     QTest::newRow("Bonferroni, no longer a weakness")
         << kThree << "" << "bonferroni alpha=.01" << "score 2 mark" << "";
     QTest::newRow("alpha .15 critical") << kThree << "" << "alpha=.15"
-                                        << "score 1 deviation_critical" << "7.88";
+                                        << "score 1 deviation_critical" << "7.89";
+    // A retest beyond its scale costs the score its change alone.
+    QTest::newRow("retest beyond the scale: the score") << "A,scaled,12,,,.9,20" << "" << ""
+                                                        << "score 0 metric" << "110";
+    QTest::newRow("retest beyond the scale: no change") << "A,scaled,12,,,.9,20" << "" << ""
+                                                        << "score 0 rci" << "";
+    QTest::newRow("raw retest beyond the z scale") << "A,raw,55,50,10,.9,950" << "" << ""
+                                                   << "score 0 change" << "";
+    // A percentile is its own rank, not the rank of its z.
+    QTest::newRow("percentile 69.5 is its own rank") << "A,percentile,69.5" << "" << ""
+                                                     << "score 0 percentile_rank" << "70";
+    QTest::newRow("percentile 9.5 is its own rank") << "A,percentile,9.5" << "" << ""
+                                                    << "score 0 percentile_rank" << "10";
+    // Correlations no scores could have leave what uses them empty.
+    const QString twoInAGroup = "A,wechsler,100,,,.5,,,G|B,wechsler,100,,,.5,,,G";
+    QTest::newRow("composite reliability below 0 is never shown")
+        << twoInAGroup << "name,A,B\nA,1\nB,-.9,1\n" << "" << "composite 0 reliability" << "";
+    const QString threeInAGroup = "A,wechsler,110,,,.9,,,G|B,wechsler,100,,,.9,,,G|C,wechsler,90,,,.9,,,G";
+    const QString impossible = "name,A,B,C\nA,1\nB,.9,1\nC,.9,-.9,1\n";
+    QTest::newRow("an impossible matrix: no composite") << threeInAGroup << impossible << ""
+                                                        << "composite 0 metric" << "";
+    QTest::newRow("an impossible matrix: no deviation base rate")
+        << threeInAGroup << impossible << "" << "score 0 deviation_base_rate" << "";
+    QTest::newRow("a possible matrix: a composite") << threeInAGroup << "name,A,B,C\nA,1\nB,.6,1\nC,.5,.4,1\n"
+                                                    << "" << "composite 0 metric" << "100";
     QTest::newRow("alpha .01 critical") << kThree << "" << "alpha=.01"
                                         << "score 1 deviation_critical" << "14.11";
     QTest::newRow("k 2 is too few") << "A,t,60,,,.9|B,t,50,,,.9|C,t,50" << "" << ""
@@ -357,7 +393,9 @@ void ProfileTest::refusals_data()
     row("reliability 1", "A,t,50,,,1", Problem::ReliabilityOutOfRange, Field::Reliability);
     row("reliability 0", "A,t,50,,,0", Problem::ReliabilityOutOfRange, Field::Reliability);
     row("reliability not a number", "A,t,50,,,high", Problem::NotANumber, Field::Reliability);
-    row("retest beyond the scale", "A,t,50,,,.9,100", Problem::OutOfRange, Field::Retest);
+    row("raw score whose z is beyond the z scale", "A,raw,950,50,10", Problem::ZBeyondLimits, Field::Score);
+    row("percentile whose z is beyond the z scale", "A,percentile,.0000000000001", Problem::ZBeyondLimits,
+        Field::Score);
     row("practice on a percentile", "A,percentile,50,,,.9,60,2", Problem::PracticeOnPercentile,
         Field::Practice);
     row("same name again", "Vocabulary,t,50|vocabulary ,t,60", Problem::DuplicateName, Field::Name);
@@ -376,6 +414,84 @@ void ProfileTest::refusals()
     QVERIFY(last.metric.text.empty());
     QCOMPARE(last.metric.missing, Missing::Refused);
     QCOMPARE(a.refused.back(), int(p.entries.size()) - 1);
+}
+
+// Random batteries on every metric: each pair's and each deviation's label
+// follows from the two numbers printed beside it, and a critical value is
+// never printed below the one worked out.
+void ProfileTest::labelsFollowTheFiguresShown()
+{
+    QRandomGenerator random(2323);
+    const QStringList scales = {"wechsler", "t", "scaled", "z", "ceeb", "percentile", "raw"};
+    int decided = 0;
+    for (int battery = 0; battery < 400; ++battery) {
+        Profile p;
+        const int n = 3 + random.bounded(10);
+        for (int i = 0; i < n; ++i) {
+            const QString scale = scales[random.bounded(scales.size())];
+            QString score;
+            if (scale == "z")
+                score = QString::number(random.bounded(-300, 301) / 100.0, 'f', 2);
+            else if (scale == "percentile")
+                score = QString::number(random.bounded(1, 1000) / 10.0, 'f', 1);
+            else if (scale == "raw")
+                score = QString::number(random.bounded(0, 800) / 10.0, 'f', 1) + ",40,"
+                        + QString::number(random.bounded(30, 150) / 10.0, 'f', 1);
+            else {
+                const conversion::Scale &row = conversion::kScales[findScale(scale.toStdString())];
+                score = QString::number(random.bounded(int(row.lowest), int(row.highest) + 1));
+            }
+            if (scale != "raw")
+                score += ",,";
+            const QString reliability = QString::number(0.5 + random.bounded(4700) / 10000.0, 'f', 2 + random.bounded(3));
+            p.entries.push_back(profileOf(QStringLiteral("S%1,%2,%3,%4").arg(i).arg(scale, score, reliability)).entries[0]);
+        }
+        Settings settings;
+        settings.metric = kMetrics[battery % 4];
+        settings.alpha = 0.001 + random.bounded(2000) / 10000.0;
+        settings.bonferroni = random.bounded(2) == 1;
+        const Analysis a = analyse(p, {}, settings);
+        const auto shown = [](const Figure &f) { return text::Val(f.text); };
+        for (const PairResult &pair : a.pairs) {
+            if (!pair.critical.known())
+                continue;
+            QVERIFY(shown(pair.critical) >= pair.critical.value);
+            const bool significant = std::fabs(shown(pair.difference)) >= shown(pair.critical);
+            QVERIFY2(significant == (pair.significant == Significance::Yes),
+                     qPrintable(QString::fromStdString(pair.difference.text + " against " + pair.critical.text)));
+            ++decided;
+        }
+        for (const ScoreResult &score : a.scores) {
+            if (!score.deviationCritical.known())
+                continue;
+            QVERIFY(shown(score.deviationCritical) >= score.deviationCritical.value);
+            const double deviation = shown(score.deviation), critical = shown(score.deviationCritical);
+            const Mark expected = deviation >= critical ? Mark::Strength
+                                  : deviation <= -critical ? Mark::Weakness : Mark::None;
+            QVERIFY2(score.mark == expected,
+                     qPrintable(QString::fromStdString(score.deviation.text + " against " + score.deviationCritical.text)));
+            ++decided;
+        }
+    }
+    QVERIFY(decided > 10000);
+}
+
+// Correlations that contradict each other or the reliabilities are named,
+// the set of them or the pair.
+void ProfileTest::impossibleCorrelationsAreNamed()
+{
+    const Profile three = profileOf("A,wechsler,110,,,.9,,,G|B,wechsler,100,,,.9,,,G|C,wechsler,90,,,.6");
+    const Analysis impossible =
+        analyse(three, correlationsOf("name,A,B,C\nA,1\nB,.9,1\nC,.9,-.9,1\n"), {});
+    QCOMPARE(impossible.impossibleMatrices.size(), size_t(1)); // the deviations' A, B, C
+    QCOMPARE(impossible.impossibleMatrices[0], (std::vector<int>{0, 1, 2}));
+    QCOMPARE(impossible.composites[0].missing, Missing::None); // A and B alone can be
+    const Profile p = profileOf("A,wechsler,110,,,.9,,,G|B,wechsler,100,,,.9,,,G|C,wechsler,90,,,.6|D,t,50,,,.5");
+    const Analysis above = analyse(p, correlationsOf("name,A,B,C,D\nA,1\nB,.5,1\nC,.8,.4,1\nD,.1,.2,.3,1\n"), {});
+    QVERIFY(above.impossibleMatrices.empty());
+    QCOMPARE(above.correlationsAboveReliabilities, (std::vector<std::pair<int, int>>{{0, 2}}));
+    const Analysis negative = analyse(profileOf("A,t,50,,,.5|B,t,50,,,.5"), correlationsOf("name,A,B\nA,1\nB,-.9,1\n"), {});
+    QCOMPARE(negative.correlationsAboveReliabilities, (std::vector<std::pair<int, int>>{{0, 1}}));
 }
 
 // A refused score takes no part in pairs, deviations or composites.

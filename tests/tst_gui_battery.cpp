@@ -23,6 +23,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,8 +34,11 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using battery::BatteryWnd;
 
@@ -98,17 +102,25 @@ private slots:
     void unsavedScoresAreAskedAbout_data();
     void unsavedScoresAreAskedAbout();
     void failedSaveKeepsTheOldFile();
+    void writersNeverReplaceWhatTheSheetReads_data();
+    void writersNeverReplaceWhatTheSheetReads();
     void fileChangedOnDisk_data();
     void fileChangedOnDisk();
     void hostileInput_data();
     void hostileInput();
     void fileNamesAreNeverPlaceholders();
+    void identificationKeptToItsLimit();
+    void figuresNeverCutOnScreen();
     void printedReport_data();
     void printedReport();
     void copiesTablesAndSavesPictures();
+    void copiedTablesCarryNoFormulas();
     void chartFollowsEdits();
+    void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
     void keyboardAndScreenReaders();
+    void editMenuFromTheKeyboard_data();
+    void editMenuFromTheKeyboard();
     void settingsRemembered();
 
 private:
@@ -629,6 +641,77 @@ void TestBattery::failedSaveKeepsTheOldFile()
     QCOMPARE(sheetCells(), cells);
 }
 
+void TestBattery::writersNeverReplaceWhatTheSheetReads_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target"); // "link:" a symbolic link to, "hard:" a hard link to, "fifo:" a FIFO
+    QTest::addColumn<QString>("said");   // in the one message; empty: written, no message
+    QTest::newRow("Export PDF over the sheet's file") << "ExportPdfItem" << "link:battery.csv"
+                                                       << "it is the sheet's own file, which this would replace";
+    QTest::newRow("Save Picture over the correlations") << "SavePictureAction" << "hard:correlations.csv"
+                                                        << "it is the correlation file the sheet uses";
+    QTest::newRow("Save As over the correlations") << "FileSaveAs" << "link:correlations.csv"
+                                                   << "it is the correlation file the sheet uses";
+    QTest::newRow("Save As over its own file, linked") << "FileSaveAs" << "hard:battery.csv" << "";
+    QTest::newRow("Export PDF to a full device") << "ExportPdfItem" << "link:/dev/full" << "No space left on device";
+    QTest::newRow("Save Picture to a device") << "SavePictureAction" << "link:/dev/null" << "";
+    QTest::newRow("Save As into a pipe nothing reads") << "FileSaveAs" << "fifo:" << "a pipe that nothing reads";
+    QTest::newRow("Export PDF to a folder") << "ExportPdfItem" << "folder:" << "Is a directory";
+}
+
+// Export PDF…, Save Picture… and Save As… never write over a file the sheet
+// reads, by any name or link; a device is written as a stream and never
+// replaced, a pipe without a reader is refused rather than waited for, and
+// a failed write says why and leaves nothing behind.
+void TestBattery::writersNeverReplaceWhatTheSheetReads()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, said);
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTemporaryDir dir(m_dir.filePath(QStringLiteral("writers-XXXXXX")));
+    const QString suffix = command == QLatin1String("FileSaveAs") ? QStringLiteral(".csv")
+        : command == QLatin1String("ExportPdfItem")                ? QStringLiteral(".pdf")
+                                                                   : QStringLiteral(".svg");
+    const QString path = dir.filePath(QStringLiteral("out") + suffix);
+    const QString kind = target.section(QLatin1Char(':'), 0, 0);
+    QString read = target.section(QLatin1Char(':'), 1);
+    if (!read.isEmpty() && !read.startsWith(QLatin1Char('/')))
+        read = m_dir.filePath(read);
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(read, path));
+    else if (kind == QLatin1String("hard"))
+        QCOMPARE(::link(QFile::encodeName(read).constData(), QFile::encodeName(path).constData()), 0);
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir(dir.path()).mkdir(QFileInfo(path).fileName()));
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    const QByteArray contents = QFileInfo(read).isFile() ? readFile(read) : QByteArray();
+
+    answerDialogs(path);
+    QVERIFY(bar().trigger(command.toLatin1().constData()));
+    if (said.isEmpty()) {
+        QCOMPARE(m_messages, QStringList());
+    } else {
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.front().contains(said), qPrintable(m_messages.front()));
+        if (!contents.isEmpty())
+            QCOMPARE(readFile(read), contents);
+    }
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    if (!said.isEmpty() || !S_ISREG(before.st_mode))
+        QCOMPARE(after.st_ino, before.st_ino); // never replaced
+    const QStringList hidden = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System | QDir::NoDotAndDotDot);
+    QVERIFY2(std::none_of(hidden.begin(), hidden.end(), [](const QString &name) { return name.startsWith('.'); }),
+             qPrintable(hidden.join(QLatin1Char(' '))));
+    QVERIFY(sheet->isVisible());
+}
+
 void TestBattery::fileChangedOnDisk_data()
 {
     QTest::addColumn<int>("answer");
@@ -758,6 +841,64 @@ void TestBattery::fileNamesAreNeverPlaceholders()
     QFile::remove(correlations);
 }
 
+// A name longer than a field holds keeps its first 120 characters and the
+// window says so, whether opened from a file or pasted; the file it came
+// from is not overwritten with the shorter name.
+void TestBattery::identificationKeptToItsLimit()
+{
+    QString examiner = QStringLiteral("Dr.");
+    while (examiner.size() < 150)
+        examiner += QStringLiteral(" Examiner-Hollingsworth");
+    const QString path = m_dir.filePath(QStringLiteral("long-names.csv"));
+    QVERIFY(writeFile(path, "person,examiner,name,scale,score\nK-0117,\"" + examiner.toUtf8() + "\",A,z,1\n"));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QVERIFY(sheet->openFile(path));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].contains(QLatin1String("examiner runs past 120 characters")), qPrintable(m_messages[0]));
+    const QString kept = examiner.left(120);
+    QCOMPARE(in<QLineEdit>("examinerFld")->text(), kept);
+    QCOMPARE(QString::fromStdString(sheet->scoresModel()->sheet().id.examiner), kept);
+    QCOMPARE(sheet->filePath(), QString()); // Save asks for a new name
+
+    in<QLineEdit>("clientFld")->setText(examiner); // as a paste puts it
+    QCOMPARE(in<QLineEdit>("clientFld")->text(), kept);
+    QCOMPARE(QString::fromStdString(sheet->scoresModel()->sheet().id.person), kept);
+    QVERIFY(!in<QLabel>("cutLbl")->isHidden());
+    QVERIFY2(in<QLabel>("cutLbl")->text().startsWith(QLatin1String("Name or code was longer than 120 characters")),
+             qPrintable(in<QLabel>("cutLbl")->text()));
+    QVERIFY(readFile(path).contains(examiner.toUtf8()));
+}
+
+// A column narrowed below its widest figure widens again with the next
+// figures; words may be cut on screen, and their tip holds them whole.
+void TestBattery::figuresNeverCutOnScreen()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QTableView *table = scores();
+    for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column)
+        table->setColumnWidth(column, 4);
+    sheet->pasteText(QStringLiteral("Word Meaning\tscaled\t4\n"));
+    const QFontMetrics metrics(table->font());
+    QAbstractItemModel *model = table->model();
+    int figures = 0;
+    for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column) {
+        if (!battery::isNumberColumn(column))
+            continue;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString figure = model->index(row, column).data().toString();
+            figures += !figure.isEmpty();
+            QVERIFY2(metrics.horizontalAdvance(figure) + 8 <= table->columnWidth(column),
+                     qPrintable(QStringLiteral("%1 in column %2").arg(figure).arg(column)));
+        }
+    }
+    QVERIFY(figures > 50);
+    QCOMPARE(model->index(0, int(profile::Field::Name)).data(Qt::ToolTipRole).toString(), QStringLiteral("Word Meaning"));
+    QCOMPARE(model->index(0, battery::kDescriptorColumn).data(Qt::ToolTipRole).toString(),
+             model->index(0, battery::kDescriptorColumn).data().toString());
+}
+
 void TestBattery::printedReport_data()
 {
     QTest::addColumn<int>("paper");
@@ -840,9 +981,10 @@ void TestBattery::printedReport()
                           cell(profile::Field::Score) + " " + cell(profile::Field::Scale), cell(profile::Field::Reliability),
                           fig(score.metric), fig(score.percentileRank), QString::fromStdString(score.descriptor),
                           fig(score.ciLow) + " to " + fig(score.ciHigh), fig(score.deviation),
-                          fig(score.deviationCritical), fig(score.deviationBaseRate)};
+                          fig(score.deviationCritical)};
         if (score.mark != profile::Mark::None)
             cells << QString::fromStdString(std::string(profile::markText(score.mark)));
+        cells << fig(score.deviationBaseRate);
         QVERIFY2(printedLine(cells), qPrintable(cells.join(QLatin1Char('|'))));
     }
     for (const profile::PairResult &pair : results.analysis.pairs)
@@ -891,6 +1033,63 @@ void TestBattery::copiesTablesAndSavesPictures()
     QVERIFY(!QImage(m_dir.filePath(QStringLiteral("chart.png"))).isNull());
     QVERIFY(readFile(m_dir.filePath(QStringLiteral("chart.pdf"))).startsWith("%PDF"));
     QCOMPARE(m_messages, QStringList());
+}
+
+// Copy Table's tab-separated text passes a score named as a formula as
+// text, keeps numbers numbers and every cell one cell; the HTML is as typed.
+void TestBattery::copiedTablesCarryNoFormulas()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("=HYPERLINK(\"http://x\",\"y\")\tz\t-1.5\t\t\t.9\n"
+                                    "@SUM(A1)\tt\t60\t\t\t.9\n"
+                                    "Plain\tz\t-0.5\t\t\t.9\n"));
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines[1].startsWith(QLatin1String("'=HYPERLINK(\"http://x\",\"y\")\tz\t-1.5\t")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QLatin1String("'@SUM(A1)\tT\t60\t")), qPrintable(lines[2]));
+    QVERIFY2(lines[3].startsWith(QLatin1String("Plain\tz\t-0.5\t")), qPrintable(lines[3]));
+    for (const QString &line : lines)
+        for (const QString &cell : line.split(QLatin1Char('\t')))
+            QVERIFY2(!cell.startsWith(QLatin1Char('=')) && !cell.startsWith(QLatin1Char('@')), qPrintable(cell));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+        QLatin1String("<td>=HYPERLINK(&quot;http://x&quot;,&quot;y&quot;)</td>")));
+}
+
+// A group's scores stand side by side on the chart wherever they stand in
+// the table, at the place of the first of them, and are joined and
+// labelled as one group.
+void TestBattery::chartKeepsAGroupTogether()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\tz\t1\t\t\t.9\t\t\tVerbal\n"
+                                    "B\tz\t0\t\t\t.9\n"
+                                    "C\tz\t-1\t\t\t.9\t\t\tSpeed\n"
+                                    "D\tz\t.5\t\t\t.9\t\t\tVerbal\n"
+                                    "E\tz\t-.5\t\t\t.9\t\t\tSpeed\n"
+                                    "F\tz\t0\t\t\t.9\n"));
+    auto *view = in<battery::ChartView>("profileChart");
+    QStringList names, groups;
+    for (const battery::ChartScore &score : view->chart().data().scores)
+        names << score.name;
+    QCOMPARE(names, (QStringList{"A", "D", "B", "C", "E", "F"}));
+    const battery::ProfileChart::Geometry g = view->chart().layout(view->rect(), view->fontPixels());
+    for (const auto &span : g.groups)
+        groups << span.label;
+    QCOMPARE(groups, (QStringList{"Verbal", "Speed"}));
+    // Each group's span covers its own columns and no other.
+    QVERIFY(g.groups[0].left < g.columns[0].x && g.columns[1].x < g.groups[0].right && g.groups[0].right < g.columns[2].x);
+    QVERIFY(g.columns[2].x < g.groups[1].left && g.groups[1].left < g.columns[3].x && g.columns[4].x < g.groups[1].right);
+    // The join between A and D is painted: the line's middle is in the score's colour.
+    const QImage shown = view->grab().toImage();
+    const QPointF middle = (g.columns[0].dot + g.columns[1].dot) / 2 * shown.devicePixelRatio();
+    const QColor colour = shown.pixelColor(middle.toPoint());
+    QVERIFY2(colour.blue() > colour.red() + 60, qPrintable(colour.name()));
+    QVERIFY(view->accessibleDescription().contains(QLatin1String("the scores of a group together")));
 }
 
 // The chart in the window is the chart the core's figures give, dot for
@@ -977,6 +1176,69 @@ void TestBattery::keyboardAndScreenReaders()
     QTRY_COMPARE(QApplication::focusWidget(), scores());
     QTest::keyClick(sheet, Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget(), in<QTableView>("pairsTable"));
+}
+
+void TestBattery::editMenuFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");      // the key that opens the menus
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("enabled"); // Cut, Copy, Paste, Insert Row, Delete Row, Move Up, Move Down
+    QTest::newRow("Alt+E, scores") << int(Qt::Key_E) << "scoresTable" << "YYYYYYY";
+    QTest::newRow("F10, scores") << int(Qt::Key_F10) << "scoresTable" << "YYYYYYY";
+    QTest::newRow("Alt+E, pairs") << int(Qt::Key_E) << "pairsTable" << "NYNNNNN";
+    QTest::newRow("F10, composites") << int(Qt::Key_F10) << "compositesTable" << "NYNNNNN";
+}
+
+// The Edit menu opened from the keyboard, which gives the menu bar the
+// focus, is enabled for the table that had it, as it is opened with the mouse.
+void TestBattery::editMenuFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(QString, table);
+    QFETCH(QString, enabled);
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Extra\tz\t1\n"));
+    auto *view = in<QTableView>(table.toLatin1().constData());
+    view->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+    view->selectionModel()->setCurrentIndex(view->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    QVERIFY(view->selectionModel()->hasSelection());
+
+    if (key == Qt::Key_F10) {
+        QTest::keyClick(view, Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("UntitledMenu2")); // File
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    } else {
+        QTest::keyClick(view, Qt::Key(key), Qt::AltModifier);
+    }
+    QTRY_VERIFY(QApplication::activePopupWidget()
+                && QApplication::activePopupWidget()->objectName() == QLatin1String("UntitledMenu0")); // Edit
+    QString actual;
+    for (const char *name : {"EditCut", "EditCopy", "EditPaste", "InsertRowAction", "DeleteRowAction", "MoveRowUpAction",
+                             "MoveRowDownAction"}) {
+        const QAction *action = QApplication::activePopupWidget()->findChild<QAction *>(QLatin1String(name));
+        const auto shown = QApplication::activePopupWidget()->actions();
+        const auto at = std::find_if(shown.begin(), shown.end(),
+                                     [name](const QAction *a) { return a->objectName() == QLatin1String(name); });
+        QVERIFY2(at != shown.end() || action, name);
+        actual += (at != shown.end() ? *at : action)->isEnabled() ? QLatin1Char('Y') : QLatin1Char('N');
+    }
+    QCOMPARE(actual, enabled);
+    // Chosen from the keyboard, Copy copies the table's cell.
+    QGuiApplication::clipboard()->clear();
+    for (int i = 0; i < 2; ++i) // Undo and Redo come first, disabled or not
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+    QWidget *menu = QApplication::activePopupWidget();
+    while (menu && static_cast<QMenu *>(menu)->activeAction()
+           && static_cast<QMenu *>(menu)->activeAction()->objectName() != QLatin1String("EditCopy"))
+        QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text().trimmed(),
+             view->model()->index(1, 0).data(Qt::DisplayRole).toString().trimmed());
+    QTRY_COMPARE(QApplication::focusWidget(), view);
 }
 
 // The settings come back at the next opening; confidence and method are

@@ -17,6 +17,7 @@
 #include <QUndoStack>
 
 #include <csignal>
+#include <map>
 #include <sys/resource.h>
 
 using namespace battery;
@@ -117,6 +118,7 @@ private slots:
     void chartAtTheEnds_data();
     void chartAtTheEnds();
     void chartDrawsWhereItSays();
+    void chartStandsForItsFigures();
 
 private:
     QTemporaryDir m_dir;
@@ -547,6 +549,102 @@ void TestBatterySheet::chartDrawsWhereItSays()
     const QColor retestEdge = colour(g.columns[0].retest + QPointF(0, -0.55 * 0.9 * 12));
     QVERIFY2(retestEdge.red() > retestEdge.blue() + 60, qPrintable(retestEdge.name()));
     QVERIFY(colour(QPointF(g.columns[1].x, g.y(1))) != dot); // no dot where B is not
+}
+
+// The chart's geometry against the figures it stands for, and its pixels
+// where the geometry puts each part: the retest at the retest's z, the
+// interval's bar between its bounds, S above its dot and W below, the
+// person's mean as a line at the mean's z, and the percentile ranks where
+// the normal curve puts them.
+void TestBatterySheet::chartStandsForItsFigures()
+{
+    ChartData data;
+    data.metricName = QStringLiteral("Wechsler IQ");
+    ChartScore strong, weak;
+    strong.name = QStringLiteral("A");
+    strong.z = 1;
+    strong.low = 0.4;
+    strong.high = 1.6;
+    strong.retestZ = -1.3;
+    strong.mark = profile::Mark::Strength;
+    weak.name = QStringLiteral("B");
+    weak.z = -1.5;
+    weak.low = -2.1;
+    weak.high = -0.9;
+    weak.mark = profile::Mark::Weakness;
+    data.scores = {strong, weak};
+    data.meanZ = -0.25;
+    data.meanText = QStringLiteral("96");
+    ProfileChart chart;
+    chart.setData(data);
+    QImage image(700, 450, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        chart.paint(painter, image.rect(), 12);
+    }
+    const ProfileChart::Geometry g = chart.layout(image.rect(), 12);
+    QCOMPARE(g.columns.size(), std::size_t(2));
+    // A z's height, worked out here from the axis's ends.
+    auto height = [&](double z) { return g.plot.top() + (g.zTop - z) / (g.zTop - g.zBottom) * g.plot.height(); };
+    auto dark = [&](double x, double y) {
+        // Anything near (x, y) drawn in a dark ink.
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (qGray(image.pixel(int(std::lround(x)) + dx, int(std::lround(y)) + dy)) < 110)
+                    return true;
+        return false;
+    };
+
+    const ProfileChart::Column &a = g.columns[0], &b = g.columns[1];
+    QVERIFY(std::abs(a.dot.y() - height(1)) < 0.01);
+    QVERIFY(a.hasRetest);
+    QVERIFY2(std::abs(a.retest.y() - height(-1.3)) < 0.01, qPrintable(QString::number(a.retest.y())));
+    // The retest's white inside at its own height, and none at the score's.
+    QCOMPARE(image.pixelColor(a.retest.toPoint()), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(QPointF(a.retest.x(), height(-1.3)).toPoint()), QColor(Qt::white));
+    QVERIFY(image.pixelColor(QPointF(a.retest.x(), height(1)).toPoint()) != QColor(Qt::white));
+
+    // The bar: ink on the column's line between the dot and each bound.
+    for (const auto &[column, score] : {std::pair{&a, &strong}, std::pair{&b, &weak}}) {
+        QVERIFY(column->hasBar);
+        QVERIFY(std::abs(column->barTop - height(score->high)) < 0.01);
+        QVERIFY(std::abs(column->barBottom - height(score->low)) < 0.01);
+        const double dotY = height(score->z);
+        for (const double bound : {height(score->high), height(score->low)}) {
+            const double between = dotY + 0.75 * (bound - dotY);
+            QVERIFY2(dark(column->x, between), qPrintable(QStringLiteral("no bar at %1, %2").arg(column->x).arg(between)));
+        }
+    }
+
+    // S above its dot and W below, each letter inked in its box.
+    QVERIFY(!a.markBox.isEmpty() && !b.markBox.isEmpty());
+    QVERIFY(a.markBox.bottom() < a.dot.y());
+    QVERIFY(b.markBox.top() > b.dot.y());
+    for (const QRectF &box : {a.markBox, b.markBox}) {
+        QVERIFY(g.plot.contains(box));
+        QVERIFY(dark(box.center().x(), box.center().y()) || dark(box.center().x(), box.center().y() + 2));
+    }
+
+    // The mean: a dashed line across the plot at the mean's z.
+    QVERIFY(g.hasMean);
+    QVERIFY(std::abs(g.meanY - height(-0.25)) < 0.01);
+    int inked = 0, tried = 0;
+    for (double x = g.plot.left() + 4; x < g.plot.right() - 4; x += 1, ++tried)
+        inked += qGray(image.pixel(int(x), int(std::lround(height(-0.25))))) < 110;
+    QVERIFY2(inked > tried / 4, qPrintable(QStringLiteral("%1 of %2").arg(inked).arg(tried)));
+
+    // Percentile ranks at the normal curve's z of each rank.
+    const std::map<double, double> normalZ{{1, -2.326348}, {2, -2.053749}, {5, -1.644854}, {10, -1.281552},
+                                           {16, -0.994458}, {25, -0.674490}, {50, 0},          {75, 0.674490},
+                                           {84, 0.994458},  {90, 1.281552},  {95, 1.644854},   {98, 2.053749},
+                                           {99, 2.326348}};
+    QVERIFY(g.percentileTicks.size() >= 5);
+    for (const ProfileChart::Tick &tick : g.percentileTicks) {
+        const auto z = normalZ.find(tick.label.toDouble());
+        QVERIFY2(z != normalZ.end(), qPrintable(tick.label));
+        QVERIFY2(std::abs(tick.y - height(z->second)) < 0.05, qPrintable(tick.label));
+    }
 }
 
 QTEST_MAIN(TestBatterySheet)

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 
 using report::CurvePicture;
 using Part = CurvePicture::Part;
@@ -94,6 +95,28 @@ void TestPicture::ticksAndStanines()
         QVERIFY(std::fabs(g.ticks[0][z + 4].x - g.x(z)) < 0.01);
         QCOMPARE(g.ticks[1][z + 4].text, QLatin1String(tLabels[z + 4]));
     }
+    // Each axis named by the scale its ticks count in: read at z = +1.
+    const std::map<QString, QString> atOne{{QStringLiteral("T"), QStringLiteral("60")},
+                                           {QStringLiteral("Wechsler IQ"), QStringLiteral("115")}};
+    int named = 0;
+    for (const CurvePicture::Text &text : g.texts) {
+        if (text.part != Part::AxisName)
+            continue;
+        const int row = int(std::floor((text.box.center().y() - g.axesTop) / g.axisRow));
+        const auto expected = atOne.find(text.text);
+        if (row < 0 || row >= 4) {
+            QVERIFY2(expected == atOne.end(), qPrintable(text.text));
+            continue; // the stanines' name
+        }
+        if (row == 0)
+            QVERIFY2(expected == atOne.end() && text.text.compare(QStringLiteral("z"), Qt::CaseInsensitive) == 0,
+                     qPrintable(text.text));
+        if (expected == atOne.end())
+            continue;
+        QCOMPARE(g.ticks[std::size_t(row)][5].text, expected->second);
+        ++named;
+    }
+    QCOMPARE(named, 2);
     QCOMPARE(int(g.stanines.size()), 9);
     for (int k = 1; k <= 9; ++k) {
         const QRectF &box = g.stanines[k - 1];

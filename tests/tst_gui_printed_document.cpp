@@ -29,6 +29,11 @@ class TestPrintedDocument : public QObject {
 private slots:
     void flows_data();
     void flows();
+    void headingStaysWithItsBlock_data();
+    void headingStaysWithItsBlock();
+    void tablesKeepEveryFigure_data();
+    void tablesKeepEveryFigure();
+    void identificationWraps();
 };
 
 void TestPrintedDocument::flows_data()
@@ -109,6 +114,145 @@ void TestPrintedDocument::flows()
                 if (qGray(image.pixel(x, y)) < 235)
                     QVERIFY2(std::min({x, y, image.width() - 1 - x, image.height() - 1 - y}) >= least,
                              qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+}
+
+void TestPrintedDocument::headingStaysWithItsBlock_data()
+{
+    QTest::addColumn<bool>("table");
+    QTest::newRow("a paragraph") << false;
+    QTest::newRow("a table") << true;
+}
+
+// Whatever room the page has left, a heading goes to the page its block
+// goes to: what comes before it grows until the block no longer fits.
+void TestPrintedDocument::headingStaysWithItsBlock()
+{
+    QFETCH(bool, table);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    QTemporaryDir dir;
+    int split = 0;
+    for (double aspect = 0.9; aspect < 1.6; aspect += 0.025) {
+        fw::PrintedDocument document;
+        document.setFooter("Footer");
+        document.add(std::make_unique<fw::PictureBlock>([](QPainter &, const QRectF &) {}, aspect));
+        auto heading = std::make_unique<fw::TextBlock>("<b>Heading words</b>", 12);
+        heading->spaceBefore = 12;
+        heading->keepWithNext = true;
+        document.add(std::move(heading));
+        if (table) {
+            fw::PageTable rows;
+            rows.header = {"Name", "Value"};
+            rows.rightAligned = {false, true};
+            for (int row = 0; row < 3; ++row)
+                rows.rows.push_back({QString("Body words %1").arg(row), QString::number(row)});
+            document.addTable(rows, 4);
+        } else {
+            document.add(std::make_unique<fw::TextBlock>("Body words, " + QString("and more words ").repeated(40), 10));
+        }
+        const QString pdf = dir.filePath(QString("heading%1.pdf").arg(aspect));
+        auto printer = pdfPrinter(pdf, QPageSize::A6, 15);
+        QVERIFY(document.print(*printer));
+        const std::optional<QString> text = pdfText(pdf);
+        QVERIFY(text);
+        const QStringList pages = text->split('\f', Qt::SkipEmptyParts);
+        int headingPage = -1, bodyPage = -1;
+        for (int page = 0; page < pages.size(); ++page) {
+            if (headingPage < 0 && pages[page].contains("Heading words"))
+                headingPage = page;
+            if (bodyPage < 0 && pages[page].contains("Body words"))
+                bodyPage = page;
+        }
+        QVERIFY2(headingPage >= 0 && headingPage == bodyPage,
+                 qPrintable(QString("aspect %1: heading on page %2, its block on %3").arg(aspect).arg(headingPage + 1).arg(bodyPage + 1)));
+        split += headingPage > 0;
+    }
+    QVERIFY(split > 0); // some went to the second page
+}
+
+void TestPrintedDocument::tablesKeepEveryFigure_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<int>("split"); // into more tables under the heading continued: 1 yes, 0 no, -1 either
+    QTest::newRow("few columns, short names") << 5 << 10 << 0;
+    QTest::newRow("few columns, long names") << 5 << 150 << 0;
+    QTest::newRow("more columns, long names") << 9 << 150 << -1;
+    QTest::newRow("too many columns for the least type") << 30 << 40 << 1;
+}
+
+// A table too wide for the page wraps its words and narrows its type, then
+// splits, but never cuts a figure; every figure and every word is printed.
+void TestPrintedDocument::tablesKeepEveryFigure()
+{
+    QFETCH(int, columns);
+    QFETCH(int, nameLength);
+    QFETCH(int, split);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    fw::PageTable table;
+    table.points = 9;
+    table.continuedHeading = "Scores (continued)";
+    table.header << "Score";
+    table.rightAligned.push_back(false);
+    for (int c = 1; c < columns; ++c) {
+        table.header << QString("Heading number %1 of its column").arg(c);
+        table.rightAligned.push_back(true);
+    }
+    QStringList figures;
+    for (int row = 0; row < 4; ++row) {
+        QString name = QString("Name%1 ").arg(row) + QString("Wordy ").repeated(40);
+        name.truncate(nameLength);
+        QStringList cells{name.trimmed()};
+        for (int c = 1; c < columns; ++c) {
+            cells << QString("\u2212%1.%2 to +%3.%4").arg(100 + row).arg(c).arg(row).arg(c + 10);
+            figures << cells.back();
+        }
+        table.rows.push_back(cells);
+    }
+    fw::PrintedDocument document;
+    document.setHeader({"Examiner: " + QString("Someone with a name ").repeated(8).trimmed()});
+    document.addTable(table, 4);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("table.pdf");
+    auto printer = pdfPrinter(pdf, QPageSize::A4, 15);
+    QVERIFY(document.print(*printer));
+    const std::optional<QString> text = pdfText(pdf);
+    QVERIFY(text);
+    QVERIFY(!text->contains(QChar(0x2026)));
+    // As laid out, each figure is on one line, whole.
+    const std::optional<QString> layout = toolOutput("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(layout);
+    for (const QString &figure : figures)
+        QVERIFY2(layout->contains(figure), qPrintable(figure));
+    if (split >= 0)
+        QCOMPARE(text->contains("Scores (continued)"), split == 1);
+    const QString words = text->simplified();
+    QVERIFY(words.contains("Examiner: " + QString("Someone with a name ").repeated(8).trimmed()));
+}
+
+// The header's lines wrap rather than run off the page or end in "…".
+void TestPrintedDocument::identificationWraps()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    const QString name = QString("Examiner with a long name ").repeated(6).trimmed();
+    fw::PrintedDocument document;
+    document.setHeader({"Name or code: K-0117 \u00b7 Examiner: " + name, "Date of testing: 2026-11-02"});
+    document.setFooter(QString("Footer words ").repeated(12).trimmed());
+    document.add(std::make_unique<fw::TextBlock>("Body", 10));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("header.pdf");
+    auto printer = pdfPrinter(pdf, QPageSize::A6, 15);
+    QVERIFY(document.print(*printer));
+    const std::optional<QString> text = pdfText(pdf);
+    QVERIFY(text);
+    QVERIFY(!text->contains(QChar(0x2026)));
+    const QString words = text->simplified();
+    QVERIFY2(words.contains(name), qPrintable(words));
+    QVERIFY(words.contains("Date of testing: 2026-11-02"));
+    QVERIFY(words.contains(QString("Footer words ").repeated(12).trimmed()));
+    QVERIFY(words.contains("page 1 of 1"));
 }
 
 QTEST_MAIN(TestPrintedDocument)

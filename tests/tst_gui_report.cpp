@@ -47,6 +47,8 @@ private slots:
 
     void ordinals_data();
     void ordinals();
+    void trueScoreStaysOnItsScale_data();
+    void trueScoreStaysOnItsScale();
     void openedFromTheMenus();
     void reportsTheScore_data();
     void reportsTheScore();
@@ -166,7 +168,7 @@ void TestReport::reportsTheScore_data()
            "above the 99.9th percentile and in the Exceptionally High range (AACN). With a reliability "
            "of .90, the 95% confidence interval (true-score method) lies entirely above 199 (above the "
            "99.9th percentile)."
-        << "Wechsler IQ|199*|235.0|4.50|199* to 199*";
+        << "Wechsler IQ|199*|199.0*|4.50|199* to 199*";
     QTest::newRow("z of zero, unsigned")
         << Fields{{"zFld", "0"}} << ".90" << 0 << "z score 0.0"
         << "A z score of 0.0 is at the 50th percentile and in the Average range (AACN). With a reliability of "
@@ -178,6 +180,72 @@ void TestReport::reportsTheScore_data()
            "With a reliability of .8, the 95% confidence interval (obtained-score method) is \u22124.38 to "
            "\u22122.62 (from below the 0.1st percentile to the 0.4th percentile)."
         << "Wechsler IQ|48|6.71|34 to 61";
+}
+
+void TestReport::trueScoreStaysOnItsScale_data()
+{
+    QTest::addColumn<Fields>("fields");
+    QTest::addColumn<QString>("reliability");
+    QTest::newRow("T 20, .90") << Fields{{"tFld", "20"}} << ".90";
+    QTest::newRow("z -4.5, .90") << Fields{{"zFld", "-4.5"}} << ".90";
+    QTest::newRow("z +4.5, .99") << Fields{{"zFld", "4.5"}} << ".99";
+    QTest::newRow("T 80, .30") << Fields{{"tFld", "80"}} << ".30";
+    QTest::newRow("Wechsler 100, .5") << Fields{{"wechslerFld", "100"}} << ".5";
+}
+
+// The estimated true score on each scale is on that scale: beyond its range
+// it is the range's end marked "*", with the legend that says so; on the
+// band scales it is the band the estimated true score falls in.
+void TestReport::trueScoreStaysOnItsScale()
+{
+    QFETCH(Fields, fields);
+    QFETCH(QString, reliability);
+    calculate(fields);
+    ReportWnd *report = openReport();
+    QVERIFY(report);
+    in<QComboBox>("methodBox")->setCurrentIndex(0);
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), reliability);
+    QCOMPARE(header().value(2), QStringLiteral("Estimated true score"));
+    const double trueZ = report->facts()->reading.interval.centre;
+    bool marked = false;
+    for (int row = 0; row < interpretation::kScaleIdCount; ++row) {
+        const auto id = interpretation::ScaleId(row);
+        const conversion::Scale &scale = interpretation::scaleRow(id);
+        const QString shown = cell(row, 2);
+        QString digits = shown;
+        digits.replace(QChar(0x2212), QLatin1Char('-')).remove(QLatin1Char('*')).remove(QLatin1Char('+'));
+        bool number = false;
+        const double value = digits.toDouble(&number);
+        if (scale.display == conversion::Display::Band) {
+            QCOMPARE(shown, QString::fromStdString(interpretation::showScore(id, trueZ).text));
+            QVERIFY2(number && value == std::round(value) && value >= scale.lowest && value <= scale.highest,
+                     qPrintable(shown));
+            continue;
+        }
+        if (scale.display != conversion::Display::Linear)
+            continue;
+        QVERIFY2(number && value >= scale.lowest && value <= scale.highest, qPrintable(shown));
+        const double exact = scale.mean + scale.sd * trueZ;
+        const bool beyond = exact < scale.lowest || exact > scale.highest;
+        QCOMPARE(shown.endsWith(QLatin1Char('*')), beyond);
+        QVERIFY2(beyond ? value == (exact < scale.lowest ? scale.lowest : scale.highest) : std::abs(value - exact) < 0.0051 + 0.045 * (scale.sd >= 2),
+                 qPrintable(QStringLiteral("%1: %2 for %3").arg(row).arg(shown).arg(exact)));
+        marked |= beyond;
+    }
+    QCOMPARE(!in<QLabel>("legendTxt")->isHidden(), marked || report::hasMarkedScore(*report->facts()));
+    if (marked)
+        QVERIFY(!in<QLabel>("legendTxt")->isHidden());
+    // The explanation of a row says how its true score is shown.
+    auto *table = in<QTableWidget>("scoresTable");
+    for (const auto id : {interpretation::ScaleId::Stanine, interpretation::ScaleId::Nce}) {
+        table->setCurrentCell(int(id), 0);
+        const QString how = in<QTextBrowser>("howPane")->toPlainText();
+        const QString shown = cell(int(id), 2);
+        if (id == interpretation::ScaleId::Stanine)
+            QVERIFY2(how.contains("as " + shown + ", the band it falls in"), qPrintable(how));
+        else
+            QCOMPARE(how.contains("as " + shown + ": it lies outside the possible range"), shown.endsWith('*'));
+    }
 }
 
 // The sentence in words; the table as the core gives it, written as a
@@ -507,6 +575,17 @@ void TestReport::copyTableAndSentence()
     QVERIFY(bar().trigger("CopySentenceAction"));
     QCOMPARE(QGuiApplication::clipboard()->text(), shownSentence());
     QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
+
+    // A descriptor label a spreadsheet would run as a formula reaches it as
+    // text, and only in the tab-separated text.
+    QTemporaryDir dir;
+    const QString labels = dir.filePath(QStringLiteral("labels.csv"));
+    QVERIFY(writeFile(labels, "from,label\n0,=1+1\n110,\"@SUM(A1)\r\"\n"));
+    QCOMPARE(existing<ReportWnd>()->loadDescriptorFile(labels), QString());
+    QVERIFY(bar().trigger("CopyTableAction"));
+    QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
+             QStringLiteral("Descriptor\t'=1+1 (labels)"));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(QLatin1String(">=1+1 (labels)</td>")));
 }
 
 void TestReport::parametersRemembered()
@@ -575,6 +654,23 @@ void TestReport::customDescriptorFile()
     answer.clear(); // cancelled: still the file's system
     choose();
     QCOMPARE(descriptors->currentText(), QStringLiteral("Custom: district.csv"));
+
+    // Export PDF… and Save Picture… never write over the file in use, by any name.
+    const QByteArray labels = "from,label\n100,Typical\n115,Strong\n0,Weak\n";
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.pdf"))));
+    QVERIFY(QFile::link(good, dir.filePath(QStringLiteral("linked.svg"))));
+    for (const char *item : {"ExportPdfItem", "SavePictureAction"}) {
+        m_messages.clear();
+        const QString target = dir.filePath(QLatin1String(item) == QLatin1String("ExportPdfItem") ? "linked.pdf" : "linked.svg");
+        fw::setFileDialogHook([target](fw::FileDialogKind, const QString &) { return target; });
+        QVERIFY(bar().trigger(item));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QLatin1String("it is the descriptor file the report uses")), qPrintable(m_messages[0]));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), labels);
+    }
+    m_messages.clear();
 
     closeReport();
     QVERIFY(openReport());

@@ -1,7 +1,11 @@
 // The Score Report on paper, read back as a reader would see it: the text
 // of each page (pdftotext), its pictures (pdftoppm) and its title
 // (pdfinfo). Printed with Ctrl+P, the Report menu or File > Export PDF.
+#include "framework/language.h"
+#include "report_window/curve_view.h"
 #include "report_window/identification.h"
+#include "report_window/report_page.h"
+#include "report_window/report_table.h"
 #include "tests/report_fixture.h"
 
 #include <QLineEdit>
@@ -50,11 +54,17 @@ class TestReportPage : public QObject, ReportFixture {
 private slots:
     void initTestCase() { startTests(); }
     void init() { startProgram(); }
-    void cleanup() { endProgram(); }
+    void cleanup()
+    {
+        endProgram();
+        fw::useLanguage(fw::Language::English);
+    }
 
     void printed_data();
     void printed();
     void flowsOverSmallPages();
+    void everyFigureWhole_data();
+    void everyFigureWhole();
 
 private:
     void identify()
@@ -179,6 +189,64 @@ void TestReportPage::flowsOverSmallPages()
     QCOMPARE(images.size(), pages.size());
     for (const QImage &image : images)
         QVERIFY(inkMargin(image) >= int(15 / 25.4 * 50) - 1);
+}
+
+void TestReportPage::everyFigureWhole_data()
+{
+    QTest::addColumn<QString>("z");
+    QTest::addColumn<bool>("german");
+    for (const bool german : {false, true})
+        for (const char *z : {"-4.5", "0", "4.5"})
+            QTest::addRow("z %s, %s", z, german ? "German" : "English") << QString(z) << german;
+}
+
+// At both ends of the curve and in its middle, with names of 150
+// characters: nothing cut, every cell of the table whole, and the examiner
+// named whole on every page.
+void TestReportPage::everyFigureWhole()
+{
+    QFETCH(QString, z);
+    QFETCH(bool, german);
+    if (!hasPoppler())
+        QSKIP("needs pdftotext, pdftoppm and pdfinfo (poppler-utils)");
+    calculate({{"zFld", z}});
+    report::ReportWnd *report = openReport();
+    QVERIFY(report);
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ".90");
+    QVERIFY(report->facts());
+    const report::ReportFacts facts = *report->facts();
+    const report::CurvePicture picture = in<report::CurveView>("curveView")->picture();
+    fw::useLanguage(german ? fw::Language::German : fw::Language::English);
+    auto name = [](const QString &start) {
+        QString text = start;
+        while (text.size() < 150)
+            text += QStringLiteral(" Wordy name");
+        return text.left(149) + QLatin1Char('q');
+    };
+    const report::Identification id{name("Person"), "2016-03-14", "2026-11-02", name("Test"), name("Examiner")};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(report::printReport(printer, facts, id, picture));
+    const std::optional<QString> text = pdfText(pdf);
+    QVERIFY(text);
+    const QString printed = text->normalized(QString::NormalizationForm_KC);
+    QVERIFY2(!printed.contains(QStringLiteral("...")), qPrintable(printed));
+    const QString words = printed.simplified();
+    const report::ReportTable table = report::reportTable(facts, report::NumberStyle::Page);
+    for (const QStringList &row : table.rows)
+        for (qsizetype c = 1; c < row.size(); ++c)
+            QVERIFY2(words.contains(row[c]), qPrintable(row[c]));
+    const QStringList pages = printed.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(!pages.isEmpty());
+    for (const QString &page : pages) {
+        const QString onPage = page.simplified();
+        QVERIFY(onPage.contains(id.examiner));
+        QVERIFY(onPage.contains(id.testName));
+        QVERIFY(onPage.contains(id.person));
+    }
 }
 
 QTEST_MAIN(TestReportPage)

@@ -27,6 +27,9 @@
 #include <QTextLayout>
 #include <QTranslator>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using shell::AboutWnd;
 using shell::DescriptionWnd;
 using shell::InvisibleWnd;
@@ -85,7 +88,7 @@ const MenuRow kMenus[] = {
     {"EditCut", "UntitledMenu0", "Cu&t", "Ctrl+X", "NNNYNNY"},
     {"EditCopy", "UntitledMenu0", "&Copy", "Ctrl+C", "NNNYNNY"},
     {"EditPaste", "UntitledMenu0", "&Paste", "Ctrl+V", "NNNNNNN"},
-    {"EditClear", "UntitledMenu0", "", "", "NNNYNNN"},
+    {"EditClear", "UntitledMenu0", "Cle&ar", "", "NNNYNNN"},
     {"EditSeparator2", "UntitledMenu0", "", "", "NNNNNNN"},
     {"InsertRowAction", "UntitledMenu0", "&Insert Row", "Ins", "NNNNNNY"},
     {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Del", "NNNNNNN"},
@@ -136,6 +139,11 @@ private slots:
     void commandLineAnswersWithoutAWindow();
     void batteryReportWithoutADisplay_data();
     void batteryReportWithoutADisplay();
+    void batteryReportNeverWritesOverWhatItReads_data();
+    void batteryReportNeverWritesOverWhatItReads();
+    void batteryReportOptions_data();
+    void batteryReportOptions();
+    void batteryReportCutShortLeavesNothing();
     void commandRouting_data();
     void commandRouting();
     void activationResetsDirty();
@@ -570,8 +578,275 @@ void TestShell::batteryReportWithoutADisplay()
     help.start(QStringLiteral(QUINTAVAL_PROGRAM), {QStringLiteral("--help")});
     QVERIFY(help.waitForFinished(60000));
     const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf"})
+    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
+                             "--metric <M>", "--alpha <A>", "--bonferroni", "--confidence <C>", "--ci-method <M>",
+                             "--descriptors <D>", "--correlations <FILE>"})
         QVERIFY2(said.contains(QLatin1String(part)), part);
+}
+
+namespace {
+
+// A headless report run in `dir`, with its own settings (written as
+// `settings`, the .conf file's text) and no display.
+struct Headless {
+    int status = -1;
+    QString errors;
+};
+
+Headless runHeadless(const QTemporaryDir &dir, const QStringList &arguments, const QByteArray &settings = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    QDir(dir.path()).mkpath(QStringLiteral("config/Quintaval"));
+    QFile conf(dir.filePath(QStringLiteral("config/Quintaval/Quintaval.conf")));
+    if (conf.open(QIODevice::WriteOnly))
+        conf.write(settings);
+    conf.close();
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(QUINTAVAL_PROGRAM), arguments);
+    Headless run;
+    if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit)
+        run.status = program.exitCode();
+    run.errors = QString::fromLocal8Bit(program.readAllStandardError());
+    return run;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whatever a run leaves beside its output that is not one of the test's files.
+QStringList leftBehind(const QTemporaryDir &dir)
+{
+    QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.removeIf([](const QString &name) { return !name.startsWith(QLatin1Char('.')); });
+    return names;
+}
+
+const QByteArray kTwoPeople = "person,name,scale,score,reliability,group\n"
+                              "Ada,Vocabulary,scaled,13,.90,Verbal\n"
+                              "Ada,Similarities,scaled,12,.86,Verbal\n"
+                              "Ada,Block Design,scaled,7,.86,Perceptual\n"
+                              "Ben,Vocabulary,scaled,10,.90,Verbal\n"
+                              "Ben,Block Design,t,44,.86,Perceptual\n";
+const QByteArray kCorrelations = "name,Vocabulary,Similarities,Block Design\nVocabulary,1\nSimilarities,.74,1\n"
+                                 "Block Design,.45,.48,1\n";
+const QByteArray kDescriptors = "z_from,label\n-inf,Low\n0,High\n";
+
+} // namespace
+
+void TestShell::batteryReportNeverWritesOverWhatItReads_data()
+{
+    QTest::addColumn<QString>("out");      // in the test's folder; "link:X" a symbolic link to X, "hard:X" a hard link
+    QTest::addColumn<QStringList>("more"); // more arguments
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    const QByteArray storedCorrelations = "[battery]\ncorrelations=CORR\n";
+    const QByteArray storedDescriptors = "[report]\ndescriptors=custom\ndescriptorFile=DESC\n";
+    QTest::newRow("the battery file") << "battery.csv" << QStringList() << QByteArray() << 2
+                                      << "battery.csv is the battery file being printed";
+    QTest::newRow("a symbolic link to it") << "link:battery.csv" << QStringList() << QByteArray() << 2
+                                           << "out.pdf is the battery file being printed";
+    QTest::newRow("a hard link to it") << "hard:battery.csv" << QStringList() << QByteArray() << 2
+                                       << "out.pdf is the battery file being printed";
+    QTest::newRow("--correlations") << "correlations.csv" << QStringList{"--correlations", "correlations.csv"}
+                                    << QByteArray() << 2 << "is the correlation file the report uses";
+    QTest::newRow("the stored correlation file, linked") << "link:correlations.csv" << QStringList() << storedCorrelations
+                                                         << 2 << "is the correlation file the report uses";
+    QTest::newRow("--descriptors") << "hard:descriptors.csv" << QStringList{"--descriptors", "descriptors.csv"}
+                                   << QByteArray() << 2 << "is the descriptor file the report uses";
+    QTest::newRow("the stored descriptor file") << "descriptors.csv" << QStringList() << storedDescriptors << 2
+                                                << "is the descriptor file the report uses";
+    QTest::newRow("a full device") << "/dev/full" << QStringList() << QByteArray() << 1
+                                   << "full could not be written: No space left on device";
+    QTest::newRow("a folder") << "folder" << QStringList() << QByteArray() << 1 << "folder could not be written";
+    QTest::newRow("a pipe, as a stream") << "fifo" << QStringList() << QByteArray() << 0 << "";
+    QTest::newRow("a device, as a stream") << "/dev/null" << QStringList() << QByteArray() << 0 << "";
+}
+
+// --pdf is refused (2) before anything is written when it would replace a
+// file the report is made from, by any name; a device or a pipe is written
+// as a stream and never replaced; a failed write says why (1); nothing is
+// left behind.
+void TestShell::batteryReportNeverWritesOverWhatItReads()
+{
+    QFETCH(QString, out);
+    QFETCH(QStringList, more);
+    QFETCH(QByteArray, settings);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("battery.csv"), kTwoPeople));
+    QVERIFY(writeFile(dir.filePath("correlations.csv"), kCorrelations));
+    QVERIFY(writeFile(dir.filePath("descriptors.csv"), kDescriptors));
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+    settings.replace("CORR", QFile::encodeName(dir.filePath("correlations.csv")));
+    settings.replace("DESC", QFile::encodeName(dir.filePath("descriptors.csv")));
+    QString target = out;
+    if (out.startsWith("link:")) {
+        target = dir.filePath("out.pdf");
+        QVERIFY(QFile::link(out.mid(5), target));
+    } else if (out.startsWith("hard:")) {
+        target = dir.filePath("out.pdf");
+        QVERIFY(::link(QFile::encodeName(dir.filePath(out.mid(5))).constData(), QFile::encodeName(target).constData()) == 0);
+    } else if (!out.startsWith('/')) {
+        target = dir.filePath(out);
+    }
+    const QString read = dir.filePath(out.mid(out.indexOf(':') + 1)); // the file the run reads, when it is one
+    const QByteArray before = QFileInfo(read).isFile() ? contents(read) : QByteArray();
+
+    // A pipe's reader, as a shell's `| lpr` would be.
+    QProcess reader;
+    if (out == "fifo") {
+        reader.start("cat", {target});
+        QVERIFY(reader.waitForStarted());
+    }
+    const Headless run = runHeadless(dir, QStringList{"--battery", "battery.csv", "--pdf", target} + more, settings);
+    QCOMPARE(run.status, status);
+    QVERIFY2(error.isEmpty() ? run.errors.isEmpty() : run.errors.contains(error), qPrintable(run.errors));
+    if (status == 2)
+        QCOMPARE(contents(read), before);
+    if (out == "fifo") {
+        QVERIFY(reader.waitForFinished(60000));
+        QVERIFY(reader.readAllStandardOutput().startsWith("%PDF-"));
+    }
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &after), 0);
+    if (out == "fifo")
+        QVERIFY(S_ISFIFO(after.st_mode));
+    else if (out.startsWith("/dev/"))
+        QVERIFY(S_ISCHR(after.st_mode));
+    else if (out == "folder")
+        QVERIFY(S_ISDIR(after.st_mode));
+    QCOMPARE(leftBehind(dir), QStringList());
+}
+
+void TestShell::batteryReportOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after --battery battery.csv --pdf out.pdf
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("printed"); // each found in the PDF's text
+    QTest::addColumn<QStringList>("notPrinted");
+    QTest::newRow("every person, each with their own pages")
+        << QStringList() << QByteArray() << 0 << "" << QStringList{"Name or code: Ada", "Name or code: Ben"}
+        << QStringList{"page 2 of"};
+    QTest::newRow("--person") << QStringList{"--person", "Ben"} << QByteArray() << 0 << ""
+                              << QStringList{"Name or code: Ben"} << QStringList{"Ada"};
+    QTest::newRow("--person not in the file") << QStringList{"--person", "Cy"} << QByteArray() << 1
+                                              << "battery.csv has no person named Cy" << QStringList() << QStringList();
+    QTest::newRow("the options") << QStringList{"--metric", "t", "--alpha", ".01", "--confidence", "90", "--ci-method",
+                                                "obtained", "--descriptors", "wechsler", "--correlations",
+                                                "correlations.csv", "--bonferroni"}
+                                 << QByteArray() << 0 << ""
+                                 << QStringList{"T scale", "alpha .01", "Confidence intervals: 90%", "centred on the obtained score",
+                                                "Bonferroni", "from correlations.csv", "Descriptors: Wechsler."}
+                                 << QStringList();
+    QTest::newRow("options over stored settings")
+        << QStringList{"--metric", "wechsler", "--descriptors", "aacn"}
+        << QByteArray("[battery]\nmetric=z\n[report]\ndescriptors=woodcock-johnson\n") << 0 << ""
+        << QStringList{"Descriptors: AACN", "Wechsler IQ"} << QStringList{"Woodcock"};
+    QTest::newRow("stored settings") << QStringList() << QByteArray("[report]\ndescriptors=woodcock-johnson\n") << 0
+                                     << "" << QStringList{"Descriptors: Woodcock-Johnson"} << QStringList();
+    QTest::newRow("a stored correlation file that is gone")
+        << QStringList() << QByteArray("[battery]\ncorrelations=/nonexistent/gone.csv\n") << 1
+        << "the correlation file the sheet last used: gone.csv could not be read" << QStringList() << QStringList();
+    QTest::newRow("a stored descriptor file that is gone")
+        << QStringList() << QByteArray("[report]\ndescriptors=custom\ndescriptorFile=/nonexistent/labels.csv\n") << 1
+        << "the descriptor file the sheet last used: labels.csv could not be read" << QStringList() << QStringList();
+    QTest::newRow("--metric unknown") << QStringList{"--metric", "iq"} << QByteArray() << 2
+                                      << "--metric takes wechsler, t, scaled or z" << QStringList() << QStringList();
+    QTest::newRow("--alpha too large") << QStringList{"--alpha", ".5"} << QByteArray() << 2
+                                       << "--alpha must be a number greater than 0" << QStringList() << QStringList();
+    QTest::newRow("--confidence not a number") << QStringList{"--confidence", "high"} << QByteArray() << 2
+                                               << "--confidence: \"high\" is not a number" << QStringList()
+                                               << QStringList();
+    QTest::newRow("--ci-method unknown") << QStringList{"--ci-method", "exact"} << QByteArray() << 2
+                                         << "--ci-method takes true-score or obtained" << QStringList()
+                                         << QStringList();
+    QTest::newRow("--correlations unreadable") << QStringList{"--correlations", "gone.csv"} << QByteArray() << 2
+                                               << "gone.csv could not be read" << QStringList() << QStringList();
+}
+
+// The report's options mean what they mean to quintaval-convert --profile,
+// the stored settings are their defaults, and every person is printed.
+void TestShell::batteryReportOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, settings);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, notPrinted);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("battery.csv"), kTwoPeople));
+    QVERIFY(writeFile(dir.filePath("correlations.csv"), kCorrelations));
+    const QString out = dir.filePath("out.pdf");
+    const Headless run = runHeadless(dir, QStringList{"--battery", "battery.csv", "--pdf", out} + arguments, settings);
+    QCOMPARE(run.status, status);
+    QVERIFY2(error.isEmpty() ? run.errors.isEmpty() : run.errors.contains(error), qPrintable(run.errors));
+    QCOMPARE(QFile::exists(out), status == 0);
+    if (status != 0)
+        return;
+    const std::optional<QString> text = pdfText(out);
+    QVERIFY(text);
+    // As read: ligatures undone, lines joined.
+    const QString words = QString(*text)
+                              .replace(QChar(0xFB01), QStringLiteral("fi"))
+                              .replace(QChar(0xFB00), QStringLiteral("ff"))
+                              .simplified();
+    for (const QString &part : printed)
+        QVERIFY2(words.contains(part), qPrintable(part + QStringLiteral(" not in: ") + words));
+    for (const QString &part : notPrinted)
+        QVERIFY2(!words.contains(part), qPrintable(part));
+    // Each person from a new page: a page never holds two identifications.
+    for (const QString &page : text->split(QLatin1Char('\f')))
+        QVERIFY(page.count(QStringLiteral("Name or code:")) <= 1);
+}
+
+// A run stopped by the file-size limit part way through its PDF leaves the
+// old file whole and no temporary file beside it.
+void TestShell::batteryReportCutShortLeavesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("battery.csv"), kTwoPeople));
+    const QString out = dir.filePath("out.pdf");
+    QVERIFY(writeFile(out, "the old report"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    // 8 KB: less than any report, more than the settings need.
+    program.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 8; exec \"$0\" \"$@\""),
+                                         QStringLiteral(QUINTAVAL_PROGRAM), QStringLiteral("--battery"),
+                                         QStringLiteral("battery.csv"), QStringLiteral("--pdf"), out});
+    QVERIFY(program.waitForFinished(60000));
+    QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
+    QCOMPARE(contents(out), QByteArray("the old report"));
+    QCOMPARE(leftBehind(dir), QStringList());
 }
 
 void TestShell::commandRouting_data()

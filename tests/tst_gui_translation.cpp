@@ -192,7 +192,8 @@ private:
     {
         // References are given as published.
         for (int source = 1; source <= int(interpretation::Source::Schrank2014); ++source)
-            names << report::referenceText(interpretation::Source(source));
+            names << report::referenceText(interpretation::Source(source))
+                  << report::citation(interpretation::Source(source));
         QStringList bypassed;
         for (const ShownText &text : shown)
             if (const QString words = unmarkedWords(text.text, names); !words.isEmpty())

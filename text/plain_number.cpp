@@ -58,4 +58,20 @@ std::optional<double> plainNumberValue(std::string_view text, NumberSyntax synta
     return text::Val(number);
 }
 
+std::string spreadsheetCell(std::string_view cell)
+{
+    std::string out(cell);
+    for (char &c : out)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    const bool formula = !out.empty() && (out[0] == '=' || out[0] == '+' || out[0] == '-' || out[0] == '@');
+    const auto isNumber = [&](char mark) {
+        const std::optional<PlainNumberSpan> span = findPlainNumber(out, {mark, true});
+        return span && span->begin == 0 && span->end == out.size();
+    };
+    if (formula && !isNumber('.') && !isNumber(','))
+        out.insert(out.begin(), '\'');
+    return out;
+}
+
 } // namespace text

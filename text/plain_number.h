@@ -33,4 +33,10 @@ std::optional<PlainNumberSpan> findPlainNumber(std::string_view text, NumberSynt
 // The value of such a text; nothing when the text is not one.
 std::optional<double> plainNumberValue(std::string_view text, NumberSyntax syntax);
 
+// A cell of tab-separated text for a spreadsheet. A text beginning with =,
+// +, - or @ would be taken for a formula and gets an apostrophe before it;
+// a number (with a point or a comma, signed or not) stays a number. A tab
+// or a line break (\r too) inside becomes a space, so the cell stays one.
+std::string spreadsheetCell(std::string_view cell);
+
 } // namespace text

@@ -20,28 +20,6 @@
         <translation>Mit --battery: dessen gedruckten Bericht nach OUT schreiben und beenden.</translation>
     </message>
     <message>
-        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
-NCE, CEEB and AGCT scales or a percentile, to every other scale.
-
-quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
-report of FILE to OUT.pdf, with the settings the sheet last had, and exits
-without a window or a display: 0 when written, 1 when a file cannot be
-read or written, 2 on a usage error. A script can make one report per
-person this way.
-For CSV files of many scores, see quintaval-convert.</source>
-        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf einer der Skalen z, T,
-Wechsler-IQ, NCE, CEEB und AGCT oder ein Perzentil in alle anderen Skalen um.
-
-quintaval --battery FILE startet mit FILE im Profilbogen.
-quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Profilbericht
-von FILE nach OUT.pdf, mit den zuletzt verwendeten Einstellungen des Bogens,
-und endet ohne Fenster und ohne Bildschirm: 0, wenn geschrieben, 1, wenn eine
-Datei nicht gelesen oder geschrieben werden kann, 2 bei einem Aufruffehler.
-So kann ein Skript für jede Person einen Bericht erstellen.
-Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
-    </message>
-    <message>
         <source>Usage: quintaval [options]</source>
         <translation>Aufruf: quintaval [Optionen]</translation>
     </message>
@@ -49,6 +27,109 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>quintaval (Quintaval) %1
 </source>
         <translation>quintaval (Quintaval) %1
+</translation>
+    </message>
+    <message>
+        <source>With --pdf: print only the person of this name; without it, every person in FILE, each from a new page.</source>
+        <translation>Mit --pdf: nur die Person dieses Namens drucken; ohne diese Option jede Person in FILE, jede ab einer neuen Seite.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the common metric, wechsler, t, scaled or z.</source>
+        <translation>Mit --pdf: die gemeinsame Metrik, wechsler, t, scaled oder z.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the level of the two-tailed tests, 0 &lt; A &lt; .5.</source>
+        <translation>Mit --pdf: das Niveau der zweiseitigen Tests, 0 &lt; A &lt; .5.</translation>
+    </message>
+    <message>
+        <source>With --pdf: divide alpha among the scores tested for strengths and weaknesses.</source>
+        <translation>Mit --pdf: Alpha auf die Werte aufteilen, die auf Stärken und Schwächen geprüft werden.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the confidence of the intervals in percent, 50 &lt;= C &lt; 100.</source>
+        <translation>Mit --pdf: das Konfidenzniveau der Intervalle in Prozent, 50 &lt;= C &lt; 100.</translation>
+    </message>
+    <message>
+        <source>With --pdf: intervals about the estimated true score (true-score) or about the score itself (obtained).</source>
+        <translation>Mit --pdf: Intervalle um den geschätzten wahren Wert (true-score) oder um den beobachteten Wert selbst (obtained).</translation>
+    </message>
+    <message>
+        <source>With --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson or a descriptor file.</source>
+        <translation>Mit --pdf: aacn, wechsler, wechsler-classic, woodcock-johnson oder eine Bezeichnungsdatei.</translation>
+    </message>
+    <message>
+        <source>With --pdf: the correlation matrix of the scores.</source>
+        <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
+    </message>
+    <message>
+        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
+        <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
+        <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--confidence: &quot;%1&quot; is not a number</source>
+        <translation>--confidence: „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>--confidence &quot;%1&quot;: %2</source>
+        <translation>--confidence „%1“: %2</translation>
+    </message>
+    <message>
+        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
+        <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Quintaval converts a raw score, or a score on any of the z, T, Wechsler IQ,
+NCE, CEEB and AGCT scales or a percentile, to every other scale.
+
+quintaval --battery FILE starts with FILE open in the Battery Sheet.
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
+report of FILE to OUT.pdf and exits without a window or a display. Every
+person in FILE is printed, each from a new page with their own page
+numbers, or the one --person names. The options below set the report
+as quintaval-convert --profile has them; those not given take the
+settings the sheet last had. OUT may be a device or a pipe, never FILE or
+a file the report is made from, by any name or link. Exit status: 0 when
+written, 1 when a file cannot be read or written (a stored descriptor or
+correlation file too), 2 on a usage error or when OUT is a file the
+report is made from.
+For CSV files of many scores, see quintaval-convert.</source>
+        <translation>Quintaval rechnet einen Rohwert oder einen Wert auf der z-, T-, Wechsler-IQ-,
+NCE-, CEEB- oder AGCT-Skala oder einen Prozentrang in jede andere Skala um.
+
+quintaval --battery FILE startet mit FILE geöffnet im Profilbogen.
+quintaval --battery FILE --pdf OUT.pdf schreibt den gedruckten Bericht des
+Profilbogens über FILE nach OUT.pdf und endet ohne Fenster und ohne Anzeige.
+Jede Person in FILE wird gedruckt, jede ab einer neuen Seite mit eigenen
+Seitenzahlen, oder die eine, die --person nennt. Die Optionen unten stellen
+den Bericht ein wie bei quintaval-convert --profile; was nicht angegeben ist,
+kommt aus den zuletzt im Profilbogen gewählten Einstellungen. OUT darf ein
+Gerät oder eine Pipe sein, nie FILE oder eine Datei, aus der der Bericht
+entsteht, unter keinem Namen und keinem Link. Rückgabewert: 0, wenn
+geschrieben; 1, wenn eine Datei nicht gelesen oder geschrieben werden kann
+(auch eine gespeicherte Bezeichnungs- oder Korrelationsdatei); 2 bei einem
+Bedienfehler oder wenn OUT eine Datei ist, aus der der Bericht entsteht.
+Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the printed report: it needs --battery FILE --pdf OUT</source>
+        <translation>--%1 gilt für den gedruckten Bericht: es braucht --battery FILE --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--%1 is given once</source>
+        <translation>--%1 wird nur einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Try &apos;quintaval --help&apos; for more information.
+</source>
+        <translation>Mehr dazu mit „quintaval --help“.
 </translation>
     </message>
 </context>
@@ -646,10 +727,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -676,10 +753,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>&amp;Delete Row</source>
         <translation>Zeile &amp;löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Move Row Up</source>
-        <translation>Zeile nach &amp;oben</translation>
     </message>
     <message>
         <source>Move Row Do&amp;wn</source>
@@ -720,6 +793,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>&amp;Battery Sheet</source>
         <translation>&amp;Profilbogen</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Move Row Up</source>
+        <translation>Zeile nach &amp;oben</translation>
     </message>
 </context>
 <context>
@@ -762,6 +847,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>ReportPage</name>
     <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
         <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
@@ -792,6 +885,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>ReportTable</name>
+    <message>
+        <source>The table shows the estimated true score as %1, the band it falls in.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1, das Band, in das er fällt.</translation>
+    </message>
+    <message>
+        <source>The table shows the estimated true score as %1: it lies outside the possible range of the scale and is held at its limit.</source>
+        <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
+    </message>
+    <message>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
+    </message>
     <message>
         <source>SEE</source>
         <translation>SEE</translation>
@@ -1167,7 +1272,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     </message>
 </context>
 <context>
+    <name>WrittenFile</name>
+    <message>
+        <source>it is %1, which this would replace</source>
+        <translation>es ist %1, die dabei ersetzt würde</translation>
+    </message>
+</context>
+<context>
     <name>battery::BatteryPage</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
     <message>
         <source>Strengths and weaknesses</source>
         <translation>Stärken und Schwächen</translation>
@@ -1387,6 +1503,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
+    <message>
+        <source>In %1, %2 runs past %3 characters; the first %3 are open. Save asks for a new file name, so that the file keeps the whole text.</source>
+        <translation>In %1 ist %2 länger als %3 Zeichen; die ersten %3 sind geöffnet. Speichern fragt nach einem neuen Dateinamen, damit die Datei den ganzen Text behält.</translation>
+    </message>
     <message>
         <source>Battery</source>
         <translation>Testbatterie</translation>
@@ -1748,13 +1868,21 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
+    <message>
+        <source>the sheet&apos;s own file</source>
+        <translation>die eigene Datei des Profilbogens</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet uses</source>
+        <translation>die Korrelationsdatei, die der Profilbogen verwendet</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet uses</source>
+        <translation>die Bezeichnungsdatei, die der Profilbogen verwendet</translation>
+    </message>
 </context>
 <context>
     <name>battery::ChartData</name>
-    <message>
-        <source>The profile chart: each score on the %1 scale, in the order of the scores table.</source>
-        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle.</translation>
-    </message>
     <message>
         <source>, interval %1 to %2</source>
         <translation>, Intervall %1 bis %2</translation>
@@ -1771,9 +1899,21 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>, a weakness</source>
         <translation>, eine Schwäche</translation>
     </message>
+    <message>
+        <source>The profile chart: each score on the %1 scale, in the order of the scores table, the scores of a group together.</source>
+        <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle, die Werte einer Gruppe beieinander.</translation>
+    </message>
 </context>
 <context>
     <name>battery::ExplanationText</name>
+    <message>
+        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
+        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übung / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
+    </message>
+    <message>
+        <source>retest</source>
+        <translation>Retest</translation>
+    </message>
     <message>
         <source>z of a score</source>
         <translation>z eines Werts</translation>
@@ -2206,10 +2346,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 + %2 z, rounded half away from zero</source>
         <translation>gerundet(%1 + %2 z)</translation>
     </message>
-    <message>
-        <source>RCI = (%1 &amp;minus; z &amp;minus; practice / SD) / &amp;radic;(2 (1 &amp;minus; r))</source>
-        <translation>RCI = (%1 &amp;minus; z &amp;minus; Übungseffekt / SD) / &amp;radic;(2 (1 &amp;minus; r))</translation>
-    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2550,8 +2686,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Ein Perzentil muss größer als 0 und kleiner als 100 sein.</translation>
     </message>
     <message>
-        <source>%1 scores range from %2 to %3.</source>
-        <translation>Werte der Skala %1 reichen von %2 bis %3.</translation>
+        <source>The %1 scale ranges from %2 to %3.</source>
+        <translation>Die Skala %1 reicht von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 stands for a z beyond the z scale, which ranges from %2 to %3.</source>
+        <translation>%1 entspricht einem z außerhalb der z-Skala, die von %2 bis %3 reicht.</translation>
     </message>
     <message>
         <source>%1 is out of range.</source>
@@ -2594,8 +2734,16 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite&apos;s reliability would not be above 0.</source>
-        <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht über 0.</translation>
+        <source>Not worked out: the composite&apos;s reliability would not lie between 0 and 1.</source>
+        <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the retest lies outside its scale.</source>
+        <translation>Nicht berechnet: Der Retest liegt außerhalb seiner Skala.</translation>
+    </message>
+    <message>
+        <source>Not worked out: no set of scores could have these correlations together; check them.</source>
+        <translation>Nicht berechnet: Keine Werte könnten diese Korrelationen zugleich haben; bitte prüfen.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2.</source>
@@ -2793,9 +2941,41 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 lies outside −1 to 1</source>
         <translation>%1 liegt außerhalb von −1 bis 1</translation>
     </message>
+    <message>
+        <source>the battery file being printed</source>
+        <translation>die Profildatei, die gedruckt wird</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>the correlation file the report uses</source>
+        <translation>die Korrelationsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>%1 is %2; the report is not written over it. Give the PDF another name.</source>
+        <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem PDF einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Bezeichnungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>the correlation file the sheet last used: %1</source>
+        <translation>die zuletzt im Profilbogen verwendete Korrelationsdatei: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no person named %2.</source>
+        <translation>%1 enthält keine Person namens %2.</translation>
+    </message>
 </context>
 <context>
     <name>report::IdentificationBlock</name>
+    <message>
+        <source>%1 was longer than %2 characters: its first %2 are kept.</source>
+        <translation>%1 war länger als %2 Zeichen: die ersten %2 bleiben.</translation>
+    </message>
     <message>
         <source>A date as year-month-day, such as 2016-03-14.</source>
         <translation>Ein Datum als TT.MM.JJJJ, etwa 14.03.2016; auch 2016-03-14.</translation>
@@ -2996,6 +3176,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Reliabilität muss eine Zahl zwischen 0 und 1 sein, etwa %1.</translation>
     </message>
     <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the descriptor file the report uses</source>
+        <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>Te&amp;st:</source>
+        <translation>Te&amp;st:</translation>
+    </message>
+    <message>
         <source>Re&amp;liability:</source>
         <translation>Re&amp;liabilität:</translation>
     </message>
@@ -3034,10 +3226,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Messages</source>
         <translation>Meldungen</translation>
-    </message>
-    <message>
-        <source>Te&amp;st:</source>
-        <translation>Te&amp;st:</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-#include "batch/output_file.h"
+#include "text/output_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace batch {
+namespace text {
 
 namespace {
 
@@ -18,7 +18,9 @@ namespace {
 char g_temporary[PATH_MAX + 1];
 volatile sig_atomic_t g_armed = 0;
 
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Every signal that ends a run by default while the file is written: a
+// closed pipe on standard error, a quit key, a file-size limit (ulimit -f).
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ};
 struct sigaction g_previous[std::size(kSignals)];
 
 extern "C" void removeAndDie(int signal)
@@ -90,17 +92,27 @@ OutputFile::~OutputFile()
     discard();
 }
 
-bool OutputFile::open(const std::string &path, std::string &why)
+bool OutputFile::open(const std::string &path, std::string &why, bool waitForReader)
 {
-    m_target = resolved(path);
     struct stat existing;
-    const bool exists = ::stat(m_target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) {
-        m_fd = ::open(m_target.c_str(), O_WRONLY | O_CLOEXEC);
-        if (m_fd < 0)
-            why = std::strerror(errno);
-        return m_fd >= 0;
+    // A device or a FIFO, however reached (/dev/stdout links to a pipe that
+    // has no name), is opened by the name given and never replaced.
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        const int flags = O_WRONLY | O_CLOEXEC | (waitForReader ? 0 : O_NONBLOCK);
+        do
+            m_fd = ::open(path.c_str(), flags);
+        while (m_fd < 0 && errno == EINTR);
+        if (m_fd < 0) {
+            why = errno == ENXIO && S_ISFIFO(existing.st_mode) ? "it is a pipe that nothing reads"
+                                                                : std::strerror(errno);
+            return false;
+        }
+        if (!waitForReader)
+            ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        return true;
     }
+    m_target = resolved(path);
+    const bool exists = ::stat(m_target.c_str(), &existing) == 0;
     const std::string base = m_target.substr(m_target.rfind('/') + 1);
     std::string name = folderOf(m_target) + "/." + base + ".XXXXXX";
     if (name.size() > PATH_MAX) {
@@ -171,4 +183,30 @@ void OutputFile::discard()
     }
 }
 
-} // namespace batch
+
+bool writeAll(int fd, std::string_view bytes, std::string &why)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            why = std::strerror(n < 0 ? errno : EIO);
+            return false;
+        }
+        bytes.remove_prefix(size_t(n));
+    }
+    return true;
+}
+
+bool writeWhole(const std::string &path, const FileFiller &fill, std::string &why, bool waitForReader)
+{
+    OutputFile file;
+    if (!file.open(path, why, waitForReader))
+        return false;
+    if (!fill(file.fd(), why))
+        return false; // the destructor removes the temporary file
+    return file.commit(why);
+}
+
+} // namespace text

@@ -1,0 +1,271 @@
+// Every figure on the printed Battery Report, read back from the PDF: for
+// batteries of short and very long names, of few and many scores, in both
+// languages and on two metrics, nothing is cut ("…"), each figure the core
+// worked out is there whole in the language's number format, and the
+// examiner is named whole on every page.
+#include "battery_window/battery_page.h"
+#include "battery_window/numbers.h"
+#include "framework/language.h"
+#include "profile/correlations.h"
+#include "text/text_routines.h"
+#include "tests/program_fixture.h"
+
+#include <QApplication>
+#include <QPageSize>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <set>
+
+namespace {
+
+// Words of several lengths, so that long names wrap as names do.
+const QString kFiller = QStringLiteral(
+    "Processing Speed Index Symbol Search and Coding Working Memory Verbal Comprehension Visual Spatial "
+    "Fluid Reasoning Delayed Recall Recognition Phonological Awareness Quantitative Knowledge ");
+
+// A distinct name of exactly `length` characters.
+QString nameOf(int index, int length)
+{
+    if (length == 1)
+        return QString(QChar(index < 26 ? 'A' + index : '1' + index - 26));
+    QString name = QString::number(index + 1) + QLatin1Char(' ');
+    while (name.size() < length)
+        name += kFiller;
+    name.truncate(length);
+    if (name.endsWith(QLatin1Char(' ')))
+        name[length - 1] = QLatin1Char('x');
+    return name;
+}
+
+QString longName(const QString &start)
+{
+    QString name = start + QLatin1Char(' ');
+    while (name.size() < 150)
+        name += kFiller;
+    name.truncate(150);
+    return name.trimmed() + QLatin1Char('q');
+}
+
+struct Battery {
+    battery::Sheet sheet;
+    profile::Correlations correlations;
+};
+
+// Scores spread wide enough for strengths, weaknesses and significant
+// pairs; unequal reliabilities; groups for composites; retests for change;
+// and one refused row.
+Battery makeBattery(int scores, int nameLength)
+{
+    Battery battery;
+    battery::Sheet &sheet = battery.sheet;
+    sheet.id.person = "K-0117";
+    sheet.id.birthDate = "2016-03-14";
+    sheet.id.testDate = "2026-11-02";
+    sheet.id.battery = longName(QStringLiteral("Battery")).toStdString();
+    sheet.id.examiner = longName(QStringLiteral("Examiner")).toStdString();
+    std::string header = "name";
+    std::string matrix;
+    for (int i = 0; i < scores; ++i) {
+        battery::SheetRow row;
+        const std::string name = nameOf(i, nameLength).toStdString();
+        auto set = [&row](profile::Field field, const std::string &text) { row.cells[std::size_t(field)] = text; };
+        set(profile::Field::Name, name);
+        const int offset = (i * 37) % 61 - 30; // -30 .. 30
+        switch (i % 4) {
+        case 0: set(profile::Field::Scale, "wechsler"); set(profile::Field::Score, std::to_string(100 + offset)); break;
+        case 1: set(profile::Field::Scale, "scaled"); set(profile::Field::Score, std::to_string(10 + offset / 5)); break;
+        case 2: set(profile::Field::Scale, "t"); set(profile::Field::Score, std::to_string(50 + offset / 2)); break;
+        default: set(profile::Field::Scale, "z"); set(profile::Field::Score, text::Format(offset / 15.0, "0.00")); break;
+        }
+        set(profile::Field::Reliability, "." + std::to_string(80 + (i * 7) % 16));
+        if (i % 3 == 1) {
+            if (i % 4 == 0)
+                set(profile::Field::Retest, std::to_string(100 + offset + 12));
+            else if (i % 4 == 1)
+                set(profile::Field::Retest, std::to_string(10 + offset / 5 - 3));
+            else if (i % 4 == 2)
+                set(profile::Field::Retest, std::to_string(50 + offset / 2 + 1));
+            else
+                set(profile::Field::Retest, text::Format(offset / 15.0 + 0.5, "0.00"));
+            if (i % 2 == 0)
+                set(profile::Field::Practice, "2");
+        }
+        set(profile::Field::Group, i % 5 == 4 ? "" : "Group " + std::to_string(i % 2 + 1));
+        sheet.rows.push_back(row);
+        header += ",\"" + name + "\"";
+        matrix += "\"" + name + "\"";
+        for (int j = 0; j <= i; ++j)
+            matrix += j == i ? ",1" : "," + std::string(j % 2 ? ".55" : ".62");
+        matrix += "\n";
+    }
+    battery::SheetRow refused;
+    refused.cells[std::size_t(profile::Field::Name)] = "Refused " + nameOf(scores, nameLength).toStdString();
+    refused.cells[std::size_t(profile::Field::Scale)] = "wechsler";
+    refused.cells[std::size_t(profile::Field::Score)] = "1o5";
+    sheet.rows.push_back(refused);
+    profile::CorrelationError error;
+    if (!profile::Correlations::parse(header + "\n" + matrix, battery.correlations, error))
+        qFatal("%s", profile::errorMessage(error).c_str());
+    return battery;
+}
+
+QString page(const profile::Figure &figure)
+{
+    return battery::numbers::page(figure.text);
+}
+
+// Every figure of the analysis the printed report shows.
+QStringList figuresOf(const battery::Sheet &sheet, const battery::SheetResults &results)
+{
+    QStringList figures;
+    auto add = [&figures](const profile::Figure &figure) {
+        if (figure.known() && !figure.text.empty())
+            figures << page(figure);
+    };
+    const profile::Analysis &analysis = results.analysis;
+    for (std::size_t i = 0; i < analysis.scores.size(); ++i) {
+        const profile::ScoreResult &score = analysis.scores[i];
+        if (score.problem)
+            continue;
+        const battery::SheetRow &row = sheet.rows[std::size_t(results.rowOfEntry(int(i)))];
+        figures << battery::numbers::page(row.cell(profile::Field::Score))
+                << battery::numbers::page(row.cell(profile::Field::Reliability));
+        for (const profile::Figure *figure : {&score.metric, &score.percentileRank, &score.ciLow, &score.ciHigh,
+                                              &score.deviation, &score.deviationCritical, &score.deviationBaseRate,
+                                              &score.rci})
+            add(*figure);
+    }
+    for (const profile::PairResult &pair : analysis.pairs)
+        if (pair.significant == profile::Significance::Yes)
+            for (const profile::Figure *figure : {&pair.difference, &pair.critical, &pair.baseRate})
+                add(*figure);
+    for (const profile::CompositeResult &composite : analysis.composites)
+        for (const profile::Figure *figure : {&composite.metric, &composite.percentileRank, &composite.reliability,
+                                              &composite.ciLow, &composite.ciHigh})
+            add(*figure);
+    return figures;
+}
+
+} // namespace
+
+class TestPrintedFigures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { fw::useLanguage(fw::Language::English); }
+    void everyFigureWhole_data();
+    void everyFigureWhole();
+};
+
+void TestPrintedFigures::everyFigureWhole_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<int>("scores");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<bool>("zMetric");
+    QTest::addColumn<int>("paper");
+    // Each name length with few and many scores, each on both metrics
+    // somewhere, in both languages; not the whole cross product.
+    struct Case {
+        int scores, nameLength;
+        bool z;
+    };
+    const Case cases[] = {{3, 1, false}, {30, 1, true},   {12, 20, true},  {30, 20, false},
+                          {12, 70, false}, {30, 70, true}, {3, 150, true},  {12, 150, false},
+                          {30, 150, true}, {30, 150, false}};
+    for (const bool german : {false, true})
+        for (const Case &c : cases)
+            QTest::addRow("%s, %d scores, names of %d, %s", german ? "German" : "English", c.scores, c.nameLength,
+                          c.z ? "z" : "Wechsler")
+                << german << c.scores << c.nameLength << c.z << int(QPageSize::A4);
+    // Paper too narrow for the scores table even in the least type: it is
+    // split under its heading, continued.
+    for (const bool german : {false, true})
+        QTest::addRow("%s, 12 scores, names of 20, z, A6", german ? "German" : "English")
+            << german << 12 << 20 << true << int(QPageSize::A6);
+}
+
+void TestPrintedFigures::everyFigureWhole()
+{
+    QFETCH(bool, german);
+    QFETCH(int, scores);
+    QFETCH(int, nameLength);
+    QFETCH(bool, zMetric);
+    QFETCH(int, paper);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    fw::useLanguage(german ? fw::Language::German : fw::Language::English);
+    const Battery battery = makeBattery(scores, nameLength);
+    profile::Settings settings;
+    settings.metric = zMetric ? profile::Metric::Z : profile::Metric::Wechsler;
+    battery::SheetResults results;
+    battery::workOut(battery.sheet, battery.correlations, settings, results);
+    // The battery has what the report must show whole.
+    const profile::Analysis &analysis = results.analysis;
+    QCOMPARE(analysis.refused.size(), std::size_t(1));
+    QVERIFY(std::any_of(analysis.pairs.begin(), analysis.pairs.end(),
+                        [](const profile::PairResult &p) { return p.significant == profile::Significance::Yes; }));
+    QVERIFY(std::any_of(analysis.composites.begin(), analysis.composites.end(),
+                        [](const profile::CompositeResult &c) { return c.missing == profile::Missing::None; }));
+    QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
+                        [](const profile::ScoreResult &s) { return s.rci.known(); }));
+    QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
+                        [](const profile::ScoreResult &s) { return s.deviation.known() && s.deviation.value < 0; }));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("battery.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    battery::BatteryReport report{&battery.sheet, &results, settings, QStringLiteral("AACN"),
+                                  QStringLiteral("correlations.csv")};
+    int pages = 0;
+    QVERIFY(battery::printBattery(printer, report, &pages));
+    const std::optional<QString> text = pdfText(pdf);
+    QVERIFY(text);
+    const QString printed = text->normalized(QString::NormalizationForm_KC);
+
+    for (const QString &cut : {QString(QChar(0x2026)), QStringLiteral("...")})
+        QVERIFY2(!printed.contains(cut), qPrintable(printed.mid(std::max<qsizetype>(0, printed.indexOf(cut) - 300), 600)));
+    const QStringList split = printed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const std::set<QString> words(split.begin(), split.end());
+    for (const QString &figure : figuresOf(battery.sheet, results))
+        QVERIFY2(words.count(figure), qPrintable(QStringLiteral("%1 is not printed whole").arg(figure)));
+    // Each block under its own heading, a line to itself: the Method's
+    // paragraphs name the same topics.
+    QStringList lines;
+    for (const QString &line : printed.split(QLatin1Char('\n')))
+        lines << line.simplified();
+    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
+                                "Method", "References"}) {
+        const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
+        QVERIFY2(lines.contains(translated), qPrintable(translated));
+    }
+    const QString continued = QCoreApplication::translate("battery::BatteryPage", "%1 (continued)")
+                                  .arg(QCoreApplication::translate("battery::BatteryPage", "Scores"));
+    QCOMPARE(lines.contains(continued), paper == int(QPageSize::A6));
+    // The refused row, named and said to be left out.
+    const QString refusedName = QString::fromStdString(battery.sheet.rows.back().cell(profile::Field::Name));
+    const QString leftOut = QCoreApplication::translate("battery::BatteryPage", "%1 is left out: %2")
+                                .arg(refusedName, QStringLiteral("\x01"))
+                                .section(QChar(1), 0, 0)
+                                .simplified();
+    QVERIFY2(printed.simplified().contains(leftOut), qPrintable(leftOut));
+
+    const QStringList sheets = printed.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(sheets.size(), pages);
+    const QString examiner = QString::fromStdString(battery.sheet.id.examiner);
+    const QString test = QString::fromStdString(battery.sheet.id.battery);
+    for (int at = 0; at < sheets.size(); ++at) {
+        const QString words = sheets[at].simplified();
+        QVERIFY2(words.contains(examiner), qPrintable(QStringLiteral("page %1: %2").arg(at + 1).arg(words.left(600))));
+        QVERIFY2(words.contains(test), qPrintable(QStringLiteral("page %1").arg(at + 1)));
+        QVERIFY(words.contains(QStringLiteral("K-0117")));
+    }
+}
+
+QTEST_MAIN(TestPrintedFigures)
+#include "tst_gui_printed_figures.moc"
