@@ -85,7 +85,11 @@ void BatteryWnd::Layout()
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
     scrollContent();
-    setMinimumSize(QSize(760, 560).boundedTo(roomForContent()));
+    // The panes share what height is left down to this; below it, and below
+    // the width the controls need, the content scrolls.
+    const int bar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    content()->setMinimumHeight(560 - bar);
+    setMinimumWidth(std::min(760, roomForContent().width()));
     resizeWithinScreen(QSize(1180, 820));
     const QSettings settings;
     restoreGeometry(settings.value(kGeometryKey).toByteArray());

@@ -41,6 +41,9 @@ void widenToText(QLabel *label)
 }
 
 // Its least size is its content's, but never more than the screen holds.
+// The content fills it down to that least size and scrolls below it; a
+// word-wrapped label does not make it taller, as it would in Qt's own
+// resizing scroll area.
 class ContentScroll : public QScrollArea {
 public:
     explicit ContentScroll(Window *window)
@@ -49,21 +52,56 @@ public:
     {
         setObjectName(QStringLiteral("contentScroll"));
         setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
         setFocusPolicy(Qt::NoFocus); // the keys go to the controls, as without it
     }
 
     QSize minimumSizeHint() const override
     {
-        if (!widget())
-            return QScrollArea::minimumSizeHint();
-        const QSize least = widget()->minimumSizeHint().expandedTo(widget()->minimumSize());
-        return least.boundedTo(m_window->roomForContent());
+        return widget() ? least().boundedTo(m_window->roomForContent()) : QScrollArea::minimumSizeHint();
     }
 
     QSize sizeHint() const override { return minimumSizeHint(); }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool done = QScrollArea::eventFilter(watched, event);
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry(); // the content needs more, or less, room
+            fit();
+        }
+        return done;
+    }
+
+    bool viewportEvent(QEvent *event) override
+    {
+        const bool done = QScrollArea::viewportEvent(event);
+        if (event->type() == QEvent::Resize)
+            fit(); // a scroll bar came or went
+        return done;
+    }
+
 private:
+    // A least size set on the content stands for its layout's.
+    QSize least() const
+    {
+        const QSize hint = widget()->minimumSizeHint();
+        const QSize set = widget()->minimumSize();
+        return {set.width() > 0 ? set.width() : hint.width(), set.height() > 0 ? set.height() : hint.height()};
+    }
+
+    void fit()
+    {
+        if (widget())
+            widget()->resize(viewport()->size().expandedTo(least()));
+    }
+
     Window *m_window;
 };
 
