@@ -11,6 +11,7 @@
 #include "conversion/scales.h"
 #include "battery_window/sheet_commands.h"
 #include "framework/menu_bar.h"
+#include "framework/status_line.h"
 #include "report_window/core_words.h"
 #include "report_window/explanation_words.h"
 #include "report_window/identification_block.h"
@@ -83,8 +84,13 @@ void BatteryWnd::Layout()
 {
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
-    setMinimumSize(760, 560);
-    resize(1180, 820);
+    scrollContent();
+    // The panes share what height is left down to this; below it, and below
+    // the width the controls need, the content scrolls.
+    const int bar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    content()->setMinimumHeight(560 - bar);
+    setMinimumWidth(std::min(760, roomForContent().width()));
+    resizeWithinScreen(QSize(1180, 820));
     const QSettings settings;
     restoreGeometry(settings.value(kGeometryKey).toByteArray());
 }
@@ -164,11 +170,8 @@ void BatteryWnd::createSidePane()
     m_copyHow = new QPushButton(tr("Cop&y Explanation"), area);
     m_copyHow->setObjectName(QStringLiteral("copyHowBtn"));
     m_copyHow->setToolTip(tr("Copy how the selected figure was reached."));
-    m_status = new QLabel(area);
+    m_status = new fw::StatusLine(tr("Messages"), area);
     m_status->setObjectName(QStringLiteral("statusTxt"));
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_status->setAccessibleName(tr("Messages"));
 }
 
 void BatteryWnd::arrange()
@@ -292,7 +295,11 @@ void BatteryWnd::connectSignals()
 {
     connect(m_model, &ScoresModel::sheetChanged, this, [this] { refresh(); });
     connect(m_id, &report::IdentificationBlock::changed, this, [this] { identificationEdited(); });
-    connect(m_model, &ScoresModel::touched, this, [this](int row, int column) { selectCell(row, column); });
+    connect(m_model, &ScoresModel::touched, this, [this](int row, int column) {
+        selectCell(row, column);
+        m_holdRefusal = column >= 0 && column < kInputColumns && row < int(m_results.marks.size())
+            && m_results.marks[std::size_t(row)][std::size_t(column)].refused;
+    });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
     // A step is on the stack only once it has been done: Undo follows it then.
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { updateMenus(); });
@@ -435,9 +442,10 @@ void BatteryWnd::showHow()
         const bool figureColumn = column >= kInputColumns || column == int(profile::Field::Score);
         const CellMark *mark = row < int(m_results.marks.size()) && column < kInputColumns
             ? &m_results.marks[std::size_t(row)][std::size_t(column)] : nullptr;
-        showStatus(mark && !mark->reason.isEmpty()
-                       ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
-                       : QString());
+        const bool marked = mark && !mark->reason.isEmpty();
+        if (!std::exchange(m_holdRefusal, false) || marked)
+            showStatus(marked ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
+                              : QString());
         if (result && figureColumn) {
             const int entry = m_results.sheetProfile.entryOfRow[std::size_t(row)];
             heading = QStringLiteral("%1: %2").arg(nameOfEntry(entry),
@@ -487,7 +495,7 @@ void BatteryWnd::saveLayout() const
 
 void BatteryWnd::showStatus(const QString &text)
 {
-    m_status->setText(text);
+    m_status->setMessage(text);
 }
 
 void BatteryWnd::updateTitle()

@@ -30,6 +30,10 @@ class QPushButton;
 class QTableView;
 class QTextBrowser;
 
+namespace fw {
+class StatusLine;
+}
+
 namespace report {
 class IdentificationBlock;
 struct Naming;
@@ -162,6 +166,7 @@ private:
 
     report::IdentificationBlock *m_id = nullptr;
     bool m_applyingId = false;
+    bool m_holdRefusal = false; // a value just refused stays said as Tab or Enter moves on
     QComboBox *m_metric = nullptr;
     QComboBox *m_confidence = nullptr;
     QComboBox *m_method = nullptr;
@@ -178,7 +183,7 @@ private:
     ChartView *m_chart = nullptr;
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
-    QLabel *m_status = nullptr;
+    fw::StatusLine *m_status = nullptr;
 
     QUndoStack m_undo;
     ScoresModel *m_model = nullptr;

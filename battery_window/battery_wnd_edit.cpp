@@ -74,6 +74,11 @@ void BatteryWnd::AddMenuHandlers()
     on(report::item::kCopyTable, [this] { return _CopyTableAction(); });
     on(report::item::kSavePicture, [this] { return _SavePictureAction(); });
     on(report::item::kPrintReport, [this] { return _PrintAction(); });
+    // Unsaved changes are asked about as the window's close button asks.
+    on(report::item::kClose, [this] {
+        close();
+        return true;
+    });
 }
 
 void BatteryWnd::EnableMenuItems()
@@ -83,7 +88,7 @@ void BatteryWnd::EnableMenuItems()
     auto enable = [](std::string_view name, bool on) { fw::enableMenuItem(name, on); };
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
                              item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kPrint, report::item::kCopyTable,
-                             report::item::kSavePicture, report::item::kPrintReport})
+                             report::item::kSavePicture, report::item::kPrintReport, report::item::kClose})
         enable(name, true);
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot)

@@ -7,6 +7,7 @@
 
 #include "battery_window/battery_file.h"
 #include "battery_window/battery_items.h"
+#include "battery_window/battery_page.h"
 #include "battery_window/scores_model.h"
 #include "battery_window/words.h"
 #include "framework/file_dialog.h"
@@ -172,7 +173,11 @@ bool BatteryWnd::saveOrAsk()
 
 bool BatteryWnd::_SaveAsAction()
 {
-    const QString suggested = m_path.isEmpty() ? QDir::home().filePath(tr("battery.csv")) : m_path;
+    // Named as Export PDF names the sheet: the person or code and the date of testing.
+    const QString suggested = m_path.isEmpty()
+        ? QDir::home().filePath(QFileInfo(suggestedPdfName(m_model->sheet())).completeBaseName()
+                                + QStringLiteral(".csv"))
+        : m_path;
     QString path = fw::GetSaveFileName(this, tr("Save Battery"), suggested, fileFilters());
     if (path.isEmpty())
         return false;

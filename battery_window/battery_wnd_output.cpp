@@ -164,7 +164,7 @@ text::ReadFiles BatteryWnd::readFiles(bool withOwnFile) const
 
 bool BatteryWnd::_PrintAction()
 {
-    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog();
+    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog(suggestedPdfName(m_model->sheet()));
     if (!printer)
         return true;
     // The dialog ran the event loop: the report is made from the sheet as it is now.

@@ -7,6 +7,7 @@ namespace battery {
 ChartView::ChartView(QWidget *parent)
     : fw::PictureWidget(parent)
 {
+    setAccessibleRole(QAccessible::Chart);
 }
 
 void ChartView::setData(ChartData data)

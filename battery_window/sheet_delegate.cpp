@@ -6,6 +6,7 @@
 #include "report_window/core_words.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace battery {
@@ -22,15 +23,31 @@ bool isScale(const QModelIndex &index)
 QWidget *SheetDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                      const QModelIndex &index) const
 {
+    // Named after its cell: a screen reader would otherwise say nothing, or
+    // the value, of what is being typed in.
+    const QString name = tr("%1, row %2")
+                             .arg(index.model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())
+                             .arg(index.row() + 1);
     if (!isScale(index)) {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor))
             line->setMaxLength(int(kMaxCellBytes));
+        if (editor) {
+            editor->setObjectName(QStringLiteral("cellEditor"));
+            editor->setAccessibleName(name);
+        }
         return editor;
     }
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("scaleEditor"));
-    box->setAccessibleName(tr("Scale"));
+    box->setAccessibleName(name);
+    // Where a screen reader names a list box by its value (AT-SPI), it takes
+    // the name from a label: one that is never shown, gone with the box.
+    auto *label = new QLabel(name, parent);
+    label->setObjectName(QStringLiteral("scaleEditorLabel"));
+    label->hide();
+    label->setBuddy(box);
+    connect(box, &QObject::destroyed, label, &QObject::deleteLater);
     for (int row : profile::sourceScales()) {
         const conversion::Scale &scale = conversion::kScales[row];
         box->addItem(report::scaleTitle(scale.name),

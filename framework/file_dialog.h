@@ -19,7 +19,10 @@ QString GetOpenFileName(QWidget *parent, const QString &title, const QString &fi
 QString GetSaveFileName(QWidget *parent, const QString &title, const QString &suggested,
                         const QString &filters, QString *chosenFilter = nullptr);
 
-// Gets the dialog's kind and title and returns the path.
+// Gets the dialog's kind and title (and the name a save dialog suggests)
+// and returns the path.
 void setFileDialogHook(std::function<QString(FileDialogKind kind, const QString &title)> hook);
+void setFileDialogNameHook(std::function<QString(FileDialogKind kind, const QString &title,
+                                                 const QString &suggested)> hook);
 
 } // namespace fw

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStyle>
 
 namespace fw {
 
@@ -61,6 +62,16 @@ void collectAppleItems(MenuItem &item, std::vector<MenuItem *> &out)
         out.push_back(&item);
     for (const auto &child : item.children())
         collectAppleItems(*child, out);
+}
+
+// The item a menu opened from the keyboard starts on.
+QAction *firstItem(const QMenu &menu)
+{
+    const bool disabledToo = menu.style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, &menu);
+    for (QAction *action : menu.actions())
+        if (action->isVisible() && !action->isSeparator() && (disabledToo || action->isEnabled()))
+            return action;
+    return nullptr;
 }
 
 void enableForPassStart(MenuItem &item)
@@ -193,8 +204,13 @@ QMenuBar *MenuBar::present()
         auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar);
         f10->setContext(Qt::WindowShortcut);
         QObject::connect(f10, &QShortcut::activated, bar, [bar] {
-            if (!bar->actions().isEmpty())
-                bar->setActiveAction(bar->actions().constFirst());
+            if (bar->actions().isEmpty())
+                return;
+            QAction *first = bar->actions().constFirst();
+            bar->setActiveAction(first);
+            // Its first item takes the keys, as when the menu is opened with Alt+F.
+            if (QMenu *menu = first->menu())
+                menu->setActiveAction(firstItem(*menu));
         });
     }
     return bar;

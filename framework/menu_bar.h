@@ -14,7 +14,7 @@
 // On Linux and Windows each menu's title has its first letter as mnemonic
 // (Alt+F opens File), unless its caption places one with a single "&" (a
 // translation whose first letters would clash), and F10 opens the first
-// menu; the captions are unchanged.
+// menu on its first item as Alt+F does; the captions are unchanged.
 #pragma once
 
 #include "framework/menu_item.h"

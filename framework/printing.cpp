@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QString>
 
 namespace fw {
 
@@ -15,11 +16,13 @@ std::function<std::unique_ptr<QPrinter>()> &hook()
 
 } // namespace
 
-std::unique_ptr<QPrinter> OpenPrinterDialog()
+std::unique_ptr<QPrinter> OpenPrinterDialog(const QString &pdfName)
 {
     if (hook())
         return hook()();
     auto printer = std::make_unique<QPrinter>();
+    // The dialog names a file to print to after the document, less its suffix.
+    printer->setDocName(pdfName);
     QPrintDialog dialog(printer.get());
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;

@@ -17,6 +17,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QWindow>
 
 namespace fw {
@@ -36,6 +39,71 @@ void widenToText(QLabel *label)
     if (extra > 0)
         label->setGeometry(label->geometry().adjusted(-(extra - extra / 2), 0, extra / 2, 0));
 }
+
+// Its least size is its content's, but never more than the screen holds.
+// The content fills it down to that least size and scrolls below it; a
+// word-wrapped label does not make it taller, as it would in Qt's own
+// resizing scroll area.
+class ContentScroll : public QScrollArea {
+public:
+    explicit ContentScroll(Window *window)
+        : QScrollArea(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("contentScroll"));
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus); // the keys go to the controls, as without it
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        return widget() ? least().boundedTo(m_window->roomForContent()) : QScrollArea::minimumSizeHint();
+    }
+
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool done = QScrollArea::eventFilter(watched, event);
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry(); // the content needs more, or less, room
+            fit();
+        }
+        return done;
+    }
+
+    bool viewportEvent(QEvent *event) override
+    {
+        const bool done = QScrollArea::viewportEvent(event);
+        if (event->type() == QEvent::Resize)
+            fit(); // a scroll bar came or went
+        return done;
+    }
+
+private:
+    // A least size set on the content stands for its layout's.
+    QSize least() const
+    {
+        const QSize hint = widget()->minimumSizeHint();
+        const QSize set = widget()->minimumSize();
+        return {set.width() > 0 ? set.width() : hint.width(), set.height() > 0 ? set.height() : hint.height()};
+    }
+
+    void fit()
+    {
+        if (widget())
+            widget()->resize(viewport()->size().expandedTo(least()));
+    }
+
+    Window *m_window;
+};
 
 } // namespace
 
@@ -127,6 +195,62 @@ void Window::applySize(const WindowRecord &record)
     const int barHeight = bar && !bar->isNativeMenuBar() ? bar->sizeHint().height() : 0;
     resize(size.width(), size.height() + barHeight);
     m_content->resize(size);
+}
+
+void Window::scrollContent()
+{
+    if (qobject_cast<QScrollArea *>(centralWidget()))
+        return;
+    auto *scroll = new ContentScroll(this);
+    scroll->setWidget(takeCentralWidget()); // the content stays, inside
+    setCentralWidget(scroll);
+}
+
+QSize Window::roomForContent() const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QSize room = shownOn->availableGeometry().size();
+    // The frame is known once the window is shown; the title bar's height is
+    // a fair guess before.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size()
+                                    : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    room -= frame;
+    if (const QWidget *bar = menuWidget())
+        room.rheight() -= bar->sizeHint().height();
+    return room.expandedTo(QSize(1, 1));
+}
+
+void Window::resizeWithinScreen(const QSize &wanted)
+{
+    QSize size = wanted;
+    if (const QScreen *shownOn = screen()) {
+        const QSize frame = isVisible() ? frameGeometry().size() - geometry().size()
+                                        : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        size = size.boundedTo(shownOn->availableGeometry().size() - frame);
+    }
+    resize(size);
+    // The frame is the window system's: where it takes the window past the
+    // screen's edge, the window shrinks and moves once it is known.
+    whenExposed([this] { keepFrameOnScreen(); });
+}
+
+void Window::keepFrameOnScreen()
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect free = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (free.contains(frame))
+        return;
+    const QSize frameExtra = frame.size() - size();
+    const QSize fitted = size().boundedTo(free.size() - frameExtra);
+    resize(fitted);
+    const QSize outer = fitted + frameExtra;
+    move(qBound(free.left(), frame.left(), free.right() + 1 - outer.width()),
+         qBound(free.top(), frame.top(), free.bottom() + 1 - outer.height()));
 }
 
 void Window::useMenuBar(MenuBar *bar)

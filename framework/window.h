@@ -63,6 +63,15 @@ public:
 
     // Window properties; call from Layout().
     void applyRecord(const WindowRecord &record);
+    // For a window laid out by Qt: its content scrolls inside it where the
+    // screen cannot hold the content (large text, a small screen); where it
+    // can, the window is never smaller than its content, as without.
+    void scrollContent();
+    // Resizes the window, but no larger than the free area of its screen.
+    void resizeWithinScreen(const QSize &wanted);
+    // The room the window's frame and menu bar leave for content on its screen.
+    QSize roomForContent() const;
+
     // The bar this window shows when its record asks for one; by default the
     // application's.
     void useMenuBar(MenuBar *bar);
@@ -126,6 +135,7 @@ private:
     QWidget *parentFor(const ControlRecord &record) const;
     void applyFrame(const WindowRecord &record);
     void applySize(const WindowRecord &record);
+    void keepFrameOnScreen();
     void layOutAnchors();
 
     QWidget *m_content;

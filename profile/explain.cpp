@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "profile/formulas.h"
+#include "interpretation/interpretation.h"
 
 namespace profile {
 
@@ -208,16 +209,10 @@ private:
             e.result = term(Quantity::MetricScore, onMetric->value, i);
             e.shown = onMetric->text;
         } else {
-            e.shown = text(zValue);
+            // As the z row of a table writes it: "-1.47", not every digit.
+            e.shown = interpretation::showScore(interpretation::ScaleId::Z, zValue).text;
         }
         return e;
-    }
-
-    static std::string text(double value)
-    {
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        return std::string(buffer, end);
     }
 
     Explanation onMetric(double z, const Figure &figure, int i) const

@@ -13,20 +13,26 @@ const QString kBadField = QStringLiteral("QLineEdit { border: 2px solid #B00020;
 
 } // namespace
 
-IdentificationBlock::IdentificationBlock(const QString &testCaption, QWidget *parent)
+IdentificationBlock::IdentificationBlock(const QString &testCaption, QWidget *parent, const QString &testLabel)
     : QWidget(parent)
     , m_testCaption(testCaption)
 {
     setObjectName(QStringLiteral("identificationBlock"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
+    const bool mnemonics = !testLabel.isEmpty();
+    auto label = [mnemonics](const QString &caption, const QString &marked) {
+        return mnemonics ? marked : caption + QLatin1Char(':');
+    };
     const QString dateTip = tr("A date as year-month-day, such as 2016-03-14.");
-    m_person = addField("clientFld", personCaption(),
+    m_person = addField("clientFld", personCaption(), label(personCaption(), tr("N&ame or code:")),
                         tr("The name or code of the person tested. It is never stored."), 0, 0);
-    m_testName = addField("testNameFld", testCaption, tr("The test given."), 0, 2);
-    m_examiner = addField("examinerFld", examinerCaption(), tr("Who gave the test."), 0, 4);
-    m_birth = addField("birthDateFld", birthCaption(), dateTip, 1, 0);
-    m_test = addField("testDateFld", testDateCaption(), dateTip, 1, 2);
+    m_testName = addField("testNameFld", testCaption, label(testCaption, testLabel), tr("The test given."), 0, 2);
+    m_examiner = addField("examinerFld", examinerCaption(), label(examinerCaption(), tr("E&xaminer:")),
+                          tr("Who gave the test."), 0, 4);
+    m_birth = addField("birthDateFld", birthCaption(), label(birthCaption(), tr("Date of &birth:")), dateTip, 1, 0);
+    m_test = addField("testDateFld", testDateCaption(), label(testDateCaption(), tr("Date of testin&g:")), dateTip,
+                      1, 2);
     for (QLineEdit *date : {m_birth, m_test})
         date->setPlaceholderText(tr("YYYY-MM-DD"));
 
@@ -51,14 +57,14 @@ IdentificationBlock::IdentificationBlock(const QString &testCaption, QWidget *pa
     m_test->setText(today());
 }
 
-QLineEdit *IdentificationBlock::addField(const char *name, const QString &caption, const QString &tip,
-                                         int row, int column)
+QLineEdit *IdentificationBlock::addField(const char *name, const QString &caption, const QString &labelText,
+                                         const QString &tip, int row, int column)
 {
     auto *field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
     field->setToolTip(tip);
     field->setAccessibleName(caption);
-    auto *label = new QLabel(caption + QLatin1Char(':'), this);
+    auto *label = new QLabel(labelText, this);
     label->setBuddy(field);
     label->setToolTip(tip);
     auto *grid = static_cast<QGridLayout *>(layout());

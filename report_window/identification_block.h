@@ -19,8 +19,11 @@ class IdentificationBlock : public QWidget {
     Q_OBJECT
 
 public:
-    // testCaption: what the test field names, "Test" or "Battery".
-    explicit IdentificationBlock(const QString &testCaption, QWidget *parent = nullptr);
+    // testCaption: what the test field names, "Test" or "Battery". A test
+    // label ("Te&st:") gives every label a mnemonic, for a window whose
+    // other controls leave the letters free.
+    explicit IdentificationBlock(const QString &testCaption, QWidget *parent = nullptr,
+                                 const QString &testLabel = QString());
 
     Identification identification() const;
     // As read from a file; changed() follows.
@@ -34,7 +37,8 @@ signals:
     void changed();
 
 private:
-    QLineEdit *addField(const char *name, const QString &caption, const QString &tip, int row, int column);
+    QLineEdit *addField(const char *name, const QString &caption, const QString &label, const QString &tip,
+                        int row, int column);
     void fieldEdited();
     void keepToLimit();
     void mark(QLineEdit *field, bool bad, const QString &why);

@@ -12,5 +12,7 @@ inline constexpr const char *kSavePicture = "SavePictureAction";
 inline constexpr const char *kPrintReport = "PrintReportAction";
 inline constexpr const char *kPrint = "Print";
 inline constexpr const char *kExportPdf = "ExportPdfItem";
+// Closes the front window; the Battery Sheet has it too.
+inline constexpr const char *kClose = "FileClose";
 
 } // namespace report::item

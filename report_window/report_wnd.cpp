@@ -5,6 +5,7 @@
 #include "framework/edit_commands.h"
 #include "framework/language.h"
 #include "framework/menu_bar.h"
+#include "framework/status_line.h"
 #include "interpretation/explain.h"
 #include "report_window/core_words.h"
 #include "report_window/curve_view.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -62,7 +64,8 @@ void ReportWnd::Layout()
     setWindowTitle(tr("Score Report"));
     if (fw::MenuBar *bar = shownMenuBar())
         setMenuBar(bar->present());
-    resize(980, 860);
+    scrollContent();
+    resizeWithinScreen(QSize(980, 860));
 }
 
 void ReportWnd::CreateControls()
@@ -84,13 +87,17 @@ void ReportWnd::CreateControls()
             bar->runEnablingPass();
     });
     connect(&ScoreFeed::instance(), &ScoreFeed::changed, this, [this] { refresh(); });
+    // The report is a view of the converter's score: Escape puts it away.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("closeShortcut"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     refresh();
 }
 
 void ReportWnd::createReport()
 {
     QWidget *area = content();
-    m_identification = new IdentificationBlock(tr("Test"), area);
+    m_identification = new IdentificationBlock(tr("Test"), area, tr("Te&st:"));
 
     m_source = new QLabel(area);
     m_source->setObjectName(QStringLiteral("sourceTxt"));
@@ -129,21 +136,25 @@ void ReportWnd::createReport()
     m_sentence->setTextFormat(Qt::RichText);
     m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_sentence->setFocusPolicy(Qt::StrongFocus);
-    m_sentence->setAccessibleName(tr("Sentence"));
     m_sentence->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
 
     auto *parameters = new QHBoxLayout;
-    parameters->addWidget(labelFor(m_reliability, tr("Reliability:"), area));
-    parameters->addWidget(m_reliability);
-    parameters->addSpacing(12);
-    parameters->addWidget(labelFor(m_confidence, tr("Confidence:"), area));
-    parameters->addWidget(m_confidence);
-    parameters->addSpacing(12);
-    parameters->addWidget(labelFor(m_method, tr("Method:"), area));
-    parameters->addWidget(m_method);
-    parameters->addSpacing(12);
-    parameters->addWidget(labelFor(m_descriptors, tr("Descriptors:"), area));
-    parameters->addWidget(m_descriptors);
+    // The mnemonics are the Battery Sheet's for the same settings. A name
+    // of its own keeps the caption's colon out of what a screen reader says.
+    const std::pair<QWidget *, QString> captions[] = {
+        {m_reliability, tr("Re&liability:")},
+        {m_confidence, tr("Co&nfidence:")},
+        {m_method, tr("Me&thod:")},
+        {m_descriptors, tr("&Descriptors:")},
+    };
+    const QString names[] = {tr("Reliability"), tr("Confidence"), tr("Method"), tr("Descriptors")};
+    for (std::size_t i = 0; i < std::size(captions); ++i) {
+        if (i > 0)
+            parameters->addSpacing(12);
+        parameters->addWidget(labelFor(captions[i].first, captions[i].second, area));
+        parameters->addWidget(captions[i].first);
+        captions[i].first->setAccessibleName(names[i]);
+    }
     parameters->addStretch(1);
 
     m_legend = new QLabel(QCoreApplication::translate("ReportText", kMarkLegend), area);
@@ -226,8 +237,10 @@ void ReportWnd::rebuild()
 void ReportWnd::showNoScore()
 {
     m_source->setText(tr("No score yet"));
-    m_sentence->setText(tr("There is no score yet. Calculate one in the converter window "
-                           "and the report follows it."));
+    const QString words = tr("There is no score yet. Calculate one in the converter window "
+                             "and the report follows it.");
+    m_sentence->setText(words);
+    m_sentence->setAccessibleName(words); // a rich-text label is otherwise heard without its text
     fillTable(emptyTable());
     m_legend->hide();
     drawPicture(nullptr);
@@ -240,6 +253,7 @@ void ReportWnd::showFacts(const ReportFacts &facts)
     m_source->setText(tr("Score: %1").arg(sourceText(facts.score)));
     const QString words = sentence(facts);
     m_sentence->setText(unbrokenNumbers(words));
+    m_sentence->setAccessibleName(words);
     fillTable(reportTable(facts, NumberStyle::Page));
     m_legend->setVisible(hasMarkedScore(facts));
     drawPicture(&facts);
@@ -338,6 +352,10 @@ void ReportWnd::AddMenuHandlers()
     registerMenuHandler(item::kPrintReport, [this] { return _PrintReportAction_Action(); });
     registerMenuHandler(item::kPrint, [this] { return _PrintReportAction_Action(); });
     registerMenuHandler(item::kExportPdf, [this] { return _ExportPdfItem_Action(); });
+    registerMenuHandler(item::kClose, [this] {
+        close();
+        return true;
+    });
 }
 
 // Control, Description and About as in the other windows; copying, saving,
@@ -354,6 +372,7 @@ void ReportWnd::EnableMenuItems()
     enable("ControlMenuItem", true);
     enable("DescriptionMenuItem", true);
     enable("AboutMenuItem", true);
+    enable(item::kClose, true);
     for (const char *name : {item::kCopyTable, item::kCopySentence, item::kSavePicture, item::kPrintReport,
                              item::kPrint, item::kExportPdf})
         enable(name, m_facts.has_value());

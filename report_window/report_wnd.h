@@ -28,6 +28,10 @@ class QPushButton;
 class QTableWidget;
 class QTextBrowser;
 
+namespace fw {
+class StatusLine;
+}
+
 namespace report {
 
 class CurveView;
@@ -95,11 +99,11 @@ private:
 
     IdentificationBlock *m_identification = nullptr;
     QLineEdit *m_reliability = nullptr;
-    QLabel *m_reliabilityError = nullptr;
+    fw::StatusLine *m_reliabilityError = nullptr;
     QComboBox *m_confidence = nullptr;
     QComboBox *m_method = nullptr;
     QComboBox *m_descriptors = nullptr;
-    QLabel *m_descriptorError = nullptr;
+    fw::StatusLine *m_descriptorError = nullptr;
     QLabel *m_source = nullptr;
     CurveView *m_curve = nullptr;
     QTableWidget *m_table = nullptr;

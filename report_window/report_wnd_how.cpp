@@ -21,7 +21,7 @@ void ReportWnd::createHowPane()
     m_how->setMinimumWidth(m_how->fontMetrics().averageCharWidth() * 36);
     m_how->setPlaceholderText(tr("Select a row of the table to see how its figure was calculated."));
 
-    m_howButton = new QPushButton(tr("How was this calculated?"), area);
+    m_howButton = new QPushButton(tr("H&ow was this calculated?"), area);
     m_howButton->setObjectName(QStringLiteral("howBtn"));
     m_howButton->setToolTip(tr("Shows how the selected figure was calculated, with the numbers put in."));
     connect(m_howButton, &QPushButton::clicked, this, [this] { howBtn_Clicked(); });

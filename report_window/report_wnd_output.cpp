@@ -134,7 +134,7 @@ bool ReportWnd::_PrintReportAction_Action()
     const ReportFacts facts = *m_facts;
     const Identification id = identification();
     const CurvePicture picture = m_curve->picture();
-    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog();
+    std::unique_ptr<QPrinter> printer = fw::OpenPrinterDialog(suggestedFileName(id, fallbackName(), QStringLiteral("pdf")));
     if (!printer)
         return false;
     if (!printReport(*printer, facts, id, picture))

@@ -10,6 +10,7 @@
 #include "framework/language.h"
 #include "framework/message_box.h"
 #include "framework/settings_store.h"
+#include "framework/status_line.h"
 #include "text/small_file.h"
 
 #include <QComboBox>
@@ -124,11 +125,10 @@ void ReportWnd::createParameterRow()
     // A custom file's name widens the box, up to a point.
     m_descriptors->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    for (QLabel **label : {&m_reliabilityError, &m_descriptorError}) {
-        *label = new QLabel(area);
-        (*label)->setWordWrap(true);
-        (*label)->setStyleSheet(QStringLiteral("color: #B00020;"));
-        (*label)->hide();
+    for (fw::StatusLine **line : {&m_reliabilityError, &m_descriptorError}) {
+        *line = new fw::StatusLine(tr("Messages"), area);
+        (*line)->setStyleSheet(QStringLiteral("color: #B00020;"));
+        (*line)->hide();
     }
     m_reliabilityError->setObjectName(QStringLiteral("reliabilityErrorTxt"));
     m_descriptorError->setObjectName(QStringLiteral("descriptorErrorTxt"));
@@ -253,11 +253,11 @@ void ReportWnd::showDescriptorProblem()
 {
     const bool unreadable = m_descriptors->itemData(m_descriptorIndex).toString() == QLatin1String(kCustom)
         && !m_custom;
-    m_descriptorError->setText(unreadable ? ReportWnd::tr("%1 The labels are AACN's until it can be read; choose it "
+    m_descriptorError->setVisible(unreadable); // shown first: a hidden line is not heard
+    m_descriptorError->setMessage(unreadable ? ReportWnd::tr("%1 The labels are AACN's until it can be read; choose it "
                                                "again from Descriptors to read it anew.")
                                                 .arg(m_customProblem)
                                           : QString());
-    m_descriptorError->setVisible(unreadable);
 }
 
 std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
@@ -279,8 +279,8 @@ std::optional<interpretation::IntervalSettings> ReportWnd::readInterval()
             problem = coreMessage(why);
     }
     const bool invalid = !problem.isEmpty();
-    m_reliabilityError->setText(invalid ? ReportWnd::tr("%1 No interval is shown.").arg(problem) : QString());
     m_reliabilityError->setVisible(invalid);
+    m_reliabilityError->setMessage(invalid ? ReportWnd::tr("%1 No interval is shown.").arg(problem) : QString());
     m_reliability->setAccessibleDescription(invalid ? problem : QString());
     if (invalid != m_reliabilityMarked) {
         // Only on a change: a style sheet restyles the field, which takes time.

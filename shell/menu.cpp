@@ -26,8 +26,8 @@ struct MenuRow {
 // In the order the items are made. Print is enabled by the Description
 // window, the Score Report and the Battery Sheet, Export PDF and the Report
 // menu by the Score Report and the Battery Sheet, the other File items and
-// the row items by the Battery Sheet alone; Quit is
-// the one item that is always available. The recent files' slots are
+// the row items by the Battery Sheet alone, Close by the window it closes;
+// Quit is the one item that is always available. The recent files' slots are
 // named by the Battery Sheet when it first opens.
 const MenuRow kRows[] = {
     {"UntitledMenu2", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "File"), "", false},
@@ -45,6 +45,7 @@ const MenuRow kRows[] = {
     {battery::item::kRecent[3], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {battery::item::kRecent[4], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {"FileSeparator3", Kind::Item, "UntitledMenu2", "-", nullptr, false},
+    {report::item::kClose, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Close"), "Cmd+W", false},
     {item::kFileQuit, Kind::Quit, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Quit"), "Cmd+Q", true},
     {"UntitledMenu0", Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Edit"), "", false},
     {"EditUndo", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Undo"), "Cmd+Z", false},
@@ -57,7 +58,7 @@ const MenuRow kRows[] = {
     {"EditSeparator2", Kind::Item, "UntitledMenu0", "-", nullptr, false},
     {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Insert Row"), "Ins", false},
     {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Del", false},
-    {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row &Up"), "Cmd+Up", false},
+    {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Move Row Up"), "Cmd+Up", false},
     {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
     {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
     {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Table"), "Cmd+Shift+C", false},

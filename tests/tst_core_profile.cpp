@@ -7,6 +7,7 @@
 
 #include "profile/analysis.h"
 #include "profile/formulas.h"
+#include "interpretation/interpretation.h"
 #include "text/fixed_number.h"
 #include "text/text_routines.h"
 
@@ -578,7 +579,8 @@ void ProfileTest::correlationLookUp()
     QCOMPARE(c.indexOf("Coding"), 2);
 }
 
-// Each explanation ends in the figure the table shows, exact and as text.
+// Each explanation ends in the figure the table shows, exact and as text:
+// every item of every score, pair and composite.
 void ProfileTest::explanationsAgreeWithTheTables()
 {
     const Profile p = profileOf("A,wechsler,120,,,.9,110,,V|B,scaled,8,,,.8,,,V|"
@@ -595,6 +597,8 @@ void ProfileTest::explanationsAgreeWithTheTables()
         };
         for (int i = 0; i < 4; ++i) {
             const ScoreResult &s = a.scores[size_t(i)];
+            // The score as given becomes a z written as a z row writes it, not every digit.
+            check(Item::Z, i, interpretation::showScore(interpretation::ScaleId::Z, s.z).text, s.z);
             check(Item::Metric, i, s.metric.text, s.metric.value);
             check(Item::PercentileRank, i, s.percentileRank.text, s.percentileRank.value);
             check(Item::Descriptor, i, s.descriptor, std::nan(""));

@@ -12,9 +12,11 @@
 #include "profile/analysis.h"
 #include "shell/program.h"
 #include "tests/program_fixture.h"
+#include "tests/mnemonics.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAccessibleTableInterface>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -90,6 +92,8 @@ private slots:
     void cleanup();
 
     void openedOnFirstUse();
+    void heardByAScreenReader();
+    void closedAndNamedLikeItsPdf();
     void typedAndPastedRowsGiveTheCoresFigures();
     void cellsThatCannotBeUsedAreMarked();
     void undoAndRedoFromTheKeyboard_data();
@@ -337,6 +341,97 @@ void TestBattery::cellsThatCannotBeUsedAreMarked()
     // The current cell's reason is said where a keyboard user reads it.
     scores()->setCurrentIndex(model->index(2, int(profile::Field::Scale)));
     QVERIFY(in<QLabel>("statusTxt")->text().startsWith(QLatin1String("Row 3, Scale: ")));
+}
+
+// What the sheet says is heard: its messages as a status line, the chart
+// as a chart, a cell's editor by its column and row, a refused cell's reason.
+void TestBattery::heardByAScreenReader()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QAccessibleInterface *status = QAccessible::queryAccessibleInterface(in<QLabel>("statusTxt"));
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Messages"));
+    sheet->pasteText(QStringLiteral("A\twechsler\tn/a\nB\twechsler\t<b>110</b>\n"));
+    QVERIFY2(status->text(QAccessible::Name).contains(QLatin1String("cannot be used")),
+             qPrintable(status->text(QAccessible::Name)));
+    QCOMPARE(status->text(QAccessible::Name), in<QLabel>("statusTxt")->text());
+    QCOMPARE(in<QLabel>("statusTxt")->textFormat(), Qt::PlainText); // a pasted tag is never markup
+    QCOMPARE(QAccessible::queryAccessibleInterface(in<battery::ChartView>("profileChart"))->role(),
+             QAccessible::Chart);
+    const QStringList clashes = mnemonicClashes(sheet);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+
+    battery::ScoresModel *model = sheet->scoresModel();
+    const QModelIndex refused = model->index(0, int(profile::Field::Score));
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(scores());
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(refused.row(), refused.column());
+    QVERIFY(cell);
+    QVERIFY2(cell->text(QAccessible::Description).contains(QStringLiteral("\u201Cn/a\u201D is not a number")),
+             qPrintable(cell->text(QAccessible::Description)));
+    scores()->setFocus();
+    scores()->setCurrentIndex(refused);
+    QVERIFY(in<QLabel>("statusTxt")->text().startsWith(QLatin1String("Row 1, Score: ")));
+    QVERIFY(status->text(QAccessible::Name).startsWith(QLatin1String("Row 1, Score: ")));
+
+    // A value refused as it is typed is said at once, though Tab moved on.
+    scores()->setCurrentIndex(model->index(1, int(profile::Field::Reliability)));
+    type(QStringLiteral("x"));
+    key(Qt::Key_Tab);
+    QTRY_COMPARE(scores()->currentIndex().column(), int(profile::Field::Reliability) + 1);
+    QVERIFY2(status->text(QAccessible::Name).startsWith(QLatin1String("Row 2, Reliability: ")),
+             qPrintable(status->text(QAccessible::Name)));
+    key(Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_Z, Qt::ControlModifier);
+
+    for (profile::Field field : {profile::Field::Score, profile::Field::Scale, profile::Field::Reliability}) {
+        const QModelIndex index = model->index(1, int(field));
+        scores()->setCurrentIndex(index);
+        key(Qt::Key_F2);
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != scores());
+        const QString column = model->headerData(int(field), Qt::Horizontal, Qt::DisplayRole).toString();
+        QWidget *editor = QApplication::focusWidget();
+        const QString name = QStringLiteral("%1, row 2").arg(column);
+        QCOMPARE(editor->accessibleName(), name);
+        // A list box is heard by its value, and named by its label.
+        if (field == profile::Field::Scale) {
+            const auto labels = QAccessible::queryAccessibleInterface(editor)->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), name);
+        } else {
+            QCOMPARE(QAccessible::queryAccessibleInterface(editor)->text(QAccessible::Name), name);
+        }
+        key(Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), scores());
+    }
+}
+
+// Save suggests the name Export PDF suggests; Ctrl+W closes the sheet, and
+// asks first about scores not saved.
+void TestBattery::closedAndNamedLikeItsPdf()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QTest::keyClicks(in<QLineEdit>("clientFld"), QStringLiteral("Ada Example"));
+    in<QLineEdit>("testDateFld")->clear();
+    QTest::keyClicks(in<QLineEdit>("testDateFld"), QStringLiteral("2026-11-02"));
+    QStringList suggested;
+    fw::setFileDialogNameHook([&suggested](fw::FileDialogKind, const QString &, const QString &name) {
+        suggested << QFileInfo(name).fileName();
+        return QString();
+    });
+    QVERIFY(bar().trigger("FileSaveAs"));
+    QVERIFY(bar().trigger("ExportPdfItem"));
+    QCOMPARE(suggested, QStringList({"Ada Example-2026-11-02.csv", "Ada Example-2026-11-02.pdf"}));
+
+    m_answer = fw::Answer::Cancel;
+    key(Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(m_questions.size(), 1);
+    QVERIFY(fw::existingWindow(BatteryWnd::kClassName));
+    m_answer = fw::Answer::No;
+    key(Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!fw::existingWindow(BatteryWnd::kClassName));
 }
 
 void TestBattery::undoAndRedoFromTheKeyboard_data()

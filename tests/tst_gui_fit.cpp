@@ -32,12 +32,17 @@ QString nameOf(const QWidget *widget)
                                           : widget->objectName());
 }
 
-// Where a widget is cut by what holds it.
+// Where a widget is cut by what holds it. A window's content that scrolls
+// inside it is reached by scrolling, not cut.
 bool clipped(const QWidget *widget)
 {
-    for (const QWidget *w = widget; w->parentWidget() && !w->isWindow(); w = w->parentWidget())
+    for (const QWidget *w = widget; w->parentWidget() && !w->isWindow(); w = w->parentWidget()) {
+        const QWidget *holder = w->parentWidget()->parentWidget();
+        if (holder && holder->objectName() == QLatin1String("contentScroll"))
+            return false;
         if (!w->parentWidget()->rect().contains(w->geometry()))
             return true;
+    }
     return false;
 }
 

@@ -17,6 +17,7 @@
 #include "shell/description_wnd.h"
 #include "tests/field_texts.h"
 #include "tests/report_fixture.h"
+#include "tests/mnemonics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -244,6 +245,9 @@ void TestGerman::reportInGerman()
 {
     calculate({{"wechslerFld", "115"}});
     QVERIFY(openReport());
+    // Alt and a letter reaches one control or menu, in German too.
+    QStringList clashes = mnemonicClashes(fw::existingWindow(report::ReportWnd::kClassName));
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
     QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ",90");
     QCOMPARE(header(), (QStringList{"Skala", "Wert", "Geschätzter wahrer Wert", "SEE",
                                     "95-%-KI um den wahren Wert"}));
@@ -499,6 +503,8 @@ void TestGerman::batteryInGerman()
     auto *sheet = qobject_cast<battery::BatteryWnd *>(fw::existingWindow(battery::BatteryWnd::kClassName));
     QVERIFY(sheet);
     QCOMPARE(sheet->windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Profilbogen"));
+    const QStringList clashes = mnemonicClashes(sheet);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
     battery::ScoresModel *model = sheet->scoresModel();
     sheet->findChild<QTableView *>(QStringLiteral("scoresTable"))->setCurrentIndex(model->index(0, 0));
     sheet->pasteText(QStringLiteral("Wortschatz\tWertpunkt\t14\t\t\t0,92\t\t\tSprache\n"

@@ -8,7 +8,9 @@
 #include "report_window/report_numbers.h"
 #include "report_window/report_text.h"
 #include "tests/report_fixture.h"
+#include "tests/mnemonics.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -70,6 +72,7 @@ private slots:
     void pictureFollowsTheReport();
     void smallestWindow();
     void keyboard();
+    void heardAndClosedFromTheKeyboard();
 
 private:
     QString shownSentence() const
@@ -804,6 +807,57 @@ void TestReport::keyboard()
         QVERIFY2(view->accessibleDescription().contains(QLatin1String(words)), words);
     for (const char *name : {"clientFld", "birthDateFld", "testDateFld", "testNameFld", "examinerFld"})
         QVERIFY2(!in<QLineEdit>(name)->accessibleName().isEmpty(), name);
+}
+
+// The sentence and the refusals are heard, the parameters are reached with
+// the Battery Sheet's letters and named without their colons, and the
+// window closes from its own keys.
+void TestReport::heardAndClosedFromTheKeyboard()
+{
+    calculate({{"wechslerFld", "78"}});
+    ReportWnd *report = openReport();
+    QVERIFY(report);
+    auto heard = [](QWidget *widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    };
+    QVERIFY(shownSentence().contains(QLatin1String("78")));
+    QCOMPARE(heard(in<QLabel>("sentenceTxt")), shownSentence());
+    QCOMPARE(QAccessible::queryAccessibleInterface(in<report::CurveView>("curveView"))->role(), QAccessible::Graphic);
+
+    const std::pair<const char *, const char *> parameters[] = {
+        {"reliabilityFld", "Reliability"}, {"confidenceBox", "Confidence"}, {"methodBox", "Method"},
+        {"descriptorBox", "Descriptors"}};
+    const Qt::Key letters[] = {Qt::Key_L, Qt::Key_N, Qt::Key_T, Qt::Key_D};
+    for (std::size_t i = 0; i < std::size(parameters); ++i) {
+        QWidget *control = in<QWidget>(parameters[i].first);
+        // A list box is heard by its value and its label: its own name is for the rest.
+        QCOMPARE(control->accessibleName(), QLatin1String(parameters[i].second));
+        if (i == 0)
+            QCOMPARE(heard(control), QLatin1String(parameters[i].second));
+        in<QLineEdit>("clientFld")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), letters[i], Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+    }
+    QCOMPARE(QKeySequence::mnemonic(in<QPushButton>("howBtn")->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+    in<QLineEdit>("reliabilityFld")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>("clientFld"));
+    const QStringList clashes = mnemonicClashes(report);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), "1.5");
+    QAccessibleInterface *reason = QAccessible::queryAccessibleInterface(in<QLabel>("reliabilityErrorTxt"));
+    QCOMPARE(reason->role(), QAccessible::StatusBar);
+    QVERIFY2(reason->text(QAccessible::Name).contains(QLatin1String("reliability")),
+             qPrintable(reason->text(QAccessible::Name)));
+    QVERIFY(!heard(in<QLineEdit>("reliabilityFld"), QAccessible::Description).isEmpty());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!fw::existingWindow(ReportWnd::kClassName));
+    QVERIFY(openReport());
+    in<QComboBox>("methodBox")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!fw::existingWindow(ReportWnd::kClassName));
 }
 
 QTEST_MAIN(TestReport)

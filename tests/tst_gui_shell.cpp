@@ -10,6 +10,7 @@
 #include "shell/about_wnd.h"
 #include "shell/description_text.h"
 #include "shell/description_wnd.h"
+#include "shell/menu.h"
 #include "shell/program.h"
 #include "tests/program_fixture.h"
 
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTranslator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +79,7 @@ const MenuRow kMenus[] = {
     {"RecentFile4", "UntitledMenu2", "", "", "NNNNNNN"},
     {"RecentFile5", "UntitledMenu2", "", "", "NNNNNNN"},
     {"FileSeparator3", "UntitledMenu2", "", "", "NNNNNNN"},
+    {"FileClose", "UntitledMenu2", "&Close", "Ctrl+W", "NNNNNYY"},
     {"FileQuit", "UntitledMenu2", "&Quit", "Ctrl+Q", "YYYYYYY"},
     {"UntitledMenu0", nullptr, "Edit", "", "YYYYYYY"},
     {"EditUndo", "UntitledMenu0", "&Undo", "Ctrl+Z", "NNNNNNN"},
@@ -89,7 +92,7 @@ const MenuRow kMenus[] = {
     {"EditSeparator2", "UntitledMenu0", "", "", "NNNNNNN"},
     {"InsertRowAction", "UntitledMenu0", "&Insert Row", "Ins", "NNNNNNY"},
     {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Del", "NNNNNNN"},
-    {"MoveRowUpAction", "UntitledMenu0", "Move Row &Up", "Ctrl+Up", "NNNNNNN"},
+    {"MoveRowUpAction", "UntitledMenu0", "&Move Row Up", "Ctrl+Up", "NNNNNNN"},
     {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
     {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},
     {"CopyTableAction", "ReportMenu", "Copy &Table", "Ctrl+Shift+C", "NNNNNNY"},
@@ -126,6 +129,8 @@ private slots:
     void menusAsShown();
     void enablingFollowsFrontWindow_data();
     void enablingFollowsFrontWindow();
+    void menuMnemonicsAreUnique_data();
+    void menuMnemonicsAreUnique();
     void menusOpenFromTheKeyboard_data();
     void menusOpenFromTheKeyboard();
     void menuShortcutsAreNotTyping_data();
@@ -346,6 +351,50 @@ void TestShell::enablingFollowsFrontWindow()
     QCOMPARE(actual, expected);
 }
 
+void TestShell::menuMnemonicsAreUnique_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral(":/i18n/quintaval_de.qm");
+}
+
+// Alt and a letter reaches one menu of the bar, and within an open menu one
+// item: two that share a letter only take turns being highlighted.
+void TestShell::menuMnemonicsAreUnique()
+{
+    QFETCH(QString, catalogue);
+    QTranslator german;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(german.load(catalogue));
+        QCoreApplication::installTranslator(&german);
+    }
+    const shell::Menu menu; // captions are translated as it is built
+    const std::unique_ptr<QMenuBar> shownBar(const_cast<shell::Menu &>(menu).present());
+    QCoreApplication::removeTranslator(&german);
+
+    auto clashes = [](const QList<QAction *> &actions) {
+        QStringList problems;
+        QMap<QString, QString> taken;
+        for (const QAction *action : actions) {
+            if (!action->isVisible() || action->isSeparator() || action->text().isEmpty())
+                continue;
+            const QString key = QKeySequence::mnemonic(action->text()).toString();
+            if (key.isEmpty())
+                problems << QStringLiteral("no mnemonic: ") + action->text();
+            else if (taken.contains(key))
+                problems << QStringLiteral("%1 and %2 share %3").arg(taken[key], action->text(), key);
+            else
+                taken[key] = action->text();
+        }
+        return problems;
+    };
+    QStringList problems = clashes(shownBar->actions());
+    for (const QAction *title : shownBar->actions())
+        problems << clashes(title->menu()->actions());
+    QVERIFY2(shownBar->actions().size() >= 4, "the bar has its menus");
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+}
+
 void TestShell::menusOpenFromTheKeyboard_data()
 {
     QTest::addColumn<int>("key");
@@ -376,6 +425,14 @@ void TestShell::menusOpenFromTheKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(QApplication::activePopupWidget()->objectName(), opened);
+    // On its first item that can be chosen, F10 as Alt and a letter do.
+    const auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QAction *first = nullptr;
+    for (const QAction *action : menu->actions())
+        if (!first && action->isVisible() && action->isEnabled() && !action->isSeparator())
+            first = action;
+    QCOMPARE(menu->activeAction(), first);
     QCOMPARE(converter->Text("rawFld"), std::string());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!QApplication::activePopupWidget());

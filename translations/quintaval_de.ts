@@ -755,10 +755,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Zeile &amp;löschen</translation>
     </message>
     <message>
-        <source>Move Row &amp;Up</source>
-        <translation>Zeile nach &amp;oben</translation>
-    </message>
-    <message>
         <source>Move Row Do&amp;wn</source>
         <translation>Zeile nach &amp;unten</translation>
     </message>
@@ -801,6 +797,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Cle&amp;ar</source>
         <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Move Row Up</source>
+        <translation>Zeile nach &amp;oben</translation>
     </message>
 </context>
 <context>
@@ -1700,10 +1704,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>ohne Namen</translation>
     </message>
     <message>
-        <source>battery.csv</source>
-        <translation>profil.csv</translation>
-    </message>
-    <message>
         <source>Save Battery</source>
         <translation>Profil speichern</translation>
     </message>
@@ -2575,8 +2575,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>battery::SheetDelegate</name>
     <message>
-        <source>Scale</source>
-        <translation>Skala</translation>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -3000,6 +3000,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Years;months at testing, worked out as on a record form: a month is borrowed as 30 days.</source>
         <translation>Alter in Jahren;Monaten bei der Testung, 10;9 heißt 10 Jahre und 9 Monate. Berechnet wie auf einem Protokollbogen: Ein geborgter Monat zählt 30 Tage.</translation>
     </message>
+    <message>
+        <source>N&amp;ame or code:</source>
+        <translation>N&amp;ame oder Kürzel:</translation>
+    </message>
+    <message>
+        <source>E&amp;xaminer:</source>
+        <translation>Testleit&amp;ung:</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>&amp;Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Date of testin&amp;g:</source>
+        <translation>T&amp;estdatum:</translation>
+    </message>
 </context>
 <context>
     <name>report::ReportWnd</name>
@@ -3018,26 +3034,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Scores</source>
         <translation>Werte</translation>
-    </message>
-    <message>
-        <source>Sentence</source>
-        <translation>Satz</translation>
-    </message>
-    <message>
-        <source>Reliability:</source>
-        <translation>Reliabilität:</translation>
-    </message>
-    <message>
-        <source>Confidence:</source>
-        <translation>Konfidenzniveau:</translation>
-    </message>
-    <message>
-        <source>Method:</source>
-        <translation>Methode:</translation>
-    </message>
-    <message>
-        <source>Descriptors:</source>
-        <translation>Klassifikation:</translation>
     </message>
     <message>
         <source>No score yet</source>
@@ -3066,10 +3062,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Select a row of the table to see how its figure was calculated.</source>
         <translation>Wählen Sie eine Zeile der Tabelle, um zu sehen, wie ihr Wert berechnet wurde.</translation>
-    </message>
-    <message>
-        <source>How was this calculated?</source>
-        <translation>Wie wurde das berechnet?</translation>
     </message>
     <message>
         <source>Shows how the selected figure was calculated, with the numbers put in.</source>
@@ -3190,6 +3182,50 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>the descriptor file the report uses</source>
         <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>Te&amp;st:</source>
+        <translation>Te&amp;st:</translation>
+    </message>
+    <message>
+        <source>Re&amp;liability:</source>
+        <translation>Re&amp;liabilität:</translation>
+    </message>
+    <message>
+        <source>Co&amp;nfidence:</source>
+        <translation>Ko&amp;nfidenzniveau:</translation>
+    </message>
+    <message>
+        <source>Me&amp;thod:</source>
+        <translation>Me&amp;thode:</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptors:</source>
+        <translation>&amp;Klassifikation:</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenzniveau</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Descriptors</source>
+        <translation>Klassifikation</translation>
+    </message>
+    <message>
+        <source>H&amp;ow was this calculated?</source>
+        <translation>Wie wurde das bere&amp;chnet?</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
     </message>
 </context>
 <context>
