@@ -36,9 +36,13 @@ std::string profileOptions()
         "    --profile",
         "analyse each person's scores together: a row per score with the columns name, scale ("
             + joinNames(scales, " or ")
-            + ") and score, and as needed person, mean, sd, reliability, retest, practice and "
-              "group; writes the score table; --confidence, --ci-method and --descriptors "
-              "apply (default: off)");
+            + ") and score, and as needed person, mean, sd, reliability, retest, practice, "
+              "group and set; writes the score table; --confidence, --ci-method and "
+              "--descriptors apply (default: off)");
+    text += option("", "strengths and weaknesses are taken within each set (the scores with "
+                       "the same set; an empty set is one set of its own); with a set column "
+                       "the table gets set_mean and set_size, the mean and number of the "
+                       "scores with a reliability in the row's set");
     text += option("    --pairs", "with --profile, write the pair table instead");
     text += option("    --composites", "with --profile, write the composite table instead");
     text += option("    --metric METRIC", "the scale of a profile's figures: "
@@ -47,8 +51,8 @@ std::string profileOptions()
                                               + ")");
     text += option("    --alpha A",
                    "level of a profile's two-tailed tests, 0 < A < .5 (default: .05)");
-    text += option("    --bonferroni", "divide alpha among the scores tested for strengths and "
-                                       "weaknesses (default: off)");
+    text += option("    --bonferroni", "divide alpha among the scores of a set tested for "
+                                       "strengths and weaknesses (default: off)");
     text += option("    --correlations FILE",
                    "the scores' correlations, for base rates and composites: a CSV file with the "
                    "header \"name,<name>,...\" and a row per name (default: none)");

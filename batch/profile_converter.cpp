@@ -8,6 +8,7 @@
 #include "batch/help_text.h"
 #include "conversion/scales.h"
 #include "text/ascii.h"
+#include "text/fixed_number.h"
 #include "text/plain_number.h"
 #include "text/text_routines.h"
 
@@ -36,16 +37,16 @@ std::string zLimits()
 // appended. OtherMetric is a column of a metric not chosen: emptied.
 enum OutputCell {
     MetricCell, PercentileRankCell, DescriptorCell, CiLowCell, CiHighCell, DeviationCell,
-    DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, RciCell, ChangeCell,
-    NoteCell, kOutputCells, OtherMetricCell = kOutputCells
+    DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, SetMeanCell, SetSizeCell,
+    RciCell, ChangeCell, NoteCell, kOutputCells, OtherMetricCell = kOutputCells
 };
 constexpr std::string_view kOutputNames[kOutputCells] = {
     "", "percentile_rank", "descriptor", "ci_low", "ci_high", "deviation", "deviation_critical",
-    "strength_weakness", "deviation_base_rate", "rci", "change", "note"};
+    "strength_weakness", "deviation_base_rate", "set_mean", "set_size", "rci", "change", "note"};
 
 // In profile::Field's order.
 constexpr std::string_view kFieldNames[] = {"name",        "scale",  "score",    "mean", "sd",
-                                            "reliability", "retest", "practice", "group"};
+                                            "reliability", "retest", "practice", "group", "set"};
 constexpr std::string_view kPersonName = "person";
 constexpr std::string_view kIdentityNames[] = {"birth_date", "test_date", "battery", "examiner"};
 
@@ -134,8 +135,10 @@ void ProfileConverter::mapColumns()
             return;
         }
     }
+    // Without sets every score is in one: today's tables stay as they were.
+    const bool sets = m_fieldColumn[size_t(Field::Set)] >= 0;
     for (int cell = MetricCell; cell < NoteCell; ++cell)
-        if (!present[size_t(cell)])
+        if (!present[size_t(cell)] && (sets || (cell != SetMeanCell && cell != SetSizeCell)))
             m_appended.push_back(cell);
     m_noteAppended = !present[NoteCell];
     m_identity.assign(m_identityColumns.size(), {});
@@ -185,7 +188,10 @@ std::vector<OutputColumn> ProfileConverter::columns() const
         case DescriptorCell:
             return descriptor();
         case DeviationCell:
+        case SetMeanCell:
             return number(kOutputNames[cell], metricDecimals + 1);
+        case SetSizeCell:
+            return number(kOutputNames[cell], 0);
         case DeviationCriticalCell:
         case RciCell:
             return number(kOutputNames[cell], 2);
@@ -366,7 +372,8 @@ void ProfileConverter::readRows()
             entries.emplace_back();
         profile::readEntry({cellOf(Field::Name), cellOf(Field::Scale), cellOf(Field::Score),
                             cellOf(Field::Mean), cellOf(Field::Sd), cellOf(Field::Reliability),
-                            cellOf(Field::Retest), cellOf(Field::Practice), cellOf(Field::Group)},
+                            cellOf(Field::Retest), cellOf(Field::Practice), cellOf(Field::Group),
+                            cellOf(Field::Set)},
                            m_decimalComma ? ',' : '.', entries[used]);
         row.entry = int(used++);
         m_entryLine.push_back(row.line);
@@ -629,6 +636,22 @@ void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
         return out.cell(profile::markText(s.mark));
     case DeviationBaseRateCell:
         return number(out, s.deviationBaseRate.text);
+    case SetMeanCell:
+    case SetSizeCell: {
+        if (s.set < 0)
+            break;
+        const profile::Analysis::ComparisonSet &set = m_analysis.sets[size_t(s.set)];
+        if (cell == SetSizeCell)
+            return number(out, std::to_string(set.count()));
+        if (std::isnan(set.meanZ))
+            break;
+        const conversion::Scale &row =
+            interpretation::scaleRow(profile::metricScale(m_analysis.settings.metric));
+        std::string shown;
+        const int decimals = m_analysis.settings.metric == profile::Metric::Z ? 3 : 1;
+        text::fixedNumber(row.mean + set.meanZ * row.sd, decimals, shown);
+        return number(out, shown);
+    }
     case RciCell:
         return number(out, s.rci.text);
     case ChangeCell:

@@ -121,7 +121,7 @@ private:
     // What each input column is: an input (Field or identification), an
     // output rewritten, or carried.
     std::vector<int> m_role;
-    std::array<int, 9> m_fieldColumn{};  // profile::Field's column, or -1
+    std::array<int, 10> m_fieldColumn{};  // profile::Field's column, or -1
     int m_personColumn = -1;
     std::vector<int> m_identityColumns;  // birth_date, test_date, battery, examiner
     std::vector<int> m_appended;         // output cells the input lacks

@@ -144,6 +144,10 @@ public:
 
 private:
     QString nameOf(int entry) const { return qs(m_results.nameOf(entry)); }
+    static QString setName(const profile::Analysis::ComparisonSet &set)
+    {
+        return set.name.empty() ? PageWords::tr("no set") : qs(set.name);
+    }
     QString level() const { return numbers::plain(m_report.settings.confidence); }
 
     void chart()
@@ -190,6 +194,11 @@ private:
             {PageWords::tr("r"), true, true,
              [](auto &, const SheetRow &row, int) { return numbers::page(row.cell(profile::Field::Reliability)); }},
         };
+        // Which set each deviation is taken in, once there is more than one.
+        if (m_results.analysis.sets.size() > 1)
+            columns.push_back({PageWords::tr("Set"), false, false, [this](const profile::ScoreResult &score, auto &, int) {
+                                   return setName(m_results.analysis.sets[std::size_t(score.set)]);
+                               }});
         for (const ScoreColumn &column : kScoreColumns) {
             if (!column.pageHead)
                 continue;
@@ -234,17 +243,44 @@ private:
         m_document.addTable(table, kSpace / 2);
         QStringList note;
         const profile::Analysis &analysis = m_results.analysis;
-        if (analysis.deviationCount >= 3) {
-            const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(m_report.settings.metric));
-            note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
-                                  "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
-                        .arg(analysis.deviationCount)
-                        .arg(numbers::fixed(metric.mean + analysis.deviationMeanZ * metric.sd, 1))
-                        .arg(numbers::proportion(m_report.settings.alpha, 2));
+        const conversion::Scale &metric = interpretation::scaleRow(profile::metricScale(m_report.settings.metric));
+        const bool anyMean = std::any_of(analysis.sets.begin(), analysis.sets.end(),
+                                         [](const profile::Analysis::ComparisonSet &set) { return set.count() >= 3; });
+        const QString alpha = numbers::proportion(m_report.settings.alpha, 2);
+        if (anyMean) {
+            const auto meanOf = [&](const profile::Analysis::ComparisonSet &set) {
+                return numbers::fixed(metric.mean + set.meanZ * metric.sd, 1);
+            };
+            if (analysis.sets.size() > 1) {
+                QStringList sets;
+                for (const profile::Analysis::ComparisonSet &set : analysis.sets)
+                    sets << (set.count() >= 3
+                                 ? PageWords::tr("%1, %2 scores, mean %3")
+                                       .arg(setName(set), QString::number(set.count()), meanOf(set))
+                                 : PageWords::tr("%1, %2 scores, too few").arg(setName(set), QString::number(set.count())));
+                note << PageWords::tr("Dev.: from the mean of the scores with a reliability in the score's set (%1); "
+                                      "Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of "
+                                      "people deviating this far.")
+                            .arg(sets.join(QStringLiteral("; ")), alpha);
+            } else if (!analysis.sets.front().name.empty()) {
+                note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: "
+                                      "what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people "
+                                      "deviating this far.")
+                            .arg(QString::number(analysis.deviationCount), setName(analysis.sets.front()),
+                                 meanOf(analysis.sets.front()), alpha);
+            } else {
+                note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
+                                      "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
+                            .arg(analysis.deviationCount)
+                            .arg(meanOf(analysis.sets.front()))
+                            .arg(alpha);
+            }
             note << (strengths.isEmpty() ? PageWords::tr("No strengths.")
                                          : PageWords::tr("Strengths: %1.").arg(strengths.join(QStringLiteral(", "))));
             note << (weaknesses.isEmpty() ? PageWords::tr("No weaknesses.")
                                           : PageWords::tr("Weaknesses: %1.").arg(weaknesses.join(QStringLiteral(", "))));
+        } else if (analysis.sets.size() > 1) {
+            note << PageWords::tr("Strengths and weaknesses need at least three scores with a reliability in a set.");
         } else {
             note << PageWords::tr("Strengths and weaknesses need at least three scores with a reliability.");
         }
@@ -437,7 +473,11 @@ private:
                         : PageWords::tr("Confidence intervals: %1%, centred on the obtained score."))
                        .arg(level());
         const QString alpha = numbers::proportion(settings.alpha, 2);
-        opening << (settings.bonferroni
+        opening << (settings.bonferroni && m_results.analysis.sets.size() > 1
+                        ? PageWords::tr("Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; "
+                             "strengths and weaknesses with a Bonferroni correction for the scores compared in each set.")
+                              .arg(alpha)
+                    : settings.bonferroni
                         ? PageWords::tr("Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; "
                              "strengths and weaknesses with a Bonferroni correction for the %2 scores compared.")
                               .arg(alpha)

@@ -382,6 +382,7 @@ void BatteryWnd::refreshTables()
         change = std::max(change, m_scores->fontMetrics().horizontalAdvance(Words::change(kind)) + 16);
     m_scores->setColumnWidth(kChangeColumn, change);
     m_scores->setColumnWidth(int(profile::Field::Group), em * 8);
+    m_scores->setColumnWidth(int(profile::Field::Set), em * 8);
     sizeColumns(m_pairs, 6);
     m_pairs->setColumnWidth(0, em * 10);
     m_pairs->setColumnWidth(1, em * 10);

@@ -84,9 +84,14 @@ ChartData chartData(const SheetResults &results, const profile::Settings &settin
         }
         column.retestZ = score.retestZ;
         column.mark = score.mark;
+        if (analysis.sets.size() > 1 && score.set >= 0) {
+            const profile::Analysis::ComparisonSet &set = analysis.sets[std::size_t(score.set)];
+            column.setMeanZ = set.meanZ;
+            column.set = QString::fromStdString(set.name);
+        }
         data.scores.push_back(column);
     }
-    if (analysis.deviationCount >= 3 && !std::isnan(analysis.deviationMeanZ)) {
+    if (analysis.sets.size() == 1 && analysis.deviationCount >= 3 && !std::isnan(analysis.deviationMeanZ)) {
         data.meanZ = analysis.deviationMeanZ;
         data.meanText = numbers::screen(text::Format(metric.mean + analysis.deviationMeanZ * metric.sd, metric.mask));
     }

@@ -303,6 +303,10 @@ QString ExplanationText::html(const QString &heading, const interpretation::Expl
                                                          formulaText(explanation.formula));
     if (explanation.source != Source::None)
         html += QStringLiteral("<p>%1</p>").arg(tr("Source: %1").arg(report::citation(explanation.source).toHtmlEscaped()));
+    if (!explanation.set.empty())
+        html += QStringLiteral("<p>%1</p>").arg(
+            tr("Within the comparison set %1: its scores with a reliability only.")
+                .arg(QString::fromStdString(explanation.set).toHtmlEscaped()));
     if (!explanation.inputs.empty())
         html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Given")) + table(explanation.inputs);
     if (!explanation.steps.empty())

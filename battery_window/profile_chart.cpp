@@ -87,6 +87,9 @@ Legend legendOf(const ChartData &data)
         legend.items.push_back({2, ChartWords::tr("%1% interval").arg(data.confidence)});
     if (!std::isnan(data.meanZ))
         legend.items.push_back({3, ChartWords::tr("the person's mean, %1").arg(data.meanText)});
+    else if (std::any_of(data.scores.begin(), data.scores.end(),
+                         [](const ChartScore &score) { return !std::isnan(score.setMeanZ); }))
+        legend.items.push_back({3, ChartWords::tr("the mean of each set")});
     if (mark)
         legend.items.push_back({4, ChartWords::tr("S strength, W weakness")});
     return legend;
@@ -234,6 +237,18 @@ ProfileChart::Geometry ProfileChart::layout(const QRectF &area, double fontPixel
     if (g.hasMean) {
         Beyond unused;
         g.meanY = g.y(clampZ(m_data.meanZ, g.zBottom, g.zTop, unused));
+    }
+    for (int i = 0; i < n;) {
+        const ChartScore &score = m_data.scores[std::size_t(i)];
+        int j = i + 1;
+        if (!std::isnan(score.setMeanZ)) {
+            while (j < n && m_data.scores[std::size_t(j)].set == score.set)
+                ++j;
+            Beyond unused;
+            g.setMeans.push_back({left + i * g.columnWidth, left + j * g.columnWidth,
+                                  g.y(clampZ(score.setMeanZ, g.zBottom, g.zTop, unused))});
+        }
+        i = j;
     }
 
     const double markSize = 1.2 * f;
@@ -415,9 +430,11 @@ void ProfileChart::paintAxes(QPainter &painter, const Geometry &g) const
 
 void ProfileChart::paintMean(QPainter &painter, const Geometry &g) const
 {
+    painter.setPen(QPen(Qt::black, 0.12 * g.fontPixels, Qt::DashLine, Qt::FlatCap));
+    for (const Geometry::SetMean &mean : g.setMeans)
+        painter.drawLine(QPointF(mean.left, mean.y), QPointF(mean.right, mean.y));
     if (!g.hasMean)
         return;
-    painter.setPen(QPen(Qt::black, 0.12 * g.fontPixels, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(QPointF(g.plot.left(), g.meanY), QPointF(g.plot.right(), g.meanY));
 }
 

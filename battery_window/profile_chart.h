@@ -30,6 +30,10 @@ struct ChartScore {
     double low = std::nan(""), high = std::nan(""); // the interval, in z
     double retestZ = std::nan("");
     profile::Mark mark = profile::Mark::None;
+    // With several comparison sets, the mean of the score's set (NaN for
+    // none) and the set: each set's mean is drawn over its own scores.
+    double setMeanZ = std::nan("");
+    QString set;
 };
 
 struct ChartBand {
@@ -44,7 +48,7 @@ struct ChartData {
     bool signedTicks = false;             // z writes its sign
     std::vector<ChartBand> bands;
     std::vector<ChartScore> scores;
-    double meanZ = std::nan("");          // the person's mean; NaN for none
+    double meanZ = std::nan("");          // the person's mean; NaN for none or several sets
     QString meanText;                     // as the mean is shown: "103"
     double confidence = 95;
 };
@@ -85,6 +89,10 @@ public:
         std::vector<Tick> metricTicks, percentileTicks;
         bool hasMean = false;
         double meanY = 0;
+        struct SetMean {
+            double left, right, y;
+        };
+        std::vector<SetMean> setMeans; // over each run of neighbouring scores of a set
         struct Span {
             double left, right;
             QString label;

@@ -61,7 +61,7 @@ const ScoreColumn kScoreColumns[kScoreColumnCount] = {
      true, false, profile::Item::CiHigh, [](const R &r, const S &, Writing w) { return figure(r.ciHigh, w); }},
     {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Deviation")); },
      [](M, M) { return pageWords(QT_TRANSLATE_NOOP("battery::BatteryPage", "Dev.")); },
-     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Difference from the person's mean")); },
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Difference from the mean of the score's set")); },
      true, false, profile::Item::Deviation, [](const R &r, const S &, Writing w) { return figure(r.deviation, w); }},
     {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Critical")); },
      [](M, M) { return pageWords(QT_TRANSLATE_NOOP("battery::BatteryPage", "Crit.")); },

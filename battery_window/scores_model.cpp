@@ -37,13 +37,13 @@ const ScoreColumn *resultColumn(int column)
 
 } // namespace
 
-// The sheet's own columns: words for the name, the scale and the group.
+// The sheet's own columns: words for the name, the scale, the group and the set.
 bool isNumberColumn(int column)
 {
     if (const ScoreColumn *record = resultColumn(column))
         return record->number;
     return column != int(profile::Field::Name) && column != int(profile::Field::Scale)
-        && column != int(profile::Field::Group);
+        && column != int(profile::Field::Group) && column != int(profile::Field::Set);
 }
 
 profile::Item itemOfColumn(int column)
@@ -157,6 +157,14 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
         if (result->problem)
             return Words::missing(profile::Missing::Refused);
         const ScoreColumn *record = resultColumn(column);
+        if (record && result->deviation.missing == profile::Missing::TooFewScores
+            && (record->item == profile::Item::Deviation || record->item == profile::Item::DeviationCritical
+                || record->item == profile::Item::StrengthWeakness
+                || record->item == profile::Item::DeviationBaseRate)) {
+            const profile::Analysis::ComparisonSet &set =
+                m_results->analysis.sets[std::size_t(result->set)];
+            return Words::tooFewInSet(set.name, set.count());
+        }
         if (role == Qt::ToolTipRole && record && !record->number)
             return record->cell(*result, *m_results, Writing::Screen);
         return {};
@@ -197,6 +205,9 @@ QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int r
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     const bool tip = role == Qt::ToolTipRole;
+    if (section == int(profile::Field::Set) && tip)
+        return tr("The comparison set: a score's deviation, strength or weakness is taken "
+                  "against the mean of the scores in its set. Scores with no set are one set.");
     if (section < kInputColumns)
         return tip ? QVariant() : Words::column(profile::Field(section));
     const ScoreColumn *record = resultColumn(section);

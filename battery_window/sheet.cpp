@@ -9,7 +9,8 @@ namespace battery {
 std::string_view columnKey(profile::Field field)
 {
     static constexpr std::string_view kKeys[kInputColumns] = {
-        "name", "scale", "score", "mean", "sd", "reliability", "retest", "practice", "group"};
+        "name", "scale", "score", "mean", "sd", "reliability", "retest", "practice", "group",
+        "set"};
     return kKeys[size_t(field)];
 }
 
@@ -70,7 +71,8 @@ void readProfile(const Sheet &sheet, SheetProfile &out)
         using F = profile::Field;
         const profile::EntryCells entryCells{cells.cell(F::Name), cells.cell(F::Scale), cells.cell(F::Score),
                                              cells.cell(F::Mean), cells.cell(F::Sd), cells.cell(F::Reliability),
-                                             cells.cell(F::Retest), cells.cell(F::Practice), cells.cell(F::Group)};
+                                             cells.cell(F::Retest), cells.cell(F::Practice), cells.cell(F::Group),
+                                             cells.cell(F::Set)};
         profile::ScoreEntry entry;
         profile::readEntry(entryCells, mark, entry);
         out.entryOfRow[row] = int(out.profile.entries.size());

@@ -15,10 +15,10 @@
 namespace battery {
 
 // The score columns, in the order of profile::Field.
-constexpr int kInputColumns = 9;
-static_assert(int(profile::Field::Group) + 1 == kInputColumns);
+constexpr int kInputColumns = 10;
+static_assert(int(profile::Field::Set) + 1 == kInputColumns);
 
-// The file's column of each score field: "name", "scale", ... "group".
+// The file's column of each score field: "name", "scale", ... "set".
 std::string_view columnKey(profile::Field field);
 
 // A battery has tens of scores; more rows than this would be a paste or a

@@ -67,7 +67,8 @@ bool setAside(profile::ScoreEntry &entry, Field field)
     case Field::Reliability: entry.reliability.reset(); return true;
     case Field::Retest: entry.retest.reset(); return true;
     case Field::Practice: entry.practice.reset(); return true;
-    case Field::Group: return true;
+    case Field::Group:
+    case Field::Set: return true;
     }
     return false;
 }

@@ -33,6 +33,7 @@ QString Words::column(profile::Field field)
     case profile::Field::Retest: return tr("Retest");
     case profile::Field::Practice: return tr("Practice");
     case profile::Field::Group: return tr("Group");
+    case profile::Field::Set: return tr("Set");
     }
     return {};
 }
@@ -123,6 +124,16 @@ QString Words::missing(profile::Missing missing)
         return tr("Not worked out: no set of scores could have these correlations together; check them.");
     }
     return {};
+}
+
+QString Words::tooFewInSet(const std::string &set, int count)
+{
+    if (set.empty())
+        return tr("Not worked out: needs 3 scores in its set; the scores with no set have %1 with a reliability.")
+            .arg(count);
+    return tr("Not worked out: needs 3 scores in its set; the set %1 has %2 with a reliability.")
+        .arg(quoted(set))
+        .arg(count);
 }
 
 QString Words::fileProblem(const QString &fileName, const FileProblem &problem)

@@ -31,6 +31,8 @@ public:
     static QString notANumber(const std::string &cell, char decimalMark);
     // Why a figure is empty.
     static QString missing(profile::Missing missing);
+    // A deviation not worked out for want of three scores in its set.
+    static QString tooFewInSet(const std::string &set, int count);
 
     static QString fileProblem(const QString &fileName, const FileProblem &problem);
     static QString pasteProblem(const PasteProblem &problem);

@@ -137,6 +137,9 @@ struct Explanation {
     std::vector<Term> steps;  // worked out on the way, in order
     Term result;              // exact
     std::string shown;        // the result as the table shows it: "13.15", "S", "<0.1"
+    // A deviation's comparison set, when the scores are in named sets: its
+    // size is the steps' Count.
+    std::string set;
 };
 
 } // namespace interpretation

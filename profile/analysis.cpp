@@ -152,6 +152,7 @@ public:
         if (parts & kScores) {
             deviations();
         } else {
+            m_out.sets.clear();
             m_out.deviationCount = 0;
             m_out.deviationMeanZ = m_out.meanCorrelation = std::nan("");
             m_out.errorVarianceSum = 0;
@@ -251,6 +252,7 @@ private:
 
     static void clearScore(ScoreResult &result, Missing why, bool all = true)
     {
+        result.set = -1;
         if (all) {
             result.z = result.retestZ = std::nan("");
             setMissing(result.metric, why);
@@ -326,20 +328,45 @@ private:
     }
 
     // Strengths and weaknesses: each score with a reliability against the
-    // mean of all of them.
+    // mean of those of its comparison set.
     void deviations()
     {
-        m_members.clear();
-        for (size_t i = 0; i < m_entries.size(); ++i)
-            if (used(i) && !std::isnan(reliability(i)))
-                m_members.push_back(i);
-        const int k = int(m_members.size());
-        m_out.deviationCount = k;
-        m_out.deviationMeanZ = std::nan("");
-        m_out.meanCorrelation = std::nan("");
-        m_out.errorVarianceSum = 0;
+        m_out.sets.clear();
         for (size_t i = 0; i < m_entries.size(); ++i) {
+            ScoreResult &result = m_out.scores[i];
+            result.set = -1;
             if (!used(i))
+                continue;
+            result.set = setOf(m_entries[i].set);
+            if (!std::isnan(reliability(i)))
+                m_out.sets[size_t(result.set)].members.push_back(int(i));
+        }
+        for (Analysis::ComparisonSet &set : m_out.sets)
+            deviationsIn(set);
+        const bool any = !m_out.sets.empty();
+        m_out.deviationCount = any ? m_out.sets.front().count() : 0;
+        m_out.deviationMeanZ = any ? m_out.sets.front().meanZ : std::nan("");
+        m_out.meanCorrelation = any ? m_out.sets.front().meanCorrelation : std::nan("");
+        m_out.errorVarianceSum = any ? m_out.sets.front().errorVarianceSum : 0;
+    }
+
+    int setOf(const std::string &name)
+    {
+        for (size_t s = 0; s < m_out.sets.size(); ++s)
+            if (text::equalsIgnoringCase(m_out.sets[s].name, name))
+                return int(s);
+        m_out.sets.emplace_back();
+        m_out.sets.back().name = name;
+        return int(m_out.sets.size() - 1);
+    }
+
+    void deviationsIn(Analysis::ComparisonSet &set)
+    {
+        m_members.assign(set.members.begin(), set.members.end());
+        const int k = int(m_members.size());
+        const int index = int(&set - m_out.sets.data());
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            if (!used(i) || m_out.scores[i].set != index)
                 continue;
             ScoreResult &result = m_out.scores[i];
             const Missing why = std::isnan(reliability(i)) ? Missing::NoReliability
@@ -359,11 +386,11 @@ private:
             errors += 1 - reliability(i);
         }
         const double meanZ = sumZ / k;
-        m_out.deviationMeanZ = meanZ;
-        m_out.errorVarianceSum = errors;
+        set.meanZ = meanZ;
+        set.errorVarianceSum = errors;
         const double zCritical =
             formula::criticalZ(m_settings.alpha, m_settings.bonferroni ? double(k) : 1.0);
-        const bool spreads = rowMeanCorrelations();
+        const bool spreads = rowMeanCorrelations(set);
         const bool possible = !spreads || membersPossible();
         for (size_t i : m_members) {
             ScoreResult &result = m_out.scores[i];
@@ -381,7 +408,7 @@ private:
                 continue;
             }
             const double spread = formula::deviationSpread(m_out.kept[i].rowMeanCorrelation,
-                                                           m_out.meanCorrelation, m_rules.sd);
+                                                           set.meanCorrelation, m_rules.sd);
             if (std::isnan(spread))
                 setMissing(result.deviationBaseRate, Missing::InconsistentCorrelations);
             else
@@ -428,7 +455,7 @@ private:
     // The mean of each member's row of the correlation matrix among the
     // members, diagonal included, and the mean of all of it; false when a
     // correlation among them is not known.
-    bool rowMeanCorrelations()
+    bool rowMeanCorrelations(Analysis::ComparisonSet &set)
     {
         const size_t k = m_members.size();
         double total = 0;
@@ -443,7 +470,7 @@ private:
             m_out.kept[m_members[a]].rowMeanCorrelation = row / double(k);
             total += row;
         }
-        m_out.meanCorrelation = total / (double(k) * double(k));
+        set.meanCorrelation = total / (double(k) * double(k));
         return true;
     }
 

@@ -30,7 +30,7 @@ enum class Missing {
     Refused,          // the score itself was left out (ScoreResult::problem)
     NoReliability,    // the score, or one of two or of a group, has none
     NoCorrelation,    // a correlation needed is not known
-    TooFewScores,     // fewer than three scores with a reliability
+    TooFewScores,     // fewer than three scores with a reliability in its set
     NoRetest,
     InconsistentCorrelations, // they leave a difference or sum no positive spread
     ReliabilityNotUsable,     // a composite's reliability is not above 0, or above 1
@@ -58,7 +58,8 @@ struct ScoreResult {
     std::string descriptor;
     Figure ciLow, ciHigh;           // on the metric
     double zLow = std::nan(""), zHigh = std::nan(""); // the interval in z units
-    Figure deviation;               // from the mean of the scores with a reliability
+    int set = -1;                   // its comparison set in Analysis::sets; -1 when refused
+    Figure deviation;               // from the mean of its set's scores with a reliability
     Figure deviationCritical;
     Mark mark = Mark::None;
     Figure deviationBaseRate;
@@ -108,6 +109,19 @@ struct Analysis {
     // root of the product of their reliabilities: more than the scores' true
     // parts allow.
     std::vector<std::pair<int, int>> correlationsAboveReliabilities;
+    // The comparison sets, by first appearance: a score's deviation, its
+    // strength or weakness, Bonferroni's m and base rate are taken within
+    // its set. Pairs stay across all scores.
+    struct ComparisonSet {
+        std::string name;          // as first given; empty: the default set
+        std::vector<int> members;  // its scores with a reliability, in order
+        double meanZ = std::nan("");           // when members.size() >= 3
+        double meanCorrelation = std::nan(""); // r-bar of the members
+        double errorVarianceSum = 0;           // sum of (1 - r_j) over them
+        int count() const { return int(members.size()); }
+    };
+    std::vector<ComparisonSet> sets;
+    // The first set's figures: those of the whole profile when it has no sets.
     int deviationCount = 0;                 // k: scores with a reliability
     double deviationMeanZ = std::nan("");   // their mean z, when k >= 3
 
@@ -121,8 +135,8 @@ struct Analysis {
     std::vector<Kept> kept;                 // per entry
     std::vector<double> pairCorrelations;   // per pair, NaN when unknown
     std::vector<std::vector<double>> compositeCorrelations; // per composite, i < j in order
-    double meanCorrelation = std::nan("");  // r-bar of the k scores
-    double errorVarianceSum = 0;            // sum of (1 - r_j) over the k scores
+    double meanCorrelation = std::nan("");  // r-bar of the first set's k scores
+    double errorVarianceSum = 0;            // sum of (1 - r_j) over them
 
     // Not a result: what analyse() works out once and keeps between calls
     // on the same Analysis, for a batch of people with the same tests.

@@ -278,14 +278,17 @@ private:
         return e;
     }
 
-    // The scores the deviations are taken over: those with a reliability.
-    std::vector<int> members() const
+    // The set a score's deviation is taken in.
+    const Analysis::ComparisonSet &setOf(int i) const
     {
-        std::vector<int> list;
-        for (size_t i = 0; i < m_a.scores.size(); ++i)
-            if (!m_a.scores[i].problem && !std::isnan(reliability(int(i))))
-                list.push_back(int(i));
-        return list;
+        return m_a.sets[size_t(m_a.scores[size_t(i)].set)];
+    }
+
+    // Names the set when the profile has more than the default one.
+    void nameSet(Explanation &e, int i) const
+    {
+        if (m_a.sets.size() > 1 || !setOf(i).name.empty())
+            e.set = setOf(i).name;
     }
 
     std::optional<Explanation> deviation(int i) const
@@ -296,19 +299,20 @@ private:
         Explanation e;
         e.formula = Formula::Deviation;
         e.source = Source::Davis1959;
-        for (const int j : members())
+        const Analysis::ComparisonSet &set = setOf(i);
+        for (const int j : set.members)
             e.inputs.push_back(term(Quantity::Z, m_a.scores[size_t(j)].z, j));
         e.inputs.push_back(term(Quantity::MetricSd, m_row.sd));
-        e.steps = {term(Quantity::Count, m_a.deviationCount),
-                   term(Quantity::MeanZ, m_a.deviationMeanZ)};
+        e.steps = {term(Quantity::Count, set.count()), term(Quantity::MeanZ, set.meanZ)};
+        nameSet(e, i);
         e.result = term(Quantity::Deviation, s.deviation.value, i);
         e.shown = s.deviation.text;
         return e;
     }
 
-    double comparisons() const
+    double comparisons(int i) const
     {
-        return m_a.settings.bonferroni ? double(m_a.deviationCount) : 1.0;
+        return m_a.settings.bonferroni ? double(setOf(i).count()) : 1.0;
     }
 
     std::optional<Explanation> deviationCritical(int i) const
@@ -319,17 +323,19 @@ private:
         Explanation e;
         e.formula = Formula::DeviationCritical;
         e.source = Source::Davis1959;
-        for (const int j : members())
+        const Analysis::ComparisonSet &set = setOf(i);
+        for (const int j : set.members)
             e.inputs.push_back(term(Quantity::Reliability, reliability(j), j));
         e.inputs.push_back(term(Quantity::MetricSd, m_row.sd));
         e.inputs.push_back(term(Quantity::Alpha, m_a.settings.alpha));
-        e.inputs.push_back(term(Quantity::ComparisonCount, comparisons()));
-        const double se = formula::deviationStandardError(m_a.errorVarianceSum, m_a.deviationCount,
+        e.inputs.push_back(term(Quantity::ComparisonCount, comparisons(i)));
+        const double se = formula::deviationStandardError(set.errorVarianceSum, set.count(),
                                                           reliability(i), m_row.sd);
-        e.steps = {term(Quantity::Count, m_a.deviationCount),
-                   term(Quantity::ErrorVarianceSum, m_a.errorVarianceSum),
+        e.steps = {term(Quantity::Count, set.count()),
+                   term(Quantity::ErrorVarianceSum, set.errorVarianceSum),
                    term(Quantity::StandardError, se, i),
-                   term(Quantity::CriticalZ, formula::criticalZ(m_a.settings.alpha, comparisons()))};
+                   term(Quantity::CriticalZ, formula::criticalZ(m_a.settings.alpha, comparisons(i)))};
+        nameSet(e, i);
         e.result = term(Quantity::CriticalValue, s.deviationCritical.value, i);
         e.shown = s.deviationCritical.text;
         return e;
@@ -349,6 +355,7 @@ private:
         e.result = term(Quantity::Decision,
                         s.mark == Mark::Strength ? 1 : s.mark == Mark::Weakness ? -1 : 0, i);
         e.shown = std::string(markText(s.mark));
+        nameSet(e, i);
         return e;
     }
 
@@ -363,10 +370,12 @@ private:
         e.source = Source::PayneJones1957;
         e.inputs = {term(Quantity::ShownValue, shownOf(s.deviation), i),
                     term(Quantity::MetricSd, m_row.sd)};
+        const double meanCorrelation = setOf(i).meanCorrelation;
         e.steps = {term(Quantity::MeanRowCorrelation, rowMean, i),
-                   term(Quantity::MeanCorrelation, m_a.meanCorrelation),
+                   term(Quantity::MeanCorrelation, meanCorrelation),
                    term(Quantity::DifferenceSd,
-                        formula::deviationSpread(rowMean, m_a.meanCorrelation, m_row.sd), i)};
+                        formula::deviationSpread(rowMean, meanCorrelation, m_row.sd), i)};
+        nameSet(e, i);
         e.result = term(Quantity::BaseRate, s.deviationBaseRate.value, i);
         e.shown = s.deviationBaseRate.text;
         return e;

@@ -118,6 +118,7 @@ void readEntry(const EntryCells &cells, char decimalMark, ScoreEntry &entry)
 {
     entry.name = text::trimmed(cells.name);
     entry.group = text::trimmed(cells.group);
+    entry.set = text::trimmed(cells.set);
     entry.problem = {};
     entry.scale = findScale(cells.scale);
     const auto fail = [&](Problem problem, Field field) {

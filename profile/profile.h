@@ -14,7 +14,7 @@
 namespace profile {
 
 // The cells of a score, in the order the batch file and the window list them.
-enum class Field { Name, Scale, Score, Mean, Sd, Reliability, Retest, Practice, Group };
+enum class Field { Name, Scale, Score, Mean, Sd, Reliability, Retest, Practice, Group, Set };
 
 enum class Problem {
     None,
@@ -50,6 +50,9 @@ struct ScoreEntry {
     std::optional<double> retest;   // on the same scale
     std::optional<double> practice; // expected change, on the same scale
     std::string group;              // empty: in no group
+    // The comparison set its deviation is taken in, A-Z and a-z counting as
+    // one; empty is a set of its own, so a profile without sets is one set.
+    std::string set;
     // Set by readEntry() for a cell it could not read; analyse() leaves such
     // an entry out, as it does one that fails checkEntry().
     EntryProblem problem;
@@ -84,6 +87,7 @@ bool retestUsable(const ScoreEntry &entry);
 // The cells of one score as text, for readEntry.
 struct EntryCells {
     std::string_view name, scale, score, mean, sd, reliability, retest, practice, group;
+    std::string_view set = {};
 };
 
 // Reads the cells into `entry` (names and group trimmed), numbers with the

@@ -72,6 +72,7 @@ private slots:
     void standardErrorSays_data();
     void standardErrorSays();
     void agreesWithTheCore();
+    void comparisonSets();
 };
 
 // The whole table once, as the README shows it.
@@ -477,6 +478,54 @@ void TestBatchProfile::agreesWithTheCore()
         }
     }
     QCOMPARE(row, rows.size());
+}
+
+// The psychologist's battery: strengths and weaknesses within each set, the
+// set's mean and size to check a deviation by, and the table read back as is.
+void TestBatchProfile::comparisonSets()
+{
+    const QByteArray input =
+        "person,name,scale,score,reliability,set\n"
+        "P,Similarities,scaled,13,.86,subtests\nP,Vocabulary,scaled,14,.89,subtests\n"
+        "P,Information,scaled,12,.87,subtests\nP,Comprehension,scaled,12,.81,subtests\n"
+        "P,Block Design,scaled,7,.84,subtests\nP,Matrix Reasoning,scaled,9,.88,subtests\n"
+        "P,Picture Concepts,scaled,11,.83,subtests\nP,Digit Span,scaled,10,.9,subtests\n"
+        "P,Coding,scaled,6,.82,subtests\nP,Symbol Search,scaled,8,.8,subtests\n"
+        "P,Verbal Index,wechsler,108,.92,indexes\nP,Perceptual Index,wechsler,91,.91,indexes\n"
+        "P,Reading,t,42,.9,achievement\nP,Mathematics,t,55,.9,achievement\n";
+    const Run run = convert(input, {"--profile", "--bonferroni"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.output.startsWith("person,name,scale,score,reliability,set,wechsler,"));
+    QVERIFY(run.output.contains(",deviation_base_rate,set_mean,set_size,rci,"));
+    const auto rows = parse(run.output);
+    profile::Profile person;
+    for (size_t row = 1; row < rows.size(); ++row) {
+        person.entries.emplace_back();
+        const auto cell = [&](const char *column) { return ::cellOf(rows, row, column); };
+        profile::readEntry({cell("name"), cell("scale"), cell("score"), "", "", cell("reliability"),
+                            "", "", "", cell("set")},
+                           '.', person.entries.back());
+    }
+    profile::Settings settings;
+    settings.bonferroni = true;
+    const profile::Analysis a = profile::analyse(person, {}, settings);
+    QCOMPARE(a.sets.size(), size_t(3));
+    QString marks;
+    for (size_t i = 0; i < a.scores.size(); ++i) {
+        const profile::ScoreResult &s = a.scores[i];
+        QCOMPARE(::cellOf(rows, i + 1, "deviation"), s.deviation.text);
+        QCOMPARE(::cellOf(rows, i + 1, "deviation_critical"), s.deviationCritical.text);
+        QCOMPARE(::cellOf(rows, i + 1, "strength_weakness"), std::string(profile::markText(s.mark)));
+        QCOMPARE(cellOf(rows, i + 1, "set_size"), i < 10 ? "10" : "2");
+        marks += s.mark == profile::Mark::None ? '.' : profile::markText(s.mark)[0];
+    }
+    QCOMPARE(marks, QString(".S..W...W.....")); // the indexes and T scores never
+    // The subtests' mean, 10.2 on the scaled scale, is 101.0 on the Wechsler.
+    QCOMPARE(cellOf(rows, 1, "set_mean"), "101.0");
+    QCOMPARE(cellOf(rows, 11, "set_mean"), "");
+    QCOMPARE(cellOf(rows, 11, "deviation"), "");
+    // Converting the table again changes nothing.
+    QCOMPARE(convert(run.output, {"--profile", "--bonferroni"}).output, run.output);
 }
 
 QTEST_GUILESS_MAIN(TestBatchProfile)

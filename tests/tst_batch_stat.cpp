@@ -254,6 +254,7 @@ private slots:
     void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
     void psppOpensTheOutput();
+    void comparisonSetsComeThrough();
 
 private:
     QTemporaryDir m_dir;
@@ -694,6 +695,30 @@ void TestBatchStat::psppOpensTheOutput()
                                 "^\\|wechsler .*\\|999 +\\|$"})
             QVERIFY2(shown.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
                      qPrintable(QString(row) + " not in:\n" + shown));
+    }
+}
+
+// A set variable in SPSS and Stata is read as the CSV's set column, and
+// written back: the same sets, the same strengths and weaknesses.
+void TestBatchStat::comparisonSetsComeThrough()
+{
+    const QByteArray csv = "person,name,scale,score,reliability,set\n"
+                           "P,A,scaled,13,.86,sub\nP,B,scaled,7,.86,sub\nP,C,scaled,10,.86,sub\n"
+                           "P,V,wechsler,108,.9,idx\nP,W,wechsler,91,.9,idx\nP,X,t,42,.9,\n";
+    const Run expected = convert({"--profile", "-"}, csv);
+    QCOMPARE(expected.status, 0);
+    for (const char *suffix : {".sav", ".dta"}) {
+        const std::string stored = m_dir.filePath(QStringLiteral("sets") + suffix).toStdString();
+        const std::string analysed = m_dir.filePath(QStringLiteral("analysed") + suffix).toStdString();
+        QCOMPARE(convert({"--profile", "-", "-o", stored}, csv).status, 0);
+        QCOMPARE(convert({"--profile", stored, "-o", analysed}).status, 0);
+        const Run back = convert({"--profile", analysed});
+        QCOMPARE(back.status, 0);
+        const auto want = parseCsv(expected.output), got = parseCsv(back.output);
+        QCOMPARE(got.size(), want.size());
+        for (size_t row = 1; row < want.size(); ++row)
+            for (const char *column : {"set", "strength_weakness", "set_size", "deviation"})
+                QCOMPARE(cellOf(got, row, column), cellOf(want, row, column));
     }
 }
 

@@ -15,20 +15,21 @@ using namespace profile;
 
 namespace {
 
-// "name,scale,score,mean,sd,reliability,retest,practice,group" per entry,
+// "name,scale,score,mean,sd,reliability,retest,practice,group,set" per entry,
 // entries separated by "|"; trailing cells may be left off.
 Profile profileOf(const QString &entries)
 {
     Profile p;
     for (const QString &written : entries.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         QStringList cells = written.split(QLatin1Char(','));
-        while (cells.size() < 9)
+        while (cells.size() < 10)
             cells << QString();
         std::vector<std::string> c;
         for (const QString &cell : cells)
             c.push_back(cell.toStdString());
         p.entries.emplace_back();
-        readEntry({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]}, '.', p.entries.back());
+        readEntry({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9]}, '.',
+                  p.entries.back());
     }
     return p;
 }
@@ -133,6 +134,8 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void refusedEntriesAreLeftOut();
+    void comparisonSets_data();
+    void comparisonSets();
     void labelsFollowTheFiguresShown();
     void impossibleCorrelationsAreNamed();
     void correlationFiles_data();
@@ -507,6 +510,86 @@ void ProfileTest::refusedEntriesAreLeftOut()
     QVERIFY(a.composites.empty()); // one member left
     QCOMPARE(a.scores[3].problem.other, -1);
     QCOMPARE(analyse(profileOf("A,t,1|a,t,2"), {}, {}).scores[1].problem.other, 0);
+}
+
+void ProfileTest::comparisonSets_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("default") << "";
+    QTest::newRow("Bonferroni, z, alpha .15") << "metric=z bonferroni alpha=.15";
+}
+
+// Ten subtests, two indexes and two achievement T scores, the sets
+// interleaved: each set's figures are those of the set analysed alone,
+// pairs run across all scores, and sets of one or two say why they have none.
+void ProfileTest::comparisonSets()
+{
+    QFETCH(QString, settings);
+    const QStringList battery = {
+        "Similarities,scaled,13,,,.86,,,,subtests", "Vocabulary,scaled,14,,,.89,,,,subtests",
+        "Verbal Index,wechsler,108,,,.92,,,,indexes", "Information,scaled,12,,,.87,,,,Subtests",
+        "Block Design,scaled,7,,,.84,,,,subtests", "Reading,t,42,,,.9,,,,achievement",
+        "Matrix Reasoning,scaled,9,,,.88,,,,subtests", "Digit Span,scaled,10,,,.9,,,,subtests",
+        "Coding,scaled,6,,,.82,,,,subtests", "Perceptual Index,wechsler,91,,,.91,,,,indexes",
+        "Picture Concepts,scaled,11,,,.83,,,,subtests", "Symbol Search,scaled,8,,,.8,,,,subtests",
+        "Comprehension,scaled,12,,,.81,,,,subtests", "Mathematics,t,55,,,.9,,,,achievement",
+        "Retest note,scaled,10,,,,,,,achievement"};
+    std::string header = "name", rows;
+    for (const QString &row : battery)
+        header += "," + row.section(QLatin1Char(','), 0, 0).toStdString();
+    for (const QString &row : battery) {
+        rows += "\n" + row.section(QLatin1Char(','), 0, 0).toStdString();
+        for (int j = 0; j < battery.size(); ++j)
+            rows += row == battery[j] ? ",1" : ",.5";
+    }
+    const Correlations c = correlationsOf(QString::fromStdString(header + rows + "\n"));
+    const Settings s = settingsOf(settings);
+    const Analysis a = analyse(profileOf(battery.join(QLatin1Char('|'))), c, s);
+    QCOMPARE(a.sets.size(), size_t(3)); // "Subtests" is "subtests"
+    QCOMPARE(a.sets[0].name, std::string("subtests"));
+    QCOMPARE(a.sets[0].count(), 10);
+    QCOMPARE(a.pairs.size(), size_t(15 * 14 / 2));
+    for (const QString set : {"subtests", "indexes", "achievement"}) {
+        QStringList alone;
+        std::vector<int> at;
+        for (int i = 0; i < battery.size(); ++i) {
+            if (battery[i].section(QLatin1Char(','), 9).compare(set, Qt::CaseInsensitive) == 0) {
+                alone << battery[i].section(QLatin1Char(','), 0, 8);
+                at.push_back(i);
+            }
+        }
+        const Analysis b = analyse(profileOf(alone.join(QLatin1Char('|'))), c, s);
+        for (size_t j = 0; j < at.size(); ++j) {
+            const ScoreResult &inSet = a.scores[size_t(at[j])], &byItself = b.scores[j];
+            QCOMPARE(inSet.deviation.text, byItself.deviation.text);
+            QCOMPARE(inSet.deviation.missing, byItself.deviation.missing);
+            QCOMPARE(inSet.deviationCritical.text, byItself.deviationCritical.text);
+            QCOMPARE(inSet.deviationBaseRate.text, byItself.deviationBaseRate.text);
+            QCOMPARE(inSet.mark, byItself.mark);
+            QCOMPARE(a.sets[size_t(inSet.set)].meanZ, b.sets[0].meanZ);
+            if (set != "subtests")
+                QCOMPARE(inSet.deviation.missing, at[j] == 14 ? Missing::NoReliability
+                                                              : Missing::TooFewScores);
+        }
+    }
+    // Against the mean of all twelve, the Verbal Index would be a strength.
+    QCOMPARE(a.scores[2].mark, Mark::None);
+    QVERIFY(a.scores[4].deviation.known() && a.scores[4].mark != Mark::None);
+    const auto deviation = explain(a, Item::Deviation, 4);
+    QVERIFY(deviation.has_value());
+    QCOMPARE(deviation->set, std::string("subtests"));
+    QCOMPARE(deviation->steps.front().value, 10.0);
+    QCOMPARE(explain(a, Item::DeviationCritical, 4)->set, std::string("subtests"));
+    // One named set for all is the profile without sets.
+    const Analysis one = analyse(profileOf(kThree + "|D,t,60,,,.9"), {}, s);
+    const Analysis named =
+        analyse(profileOf("A,wechsler,115,,,.9,,,,x|B,wechsler,100,,,.8,,,,X|"
+                          "C,wechsler,85,,,.7,,,,x|D,t,60,,,.9,,,,x"), {}, s);
+    for (size_t i = 0; i < 4; ++i) {
+        QCOMPARE(named.scores[i].deviation.text, one.scores[i].deviation.text);
+        QCOMPARE(named.scores[i].deviationCritical.text, one.scores[i].deviationCritical.text);
+    }
+    QVERIFY(explain(one, Item::Deviation, 0)->set.empty());
 }
 
 void ProfileTest::correlationFiles_data()

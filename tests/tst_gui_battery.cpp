@@ -3,6 +3,7 @@
 // keyboard, saved, reopened, asked about before unsaved scores go, fed
 // hostile input, printed, copied, and explained.
 #include "battery_window/battery_wnd.h"
+#include "battery_window/chart_data.h"
 #include "battery_window/chart_view.h"
 #include "battery_window/scores_model.h"
 #include "converter_window/control_wnd.h"
@@ -113,6 +114,7 @@ private slots:
     void figuresNeverCutOnScreen();
     void printedReport_data();
     void printedReport();
+    void comparisonSetsOnScreenAndOnPaper();
     void copiesTablesAndSavesPictures();
     void copiedTablesCarryNoFormulas();
     void chartFollowsEdits();
@@ -209,6 +211,8 @@ QString TestBattery::sheetCells() const
         QStringList cells;
         for (const std::string &cell : row.cells)
             cells << QString::fromStdString(cell);
+        if (cells.back().isEmpty()) // the set, written only when given
+            cells.removeLast();
         rows << cells.join(QLatin1Char('|'));
     }
     return rows.join(QLatin1Char(';'));
@@ -899,6 +903,74 @@ void TestBattery::figuresNeverCutOnScreen()
              model->index(0, battery::kDescriptorColumn).data().toString());
 }
 
+// The psychologist's battery: subtests, indexes and achievement scores each
+// compared within their own set, in the table, its tips, the chart, the
+// file and the printed page.
+void TestBattery::comparisonSetsOnScreenAndOnPaper()
+{
+    const QString path = m_dir.filePath(QStringLiteral("sets.csv"));
+    QVERIFY(writeFile(path,
+                      "person,name,scale,score,reliability,set\n"
+                      "C-0417,Similarities,scaled,13,.86,subtests\nC-0417,Vocabulary,scaled,14,.89,subtests\n"
+                      "C-0417,Information,scaled,12,.87,subtests\nC-0417,Comprehension,scaled,12,.81,subtests\n"
+                      "C-0417,Block Design,scaled,7,.84,subtests\nC-0417,Matrix Reasoning,scaled,9,.88,subtests\n"
+                      "C-0417,Picture Concepts,scaled,11,.83,subtests\nC-0417,Digit Span,scaled,10,.9,subtests\n"
+                      "C-0417,Coding,scaled,6,.82,subtests\nC-0417,Symbol Search,scaled,8,.8,subtests\n"
+                      "C-0417,Verbal Index,wechsler,108,.92,indexes\nC-0417,Perceptual Index,wechsler,91,.91,indexes\n"
+                      "C-0417,Reading,t,42,.9,achievement\nC-0417,Mathematics,t,55,.9,achievement\n"));
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet && sheet->openFile(path));
+    const battery::SheetResults &results = sheet->results();
+    QCOMPARE(results.analysis.sets.size(), std::size_t(3));
+    QString marks;
+    for (const profile::ScoreResult &s : results.analysis.scores)
+        marks += s.mark == profile::Mark::None ? '.' : profile::markText(s.mark)[0];
+    QCOMPARE(marks.mid(10), QStringLiteral("....")); // the indexes and T scores never
+    QCOMPARE(marks.mid(4, 5), QStringLiteral("W...W"));
+
+    const battery::ScoresModel *model = sheet->scoresModel();
+    QCOMPARE(model->headerData(int(profile::Field::Set), Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Set"));
+    int deviationColumn = -1;
+    for (int column = battery::kInputColumns; column < model->columnCount(); ++column)
+        if (battery::itemOfColumn(column) == profile::Item::Deviation)
+            deviationColumn = column;
+    QVERIFY(deviationColumn > 0);
+    QCOMPARE(model->index(10, deviationColumn).data().toString(), QString());
+    const QString why = model->index(10, deviationColumn).data(Qt::ToolTipRole).toString();
+    QVERIFY2(why.contains(QLatin1String("needs 3 scores in its set")) && why.contains(QLatin1String("indexes"))
+                 && why.contains(QLatin1Char('2')),
+             qPrintable(why));
+    QVERIFY(model->index(0, deviationColumn).data(Qt::ToolTipRole).toString().isEmpty());
+
+    const battery::ChartData chart = battery::chartData(results, {});
+    QVERIFY(std::isnan(chart.meanZ)); // no one mean for the whole person
+    QVERIFY(!std::isnan(chart.scores[0].setMeanZ));
+    QVERIFY(std::isnan(chart.scores[10].setMeanZ));
+    battery::ProfileChart drawn;
+    drawn.setData(chart);
+    QCOMPARE(drawn.layout(QRectF(0, 0, 900, 500), 12).setMeans.size(), std::size_t(1));
+
+    const QString saved = m_dir.filePath(QStringLiteral("sets-saved.csv"));
+    QVERIFY(sheet->saveTo(saved));
+    QVERIFY(readFile(saved).contains(",set"));
+    QVERIFY(readFile(saved).contains(",indexes"));
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    const QString pdf = m_dir.filePath(QStringLiteral("sets.pdf"));
+    QFile::remove(pdf);
+    answerDialogs(pdf);
+    QVERIFY(bar().trigger("ExportPdfItem"));
+    const std::optional<QString> printed = pdfText(pdf);
+    QVERIFY(printed);
+    const QString text = printed->normalized(QString::NormalizationForm_KC).simplified();
+    for (const char *part : {"in the score's set (subtests, 10 scores, mean 101.0; indexes, 2 scores, too few; "
+                             "achievement, 2 scores, too few)",
+                             "Weaknesses: Block Design, Coding."})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("Verbal Index 108 .*indexes"))));
+}
+
 void TestBattery::printedReport_data()
 {
     QTest::addColumn<int>("paper");
@@ -1018,7 +1090,7 @@ void TestBattery::copiesTablesAndSavesPictures()
     key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList scoreLines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(scoreLines.size(), 13); // the header and twelve scores, not the empty row
-    QVERIFY(scoreLines[1].startsWith(QLatin1String("Word Meaning\tScaled score\t14\t\t\t.92\t\t\tVerbal\t120\t91\t")));
+    QVERIFY(scoreLines[1].startsWith(QLatin1String("Word Meaning\tScaled score\t14\t\t\t.92\t\t\tVerbal\t\t120\t91\t")));
 
     for (const char *suffix : {"svg", "png", "pdf"}) {
         const QString path = m_dir.filePath(QStringLiteral("chart.") + QLatin1String(suffix));

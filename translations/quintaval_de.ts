@@ -1500,6 +1500,38 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>battery</source>
         <translation>profil</translation>
     </message>
+    <message>
+        <source>no set</source>
+        <translation>kein Set</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>%1, %2 scores, mean %3</source>
+        <translation>%1, %2 Werte, Mittelwert %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 scores, too few</source>
+        <translation>%1, %2 Werte, zu wenige</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
+        <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people deviating this far.</source>
+        <translation>Abw.: Abweichung vom Mittelwert des Vergleichssets %2 (%3, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %4) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
+    </message>
+    <message>
+        <source>Strengths and weaknesses need at least three scores with a reliability in a set.</source>
+        <translation>Stärken und Schwächen brauchen mindestens drei Werte mit Reliabilität in einem Vergleichsset.</translation>
+    </message>
+    <message>
+        <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; strengths and weaknesses with a Bonferroni correction for the scores compared in each set.</source>
+        <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei α = %1 geprüft; Stärken und Schwächen mit einer Bonferroni-Korrektur für die in jedem Vergleichsset verglichenen Werte.</translation>
+    </message>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
@@ -2346,6 +2378,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 + %2 z, rounded half away from zero</source>
         <translation>gerundet(%1 + %2 z)</translation>
     </message>
+    <message>
+        <source>Within the comparison set %1: its scores with a reliability only.</source>
+        <translation>Innerhalb des Vergleichssets %1: nur dessen Werte mit Reliabilität.</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2372,6 +2408,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Percentile rank</source>
         <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>the mean of each set</source>
+        <translation>Mittelwert jedes Vergleichssets</translation>
     </message>
 </context>
 <context>
@@ -2516,10 +2556,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>KI obere Grenze (%1 %)</translation>
     </message>
     <message>
-        <source>Difference from the person&apos;s mean</source>
-        <translation>Abweichung vom Mittelwert der Person</translation>
-    </message>
-    <message>
         <source>Deviation</source>
         <translation>Abweichung</translation>
     </message>
@@ -2570,6 +2606,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Edit %1</source>
         <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Difference from the mean of the score&apos;s set</source>
+        <translation>Abweichung vom Mittelwert des Vergleichssets</translation>
+    </message>
+    <message>
+        <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
+        <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
     </message>
 </context>
 <context>
@@ -2968,6 +3012,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 has no person named %2.</source>
         <translation>%1 enthält keine Person namens %2.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Not worked out: needs 3 scores in its set; the scores with no set have %1 with a reliability.</source>
+        <translation>Nicht berechnet: braucht 3 Werte in seinem Vergleichsset; die Werte ohne Set haben %1 mit Reliabilität.</translation>
+    </message>
+    <message>
+        <source>Not worked out: needs 3 scores in its set; the set %1 has %2 with a reliability.</source>
+        <translation>Nicht berechnet: braucht 3 Werte in seinem Vergleichsset; das Set %1 hat %2 mit Reliabilität.</translation>
     </message>
 </context>
 <context>
