@@ -17,6 +17,7 @@
 #include "text/read_files.h"
 
 #include <QDateTime>
+#include <QPoint>
 #include <QPointer>
 #include <QUndoStack>
 
@@ -115,6 +116,7 @@ private:
     void identificationEdited();
     void showIdentification();
     void showStatus(const QString &text);
+    void showCellReason(QPoint cell);
     void saveLayout() const;
     void updateTitle();
     QAbstractItemView *focusedTable() const;
@@ -159,6 +161,7 @@ private:
     text::ReadFiles readFiles(bool withOwnFile) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
+    QString tableCaption() const;
 
     report::IdentificationBlock *m_id = nullptr;
     bool m_applyingId = false;
@@ -179,6 +182,7 @@ private:
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_cellReason = nullptr;
 
     QUndoStack m_undo;
     ScoresModel *m_model = nullptr;
