@@ -114,6 +114,7 @@ private slots:
     void copiedTableSaysWhoseItIs();
     void typesLikeASpreadsheet();
     void openingSizeShowsRowsAndReasons();
+    void emptyFiguresSayWhy();
     void chartFollowsEdits();
     void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
@@ -1065,6 +1066,31 @@ void TestBattery::openingSizeShowsRowsAndReasons()
     QTRY_COMPARE(reason->text(), QString());
 }
 
+// An empty figure's tip says what it needs; a composite without its
+// correlations says so rather than show a row of blanks.
+void TestBattery::emptyFiguresSayWhy()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\tz\t1\t\t\t.9\t\t\tG\nB\tz\t0\t\t\t.9\t\t\tG\nC\tz\t-1\t\t\t.9\nD\tz\t.5\n"));
+    QAbstractItemModel *model = scores()->model();
+    auto tip = [model](int row, int column) { return model->index(row, column).data(Qt::ToolTipRole).toString(); };
+    QCOMPARE(model->index(0, battery::kBaseRateColumn).data().toString(), QString());
+    QCOMPARE(tip(0, battery::kBaseRateColumn), QStringLiteral("Not worked out: a correlation is not known."));
+    QCOMPARE(tip(3, battery::kCiLowColumn), QStringLiteral("Not worked out: a reliability is missing."));
+    QCOMPARE(tip(3, battery::kDeviationColumn), QStringLiteral("Not worked out: a reliability is missing."));
+    QCOMPARE(tip(0, battery::kRetestColumn), QStringLiteral("No retest."));
+    QVERIFY(!model->index(0, battery::kCiLowColumn).data().toString().isEmpty());
+    QCOMPARE(tip(0, battery::kCiLowColumn), QString()); // a number shown needs no excuse
+
+    QAbstractItemModel *composites = in<QTableView>("compositesTable")->model();
+    QCOMPARE(composites->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < composites->columnCount(); ++column)
+        row << composites->index(0, column).data().toString();
+    QVERIFY2(row.contains(QStringLiteral("not computed: correlations unknown")), qPrintable(row.join(QLatin1Char('|'))));
+}
+
 // A group's scores stand side by side on the chart wherever they stand in
 // the table, at the place of the first of them, and are joined and
 // labelled as one group.
@@ -1156,7 +1182,9 @@ void TestBattery::explainsTheSelectedFigure()
              qPrintable(how));
     // A figure that is not worked out says why.
     scores()->setCurrentIndex(scores()->model()->index(0, battery::kRciColumn));
-    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(QLatin1String("Not worked out")));
+    const QString why = scores()->model()->index(0, battery::kRciColumn).data(Qt::ToolTipRole).toString();
+    QCOMPARE(why, QStringLiteral("No retest."));
+    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(why));
 }
 
 // Every control has a name a screen reader says; Tab reaches the tables,

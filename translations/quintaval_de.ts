@@ -2496,6 +2496,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Upper bound of the confidence interval</source>
         <translation>Obere Grenze des Konfidenzintervalls</translation>
     </message>
+    <message>
+        <source>not computed: correlations unknown</source>
+        <translation>nicht berechnet: Korrelationen unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>battery::ScoresModel</name>
