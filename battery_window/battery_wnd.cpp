@@ -6,6 +6,7 @@
 #include "battery_window/figure_table.h"
 #include "battery_window/results_tables.h"
 #include "battery_window/scores_model.h"
+#include "battery_window/scores_view.h"
 #include "battery_window/sheet_delegate.h"
 #include "battery_window/words.h"
 #include "conversion/scales.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTableView>
@@ -42,6 +44,8 @@ namespace {
 
 const char *const kGeometryKey = "battery/geometry";
 const char *const kSplitKey = "battery/split";
+const char *const kLeftSplitKey = "battery/leftSplit";
+const char *const kLowerSplitKey = "battery/lowerSplit";
 
 QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent)
 {
@@ -50,9 +54,10 @@ QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent)
     return label;
 }
 
-QTableView *makeTable(const char *name, const QString &accessibleName, QWidget *parent)
+QTableView *makeTable(const char *name, const QString &accessibleName, QWidget *parent, QTableView *table = nullptr)
 {
-    auto *table = new QTableView(parent);
+    if (!table)
+        table = new QTableView(parent);
     table->setObjectName(QLatin1String(name));
     table->setAccessibleName(accessibleName);
     // Rows are sized once: sizing to contents at every edit would take most
@@ -128,7 +133,10 @@ void BatteryWnd::CreateControls()
 void BatteryWnd::createTables()
 {
     QWidget *area = content();
-    m_scores = makeTable("scoresTable", tr("Scores"), area);
+    auto *scores = new ScoresView(area);
+    m_scores = makeTable("scoresTable", tr("Scores"), area, scores);
+    scores->setInputColumns(kInputColumns);
+    scores->nameColumn()->setAccessibleName(tr("Names of the scores"));
     m_scores->setModel(m_model);
     m_scores->setItemDelegate(new SheetDelegate(m_scores));
     m_scores->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
@@ -170,6 +178,12 @@ void BatteryWnd::createSidePane()
     m_copyHow = new QPushButton(tr("Cop&y Explanation"), area);
     m_copyHow->setObjectName(QStringLiteral("copyHowBtn"));
     m_copyHow->setToolTip(tr("Copy how the selected figure was reached."));
+    // A refused cell's reason where the eyes are, under the table.
+    m_cellReason = new QLabel(area);
+    m_cellReason->setObjectName(QStringLiteral("cellReasonTxt"));
+    m_cellReason->setAccessibleName(tr("Cell problem"));
+    m_cellReason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_cellReason->setMinimumHeight(m_cellReason->fontMetrics().height());
     m_status = new fw::StatusLine(tr("Messages"), area);
     m_status->setObjectName(QStringLiteral("statusTxt"));
 }
@@ -203,7 +217,11 @@ void BatteryWnd::arrange()
     auto *scoresColumn = new QVBoxLayout(scoresBox);
     scoresColumn->setContentsMargins(0, 0, 0, 0);
     scoresColumn->addWidget(labelFor(m_scores, tr("&Scores"), scoresBox));
-    scoresColumn->addWidget(m_scores);
+    scoresColumn->addWidget(m_scores, 1);
+    // A battery of a dozen scores shows whole without scrolling.
+    m_scores->setMinimumHeight(m_scores->horizontalHeader()->sizeHint().height() + 12 * m_scores->verticalHeader()->defaultSectionSize()
+                               + m_scores->horizontalScrollBar()->sizeHint().height() + 2 * m_scores->frameWidth() + 4);
+    scoresColumn->addWidget(m_cellReason);
 
     auto *pairsBox = new QWidget(area);
     auto *pairsColumn = new QVBoxLayout(pairsBox);
@@ -253,6 +271,8 @@ void BatteryWnd::arrange()
     main->setChildrenCollapsible(false);
     const QSettings stored;
     main->restoreState(stored.value(kSplitKey).toByteArray());
+    left->restoreState(stored.value(kLeftSplitKey).toByteArray());
+    lower->restoreState(stored.value(kLowerSplitKey).toByteArray());
 
     auto *column = new QVBoxLayout(area);
     column->addWidget(m_id);
@@ -437,6 +457,7 @@ void BatteryWnd::showHow()
     const QModelIndex current = table->currentIndex();
     QString heading, missing;
     std::optional<interpretation::Explanation> explanation;
+    showCellReason(QPoint(-1, -1));
     if (current.isValid() && table == m_scores) {
         const int row = current.row(), column = current.column();
         const profile::ScoreResult *result = m_results.scoreOfRow(row);
@@ -447,6 +468,7 @@ void BatteryWnd::showHow()
         if (!std::exchange(m_holdRefusal, false) || marked)
             showStatus(marked ? tr("Row %1, %2: %3").arg(row + 1).arg(Words::column(profile::Field(column)), mark->reason)
                               : QString());
+        showCellReason(mark && !mark->reason.isEmpty() ? QPoint(column, row) : QPoint(-1, -1));
         if (result && figureColumn) {
             const int entry = m_results.sheetProfile.entryOfRow[std::size_t(row)];
             heading = QStringLiteral("%1: %2").arg(nameOfEntry(entry),
@@ -492,6 +514,31 @@ void BatteryWnd::saveLayout() const
     settings.setValue(kGeometryKey, saveGeometry());
     if (auto *split = findChild<QSplitter *>(QStringLiteral("mainSplit")))
         settings.setValue(kSplitKey, split->saveState());
+    if (auto *split = findChild<QSplitter *>(QStringLiteral("leftSplit")))
+        settings.setValue(kLeftSplitKey, split->saveState());
+    if (auto *split = findChild<QSplitter *>(QStringLiteral("lowerSplit")))
+        settings.setValue(kLowerSplitKey, split->saveState());
+}
+
+// The current cell's reason; else the first refused cell's, so that a
+// refusal anywhere in the sheet is said beside it.
+void BatteryWnd::showCellReason(QPoint cell)
+{
+    if (cell.x() < 0)
+        for (int row = 0; row < int(m_results.marks.size()) && cell.x() < 0; ++row)
+            for (int column = 0; column < kInputColumns; ++column)
+                if (m_results.marks[std::size_t(row)][std::size_t(column)].refused) {
+                    cell = QPoint(column, row);
+                    break;
+                }
+    QString text;
+    if (cell.x() >= 0 && cell.y() < int(m_results.marks.size()))
+        text = tr("Row %1, %2: %3")
+                   .arg(cell.y() + 1)
+                   .arg(Words::column(profile::Field(cell.x())),
+                        m_results.marks[std::size_t(cell.y())][std::size_t(cell.x())].reason);
+    m_cellReason->setText(text);
+    m_cellReason->setToolTip(text);
 }
 
 void BatteryWnd::showStatus(const QString &text)

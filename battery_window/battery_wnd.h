@@ -17,6 +17,7 @@
 #include "text/read_files.h"
 
 #include <QDateTime>
+#include <QPoint>
 #include <QPointer>
 #include <QUndoStack>
 
@@ -119,6 +120,7 @@ private:
     void identificationEdited();
     void showIdentification();
     void showStatus(const QString &text);
+    void showCellReason(QPoint cell);
     void saveLayout() const;
     void updateTitle();
     QAbstractItemView *focusedTable() const;
@@ -163,6 +165,7 @@ private:
     text::ReadFiles readFiles(bool withOwnFile) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
+    QString tableCaption() const;
 
     report::IdentificationBlock *m_id = nullptr;
     bool m_applyingId = false;
@@ -184,6 +187,7 @@ private:
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
     fw::StatusLine *m_status = nullptr;
+    QLabel *m_cellReason = nullptr;
 
     QUndoStack m_undo;
     ScoresModel *m_model = nullptr;

@@ -377,7 +377,9 @@ bool BatteryWnd::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == m_scores && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier
+        // Delete and Backspace empty the selected cells, as in a spreadsheet;
+        // rows go with Ctrl+minus.
+        if ((key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) && key->modifiers() == Qt::NoModifier
             && !editingCell()) {
             clearSelectedCells();
             return true;

@@ -7,6 +7,7 @@
 #include "battery_window/battery_pdf.h"
 #include "battery_window/chart_data.h"
 #include "battery_window/chart_view.h"
+#include "battery_window/numbers.h"
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
 #include "framework/message_box.h"
@@ -22,6 +23,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace battery {
@@ -62,7 +64,28 @@ std::vector<QStringList> tableCells(QAbstractItemView *view)
         if (anything) // not the empty row that takes a new score
             rows.push_back(cells);
     }
+    // A column nothing was worked out in (no retest, no correlations) is
+    // left out; with no rows at all, the heads stay.
+    if (rows.size() > 1)
+        for (qsizetype column = rows.front().size() - 1; column >= 0; --column) {
+            bool empty = true;
+            for (std::size_t row = 1; row < rows.size() && empty; ++row)
+                empty = column >= rows[row].size() || rows[row][column].isEmpty();
+            if (empty)
+                for (QStringList &row : rows)
+                    if (column < row.size())
+                        row.removeAt(column);
+        }
     return rows;
+}
+
+// A number's minus as a word processor should set it: "−7.3", "−1.5*".
+QString trueMinus(const QString &cell)
+{
+    static const QRegularExpression number(QStringLiteral("^-(?=[0-9]|[.,][0-9])[0-9.,]*\\*?$"));
+    if (!number.match(cell).hasMatch())
+        return cell;
+    return QChar(0x2212) + cell.mid(1);
 }
 
 } // namespace
@@ -71,14 +94,30 @@ QString BatteryWnd::tableHtml(QAbstractItemView *table) const
 {
     const std::vector<QStringList> rows = tableCells(table);
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    html += QStringLiteral("<caption>%1</caption>").arg(tableCaption().toHtmlEscaped());
     for (std::size_t row = 0; row < rows.size(); ++row) {
         html += QStringLiteral("<tr>");
         for (const QString &cell : rows[row])
             html += row == 0 ? QStringLiteral("<th>%1</th>").arg(cell.toHtmlEscaped())
-                             : QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
+                             : QStringLiteral("<td>%1</td>").arg(trueMinus(cell).toHtmlEscaped());
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
+}
+
+// Whose scores and how they were worked out, so that a pasted table still
+// says it: "Jane Doe: T scores, 95% intervals centred on the estimated true
+// score, alpha .05".
+QString BatteryWnd::tableCaption() const
+{
+    const std::string &person = m_model->sheet().id.person;
+    const QString who = person.empty() ? tr("Unnamed person") : QString::fromStdString(person);
+    const QString level = numbers::plain(m_core.confidence);
+    const QString interval = m_core.method == interpretation::Method::TrueScore
+                                 ? tr("%1% intervals centred on the estimated true score").arg(level)
+                                 : tr("%1% intervals centred on the obtained score").arg(level);
+    return tr("%1: %2 scores, %3, alpha %4")
+        .arg(who, metricName(m_core.metric), interval, numbers::proportion(m_core.alpha, 2));
 }
 
 QString BatteryWnd::tableText(QAbstractItemView *table) const

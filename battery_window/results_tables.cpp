@@ -75,7 +75,11 @@ TableText compositeTable(const SheetResults &results, const QString &metric, dou
         for (int member : composite.members)
             members << nameOf(results, member);
         const QString why = Words::missing(composite.missing);
-        FigureCell descriptor{results.label(composite.descriptor), why,
+        // Not a row of blanks: what keeps it from being worked out.
+        const bool noCorrelations = composite.missing == profile::Missing::NoCorrelation;
+        FigureCell descriptor{noCorrelations ? Captions::tr("not computed: correlations unknown")
+                                             : results.label(composite.descriptor),
+                              why,
                               composite.missing == profile::Missing::None
                                   ? std::optional<Item>(Item::CompositeDescriptor) : std::nullopt, i};
         FigureCell memberCell = plain(members.join(QStringLiteral(" + ")));

@@ -146,6 +146,30 @@ QVariant ScoresModel::inputData(int row, int column, int role) const
     }
 }
 
+namespace {
+
+// The figure behind a worked-out column; S/W stands on its deviation and
+// Change on its RCI.
+const profile::Figure *figureOf(const profile::ScoreResult &result, int column)
+{
+    switch (column) {
+    case kMetricColumn: return &result.metric;
+    case kPercentileColumn: return &result.percentileRank;
+    case kCiLowColumn: return &result.ciLow;
+    case kCiHighColumn: return &result.ciHigh;
+    case kDeviationColumn:
+    case kMarkColumn: return &result.deviation;
+    case kCriticalColumn: return &result.deviationCritical;
+    case kBaseRateColumn: return &result.deviationBaseRate;
+    case kRetestColumn: return &result.retest;
+    case kRciColumn:
+    case kChangeColumn: return &result.rci;
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
 QVariant ScoresModel::resultData(int row, int column, int role) const
 {
     if (role == Qt::BackgroundRole)
@@ -165,8 +189,14 @@ QVariant ScoresModel::resultData(int row, int column, int role) const
                 m_results->analysis.sets[std::size_t(result->set)];
             return Words::tooFewInSet(set.name, set.count());
         }
+        const QString shown = record ? record->cell(*result, *m_results, Writing::Screen) : QString();
+        // An empty figure says what it waits for: a reliability, correlations.
+        if (shown.isEmpty()) {
+            const profile::Figure *figure = figureOf(*result, column);
+            return figure ? Words::missing(figure->missing) : QVariant();
+        }
         if (role == Qt::ToolTipRole && record && !record->number)
-            return record->cell(*result, *m_results, Writing::Screen);
+            return shown;
         return {};
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)

@@ -57,7 +57,7 @@ const MenuRow kRows[] = {
     {"EditClear", Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Cle&ar"), "", false},
     {"EditSeparator2", Kind::Item, "UntitledMenu0", "-", nullptr, false},
     {battery::item::kInsertRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Insert Row"), "Ins", false},
-    {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Del", false},
+    {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Cmd+-", false},
     {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Move Row Up"), "Cmd+Up", false},
     {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
     {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},

@@ -117,6 +117,10 @@ private slots:
     void comparisonSetsOnScreenAndOnPaper();
     void copiesTablesAndSavesPictures();
     void copiedTablesCarryNoFormulas();
+    void copiedTableSaysWhoseItIs();
+    void typesLikeASpreadsheet();
+    void openingSizeShowsRowsAndReasons();
+    void emptyFiguresSayWhy();
     void chartFollowsEdits();
     void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
@@ -270,8 +274,11 @@ void TestBattery::typedAndPastedRowsGiveTheCoresFigures()
                 type(cell);
             key(Qt::Key_Tab);
         }
-        scores()->setCurrentIndex(scores()->model()->index(scores()->model()->rowCount() - 1, 0));
+        // Tab from Group went on to the new row's Name, past the figures.
+        QCOMPARE(scores()->currentIndex(), scores()->model()->index(scores()->model()->rowCount() - 1, 0));
     }
+    key(Qt::Key_Escape); // the new row's Name is open for typing: the paste goes to the table
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
     QCOMPARE(sheetCells(), QStringLiteral(";Vocabulary|wechsler|120|||.90|||Verbal;Similarities|wechsler|100|||.90|||Verbal"));
     QGuiApplication::clipboard()->setText(QStringLiteral("Name\tScale\tScore\tReliability\tRetest\tGroup\n"
                                                          "Matrices\tT\t40\t.86\t52\tReasoning\n"
@@ -1090,7 +1097,9 @@ void TestBattery::copiesTablesAndSavesPictures()
     key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList scoreLines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(scoreLines.size(), 13); // the header and twelve scores, not the empty row
-    QVERIFY(scoreLines[1].startsWith(QLatin1String("Word Meaning\tScaled score\t14\t\t\t.92\t\t\tVerbal\t\t120\t91\t")));
+    // Mean and SD are given for no score here: left out.
+    QVERIFY2(scoreLines[1].startsWith(QLatin1String("Word Meaning\tScaled score\t14\t.92\t")), qPrintable(scoreLines[1]));
+    QVERIFY(!scoreLines[0].split(QLatin1Char('\t')).contains(QStringLiteral("Mean")));
 
     for (const char *suffix : {"svg", "png", "pdf"}) {
         const QString path = m_dir.filePath(QStringLiteral("chart.") + QLatin1String(suffix));
@@ -1131,6 +1140,124 @@ void TestBattery::copiedTablesCarryNoFormulas()
         QLatin1String("<td>=HYPERLINK(&quot;http://x&quot;,&quot;y&quot;)</td>")));
 }
 
+// Copy Table leaves out the columns nothing was worked out in, heads the
+// HTML with whose scores they are and how they were worked out, and sets
+// a true minus there while the text keeps the spreadsheet's.
+void TestBattery::copiedTableSaysWhoseItIs()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    in<QLineEdit>("clientFld")->setText(QStringLiteral("Case <7>"));
+    sheet->pasteText(QStringLiteral("A\tz\t-1.5\t\t\t.9\nB\tz\t1\t\t\t.9\nC\tz\t0\t\t\t.9\n"));
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    const QStringList lines = copied->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    const QStringList heads = lines[0].split(QLatin1Char('\t'));
+    for (const QString &empty : {"Mean", "SD", "Retest", "Practice", "Group", "RCI", "Change"})
+        QVERIFY2(!heads.contains(empty), qPrintable(lines[0]));
+    QVERIFY2(heads.contains(QStringLiteral("Reliability")) && heads.contains(QStringLiteral("Deviation")), qPrintable(lines[0]));
+    for (const QString &line : lines)
+        QCOMPARE(line.count(QLatin1Char('\t')), heads.size() - 1);
+    QVERIFY2(lines[1].startsWith(QLatin1String("A\tz\t-1.5\t.9\t")), qPrintable(lines[1]));
+    QVERIFY(!copied->text().contains(QChar(0x2212)));
+    const QString html = copied->html();
+    QVERIFY2(html.contains(QStringLiteral("<caption>Case &lt;7&gt;: Wechsler IQ scores, 95% intervals centred on the "
+                                          "estimated true score, alpha .05</caption>")),
+             qPrintable(html));
+    QVERIFY2(html.contains(QStringLiteral("<td>\u2212" "1.5</td>")), qPrintable(html));
+    QVERIFY(!html.contains(QLatin1String(">-")));
+}
+
+// Delete empties cells and Ctrl+minus deletes rows, both undone; scrolled
+// right to the figures, the names stay in view over the first column.
+void TestBattery::typesLikeASpreadsheet()
+{
+    BatteryWnd *sheet = openBattery();
+    QVERIFY(sheet);
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    QAbstractItemModel *model = scores()->model();
+    const QString before = sheetCells();
+    const int rows = model->rowCount();
+    scores()->setCurrentIndex(model->index(1, int(profile::Field::Score)));
+    key(Qt::Key_Delete);
+    QCOMPARE(model->rowCount(), rows);
+    QCOMPARE(sheet->scoresModel()->sheet().rows[1].cells[std::size_t(profile::Field::Score)], std::string());
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(model->rowCount(), rows - 1);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(model->rowCount(), rows);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sheetCells(), before);
+
+    auto *names = scores()->findChild<QTableView *>(QStringLiteral("nameColumn"));
+    QVERIFY(names);
+    QVERIFY(!names->isVisible());
+    scores()->scrollTo(model->index(0, battery::kChangeColumn));
+    QTRY_VERIFY(names->isVisible());
+    QVERIFY(scores()->columnViewportPosition(0) < 0);
+    QCOMPARE(names->model()->index(0, 0).data().toString(), model->index(0, 0).data().toString());
+    QVERIFY(names->geometry().intersects(scores()->viewport()->geometry()));
+    QCOMPARE(names->columnWidth(0), scores()->columnWidth(0));
+    scores()->scrollTo(model->index(0, 0));
+    QTRY_VERIFY(!names->isVisible());
+}
+
+// At the size the window opens, a dozen rows of scores show, and a
+// refused cell's reason stands in a line under the table, in view.
+void TestBattery::openingSizeShowsRowsAndReasons()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->size(), QSize(1180, 820));
+    QString rows;
+    for (int row = 0; row < 14; ++row)
+        rows += QStringLiteral("Score %1\tz\t%2\t\t\t.9\n").arg(row).arg(row == 9 ? QStringLiteral("high") : QStringLiteral("1"));
+    sheet->pasteText(rows);
+    const int shown = scores()->viewport()->height() / scores()->rowHeight(0);
+    QVERIFY2(shown >= 12, qPrintable(QString::number(shown)));
+
+    auto *reason = in<QLabel>("cellReasonTxt");
+    QTRY_VERIFY(reason->text().startsWith(QLatin1String("Row 10, Score: ")));
+    QVERIFY(reason->isVisible());
+    const QRect place(reason->mapTo(sheet, QPoint(0, 0)), reason->size());
+    QVERIFY(sheet->rect().contains(place));
+    QVERIFY(reason->height() >= reason->fontMetrics().height());
+    QCOMPARE(reason->text().mid(15), scores()->model()->index(9, int(profile::Field::Score)).data(Qt::ToolTipRole).toString());
+    scores()->setCurrentIndex(scores()->model()->index(9, int(profile::Field::Score)));
+    type(QStringLiteral("2"));
+    key(Qt::Key_Return);
+    QTRY_COMPARE(reason->text(), QString());
+}
+
+// An empty figure's tip says what it needs; a composite without its
+// correlations says so rather than show a row of blanks.
+void TestBattery::emptyFiguresSayWhy()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    sheet->pasteText(QStringLiteral("A\tz\t1\t\t\t.9\t\t\tG\nB\tz\t0\t\t\t.9\t\t\tG\nC\tz\t-1\t\t\t.9\nD\tz\t.5\n"));
+    QAbstractItemModel *model = scores()->model();
+    auto tip = [model](int row, int column) { return model->index(row, column).data(Qt::ToolTipRole).toString(); };
+    QCOMPARE(model->index(0, battery::kBaseRateColumn).data().toString(), QString());
+    QCOMPARE(tip(0, battery::kBaseRateColumn), QStringLiteral("Not worked out: a correlation is not known."));
+    QCOMPARE(tip(3, battery::kCiLowColumn), QStringLiteral("Not worked out: a reliability is missing."));
+    QCOMPARE(tip(3, battery::kDeviationColumn), QStringLiteral("Not worked out: a reliability is missing."));
+    QCOMPARE(tip(0, battery::kRetestColumn), QStringLiteral("No retest."));
+    QVERIFY(!model->index(0, battery::kCiLowColumn).data().toString().isEmpty());
+    QCOMPARE(tip(0, battery::kCiLowColumn), QString()); // a number shown needs no excuse
+
+    QAbstractItemModel *composites = in<QTableView>("compositesTable")->model();
+    QCOMPARE(composites->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < composites->columnCount(); ++column)
+        row << composites->index(0, column).data().toString();
+    QVERIFY2(row.contains(QStringLiteral("not computed: correlations unknown")), qPrintable(row.join(QLatin1Char('|'))));
+}
+
 // A group's scores stand side by side on the chart wherever they stand in
 // the table, at the place of the first of them, and are joined and
 // labelled as one group.
@@ -1159,7 +1286,14 @@ void TestBattery::chartKeepsAGroupTogether()
     // The join between A and D is painted: the line's middle is in the score's colour.
     const QImage shown = view->grab().toImage();
     const QPointF middle = (g.columns[0].dot + g.columns[1].dot) / 2 * shown.devicePixelRatio();
-    const QColor colour = shown.pixelColor(middle.toPoint());
+    // Within a pixel of it, as an antialiased line rounds.
+    QColor colour = shown.pixelColor(middle.toPoint());
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QColor near = shown.pixelColor(middle.toPoint() + QPoint(dx, dy));
+            if (near.blue() - near.red() > colour.blue() - colour.red())
+                colour = near;
+        }
     QVERIFY2(colour.blue() > colour.red() + 60, qPrintable(colour.name()));
     QVERIFY(view->accessibleDescription().contains(QLatin1String("the scores of a group together")));
 }
@@ -1215,7 +1349,9 @@ void TestBattery::explainsTheSelectedFigure()
              qPrintable(how));
     // A figure that is not worked out says why.
     scores()->setCurrentIndex(scores()->model()->index(0, battery::kRciColumn));
-    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(QLatin1String("Not worked out")));
+    const QString why = scores()->model()->index(0, battery::kRciColumn).data(Qt::ToolTipRole).toString();
+    QCOMPARE(why, QStringLiteral("No retest."));
+    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(why));
 }
 
 // Every control has a name a screen reader says; Tab reaches the tables,

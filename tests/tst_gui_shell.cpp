@@ -91,7 +91,7 @@ const MenuRow kMenus[] = {
     {"EditClear", "UntitledMenu0", "Cle&ar", "", "NNNYNNN"},
     {"EditSeparator2", "UntitledMenu0", "", "", "NNNNNNN"},
     {"InsertRowAction", "UntitledMenu0", "&Insert Row", "Ins", "NNNNNNY"},
-    {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Del", "NNNNNNN"},
+    {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Ctrl+-", "NNNNNNN"},
     {"MoveRowUpAction", "UntitledMenu0", "&Move Row Up", "Ctrl+Up", "NNNNNNN"},
     {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
     {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},

@@ -1912,6 +1912,30 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>the descriptor file the sheet uses</source>
         <translation>die Bezeichnungsdatei, die der Profilbogen verwendet</translation>
     </message>
+    <message>
+        <source>Names of the scores</source>
+        <translation>Namen der Werte</translation>
+    </message>
+    <message>
+        <source>Cell problem</source>
+        <translation>Problem der Zelle</translation>
+    </message>
+    <message>
+        <source>Unnamed person</source>
+        <translation>Person ohne Namen</translation>
+    </message>
+    <message>
+        <source>%1% intervals centred on the estimated true score</source>
+        <translation>%1-%-Intervalle um den geschätzten wahren Wert</translation>
+    </message>
+    <message>
+        <source>%1% intervals centred on the obtained score</source>
+        <translation>%1-%-Intervalle um den beobachteten Wert</translation>
+    </message>
+    <message>
+        <source>%1: %2 scores, %3, alpha %4</source>
+        <translation>%1: %2-Werte, %3, Alpha %4</translation>
+    </message>
 </context>
 <context>
     <name>battery::ChartData</name>
@@ -2511,6 +2535,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Upper bound of the confidence interval</source>
         <translation>Obere Grenze des Konfidenzintervalls</translation>
+    </message>
+    <message>
+        <source>not computed: correlations unknown</source>
+        <translation>nicht berechnet: Korrelationen unbekannt</translation>
     </message>
 </context>
 <context>

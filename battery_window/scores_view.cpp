@@ -1,0 +1,110 @@
+#include "battery_window/scores_view.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace battery {
+
+ScoresView::ScoresView(QWidget *parent)
+    : QTableView(parent)
+{
+    m_names = new QTableView(this);
+    m_names->setObjectName(QStringLiteral("nameColumn"));
+    // A view of the first column only, for the eyes: the keys stay with the table.
+    m_names->setFocusPolicy(Qt::NoFocus);
+    m_names->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_names->verticalHeader()->hide();
+    m_names->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_names->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_names->setWordWrap(false);
+    m_names->hide();
+    // Scrolled as the table scrolls; a double click edits the name in the table itself.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_names->verticalScrollBar(), &QScrollBar::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == 0)
+            placeNames();
+    });
+    connect(m_names, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        setFocus();
+        scrollTo(index);
+        setCurrentIndex(index);
+        edit(index);
+    });
+}
+
+void ScoresView::setModel(QAbstractItemModel *model)
+{
+    QTableView::setModel(model);
+    m_names->setModel(model);
+    m_names->setSelectionModel(selectionModel());
+    m_names->setSelectionMode(selectionMode());
+    m_names->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    connect(model, &QAbstractItemModel::columnsInserted, this, &ScoresView::placeNames);
+    connect(model, &QAbstractItemModel::modelReset, this, &ScoresView::placeNames);
+    placeNames();
+}
+
+void ScoresView::placeNames()
+{
+    if (!model())
+        return;
+    for (int column = 1; column < model()->columnCount(); ++column)
+        m_names->setColumnHidden(column, true);
+    m_names->setColumnWidth(0, columnWidth(0));
+    m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    m_names->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    const int frame = frameWidth();
+    m_names->setGeometry(frame + verticalHeader()->width(), frame, columnWidth(0) + m_names->frameWidth() * 2,
+                         horizontalHeader()->height() + viewport()->height());
+    m_names->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    // Shown only while the first column is scrolled out of sight, so that
+    // at the left edge the table is edited as it always was.
+    m_names->setVisible(columnViewportPosition(0) < 0);
+}
+
+void ScoresView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    placeNames();
+}
+
+void ScoresView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    if (dx != 0)
+        placeNames();
+}
+
+QModelIndex ScoresView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    if (!model() || !current.isValid() || m_inputColumns <= 0
+        || (cursorAction != MoveNext && cursorAction != MovePrevious))
+        return QTableView::moveCursor(cursorAction, modifiers);
+    int row = current.row(), column = current.column();
+    if (cursorAction == MoveNext) {
+        if (column + 1 < m_inputColumns) {
+            ++column;
+        } else if (row + 1 < model()->rowCount()) {
+            ++row;
+            column = 0;
+        } else {
+            return current;
+        }
+    } else {
+        if (column >= m_inputColumns) {
+            column = m_inputColumns - 1;
+        } else if (column > 0) {
+            --column;
+        } else if (row > 0) {
+            --row;
+            column = m_inputColumns - 1;
+        } else {
+            return current;
+        }
+    }
+    return model()->index(row, column);
+}
+
+} // namespace battery
