@@ -127,6 +127,9 @@ void BatteryWnd::CreateControls()
     applySettings(BatterySettings::load());
     replaceSheet(newSheet(), QString(), false);
     showRecentFiles();
+    // Never below what the panes need, or they would spill out of the scroll.
+    // Asked only now: a combo box keeps the size it first gave, items or not.
+    content()->setMinimumHeight(std::max(content()->minimumHeight(), content()->layout()->minimumSize().height()));
     m_scores->setFocus(Qt::OtherFocusReason);
 }
 

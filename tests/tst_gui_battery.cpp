@@ -267,14 +267,14 @@ void TestBattery::typedAndPastedRowsGiveTheCoresFigures()
     BatteryWnd *sheet = openSheet();
     QVERIFY(sheet);
     QTRY_COMPARE(QApplication::focusWidget(), scores());
-    for (const QStringList &cells : {QStringList{"Vocabulary", "w", "120", "", "", ".90", "", "", "Verbal"},
-                                     QStringList{"Similarities", "w", "100", "", "", ".90", "", "", "Verbal"}}) {
+    for (const QStringList &cells : {QStringList{"Vocabulary", "w", "120", "", "", ".90", "", "", "Verbal", ""},
+                                     QStringList{"Similarities", "w", "100", "", "", ".90", "", "", "Verbal", ""}}) {
         for (const QString &cell : cells) {
             if (!cell.isEmpty())
                 type(cell);
             key(Qt::Key_Tab);
         }
-        // Tab from Group went on to the new row's Name, past the figures.
+        // Tab from Set went on to the new row's Name, past the figures.
         QCOMPARE(scores()->currentIndex(), scores()->model()->index(scores()->model()->rowCount() - 1, 0));
     }
     key(Qt::Key_Escape); // the new row's Name is open for typing: the paste goes to the table
