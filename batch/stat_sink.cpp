@@ -384,6 +384,11 @@ struct StatSink::Writing {
                         readstat_variable_add_missing_double_range(c.variable, m.low, m.high);
                 }
             }
+            // Codes given on the command line, where the variable declares
+            // none of its own: SPSS takes at most three.
+            if (spss && !c.text && !(c.input && isSpss(input->dictionary().format) && !c.input->missing.empty()))
+                for (size_t i = 0; i < c.output.missing.size() && i < 3; ++i)
+                    readstat_variable_add_missing_double_value(c.variable, c.output.missing[i]);
             if (c.labels.empty() || (c.text && !spss)) // Stata labels numbers alone
                 continue;
             // A set shared by several input variables stays shared.

@@ -53,6 +53,7 @@ struct OutputColumn {
     bool ordinal = false;                // its measure, where not a scale
     size_t width = 0;                    // most bytes of a text the tool writes
     bool note = false;                   // says what became of the row
+    std::vector<double> missing;         // missing-value codes of its cells
 };
 
 class RowSink {
