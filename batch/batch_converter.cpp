@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 
@@ -92,9 +91,7 @@ std::string notANumber(std::string_view text, std::string_view cell, text::Numbe
 
 std::string oneDecimal(double value, char mark)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string out(text);
+    std::string out = text::Format(value, "0.0");
     if (mark != '.')
         std::replace(out.begin(), out.end(), '.', mark);
     return out;
@@ -496,9 +493,12 @@ template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &
     }
     // A raw score far beyond what the z scale holds is more likely a code
     // for "not tested" than a score: no result held at the bound for it.
+    // Its own z: a remembered outcome may be another row's with the same results.
     if (row.outcome.source == conversion::Raw && row.outcome.marked[conversion::Z]) {
-        m_note = "raw score is " + oneDecimal(std::fabs(row.outcome.z), m_settings.decimalComma ? ',' : '.') + " sd "
-                 + (row.outcome.z > 0 ? "above" : "below")
+        const double z = (text::Val(m_fields[viewIndex(RawField)]) - text::Val(m_fields[viewIndex(MeanField)]))
+                         / text::Val(m_fields[viewIndex(SdField)]);
+        m_note = "raw score is " + oneDecimal(std::fabs(z), m_settings.decimalComma ? ',' : '.') + " sd "
+                 + (z > 0 ? "above" : "below")
                  + " the mean: is it a missing-value code?";
         writeRefused(cells, blank, m_note, out);
         return RowResult::Refused;
