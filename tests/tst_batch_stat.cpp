@@ -254,6 +254,7 @@ private slots:
     void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
     void psppOpensTheOutput();
+    void psppShowsAStudyConvertedAsItIs();
 
 private:
     QTemporaryDir m_dir;
@@ -695,6 +696,42 @@ void TestBatchStat::psppOpensTheOutput()
             QVERIFY2(shown.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
                      qPrintable(QString(row) + " not in:\n" + shown));
     }
+}
+
+// The study file of the README, converted as it is, opens in PSPP with
+// the reading score's code declared missing and every added variable
+// saying which test it comes from.
+void TestBatchStat::psppShowsAStudyConvertedAsItIs()
+{
+    const QString pspp = QStandardPaths::findExecutable("pspp");
+    if (pspp.isEmpty())
+        QSKIP("pspp is not installed");
+    const QString out = m_dir.filePath("reading.sav");
+    const Run run = convert({"--raw", "reading", "--mean", "50", "--sd", "10", "--missing", "999",
+                             "--prefix", "read_", QUINTAVAL_EXAMPLES_DIR "/study.csv", "-o",
+                             out.toStdString()});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 4 rows converted, 0 refused, 2 empty, 0 malformed\n"));
+    const QString syntax = m_dir.filePath("reading.sps");
+    QFile file(syntax);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("GET FILE='" + out + "'.\nDISPLAY DICTIONARY.\nLIST.\n").toUtf8());
+    file.close();
+    QProcess process;
+    process.start(pspp, {"-O", "format=txt", "-O", "width=300", syntax});
+    QVERIFY(process.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(process.readAllStandardOutput());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(!shown.contains("warning", Qt::CaseInsensitive) && !shown.contains("error", Qt::CaseInsensitive),
+             qPrintable(shown));
+    for (const char *expected : {"z, converted from reading", "Wechsler IQ, converted from reading",
+                                 "Why the row was not converted from reading",
+                                 "reading: \"999\" is a missing-value code; no score to convert"})
+        QVERIFY2(shown.contains(expected), qPrintable(QString(expected) + " not in:\n" + shown));
+    for (const char *row : {"^\\|reading +\\|.*\\|999 +\\|$", "^\\|read_z +\\|",
+                            "^\\|read_percentile *\\|"})
+        QVERIFY2(shown.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
+                 qPrintable(QString(row) + " not in:\n" + shown));
 }
 
 QTEST_GUILESS_MAIN(TestBatchStat)
