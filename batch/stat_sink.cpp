@@ -471,7 +471,7 @@ struct StatSink::Writing {
             return;
         }
         for (const ValueLabel &label : c.output.valueLabels) {
-            if (label.label == text) {
+            if (label.writtenAs(text)) {
                 check(readstat_insert_double_value(writer, c.variable, label.value));
                 return;
             }
@@ -538,10 +538,10 @@ struct StatSink::Writing {
         c.decimals = decimals;
         if (c.numbers && !readNumber(text, decimalMark, value)
             && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
-                            [&](const ValueLabel &l) { return l.label == text; }))
+                            [&](const ValueLabel &l) { return l.writtenAs(text); }))
             c.numbers = false;
         if (c.labelled && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
-                                       [&](const ValueLabel &l) { return l.label == text; }))
+                                       [&](const ValueLabel &l) { return l.writtenAs(text); }))
             c.labelled = false;
     }
 

@@ -36,6 +36,9 @@ struct StoredRow;
 struct ValueLabel {
     double value;
     std::string label;
+    std::string text = {}; // what the tool writes for it, where not the label ("S")
+
+    bool writtenAs(std::string_view cell) const { return (text.empty() ? label : text) == cell; }
 };
 
 struct OutputColumn {
