@@ -253,6 +253,8 @@ private slots:
     void damagedFilesNeverCrash();
     void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
+    void profileVerdictsAreLabelledCodes_data();
+    void profileVerdictsAreLabelledCodes();
     void psppOpensTheOutput();
     void psppShowsAStudyConvertedAsItIs();
 
@@ -659,6 +661,55 @@ void TestBatchStat::profilesKeepStoredValues()
     QCOMPARE(t.valueLabel("retest", -9), std::string("not retested"));
     QCOMPARE(t.cell(1, "wechsler"), std::string("90"));
     QCOMPARE(t.variable("score").label, std::string("Scaled score"));
+}
+
+// A profile written for SPSS or Stata labels every variable it adds and
+// stores its verdicts as labelled codes that sort and count.
+void TestBatchStat::profileVerdictsAreLabelledCodes_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("SPSS") << "sav";
+    QTest::newRow("Stata") << "dta";
+}
+
+void TestBatchStat::profileVerdictsAreLabelledCodes()
+{
+    QFETCH(QString, extension);
+    const QString in = m_dir.filePath("verdicts.csv");
+    QFile file(in);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("person,name,scale,score,reliability,retest\n"
+               "A,vocabulary,scaled,14,.9,15\nA,similarities,scaled,8,.88,\n"
+               "A,matrix,scaled,10,.9,4\nA,digits,scaled,11,.91,\n");
+    file.close();
+    const QString scores = m_dir.filePath("verdicts." + extension);
+    QCOMPARE(convert({"--profile", in.toStdString(), "-o", scores.toStdString()}).status, 0);
+    const Table t = read(scores);
+    for (size_t added = 6; added < t.header.size(); ++added)
+        QVERIFY2(!t.variable(t.header[added]).label.empty(), t.header[added].c_str());
+    QVERIFY(!t.variable("strength_weakness").text);
+    QCOMPARE(t.cell(0, "strength_weakness"), std::string("1"));
+    QCOMPARE(t.cell(1, "strength_weakness"), std::string("-1"));
+    QCOMPARE(t.cell(2, "strength_weakness"), std::string());
+    QCOMPARE(t.valueLabel("strength_weakness", 1), std::string("strength"));
+    QCOMPARE(t.valueLabel("strength_weakness", -1), std::string("weakness"));
+    QVERIFY(!t.variable("change").text);
+    QCOMPARE(t.cell(0, "change"), std::string("0"));
+    QCOMPARE(t.cell(2, "change"), std::string("-1"));
+    QCOMPARE(t.valueLabel("change", -1), std::string("reliable loss"));
+    QCOMPARE(t.valueLabel("change", 0), std::string("no reliable change"));
+    QCOMPARE(t.valueLabel("change", 1), std::string("reliable gain"));
+
+    const QString pairs = m_dir.filePath("pairs." + extension);
+    QCOMPARE(convert({"--profile", "--pairs", in.toStdString(), "-o", pairs.toStdString()}).status, 0);
+    const Table p = read(pairs);
+    for (const std::string &name : p.header)
+        QVERIFY2(!p.variable(name).label.empty(), name.c_str());
+    QVERIFY(!p.variable("significant").text);
+    QCOMPARE(p.cell(0, "significant"), std::string("1")); // vocabulary 120 against similarities 90
+    QCOMPARE(p.cell(3, "significant"), std::string("0")); // similarities 90 against matrix 100
+    QCOMPARE(p.valueLabel("significant", 0), std::string("no"));
+    QCOMPARE(p.valueLabel("significant", 1), std::string("yes"));
 }
 
 // PSPP opens the output and finds the labels, values and missing codes.
