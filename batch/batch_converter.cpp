@@ -1,6 +1,7 @@
 #include "batch/batch_converter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <string_view>
 
@@ -88,6 +89,14 @@ std::string notANumber(std::string_view text, std::string_view cell, text::Numbe
     return quoted(cell) + " is not a number";
 }
 
+std::string oneDecimal(double value, char mark)
+{
+    std::string out = text::Format(value, "0.0");
+    if (mark != '.')
+        std::replace(out.begin(), out.end(), '.', mark);
+    return out;
+}
+
 // A result "held at its bound" is written with a trailing "*".
 bool stripMark(std::string_view &text)
 {
@@ -122,7 +131,7 @@ void BatchConverter::mapColumns()
     m_fieldOfColumn.assign(m_header.size(), Carried);
     bool any = false;
     for (size_t column = 0; column < m_header.size(); ++column) {
-        const std::string name = columnKey(m_header[column]);
+        const std::string name = fieldKey(m_header[column]);
         if (name == kNoteColumn) {
             if (m_noteColumn >= 0) {
                 m_error = "the header names the column \"note\" twice";
@@ -145,9 +154,30 @@ void BatchConverter::mapColumns()
         if (!mapInterpretedColumn(name, column))
             return;
     }
+    for (const ConversionSettings::NamedColumn &named : m_settings.named) {
+        if (m_columnOf[size_t(named.field)] < 0) {
+            m_error = (named.field == RawField ? "--raw " : "--score ") + named.key
+                      + ": the header has no column " + named.key;
+            return;
+        }
+    }
+    for (const ConversionSettings::MissingCode &code : m_settings.missing) {
+        if (code.key.empty())
+            continue;
+        const auto it = std::find_if(m_header.begin(), m_header.end(), [&](const std::string &h) {
+            return columnKey(h) == code.key;
+        });
+        if (it == m_header.end()) {
+            m_error = "--missing " + code.key + ":" + text::Str(code.value)
+                      + ": the header has no column " + code.key;
+            return;
+        }
+    }
     if (!any) {
         m_error = "the header names none of the columns "
                   + nameList([](int) { return true; }, ", ");
+        if (!m_settings.prefix.empty())
+            m_error += ", each after the prefix " + m_settings.prefix;
         return;
     }
     for (int position = conversion::Z; position <= conversion::Percentile; ++position)
@@ -157,6 +187,87 @@ void BatchConverter::mapColumns()
         if (m_columnOf[size_t(named.field)] >= 0)
             m_present.push_back(named);
     chooseInterpretedColumns();
+}
+
+// The name a header's column is known by: a column named on the command
+// line is its field's; with a prefix, only the prefixed names are the
+// tool's, and the rest are carried. A column taken by an option is not
+// read as well from its usual name.
+std::string BatchConverter::fieldKey(const std::string &header) const
+{
+    std::string key = columnKey(header);
+    for (const ConversionSettings::NamedColumn &named : m_settings.named)
+        if (named.key == key)
+            return std::string(columnName(named.field));
+    if (!m_settings.prefix.empty()) {
+        const std::string prefix = columnKey(m_settings.prefix);
+        if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0)
+            return {};
+        key.erase(0, prefix.size());
+    }
+    for (const ConversionSettings::NamedColumn &named : m_settings.named)
+        if (key == columnName(named.field))
+            return {};
+    if ((key == columnName(MeanField) && hasConstant(MeanField))
+        || (key == columnName(SdField) && hasConstant(SdField)))
+        return {};
+    return key;
+}
+
+bool BatchConverter::hasConstant(int field) const
+{
+    return field == MeanField ? !m_settings.mean.empty()
+           : field == SdField ? !m_settings.sd.empty()
+                              : false;
+}
+
+std::vector<double> BatchConverter::missingCodes(size_t column) const
+{
+    std::vector<double> codes;
+    const int field = m_fieldOfColumn[column];
+    const bool number = field >= 0 && field < FieldCount;
+    const std::string key = columnKey(m_header[column]);
+    for (const ConversionSettings::MissingCode &code : m_settings.missing)
+        if ((code.key.empty() && number) || code.key == key)
+            if (std::find(codes.begin(), codes.end(), code.value) == codes.end())
+                codes.push_back(code.value);
+    return codes;
+}
+
+// `number` as the core reads it (a decimal point).
+bool BatchConverter::isMissingCode(size_t column, std::string_view number) const
+{
+    if (m_settings.missing.empty())
+        return false;
+    const double value = text::Val(std::string(number));
+    const std::string key = columnKey(m_header[column]);
+    for (const ConversionSettings::MissingCode &code : m_settings.missing)
+        if ((code.key.empty() || code.key == key) && code.value == value)
+            return true;
+    return false;
+}
+
+std::string BatchConverter::addedName(std::string_view name) const
+{
+    return m_settings.prefix + std::string(name);
+}
+
+// Which test a column's figures come from, for the labels: the variables
+// named on the command line, else the prefix without its separator.
+std::string BatchConverter::convertedFrom() const
+{
+    std::vector<std::string_view> names;
+    for (const ConversionSettings::NamedColumn &named : m_settings.named) {
+        const int column = m_columnOf[size_t(named.field)];
+        if (column >= 0)
+            names.push_back(m_header[size_t(column)]);
+    }
+    if (!names.empty())
+        return joinNames(names, " or ");
+    std::string prefix = m_settings.prefix;
+    while (!prefix.empty() && (prefix.back() == '_' || prefix.back() == '.' || prefix.back() == '-'))
+        prefix.pop_back();
+    return prefix;
 }
 
 // False, with m_error set, for a column named twice. Interpretation columns
@@ -215,8 +326,8 @@ void BatchConverter::chooseSource()
         m_error = "--from takes " + nameList(isSource, " or ") + ", not \"" + m_settings.from
                   + "\"";
     } else if (m_source == RawField
-               && (m_columnOf[RawField] < 0 || m_columnOf[MeanField] < 0
-                   || m_columnOf[SdField] < 0)) {
+               && (m_columnOf[RawField] < 0 || (m_columnOf[MeanField] < 0 && !hasConstant(MeanField))
+                   || (m_columnOf[SdField] < 0 && !hasConstant(SdField)))) {
         m_error = "--from raw needs the columns raw, mean and sd";
     } else if (m_columnOf[size_t(m_source)] < 0) {
         m_error = "--from " + name + ": the header has no column " + name;
@@ -237,6 +348,7 @@ std::vector<OutputColumn> BatchConverter::columns() const
             output = scoreOutput(field);
         output.name = m_header[column];
         output.input = int(column);
+        output.missing = missingCodes(column);
         columns.push_back(std::move(output));
     }
     for (const int position : m_appended)
@@ -253,7 +365,7 @@ std::vector<size_t> BatchConverter::numberColumns() const
     std::vector<size_t> columns;
     for (size_t column = 0; column < m_header.size(); ++column)
         if ((m_fieldOfColumn[column] >= 0 && m_fieldOfColumn[column] < FieldCount)
-            || columnKey(m_header[column]) == kReliabilityColumn)
+            || fieldKey(m_header[column]) == kReliabilityColumn)
             columns.push_back(column);
     return columns;
 }
@@ -262,10 +374,12 @@ OutputColumn BatchConverter::scoreOutput(int position) const
 {
     const conversion::Scale &scale = conversion::kScales[position];
     OutputColumn output;
-    output.name = std::string(scale.column);
+    output.name = addedName(scale.column);
     output.written = true;
     output.type = ColumnType::Number;
     output.label = std::string(scale.name) + ", converted";
+    if (const std::string from = convertedFrom(); !from.empty())
+        output.label += " from " + from;
     output.decimals = text::readMask(scale.mask).decimals;
     return output;
 }
@@ -281,7 +395,7 @@ OutputColumn BatchConverter::interpretedOutput(int cell) const
         return text;
     };
     OutputColumn output;
-    output.name = std::string(interpretedColumnName(cell));
+    output.name = addedName(interpretedColumnName(cell));
     output.written = true;
     output.type = ColumnType::Number;
     const auto rankLabels = [&] {
@@ -299,6 +413,8 @@ OutputColumn BatchConverter::interpretedOutput(int cell) const
         const interpretation::ScaleId scale =
             interpretation::ScaleId(int(interpretation::ScaleId::Scaled) + cell);
         output.label = std::string(interpretation::scaleName(scale)) + ", converted";
+        if (const std::string from = convertedFrom(); !from.empty())
+            output.label += " from " + from;
         if (scale == interpretation::ScaleId::PercentileRank)
             rankLabels();
         output.ordinal = interpretation::scaleRow(scale).display == conversion::Display::Band;
@@ -334,10 +450,12 @@ OutputColumn BatchConverter::noteOutput() const
     for (const NamedField &named : kColumnNames)
         longestName = std::max(longestName, named.name.size());
     OutputColumn output;
-    output.name = std::string(kNoteColumn);
+    output.name = addedName(kNoteColumn);
     output.written = true;
     output.note = true;
-    output.label = "Why the row was not converted, or which results are held at their bounds";
+    const std::string from = convertedFrom();
+    output.label = "Why the row was not converted" + (from.empty() ? "" : " from " + from)
+                   + ", or which results are held at their bounds";
     // A quoted cell takes kQuotedCellLimit bytes, "...", its quotes and a
     // message of at most 80 bytes after it; the bounds note names at most
     // every score column.
@@ -362,8 +480,27 @@ template <class Sink> RowResult BatchConverter::writeRow(const text::CsvRecord &
     }
     const RowOutcome &row =
         m_calculate.calculate(m_fields, m_hasReliability ? &m_reliability : nullptr);
+    if (row.outcome.refusal == conversion::Refusal::NothingToCalculate) {
+        if (m_missingColumn >= 0)
+            m_note = m_header[size_t(m_missingColumn)] + ": " + quoted(cells[size_t(m_missingColumn)])
+                     + " is a missing-value code; no score to convert";
+        writeRefused(cells, blank, m_missingColumn >= 0 ? m_note : refusal(row.outcome), out);
+        return RowResult::Empty;
+    }
     if (row.outcome.refused) {
         writeRefused(cells, blank, refusal(row.outcome), out);
+        return RowResult::Refused;
+    }
+    // A raw score far beyond what the z scale holds is more likely a code
+    // for "not tested" than a score: no result held at the bound for it.
+    // Its own z: a remembered outcome may be another row's with the same results.
+    if (row.outcome.source == conversion::Raw && row.outcome.marked[conversion::Z]) {
+        const double z = (text::Val(m_fields[viewIndex(RawField)]) - text::Val(m_fields[viewIndex(MeanField)]))
+                         / text::Val(m_fields[viewIndex(SdField)]);
+        m_note = "raw score is " + oneDecimal(std::fabs(z), m_settings.decimalComma ? ',' : '.') + " sd "
+                 + (z > 0 ? "above" : "below")
+                 + " the mean: is it a missing-value code?";
+        writeRefused(cells, blank, m_note, out);
         return RowResult::Refused;
     }
     if (row.disagreement) {
@@ -412,6 +549,11 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
     m_fields.fill({});
     m_quotedField = -1;
     m_keepsScores = false;
+    m_missingColumn = -1;
+    if (!m_settings.mean.empty())
+        m_fields[viewIndex(MeanField)] = m_settings.mean;
+    if (!m_settings.sd.empty())
+        m_fields[viewIndex(SdField)] = m_settings.sd;
     if (blank)
         return takeReliability(cells, blank) && (m_source < 0 || takeSource());
     const std::array<bool, conversion::kScaleCount> heldByNote = heldInNote(cells);
@@ -424,8 +566,12 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
         const bool marked = isScore(named.field) && (stripMark(text) || heldByNote[size_t(named.field)]);
         const text::NumberSyntax syntax = syntaxOf(named.field);
         const std::optional<text::PlainNumberSpan> span = text::findPlainNumber(text, syntax);
+        // A column renamed on the command line is named as the file names it.
+        const std::string_view shown = m_settings.named.empty() && m_settings.prefix.empty()
+                                           ? named.name
+                                           : std::string_view(m_header[size_t(column)]);
         if (!span) {
-            m_note = std::string(named.name) + ": " + notANumber(text, cell, syntax);
+            m_note = std::string(shown) + ": " + notANumber(text, cell, syntax);
             m_quotedField = named.field;
             return false;
         }
@@ -436,8 +582,13 @@ bool BatchConverter::fillFields(const std::vector<std::string> &cells, bool blan
             copy[span->mark - span->begin] = '.';
             number = copy;
         }
+        if (isMissingCode(size_t(column), number)) {
+            if (m_missingColumn < 0)
+                m_missingColumn = column;
+            continue;
+        }
         if (marked && named.field == m_source) {
-            m_note = std::string(named.name) + ": " + quoted(cell)
+            m_note = std::string(shown) + ": " + quoted(cell)
                      + " is a result held at its bound, not a score to convert from";
             m_quotedField = named.field;
             return false;
@@ -473,7 +624,7 @@ std::array<bool, conversion::kScaleCount> BatchConverter::heldInNote(const std::
         const std::string_view name = note.substr(0, end);
         for (int position = conversion::Z; position <= conversion::Percentile; ++position) {
             const int column = m_columnOf[size_t(position)];
-            if (column >= 0 && (name == m_header[size_t(column)] || name == columnName(position)))
+            if (column >= 0 && (name == m_header[size_t(column)] || name == addedName(columnName(position))))
                 held[size_t(position)] = true;
         }
         if (end == std::string_view::npos)
@@ -605,7 +756,7 @@ std::string_view BatchConverter::heldNote(const conversion::Calculation &outcome
         if (written++ > 0)
             m_note += position == last ? " and " : ", ";
         const int column = m_columnOf[size_t(position)];
-        m_note += column >= 0 ? std::string_view(m_header[size_t(column)]) : columnName(position);
+        m_note += column >= 0 ? m_header[size_t(column)] : addedName(columnName(position));
     }
     return m_note;
 }
@@ -621,7 +772,7 @@ int BatchConverter::sourceOf(const std::vector<std::string> &cells, bool blank) 
         return -1;
     const auto filled = [&](int field) {
         const int column = m_columnOf[size_t(field)];
-        return column >= 0 && !cells[size_t(column)].empty();
+        return hasConstant(field) || (column >= 0 && !cells[size_t(column)].empty());
     };
     if (filled(RawField) && filled(MeanField) && filled(SdField))
         return RawField;

@@ -35,7 +35,9 @@ namespace batch {
 
 class CsvSink;
 
-enum class RowResult { Converted, Refused, Malformed };
+// Empty: a row with no score to convert (all its score cells empty or
+// missing codes), which is no refusal of anything given.
+enum class RowResult { Converted, Refused, Empty, Malformed };
 
 // A column the converter reads: its name in a header, and its field.
 struct NamedField {
@@ -48,6 +50,26 @@ struct ConversionSettings {
     bool marksInNote = false;  // a "*" is lost on a numeric variable: say it in the note
     std::string from;          // the source column ("raw", "z", ...); empty: the window's rule
     InterpretationSettings interpretation;
+    // Columns named on the command line: a study's own variable (its key,
+    // see columnKey) read as a field (conversion::Raw or a scale position).
+    struct NamedColumn {
+        std::string key;
+        int field;
+    };
+    std::vector<NamedColumn> named;
+    // The raw score's mean and sd for every row, as plain numbers; empty:
+    // the columns mean and sd.
+    std::string mean, sd;
+    // Put before the name of every column the tool knows, reads and adds,
+    // so that two tests of one file convert in two runs.
+    std::string prefix;
+    // Cells holding these numbers are empty; a column's own codes apply to
+    // it alone (an empty key: every column read as a score, mean or sd).
+    struct MissingCode {
+        std::string key;
+        double value;
+    };
+    std::vector<MissingCode> missing;
 };
 
 class BatchConverter {
@@ -84,6 +106,12 @@ private:
     enum { Carried = -1, NoteColumn = -2, FirstInterpreted = FieldCount };
 
     void mapColumns();
+    std::string fieldKey(const std::string &header) const;
+    bool isMissingCode(size_t column, std::string_view number) const;
+    std::vector<double> missingCodes(size_t column) const;
+    std::string addedName(std::string_view name) const;
+    std::string convertedFrom() const;
+    bool hasConstant(int field) const;
     bool mapInterpretedColumn(const std::string &name, size_t column);
     void chooseInterpretedColumns();
     std::array<bool, conversion::kScaleCount> heldInNote(const std::vector<std::string> &cells) const;
@@ -125,6 +153,7 @@ private:
     std::vector<std::string> m_emptied;
     int m_quotedField = -1; // the field whose cell a refusal's note quotes
     bool m_keepsScores = false; // a refusal keeps every score cell as given
+    int m_missingColumn = -1;   // the first cell of the row holding a missing code
 
     std::array<std::string, FieldCount> m_numbers; // cells with a decimal comma, made points
     FieldTextViews m_fields; // the row's numbers as calculate() reads them

@@ -181,6 +181,12 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--decimal-comma", false, &ConvertCommand::setDecimalComma},
     {nullptr, "--decimal-point", false, &ConvertCommand::setDecimalPoint},
     {nullptr, "--from", true, &ConvertCommand::setFrom},
+    {nullptr, "--raw", true, &ConvertCommand::setRaw},
+    {nullptr, "--mean", true, &ConvertCommand::setMean},
+    {nullptr, "--sd", true, &ConvertCommand::setSd},
+    {nullptr, "--score", true, &ConvertCommand::setScore},
+    {nullptr, "--prefix", true, &ConvertCommand::setPrefix},
+    {nullptr, "--missing", true, &ConvertCommand::setMissing},
     {nullptr, "--interpret", false, &ConvertCommand::setInterpret},
     {nullptr, "--reliability", true, &ConvertCommand::setReliability},
     {nullptr, "--confidence", true, &ConvertCommand::setConfidence},
@@ -257,6 +263,8 @@ ConvertCommand::Parsed ConvertCommand::parseArguments(const std::vector<std::str
     }
     if (m_inputPath == "-")
         m_inputPath.clear();
+    if (const Parsed parsed = checkColumnOptions(); parsed != Parsed::Run)
+        return parsed;
     return checkInterpretOptions();
 }
 
@@ -475,6 +483,9 @@ int ConvertCommand::convertRows(BatchConverter &converter)
         case RowResult::Refused:
             ++m_refused;
             break;
+        case RowResult::Empty:
+            ++m_empty;
+            break;
         case RowResult::Malformed:
             ++m_malformed;
             break;
@@ -526,9 +537,10 @@ int ConvertCommand::finishOutput()
 
 void ConvertCommand::summarise() const
 {
-    say(std::string(kProgram) + ": " + std::to_string(m_converted) + " rows converted, "
-            + std::to_string(m_refused) + " refused, " + std::to_string(m_malformed)
-            + " malformed\n",
+    say(std::string(kProgram) + ": " + std::to_string(m_converted)
+            + (m_converted == 1 ? " row" : " rows") + " converted, " + std::to_string(m_refused)
+            + " refused, " + (m_empty > 0 ? std::to_string(m_empty) + " empty, " : "")
+            + std::to_string(m_malformed) + " malformed\n",
         m_errFd);
 }
 

@@ -72,6 +72,16 @@ private:
     Parsed needsProfile(const char *option);
     Parsed checkProfileOptions();
     int convertProfile(const text::CsvRecord &header);
+    // The study's own columns: column_options.cpp.
+    Parsed nameColumn(const char *option, const std::string &name, int field);
+    Parsed setRaw(const std::string &name);
+    Parsed setScore(const std::string &value);
+    Parsed setConstant(const char *option, const std::string &value, std::string &number);
+    Parsed setMean(const std::string &value);
+    Parsed setSd(const std::string &value);
+    Parsed setPrefix(const std::string &prefix);
+    Parsed setMissing(const std::string &list);
+    Parsed checkColumnOptions();
 
     bool openInput();
     // Every file the run reads is registered, so that the output never
@@ -111,7 +121,8 @@ private:
     std::vector<const char *> m_interpretOptions; // all of them, as given
     ProfileSettings m_profile;
     const char *m_profileOption = nullptr; // the first option that needs --profile
-    long long m_converted = 0, m_refused = 0, m_malformed = 0;
+    const char *m_columnOption = nullptr;  // the first that names a study's columns
+    long long m_converted = 0, m_refused = 0, m_empty = 0, m_malformed = 0;
 };
 
 } // namespace batch

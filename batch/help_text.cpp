@@ -168,6 +168,21 @@ std::string helpText()
                    "convert from this column only: " + joinNames(sources, " or ")
                        + "; it is kept as given (default: every score of a row, which must agree; "
                          "the row converts from a z that gives each back as written)");
+    text += option("    --raw COLUMN", "read the raw score from this column, not \"raw\"");
+    text += option("    --mean M", "the raw score's mean for every row, with --sd; the columns "
+                                   "mean and sd are then carried (default: the columns)");
+    text += option("    --sd S", "the raw score's sd for every row, S > 0, with --mean");
+    text += option("    --score SCALE=COLUMN",
+                   "read this column as a score of SCALE (" + joinNames(scores, " or ")
+                       + "); may be given for each scale");
+    text += option("    --prefix P",
+                   "put P before the name of every column the tool adds or reads (read_ gives "
+                   "read_z, read_note, ...); columns without it are carried, so that two tests of "
+                   "one file convert in two runs (default: none)");
+    text += option("    --missing CODES",
+                   "numbers, parted by commas, that mean \"no score\" (999,-9): such a cell is "
+                   "empty, as an SPSS user-missing value is, and is declared missing in a .sav; "
+                   "COLUMN:CODE applies to that column alone (default: none)");
     std::vector<std::string_view> added = interpretedScaleColumns();
     added.push_back(interpretedColumnName(DescriptorCell));
     std::vector<std::string_view> intervals;

@@ -176,33 +176,81 @@ std::vector<OutputColumn> ProfileConverter::columns() const
             described.valueLabels.push_back({double(described.valueLabels.size() + 1), band.label});
         return described;
     };
+    // Labels for SPSS and Stata, on the figures' metric.
+    std::string metricName(interpretation::scaleName(profile::metricScale(m_settings.analysis.metric)));
+    if (metricName.size() > 3 && metricName.compare(metricName.size() - 3, 3, " IQ") == 0)
+        metricName.resize(metricName.size() - 3);
+    metricName += " metric";
+    std::string interval = text::Str(m_settings.analysis.confidence) + " % interval, ";
+    if (m_decimalComma)
+        std::replace(interval.begin(), interval.end(), '.', ',');
+    const auto labelled = [](OutputColumn described, std::string label) {
+        described.label = std::move(label);
+        return described;
+    };
+    // Codes that sort and count as the texts mean; the texts stay in CSV.
+    const auto coded = [&](std::string_view name, std::string label, std::vector<ValueLabel> codes) {
+        OutputColumn described = labelled(text(name), std::move(label));
+        described.type = ColumnType::Code;
+        described.ordinal = true;
+        described.valueLabels = std::move(codes);
+        for (const ValueLabel &code : described.valueLabels)
+            described.width = std::max(described.width, (code.text.empty() ? code.label : code.text).size());
+        return described;
+    };
+    const auto changeCode = [](profile::Change change, double value) {
+        return ValueLabel{value, std::string(profile::changeText(change))};
+    };
     const auto output = [&](int cell) {
         switch (cell) {
         case MetricCell:
+            return labelled(number(metric, metricDecimals), "Score, " + metricName);
         case CiLowCell:
         case CiHighCell:
-            return number(cell == MetricCell ? metric : kOutputNames[cell], metricDecimals);
+            return labelled(number(kOutputNames[cell], metricDecimals),
+                            interval + (cell == CiLowCell ? "lower" : "upper") + " bound, " + metricName);
         case PercentileRankCell:
+            return labelled(rate(kOutputNames[cell]), "Percentile rank");
         case DeviationBaseRateCell:
-            return rate(kOutputNames[cell]);
+            return labelled(rate(kOutputNames[cell]), "Base rate of the deviation, %");
         case DescriptorCell:
-            return descriptor();
+            return labelled(descriptor(), "Descriptor, " + m_settings.analysis.descriptors.name);
         case DeviationCell:
+            return labelled(number(kOutputNames[cell], metricDecimals + 1),
+                            "Deviation from the mean of the score's set, " + metricName);
         case SetMeanCell:
-            return number(kOutputNames[cell], metricDecimals + 1);
+            return labelled(number(kOutputNames[cell], metricDecimals + 1),
+                            "Mean of the score's comparison set, " + metricName);
         case SetSizeCell:
-            return number(kOutputNames[cell], 0);
+            return labelled(number(kOutputNames[cell], 0), "Scores with a reliability in the comparison set");
         case DeviationCriticalCell:
+            return labelled(number(kOutputNames[cell], 2), "Critical deviation for a strength or weakness");
         case RciCell:
-            return number(kOutputNames[cell], 2);
+            return labelled(number(kOutputNames[cell], 2), "Reliable change index");
+        case StrengthWeaknessCell:
+            return coded(kOutputNames[cell], "Strength or weakness",
+                         {{-1, "weakness", std::string(profile::markText(profile::Mark::Weakness))},
+                          {1, "strength", std::string(profile::markText(profile::Mark::Strength))}});
+        case ChangeCell:
+            return coded(kOutputNames[cell], "Change at retest",
+                         {changeCode(profile::Change::Loss, -1), changeCode(profile::Change::NoChange, 0),
+                          changeCode(profile::Change::Gain, 1)});
         case NoteCell: {
-            OutputColumn described = text(kOutputNames[cell]);
+            OutputColumn described = labelled(text(kOutputNames[cell]), "Why the row was not analysed");
             described.note = true;
             return described;
         }
         default:
             return text(kOutputNames[cell]);
         }
+    };
+    const auto significant = [&] {
+        OutputColumn described =
+            coded("significant", "Difference significant",
+                  {{0, std::string(profile::significanceText(profile::Significance::No))},
+                   {1, std::string(profile::significanceText(profile::Significance::Yes))}});
+        described.ordinal = false;
+        return described;
     };
     std::vector<OutputColumn> columns;
     switch (m_settings.table) {
@@ -223,15 +271,27 @@ std::vector<OutputColumn> ProfileConverter::columns() const
             columns.push_back(output(NoteCell));
         break;
     case ProfileTable::Pairs:
-        columns = {text("person"), text("name_1"), text("name_2"), number("score_1", metricDecimals),
-                   number("score_2", metricDecimals), number("difference", metricDecimals),
-                   number("se", 2), number("critical", 2), text("significant"), rate("base_rate")};
+        columns = {labelled(text("person"), "Person"),
+                   labelled(text("name_1"), "First score of the pair"),
+                   labelled(text("name_2"), "Second score of the pair"),
+                   labelled(number("score_1", metricDecimals), "First score, " + metricName),
+                   labelled(number("score_2", metricDecimals), "Second score, " + metricName),
+                   labelled(number("difference", metricDecimals), "Difference, first less second"),
+                   labelled(number("se", 2), "Standard error of the difference"),
+                   labelled(number("critical", 2), "Critical difference"),
+                   significant(),
+                   labelled(rate("base_rate"), "Base rate of the difference, %")};
         break;
     case ProfileTable::Composites:
-        columns = {text("person"),        text("group"),          text("members"),
-                   number(metric, metricDecimals), rate("percentile_rank"), descriptor(),
-                   number("reliability", 3), number("ci_low", metricDecimals),
-                   number("ci_high", metricDecimals)};
+        columns = {labelled(text("person"), "Person"),
+                   labelled(text("group"), "Composite"),
+                   labelled(text("members"), "Scores in the composite"),
+                   labelled(number(metric, metricDecimals), "Composite score, " + metricName),
+                   labelled(rate("percentile_rank"), "Percentile rank"),
+                   labelled(descriptor(), "Descriptor, " + m_settings.analysis.descriptors.name),
+                   labelled(number("reliability", 3), "Reliability of the composite"),
+                   labelled(number("ci_low", metricDecimals), interval + "lower bound, " + metricName),
+                   labelled(number("ci_high", metricDecimals), interval + "upper bound, " + metricName)};
         break;
     }
     return columns;

@@ -384,6 +384,11 @@ struct StatSink::Writing {
                         readstat_variable_add_missing_double_range(c.variable, m.low, m.high);
                 }
             }
+            // Codes given on the command line, where the variable declares
+            // none of its own: SPSS takes at most three.
+            if (spss && !c.text && !(c.input && isSpss(input->dictionary().format) && !c.input->missing.empty()))
+                for (size_t i = 0; i < c.output.missing.size() && i < 3; ++i)
+                    readstat_variable_add_missing_double_value(c.variable, c.output.missing[i]);
             if (c.labels.empty() || (c.text && !spss)) // Stata labels numbers alone
                 continue;
             // A set shared by several input variables stays shared.
@@ -466,7 +471,7 @@ struct StatSink::Writing {
             return;
         }
         for (const ValueLabel &label : c.output.valueLabels) {
-            if (label.label == text) {
+            if (label.writtenAs(text)) {
                 check(readstat_insert_double_value(writer, c.variable, label.value));
                 return;
             }
@@ -533,10 +538,10 @@ struct StatSink::Writing {
         c.decimals = decimals;
         if (c.numbers && !readNumber(text, decimalMark, value)
             && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
-                            [&](const ValueLabel &l) { return l.label == text; }))
+                            [&](const ValueLabel &l) { return l.writtenAs(text); }))
             c.numbers = false;
         if (c.labelled && std::none_of(c.output.valueLabels.begin(), c.output.valueLabels.end(),
-                                       [&](const ValueLabel &l) { return l.label == text; }))
+                                       [&](const ValueLabel &l) { return l.writtenAs(text); }))
             c.labelled = false;
     }
 

@@ -36,6 +36,9 @@ struct StoredRow;
 struct ValueLabel {
     double value;
     std::string label;
+    std::string text = {}; // what the tool writes for it, where not the label ("S")
+
+    bool writtenAs(std::string_view cell) const { return (text.empty() ? label : text) == cell; }
 };
 
 struct OutputColumn {
@@ -53,6 +56,7 @@ struct OutputColumn {
     bool ordinal = false;                // its measure, where not a scale
     size_t width = 0;                    // most bytes of a text the tool writes
     bool note = false;                   // says what became of the row
+    std::vector<double> missing;         // missing-value codes of its cells
 };
 
 class RowSink {

@@ -253,8 +253,11 @@ private slots:
     void damagedFilesNeverCrash();
     void convertingAgainChangesNothing();
     void profilesKeepStoredValues();
+    void profileVerdictsAreLabelledCodes_data();
+    void profileVerdictsAreLabelledCodes();
     void psppOpensTheOutput();
     void comparisonSetsComeThrough();
+    void psppShowsAStudyConvertedAsItIs();
 
 private:
     QTemporaryDir m_dir;
@@ -268,7 +271,7 @@ void TestBatchStat::spssFileComesThrough()
     write(in, StatFormat::Sav, study());
     const Run run = convert({"--interpret", in.toStdString(), "-o", out.toStdString()});
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 2 refused, 0 malformed\n"));
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 2 rows converted, 1 refused, 1 empty, 0 malformed\n"));
     const Table t = read(out);
     QCOMPARE(t.dictionary.fileLabel, std::string("Study one"));
     QCOMPARE(t.dictionary.notes, std::vector<std::string>{"First wave of the study."});
@@ -661,6 +664,55 @@ void TestBatchStat::profilesKeepStoredValues()
     QCOMPARE(t.variable("score").label, std::string("Scaled score"));
 }
 
+// A profile written for SPSS or Stata labels every variable it adds and
+// stores its verdicts as labelled codes that sort and count.
+void TestBatchStat::profileVerdictsAreLabelledCodes_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("SPSS") << "sav";
+    QTest::newRow("Stata") << "dta";
+}
+
+void TestBatchStat::profileVerdictsAreLabelledCodes()
+{
+    QFETCH(QString, extension);
+    const QString in = m_dir.filePath("verdicts.csv");
+    QFile file(in);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("person,name,scale,score,reliability,retest\n"
+               "A,vocabulary,scaled,14,.9,15\nA,similarities,scaled,8,.88,\n"
+               "A,matrix,scaled,10,.9,4\nA,digits,scaled,11,.91,\n");
+    file.close();
+    const QString scores = m_dir.filePath("verdicts." + extension);
+    QCOMPARE(convert({"--profile", in.toStdString(), "-o", scores.toStdString()}).status, 0);
+    const Table t = read(scores);
+    for (size_t added = 6; added < t.header.size(); ++added)
+        QVERIFY2(!t.variable(t.header[added]).label.empty(), t.header[added].c_str());
+    QVERIFY(!t.variable("strength_weakness").text);
+    QCOMPARE(t.cell(0, "strength_weakness"), std::string("1"));
+    QCOMPARE(t.cell(1, "strength_weakness"), std::string("-1"));
+    QCOMPARE(t.cell(2, "strength_weakness"), std::string());
+    QCOMPARE(t.valueLabel("strength_weakness", 1), std::string("strength"));
+    QCOMPARE(t.valueLabel("strength_weakness", -1), std::string("weakness"));
+    QVERIFY(!t.variable("change").text);
+    QCOMPARE(t.cell(0, "change"), std::string("0"));
+    QCOMPARE(t.cell(2, "change"), std::string("-1"));
+    QCOMPARE(t.valueLabel("change", -1), std::string("reliable loss"));
+    QCOMPARE(t.valueLabel("change", 0), std::string("no reliable change"));
+    QCOMPARE(t.valueLabel("change", 1), std::string("reliable gain"));
+
+    const QString pairs = m_dir.filePath("pairs." + extension);
+    QCOMPARE(convert({"--profile", "--pairs", in.toStdString(), "-o", pairs.toStdString()}).status, 0);
+    const Table p = read(pairs);
+    for (const std::string &name : p.header)
+        QVERIFY2(!p.variable(name).label.empty(), name.c_str());
+    QVERIFY(!p.variable("significant").text);
+    QCOMPARE(p.cell(0, "significant"), std::string("1")); // vocabulary 120 against similarities 90
+    QCOMPARE(p.cell(3, "significant"), std::string("0")); // similarities 90 against matrix 100
+    QCOMPARE(p.valueLabel("significant", 0), std::string("no"));
+    QCOMPARE(p.valueLabel("significant", 1), std::string("yes"));
+}
+
 // PSPP opens the output and finds the labels, values and missing codes.
 void TestBatchStat::psppOpensTheOutput()
 {
@@ -720,6 +772,42 @@ void TestBatchStat::comparisonSetsComeThrough()
             for (const char *column : {"set", "strength_weakness", "set_size", "deviation"})
                 QCOMPARE(cellOf(got, row, column), cellOf(want, row, column));
     }
+}
+
+// The study file of the README, converted as it is, opens in PSPP with
+// the reading score's code declared missing and every added variable
+// saying which test it comes from.
+void TestBatchStat::psppShowsAStudyConvertedAsItIs()
+{
+    const QString pspp = QStandardPaths::findExecutable("pspp");
+    if (pspp.isEmpty())
+        QSKIP("pspp is not installed");
+    const QString out = m_dir.filePath("reading.sav");
+    const Run run = convert({"--raw", "reading", "--mean", "50", "--sd", "10", "--missing", "999",
+                             "--prefix", "read_", QUINTAVAL_EXAMPLES_DIR "/study.csv", "-o",
+                             out.toStdString()});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 4 rows converted, 0 refused, 2 empty, 0 malformed\n"));
+    const QString syntax = m_dir.filePath("reading.sps");
+    QFile file(syntax);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("GET FILE='" + out + "'.\nDISPLAY DICTIONARY.\nLIST.\n").toUtf8());
+    file.close();
+    QProcess process;
+    process.start(pspp, {"-O", "format=txt", "-O", "width=300", syntax});
+    QVERIFY(process.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(process.readAllStandardOutput());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(!shown.contains("warning", Qt::CaseInsensitive) && !shown.contains("error", Qt::CaseInsensitive),
+             qPrintable(shown));
+    for (const char *expected : {"z, converted from reading", "Wechsler IQ, converted from reading",
+                                 "Why the row was not converted from reading",
+                                 "reading: \"999\" is a missing-value code; no score to convert"})
+        QVERIFY2(shown.contains(expected), qPrintable(QString(expected) + " not in:\n" + shown));
+    for (const char *row : {"^\\|reading +\\|.*\\|999 +\\|$", "^\\|read_z +\\|",
+                            "^\\|read_percentile *\\|"})
+        QVERIFY2(shown.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
+                 qPrintable(QString(row) + " not in:\n" + shown));
 }
 
 QTEST_GUILESS_MAIN(TestBatchStat)
