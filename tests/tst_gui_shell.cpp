@@ -70,6 +70,7 @@ const MenuRow kMenus[] = {
     {"FileSeparator1", "UntitledMenu2", "", "", "NNNNNNN"},
     {"Print", "UntitledMenu2", "&Print\u2026", "Ctrl+P", "NNNYNNY"},
     {"ExportPdfItem", "UntitledMenu2", "&Export PDF\u2026", "", "NNNNNNY"},
+    {"ExportDocumentItem", "UntitledMenu2", "Export &Document\u2026", "Ctrl+Shift+E", "NNNNNNY"},
     {"FileSeparator2", "UntitledMenu2", "", "", "NNNNNNN"},
     {"RecentFile1", "UntitledMenu2", "", "", "NNNNNNN"}, // named by the Battery Sheet
     {"RecentFile2", "UntitledMenu2", "", "", "NNNNNNN"},
