@@ -132,6 +132,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Mehr dazu mit „quintaval --help“.
 </translation>
     </message>
+    <message>
+        <source>With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the options and exit statuses of --pdf.</source>
+        <translation>Mit --battery: den Bericht als OpenDocument-Text (.odt) nach OUT schreiben und beenden; es gelten die Optionen und Exit-Status von --pdf.</translation>
+    </message>
 </context>
 <context>
     <name>ControlWnd</name>
@@ -802,6 +806,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Cle&amp;ar</source>
         <translation>E&amp;ntfernen</translation>
     </message>
+    <message>
+        <source>Export &amp;Document…</source>
+        <translation>Als &amp;Textdokument exportieren…</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -877,6 +885,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Confidence interval: %1 % interval, obtained score, from a reliability of %2.</source>
         <translation>%1-%-Konfidenzintervall um den beobachteten Wert (r = %2).</translation>
+    </message>
+    <message>
+        <source>The normal curve with the score marked (%1).</source>
+        <translation>Die Normalverteilungskurve mit dem markierten Wert (%1).</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1508,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>battery</source>
         <translation>profil</translation>
     </message>
+    <message>
+        <source>Profile chart of the scores on the %1 scale: %2.</source>
+        <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
@@ -1879,6 +1895,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>the descriptor file the sheet uses</source>
         <translation>die Bezeichnungsdatei, die der Profilbogen verwendet</translation>
+    </message>
+    <message>
+        <source>Export Document</source>
+        <translation>Als Textdokument exportieren</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>OpenDocument-Text (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -2969,6 +2993,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 has no person named %2.</source>
         <translation>%1 enthält keine Person namens %2.</translation>
     </message>
+    <message>
+        <source>%1 is %2; the report is not written over it. Give the document another name.</source>
+        <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>report::IdentificationBlock</name>
@@ -3190,6 +3218,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>the descriptor file the report uses</source>
         <translation>die Bezeichnungsdatei, die der Bericht verwendet</translation>
+    </message>
+    <message>
+        <source>Export Document</source>
+        <translation>Als Textdokument exportieren</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>OpenDocument-Text (*.odt)</translation>
     </message>
 </context>
 <context>
