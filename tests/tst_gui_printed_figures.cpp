@@ -162,6 +162,7 @@ private slots:
     void everyFigureWhole();
     void editableDocument_data();
     void editableDocument();
+    void wordProcessorReadsThePrintedWords();
 };
 
 void TestPrintedFigures::everyFigureWhole_data()
@@ -323,6 +324,44 @@ void TestPrintedFigures::editableDocument()
     QCOMPARE(odt->frames.size(), 1);
     QVERIFY(odt->frames.front().width() > 400);
     QVERIFY(qAbs(odt->pictures.front().width() - odt->frames.front().width() * fw::kPictureDpi / 72) <= 2);
+}
+
+// Where LibreOffice is installed, the document it reads has the printed
+// report's figures and headings.
+void TestPrintedFigures::wordProcessorReadsThePrintedWords()
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed: the document is not compared with the PDF");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    const Battery battery = makeBattery(12, 20);
+    profile::Settings settings;
+    battery::SheetResults results;
+    battery::workOut(battery.sheet, battery.correlations, settings, results);
+    const battery::BatteryReport report{&battery.sheet, &results, settings, QStringLiteral("AACN"), QString()};
+    QTemporaryDir dir;
+    const QString odt = dir.filePath(QStringLiteral("battery.odt"));
+    const QString pdf = dir.filePath(QStringLiteral("battery.pdf"));
+    QVERIFY(battery::exportOdt({report}, odt, {}).isEmpty());
+    QVERIFY(battery::exportPdf({report}, pdf, {}).isEmpty());
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    convert.start(office, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+                           QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"),
+                           QStringLiteral("--outdir"), dir.path(), odt});
+    QVERIFY(convert.waitForFinished(180000));
+    QFile text(dir.filePath(QStringLiteral("battery.txt")));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QStringList read = QString::fromUtf8(text.readAll()).split(QRegularExpression(QStringLiteral("\\s+")),
+                                                                     Qt::SkipEmptyParts);
+    const std::optional<QString> printed = pdfText(pdf);
+    QVERIFY(printed);
+    const QStringList printedWords = printed->split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (const QString &figure : figuresOf(battery.sheet, results)) {
+        QVERIFY2(printedWords.contains(figure), qPrintable(figure));
+        QVERIFY2(read.contains(figure), qPrintable(figure));
+    }
 }
 
 QTEST_MAIN(TestPrintedFigures)
