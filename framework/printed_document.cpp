@@ -683,9 +683,11 @@ void writeTable(QTextCursor &cursor, const QStringList &header, const std::vecto
 
 void PrintedDocument::writeEditable(QTextCursor &cursor, double width, bool &fresh) const
 {
-    // Each block in a paragraph of its own, the first in the one at hand.
+    // Each block in a paragraph of its own, the first in the one at hand;
+    // a block that wrote nothing (a chart's key the chart does not need)
+    // leaves its paragraph to the next.
     auto next = [&cursor, &fresh] {
-        if (!fresh)
+        if (!fresh && !cursor.block().text().isEmpty())
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         fresh = false;
     };
@@ -698,11 +700,12 @@ void PrintedDocument::writeEditable(QTextCursor &cursor, double width, bool &fre
         fresh = true;
     }
     for (const Entry &entry : m_entries) {
-        next();
         if (entry.block) {
+            next();
             entry.block->write(cursor, width);
             continue;
         }
+        // A table starts a paragraph of its own after the one at hand.
         const PageTable &table = entry.table->table;
         writeTable(cursor, table.header, table.rows, table.rightAligned, table.points);
         fresh = true; // the paragraph after the table
@@ -735,6 +738,17 @@ std::unique_ptr<QTextDocument> PrintedDocument::editable(const std::vector<const
             fresh = true;
         }
         printed->writeEditable(cursor, width, fresh);
+    }
+    // The writer gives a width in percent as points ("100pt"): tables of
+    // rich text take the page's width instead.
+    for (QTextFrame *frame : document->rootFrame()->childFrames()) {
+        if (QTextTable *table = qobject_cast<QTextTable *>(frame)) {
+            QTextTableFormat format = table->format();
+            if (format.width().type() == QTextLength::PercentageLength) {
+                format.clearProperty(QTextFormat::FrameWidth);
+                table->setFormat(format);
+            }
+        }
     }
     return document;
 }
