@@ -56,6 +56,7 @@ void heading(fw::PrintedDocument &document, const QString &text, bool title = fa
                                                  title ? kTitlePoints : kSectionPoints);
     block->spaceBefore = title ? 0 : kSpace;
     block->keepWithNext = true;
+    block->headingLevel = title ? 1 : 2;
     document.add(std::move(block));
 }
 
@@ -111,6 +112,11 @@ public:
         if (numbered(area.width()))
             m_text.paint(painter, area);
     }
+    void write(QTextCursor &cursor, double width) const override
+    {
+        if (numbered(width))
+            m_text.write(cursor, width);
+    }
 
 private:
     bool numbered(double width) const
@@ -157,8 +163,12 @@ private:
         chart.setNumberNames(true);
         if (chart.data().scores.empty())
             return;
+        QStringList names;
+        for (const ChartScore &score : chart.data().scores)
+            names << score.name;
         auto block = std::make_unique<fw::PictureBlock>(
-            [chart](QPainter &painter, const QRectF &area) { chart.paint(painter, area, kChartPoints); }, kChartAspect);
+            [chart](QPainter &painter, const QRectF &area) { chart.paint(painter, area, kChartPoints); }, kChartAspect,
+            PageWords::tr("Profile chart of the scores on the %1 scale: %2.").arg(m_metric, names.join(QStringLiteral(", "))));
         block->spaceBefore = kSpace;
         m_document.add(std::move(block));
         QStringList key;

@@ -22,8 +22,10 @@ std::string fileName(const QString &path)
 
 } // namespace
 
-QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
-                  bool *refused, bool waitForReader)
+namespace {
+
+QString exportAs(bool odt, const std::vector<BatteryReport> &reports, const QString &path,
+                 const text::ReadFiles &reads, bool *refused, bool waitForReader)
 {
     const QString name = QFileInfo(path).fileName();
     std::vector<std::unique_ptr<fw::PrintedDocument>> documents;
@@ -33,7 +35,7 @@ QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path
         printed.push_back(documents.back().get());
     }
     QByteArray bytes;
-    if (!fw::PrintedDocument::pdf(printed, bytes))
+    if (!(odt ? fw::PrintedDocument::odt(printed, bytes) : fw::PrintedDocument::pdf(printed, bytes)))
         return Words::tr("%1 could not be written: the report could not be drawn.").arg(name);
     const fw::FileWrite written = fw::writeFile(path, reads, bytes, waitForReader);
     if (refused)
@@ -41,6 +43,26 @@ QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path
     if (!written.written())
         return Words::tr("%1 could not be written: %2").arg(name, written.why);
     return {};
+}
+
+} // namespace
+
+QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
+                  bool *refused, bool waitForReader)
+{
+    return exportAs(false, reports, path, reads, refused, waitForReader);
+}
+
+QString exportOdt(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
+                  bool *refused, bool waitForReader)
+{
+    return exportAs(true, reports, path, reads, refused, waitForReader);
+}
+
+QString suggestedOdtName(const Sheet &sheet)
+{
+    QString name = suggestedPdfName(sheet);
+    return name.left(name.size() - 3) + QStringLiteral("odt");
 }
 
 PdfOutcome batteryFileToPdf(const PdfRequest &request)
@@ -69,7 +91,8 @@ PdfOutcome batteryFileToPdf(const PdfRequest &request)
     if (!correlationsFile.isEmpty())
         reads.add(Words::tr("the correlation file the report uses").toStdString(), fileName(correlationsFile));
     if (const std::string what = reads.holding(QFile::encodeName(request.pdf).toStdString()); !what.empty())
-        return {2, Words::tr("%1 is %2; the report is not written over it. Give the PDF another name.")
+        return {2, (request.odt ? Words::tr("%1 is %2; the report is not written over it. Give the document another name.")
+                                : Words::tr("%1 is %2; the report is not written over it. Give the PDF another name."))
                        .arg(request.pdf, QString::fromStdString(what))};
 
     // A file named on the command line that cannot be read is a usage
@@ -137,7 +160,7 @@ PdfOutcome batteryFileToPdf(const PdfRequest &request)
         reports.push_back(std::move(report));
     }
     bool refused = false;
-    const QString written = exportPdf(reports, request.pdf, reads, &refused, true);
+    const QString written = exportAs(request.odt, reports, request.pdf, reads, &refused, true);
     if (!written.isEmpty())
         return {refused ? 2 : 1, written};
     return {};

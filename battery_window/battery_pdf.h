@@ -19,10 +19,19 @@ namespace battery {
 QString exportPdf(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
                   bool *refused = nullptr, bool waitForReader = false);
 
+// The same as an OpenDocument text made to be edited, with the PDF's words
+// and figures.
+QString exportOdt(const std::vector<BatteryReport> &reports, const QString &path, const text::ReadFiles &reads,
+                  bool *refused = nullptr, bool waitForReader = false);
+
+// The PDF's suggested name with the document's suffix.
+QString suggestedOdtName(const Sheet &sheet);
+
 // What the command line asks for; each option left unset takes the stored
 // setting.
 struct PdfRequest {
     QString battery, pdf;
+    bool odt = false; // pdf names an OpenDocument text to write
     std::optional<QString> person; // only this person's report
     std::optional<profile::Metric> metric;
     std::optional<double> alpha;

@@ -97,6 +97,7 @@ public:
     bool _SavePictureAction();
     bool _PrintAction();
     bool _ExportPdfAction();
+    bool _ExportDocumentAction();
 
     // Pastes tab- or comma-separated text at the current cell, as one step.
     void pasteText(const QString &text);

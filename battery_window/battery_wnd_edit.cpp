@@ -61,6 +61,7 @@ void BatteryWnd::AddMenuHandlers()
     on(item::kSave, [this] { return _SaveAction(); });
     on(item::kSaveAs, [this] { return _SaveAsAction(); });
     on(report::item::kExportPdf, [this] { return _ExportPdfAction(); });
+    on(report::item::kExportDocument, [this] { return _ExportDocumentAction(); });
     on(report::item::kPrint, [this] { return _PrintAction(); });
     on(fw::kEditUndo, [this] { return _UndoAction(); });
     on(item::kRedo, [this] { return _RedoAction(); });
@@ -87,8 +88,9 @@ void BatteryWnd::EnableMenuItems()
         return;
     auto enable = [](std::string_view name, bool on) { fw::enableMenuItem(name, on); };
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
-                             item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kPrint, report::item::kCopyTable,
-                             report::item::kSavePicture, report::item::kPrintReport, report::item::kClose})
+                             item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kExportDocument,
+                             report::item::kPrint, report::item::kCopyTable, report::item::kSavePicture,
+                             report::item::kPrintReport, report::item::kClose})
         enable(name, true);
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot)

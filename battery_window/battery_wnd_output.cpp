@@ -228,4 +228,21 @@ bool BatteryWnd::_ExportPdfAction()
     return true;
 }
 
+bool BatteryWnd::_ExportDocumentAction()
+{
+    QString path = fw::GetSaveFileName(this, tr("Export Document"),
+                                       QDir::home().filePath(suggestedOdtName(m_model->sheet())),
+                                       tr("OpenDocument text (*.odt)"));
+    if (path.isEmpty())
+        return true;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".odt");
+    const QString problem = exportOdt({report()}, path, readFiles(true));
+    if (!problem.isEmpty())
+        fw::MsgBox(problem.toStdString());
+    else
+        showStatus(tr("Saved %1.").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
 } // namespace battery

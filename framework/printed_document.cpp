@@ -6,8 +6,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QImage>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextDocumentWriter>
 #include <QTextLayout>
+#include <QTextTable>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -315,8 +321,11 @@ struct PrintedWords {
 
 } // namespace
 
+void PageBlock::write(QTextCursor &, double) const {}
+
 TextBlock::TextBlock(const QString &html, double points)
     : m_document(std::make_unique<QTextDocument>())
+    , m_points(points)
 {
     m_document->setDefaultFont(pointFont(points));
     m_document->setDocumentMargin(0);
@@ -340,10 +349,56 @@ void TextBlock::paint(QPainter &painter, const QRectF &area) const
     painter.restore();
 }
 
-PictureBlock::PictureBlock(Painter painter, double aspect)
+void TextBlock::write(QTextCursor &cursor, double) const
+{
+    const int start = cursor.position();
+    cursor.insertFragment(QTextDocumentFragment(m_document.get()));
+    // The page's type size, which the fragment does not carry.
+    QTextCursor range(cursor.document());
+    range.setPosition(start);
+    range.setPosition(cursor.position(), QTextCursor::KeepAnchor);
+    QTextCharFormat size;
+    size.setFontPointSize(m_points);
+    range.mergeCharFormat(size);
+    if (headingLevel > 0) {
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setHeadingLevel(headingLevel);
+        cursor.setBlockFormat(format);
+    }
+}
+
+PictureBlock::PictureBlock(Painter painter, double aspect, QString alternative)
     : m_painter(std::move(painter))
     , m_aspect(aspect)
+    , m_alternative(std::move(alternative))
 {
+}
+
+void PictureBlock::write(QTextCursor &cursor, double width) const
+{
+    const double dotsPerPoint = kPictureDpi / 72.0;
+    QImage image(QSize(int(width * dotsPerPoint + 0.5), int(width * m_aspect * dotsPerPoint + 0.5)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(int(kPictureDpi / 0.0254 + 0.5));
+    image.setDotsPerMeterY(int(kPictureDpi / 0.0254 + 0.5));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(dotsPerPoint, dotsPerPoint);
+        m_painter(painter, QRectF(0, 0, width, width * m_aspect));
+    }
+    QTextDocument *document = cursor.document();
+    const QUrl name(QStringLiteral("picture%1.png").arg(document->allFormats().size()));
+    document->addResource(QTextDocument::ImageResource, name, image);
+    QTextImageFormat format;
+    format.setName(name.toString());
+    // The writer counts the size in pixels of 96 to the inch.
+    format.setWidth(width * 96 / 72);
+    format.setHeight(width * m_aspect * 96 / 72);
+    format.setProperty(QTextFormat::ImageAltText, m_alternative);
+    format.setProperty(QTextFormat::ImageTitle, m_alternative);
+    cursor.insertImage(format);
 }
 
 struct PrintedDocument::Placed {
@@ -574,6 +629,142 @@ bool PrintedDocument::pdf(const std::vector<const PrintedDocument *> &documents,
     const bool painted = paintAll(writer, writer.resolution(), documents);
     buffer.close();
     return painted && !out.isEmpty();
+}
+
+namespace {
+
+// Every table of the editable document: ruled, its head row repeated on
+// each page, figures to the right.
+void writeTable(QTextCursor &cursor, const QStringList &header, const std::vector<QStringList> &rows,
+                const std::vector<bool> &rightAligned, double points)
+{
+    int columns = int(header.size());
+    for (const QStringList &row : rows)
+        columns = std::max(columns, int(row.size()));
+    if (columns == 0)
+        return;
+    const int head = header.isEmpty() ? 0 : 1;
+    QTextTableFormat format;
+    format.setHeaderRowCount(head);
+    format.setBorder(0.5);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellPadding(2);
+    format.setCellSpacing(0);
+    QTextTable *table = cursor.insertTable(int(rows.size()) + head, columns, format);
+    auto put = [&](int row, int column, const QString &text, bool bold, bool right) {
+        QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
+        QTextBlockFormat block;
+        block.setAlignment(right ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute);
+        cell.setBlockFormat(block);
+        QTextCharFormat character;
+        character.setFontPointSize(points);
+        if (bold)
+            character.setFontWeight(QFont::Bold);
+        cell.insertText(text, character);
+    };
+    for (int c = 0; c < int(header.size()); ++c)
+        put(0, c, header[c], true, false);
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const QStringList &row = rows[std::size_t(r)];
+        // A short row's last cell spans the columns left, as printed.
+        const int span = row.size() < columns ? int(row.size()) - 1 : columns;
+        for (int c = 0; c < row.size(); ++c)
+            put(r + head, c, row[c], false,
+                c < span && c < int(rightAligned.size()) && rightAligned[std::size_t(c)]);
+        if (span >= 0 && span < columns - 1)
+            table->mergeCells(r + head, span, 1, columns - span);
+    }
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+} // namespace
+
+void PrintedDocument::writeEditable(QTextCursor &cursor, double width, bool &fresh) const
+{
+    // Each block in a paragraph of its own, the first in the one at hand;
+    // a block that wrote nothing (a chart's key the chart does not need)
+    // leaves its paragraph to the next.
+    auto next = [&cursor, &fresh] {
+        if (!fresh && !cursor.block().text().isEmpty())
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        fresh = false;
+    };
+    if (!m_identification.empty()) {
+        std::vector<QStringList> rows;
+        for (const auto &[caption, value] : m_identification)
+            rows.push_back(caption.isEmpty() ? QStringList{value} : QStringList{caption, value});
+        next();
+        writeTable(cursor, {}, rows, {}, kHeaderPoints + 1);
+        fresh = true;
+    }
+    for (const Entry &entry : m_entries) {
+        if (entry.block) {
+            next();
+            entry.block->write(cursor, width);
+            continue;
+        }
+        // A table starts a paragraph of its own after the one at hand.
+        const PageTable &table = entry.table->table;
+        writeTable(cursor, table.header, table.rows, table.rightAligned, table.points);
+        fresh = true; // the paragraph after the table
+    }
+    next();
+    QTextCharFormat quiet;
+    quiet.setFontPointSize(kHeaderPoints);
+    quiet.setForeground(kQuiet);
+    cursor.insertText(m_footer, quiet);
+}
+
+std::unique_ptr<QTextDocument> PrintedDocument::editable(const std::vector<const PrintedDocument *> &documents)
+{
+    auto document = std::make_unique<QTextDocument>();
+    if (!documents.empty())
+        document->setMetaInformation(QTextDocument::DocumentTitle, documents.front()->m_title);
+    // The width pictures are drawn at: the body of an A4 page within the least margins.
+    const QPrinter paper(QPrinter::HighResolution);
+    QPageLayout layout = paper.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMargins(QMarginsF(kLeastPdfMargin, kLeastPdfMargin, kLeastPdfMargin, kLeastPdfMargin));
+    const double width = layout.paintRect(QPageLayout::Point).width();
+    QTextCursor cursor(document.get());
+    bool fresh = true;
+    for (const PrintedDocument *printed : documents) {
+        if (printed != documents.front()) {
+            QTextBlockFormat page;
+            page.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.insertBlock(page, QTextCharFormat());
+            fresh = true;
+        }
+        printed->writeEditable(cursor, width, fresh);
+    }
+    // The writer gives a width in percent as points ("100pt"): tables of
+    // rich text take the page's width instead.
+    for (QTextFrame *frame : document->rootFrame()->childFrames()) {
+        if (QTextTable *table = qobject_cast<QTextTable *>(frame)) {
+            QTextTableFormat format = table->format();
+            if (format.width().type() == QTextLength::PercentageLength) {
+                format.clearProperty(QTextFormat::FrameWidth);
+                table->setFormat(format);
+            }
+        }
+    }
+    return document;
+}
+
+bool PrintedDocument::odt(const std::vector<const PrintedDocument *> &documents, QByteArray &out)
+{
+    if (documents.empty())
+        return false;
+    const std::unique_ptr<QTextDocument> document = editable(documents);
+    // Written in memory: the file itself is written whole or not at all.
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "odf");
+    const bool written = writer.write(document.get());
+    buffer.close();
+    return written && !out.isEmpty();
 }
 
 bool PrintedDocument::paintAll(QPagedPaintDevice &device, double resolution,

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,7 @@ class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QRectF;
+class QTextCursor;
 class QTextDocument;
 
 namespace fw {
@@ -30,12 +32,16 @@ public:
     virtual ~PageBlock() = default;
     virtual double height(double width) const = 0;
     virtual void paint(QPainter &painter, const QRectF &area) const = 0;
+    // As an editable document's paragraphs at the cursor, a picture laid
+    // out at this width. Nothing by default.
+    virtual void write(QTextCursor &cursor, double width) const;
 
     double spaceBefore = 0;    // dropped at the top of a page
     bool keepWithNext = false; // a heading goes to the next page with what follows
     // Painted first when the block opens a page without it (a table's
     // header row above its rows).
     std::shared_ptr<const PageBlock> runningHead;
+    int headingLevel = 0; // 1 the title, 2 a section, 3 under a section
 };
 
 // Lines of words as they wrap at this width: at word boundaries, inside a
@@ -49,22 +55,27 @@ public:
     ~TextBlock() override;
     double height(double width) const override;
     void paint(QPainter &painter, const QRectF &area) const override;
+    void write(QTextCursor &cursor, double width) const override;
 
 private:
     std::unique_ptr<QTextDocument> m_document;
+    double m_points;
 };
 
 // A picture painted into an area aspect times as high as it is wide.
 class PictureBlock : public PageBlock {
 public:
     using Painter = std::function<void(QPainter &painter, const QRectF &area)>;
-    PictureBlock(Painter painter, double aspect);
+    PictureBlock(Painter painter, double aspect, QString alternative = {});
     double height(double width) const override { return width * m_aspect; }
     void paint(QPainter &painter, const QRectF &area) const override { m_painter(painter, area); }
+    // A PNG at kPictureDpi, the picture's words as its text alternative.
+    void write(QTextCursor &cursor, double width) const override;
 
 private:
     Painter m_painter;
     double m_aspect;
+    QString m_alternative;
 };
 
 // A ruled table. A row shorter than the header has its last cell span the
@@ -87,6 +98,7 @@ struct PageTable {
 };
 
 constexpr double kLeastTablePoints = 7;
+constexpr double kPictureDpi = 300;
 
 class PrintedDocument {
 public:
@@ -98,6 +110,9 @@ public:
     void setTitle(const QString &title) { m_title = title; } // the PDF's title
     void setHeader(const QStringList &lines) { m_header = lines; }
     void setFooter(const QString &text) { m_footer = text; }
+    // Who and when as caption and value, the editable document's first
+    // table; the printed page has them as the header lines.
+    void setIdentification(const std::vector<std::pair<QString, QString>> &facts) { m_identification = facts; }
 
     void add(std::unique_ptr<PageBlock> block);
     // The table's rows as blocks, its header repeated on every page it runs onto.
@@ -114,6 +129,12 @@ public:
     static bool printAll(QPrinter &printer, const std::vector<const PrintedDocument *> &documents);
     // The same as a PDF file's bytes, on the paper a PDF printer would use.
     static bool pdf(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
+    // The same as an OpenDocument text's bytes, made to be edited: headings
+    // as heading styles, tables as tables with their head row repeated,
+    // pictures embedded, the footer's text as the last paragraph.
+    static bool odt(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
+    // The text document odt() writes.
+    static std::unique_ptr<QTextDocument> editable(const std::vector<const PrintedDocument *> &documents);
 
 private:
     static bool paintAll(QPagedPaintDevice &device, double resolution,
@@ -124,6 +145,7 @@ private:
     std::vector<std::shared_ptr<const PageBlock>> blocksAt(double width) const;
     std::vector<Placed> layOut(const std::vector<std::shared_ptr<const PageBlock>> &blocks, double width,
                                double height) const;
+    void writeEditable(QTextCursor &cursor, double width, bool &fresh) const;
     void paintHeader(QPainter &painter, double width) const;
     void paintFooter(QPainter &painter, double width, double bottom, int page, int pages) const;
     double headerHeight(double width) const;
@@ -132,6 +154,7 @@ private:
     QString m_title;
     QStringList m_header;
     QString m_footer;
+    std::vector<std::pair<QString, QString>> m_identification;
     std::vector<Entry> m_entries;
     mutable int m_pages = 0;
 };

@@ -95,27 +95,38 @@ QString testDateCaption() { return IdentificationWords::tr("Date of testing"); }
 QString examinerCaption() { return IdentificationWords::tr("Examiner"); }
 QString ageCaption() { return IdentificationWords::tr("Age at testing"); }
 
-QStringList headerLines(const Identification &id, const QString &testCaption)
+std::vector<std::pair<QString, QString>> headerFacts(const Identification &id, const QString &testCaption)
 {
-    auto part = [](const QString &caption, const QString &value) {
-        return IdentificationWords::tr("%1: %2").arg(caption, value.trimmed());
+    std::vector<std::pair<QString, QString>> facts;
+    auto part = [&facts](const QString &caption, const QString &value) {
+        if (!value.trimmed().isEmpty())
+            facts.emplace_back(caption, value.trimmed());
     };
-    QStringList who, when;
-    if (!id.person.trimmed().isEmpty())
-        who << part(personCaption(), id.person);
-    if (!id.testName.trimmed().isEmpty())
-        who << part(testCaption, id.testName);
-    if (!id.examiner.trimmed().isEmpty())
-        who << part(examinerCaption(), id.examiner);
+    part(personCaption(), id.person);
+    part(testCaption, id.testName);
+    part(examinerCaption(), id.examiner);
     if (!id.birthDate.trimmed().isEmpty())
-        when << part(birthCaption(), shownDate(id.birthDate));
+        part(birthCaption(), shownDate(id.birthDate));
     if (!id.testDate.trimmed().isEmpty())
-        when << part(testDateCaption(), shownDate(id.testDate));
+        part(testDateCaption(), shownDate(id.testDate));
     const AgeReading age = readAge(id);
     if (!age.text.isEmpty())
-        when << part(ageCaption(), age.text);
+        part(ageCaption(), age.text);
     else if (!age.problem.isEmpty())
-        when << age.problem;
+        facts.emplace_back(QString(), age.problem);
+    return facts;
+}
+
+QStringList headerLines(const Identification &id, const QString &testCaption)
+{
+    // Who on the first line, when on the second.
+    const std::vector<std::pair<QString, QString>> facts = headerFacts(id, testCaption);
+    const QStringList whoCaptions{personCaption(), testCaption, examinerCaption()};
+    QStringList who, when;
+    for (const auto &[caption, value] : facts) {
+        const QString text = caption.isEmpty() ? value : IdentificationWords::tr("%1: %2").arg(caption, value);
+        (whoCaptions.contains(caption) && !caption.isEmpty() ? who : when) << text;
+    }
     QStringList lines;
     const QString separator = QStringLiteral(" \u00b7 ");
     if (!who.isEmpty())

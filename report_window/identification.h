@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
 namespace report {
 
 // The longest a part may be in a window: longer names print whole but
@@ -50,6 +53,9 @@ QString ageCaption();
 // The lines a printed page starts with: the parts given, with the age.
 // testCaption names the test or battery field ("Test", "Battery").
 QStringList headerLines(const Identification &id, const QString &testCaption);
+// The same as caption and value; an age that cannot be worked out has its
+// problem as the value and no caption.
+std::vector<std::pair<QString, QString>> headerFacts(const Identification &id, const QString &testCaption);
 
 // A file name for what is saved or exported: "<code>-<date>.<suffix>",
 // with characters no file name may hold replaced; fallback stands for a

@@ -35,6 +35,7 @@ std::unique_ptr<fw::PrintedDocument> identifiedDocument(const QString &title, co
             titleParts << part;
     document->setTitle(titleParts.join(QStringLiteral(" \u2013 ")));
     document->setHeader(headerLines(id, testCaption));
+    document->setIdentification(headerFacts(id, testCaption));
     document->setFooter(footerText());
     return document;
 }
@@ -46,6 +47,7 @@ void addHeading(fw::PrintedDocument &document, const QString &text, Heading leve
                                                  title ? kTitlePoints : kSectionPoints);
     block->spaceBefore = title ? 0 : 1.5 * kSpace;
     block->keepWithNext = true;
+    block->headingLevel = title ? 1 : 2;
     document.add(std::move(block));
 }
 
@@ -74,6 +76,7 @@ void addMethodSection(fw::PrintedDocument &document, const QStringList &opening,
     auto heading = std::make_unique<fw::TextBlock>(QStringLiteral("<b>%1</b>").arg(DocumentWords::tr("References")), kMethodPoints);
     heading->spaceBefore = kSpace;
     heading->keepWithNext = true;
+    heading->headingLevel = 3;
     document.add(std::move(heading));
     for (const QString &entry : referenceList(sources))
         addParagraph(document, entry.toHtmlEscaped(), kReferencePoints);

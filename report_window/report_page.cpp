@@ -84,7 +84,8 @@ std::unique_ptr<fw::PrintedDocument> reportDocument(const ReportFacts &facts, co
 
     auto drawing = std::make_unique<fw::PictureBlock>(
         [picture](QPainter &painter, const QRectF &area) { picture.paint(painter, area, kPicturePoints); },
-        kPictureShare);
+        kPictureShare,
+        PageWords::tr("The normal curve with the score marked (%1).").arg(sourceText(facts.score)));
     drawing->spaceBefore = kSpace;
     document->add(std::move(drawing));
 

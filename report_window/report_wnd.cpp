@@ -352,6 +352,7 @@ void ReportWnd::AddMenuHandlers()
     registerMenuHandler(item::kPrintReport, [this] { return _PrintReportAction_Action(); });
     registerMenuHandler(item::kPrint, [this] { return _PrintReportAction_Action(); });
     registerMenuHandler(item::kExportPdf, [this] { return _ExportPdfItem_Action(); });
+    registerMenuHandler(item::kExportDocument, [this] { return _ExportDocumentItem_Action(); });
     registerMenuHandler(item::kClose, [this] {
         close();
         return true;
@@ -374,7 +375,7 @@ void ReportWnd::EnableMenuItems()
     enable("AboutMenuItem", true);
     enable(item::kClose, true);
     for (const char *name : {item::kCopyTable, item::kCopySentence, item::kSavePicture, item::kPrintReport,
-                             item::kPrint, item::kExportPdf})
+                             item::kPrint, item::kExportPdf, item::kExportDocument})
         enable(name, m_facts.has_value());
     // Edit > Copy copies what is selected in a text, else the table.
     if (m_facts)

@@ -56,6 +56,8 @@ public:
     bool _SavePictureAction_Action();
     bool _PrintReportAction_Action();
     bool _ExportPdfItem_Action();
+    bool _ExportDocumentItem_Action();
+    bool exportReport(bool odt);
 
     // Reads a descriptor system from a CSV file and chooses it; the reason
     // when it cannot.

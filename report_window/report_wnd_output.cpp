@@ -144,22 +144,35 @@ bool ReportWnd::_PrintReportAction_Action()
 
 bool ReportWnd::_ExportPdfItem_Action()
 {
+    return exportReport(false);
+}
+
+bool ReportWnd::_ExportDocumentItem_Action()
+{
+    return exportReport(true);
+}
+
+// The printed report as a PDF, or as an OpenDocument text to edit.
+bool ReportWnd::exportReport(bool odt)
+{
     if (!m_facts)
         return false;
     const ReportFacts facts = *m_facts;
     const Identification id = identification();
     const CurvePicture picture = m_curve->picture();
-    QString path = fw::GetSaveFileName(this, ReportWnd::tr("Export PDF"),
-                                       suggestedFileName(id, fallbackName(), QStringLiteral("pdf")),
-                                       ReportWnd::tr("PDF document (*.pdf)"));
+    const QString suffix = odt ? QStringLiteral("odt") : QStringLiteral("pdf");
+    QString path = fw::GetSaveFileName(this, odt ? ReportWnd::tr("Export Document") : ReportWnd::tr("Export PDF"),
+                                       suggestedFileName(id, fallbackName(), suffix),
+                                       odt ? ReportWnd::tr("OpenDocument text (*.odt)")
+                                           : ReportWnd::tr("PDF document (*.pdf)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
+        path += QLatin1Char('.') + suffix;
     const QString name = QFileInfo(path).fileName();
     const std::unique_ptr<fw::PrintedDocument> document = reportDocument(facts, id, picture);
     QByteArray bytes;
-    if (!fw::PrintedDocument::pdf({document.get()}, bytes)) {
+    if (!(odt ? fw::PrintedDocument::odt({document.get()}, bytes) : fw::PrintedDocument::pdf({document.get()}, bytes))) {
         fw::MsgBox(ReportWnd::tr("%1 could not be written.").arg(name).toStdString());
         return false;
     }

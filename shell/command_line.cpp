@@ -73,7 +73,7 @@ struct Options {
 
 public:
     QCommandLineParser parser;
-    QCommandLineOption help, version, language, battery, pdf;
+    QCommandLineOption help, version, language, battery, pdf, odt;
     std::vector<QCommandLineOption> report;
 
     Options()
@@ -87,6 +87,10 @@ public:
         , battery(QStringLiteral("battery"), tr("Open FILE, a battery of one person's scores, in the Battery Sheet."),
                   QStringLiteral("FILE"))
         , pdf(QStringLiteral("pdf"), tr("With --battery: write its printed report to OUT and exit."),
+              QStringLiteral("OUT"))
+        , odt(QStringLiteral("odt"),
+              tr("With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the "
+                 "options and exit statuses of --pdf."),
               QStringLiteral("OUT"))
     {
         // Qt's options are single words after one dash: -platform, -style.
@@ -110,6 +114,7 @@ public:
         parser.addOption(language);
         parser.addOption(battery);
         parser.addOption(pdf);
+        parser.addOption(odt);
         for (const ReportOption &option : kReportOptions)
             report.emplace_back(QString::fromLatin1(option.name), tr(option.description), QString::fromLatin1(option.value));
         for (const QCommandLineOption &option : report)
@@ -219,7 +224,15 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     QCommandLineParser &parser = options->parser;
     const QCommandLineOption &language = options->language;
     const QCommandLineOption &battery = options->battery;
-    const QCommandLineOption &pdf = options->pdf;
+    const QCommandLineOption &odt = options->odt;
+    // --odt is --pdf writing the other format: the same rules from here on.
+    const bool asOdt = parser.isSet(odt);
+    if (asOdt && parser.isSet(options->pdf)) {
+        write(stderr, QStringLiteral("quintaval: --pdf and --odt cannot be given together\n"
+                                     "Try 'quintaval --help' for more information.\n"));
+        return kUsageError;
+    }
+    const QCommandLineOption &pdf = asOdt ? odt : options->pdf;
     const std::vector<QCommandLineOption> &reportOptions = options->report;
     if (parser.isSet(language)) {
         const QString name = parser.value(language);
@@ -241,15 +254,17 @@ std::optional<int> answerCommandLine(int argc, char *argv[], StartRequest &reque
     }
     request.battery = parser.value(battery);
     request.pdf = parser.value(pdf);
+    request.printing.odt = asOdt;
     const bool emptyValue = (parser.isSet(battery) && request.battery.isEmpty())
         || (parser.isSet(pdf) && request.pdf.isEmpty());
     if (emptyValue || (parser.isSet(pdf) && !parser.isSet(battery))
         || parser.values(battery).size() > 1 || parser.values(pdf).size() > 1) {
         write(stderr, QStringLiteral("quintaval: %1\nTry 'quintaval --help' for more information.\n")
-                          .arg(emptyValue ? QStringLiteral("--battery and --pdf each need a file name")
+                          .arg((emptyValue ? QStringLiteral("--battery and --pdf each need a file name")
                                           : parser.isSet(pdf) && !parser.isSet(battery)
                                   ? QStringLiteral("--pdf needs --battery FILE, the battery to print")
-                                  : QStringLiteral("--battery and --pdf are given once each")));
+                                  : QStringLiteral("--battery and --pdf are given once each"))
+                                   .replace(QLatin1String("--pdf"), asOdt ? QLatin1String("--odt") : QLatin1String("--pdf"))));
         return kUsageError;
     }
     QString optionProblem;

@@ -38,6 +38,7 @@ const MenuRow kRows[] = {
     {"FileSeparator1", Kind::Item, "UntitledMenu2", "-", nullptr, false},
     {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Print\u2026"), "Cmd+P", false},
     {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Export PDF\u2026"), "", false},
+    {report::item::kExportDocument, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Export &Document\u2026"), "Cmd+Shift+E", false},
     {"FileSeparator2", Kind::Item, "UntitledMenu2", "-", nullptr, false},
     {battery::item::kRecent[0], Kind::Item, "UntitledMenu2", "", nullptr, false},
     {battery::item::kRecent[1], Kind::Item, "UntitledMenu2", "", nullptr, false},

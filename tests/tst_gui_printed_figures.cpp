@@ -4,10 +4,13 @@
 // worked out is there whole in the language's number format, and the
 // examiner is named whole on every page.
 #include "battery_window/battery_page.h"
+#include "battery_window/battery_pdf.h"
 #include "battery_window/numbers.h"
 #include "framework/language.h"
+#include "framework/printed_document.h"
 #include "profile/correlations.h"
 #include "text/text_routines.h"
+#include "tests/odt_reading.h"
 #include "tests/program_fixture.h"
 
 #include <QApplication>
@@ -157,6 +160,9 @@ private slots:
     void cleanup() { fw::useLanguage(fw::Language::English); }
     void everyFigureWhole_data();
     void everyFigureWhole();
+    void editableDocument_data();
+    void editableDocument();
+    void wordProcessorReadsThePrintedWords();
 };
 
 void TestPrintedFigures::everyFigureWhole_data()
@@ -264,6 +270,97 @@ void TestPrintedFigures::everyFigureWhole()
         QVERIFY2(words.contains(examiner), qPrintable(QStringLiteral("page %1: %2").arg(at + 1).arg(words.left(600))));
         QVERIFY2(words.contains(test), qPrintable(QStringLiteral("page %1").arg(at + 1)));
         QVERIFY(words.contains(QStringLiteral("K-0117")));
+    }
+}
+
+void TestPrintedFigures::editableDocument_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
+}
+
+// A 12-score Battery Report written as an OpenDocument text, through the
+// same writer as Export Document…: every figure the printed report shows
+// is a table cell's text or within one, each heading a paragraph of its
+// own, the chart a 300 dpi picture with the page's width.
+void TestPrintedFigures::editableDocument()
+{
+    QFETCH(bool, german);
+    if (!hasUnzip())
+        QSKIP("needs unzip to read the document back");
+    fw::useLanguage(german ? fw::Language::German : fw::Language::English);
+    const Battery battery = makeBattery(12, 20);
+    profile::Settings settings;
+    battery::SheetResults results;
+    battery::workOut(battery.sheet, battery.correlations, settings, results);
+    const battery::BatteryReport report{&battery.sheet, &results, settings, QStringLiteral("AACN"),
+                                        QStringLiteral("correlations.csv")};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("battery.odt"));
+    QVERIFY(battery::exportOdt({report}, path, {}).isEmpty());
+    const std::optional<OdtContents> odt = readOdt(path);
+    QVERIFY(odt);
+
+    QStringList cellWords;
+    for (const QString &cell : odt->cells)
+        cellWords << cell.split(QLatin1Char(' '));
+    for (const QString &figure : figuresOf(battery.sheet, results))
+        QVERIFY2(cellWords.contains(figure), qPrintable(QStringLiteral("%1 is in no cell").arg(figure)));
+    QVERIFY(odt->cells.contains(german ? QStringLiteral("02.11.2026") : QStringLiteral("2026-11-02")));
+    QVERIFY(odt->cells.contains(QString::fromStdString(battery.sheet.id.examiner)));
+    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
+                                "Method"}) {
+        const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
+        QVERIFY2(odt->paragraphs.contains(translated), qPrintable(translated));
+    }
+    // The language's own words and decimal sign.
+    const QString words = odt->paragraphs.join(QLatin1Char(' '));
+    QCOMPARE(words.contains(QStringLiteral("Stärken")), german);
+    const QRegularExpression decimal(german ? QStringLiteral("^-?\\d+,\\d+$") : QStringLiteral("^-?\\d*\\.\\d+$"));
+    QVERIFY(std::any_of(cellWords.begin(), cellWords.end(), [&](const QString &w) { return decimal.match(w).hasMatch(); }));
+
+    QCOMPARE(odt->pictures.size(), 1);
+    QCOMPARE(odt->frames.size(), 1);
+    QVERIFY(odt->frames.front().width() > 400);
+    QVERIFY(qAbs(odt->pictures.front().width() - odt->frames.front().width() * fw::kPictureDpi / 72) <= 2);
+}
+
+// Where LibreOffice is installed, the document it reads has the printed
+// report's figures and headings.
+void TestPrintedFigures::wordProcessorReadsThePrintedWords()
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed: the document is not compared with the PDF");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("needs pdftotext (poppler-utils)");
+    const Battery battery = makeBattery(12, 20);
+    profile::Settings settings;
+    battery::SheetResults results;
+    battery::workOut(battery.sheet, battery.correlations, settings, results);
+    const battery::BatteryReport report{&battery.sheet, &results, settings, QStringLiteral("AACN"), QString()};
+    QTemporaryDir dir;
+    const QString odt = dir.filePath(QStringLiteral("battery.odt"));
+    const QString pdf = dir.filePath(QStringLiteral("battery.pdf"));
+    QVERIFY(battery::exportOdt({report}, odt, {}).isEmpty());
+    QVERIFY(battery::exportPdf({report}, pdf, {}).isEmpty());
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    convert.start(office, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+                           QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"),
+                           QStringLiteral("--outdir"), dir.path(), odt});
+    QVERIFY(convert.waitForFinished(180000));
+    QFile text(dir.filePath(QStringLiteral("battery.txt")));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QStringList read = QString::fromUtf8(text.readAll()).split(QRegularExpression(QStringLiteral("\\s+")),
+                                                                     Qt::SkipEmptyParts);
+    const std::optional<QString> printed = pdfText(pdf);
+    QVERIFY(printed);
+    const QStringList printedWords = printed->split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (const QString &figure : figuresOf(battery.sheet, results)) {
+        QVERIFY2(printedWords.contains(figure), qPrintable(figure));
+        QVERIFY2(read.contains(figure), qPrintable(figure));
     }
 }
 

@@ -2,10 +2,12 @@
 // of each page (pdftotext), its pictures (pdftoppm) and its title
 // (pdfinfo). Printed with Ctrl+P, the Report menu or File > Export PDF.
 #include "framework/language.h"
+#include "framework/printed_document.h"
 #include "report_window/curve_view.h"
 #include "report_window/identification.h"
 #include "report_window/report_page.h"
 #include "report_window/report_table.h"
+#include "tests/odt_reading.h"
 #include "tests/report_fixture.h"
 
 #include <QLineEdit>
@@ -65,6 +67,8 @@ private slots:
     void flowsOverSmallPages();
     void everyFigureWhole_data();
     void everyFigureWhole();
+    void editableDocument_data();
+    void editableDocument();
 
 private:
     void identify()
@@ -247,6 +251,66 @@ void TestReportPage::everyFigureWhole()
         QVERIFY(onPage.contains(id.testName));
         QVERIFY(onPage.contains(id.person));
     }
+}
+
+void TestReportPage::editableDocument_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
+}
+
+// The report as an OpenDocument text: the identification a table of its
+// own, every cell of the scores table a cell, the headings and the
+// sentence paragraphs, the curve a 300 dpi picture, in the language in use.
+void TestReportPage::editableDocument()
+{
+    QFETCH(bool, german);
+    if (!hasUnzip())
+        QSKIP("needs unzip to read the document back");
+    calculate({{"wechslerFld", "115"}});
+    report::ReportWnd *report = openReport();
+    QVERIFY(report);
+    QTest::keyClicks(in<QLineEdit>("reliabilityFld"), ".90");
+    QVERIFY(report->facts());
+    const report::ReportFacts facts = *report->facts();
+    const report::CurvePicture picture = in<report::CurveView>("curveView")->picture();
+    fw::useLanguage(german ? fw::Language::German : fw::Language::English);
+    const report::Identification id{"K-0117", "2016-03-14", "2026-11-02", "Test battery", "Examiner"};
+    const std::unique_ptr<fw::PrintedDocument> document = report::reportDocument(facts, id, picture);
+    QByteArray bytes;
+    QVERIFY(fw::PrintedDocument::odt({document.get()}, bytes));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.odt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const std::optional<OdtContents> odt = readOdt(path);
+    QVERIFY(odt);
+
+    // Identification, then the scores.
+    QCOMPARE(odt->tables, 2);
+    for (const QString &fact : {QStringLiteral("K-0117"), QStringLiteral("Examiner")})
+        QVERIFY2(odt->cells.contains(fact), qPrintable(fact));
+    QVERIFY(odt->cells.contains(german ? QStringLiteral("02.11.2026") : QStringLiteral("2026-11-02")));
+    const report::ReportTable table = report::reportTable(facts, report::NumberStyle::Page);
+    for (const QStringList &row : table.rows)
+        for (const QString &cell : row)
+            QVERIFY2(odt->cells.contains(cell.simplified()), qPrintable(cell));
+    for (const char *heading : {"Score Report"})
+        QVERIFY2(odt->paragraphs.contains(QCoreApplication::translate("ReportPage", heading)), heading);
+    QVERIFY(odt->paragraphs.contains(QCoreApplication::translate("ReportDocument", "Method")));
+    QVERIFY(odt->paragraphs.contains(report::sentence(facts).simplified()));
+    const QString reliability = german ? QStringLiteral("0,90") : QStringLiteral(".90");
+    QVERIFY2(odt->paragraphs.join(' ').contains(reliability) || odt->cells.join(' ').contains(reliability),
+             qPrintable(odt->paragraphs.join('\n')));
+
+    QCOMPARE(odt->pictures.size(), 1);
+    QCOMPARE(odt->frames.size(), 1);
+    const QSizeF frame = odt->frames.front();
+    QVERIFY(frame.width() > 300 && frame.width() < 600);
+    QVERIFY(qAbs(odt->pictures.front().width() - frame.width() * 300 / 72) <= 2);
+    QVERIFY(qAbs(odt->pictures.front().height() - frame.height() * 300 / 72) <= 2);
 }
 
 QTEST_MAIN(TestReportPage)

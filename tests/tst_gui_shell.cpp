@@ -72,6 +72,7 @@ const MenuRow kMenus[] = {
     {"FileSeparator1", "UntitledMenu2", "", "", "NNNNNNN"},
     {"Print", "UntitledMenu2", "&Print\u2026", "Ctrl+P", "NNNYNNY"},
     {"ExportPdfItem", "UntitledMenu2", "&Export PDF\u2026", "", "NNNNNNY"},
+    {"ExportDocumentItem", "UntitledMenu2", "Export &Document\u2026", "Ctrl+Shift+E", "NNNNNNY"},
     {"FileSeparator2", "UntitledMenu2", "", "", "NNNNNNN"},
     {"RecentFile1", "UntitledMenu2", "", "", "NNNNNNN"}, // named by the Battery Sheet
     {"RecentFile2", "UntitledMenu2", "", "", "NNNNNNN"},
@@ -527,6 +528,14 @@ void TestShell::batteryReportWithoutADisplay_data()
         << QStringList{"--battery", "FILE", "--pdf", "no/such/folder/out.pdf"} << 1 << "out.pdf could not be written";
     QTest::newRow("--pdf without --battery") << QStringList{"--pdf", "OUT"} << 2 << "--pdf needs --battery FILE";
     QTest::newRow("--battery without a file") << QStringList{"--battery"} << 2 << "--battery";
+    QTest::newRow("a document written") << QStringList{"--battery", "FILE", "--odt", "OUT", "--metric", "t"} << 0 << "";
+    QTest::newRow("a document not over the battery")
+        << QStringList{"--battery", "FILE", "--odt", "FILE"} << 2 << "Give the document another name";
+    QTest::newRow("a document nowhere to write")
+        << QStringList{"--battery", "FILE", "--odt", "no/such/folder/out.odt"} << 1 << "out.odt could not be written";
+    QTest::newRow("--odt without --battery") << QStringList{"--odt", "OUT"} << 2 << "--odt needs --battery FILE";
+    QTest::newRow("--odt and --pdf") << QStringList{"--battery", "FILE", "--odt", "OUT", "--pdf", "OUT"} << 2
+                                     << "--pdf and --odt cannot be given together";
 }
 
 // One report per person from a script: no display at all, exit status 0,
@@ -570,7 +579,11 @@ void TestShell::batteryReportWithoutADisplay()
     QCOMPARE(pdf.exists(), status == 0);
     if (status == 0) {
         QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
+        // An OpenDocument text is a zip whose first member names its kind.
+        if (arguments.contains(QStringLiteral("--odt")))
+            QVERIFY(pdf.readAll().contains("mimetypeapplication/vnd.oasis.opendocument.text"));
+        else
+            QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     QProcess help;
@@ -578,7 +591,7 @@ void TestShell::batteryReportWithoutADisplay()
     help.start(QStringLiteral(QUINTAVAL_PROGRAM), {QStringLiteral("--help")});
     QVERIFY(help.waitForFinished(60000));
     const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
+    for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "--odt <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
                              "--metric <M>", "--alpha <A>", "--bonferroni", "--confidence <C>", "--ci-method <M>",
                              "--descriptors <D>", "--correlations <FILE>"})
         QVERIFY2(said.contains(QLatin1String(part)), part);
