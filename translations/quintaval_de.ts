@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
         <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
     </message>
     <message>
@@ -12,7 +12,7 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Open FILE, a battery of one person's scores, in the Battery Sheet.</source>
+        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
         <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
     </message>
     <message>
@@ -62,23 +62,23 @@
         <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
     </message>
     <message>
-        <source>--metric takes wechsler, t, scaled or z, not "%1"</source>
+        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
         <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
     </message>
     <message>
-        <source>--alpha must be a number greater than 0 and less than .5, not "%1"</source>
+        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
         <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>--confidence: "%1" is not a number</source>
+        <source>--confidence: &quot;%1&quot; is not a number</source>
         <translation>--confidence: „%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>--confidence "%1": %2</source>
+        <source>--confidence &quot;%1&quot;: %2</source>
         <translation>--confidence „%1“: %2</translation>
     </message>
     <message>
-        <source>--ci-method takes true-score or obtained, not "%1"</source>
+        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
         <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
 NCE, CEEB and AGCT scales or a percentile, to every other scale.
 
 quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
 report of FILE to OUT.pdf and exits without a window or a display. Every
 person in FILE is printed, each from a new page with their own page
 numbers, or the one --person names. The options below set the report
@@ -127,12 +127,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>--%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>Try 'quintaval --help' for more information.
+        <source>Try &apos;quintaval --help&apos; for more information.
 </source>
         <translation>Mehr dazu mit „quintaval --help“.
 </translation>
     </message>
-<message>
+    <message>
         <source>With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the options and exit statuses of --pdf.</source>
         <translation>Mit --battery: den Bericht als OpenDocument-Text (.odt) nach OUT schreiben und beenden; es gelten die Optionen und Exit-Status von --pdf.</translation>
     </message>
@@ -196,8 +196,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
     </message>
     <message>
-        <source>* outside possible<byte value="xd" />   range of scores</source>
-        <translation>* außerhalb des<byte value="xd" />   Wertebereichs</translation>
+        <source>* outside possible<byte value="xd"/>   range of scores</source>
+        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
     </message>
     <message>
         <source>* outside possible range of scores</source>
@@ -353,11 +353,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
     </message>
     <message>
-        <source>A score computed beyond its scale's possible range is shown as the scale's bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
         <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
     </message>
     <message>
-        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test's own norms.</source>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
         <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
     </message>
     <message>
@@ -490,7 +490,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
     </message>
     <message>
-        <source>The converter window's percentile comes from a polynomial approximation of the normal curve</source>
+        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
         <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
     </message>
     <message>
@@ -577,7 +577,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>FileProblem</name>
     <message>
-        <source>line 1: the file is empty; it needs the header "from,label" and one row per band</source>
+        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
         <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
     </message>
     <message>
@@ -585,7 +585,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
     </message>
     <message>
-        <source>the header must be "from,label"</source>
+        <source>the header must be &quot;from,label&quot;</source>
         <translation>die Kopfzeile muss „from,label“ lauten</translation>
     </message>
     <message>
@@ -593,7 +593,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
     </message>
     <message>
-        <source>"%1" is not a whole standard score</source>
+        <source>&quot;%1&quot; is not a whole standard score</source>
         <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
     </message>
     <message>
@@ -810,10 +810,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Move Row Up</source>
         <translation>Zeile nach &amp;oben</translation>
     </message>
-<message>
-        <source>Move Row &amp;Up</source>
-        <translation>Zeile nach &amp;oben</translation>
-    </message>
     <message>
         <source>Export &amp;Document…</source>
         <translation>Als &amp;Textdokument exportieren…</translation>
@@ -867,7 +863,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
-        <source>Every scale is reached through z, the score's distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
@@ -894,7 +890,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Confidence interval: %1 % interval, obtained score, from a reliability of %2.</source>
         <translation>%1-%-Konfidenzintervall um den beobachteten Wert (r = %2).</translation>
     </message>
-<message>
+    <message>
         <source>The normal curve with the score marked (%1).</source>
         <translation>Die Normalverteilungskurve mit dem markierten Wert (%1).</translation>
     </message>
@@ -910,7 +906,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
     </message>
     <message>
-        <source>An estimated true score stays on its scale: beyond the scale's range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
     <message>
@@ -950,7 +946,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter wahrer Wert</translation>
     </message>
     <message>
-        <source>The score drawn towards the mean by the reliability: the interval's centre.</source>
+        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
         <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
     </message>
     <message>
@@ -1457,7 +1453,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Veränderung beim Retest</translation>
     </message>
     <message>
-        <source>A composite needs the correlations of its members; none of the groups' correlations are known.</source>
+        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
         <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
     </message>
     <message>
@@ -1533,7 +1529,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, %2 Werte, zu wenige</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the scores with a reliability in the score's set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
+        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
         <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
     </message>
     <message>
@@ -1548,7 +1544,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Differences, strengths and weaknesses and change are tested two-tailed at alpha %1; strengths and weaknesses with a Bonferroni correction for the scores compared in each set.</source>
         <translation>Differenzen, Stärken und Schwächen sowie Veränderungen werden zweiseitig bei α = %1 geprüft; Stärken und Schwächen mit einer Bonferroni-Korrektur für die in jedem Vergleichsset verglichenen Werte.</translation>
     </message>
-<message>
+    <message>
         <source>Profile chart of the scores on the %1 scale: %2.</source>
         <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
     </message>
@@ -1740,7 +1736,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don't Save</source>
+        <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -1908,7 +1904,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1: %2 Wertepaare</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %2.</source>
+        <source>, %1 of this sheet&apos;s %2.</source>
         <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
@@ -1916,12 +1912,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht in der Datei: %1.</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %1.</source>
+        <source>, %1 of this sheet&apos;s %1.</source>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
     <message>
-        <source>the sheet's own file</source>
+        <source>the sheet&apos;s own file</source>
         <translation>die eigene Datei des Profilbogens</translation>
     </message>
     <message>
@@ -1955,10 +1951,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1: %2 scores, %3, alpha %4</source>
         <translation>%1: %2-Werte, %3, Alpha %4</translation>
-    </message>
-<message>
-        <source>battery.csv</source>
-        <translation>profil.csv</translation>
     </message>
     <message>
         <source>Export Document</source>
@@ -2051,7 +2043,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Basisrate einer Differenz</translation>
     </message>
     <message>
-        <source>Deviation from the person's mean</source>
+        <source>Deviation from the person&apos;s mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2107,7 +2099,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Perzentil, genähert</translation>
     </message>
     <message>
-        <source>score = %1 + %2 &amp;middot; z, rounded as the metric's scores are, held at its limits</source>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
         <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
     </message>
     <message>
@@ -2454,7 +2446,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <source>the person's mean, %1</source>
+        <source>the person&apos;s mean, %1</source>
         <translation>Mittelwert der Person, %1</translation>
     </message>
     <message>
@@ -2668,27 +2660,19 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 bearbeiten</translation>
     </message>
     <message>
-        <source>Difference from the mean of the score's set</source>
+        <source>Difference from the mean of the score&apos;s set</source>
         <translation>Abweichung vom Mittelwert des Vergleichssets</translation>
     </message>
     <message>
-        <source>The comparison set: a score's deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
+        <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
         <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
     </message>
-<message>
-        <source>Difference from the person's mean</source>
-        <translation>Abweichung vom Mittelwert der Person</translation>
-    </message>
-    </context>
+</context>
 <context>
     <name>battery::SheetDelegate</name>
     <message>
         <source>%1, row %2</source>
         <translation>%1, Zeile %2</translation>
-    </message>
-<message>
-        <source>Scale</source>
-        <translation>Skala</translation>
     </message>
 </context>
 <context>
@@ -2846,7 +2830,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite's reliability would not lie between 0 and 1.</source>
+        <source>Not worked out: the composite&apos;s reliability would not lie between 0 and 1.</source>
         <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht zwischen 0 und 1.</translation>
     </message>
     <message>
@@ -2950,7 +2934,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>%1 is empty. A correlation file starts with name and the scores' names.</source>
+        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
         <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
     </message>
     <message>
@@ -2958,7 +2942,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die erste Zelle muss „name“ lauten</translation>
     </message>
     <message>
-        <source>a score's name is empty</source>
+        <source>a score&apos;s name is empty</source>
         <translation>der Name eines Werts ist leer</translation>
     </message>
     <message>
@@ -3093,7 +3077,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Not worked out: needs 3 scores in its set; the set %1 has %2 with a reliability.</source>
         <translation>Nicht berechnet: braucht 3 Werte in seinem Vergleichsset; das Set %1 hat %2 mit Reliabilität.</translation>
     </message>
-<message>
+    <message>
         <source>%1 is %2; the report is not written over it. Give the document another name.</source>
         <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
     </message>
@@ -3280,7 +3264,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 The labels are AACN's until it can be read; choose it again from Descriptors to read it anew.</source>
+        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
         <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
     </message>
     <message>
@@ -3354,30 +3338,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Messages</source>
         <translation>Meldungen</translation>
-    </message>
-<message>
-        <source>Sentence</source>
-        <translation>Satz</translation>
-    </message>
-    <message>
-        <source>Reliability:</source>
-        <translation>Reliabilität:</translation>
-    </message>
-    <message>
-        <source>Confidence:</source>
-        <translation>Konfidenzniveau:</translation>
-    </message>
-    <message>
-        <source>Method:</source>
-        <translation>Methode:</translation>
-    </message>
-    <message>
-        <source>Descriptors:</source>
-        <translation>Klassifikation:</translation>
-    </message>
-    <message>
-        <source>How was this calculated?</source>
-        <translation>Wie wurde das berechnet?</translation>
     </message>
     <message>
         <source>Export Document</source>
