@@ -54,15 +54,19 @@ bool isValidDate(const Date &date)
         && date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
 }
 
-std::optional<Date> parseIsoDate(std::string_view text)
+namespace {
+
+// Three numbers split by `mark`; the year of four digits first or last.
+std::optional<Date> parseParts(std::string_view text, char mark, bool yearFirst)
 {
-    const std::size_t first = text.find('-');
-    const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    const std::size_t first = text.find(mark);
+    const std::size_t second = first == std::string_view::npos ? first : text.find(mark, first + 1);
     if (second == std::string_view::npos)
         return std::nullopt;
-    const auto year = number(text.substr(0, first), 4, 4);
+    const std::string_view head = text.substr(0, first), tail = text.substr(second + 1);
+    const auto year = yearFirst ? number(head, 4, 4) : number(tail, 4, 4);
     const auto month = number(text.substr(first + 1, second - first - 1), 1, 2);
-    const auto day = number(text.substr(second + 1), 1, 2);
+    const auto day = yearFirst ? number(tail, 1, 2) : number(head, 1, 2);
     if (!year || !month || !day)
         return std::nullopt;
     const Date date{*year, *month, *day};
@@ -71,21 +75,16 @@ std::optional<Date> parseIsoDate(std::string_view text)
     return date;
 }
 
+} // namespace
+
+std::optional<Date> parseIsoDate(std::string_view text)
+{
+    return parseParts(text, '-', true);
+}
+
 std::optional<Date> parseDottedDate(std::string_view text)
 {
-    const std::size_t first = text.find('.');
-    const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
-    if (second == std::string_view::npos)
-        return std::nullopt;
-    const auto day = number(text.substr(0, first), 1, 2);
-    const auto month = number(text.substr(first + 1, second - first - 1), 1, 2);
-    const auto year = number(text.substr(second + 1), 4, 4);
-    if (!year || !month || !day)
-        return std::nullopt;
-    const Date date{*year, *month, *day};
-    if (!isValidDate(date))
-        return std::nullopt;
-    return date;
+    return parseParts(text, '.', false);
 }
 
 std::string dottedDate(const Date &date)
