@@ -79,8 +79,9 @@ void BatteryWnd::createSettings()
     m_loadCorrelations->setObjectName(QStringLiteral("correlationsBtn"));
     m_loadCorrelations->setToolTip(tr("Read the correlations between the scores from a CSV file: they give "
                                       "base rates and composites."));
-    m_editCorrelations = new QPushButton(tr("&Edit Correlations\u2026"), area);
+    m_editCorrelations = new QPushButton(tr("Correlation &Grid\u2026"), area);
     m_editCorrelations->setObjectName(QStringLiteral("editCorrelationsBtn"));
+    m_editCorrelations->setAccessibleName(tr("Edit correlations"));
     m_editCorrelations->setToolTip(tr("Type or paste the correlations between this sheet's scores and save "
                                       "them as a CSV file."));
     m_forgetCorrelations = new QPushButton(tr("Remo&ve"), area);

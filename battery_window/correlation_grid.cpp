@@ -101,7 +101,11 @@ CorrelationGrid::CorrelationGrid(const QStringList &names, const profile::Correl
     m_undoButton->setEnabled(false);
     connect(m_undo, &QUndoStack::canUndoChanged, m_undoButton, &QPushButton::setEnabled);
     connect(m_undoButton, &QPushButton::clicked, m_undo, &QUndoStack::undo);
-    connect(m_grid, &QTableWidget::cellChanged, this, [this](int row, int column) { cellEdited(row, column); });
+    // Later: the editor is done with the cell before it is refused or mirrored.
+    connect(m_grid, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        if (!m_showing)
+            QMetaObject::invokeMethod(this, [this, row, column] { cellEdited(row, column); }, Qt::QueuedConnection);
+    });
     connect(m_load, &QPushButton::clicked, this, [this] { loadBtn_Clicked(); });
     connect(m_saveAs, &QPushButton::clicked, this, [this] { saveAsBtn_Clicked(); });
 }
@@ -201,7 +205,7 @@ bool readCell(QString text, double &out, QString &why)
 
 void CorrelationGrid::cellEdited(int row, int column)
 {
-    if (m_showing || row <= column)
+    if (row <= column)
         return;
     double v = 0;
     QString why;
