@@ -194,7 +194,8 @@ bool readCell(QString text, double &out, QString &why)
         return false;
     }
     if (v < -1 || v > 1) {
-        why = CorrelationGrid::tr("%1 is not a correlation: it lies outside \u22121 to 1.").arg(text);
+        why = CorrelationGrid::tr("%1 is not a correlation: it lies outside %2 to 1.")
+                  .arg(text, QStringLiteral("\u2212") + QLatin1Char('1'));
         return false;
     }
     out = v;
