@@ -1962,7 +1962,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     </message>
     <message>
         <source>Correlation &amp;Grid…</source>
-        <translation>Korrelations&amp;tabelle…</translation>
+        <translation>Korrelationsmatri&amp;x…</translation>
     </message>
     <message>
         <source>Edit correlations</source>
