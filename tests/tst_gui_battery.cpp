@@ -1504,7 +1504,8 @@ void TestBattery::correlationGrid()
     QTRY_COMPARE(QApplication::focusWidget(), table);
     auto typeAt = [&](int row, int column, const QString &text) {
         table->setCurrentCell(row, column);
-        QTRY_COMPARE(QApplication::focusWidget(), table); // the last editor gone
+        QTRY_VERIFY(table->findChildren<QLineEdit *>().isEmpty()); // the last editor gone
+        QTRY_COMPARE(QApplication::focusWidget(), table);
         QTest::keyClick(table, text.at(0).toLatin1());
         QTRY_VERIFY(QApplication::focusWidget() != table && table->isAncestorOf(QApplication::focusWidget()));
         type(text.mid(1));
@@ -1521,7 +1522,8 @@ void TestBattery::correlationGrid()
         {"1.5", "outside"}, {"-2", "outside"}, {"abc", "not a number"}, {"nan", "not a number"}};
     for (const auto &r : refused) {
         typeAt(2, 0, QString::fromLatin1(r.typed));
-        QTRY_VERIFY2(grid->problem().contains(QLatin1String(r.reason)), qPrintable(grid->problem()));
+        QTRY_VERIFY2(grid->problem().contains(QLatin1String(r.reason)) && grid->problem().contains(QLatin1String(r.typed)),
+                     qPrintable(grid->problem()));
         QVERIFY(std::isnan(grid->value(2, 0)));
         QCOMPARE(table->item(2, 0)->text(), QString());
     }
@@ -1581,7 +1583,9 @@ void TestBattery::correlationGrid()
     grid->close();
     QTRY_VERIFY(!in<battery::CorrelationGrid>("CorrelationGrid"));
     sheet->loadCorrelations(QString());
-    QTest::mouseClick(in<QPushButton>("editCorrelationsBtn"), Qt::LeftButton);
+    bringToFront(sheet);
+    QTRY_COMPARE(frontName(), QStringLiteral("BatteryWnd"));
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
     grid = in<battery::CorrelationGrid>("CorrelationGrid");
     QVERIFY(grid);
     QVERIFY(std::isnan(grid->value(11, 10)));

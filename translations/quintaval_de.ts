@@ -814,6 +814,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Export &amp;Document…</source>
         <translation>Als &amp;Textdokument exportieren…</translation>
     </message>
+    <message>
+        <source>Edit C&amp;orrelations…</source>
+        <translation>Korrelationen &amp;bearbeiten…</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
