@@ -17,5 +17,6 @@ inline constexpr const char *kInsertRow = "InsertRowAction";
 inline constexpr const char *kDeleteRow = "DeleteRowAction";
 inline constexpr const char *kMoveUp = "MoveRowUpAction";
 inline constexpr const char *kMoveDown = "MoveRowDownAction";
+inline constexpr const char *kEditCorrelations = "EditCorrelationsAction";
 
 } // namespace battery::item

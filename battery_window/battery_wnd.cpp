@@ -210,6 +210,7 @@ void BatteryWnd::arrange()
     second->addWidget(m_bonferroni);
     second->addSpacing(24);
     second->addWidget(m_loadCorrelations);
+    second->addWidget(m_editCorrelations);
     second->addWidget(m_forgetCorrelations);
     second->addWidget(m_correlationsText, 1);
     auto *settings = new QVBoxLayout;
@@ -288,7 +289,7 @@ void BatteryWnd::setTabOrder()
 {
     QList<QWidget *> order = m_id->tabOrder();
     order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_loadCorrelations
-          << m_forgetCorrelations << m_scores << m_chart << m_pairs << m_significantOnly << m_composites << m_how
+          << m_editCorrelations << m_forgetCorrelations << m_scores << m_chart << m_pairs << m_significantOnly << m_composites << m_how
           << m_copyHow;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

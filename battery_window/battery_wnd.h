@@ -136,6 +136,7 @@ private:
     void fillDescriptorBox();
     void descriptorBox_Activated(int index);
     void correlationsBtn_Clicked();
+    void editCorrelationsBtn_Clicked();
     void showCorrelations();
     const interpretation::DescriptorSystem &chosenSystem() const;
 
@@ -179,6 +180,8 @@ private:
     QComboBox *m_descriptors = nullptr;
     QPushButton *m_loadCorrelations = nullptr;
     QPushButton *m_forgetCorrelations = nullptr;
+    QPushButton *m_editCorrelations = nullptr;
+    QPointer<QWidget> m_correlationGrid;
     QLabel *m_correlationsText = nullptr;
     QTableView *m_scores = nullptr;
     QTableView *m_pairs = nullptr;

@@ -72,6 +72,10 @@ void BatteryWnd::AddMenuHandlers()
     on(item::kDeleteRow, [this] { return _DeleteRowAction(); });
     on(item::kMoveUp, [this] { return _MoveRowAction(-1); });
     on(item::kMoveDown, [this] { return _MoveRowAction(1); });
+    on(item::kEditCorrelations, [this] {
+        editCorrelationsBtn_Clicked();
+        return true;
+    });
     on(report::item::kCopyTable, [this] { return _CopyTableAction(); });
     on(report::item::kSavePicture, [this] { return _SavePictureAction(); });
     on(report::item::kPrintReport, [this] { return _PrintAction(); });
@@ -90,7 +94,7 @@ void BatteryWnd::EnableMenuItems()
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
                              item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kExportDocument,
                              report::item::kPrint, report::item::kCopyTable, report::item::kSavePicture,
-                             report::item::kPrintReport, report::item::kClose})
+                             report::item::kPrintReport, report::item::kClose, item::kEditCorrelations})
         enable(name, true);
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot)

@@ -3,6 +3,7 @@
 // remembered between runs; any change works the figures out again.
 #include "battery_window/battery_wnd.h"
 
+#include "battery_window/correlation_grid.h"
 #include "battery_window/numbers.h"
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
@@ -78,6 +79,11 @@ void BatteryWnd::createSettings()
     m_loadCorrelations->setObjectName(QStringLiteral("correlationsBtn"));
     m_loadCorrelations->setToolTip(tr("Read the correlations between the scores from a CSV file: they give "
                                       "base rates and composites."));
+    m_editCorrelations = new QPushButton(tr("Correlation &Grid\u2026"), area);
+    m_editCorrelations->setObjectName(QStringLiteral("editCorrelationsBtn"));
+    m_editCorrelations->setAccessibleName(tr("Edit correlations"));
+    m_editCorrelations->setToolTip(tr("Type or paste the correlations between this sheet's scores and save "
+                                      "them as a CSV file."));
     m_forgetCorrelations = new QPushButton(tr("Remo&ve"), area);
     m_forgetCorrelations->setObjectName(QStringLiteral("forgetCorrelationsBtn"));
     m_forgetCorrelations->setAccessibleName(tr("Remove correlations"));
@@ -91,6 +97,7 @@ void BatteryWnd::createSettings()
     connect(m_bonferroni, &QCheckBox::toggled, this, [this] { settingsChanged(); });
     connect(m_descriptors, &QComboBox::activated, this, [this](int index) { descriptorBox_Activated(index); });
     connect(m_loadCorrelations, &QPushButton::clicked, this, [this] { correlationsBtn_Clicked(); });
+    connect(m_editCorrelations, &QPushButton::clicked, this, [this] { editCorrelationsBtn_Clicked(); });
     connect(m_forgetCorrelations, &QPushButton::clicked, this, [this] { loadCorrelations(QString()); });
 }
 
@@ -207,6 +214,37 @@ void BatteryWnd::correlationsBtn_Clicked()
     const QString problem = loadCorrelations(path);
     if (!problem.isEmpty())
         fw::MsgBox(problem.toStdString());
+}
+
+// The grid holds the sheet's scores as they are when it opens; a saved
+// grid is loaded as any correlation file is.
+void BatteryWnd::editCorrelationsBtn_Clicked()
+{
+    if (m_correlationGrid) {
+        m_correlationGrid->raise();
+        m_correlationGrid->activateWindow();
+        return;
+    }
+    QStringList names;
+    for (const profile::ScoreEntry &entry : m_results.sheetProfile.profile.entries) {
+        const QString name = qs(entry.name).trimmed();
+        bool seen = name.isEmpty();
+        for (const QString &other : names)
+            seen = seen || other.compare(name, Qt::CaseInsensitive) == 0;
+        if (!seen)
+            names << name;
+    }
+    if (names.size() < 2) {
+        fw::MsgBox(tr("Correlations need two scores with names on the sheet.").toStdString());
+        return;
+    }
+    auto *grid = new CorrelationGrid(names, m_correlations, this);
+    connect(grid, &CorrelationGrid::saved, this, [this](const QString &path) {
+        if (const QString problem = loadCorrelations(path); !problem.isEmpty())
+            fw::MsgBox(problem.toStdString());
+    });
+    m_correlationGrid = grid;
+    grid->show();
 }
 
 QString BatteryWnd::loadCorrelations(const QString &path)

@@ -13,6 +13,36 @@
 
 namespace profile {
 
+// Whether a correlation matrix (row-major, k by k, 1 on the diagonal)
+// could belong to some set of scores: positive semi-definite, by an LDL'
+// factorisation that lets a pivot of about 0 stand for a dependent score.
+bool positiveSemiDefinite(std::vector<double> &m, std::size_t k)
+{
+    constexpr double kTolerance = 1e-9;
+    std::vector<double> d(k, 0.0);
+    for (size_t j = 0; j < k; ++j) {
+        double pivot = m[j * k + j];
+        for (size_t p = 0; p < j; ++p)
+            pivot -= m[j * k + p] * m[j * k + p] * d[p];
+        if (pivot < -kTolerance)
+            return false;
+        d[j] = pivot > kTolerance ? pivot : 0;
+        for (size_t i = j + 1; i < k; ++i) {
+            double v = m[i * k + j];
+            for (size_t p = 0; p < j; ++p)
+                v -= m[i * k + p] * m[j * k + p] * d[p];
+            if (d[j] == 0) {
+                if (std::fabs(v) > 1e-7)
+                    return false;
+                m[i * k + j] = 0;
+            } else {
+                m[i * k + j] = v / d[j];
+            }
+        }
+    }
+    return true;
+}
+
 namespace {
 
 using conversion::kScales;
@@ -90,36 +120,6 @@ double scaleSd(const ScoreEntry &entry)
 double zOf(const ScoreEntry &entry, double value)
 {
     return scoreZ(entry, value);
-}
-
-// Whether a correlation matrix (row-major, k by k, 1 on the diagonal)
-// could belong to some set of scores: positive semi-definite, by an LDL'
-// factorisation that lets a pivot of about 0 stand for a dependent score.
-bool positiveSemiDefinite(std::vector<double> &m, size_t k)
-{
-    constexpr double kTolerance = 1e-9;
-    std::vector<double> d(k, 0.0);
-    for (size_t j = 0; j < k; ++j) {
-        double pivot = m[j * k + j];
-        for (size_t p = 0; p < j; ++p)
-            pivot -= m[j * k + p] * m[j * k + p] * d[p];
-        if (pivot < -kTolerance)
-            return false;
-        d[j] = pivot > kTolerance ? pivot : 0;
-        for (size_t i = j + 1; i < k; ++i) {
-            double v = m[i * k + j];
-            for (size_t p = 0; p < j; ++p)
-                v -= m[i * k + p] * m[j * k + p] * d[p];
-            if (d[j] == 0) {
-                if (std::fabs(v) > 1e-7)
-                    return false;
-                m[i * k + j] = 0;
-            } else {
-                m[i * k + j] = v / d[j];
-            }
-        }
-    }
-    return true;
 }
 
 class Analyser {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -24,6 +25,10 @@
 #include "profile/profile.h"
 
 namespace profile {
+
+// Whether a k by k correlation matrix (row-major, 1 on the diagonal) could
+// belong to some set of scores. Overwrites `m` with its factors.
+bool positiveSemiDefinite(std::vector<double> &m, std::size_t k);
 
 enum class Missing {
     None,

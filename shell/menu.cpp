@@ -61,6 +61,8 @@ const MenuRow kRows[] = {
     {battery::item::kDeleteRow, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Delete Row"), "Cmd+-", false},
     {battery::item::kMoveUp, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "&Move Row Up"), "Cmd+Up", false},
     {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
+    {"EditSeparator3", Kind::Item, "UntitledMenu0", "-", nullptr, false},
+    {battery::item::kEditCorrelations, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Edit C&orrelations\u2026"), "", false},
     {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
     {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Table"), "Cmd+Shift+C", false},
     {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Sentence"), "", false},

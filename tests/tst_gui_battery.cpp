@@ -5,6 +5,7 @@
 #include "battery_window/battery_wnd.h"
 #include "battery_window/chart_data.h"
 #include "battery_window/chart_view.h"
+#include "battery_window/correlation_grid.h"
 #include "battery_window/scores_model.h"
 #include "converter_window/control_wnd.h"
 #include "framework/file_dialog.h"
@@ -14,6 +15,7 @@
 #include "shell/program.h"
 #include "tests/program_fixture.h"
 #include "tests/mnemonics.h"
+#include "tests/command_run.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -32,10 +34,13 @@
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QTableView>
+#include <QTableWidget>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -128,6 +133,7 @@ private slots:
     void editMenuFromTheKeyboard_data();
     void editMenuFromTheKeyboard();
     void settingsRemembered();
+    void correlationGrid();
 
 private:
     BatteryWnd *openSheet();
@@ -1479,6 +1485,117 @@ void TestBattery::settingsRemembered()
     // Nothing of the person is kept.
     QCOMPARE(sheet->scoresModel()->sheet().rows.size(), std::size_t(0));
     QCOMPARE(in<QLineEdit>("clientFld")->text(), QString());
+}
+
+// The grid typed, pasted and undone from the keyboard; what it refuses
+// says why and changes nothing; its file is one the batch tool reads.
+void TestBattery::correlationGrid()
+{
+    BatteryWnd *sheet = openBattery(false);
+    QVERIFY(sheet);
+    QTest::mouseClick(in<QPushButton>("editCorrelationsBtn"), Qt::LeftButton);
+    auto *grid = in<battery::CorrelationGrid>("CorrelationGrid");
+    QVERIFY(grid);
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    auto *table = grid->findChild<QTableWidget *>(QStringLiteral("gridTbl"));
+    QCOMPARE(table->rowCount(), 12);
+    QCOMPARE(grid->value(4, 4), 1.0);
+    table->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    auto typeAt = [&](int row, int column, const QString &text) {
+        table->setCurrentCell(row, column);
+        QTRY_VERIFY(table->findChildren<QLineEdit *>().isEmpty()); // the last editor gone
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+        QTest::keyClick(table, text.at(0).toLatin1());
+        QTRY_VERIFY(QApplication::focusWidget() != table && table->isAncestorOf(QApplication::focusWidget()));
+        type(text.mid(1));
+        key(Qt::Key_Return);
+    };
+
+    typeAt(1, 0, QStringLiteral(".66"));
+    QTRY_COMPARE(grid->value(1, 0), 0.66);
+    QCOMPARE(grid->value(0, 1), 0.66);
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0.66"));
+
+    // Refused: the cell keeps what it had and the reason is shown.
+    const struct { const char *typed, *reason; } refused[] = {
+        {"1.5", "outside"}, {"-2", "outside"}, {"abc", "not a number"}, {"nan", "not a number"}};
+    for (const auto &r : refused) {
+        typeAt(2, 0, QString::fromLatin1(r.typed));
+        QTRY_VERIFY2(grid->problem().contains(QLatin1String(r.reason)) && grid->problem().contains(QLatin1String(r.typed)),
+                     qPrintable(grid->problem()));
+        QVERIFY(std::isnan(grid->value(2, 0)));
+        QCOMPARE(table->item(2, 0)->text(), QString());
+    }
+
+    // A spreadsheet's lower triangle, diagonal and all, pasted at the corner.
+    QStringList lines;
+    for (const QString &line : QString::fromLatin1(kCorrelations).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1))
+        lines << line.section(QLatin1Char(','), 1).replace(QLatin1Char(','), QLatin1Char('\t'));
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    table->setCurrentCell(0, 0);
+    key(Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(grid->value(11, 10), 0.55);
+    QCOMPARE(grid->value(3, 1), 0.50);
+    QCOMPARE(grid->problem(), QString());
+    // One paste is one step undone; what was typed before stays.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(std::isnan(grid->value(11, 10)));
+    QCOMPARE(grid->value(1, 0), 0.66);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(std::isnan(grid->value(1, 0)));
+    grid->undoStack()->redo();
+    grid->undoStack()->redo();
+    QTRY_COMPARE(grid->value(11, 10), 0.55);
+    // A block with a refused cell pastes nothing.
+    QGuiApplication::clipboard()->setText(QStringLiteral(".1\t.2\n.3\tx\n"));
+    table->setCurrentCell(5, 0);
+    key(Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(grid->problem().contains(QLatin1String("Nothing pasted")));
+    QCOMPARE(grid->value(5, 0), 0.51);
+
+    // Possible pair by pair, impossible together: not saved, and why.
+    const QString saved = m_dir.filePath(QStringLiteral("saved.csv"));
+    typeAt(2, 1, QStringLiteral("-.9"));
+    QTRY_VERIFY(grid->problem().contains(QLatin1String("not positive semi-definite")));
+    QVERIFY(grid->problem().contains(QLatin1String("Word Meaning, Analogies, General Knowledge")));
+    answerDialogs(saved);
+    QTest::mouseClick(grid->findChild<QPushButton *>(QStringLiteral("saveAsBtn")), Qt::LeftButton);
+    QVERIFY(!QFileInfo::exists(saved));
+    QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("No correlations")));
+    table->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(grid->problem(), QString());
+
+    // Saved, the sheet uses it, and the batch tool reads it as the original.
+    QTest::mouseClick(grid->findChild<QPushButton *>(QStringLiteral("saveAsBtn")), Qt::LeftButton);
+    QTRY_VERIFY(QFileInfo::exists(saved));
+    QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("saved.csv: 66 pairs")));
+    const Run fromGrid = runCommand({"--profile", "--correlations", saved.toStdString()}, kBattery);
+    const Run fromFile = runCommand(
+        {"--profile", "--correlations", m_dir.filePath(QStringLiteral("correlations.csv")).toStdString()}, kBattery);
+    QCOMPARE(fromGrid.status, 0);
+    QCOMPARE(fromGrid.errors, fromFile.errors);
+    QCOMPARE(fromGrid.output, fromFile.output);
+
+    // Load… fills a grid from a file, refusing what the sheet refuses.
+    grid->close();
+    QTRY_VERIFY(!in<battery::CorrelationGrid>("CorrelationGrid"));
+    sheet->loadCorrelations(QString());
+    bringToFront(sheet);
+    QTRY_COMPARE(frontName(), QStringLiteral("BatteryWnd"));
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
+    grid = in<battery::CorrelationGrid>("CorrelationGrid");
+    QVERIFY(grid);
+    QVERIFY(std::isnan(grid->value(11, 10)));
+    const QString bad = m_dir.filePath(QStringLiteral("bad.csv"));
+    QVERIFY(writeFile(bad, "name,a,b\na,1\nb,1.2,1\n"));
+    QVERIFY(!grid->load(bad).isEmpty());
+    QVERIFY(std::isnan(grid->value(11, 10)));
+    QVERIFY(grid->load(saved).isEmpty());
+    QCOMPARE(grid->value(11, 10), 0.55);
+    grid->close();
 }
 
 QTEST_MAIN(TestBattery)

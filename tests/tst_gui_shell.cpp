@@ -95,6 +95,8 @@ const MenuRow kMenus[] = {
     {"DeleteRowAction", "UntitledMenu0", "&Delete Row", "Ctrl+-", "NNNNNNN"},
     {"MoveRowUpAction", "UntitledMenu0", "&Move Row Up", "Ctrl+Up", "NNNNNNN"},
     {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
+    {"EditSeparator3", "UntitledMenu0", "", "", "NNNNNNN"},
+    {"EditCorrelationsAction", "UntitledMenu0", "Edit C&orrelations\u2026", "", "NNNNNNY"},
     {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},
     {"CopyTableAction", "ReportMenu", "Copy &Table", "Ctrl+Shift+C", "NNNNNNY"},
     {"CopySentenceAction", "ReportMenu", "Copy &Sentence", "", "NNNNNNN"},

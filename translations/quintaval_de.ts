@@ -814,6 +814,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Export &amp;Document…</source>
         <translation>Als &amp;Textdokument exportieren…</translation>
     </message>
+    <message>
+        <source>Edit C&amp;orrelations…</source>
+        <translation>Korrelationen &amp;bearbeiten…</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -1960,6 +1964,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>OpenDocument text (*.odt)</source>
         <translation>OpenDocument-Text (*.odt)</translation>
     </message>
+    <message>
+        <source>Correlation &amp;Grid…</source>
+        <translation>Korrelationsmatri&amp;x…</translation>
+    </message>
+    <message>
+        <source>Edit correlations</source>
+        <translation>Korrelationen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Type or paste the correlations between this sheet&apos;s scores and save them as a CSV file.</source>
+        <translation>Die Korrelationen zwischen den Werten dieses Blatts eingeben oder einfügen und als CSV-Datei speichern.</translation>
+    </message>
+    <message>
+        <source>Correlations need two scores with names on the sheet.</source>
+        <translation>Korrelationen brauchen zwei Werte mit Namen auf dem Blatt.</translation>
+    </message>
 </context>
 <context>
     <name>battery::ChartData</name>
@@ -1982,6 +2002,73 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The profile chart: each score on the %1 scale, in the order of the scores table, the scores of a group together.</source>
         <translation>Das Profildiagramm: jeder Wert auf der Skala %1, in der Reihenfolge der Wertetabelle, die Werte einer Gruppe beieinander.</translation>
+    </message>
+</context>
+<context>
+    <name>battery::CorrelationGrid</name>
+    <message>
+        <source>Correlations</source>
+        <translation>Korrelationen</translation>
+    </message>
+    <message>
+        <source>Type or paste the correlations below the diagonal; above it they are mirrored.</source>
+        <translation>Die Korrelationen unterhalb der Diagonale eingeben oder einfügen; oberhalb werden sie gespiegelt.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Load…</source>
+        <translation>&amp;Laden…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save the correlations as a CSV file; the sheet then uses them.</source>
+        <translation>Die Korrelationen als CSV-Datei speichern; das Blatt verwendet sie dann.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: %1, %2: %3</source>
+        <translation>Nichts eingefügt: %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>These correlations cannot hold together (their matrix is not positive semi-definite): %1.</source>
+        <translation>Diese Korrelationen können nicht zusammen bestehen (ihre Matrix ist nicht positiv semidefinit): %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Saved as %1; the sheet uses these correlations.</source>
+        <translation>Gespeichert als %1; das Blatt verwendet diese Korrelationen.</translation>
+    </message>
+    <message>
+        <source>Load Correlations</source>
+        <translation>Korrelationen laden</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Correlations</source>
+        <translation>Korrelationen speichern</translation>
+    </message>
+    <message>
+        <source>correlations.csv</source>
+        <translation>korrelationen.csv</translation>
+    </message>
+    <message>
+        <source>%1 is not a correlation: it lies outside %2 to 1.</source>
+        <translation>%1 ist keine Korrelation: der Wert liegt außerhalb von %2 bis 1.</translation>
     </message>
 </context>
 <context>
