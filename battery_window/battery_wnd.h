@@ -164,7 +164,7 @@ private:
     QWidget *keyWidget() const;
     // What a save, a picture or a PDF must never write onto: the files the
     // sheet reads, its own file too unless it is the sheet being saved.
-    text::ReadFiles readFiles(bool withOwnFile) const;
+    text::ReadFiles readFiles(bool withOwnFile, bool withCorrelations = true) const;
     QString tableHtml(QAbstractItemView *table) const;
     QString tableText(QAbstractItemView *table) const;
     QString tableCaption() const;

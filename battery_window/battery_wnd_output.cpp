@@ -188,13 +188,13 @@ BatteryReport BatteryWnd::report() const
     return made;
 }
 
-text::ReadFiles BatteryWnd::readFiles(bool withOwnFile) const
+text::ReadFiles BatteryWnd::readFiles(bool withOwnFile, bool withCorrelations) const
 {
     const auto name = [](const QString &path) { return QFile::encodeName(path).toStdString(); };
     text::ReadFiles files;
     if (withOwnFile && !m_path.isEmpty())
         files.add(tr("the sheet's own file").toStdString(), name(m_path));
-    if (!m_correlationsPath.isEmpty())
+    if (withCorrelations && !m_correlationsPath.isEmpty())
         files.add(tr("the correlation file the sheet uses").toStdString(), name(m_correlationsPath));
     if (!m_customPath.isEmpty())
         files.add(tr("the descriptor file the sheet uses").toStdString(), name(m_customPath));

@@ -239,6 +239,8 @@ void BatteryWnd::editCorrelationsBtn_Clicked()
         return;
     }
     auto *grid = new CorrelationGrid(names, m_correlations, this);
+    // The correlation file in use may be saved over: that is the edit.
+    grid->protectedFiles = [this] { return readFiles(true, false); };
     connect(grid, &CorrelationGrid::saved, this, [this](const QString &path) {
         if (const QString problem = loadCorrelations(path); !problem.isEmpty())
             fw::MsgBox(problem.toStdString());

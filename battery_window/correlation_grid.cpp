@@ -320,7 +320,7 @@ bool CorrelationGrid::saveAs(const QString &path)
         say(why);
         return false;
     }
-    const fw::FileWrite written = fw::writeFile(path, text::ReadFiles(), csv());
+    const fw::FileWrite written = fw::writeFile(path, protectedFiles ? protectedFiles() : text::ReadFiles(), csv());
     if (!written.written()) {
         say(tr("%1 was not saved: %2").arg(QFileInfo(path).fileName(), written.why));
         return false;

@@ -4,6 +4,10 @@
 // reads, and a saved file is what the sheet then uses.
 #pragma once
 
+#include "text/read_files.h"
+
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -51,6 +55,8 @@ public:
     QString load(const QString &path);
     // Saves and tells the sheet: false with the reason shown when refused.
     bool saveAs(const QString &path);
+    // Files a save must never write over (the sheet's own, its descriptors).
+    std::function<text::ReadFiles()> protectedFiles;
 
 signals:
     void saved(const QString &path);

@@ -1578,6 +1578,12 @@ void TestBattery::correlationGrid()
     QCOMPARE(fromGrid.status, 0);
     QCOMPARE(fromGrid.errors, fromFile.errors);
     QCOMPARE(fromGrid.output, fromFile.output);
+    // Never saved over the sheet's own file, though the file it uses may be.
+    const QString own = m_dir.filePath(QStringLiteral("battery.csv"));
+    const QByteArray before = readFile(own);
+    QVERIFY(!grid->saveAs(own));
+    QCOMPARE(readFile(own), before);
+    QVERIFY(grid->saveAs(saved));
 
     // Load… fills a grid from a file, refusing what the sheet refuses.
     grid->close();
