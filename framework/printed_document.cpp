@@ -1,5 +1,8 @@
 #include "framework/printed_document.h"
 
+#include "framework/language.h"
+#include "framework/odt_package.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -598,6 +601,22 @@ QString creatorName()
     return QCoreApplication::applicationName() + QStringLiteral(" " QUINTAVAL_VERSION);
 }
 
+// The session's language with the region its numbers and dates are
+// written for ("de", "DE"); English without one is the United States'.
+void documentLanguage(QString &language, QString &country)
+{
+    const bool german = currentLanguage() == Language::German;
+    const QLocale::Language wanted = german ? QLocale::German : QLocale::English;
+    const QLocale session;
+    const QLocale region = session.language() == wanted
+        ? session
+        : QLocale(wanted, german ? QLocale::Germany : QLocale::UnitedStates);
+    language = german ? QStringLiteral("de") : QStringLiteral("en");
+    country = QLocale::territoryToCode(region.territory());
+    if (country.size() != 2)
+        country.clear();
+}
+
 } // namespace
 
 bool PrintedDocument::printAll(QPrinter &printer, const std::vector<const PrintedDocument *> &documents)
@@ -764,7 +783,13 @@ bool PrintedDocument::odt(const std::vector<const PrintedDocument *> &documents,
     QTextDocumentWriter writer(&buffer, "odf");
     const bool written = writer.write(document.get());
     buffer.close();
-    return written && !out.isEmpty();
+    if (!written || out.isEmpty())
+        return false;
+    OdtAdditions additions = odtAdditions(*document);
+    documentLanguage(additions.language, additions.country);
+    additions.generator = creatorName();
+    const QByteArray qts = out;
+    return finishedOdt(qts, additions, out);
 }
 
 bool PrintedDocument::paintAll(QPagedPaintDevice &device, double resolution,

@@ -131,7 +131,8 @@ public:
     static bool pdf(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
     // The same as an OpenDocument text's bytes, made to be edited: headings
     // as heading styles, tables as tables with their head row repeated,
-    // pictures embedded, the footer's text as the last paragraph.
+    // pictures embedded with their words as text alternative, the footer's
+    // text as the last paragraph, all in the session's language.
     static bool odt(const std::vector<const PrintedDocument *> &documents, QByteArray &out);
     // The text document odt() writes.
     static std::unique_ptr<QTextDocument> editable(const std::vector<const PrintedDocument *> &documents);
