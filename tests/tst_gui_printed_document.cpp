@@ -1,13 +1,18 @@
 // Printed documents of flowing blocks, as both reports print: laid out on
 // pages without a block cut at an edge, a table's header on each page it
 // runs onto, the header and footer on every page, the margins kept.
+#include "framework/odt_package.h"
 #include "framework/printed_document.h"
+#include "tests/odt_reading.h"
 #include "tests/program_fixture.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
 
 namespace {
 
@@ -34,6 +39,9 @@ private slots:
     void tablesKeepEveryFigure_data();
     void tablesKeepEveryFigure();
     void identificationWraps();
+    void editableDocumentsTogether();
+    void unreadablePackageRefused_data();
+    void unreadablePackageRefused();
 };
 
 void TestPrintedDocument::flows_data()
@@ -253,6 +261,79 @@ void TestPrintedDocument::identificationWraps()
     QVERIFY(words.contains("Date of testing: 2026-11-02"));
     QVERIFY(words.contains(QString("Footer words ").repeated(12).trimmed()));
     QVERIFY(words.contains("page 1 of 1"));
+}
+
+// Two documents in one file, as the Battery Sheet writes every person:
+// each one's headings at their levels, each table's head, each picture's
+// words; styled words side by side keep the space between them.
+void TestPrintedDocument::editableDocumentsTogether()
+{
+    if (!hasUnzip())
+        QSKIP("needs unzip to read the document back");
+    fw::PrintedDocument documents[2];
+    for (int i = 0; i < 2; ++i) {
+        fw::PrintedDocument &document = documents[i];
+        document.setTitle(QStringLiteral("Title %1").arg(i));
+        for (int level = 1; level <= 3; ++level) {
+            auto heading = std::make_unique<fw::TextBlock>(QStringLiteral("<b>Heading %1.%2</b>").arg(i).arg(level), 11);
+            heading->headingLevel = level;
+            document.add(std::move(heading));
+        }
+        document.add(std::make_unique<fw::TextBlock>(QStringLiteral("<b>bold</b> <i>italic</i>"), 10));
+        document.add(std::make_unique<fw::PictureBlock>([](QPainter &, const QRectF &) {}, 0.25,
+                                                        QStringLiteral("Picture %1").arg(i)));
+        fw::PageTable table;
+        table.header = {QStringLiteral("Score"), QStringLiteral("T")};
+        table.rows = {{QStringLiteral("A"), QStringLiteral("41")}, {QStringLiteral("B"), QStringLiteral("59")}};
+        document.addTable(table, 4);
+    }
+    QByteArray bytes;
+    QVERIFY(fw::PrintedDocument::odt({&documents[0], &documents[1]}, bytes));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.odt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const std::optional<OdtContents> odt = readOdt(path);
+    QVERIFY(odt);
+    QList<std::pair<int, QString>> headings;
+    for (int i = 0; i < 2; ++i)
+        for (int level = 1; level <= 3; ++level)
+            headings << std::pair{level, QStringLiteral("Heading %1.%2").arg(i).arg(level)};
+    QCOMPARE(odt->headings, headings);
+    QCOMPARE(odt->headRows, (QList<int>{1, 1}));
+    QCOMPARE(odt->cells, (QStringList{"Score", "T", "A", "41", "B", "59", "Score", "T", "A", "41", "B", "59"}));
+    QCOMPARE(odt->titles, (QStringList{"Picture 0", "Picture 1"}));
+    QCOMPARE(odt->paragraphs.count(QStringLiteral("bold italic")), 2);
+    QVERIFY(odt->soundPackage);
+}
+
+void TestPrintedDocument::unreadablePackageRefused_data()
+{
+    QTest::addColumn<QByteArray>("given");
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("text"));
+    QVERIFY(QTextDocumentWriter(&buffer, "odf").write(&document));
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but nothing more");
+    QTest::newRow("cut short") << written.left(written.size() / 2);
+    QByteArray corrupt = written;
+    corrupt[corrupt.indexOf("content.xml") + 40] = '\xff';
+    QTest::newRow("a member damaged") << corrupt;
+    QTest::newRow("sound") << written;
+}
+
+// A package that cannot be read whole is never passed on as written.
+void TestPrintedDocument::unreadablePackageRefused()
+{
+    QFETCH(QByteArray, given);
+    QByteArray out("before");
+    const bool finished = fw::finishedOdt(given, {}, out);
+    QCOMPARE(finished, QByteArray(QTest::currentDataTag()) == "sound");
+    QCOMPARE(out == "before", !finished);
 }
 
 QTEST_MAIN(TestPrintedDocument)

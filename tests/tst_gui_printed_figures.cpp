@@ -309,11 +309,28 @@ void TestPrintedFigures::editableDocument()
         QVERIFY2(cellWords.contains(figure), qPrintable(QStringLiteral("%1 is in no cell").arg(figure)));
     QVERIFY(odt->cells.contains(german ? QStringLiteral("02.11.2026") : QStringLiteral("2026-11-02")));
     QVERIFY(odt->cells.contains(QString::fromStdString(battery.sheet.id.examiner)));
+    // Headings as a word processor's navigator lists them.
+    QList<std::pair<int, QString>> headings;
     for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
                                 "Method"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(odt->paragraphs.contains(translated), qPrintable(translated));
+        headings << std::pair{headings.isEmpty() ? 1 : 2, translated};
     }
+    std::sort(headings.begin() + 1, headings.end());
+    QList<std::pair<int, QString>> read = odt->headings;
+    QVERIFY(!read.isEmpty());
+    std::sort(read.begin() + 1, read.end());
+    QCOMPARE(read, headings);
+    // Every table of figures has its head row repeated; the identification
+    // and the references' two columns have no head.
+    QCOMPARE(odt->headRows.size(), odt->tables);
+    QCOMPARE(odt->headRows.front(), 0);
+    QCOMPARE(odt->headRows.back(), 0);
+    QCOMPARE(odt->headRows.count(1), odt->tables - 2);
+    QVERIFY(odt->tables >= 5);
+    QCOMPARE(odt->language, german ? QStringLiteral("de-DE") : QStringLiteral("en-US"));
+    QVERIFY(odt->soundPackage);
     // The language's own words and decimal sign.
     const QString words = odt->paragraphs.join(QLatin1Char(' '));
     QCOMPARE(words.contains(QStringLiteral("Stärken")), german);
@@ -324,6 +341,15 @@ void TestPrintedFigures::editableDocument()
     QCOMPARE(odt->frames.size(), 1);
     QVERIFY(odt->frames.front().width() > 400);
     QVERIFY(qAbs(odt->pictures.front().width() - odt->frames.front().width() * fw::kPictureDpi / 72) <= 2);
+    QVERIFY(qAbs(odt->pictures.front().height() - odt->frames.front().height() * fw::kPictureDpi / 72) <= 2);
+    QCOMPARE(qRound(odt->pictures.front().dotsPerMeterX() * 0.0254), qRound(fw::kPictureDpi));
+    // The chart's words name every score.
+    QCOMPARE(odt->titles.size(), 1);
+    QCOMPARE(odt->descriptions, odt->titles);
+    for (std::size_t i = 0; i + 1 < battery.sheet.rows.size(); ++i) { // the last is refused
+        const std::string name = battery.sheet.rows[i].cell(profile::Field::Name);
+        QVERIFY2(odt->titles.front().contains(QString::fromStdString(name)), name.c_str());
+    }
 }
 
 // Where LibreOffice is installed, the document it reads has the printed

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
 
 namespace {
 
@@ -311,6 +313,34 @@ void TestReportPage::editableDocument()
     QVERIFY(frame.width() > 300 && frame.width() < 600);
     QVERIFY(qAbs(odt->pictures.front().width() - frame.width() * 300 / 72) <= 2);
     QVERIFY(qAbs(odt->pictures.front().height() - frame.height() * 300 / 72) <= 2);
+    QCOMPARE(qRound(odt->pictures.front().dotsPerMeterX() * 0.0254), 300);
+
+    // What a word processor's navigator, table of contents, spelling and
+    // screen reader go by.
+    const QList<std::pair<int, QString>> headings{
+        {1, QCoreApplication::translate("ReportPage", "Score Report")},
+        {2, QCoreApplication::translate("ReportDocument", "Method")},
+        {3, QCoreApplication::translate("ReportDocument", "References")}};
+    QCOMPARE(odt->headings, headings);
+    QCOMPARE(odt->headRows, (QList<int>{0, 1}));
+    QCOMPARE(odt->language, german ? QStringLiteral("de-DE") : QStringLiteral("en-US"));
+    const QString curve = QCoreApplication::translate("ReportPage", "The normal curve with the score marked (%1).");
+    QCOMPARE(odt->titles.size(), 1);
+    QVERIFY2(odt->titles.front().startsWith(curve.section(QLatin1Char('('), 0, 0)), qPrintable(odt->titles.front()));
+    QCOMPARE(odt->descriptions, odt->titles);
+    QVERIFY(odt->soundPackage);
+
+    // Qt's own writing of the same document says the same words: nothing
+    // was lost in adding to it.
+    const std::unique_ptr<QTextDocument> editable = fw::PrintedDocument::editable({document.get()});
+    const QString plain = dir.filePath(QStringLiteral("plain.odt"));
+    QVERIFY(QTextDocumentWriter(plain, "odf").write(editable.get()));
+    const std::optional<OdtContents> given = readOdt(plain);
+    QVERIFY(given);
+    QCOMPARE(odt->paragraphs, given->paragraphs);
+    QCOMPARE(odt->cells, given->cells);
+    QCOMPARE(odt->frames, given->frames);
+    QCOMPARE(odt->pictures, given->pictures);
 }
 
 QTEST_MAIN(TestReportPage)
