@@ -140,6 +140,7 @@ bool finishedContent(const QByteArray &content, const OdtAdditions &additions, Q
         int rowsSeen = 0;
         bool inHead = false;
         QString alternative;
+        double emptyPoints = 0;
     };
     std::vector<Open> open;
     auto find = [](const auto &map, const QString &key) { return map.find(key) != map.end() ? &map.at(key) : nullptr; };
@@ -164,6 +165,8 @@ bool finishedContent(const QByteArray &content, const OdtAdditions &additions, Q
                 // The heading's own look stays; its style says what it is.
                 if (const int *styled = find(additions.headingLevels, attribute(reader, "style:name")))
                     writer.writeAttribute(QStringLiteral("style:parent-style-name"), kHeadingStyle.arg(*styled));
+                if (const double *points = find(additions.emptyPoints, attribute(reader, "style:name")))
+                    element.emptyPoints = *points;
             } else if (element.name == u"table:table") {
                 if (const int *rows = find(additions.headRows, attribute(reader, "table:style-name")))
                     element.headRows = *rows;
@@ -180,6 +183,10 @@ bool finishedContent(const QByteArray &content, const OdtAdditions &additions, Q
             if (!element.alternative.isEmpty()) {
                 writer.writeTextElement(QStringLiteral("svg:title"), element.alternative);
                 writer.writeTextElement(QStringLiteral("svg:desc"), element.alternative);
+            }
+            if (element.emptyPoints > 0) {
+                writer.writeEmptyElement(QStringLiteral("style:text-properties"));
+                writer.writeAttribute(QStringLiteral("fo:font-size"), QString::number(element.emptyPoints) + QLatin1String("pt"));
             }
             if (element.inHead)
                 writer.writeEndElement(); // a table shorter than its head
@@ -327,9 +334,15 @@ OdtAdditions odtAdditions(const QTextDocument &document)
 {
     OdtAdditions additions;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString style = QStringLiteral("p%1").arg(block.blockFormatIndex());
         const int level = block.blockFormat().headingLevel();
         if (level > 0)
-            additions.headingLevels[QStringLiteral("p%1").arg(block.blockFormatIndex())] = std::min(level, kDeepestHeading);
+            additions.headingLevels[style] = std::min(level, kDeepestHeading);
+        if (block.length() == 1 && block.charFormat().hasProperty(QTextFormat::FontPointSize)) {
+            const double points = block.charFormat().fontPointSize();
+            const auto known = additions.emptyPoints.find(style);
+            additions.emptyPoints[style] = known == additions.emptyPoints.end() ? points : std::min(known->second, points);
+        }
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isImageFormat())

@@ -21,6 +21,9 @@ struct OdtAdditions {
     std::map<QString, int> headingLevels;
     std::map<QString, int> headRows;
     std::map<QString, QString> alternatives;
+    // A paragraph style's type size, for the paragraphs of it that hold
+    // no text: an empty table cell is then no taller than its row.
+    std::map<QString, double> emptyPoints;
     QString title;
     QString language; // "de", "en"
     QString country;  // "DE", "GB", "US"; may be empty

@@ -653,9 +653,10 @@ bool PrintedDocument::pdf(const std::vector<const PrintedDocument *> &documents,
 namespace {
 
 // Every table of the editable document: ruled, its head row repeated on
-// each page, figures to the right.
+// each page, figures to the right. Columns as wide as printed (in points)
+// keep a word processor from breaking a figure or a word inside.
 void writeTable(QTextCursor &cursor, const QStringList &header, const std::vector<QStringList> &rows,
-                const std::vector<bool> &rightAligned, double points)
+                const std::vector<bool> &rightAligned, double points, const std::vector<double> &widths = {})
 {
     int columns = int(header.size());
     for (const QStringList &row : rows)
@@ -670,6 +671,18 @@ void writeTable(QTextCursor &cursor, const QStringList &header, const std::vecto
     format.setBorderCollapse(true);
     format.setCellPadding(2);
     format.setCellSpacing(0);
+    if (int(widths.size()) == columns) {
+        QList<QTextLength> constraints;
+        double whole = 0;
+        for (double width : widths) {
+            constraints << QTextLength(QTextLength::FixedLength, width);
+            whole += width;
+        }
+        // Qt's writer gives fixed lengths as points.
+        format.setColumnWidthConstraints(constraints);
+        format.setWidth(QTextLength(QTextLength::FixedLength, whole));
+        format.setAlignment(Qt::AlignLeft);
+    }
     QTextTable *table = cursor.insertTable(int(rows.size()) + head, columns, format);
     auto put = [&](int row, int column, const QString &text, bool bold, bool right) {
         QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
@@ -680,6 +693,7 @@ void writeTable(QTextCursor &cursor, const QStringList &header, const std::vecto
         character.setFontPointSize(points);
         if (bold)
             character.setFontWeight(QFont::Bold);
+        cell.mergeBlockCharFormat(character); // the size of an empty cell
         cell.insertText(text, character);
     };
     for (int c = 0; c < int(header.size()); ++c)
@@ -726,7 +740,12 @@ void PrintedDocument::writeEditable(QTextCursor &cursor, double width, bool &fre
         }
         // A table starts a paragraph of its own after the one at hand.
         const PageTable &table = entry.table->table;
-        writeTable(cursor, table.header, table.rows, table.rightAligned, table.points);
+        // As printed, unless the page splits the table in parts.
+        const TableLayout &layout = entry.table->layout(width);
+        if (layout.widths.size() == 1)
+            writeTable(cursor, table.header, table.rows, table.rightAligned, layout.points, layout.widths.front());
+        else
+            writeTable(cursor, table.header, table.rows, table.rightAligned, table.points);
         fresh = true; // the paragraph after the table
     }
     next();

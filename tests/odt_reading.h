@@ -7,11 +7,14 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QSizeF>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -23,9 +26,11 @@ struct OdtContents {
     QList<QImage> pictures;
     QList<std::pair<int, QString>> headings; // outline level and text
     QList<int> headRows;    // each table's rows repeated as its head
+    QList<QList<double>> columnWidths; // each table's, in points; -1 where not given
     QStringList titles;     // each picture's text alternative...
     QStringList descriptions; // ...and description
     QString language;       // of the default paragraph style, "de-DE"
+    QStringList unknownStyles; // named by a paragraph, cell or style, defined nowhere
     // A zip whose first member is "mimetype", stored, naming the kind, as
     // readers that look at the first bytes expect; every member's CRC right.
     bool soundPackage = false;
@@ -67,22 +72,39 @@ inline bool isSoundPackage(const QString &path)
     return test.waitForFinished(60000) && test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0;
 }
 
-inline QString odtLanguage(const QString &path)
+// The styles a document defines, and those it names, in one of its parts.
+inline void noteStyles(const QXmlStreamReader &xml, QSet<QString> &defined, QSet<QString> &named)
+{
+    for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+        const QStringView name = attribute.qualifiedName();
+        if (name == u"style:name")
+            defined << attribute.value().toString();
+        else if (name.endsWith(u":style-name") || name == u"style:parent-style-name")
+            named << attribute.value().toString();
+    }
+}
+
+// The default paragraph style's language ("de-DE") from styles.xml.
+inline QString odtLanguage(const QString &path, QSet<QString> &defined, QSet<QString> &named)
 {
     const std::optional<QByteArray> styles = unzipped(path, QStringLiteral("styles.xml"));
     if (!styles)
         return {};
     QXmlStreamReader xml(*styles);
     bool paragraphs = false;
+    QString language;
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement() && xml.qualifiedName() == u"style:default-style")
+        if (!xml.isStartElement())
+            continue;
+        noteStyles(xml, defined, named);
+        if (xml.qualifiedName() == u"style:default-style")
             paragraphs = xml.attributes().value(QStringLiteral("style:family")) == u"paragraph";
-        else if (xml.isStartElement() && paragraphs && xml.qualifiedName() == u"style:text-properties")
-            return xml.attributes().value(QStringLiteral("fo:language")).toString() + QLatin1Char('-')
+        else if (paragraphs && xml.qualifiedName() == u"style:text-properties" && language.isEmpty())
+            language = xml.attributes().value(QStringLiteral("fo:language")).toString() + QLatin1Char('-')
                 + xml.attributes().value(QStringLiteral("fo:country")).toString();
     }
-    return {};
+    return language;
 }
 
 inline std::optional<OdtContents> readOdt(const QString &path)
@@ -92,20 +114,35 @@ inline std::optional<OdtContents> readOdt(const QString &path)
         return std::nullopt;
     OdtContents odt;
     odt.soundPackage = isSoundPackage(path);
-    odt.language = odtLanguage(path);
+    QSet<QString> defined, named;
+    odt.language = odtLanguage(path, defined, named);
     QXmlStreamReader xml(*content);
     int inCell = 0;
     bool inHead = false;
     int level = 0;
     QString text;
     QString *frameText = nullptr;
+    std::map<QString, double> columnStyles; // a column style's width
+    QString style;
     while (!xml.atEnd()) {
         xml.readNext();
         const QStringView name = xml.qualifiedName();
         if (xml.isStartElement()) {
+            noteStyles(xml, defined, named);
+            if (name == u"style:style")
+                style = xml.attributes().value(QStringLiteral("style:name")).toString();
+            else if (name == u"style:table-column-properties")
+                columnStyles[style] = points(xml.attributes().value(QStringLiteral("style:column-width")).toString());
             if (name == u"table:table") {
                 ++odt.tables;
                 odt.headRows << 0;
+                odt.columnWidths << QList<double>();
+            } else if (name == u"table:table-column") {
+                const QXmlStreamAttributes a = xml.attributes();
+                const auto width = columnStyles.find(a.value(QStringLiteral("table:style-name")).toString());
+                const int repeated = std::max(1, a.value(QStringLiteral("table:number-columns-repeated")).toInt());
+                for (int i = 0; i < repeated; ++i)
+                    odt.columnWidths.back() << (width == columnStyles.end() ? -1.0 : width->second);
             } else if (name == u"table:table-header-rows")
                 inHead = true;
             else if (name == u"table:table-row" && inHead)
@@ -155,5 +192,7 @@ inline std::optional<OdtContents> readOdt(const QString &path)
     }
     if (xml.hasError())
         return std::nullopt;
+    const QSet<QString> unknown = named - defined;
+    odt.unknownStyles = QStringList(unknown.begin(), unknown.end());
     return odt;
 }

@@ -306,6 +306,7 @@ void TestPrintedDocument::editableDocumentsTogether()
     QCOMPARE(odt->titles, (QStringList{"Picture 0", "Picture 1"}));
     QCOMPARE(odt->paragraphs.count(QStringLiteral("bold italic")), 2);
     QVERIFY(odt->soundPackage);
+    QVERIFY2(odt->unknownStyles.isEmpty(), qPrintable(odt->unknownStyles.join(QLatin1Char(' '))));
 }
 
 void TestPrintedDocument::unreadablePackageRefused_data()

@@ -330,8 +330,21 @@ void TestPrintedFigures::editableDocument()
     QCOMPARE(odt->headRows.back(), 0);
     QCOMPARE(odt->headRows.count(1), odt->tables - 2);
     QVERIFY(odt->tables >= 5);
+    // Each table of figures with its columns as wide as printed, so that a
+    // word processor breaks no figure; within an A4 or Letter page's body.
+    for (int t = 0; t < odt->tables; ++t) {
+        if (odt->headRows[t] == 0)
+            continue;
+        double whole = 0;
+        for (double width : odt->columnWidths[t]) {
+            QVERIFY2(width > 0, qPrintable(QStringLiteral("table %1").arg(t)));
+            whole += width;
+        }
+        QVERIFY(whole <= 528);
+    }
     QCOMPARE(odt->language, german ? QStringLiteral("de-DE") : QStringLiteral("en-US"));
     QVERIFY(odt->soundPackage);
+    QVERIFY2(odt->unknownStyles.isEmpty(), qPrintable(odt->unknownStyles.join(QLatin1Char(' '))));
     // The language's own words and decimal sign.
     const QString words = odt->paragraphs.join(QLatin1Char(' '));
     QCOMPARE(words.contains(QStringLiteral("Stärken")), german);

@@ -329,6 +329,7 @@ void TestReportPage::editableDocument()
     QVERIFY2(odt->titles.front().startsWith(curve.section(QLatin1Char('('), 0, 0)), qPrintable(odt->titles.front()));
     QCOMPARE(odt->descriptions, odt->titles);
     QVERIFY(odt->soundPackage);
+    QVERIFY2(odt->unknownStyles.isEmpty(), qPrintable(odt->unknownStyles.join(QLatin1Char(' '))));
 
     // Qt's own writing of the same document says the same words: nothing
     // was lost in adding to it.
