@@ -203,7 +203,7 @@ bool finishedContent(const QByteArray &content, const OdtAdditions &additions, Q
             writer.writeCurrentToken(reader);
         }
     }
-    return !reader.hasError() && open.empty();
+    return !reader.hasError() && !writer.hasError() && open.empty();
 }
 
 void writeRoot(QXmlStreamWriter &writer, const char *name, std::initializer_list<std::pair<const char *, const char *>> spaces)
