@@ -6,6 +6,7 @@
 #include "framework/file_dialog.h"
 #include "framework/menu_bar.h"
 #include "framework/question_box.h"
+#include "framework/status_line.h"
 #include "framework/written_file.h"
 #include "report_window/report_items.h"
 #include "profile/analysis.h"
@@ -114,10 +115,10 @@ void CorrelationGrid::CreateControls()
     m_grid->setAccessibleName(tr("Correlations"));
     m_grid->setToolTip(tr("Type or paste the correlations below the diagonal; above it they are mirrored."));
     m_grid->installEventFilter(this);
-    m_problem = new QLabel(content());
+    // Why a value was refused, heard as it is said.
+    m_problem = new fw::StatusLine(tr("Messages"), content());
     m_problem->setObjectName(QStringLiteral("problemTxt"));
     m_problem->setWordWrap(true);
-    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(content());
     layout->addWidget(m_grid, 1);
@@ -273,7 +274,7 @@ QString CorrelationGrid::problem() const
 
 void CorrelationGrid::say(const QString &text)
 {
-    m_problem->setText(text);
+    m_problem->setMessage(text);
 }
 
 void CorrelationGrid::showCell(int row, int column)

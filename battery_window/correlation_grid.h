@@ -16,9 +16,12 @@
 
 #include <vector>
 
-class QLabel;
 class QTableWidget;
 class QUndoStack;
+
+namespace fw {
+class StatusLine;
+}
 
 namespace profile {
 class Correlations;
@@ -106,7 +109,7 @@ private:
     std::vector<double> m_values; // row-major, both triangles
     QString m_path;
     QTableWidget *m_grid = nullptr;
-    QLabel *m_problem = nullptr;
+    fw::StatusLine *m_problem = nullptr;
     QUndoStack *m_undo = nullptr;
     bool m_showing = false;
 

@@ -1665,6 +1665,15 @@ void TestBattery::correlationGridIsAWindowOfTheProgram()
     QTRY_COMPARE(QApplication::focusWidget(), table);
     QCOMPARE(grid->value(4, 0), 0.52);
 
+    // A refusal is said on a status line that a screen reader hears.
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    QVERIFY(bar().trigger("EditPaste"));
+    QAccessibleInterface *line = QAccessible::queryAccessibleInterface(grid->findChild<QLabel *>(QStringLiteral("problemTxt")));
+    QVERIFY(line);
+    QCOMPARE(line->role(), QAccessible::StatusBar);
+    QVERIFY2(line->text(QAccessible::Name).contains(QLatin1String("Nothing pasted")), qPrintable(line->text(QAccessible::Name)));
+    QCOMPARE(grid->value(4, 0), 0.52);
+
     // Save writes the file in use, asking nothing; the sheet reads it again.
     QStringList dialogs;
     fw::setFileDialogHook([&](fw::FileDialogKind, const QString &) {

@@ -2074,6 +2074,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
+    </message>
 </context>
 <context>
     <name>battery::ExplanationText</name>
