@@ -1624,6 +1624,8 @@ void TestBattery::correlationGridIsAWindowOfTheProgram()
     QVERIFY(grid);
     QTRY_COMPARE(frontName(), QStringLiteral("CorrelationGrid"));
     QVERIFY(grid->menuWidget());
+    const QStringList clashes = mnemonicClashes(grid);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
     auto *table = grid->findChild<QTableWidget *>(QStringLiteral("gridTbl"));
     table->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), table);
