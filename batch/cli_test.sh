@@ -171,9 +171,24 @@ check "--pairs tells the refused row" \
 check "--composites" test "$(sed -n 2p "$work/composites.csv")" \
     == "Ada,Verbal,Vocabulary+Similarities,113,81,High Average,.931,105,120"
 
+# --wide from a pipe: a row per person, Ben's missing scores empty.
+cat "$work/battery.csv" | "$bin" --profile --wide --correlations "$work/correlations.csv" - \
+    > "$work/wide.csv" 2> "$work/err"
+check "--wide exits 0" test $? -eq 0
+check "--wide writes a row per person" test "$(wc -l < "$work/wide.csv")" -eq 3
+check "--wide names a column per score and figure" \
+    grep -q '^person,Vocabulary_wechsler,Vocabulary_percentile_rank,.*,Processing Speed_change,note$' "$work/wide.csv"
+check "--wide leaves a missing score empty" \
+    grep -qx 'Ben,100,50,Average,91,109,,,,,,,,,,,,,,,,,,91,27,Average,82,102,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"line 8: score: ""n/a"" is not a number; computed without line 8"' \
+    "$work/wide.csv"
+TMPDIR="$work/nowhere" "$bin" --profile --wide "$work/battery.csv" -o "$work/never.csv" 2> "$work/err"
+check "--wide without a temporary folder exits 1" test $? -eq 1
+check "--wide without a temporary folder writes nothing" test ! -e "$work/never.csv"
+check "--wide without a temporary folder says so" grep -q 'cannot hold the rows back in a temporary file' "$work/err"
+
 printf 'name,A\nA,1\nB,.3\n' > "$work/badcorrelations.csv"
 for options in "--profile --metric iq" "--profile --alpha .5" "--profile --pairs --composites" \
-               "--pairs" "--bonferroni" "--profile --interpret" "--profile --reliability .9" \
+               "--pairs" "--bonferroni" "--wide" "--profile --composites --wide" "--profile --interpret" "--profile --reliability .9" \
                "--profile --correlations $work/badcorrelations.csv" \
                "--profile --correlations $work/nothing.csv"; do
     "$bin" $options "$work/battery.csv" -o "$work/never.csv" > "$work/out8.csv" 2> "$work/err"
@@ -195,7 +210,7 @@ check "the correlations are left intact" cmp -s "$work/correlations.csv" "$work/
 flat="$(tr -s ' \n' '  ' < "$work/help")"
 for option in '--profile .* apply [(]default: off' '--pairs ' '--composites ' \
               '--metric METRIC [^(]*[(]default: wechsler' '--alpha A [^(]*[(]default: [.]05' \
-              '--bonferroni [^(]*[(]default: off' '--correlations FILE [^(]*[(]default: none'; do
+              '--bonferroni [^(]*[(]default: off' '--wide [^(]*[(]default: off' '--correlations FILE [^(]*[(]default: none'; do
     check "--help documents ${option%% *}" grep -qE -- "$option" <<< "$flat"
 done
 

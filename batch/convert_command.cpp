@@ -196,6 +196,7 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--profile", false, &ConvertCommand::setProfile},
     {nullptr, "--pairs", false, &ConvertCommand::setPairs},
     {nullptr, "--composites", false, &ConvertCommand::setComposites},
+    {nullptr, "--wide", false, &ConvertCommand::setWide},
     {nullptr, "--metric", true, &ConvertCommand::setMetric},
     {nullptr, "--alpha", true, &ConvertCommand::setAlpha},
     {nullptr, "--bonferroni", false, &ConvertCommand::setBonferroni},

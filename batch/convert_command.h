@@ -65,6 +65,7 @@ private:
     Parsed setProfile(const std::string &);
     Parsed setPairs(const std::string &);
     Parsed setComposites(const std::string &);
+    Parsed setWide(const std::string &);
     Parsed setMetric(const std::string &name);
     Parsed setAlpha(const std::string &value);
     Parsed setBonferroni(const std::string &);

@@ -45,6 +45,10 @@ std::string profileOptions()
                        "scores with a reliability in the row's set");
     text += option("    --pairs", "with --profile, write the pair table instead");
     text += option("    --composites", "with --profile, write the composite table instead");
+    text += option("    --wide", "with --profile, write the score table as one row per person: "
+                                 "person, birth_date, test_date, battery and examiner as given, "
+                                 "a column <name>_<figure> per score and figure, and a note "
+                                 "(default: off)");
     text += option("    --metric METRIC", "the scale of a profile's figures: "
                                               + joinNames(metrics, " or ") + " (default: "
                                               + std::string(profile::metricColumn(defaults.metric))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <set>
 
 #include "batch/cell_notes.h"
 #include "batch/help_text.h"
@@ -64,6 +65,47 @@ size_t lineBreaksIn(std::string_view text)
         if (text[j] == '\n' || (text[j] == '\r' && (j + 1 == text.size() || text[j + 1] != '\n')))
             ++breaks;
     return breaks;
+}
+
+// A name's key among the output's names: SPSS and Stata tell no case.
+std::string nameKey(std::string_view name, batch::StatFormat format)
+{
+    return format == batch::StatFormat::None ? std::string(name) : text::lowerAscii(name);
+}
+
+// A score's columns in the wide table, "<name>_<figure>", none of them
+// taken. For SPSS and Stata the name is made valid and cut so that each
+// column keeps its figure; a score whose names are taken is numbered.
+std::vector<std::string> wideNames(const std::string &name, const std::vector<std::string_view> &figures,
+                                   batch::StatFormat format, std::set<std::string> &taken)
+{
+    const bool stat = format != batch::StatFormat::None;
+    const std::string stem = stat ? batch::validName(name, format) : name;
+    std::vector<std::string> names;
+    for (int n = 1;; ++n) {
+        const std::string number = n == 1 ? std::string() : "_" + std::to_string(n);
+        names.clear();
+        bool free = true;
+        for (const std::string_view figure : figures) {
+            const size_t ending = number.size() + 1 + figure.size();
+            const std::string start = stat ? stem.substr(0, batch::longestName(format) - ending) : stem;
+            names.push_back(start + number + "_" + std::string(figure));
+            free = free && !taken.count(nameKey(names.back(), format));
+        }
+        if (free)
+            break;
+    }
+    for (const std::string &made : names)
+        taken.insert(nameKey(made, format));
+    return names;
+}
+
+// "Vocabulary: Percentile rank", the score's name cut so that the figure stays.
+std::string wideLabel(const std::string &name, const std::string &figure, batch::StatFormat format)
+{
+    const size_t longest = format == batch::StatFormat::None ? 255 : batch::longestLabel(format);
+    const size_t room = longest > figure.size() + 2 ? longest - figure.size() - 2 : 0;
+    return batch::cut(name, room) + ": " + figure;
 }
 
 std::string lineList(const std::vector<size_t> &lines)
@@ -141,6 +183,9 @@ void ProfileConverter::mapColumns()
         if (!present[size_t(cell)] && (sets || (cell != SetMeanCell && cell != SetSizeCell)))
             m_appended.push_back(cell);
     m_noteAppended = !present[NoteCell];
+    for (int cell = MetricCell; cell < NoteCell; ++cell)
+        if (sets || (cell != SetMeanCell && cell != SetSizeCell))
+            m_wideCells.push_back(cell);
     m_identity.assign(m_identityColumns.size(), {});
 }
 
@@ -255,6 +300,31 @@ std::vector<OutputColumn> ProfileConverter::columns() const
     std::vector<OutputColumn> columns;
     switch (m_settings.table) {
     case ProfileTable::Scores:
+        if (m_settings.wide) {
+            columns.push_back(labelled(text("person"), "Person"));
+            for (const int column : m_identityColumns)
+                columns.push_back(text(m_header[size_t(column)]));
+            std::set<std::string> taken;
+            for (const OutputColumn &column : columns)
+                taken.insert(nameKey(column.name, m_settings.format));
+            taken.insert("note");
+            std::vector<std::string_view> figures;
+            for (const int cell : m_wideCells)
+                figures.push_back(cell == MetricCell ? std::string_view(metric) : kOutputNames[cell]);
+            for (const std::string &name : m_wideNames) {
+                const std::vector<std::string> names = wideNames(name, figures, m_settings.format, taken);
+                for (size_t i = 0; i < m_wideCells.size(); ++i) {
+                    OutputColumn described = output(m_wideCells[i]);
+                    described.name = names[i];
+                    described.label = wideLabel(name, described.label, m_settings.format);
+                    columns.push_back(std::move(described));
+                }
+            }
+            OutputColumn note = labelled(text("note"), "Why rows of the person were not analysed");
+            note.note = true;
+            columns.push_back(std::move(note));
+            break;
+        }
         for (size_t column = 0; column < m_header.size(); ++column) {
             const int role = m_role[column];
             OutputColumn described;
@@ -366,6 +436,8 @@ void ProfileConverter::endPerson(RowSink &out)
     if ((m_count > 0 || m_overflowed) && !m_seenBefore)
         ++m_people;
     flush(out, false);
+    if (m_settings.wide)
+        endWidePerson();
     if (!m_person.empty() && !m_seenBefore)
         m_seen.add(m_person);
     m_person.clear();
@@ -386,6 +458,10 @@ void ProfileConverter::flush(RowSink &out, bool more)
     takeRefusals(more);
     switch (m_settings.table) {
     case ProfileTable::Scores:
+        if (m_settings.wide) {
+            collectWide();
+            break;
+        }
         for (size_t i = 0; i < m_count; ++i)
             writeScoreRow(m_rows[i], out);
         break;
@@ -748,19 +824,7 @@ void ProfileConverter::writeScoreRow(const Row &row, RowSink &out)
 void ProfileConverter::writeMalformed(const Row &row, RowSink &out)
 {
     const text::CsvRecord &record = row.record;
-    std::string note;
-    switch (record.problem) {
-    case text::RowProblem::UnclosedQuote:
-        note = "malformed row: a quoted cell is not closed";
-        break;
-    case text::RowProblem::TextAfterQuote:
-        note = "malformed row: text follows the closing quote of a cell";
-        break;
-    case text::RowProblem::None:
-        note = "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
-               + std::to_string(m_header.size());
-        break;
-    }
+    const std::string note = malformedNote(record, m_header.size());
     std::string_view displaced;
     for (size_t column = 0; column < m_header.size(); ++column) {
         const std::string_view cell = column < record.cells.size()
@@ -784,6 +848,121 @@ void ProfileConverter::writeMalformed(const Row &row, RowSink &out)
     if (record.surplusCells > 0)
         out.writtenCells(record.surplus);
     out.endRow();
+}
+
+std::string ProfileConverter::malformedNote(const text::CsvRecord &record, size_t headerSize)
+{
+    switch (record.problem) {
+    case text::RowProblem::UnclosedQuote:
+        return "malformed row: a quoted cell is not closed";
+    case text::RowProblem::TextAfterQuote:
+        return "malformed row: text follows the closing quote of a cell";
+    case text::RowProblem::None:
+        break;
+    }
+    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
+           + std::to_string(headerSize);
+}
+
+// The person's scores, each as its column index and figures, are held in
+// the row being built; what became of the other rows goes to its note.
+void ProfileConverter::collectWide()
+{
+    for (size_t i = 0; i < m_count; ++i) {
+        const Row &row = m_rows[i];
+        if (row.kind == Row::Blank)
+            continue;
+        m_wideAny = true;
+        if (row.kind == Row::Malformed) {
+            noteWide(row.line, malformedNote(row.record, m_header.size()));
+            continue;
+        }
+        if (row.kind == Row::Refused) {
+            noteWide(row.line, row.note);
+            continue;
+        }
+        const std::string &name = m_profile.entries[size_t(row.entry)].name;
+        std::string key = columnKey(name);
+        int index = -1;
+        if (const auto found = m_wideIndex.find(key); found != m_wideIndex.end()) {
+            index = found->second;
+        } else if (m_wideNames.size() < kMaxScores) {
+            index = int(m_wideNames.size());
+            m_wideIndex.emplace(std::move(key), index);
+            m_wideNames.push_back(name);
+        } else {
+            noteWide(row.line, "name: " + quoted(name) + " is a score name beyond the first "
+                                   + std::to_string(kMaxScores)
+                                   + " of the file; the wide table leaves its figures out");
+            continue;
+        }
+        if (m_analysis.scores[size_t(row.entry)].rci.missing == profile::Missing::RetestOutOfRange)
+            noteWide(row.line, retestNote(row));
+        m_held.cell(std::to_string(index));
+        for (const int cell : m_wideCells)
+            outputCell(cell, row, m_held);
+    }
+    if (!m_omissions.empty())
+        m_wideNote += (m_wideNote.empty() ? "" : "; ") + m_omissions;
+}
+
+void ProfileConverter::noteWide(size_t line, const std::string &note)
+{
+    if (m_wideTold == kNamedInANote) {
+        ++m_wideUntold;
+        return;
+    }
+    ++m_wideTold;
+    m_wideNote += (m_wideNote.empty() ? "line " : "; line ") + std::to_string(line) + ": " + note;
+}
+
+// The person's own cells end the row held: see writeWide().
+void ProfileConverter::endWidePerson()
+{
+    if (m_wideAny) {
+        if (m_wideUntold > 0)
+            m_wideNote += "; and " + std::to_string(m_wideUntold) + " more rows not analysed";
+        m_held.cell(m_person);
+        for (const Identity &identity : m_identity)
+            m_held.cell(identity.value);
+        m_held.cell(m_wideNote);
+        m_held.endRow();
+    }
+    m_wideAny = false;
+    m_wideNote.clear();
+    m_wideUntold = 0;
+    m_wideTold = 0;
+}
+
+bool ProfileConverter::writeWide(RowSink &out)
+{
+    const size_t own = 2 + m_identity.size();
+    const size_t group = 1 + m_wideCells.size();
+    std::vector<int> at(m_wideNames.size());
+    return m_held.replay([&](const std::vector<HeldCell> &cells) {
+        std::fill(at.begin(), at.end(), -1);
+        const size_t scores = (cells.size() - own) / group;
+        for (size_t g = 0; g < scores; ++g)
+            at[size_t(std::stoi(std::string(cells[g * group].text)))] = int(g * group + 1);
+        for (size_t i = cells.size() - own; i + 1 < cells.size(); ++i)
+            out.cell(cells[i].text);
+        for (const int first : at) {
+            for (size_t f = 0; f < m_wideCells.size(); ++f) {
+                if (first < 0) {
+                    out.cell({});
+                    continue;
+                }
+                const HeldCell &held = cells[size_t(first) + f];
+                if (held.number)
+                    out.numberCell(held.text);
+                else
+                    out.cell(held.text);
+            }
+        }
+        out.cell(cells.back().text);
+        out.endRow();
+        return !out.failed();
+    }) && !m_held.failed();
 }
 
 void ProfileConverter::writePairs(RowSink &out)

@@ -6,6 +6,10 @@
 // composite table. Memory holds one person's rows, at most kMaxScores of
 // them, and about 24 bytes for each person seen, to refuse one seen again.
 //
+// With --wide the score table is written as one row per person, a column
+// per score and figure: the columns are known only once every person is
+// read, so the rows are held in a temporary file (HeldRows) until then.
+//
 // Every column this writes is computed for its row or left empty: a row
 // refused now never keeps an earlier run's figures, nor a column of another
 // metric.
@@ -14,9 +18,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "batch/held_rows.h"
 #include "batch/seen_people.h"
+#include "batch/stat_file.h"
 #include "batch/table.h"
 #include "profile/analysis.h"
 #include "text/csv_reader.h"
@@ -32,6 +39,8 @@ struct ProfileSettings {
     profile::Settings analysis;
     profile::Correlations correlations;
     std::string correlationsPath; // empty: none given
+    bool wide = false;            // the score table as a row per person
+    StatFormat format = StatFormat::None; // written to, for --wide's names
 };
 
 class ProfileConverter {
@@ -60,6 +69,11 @@ public:
     void add(text::CsvRecord &record, RowSink &out, std::shared_ptr<const StoredRow> stored = nullptr);
     // Writes the last person.
     void finish(RowSink &out);
+    // With --wide, add() and finish() write nothing: the rows are held
+    // until the columns (then known) are written, and this writes them.
+    bool writeWide(RowSink &out);
+    // Why the rows could not be held back; empty when they could.
+    const std::string &holdError() const { return m_held.error(); }
 
     long long analysed() const { return m_analysed; }
     long long refused() const { return m_refused; }
@@ -108,6 +122,10 @@ private:
     void writeScoreRow(const Row &row, RowSink &out);
     void outputCell(int cell, const Row &row, RowSink &out);
     void writeMalformed(const Row &row, RowSink &out);
+    void collectWide();
+    void noteWide(size_t line, const std::string &note);
+    void endWidePerson();
+    static std::string malformedNote(const text::CsvRecord &record, size_t headerSize);
     void writePairs(RowSink &out);
     void writeComposites(RowSink &out);
     void number(RowSink &out, std::string_view text);
@@ -147,6 +165,17 @@ private:
     long long m_withReliability = 0;
     static constexpr size_t kNamedInANote = 10;
     std::string m_cell;                  // a number with a decimal comma
+
+    // --wide: the figures written per score, the scores' names (as first
+    // spelt) by their keys, and the person's row being held.
+    std::vector<int> m_wideCells;
+    std::vector<std::string> m_wideNames;
+    std::unordered_map<std::string, int> m_wideIndex;
+    HeldRows m_held;
+    bool m_wideAny = false;              // the person has a row that is not blank
+    std::string m_wideNote;
+    long long m_wideUntold = 0;
+    size_t m_wideTold = 0;
 
     long long m_analysed = 0, m_refused = 0, m_malformed = 0, m_people = 0, m_tableRows = 0;
     std::vector<std::string> m_refusalNotes;

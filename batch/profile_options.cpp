@@ -64,6 +64,12 @@ ConvertCommand::Parsed ConvertCommand::setComposites(const std::string &)
     return needsProfile("--composites");
 }
 
+ConvertCommand::Parsed ConvertCommand::setWide(const std::string &)
+{
+    m_profile.wide = true;
+    return needsProfile("--wide");
+}
+
 ConvertCommand::Parsed ConvertCommand::setMetric(const std::string &name)
 {
     const std::optional<profile::Metric> metric = profile::findMetric(name);
@@ -119,6 +125,9 @@ ConvertCommand::Parsed ConvertCommand::checkProfileOptions()
     }
     if (m_settings.interpretation.enabled)
         return refuse("--interpret and --profile ask for different tables; give one of them");
+    if (m_profile.wide && m_profile.table != ProfileTable::Scores)
+        return refuse(std::string("--wide reshapes the score table; it cannot be used with ")
+                      + (m_profile.table == ProfileTable::Pairs ? "--pairs" : "--composites"));
     if (!m_settings.from.empty())
         return refuse("--from cannot be used with --profile: each score has its own scale");
     for (const char *option : m_interpretOptions)
@@ -136,23 +145,42 @@ ConvertCommand::Parsed ConvertCommand::checkProfileOptions()
 
 int ConvertCommand::convertProfile(const text::CsvRecord &header)
 {
+    m_profile.format = m_outputFormat;
     ProfileConverter converter(header, m_profile, m_settings.decimalComma);
     if (!converter.error().empty())
         return usage(converter.error());
     m_source->setNumberColumns(converter.numberColumns());
-    // A person's rows are held back until the person ends.
-    if (const int status = openSink(converter.columns(), false); status >= 0)
-        return status;
+    // A person's rows are held back until the person ends; with --wide,
+    // every person until the last, as the columns are known only then.
+    const bool wide = m_profile.wide;
+    HeldRows nowhere; // the converter writes nothing while reading a wide table
+    if (!wide) {
+        if (const int status = openSink(converter.columns(), false); status >= 0)
+            return status;
+    }
+    RowSink &out = wide ? static_cast<RowSink &>(nowhere) : *m_sink;
     ProgressMeter progress(m_errFd, m_source->size());
     long long rows = 0;
     m_source->readRows([&](text::CsvRecord &record) {
-        converter.add(record, *m_sink, m_source->storedRow());
+        converter.add(record, out, m_source->storedRow());
         progress.update(++rows, m_source->bytesConsumed());
-        return !m_sink->failed();
+        return !out.failed() && converter.holdError().empty();
     });
-    if (!m_source->failed() && !m_sink->failed())
-        converter.finish(*m_sink);
+    if (!m_source->failed() && !out.failed())
+        converter.finish(out);
     progress.finish();
+    if (wide) {
+        if (!converter.holdError().empty())
+            return failure(converter.holdError());
+        if (m_source->failed())
+            return failure("cannot read " + inputName() + ": " + m_source->error());
+        if (const int status = openSink(converter.columns(), false); status >= 0)
+            return status;
+        if (!converter.writeWide(*m_sink) && !converter.holdError().empty()) {
+            m_output.discard();
+            return failure(converter.holdError());
+        }
+    }
     for (const std::string &note : converter.refusalNotes())
         say(std::string(kProgram) + ": " + note + "\n", m_errFd);
     for (const std::string &note : converter.personNotes())

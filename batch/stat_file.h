@@ -36,6 +36,15 @@ StatFormat statFormatOfName(std::string_view path);
 // "SPSS" or "Stata".
 const char *statProgram(StatFormat format);
 
+// A name the format accepts: ASCII letters, digits and '_' (SPSS also '.',
+// '@', '#', '$' after the first character), starting with a letter, within
+// longestName(), and no reserved word. Not made unique.
+std::string validName(std::string_view name, StatFormat format);
+size_t longestName(StatFormat format);
+size_t longestLabel(StatFormat format);
+// At most `bytes` of a UTF-8 text, never half a character.
+std::string cut(std::string_view text, size_t bytes);
+
 // A value as stored.
 struct StatValue {
     enum Kind : uint8_t { Number, SystemMissing, TaggedMissing, Text };

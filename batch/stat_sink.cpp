@@ -34,7 +34,8 @@ bool isSpss(StatFormat format)
     return format == StatFormat::Sav || format == StatFormat::Zsav || format == StatFormat::Por;
 }
 
-// At most `bytes` of a UTF-8 text, never half a character.
+} // namespace
+
 std::string cut(std::string_view text, size_t bytes)
 {
     if (text.size() <= bytes)
@@ -43,6 +44,8 @@ std::string cut(std::string_view text, size_t bytes)
         --bytes;
     return std::string(text.substr(0, bytes));
 }
+
+namespace {
 
 bool asciiLetter(char c)
 {
@@ -62,13 +65,22 @@ std::string lower(std::string text)
     return text;
 }
 
-// A name the output format accepts: ASCII letters, digits and '_' (SPSS
-// also '.', '@', '#', '$' after the first character), starting with a
-// letter, within the length limit, and no reserved word.
+} // namespace
+
+size_t longestName(StatFormat format)
+{
+    return isSpss(format) ? 64 : 32;
+}
+
+size_t longestLabel(StatFormat format)
+{
+    return isSpss(format) ? 255 : 80;
+}
+
 std::string validName(std::string_view name, StatFormat format)
 {
     const bool spss = isSpss(format);
-    const size_t longest = spss ? 64 : 32;
+    const size_t longest = longestName(format);
     std::string valid;
     for (const char c : name) {
         const bool kept = asciiLetter(c) || asciiDigit(c) || c == '_'
@@ -89,6 +101,8 @@ std::string validName(std::string_view name, StatFormat format)
         valid = "v" + valid.substr(0, longest - 1);
     return valid;
 }
+
+namespace {
 
 // Cut into lines of at most 80 bytes, as an SPSS document holds them.
 std::vector<std::string> documentLines(const std::string &note)
@@ -307,7 +321,7 @@ struct StatSink::Writing {
             }
             // A name the format takes, not given twice.
             std::string name = validName(output.name, format);
-            const size_t longest = isSpss(format) ? 64 : 32;
+            const size_t longest = longestName(format);
             for (int n = 2; names.count(lower(name)); ++n) {
                 const std::string suffix = "_" + std::to_string(n);
                 name = validName(output.name, format).substr(0, longest - suffix.size()) + suffix;
@@ -317,7 +331,7 @@ struct StatSink::Writing {
             c.label = c.input ? c.input->label : output.label;
             if (c.label.empty() && name != output.name)
                 c.label = output.name;
-            c.label = cut(c.label, isSpss(format) ? 255 : 80);
+            c.label = cut(c.label, longestLabel(format));
             // The input's format, in the other family's terms if need be;
             // a column the tool writes, shown as the tool writes it.
             // A string's format follows its width, which may grow.

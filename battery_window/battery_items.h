@@ -12,6 +12,7 @@ inline constexpr const char *kRecent[] = {"RecentFile1", "RecentFile2", "RecentF
                                           "RecentFile5"};
 inline constexpr const char *kSave = "FileSave";
 inline constexpr const char *kSaveAs = "FileSaveAs";
+inline constexpr const char *kLoadCorrelations = "LoadCorrelationsAction";
 inline constexpr const char *kRedo = "EditRedo";
 inline constexpr const char *kInsertRow = "InsertRowAction";
 inline constexpr const char *kDeleteRow = "DeleteRowAction";

@@ -1,5 +1,7 @@
 #include "battery_window/battery_wnd.h"
 
+#include "battery_window/correlation_grid.h"
+
 #include "battery_window/chart_data.h"
 #include "battery_window/chart_view.h"
 #include "battery_window/explanation_text.h"
@@ -110,6 +112,8 @@ BatteryWnd::~BatteryWnd()
     if (m_model)
         m_model->blockSignals(true);
     delete std::exchange(m_scores, nullptr);
+    // Its hooks reach into the sheet.
+    delete m_correlationGrid.data();
 }
 
 void BatteryWnd::CreateControls()
@@ -363,6 +367,8 @@ void BatteryWnd::refresh()
     m_chart->setData(chartData(m_results, m_core));
     m_chart->setAccessibleDescription(chartDescription(m_results, m_core));
     showCorrelations();
+    if (m_correlationGrid)
+        m_correlationGrid->followNames(correlationNames());
     showHow();
     updateMenus();
 }

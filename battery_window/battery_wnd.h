@@ -43,6 +43,7 @@ struct Naming;
 namespace battery {
 
 class ChartView;
+class CorrelationGrid;
 class FigureTable;
 class ScoresModel;
 struct ChartData;
@@ -138,6 +139,7 @@ private:
     void correlationsBtn_Clicked();
     void editCorrelationsBtn_Clicked();
     void showCorrelations();
+    QStringList correlationNames() const;
     const interpretation::DescriptorSystem &chosenSystem() const;
 
     // battery_wnd_edit.cpp
@@ -181,7 +183,7 @@ private:
     QPushButton *m_loadCorrelations = nullptr;
     QPushButton *m_forgetCorrelations = nullptr;
     QPushButton *m_editCorrelations = nullptr;
-    QPointer<QWidget> m_correlationGrid;
+    QPointer<CorrelationGrid> m_correlationGrid;
     QLabel *m_correlationsText = nullptr;
     QTableView *m_scores = nullptr;
     QTableView *m_pairs = nullptr;

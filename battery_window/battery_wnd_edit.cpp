@@ -60,6 +60,10 @@ void BatteryWnd::AddMenuHandlers()
         on(item::kRecent[slot], [this, slot] { return _OpenRecentAction(slot); });
     on(item::kSave, [this] { return _SaveAction(); });
     on(item::kSaveAs, [this] { return _SaveAsAction(); });
+    on(item::kLoadCorrelations, [this] {
+        correlationsBtn_Clicked();
+        return true;
+    });
     on(report::item::kExportPdf, [this] { return _ExportPdfAction(); });
     on(report::item::kExportDocument, [this] { return _ExportDocumentAction(); });
     on(report::item::kPrint, [this] { return _PrintAction(); });
@@ -94,7 +98,8 @@ void BatteryWnd::EnableMenuItems()
     for (const char *name : {"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem", item::kNew, item::kOpen,
                              item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kExportDocument,
                              report::item::kPrint, report::item::kCopyTable, report::item::kSavePicture,
-                             report::item::kPrintReport, report::item::kClose, item::kEditCorrelations})
+                             report::item::kPrintReport, report::item::kClose, item::kEditCorrelations,
+                             item::kLoadCorrelations})
         enable(name, true);
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot)

@@ -5,6 +5,8 @@
 // read is never overwritten without asking.
 #include "battery_window/battery_wnd.h"
 
+#include "battery_window/correlation_grid.h"
+
 #include "battery_window/battery_file.h"
 #include "battery_window/battery_items.h"
 #include "battery_window/battery_page.h"
@@ -63,6 +65,11 @@ bool BatteryWnd::MayClose()
 
 void BatteryWnd::closeEvent(QCloseEvent *event)
 {
+    // The grid's edits are asked about first: it goes with the sheet.
+    if (m_correlationGrid && !m_correlationGrid->close()) {
+        event->ignore();
+        return;
+    }
     if (!mayDiscard()) {
         event->ignore();
         return;

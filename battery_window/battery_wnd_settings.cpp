@@ -7,6 +7,7 @@
 #include "battery_window/numbers.h"
 #include "battery_window/scores_model.h"
 #include "framework/file_dialog.h"
+#include "framework/implicit_window.h"
 #include "framework/message_box.h"
 #include "report_window/core_words.h"
 #include "text/text_routines.h"
@@ -221,10 +222,28 @@ void BatteryWnd::correlationsBtn_Clicked()
 void BatteryWnd::editCorrelationsBtn_Clicked()
 {
     if (m_correlationGrid) {
-        m_correlationGrid->raise();
-        m_correlationGrid->activateWindow();
+        m_correlationGrid->Show();
         return;
     }
+    const QStringList names = correlationNames();
+    if (names.size() < 2) {
+        fw::MsgBox(tr("Correlations need two scores with names on the sheet.").toStdString());
+        return;
+    }
+    auto *grid = new CorrelationGrid(names, m_correlations, m_correlationsPath);
+    // The correlation file in use may be saved over: that is the edit.
+    grid->protectedFiles = [this] { return readFiles(true, false); };
+    connect(grid, &CorrelationGrid::saved, this, [this](const QString &path) {
+        if (const QString problem = loadCorrelations(path); !problem.isEmpty())
+            fw::MsgBox(problem.toStdString());
+    });
+    m_correlationGrid = grid;
+    fw::adoptWindow(grid);
+}
+
+// The names the grid shows: the sheet's scores with a name, each once.
+QStringList BatteryWnd::correlationNames() const
+{
     QStringList names;
     for (const profile::ScoreEntry &entry : m_results.sheetProfile.profile.entries) {
         const QString name = qs(entry.name).trimmed();
@@ -234,19 +253,7 @@ void BatteryWnd::editCorrelationsBtn_Clicked()
         if (!seen)
             names << name;
     }
-    if (names.size() < 2) {
-        fw::MsgBox(tr("Correlations need two scores with names on the sheet.").toStdString());
-        return;
-    }
-    auto *grid = new CorrelationGrid(names, m_correlations, this);
-    // The correlation file in use may be saved over: that is the edit.
-    grid->protectedFiles = [this] { return readFiles(true, false); };
-    connect(grid, &CorrelationGrid::saved, this, [this](const QString &path) {
-        if (const QString problem = loadCorrelations(path); !problem.isEmpty())
-            fw::MsgBox(problem.toStdString());
-    });
-    m_correlationGrid = grid;
-    grid->show();
+    return names;
 }
 
 QString BatteryWnd::loadCorrelations(const QString &path)

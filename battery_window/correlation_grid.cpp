@@ -1,20 +1,25 @@
 #include "battery_window/correlation_grid.h"
 
+#include "battery_window/battery_items.h"
 #include "battery_window/battery_settings.h"
+#include "framework/edit_commands.h"
 #include "framework/file_dialog.h"
+#include "framework/menu_bar.h"
+#include "framework/question_box.h"
+#include "framework/status_line.h"
 #include "framework/written_file.h"
+#include "report_window/report_items.h"
 #include "profile/analysis.h"
 #include "profile/correlations.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -29,16 +34,44 @@ namespace {
 
 const double kUnknown = std::numeric_limits<double>::quiet_NaN();
 
+// Kept by the scores' names, so that a step still undoes what it did after
+// the sheet's scores were renamed or moved; a pair no longer there is left.
 class GridCommand : public QUndoCommand {
 public:
-    GridCommand(CorrelationGrid &grid, std::vector<CorrelationGrid::Change> changes)
-        : m_grid(grid), m_changes(std::move(changes)) {}
-    void redo() override { m_grid.apply(m_changes, true); }
-    void undo() override { m_grid.apply(m_changes, false); }
+    GridCommand(CorrelationGrid &grid, const std::vector<CorrelationGrid::Change> &changes)
+        : m_grid(grid)
+    {
+        for (const CorrelationGrid::Change &c : changes)
+            m_changes.push_back({grid.names()[c.row], grid.names()[c.column], c.before, c.after});
+    }
+    void redo() override { m_grid.apply(now(), true); }
+    void undo() override { m_grid.apply(now(), false); }
 
 private:
+    struct Named {
+        QString row, column;
+        double before, after;
+    };
+
+    std::vector<CorrelationGrid::Change> now() const
+    {
+        std::vector<CorrelationGrid::Change> changes;
+        const auto at = [&](const QString &name) {
+            for (int i = 0; i < m_grid.names().size(); ++i)
+                if (m_grid.names()[i].compare(name, Qt::CaseInsensitive) == 0)
+                    return i;
+            return -1;
+        };
+        for (const Named &c : m_changes) {
+            const int row = at(c.row), column = at(c.column);
+            if (row >= 0 && column >= 0 && row != column)
+                changes.push_back({std::max(row, column), std::min(row, column), c.before, c.after});
+        }
+        return changes;
+    }
+
     CorrelationGrid &m_grid;
-    std::vector<CorrelationGrid::Change> m_changes;
+    std::vector<Named> m_changes;
 };
 
 // A CSV cell, quoted when it holds what would end it.
@@ -54,60 +87,179 @@ QString csvCell(const QString &text)
 
 } // namespace
 
-CorrelationGrid::CorrelationGrid(const QStringList &names, const profile::Correlations &known, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_names(names)
+CorrelationGrid::CorrelationGrid(const QStringList &names, const profile::Correlations &known, const QString &path)
+    : m_names(names), m_path(path)
 {
-    setObjectName(QStringLiteral("CorrelationGrid"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Correlations"));
     const int n = int(names.size());
     m_values.assign(size_t(n) * size_t(n), kUnknown);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             m_values[size_t(i * n + j)] = i == j ? 1.0 : known.between(names[i].toStdString(), names[j].toStdString());
+}
 
+void CorrelationGrid::Layout()
+{
+    if (fw::MenuBar *bar = shownMenuBar())
+        setMenuBar(bar->present());
+    scrollContent();
+    content()->setMinimumSize(360, 240);
+    resizeWithinScreen(QSize(720, 520));
+}
+
+void CorrelationGrid::CreateControls()
+{
     m_undo = new QUndoStack(this);
     m_undo->setObjectName(QStringLiteral("correlationsUndo"));
-    m_grid = new QTableWidget(n, n, this);
+    m_grid = new QTableWidget(0, 0, content());
     m_grid->setObjectName(QStringLiteral("gridTbl"));
-    m_grid->setHorizontalHeaderLabels(names);
-    m_grid->setVerticalHeaderLabels(names);
+    m_grid->setAccessibleName(tr("Correlations"));
     m_grid->setToolTip(tr("Type or paste the correlations below the diagonal; above it they are mirrored."));
     m_grid->installEventFilter(this);
-    m_problem = new QLabel(this);
+    // Why a value was refused, heard as it is said.
+    m_problem = new fw::StatusLine(tr("Messages"), content());
     m_problem->setObjectName(QStringLiteral("problemTxt"));
     m_problem->setWordWrap(true);
-    m_undoButton = new QPushButton(tr("&Undo"), this);
-    m_undoButton->setObjectName(QStringLiteral("undoBtn"));
-    m_load = new QPushButton(tr("&Load\u2026"), this);
-    m_load->setObjectName(QStringLiteral("loadBtn"));
-    m_saveAs = new QPushButton(tr("Save &As\u2026"), this);
-    m_saveAs->setObjectName(QStringLiteral("saveAsBtn"));
-    m_saveAs->setToolTip(tr("Save the correlations as a CSV file; the sheet then uses them."));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_undoButton);
-    buttons->addStretch(1);
-    buttons->addWidget(m_load);
-    buttons->addWidget(m_saveAs);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(content());
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_problem);
-    layout->addLayout(buttons);
-
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            showCell(i, j);
-    m_undoButton->setEnabled(false);
-    connect(m_undo, &QUndoStack::canUndoChanged, m_undoButton, &QPushButton::setEnabled);
-    connect(m_undoButton, &QPushButton::clicked, m_undo, &QUndoStack::undo);
+    showAll();
     // Later: the editor is done with the cell before it is refused or mirrored.
     connect(m_grid, &QTableWidget::cellChanged, this, [this](int row, int column) {
         if (!m_showing)
             QMetaObject::invokeMethod(this, [this, row, column] { cellEdited(row, column); }, Qt::QueuedConnection);
     });
-    connect(m_load, &QPushButton::clicked, this, [this] { loadBtn_Clicked(); });
-    connect(m_saveAs, &QPushButton::clicked, this, [this] { saveAsBtn_Clicked(); });
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    setWindowTitle(tr("Correlations") + QStringLiteral("[*]"));
+}
+
+void CorrelationGrid::AddMenuHandlers()
+{
+    auto on = [this](std::string_view name, std::function<bool()> handler) {
+        registerMenuHandler(std::string(name), std::move(handler));
+    };
+    on(item::kSave, [this] { return _SaveAction(); });
+    on(item::kSaveAs, [this] { return _SaveAsAction(); });
+    on(item::kLoadCorrelations, [this] { return _LoadAction(); });
+    on(report::item::kClose, [this] {
+        close();
+        return true;
+    });
+    on(fw::kEditUndo, [this] {
+        m_undo->undo();
+        return true;
+    });
+    on(item::kRedo, [this] {
+        m_undo->redo();
+        return true;
+    });
+    on(fw::kEditCopy, [this] { return _CopyAction(); });
+    on(fw::kEditCut, [this] { return _CutAction(); });
+    on(fw::kEditPaste, [this] { return paste(QApplication::clipboard()->text()) || true; });
+    on(fw::kEditClear, [this] { return _ClearAction(); });
+}
+
+// The cells' keys: a cell being typed in keeps its own editing, served by
+// the framework.
+bool CorrelationGrid::tableHasKeys() const
+{
+    return QApplication::focusWidget() == m_grid;
+}
+
+void CorrelationGrid::EnableMenuItems()
+{
+    auto enable = [](std::string_view name, bool on) { fw::enableMenuItem(name, on); };
+    for (const char *name : {item::kSave, item::kSaveAs, item::kLoadCorrelations, report::item::kClose})
+        enable(name, true);
+    if (!tableHasKeys())
+        return;
+    const bool cells = !selectedCells().empty();
+    enable(fw::kEditUndo, m_undo->canUndo());
+    enable(item::kRedo, m_undo->canRedo());
+    enable(fw::kEditCopy, !m_grid->selectedRanges().isEmpty());
+    enable(fw::kEditCut, cells);
+    enable(fw::kEditClear, cells);
+    enable(fw::kEditPaste, !QGuiApplication::clipboard()->text().isEmpty());
+}
+
+bool CorrelationGrid::isModified() const
+{
+    return m_undo && !m_undo->isClean();
+}
+
+bool CorrelationGrid::MayClose()
+{
+    return mayDiscard();
+}
+
+bool CorrelationGrid::mayDiscard()
+{
+    if (!isModified())
+        return true;
+    switch (fw::Ask(tr("Save the changes to the correlations?"), tr("Correlations that are not saved are lost."),
+                    tr("&Save"), tr("&Don't Save"))) {
+    case fw::Answer::Yes:
+        return _SaveAction() && !isModified();
+    case fw::Answer::No:
+        return true;
+    case fw::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CorrelationGrid::closeEvent(QCloseEvent *event)
+{
+    if (!mayDiscard()) {
+        event->ignore();
+        return;
+    }
+    fw::Window::closeEvent(event);
+}
+
+void CorrelationGrid::showAll()
+{
+    const int n = int(m_names.size());
+    const bool showing = m_showing;
+    m_showing = true;
+    m_grid->setRowCount(n);
+    m_grid->setColumnCount(n);
+    m_grid->setHorizontalHeaderLabels(m_names);
+    m_grid->setVerticalHeaderLabels(m_names);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            showCell(i, j);
+    m_showing = showing;
+}
+
+int CorrelationGrid::indexOf(const QString &name) const
+{
+    for (int i = 0; i < m_names.size(); ++i)
+        if (m_names[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void CorrelationGrid::followNames(const QStringList &names)
+{
+    if (names == m_names)
+        return;
+    const int n = int(names.size());
+    std::vector<double> values(size_t(n) * size_t(n), kUnknown);
+    for (int i = 0; i < n; ++i) {
+        const int oldI = indexOf(names[i]);
+        for (int j = 0; j < n; ++j) {
+            const int oldJ = indexOf(names[j]);
+            if (i == j)
+                values[size_t(i * n + j)] = 1.0;
+            else if (oldI >= 0 && oldJ >= 0)
+                values[size_t(i * n + j)] = value(oldI, oldJ);
+        }
+    }
+    m_names = names;
+    m_values = std::move(values);
+    showAll();
+    say(whyNotSavable());
 }
 
 double CorrelationGrid::value(int row, int column) const
@@ -122,7 +274,7 @@ QString CorrelationGrid::problem() const
 
 void CorrelationGrid::say(const QString &text)
 {
-    m_problem->setText(text);
+    m_problem->setMessage(text);
 }
 
 void CorrelationGrid::showCell(int row, int column)
@@ -226,6 +378,8 @@ void CorrelationGrid::cellEdited(int row, int column)
 bool CorrelationGrid::paste(const QString &text)
 {
     const int n = int(m_names.size());
+    if (text.isEmpty())
+        return false;
     const int top = std::max(0, m_grid->currentRow()), left = std::max(0, m_grid->currentColumn());
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().trimmed().isEmpty())
@@ -326,6 +480,8 @@ bool CorrelationGrid::saveAs(const QString &path)
         return false;
     }
     say(tr("Saved as %1; the sheet uses these correlations.").arg(QFileInfo(path).fileName()));
+    m_path = path;
+    m_undo->setClean();
     emit saved(path);
     return true;
 }
@@ -346,19 +502,82 @@ QString CorrelationGrid::load(const QString &path)
     return {};
 }
 
-void CorrelationGrid::loadBtn_Clicked()
+bool CorrelationGrid::_LoadAction()
 {
     const QString path = fw::GetOpenFileName(this, tr("Load Correlations"), tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty())
         load(path);
+    return true;
 }
 
-void CorrelationGrid::saveAsBtn_Clicked()
+// To the correlation file the sheet uses, or as a new one when it uses none.
+bool CorrelationGrid::_SaveAction()
 {
-    const QString path = fw::GetSaveFileName(this, tr("Save Correlations"), tr("correlations.csv"),
+    if (m_path.isEmpty())
+        return _SaveAsAction();
+    return saveAs(m_path);
+}
+
+bool CorrelationGrid::_SaveAsAction()
+{
+    const QString path = fw::GetSaveFileName(this, tr("Save Correlations"),
+                                             m_path.isEmpty() ? tr("correlations.csv") : m_path,
                                              tr("CSV files (*.csv);;All files (*)"));
-    if (!path.isEmpty())
-        saveAs(path);
+    return !path.isEmpty() && saveAs(path);
+}
+
+std::vector<std::pair<int, int>> CorrelationGrid::selectedCells() const
+{
+    std::vector<std::pair<int, int>> cells;
+    for (const QTableWidgetSelectionRange &range : m_grid->selectedRanges())
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row)
+            for (int column = range.leftColumn(); column <= range.rightColumn() && column < row; ++column)
+                cells.emplace_back(row, column);
+    return cells;
+}
+
+// The selected block as a spreadsheet takes it: rows of tab-separated cells.
+bool CorrelationGrid::_CopyAction()
+{
+    const QList<QTableWidgetSelectionRange> ranges = m_grid->selectedRanges();
+    if (ranges.isEmpty())
+        return true;
+    int top = ranges[0].topRow(), bottom = ranges[0].bottomRow(), left = ranges[0].leftColumn(),
+        right = ranges[0].rightColumn();
+    for (const QTableWidgetSelectionRange &range : ranges) {
+        top = std::min(top, range.topRow());
+        bottom = std::max(bottom, range.bottomRow());
+        left = std::min(left, range.leftColumn());
+        right = std::max(right, range.rightColumn());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column) {
+            const double v = value(row, column);
+            cells << (std::isnan(v) ? QString() : QLocale().toString(v, 'g', QLocale::FloatingPointShortest));
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return true;
+}
+
+bool CorrelationGrid::_CutAction()
+{
+    _CopyAction();
+    return _ClearAction();
+}
+
+// Empties the selected cells below the diagonal, as one step.
+bool CorrelationGrid::_ClearAction()
+{
+    std::vector<Change> changes;
+    for (const auto &[row, column] : selectedCells())
+        if (!std::isnan(value(row, column)))
+            changes.push_back({row, column, 0, kUnknown});
+    change(std::move(changes));
+    return true;
 }
 
 bool CorrelationGrid::eventFilter(QObject *watched, QEvent *event)
@@ -377,8 +596,13 @@ bool CorrelationGrid::eventFilter(QObject *watched, QEvent *event)
             m_undo->redo();
             return true;
         }
+        // Delete and Backspace empty the selected cells, as in a spreadsheet.
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && key->modifiers() == Qt::NoModifier) {
+            _ClearAction();
+            return true;
+        }
     }
-    return QWidget::eventFilter(watched, event);
+    return fw::Window::eventFilter(watched, event);
 }
 
 } // namespace battery

@@ -38,6 +38,15 @@ void adoptWindow(const char *className, Window *window); // registers, then buil
 void forgetWindow(Window *window);
 } // namespace detail
 
+// A window made with arguments of its own, kept as if the lookup had made
+// it: found by existingWindow(), asked by mayCloseAll(), built and shown.
+template <class T>
+T *adoptWindow(T *window)
+{
+    detail::adoptWindow(T::kClassName, window);
+    return window;
+}
+
 template <class T>
 T *implicitWindow()
 {

@@ -1,6 +1,7 @@
 #include "shell/handle_about_menu.h"
 
 #include "battery_window/battery_wnd.h"
+#include "battery_window/correlation_grid.h"
 #include "converter_window/control_wnd.h"
 #include "framework/implicit_window.h"
 #include "report_window/report_wnd.h"
@@ -12,7 +13,7 @@ namespace shell {
 
 // Score Report is offered from the windows whose content it follows or
 // explains: the converter and the Description window. The Battery Sheet
-// from those and from the Score Report.
+// from those, from the Score Report and from its correlation grid.
 void HandleAboutMenu::EnableMenuItems()
 {
     enableMenuItem(item::kAboutVex, true);
@@ -22,7 +23,8 @@ void HandleAboutMenu::EnableMenuItems()
                                       || name == QLatin1String(DescriptionWnd::kClassName));
     enableMenuItem(item::kBattery, name == QLatin1String(ControlWnd::kClassName)
                                        || name == QLatin1String(DescriptionWnd::kClassName)
-                                       || name == QLatin1String(report::ReportWnd::kClassName));
+                                       || name == QLatin1String(report::ReportWnd::kClassName)
+                                       || name == QLatin1String(battery::CorrelationGrid::kClassName));
 }
 
 bool HandleAboutMenu::_AboutVex_Action()

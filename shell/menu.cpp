@@ -27,6 +27,8 @@ struct MenuRow {
 // window, the Score Report and the Battery Sheet, Export PDF and the Report
 // menu by the Score Report and the Battery Sheet, the other File items and
 // the row items by the Battery Sheet alone, Close by the window it closes;
+// Save, Save As…, Load Correlations… and the Edit items by the correlation
+// grid as well;
 // Quit is the one item that is always available. The recent files' slots are
 // named by the Battery Sheet when it first opens.
 const MenuRow kRows[] = {
@@ -35,6 +37,7 @@ const MenuRow kRows[] = {
     {battery::item::kOpen, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Open\u2026"), "Cmd+O", false},
     {battery::item::kSave, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Save"), "Cmd+S", false},
     {battery::item::kSaveAs, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "Save &As\u2026"), "Cmd+Shift+S", false},
+    {battery::item::kLoadCorrelations, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Load Correlations\u2026"), "", false},
     {"FileSeparator1", Kind::Item, "UntitledMenu2", "-", nullptr, false},
     {item::kPrint, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Print\u2026"), "Cmd+P", false},
     {report::item::kExportPdf, Kind::Item, "UntitledMenu2", QT_TRANSLATE_NOOP("Menu", "&Export PDF\u2026"), "", false},

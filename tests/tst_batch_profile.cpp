@@ -73,6 +73,8 @@ private slots:
     void standardErrorSays();
     void agreesWithTheCore();
     void comparisonSets();
+    void wideTable();
+    void wideTableAgreesWithTheLongOne();
 };
 
 // The whole table once, as the README shows it.
@@ -398,6 +400,9 @@ void TestBatchProfile::usageErrors_data()
                                      << QByteArray("--profile needs the columns name, scale and score; the header has no score");
     QTest::newRow("a column twice") << QByteArray("name,scale,score,Group,group\n") << QStringList{"--profile"}
                                     << QByteArray("the header names the column \"group\" twice");
+    QTest::newRow("--wide alone") << scores << QStringList{"--wide"} << QByteArray("--wide needs --profile");
+    QTest::newRow("--wide of pairs") << scores << QStringList{"--profile", "--pairs", "--wide"}
+                                     << QByteArray("--wide reshapes the score table; it cannot be used with --pairs");
     QTest::newRow("--pairs alone") << scores << QStringList{"--pairs"} << QByteArray("--pairs needs --profile");
     QTest::newRow("--metric alone") << scores << QStringList{"--metric", "t"} << QByteArray("--metric needs --profile");
     QTest::newRow("two tables") << scores << QStringList{"--profile", "--pairs", "--composites"}
@@ -526,6 +531,101 @@ void TestBatchProfile::comparisonSets()
     QCOMPARE(cellOf(rows, 11, "deviation"), "");
     // Converting the table again changes nothing.
     QCOMPARE(convert(run.output, {"--profile", "--bonferroni"}).output, run.output);
+}
+
+// One row per person: a person without a score has empty cells there,
+// never 0, and the note keeps what became of the rows left out.
+void TestBatchProfile::wideTable()
+{
+    const QByteArray input = "person,name,scale,score,reliability,retest,set,birth_date\n"
+                             "Ada,Vocabulary,scaled,13,.90,,verbal,2015-03-01\n"
+                             "Ada,Similarities,scaled,12,.86,,verbal,\n"
+                             "Ada,Coding,scaled,6,.85,9,speed,\n"
+                             "Ben,vocabulary,wechsler,100,.90,,verbal,2014-11-30\n"
+                             "Ben,Similarities,t,n/a,.86,,verbal,\n"
+                             "Ben,Matrices,scaled,11,.86,,,\n"
+                             "Ben,Matrices,scaled,12\n";
+    const Run run = convert(input, {"--profile", "--wide", "--metric", "t"});
+    QCOMPARE(run.status, 0);
+    const Rows rows = parse(run.output);
+    QCOMPARE(rows.size(), size_t(3));
+    const std::vector<std::string> &header = rows[0];
+    QCOMPARE(header.front(), std::string("person"));
+    QCOMPARE(header[1], std::string("birth_date"));
+    QCOMPARE(header.back(), std::string("note"));
+    // Four scores, each with the same figures, in the order first given.
+    const std::vector<std::string> figures = {"t", "percentile_rank", "descriptor", "ci_low", "ci_high",
+                                              "deviation", "deviation_critical", "strength_weakness",
+                                              "deviation_base_rate", "set_mean", "set_size", "rci", "change"};
+    QCOMPARE(header.size(), 2 + 4 * figures.size() + 1);
+    for (size_t score = 0; score < 4; ++score)
+        for (size_t f = 0; f < figures.size(); ++f)
+            QCOMPARE(header[2 + score * figures.size() + f],
+                     std::string(std::array{"Vocabulary_", "Similarities_", "Coding_", "Matrices_"}[score]) + figures[f]);
+    QCOMPARE(::cellOf(rows, 1, "person"), std::string("Ada"));
+    QCOMPARE(::cellOf(rows, 1, "birth_date"), std::string("2015-03-01"));
+    QCOMPARE(::cellOf(rows, 1, "Vocabulary_t"), std::string("60"));
+    QCOMPARE(::cellOf(rows, 1, "Vocabulary_set_size"), std::string("2"));
+    QCOMPARE(::cellOf(rows, 1, "Coding_change"), std::string("no reliable change"));
+    QCOMPARE(::cellOf(rows, 1, "note"), std::string());
+    QCOMPARE(::cellOf(rows, 1, "Matrices_t"), std::string());
+    QCOMPARE(::cellOf(rows, 2, "Matrices_t"), std::string("53"));
+    // "vocabulary" is Vocabulary's column; Ben has no Coding, and his
+    // Similarities was refused: empty cells.
+    QCOMPARE(::cellOf(rows, 2, "Vocabulary_t"), std::string("50"));
+    for (const char *empty : {"Coding_t", "Coding_percentile_rank", "Coding_set_size", "Similarities_t",
+                              "Similarities_deviation"})
+        QCOMPARE(::cellOf(rows, 2, empty), std::string());
+    QCOMPARE(::cellOf(rows, 2, "note"),
+             std::string("line 6: score: \"n/a\" is not a number; line 8: malformed row: 4 cells "
+                         "where the header has 8; computed without lines 6, 8"));
+    QCOMPARE(run.errors, QByteArray("quintaval-convert: 5 rows converted, 1 refused, 1 malformed\n"
+                                    "quintaval-convert: 2 people\n"));
+}
+
+// Every figure of the wide table is the long table's, in its score's
+// columns, whatever the people's scores; a decimal comma stays one.
+void TestBatchProfile::wideTableAgreesWithTheLongOne()
+{
+    QRandomGenerator random(25);
+    const char *names[] = {"Vocabulary", "Similarities", "Block Design", "Matrix Reasoning", "Coding"};
+    for (int round = 0; round < 20; ++round) {
+        QByteArray input = "person;name;scale;score;reliability;retest;set\n";
+        for (int person = 0; person < 4; ++person)
+            for (const char *name : names) {
+                if (random.bounded(4) == 0)
+                    continue;
+                input += "P" + QByteArray::number(person) + ";" + name + ";scaled;"
+                         + QByteArray::number(random.bounded(1, 20)) + ";0,"
+                         + QByteArray::number(random.bounded(70, 95)) + ";"
+                         + (random.bounded(2) ? QByteArray::number(random.bounded(1, 20)) : QByteArray())
+                         + ";" + (random.bounded(2) ? "a" : "b") + "\n";
+            }
+        const QStringList options = {"--profile", "--correlations", "CORRELATIONS"};
+        const Run longRun = convert(input, options);
+        const Run wideRun = convert(input, options + QStringList{"--wide"});
+        QCOMPARE(wideRun.status, 0);
+        text::CsvReader longReader(std::string_view(longRun.output.constData(), size_t(longRun.output.size())), ';');
+        text::CsvReader wideReader(std::string_view(wideRun.output.constData(), size_t(wideRun.output.size())), ';');
+        Rows longRows, wideRows;
+        text::CsvRecord record;
+        while (longReader.next(record))
+            longRows.push_back(record.cells);
+        while (wideReader.next(record))
+            wideRows.push_back(record.cells);
+        const std::vector<std::string> &longHeader = longRows[0];
+        const size_t firstFigure = size_t(std::find(longHeader.begin(), longHeader.end(), "wechsler") - longHeader.begin());
+        for (size_t row = 1; row < longRows.size(); ++row) {
+            size_t wideRow = 1;
+            while (wideRow < wideRows.size() && wideRows[wideRow][0] != longRows[row][0])
+                ++wideRow;
+            QVERIFY(wideRow < wideRows.size());
+            for (size_t column = firstFigure; column + 1 < longHeader.size(); ++column)
+                QCOMPARE(::cellOf(wideRows, wideRow, ::cellOf(longRows, row, "name") + "_" + longHeader[column]),
+                         longRows[row][column]);
+        }
+        QCOMPARE(wideRows.size(), size_t(1 + 4));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBatchProfile)

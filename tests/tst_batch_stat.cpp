@@ -12,6 +12,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <readstat.h>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -258,6 +259,8 @@ private slots:
     void psppOpensTheOutput();
     void comparisonSetsComeThrough();
     void psppShowsAStudyConvertedAsItIs();
+    void wideNamesAreValid_data();
+    void wideNamesAreValid();
 
 private:
     QTemporaryDir m_dir;
@@ -808,6 +811,90 @@ void TestBatchStat::psppShowsAStudyConvertedAsItIs()
                             "^\\|read_percentile *\\|"})
         QVERIFY2(shown.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
                  qPrintable(QString(row) + " not in:\n" + shown));
+}
+
+// --wide names a column "<score>_<figure>": for SPSS and Stata made valid
+// and unique, every column keeping its figure, and labelled with the
+// score's own name; PSPP reads the file without a complaint.
+void TestBatchStat::wideNamesAreValid_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<int>("longestName");
+    QTest::addColumn<int>("longestLabel");
+    QTest::newRow("SPSS") << "sav" << 64 << 255;
+    QTest::newRow("Stata") << "dta" << 32 << 80;
+}
+
+void TestBatchStat::wideNamesAreValid()
+{
+    QFETCH(QString, extension);
+    QFETCH(int, longestName);
+    QFETCH(int, longestLabel);
+    const std::string longName = "Reading " + std::string(142, 'x');
+    const std::vector<std::string> names = {longName, "Wortschatz Übung", "Block Design", "block_design",
+                                            "Matrix Reasoning"};
+    QByteArray csv = "person,name,scale,score,reliability\n";
+    for (const std::string &name : names)
+        csv += "A,\"" + QByteArray::fromStdString(name) + "\",scaled,12,.9\n";
+    csv += "B,Matrix Reasoning,scaled,7,.9\n";
+    const QString out = m_dir.filePath("wide." + extension);
+    const Run run = convert({"--profile", "--wide", "-", "-o", out.toStdString()}, csv);
+    QCOMPARE(run.status, 0);
+    const Table t = read(out);
+    QCOMPARE(t.rows.size(), size_t(2));
+    const std::vector<std::string> figures = {"wechsler", "percentile_rank", "descriptor", "ci_low", "ci_high",
+                                              "deviation", "deviation_critical", "strength_weakness",
+                                              "deviation_base_rate", "rci", "change"};
+    QCOMPARE(t.header.size(), 1 + names.size() * figures.size() + 1);
+    std::set<std::string> seen;
+    const QRegularExpression valid("^[A-Za-z][A-Za-z0-9_]*$");
+    for (size_t score = 0; score < names.size(); ++score) {
+        for (size_t f = 0; f < figures.size(); ++f) {
+            const std::string &name = t.header[1 + score * figures.size() + f];
+            QVERIFY2(valid.match(QString::fromStdString(name)).hasMatch() && int(name.size()) <= longestName,
+                     name.c_str());
+            QVERIFY2(QString::fromStdString(name).endsWith(QString::fromStdString("_" + figures[f])), name.c_str());
+            QVERIFY2(seen.insert(QString::fromStdString(name).toLower().toStdString()).second, name.c_str());
+            const std::string &label = t.variable(name).label;
+            QVERIFY2(int(label.size()) <= longestLabel, label.c_str());
+            const size_t colon = label.find(": ");
+            QVERIFY2(colon != std::string::npos && names[score].compare(0, colon, label, 0, colon) == 0,
+                     label.c_str());
+        }
+    }
+    QCOMPARE(t.header[1 + 2 * figures.size()], std::string("Block_Design_wechsler"));
+    QCOMPARE(t.header[1 + 3 * figures.size()], std::string("block_design_2_wechsler"));
+    QCOMPARE(t.header[2 + figures.size()],
+             std::string(extension == "sav" ? "Wortschatz___bung_percentile_rank" : "Wortschatz___bun_percentile_rank"));
+    QCOMPARE(t.variable(t.header[2 + figures.size()]).label, std::string("Wortschatz Übung: Percentile rank"));
+    const std::string &longLabel = t.variable(t.header[1]).label;
+    QVERIFY2(QString::fromStdString(longLabel).endsWith("xxx: Score, Wechsler metric"), longLabel.c_str());
+    // B has Matrix Reasoning only: the other scores are missing, not 0.
+    QCOMPARE(t.cell(1, "Matrix_Reasoning_wechsler"), std::string("85"));
+    QCOMPARE(t.cell(1, "Block_Design_wechsler"), std::string());
+    QCOMPARE(t.cell(1, "block_design_2_percentile_rank"), std::string());
+    QVERIFY(!t.variable("Block_Design_strength_weakness").text);
+
+    const QString pspp = QStandardPaths::findExecutable("pspp");
+    if (extension != "sav" || pspp.isEmpty())
+        return;
+    const QString syntax = m_dir.filePath("wide.sps");
+    QFile file(syntax);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("GET FILE='" + out + "'.\nDISPLAY DICTIONARY.\nLIST VARIABLES=person Matrix_Reasoning_wechsler.\n").toUtf8());
+    file.close();
+    QProcess process;
+    process.start(pspp, {"-O", "format=txt", "-O", "width=300", syntax});
+    QVERIFY(process.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(process.readAllStandardOutput());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(!shown.contains("warning", Qt::CaseInsensitive) && !shown.contains("error", Qt::CaseInsensitive),
+             qPrintable(shown));
+    for (const char *expected : {"Wortschatz Übung: Descriptor", "Matrix Reasoning: Strength or weakness",
+                                 "block_design: Score, Wechsler metric"})
+        QVERIFY2(shown.contains(expected), qPrintable(QString(expected) + " not in:\n" + shown));
+    QVERIFY2(shown.contains(QRegularExpression("^\\|B +\\| +85\\|", QRegularExpression::MultilineOption)),
+             qPrintable(shown));
 }
 
 QTEST_GUILESS_MAIN(TestBatchStat)

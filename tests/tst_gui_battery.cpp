@@ -5,6 +5,7 @@
 #include "battery_window/battery_wnd.h"
 #include "battery_window/chart_data.h"
 #include "battery_window/chart_view.h"
+#include "battery_window/battery_settings.h"
 #include "battery_window/correlation_grid.h"
 #include "battery_window/scores_model.h"
 #include "converter_window/control_wnd.h"
@@ -12,6 +13,7 @@
 #include "framework/message_box.h"
 #include "framework/question_box.h"
 #include "profile/analysis.h"
+#include "profile/correlations.h"
 #include "shell/program.h"
 #include "tests/program_fixture.h"
 #include "tests/mnemonics.h"
@@ -134,6 +136,10 @@ private slots:
     void editMenuFromTheKeyboard();
     void settingsRemembered();
     void correlationGrid();
+    void correlationGridIsAWindowOfTheProgram();
+    void correlationGridAsksAboutUnsavedEdits_data();
+    void correlationGridAsksAboutUnsavedEdits();
+    void correlationGridFollowsTheSheet();
 
 private:
     BatteryWnd *openSheet();
@@ -1494,7 +1500,7 @@ void TestBattery::correlationGrid()
     BatteryWnd *sheet = openBattery(false);
     QVERIFY(sheet);
     QTest::mouseClick(in<QPushButton>("editCorrelationsBtn"), Qt::LeftButton);
-    auto *grid = in<battery::CorrelationGrid>("CorrelationGrid");
+    auto *grid = existing<battery::CorrelationGrid>();
     QVERIFY(grid);
     QVERIFY(QTest::qWaitForWindowActive(grid));
     auto *table = grid->findChild<QTableWidget *>(QStringLiteral("gridTbl"));
@@ -1560,7 +1566,7 @@ void TestBattery::correlationGrid()
     QTRY_VERIFY(grid->problem().contains(QLatin1String("not positive semi-definite")));
     QVERIFY(grid->problem().contains(QLatin1String("Word Meaning, Analogies, General Knowledge")));
     answerDialogs(saved);
-    QTest::mouseClick(grid->findChild<QPushButton *>(QStringLiteral("saveAsBtn")), Qt::LeftButton);
+    QVERIFY(bar().trigger("FileSaveAs"));
     QVERIFY(!QFileInfo::exists(saved));
     QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("No correlations")));
     table->setFocus();
@@ -1569,7 +1575,7 @@ void TestBattery::correlationGrid()
     QTRY_COMPARE(grid->problem(), QString());
 
     // Saved, the sheet uses it, and the batch tool reads it as the original.
-    QTest::mouseClick(grid->findChild<QPushButton *>(QStringLiteral("saveAsBtn")), Qt::LeftButton);
+    QVERIFY(bar().trigger("FileSaveAs"));
     QTRY_VERIFY(QFileInfo::exists(saved));
     QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("saved.csv: 66 pairs")));
     const Run fromGrid = runCommand({"--profile", "--correlations", saved.toStdString()}, kBattery);
@@ -1587,12 +1593,12 @@ void TestBattery::correlationGrid()
 
     // Load… fills a grid from a file, refusing what the sheet refuses.
     grid->close();
-    QTRY_VERIFY(!in<battery::CorrelationGrid>("CorrelationGrid"));
+    QTRY_VERIFY(!existing<battery::CorrelationGrid>());
     sheet->loadCorrelations(QString());
     bringToFront(sheet);
     QTRY_COMPARE(frontName(), QStringLiteral("BatteryWnd"));
     QVERIFY(bar().trigger("EditCorrelationsAction"));
-    grid = in<battery::CorrelationGrid>("CorrelationGrid");
+    grid = existing<battery::CorrelationGrid>();
     QVERIFY(grid);
     QVERIFY(std::isnan(grid->value(11, 10)));
     const QString bad = m_dir.filePath(QStringLiteral("bad.csv"));
@@ -1602,6 +1608,194 @@ void TestBattery::correlationGrid()
     QVERIFY(grid->load(saved).isEmpty());
     QCOMPARE(grid->value(11, 10), 0.55);
     grid->close();
+}
+
+// The grid shares the one menu bar: Edit acts on its cells, File saves to
+// the correlation file the sheet uses, loads and closes it.
+void TestBattery::correlationGridIsAWindowOfTheProgram()
+{
+    const QString inUse = m_dir.filePath(QStringLiteral("in-use.csv"));
+    QVERIFY(writeFile(inUse, kCorrelations));
+    BatteryWnd *sheet = openBattery(false);
+    QVERIFY(sheet);
+    QVERIFY(sheet->loadCorrelations(inUse).isEmpty());
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
+    auto *grid = existing<battery::CorrelationGrid>();
+    QVERIFY(grid);
+    QTRY_COMPARE(frontName(), QStringLiteral("CorrelationGrid"));
+    QVERIFY(grid->menuWidget());
+    const QStringList clashes = mnemonicClashes(grid);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+    auto *table = grid->findChild<QTableWidget *>(QStringLiteral("gridTbl"));
+    table->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QVERIFY(bar().enabled("FileSave") && bar().enabled("FileSaveAs") && bar().enabled("LoadCorrelationsAction")
+            && bar().enabled("FileClose"));
+    QVERIFY(!bar().enabled("FileNew") && !bar().enabled("InsertRowAction"));
+    QVERIFY(!bar().enabled("EditUndo"));
+
+    // Copy a block, clear it, undo and redo, cut, paste: each from the menu.
+    table->setRangeSelected(QTableWidgetSelectionRange(2, 0, 2, 1), true);
+    table->setCurrentCell(2, 0, QItemSelectionModel::NoUpdate);
+    QVERIFY(bar().trigger("EditCopy"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.63\t0.6\n"));
+    QVERIFY(bar().trigger("EditClear"));
+    QVERIFY(std::isnan(grid->value(2, 0)) && std::isnan(grid->value(2, 1)) && std::isnan(grid->value(0, 2)));
+    QVERIFY(grid->isModified() && grid->isWindowModified());
+    QVERIFY(bar().trigger("EditUndo"));
+    QCOMPARE(grid->value(2, 0), 0.63);
+    QCOMPARE(grid->value(1, 2), 0.6);
+    QVERIFY(!grid->isModified());
+    QVERIFY(bar().trigger("EditRedo"));
+    QVERIFY(std::isnan(grid->value(2, 1)));
+    QVERIFY(bar().trigger("EditUndo"));
+    table->clearSelection();
+    table->setRangeSelected(QTableWidgetSelectionRange(3, 0, 3, 0), true);
+    QVERIFY(bar().trigger("EditCut"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.52\n"));
+    QVERIFY(std::isnan(grid->value(3, 0)));
+    table->setCurrentCell(4, 0);
+    QVERIFY(bar().trigger("EditPaste"));
+    QCOMPARE(grid->value(4, 0), 0.52);
+    // A cell being typed in keeps its own editing.
+    QTest::keyClick(table, Qt::Key_5);
+    QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    QVERIFY(bar().trigger("EditPaste"));
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(), QStringLiteral("59"));
+    key(Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(grid->value(4, 0), 0.52);
+
+    // A refusal is said on a status line that a screen reader hears.
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    QVERIFY(bar().trigger("EditPaste"));
+    QAccessibleInterface *line = QAccessible::queryAccessibleInterface(grid->findChild<QLabel *>(QStringLiteral("problemTxt")));
+    QVERIFY(line);
+    QCOMPARE(line->role(), QAccessible::StatusBar);
+    QVERIFY2(line->text(QAccessible::Name).contains(QLatin1String("Nothing pasted")), qPrintable(line->text(QAccessible::Name)));
+    QCOMPARE(grid->value(4, 0), 0.52);
+
+    // Save writes the file in use, asking nothing; the sheet reads it again.
+    QStringList dialogs;
+    fw::setFileDialogHook([&](fw::FileDialogKind, const QString &) {
+        dialogs << QStringLiteral("asked");
+        return QString();
+    });
+    QVERIFY(bar().trigger("FileSave"));
+    QCOMPARE(dialogs, QStringList());
+    QVERIFY(!grid->isModified());
+    profile::Correlations written;
+    QVERIFY(battery::readCorrelationFile(inUse, written).isEmpty());
+    QVERIFY(std::isnan(written.between("Matrices", "Word Meaning")));
+    QCOMPARE(written.between("Word Meaning", "Block Patterns"), 0.52);
+    QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("in-use.csv: 65 pairs")));
+
+    // Load Correlations… fills the grid; Close closes it, the sheet stays.
+    answerDialogs(m_dir.filePath(QStringLiteral("correlations.csv")));
+    QVERIFY(bar().trigger("LoadCorrelationsAction"));
+    QCOMPARE(grid->value(3, 0), 0.52);
+    QCOMPARE(grid->value(4, 0), 0.49);
+    QVERIFY(grid->isModified());
+    m_answer = fw::Answer::No;
+    QPointer<battery::CorrelationGrid> guarded(grid);
+    QVERIFY(bar().trigger("FileClose"));
+    QTRY_VERIFY(guarded.isNull());
+    QVERIFY(existing<BatteryWnd>());
+    QCOMPARE(m_questions, QStringList{QStringLiteral("Save the changes to the correlations?")});
+}
+
+// Closing the grid, or the sheet with it, with edits not saved asks; Cancel
+// keeps both open and the edits, Save writes them, Don't Save drops them.
+void TestBattery::correlationGridAsksAboutUnsavedEdits_data()
+{
+    QTest::addColumn<bool>("closeSheet");
+    QTest::addColumn<int>("answer");
+    for (const bool sheet : {false, true}) {
+        const char *closing = sheet ? "sheet" : "grid";
+        QTest::addRow("%s, save", closing) << sheet << int(fw::Answer::Yes);
+        QTest::addRow("%s, don't save", closing) << sheet << int(fw::Answer::No);
+        QTest::addRow("%s, cancel", closing) << sheet << int(fw::Answer::Cancel);
+    }
+}
+
+void TestBattery::correlationGridAsksAboutUnsavedEdits()
+{
+    QFETCH(bool, closeSheet);
+    QFETCH(int, answer);
+    BatteryWnd *sheet = openBattery(false);
+    QVERIFY(sheet);
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
+    QPointer<battery::CorrelationGrid> grid(existing<battery::CorrelationGrid>());
+    QVERIFY(grid);
+    QVERIFY(grid->change({{1, 0, 0, 0.5}}));
+    const QString savedTo = m_dir.filePath(QStringLiteral("asked-correlations.csv"));
+    QFile::remove(savedTo);
+    answerDialogs(savedTo);
+    m_answer = fw::Answer(answer);
+    QPointer<BatteryWnd> guardedSheet(sheet);
+    if (closeSheet)
+        sheet->close();
+    else
+        grid->close();
+    QCOMPARE(m_questions.value(0), QStringLiteral("Save the changes to the correlations?"));
+    const bool left = answer != int(fw::Answer::Cancel);
+    QCOMPARE(QFileInfo::exists(savedTo), answer == int(fw::Answer::Yes));
+    QTRY_COMPARE(grid.isNull(), left);
+    if (left && closeSheet)
+        QTRY_VERIFY(guardedSheet.isNull()); // the sheet's scores were saved
+    else
+        QVERIFY(!guardedSheet.isNull());
+    if (!left)
+        QCOMPARE(grid->value(1, 0), 0.5);
+    if (answer == int(fw::Answer::Yes) && !closeSheet)
+        QVERIFY(in<QLabel>("correlationsTxt")->text().startsWith(QLatin1String("asked-correlations.csv: 1 pair")));
+}
+
+// Renaming, adding or removing the sheet's scores while the grid is open:
+// the grid follows, keeping the values of the scores whose names stay, and
+// its undo still finds the cells by their scores.
+void TestBattery::correlationGridFollowsTheSheet()
+{
+    BatteryWnd *sheet = openBattery(true);
+    QVERIFY(sheet);
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
+    auto *grid = existing<battery::CorrelationGrid>();
+    QVERIFY(grid);
+    const QStringList before = grid->names();
+    QCOMPARE(grid->value(2, 1), 0.6); // General Knowledge and Analogies
+    QVERIFY(grid->change({{2, 1, 0, 0.2}}));
+    QVERIFY(grid->change({{3, 0, 0, 0.3}})); // Matrices and Word Meaning
+
+    bringToFront(sheet);
+    scores()->setCurrentIndex(scores()->model()->index(0, 0));
+    sheet->pasteText(QStringLiteral("Vocabulary\n")); // was Word Meaning
+    QStringList renamed = before;
+    renamed[0] = QStringLiteral("Vocabulary");
+    QTRY_COMPARE(grid->names(), renamed);
+    QCOMPARE(grid->value(2, 1), 0.2);
+    QVERIFY(std::isnan(grid->value(1, 0)));
+    QVERIFY(std::isnan(grid->value(3, 0)));
+    QCOMPARE(grid->value(0, 0), 1.0);
+    // The sheet's undo brings the name back, not its values.
+    QVERIFY(bar().trigger("EditUndo"));
+    QTRY_COMPARE(grid->names(), before);
+    QVERIFY(std::isnan(grid->value(1, 0)));
+    // A row deleted before the others moves them up: undo finds them.
+    scores()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), scores());
+    scores()->setCurrentIndex(scores()->model()->index(0, 0));
+    QVERIFY(bar().trigger("DeleteRowAction"));
+    QTRY_COMPARE(grid->names(), before.mid(1));
+    QCOMPARE(grid->value(1, 0), 0.2);
+    bringToFront(grid);
+    grid->undoStack()->undo(); // Matrices and Word Meaning: the pair is gone, nothing happens
+    grid->undoStack()->undo();
+    QCOMPARE(grid->value(1, 0), 0.6);
+    grid->undoStack()->redo();
+    QCOMPARE(grid->value(1, 0), 0.2);
+    QCOMPARE(grid->problem(), QString());
+    m_answer = fw::Answer::No;
 }
 
 QTEST_MAIN(TestBattery)

@@ -526,6 +526,16 @@ void TestGerman::batteryInGerman()
     QVERIFY(sheet->findChild<QTextBrowser *>(QStringLiteral("howPane"))->toPlainText().contains(
         QStringLiteral("Abweichung vom Mittelwert der Person")));
     keepPicture(sheet, "battery-de");
+    // The correlation grid's menus take their letters once each in German too.
+    bringToFront(sheet);
+    QVERIFY(bar().trigger("EditCorrelationsAction"));
+    fw::Window *grid = fw::existingWindow("CorrelationGrid");
+    QVERIFY(grid && QTest::qWaitForWindowActive(grid));
+    const QStringList gridClashes = mnemonicClashes(grid);
+    QVERIFY2(gridClashes.isEmpty(), qPrintable(gridClashes.join(QLatin1String("; "))));
+    QVERIFY(bar().trigger("FileClose"));
+    QTRY_VERIFY(!fw::existingWindow("CorrelationGrid"));
+    bringToFront(sheet);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("profil.csv"));

@@ -69,6 +69,7 @@ const MenuRow kMenus[] = {
     {"FileOpen", "UntitledMenu2", "&Open\u2026", "Ctrl+O", "NNNNNNY"},
     {"FileSave", "UntitledMenu2", "&Save", "Ctrl+S", "NNNNNNY"},
     {"FileSaveAs", "UntitledMenu2", "Save &As\u2026", "Ctrl+Shift+S", "NNNNNNY"},
+    {"LoadCorrelationsAction", "UntitledMenu2", "&Load Correlations\u2026", "", "NNNNNNY"},
     {"FileSeparator1", "UntitledMenu2", "", "", "NNNNNNN"},
     {"Print", "UntitledMenu2", "&Print\u2026", "Ctrl+P", "NNNYNNY"},
     {"ExportPdfItem", "UntitledMenu2", "&Export PDF\u2026", "", "NNNNNNY"},

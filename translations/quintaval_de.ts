@@ -818,6 +818,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Edit C&amp;orrelations…</source>
         <translation>Korrelationen &amp;bearbeiten…</translation>
     </message>
+    <message>
+        <source>&amp;Load Correlations…</source>
+        <translation>Korrelationen &amp;laden…</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -2015,22 +2019,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Korrelationen unterhalb der Diagonale eingeben oder einfügen; oberhalb werden sie gespiegelt.</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Load…</source>
-        <translation>&amp;Laden…</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Speichern &amp;unter…</translation>
-    </message>
-    <message>
-        <source>Save the correlations as a CSV file; the sheet then uses them.</source>
-        <translation>Die Korrelationen als CSV-Datei speichern; das Blatt verwendet sie dann.</translation>
-    </message>
-    <message>
         <source>“%1” is not a number.</source>
         <translation>„%1“ ist keine Zahl.</translation>
     </message>
@@ -2069,6 +2057,26 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 is not a correlation: it lies outside %2 to 1.</source>
         <translation>%1 ist keine Korrelation: der Wert liegt außerhalb von %2 bis 1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the correlations?</source>
+        <translation>Die Änderungen an den Korrelationen speichern?</translation>
+    </message>
+    <message>
+        <source>Correlations that are not saved are lost.</source>
+        <translation>Nicht gespeicherte Korrelationen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
     </message>
 </context>
 <context>
