@@ -6,6 +6,7 @@
 #include "profile/analysis.h"
 #include "profile/formulas.h"
 #include "text/fixed_number.h"
+#include "text/text_routines.h"
 
 namespace profile {
 
@@ -34,7 +35,13 @@ double set(Figure &figure, double value, int decimals)
     }
     figure.value = value;
     figure.missing = Missing::None;
-    return text::fixedNumber(value, decimals, figure.text);
+    if (decimals <= 3)
+        return text::fixedNumber(value, decimals, figure.text);
+    // A p to four decimals, beyond what fixedNumber writes.
+    figure.text = text::Format(value, "0.0000");
+    double shown = value;
+    std::from_chars(figure.text.data(), figure.text.data() + figure.text.size(), shown);
+    return shown;
 }
 
 void clear(Figure &figure, Missing why)
