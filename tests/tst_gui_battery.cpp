@@ -221,7 +221,8 @@ QString TestBattery::sheetCells() const
         QStringList cells;
         for (const std::string &cell : row.cells)
             cells << QString::fromStdString(cell);
-        if (cells.back().isEmpty()) // the set, written only when given
+        // The set and a study's and controls' cells, written only when given.
+        while (cells.size() > int(profile::Field::Set) && cells.back().isEmpty())
             cells.removeLast();
         rows << cells.join(QLatin1Char('|'));
     }
@@ -901,7 +902,7 @@ void TestBattery::figuresNeverCutOnScreen()
     QAbstractItemModel *model = table->model();
     int figures = 0;
     for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column) {
-        if (!battery::isNumberColumn(column))
+        if (!battery::isNumberColumn(column) || table->isColumnHidden(column))
             continue;
         for (int row = 0; row < model->rowCount(); ++row) {
             const QString figure = model->index(row, column).data().toString();

@@ -97,6 +97,8 @@ const MenuRow kMenus[] = {
     {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
     {"EditSeparator3", "UntitledMenu0", "", "", "NNNNNNN"},
     {"EditCorrelationsAction", "UntitledMenu0", "Edit C&orrelations\u2026", "", "NNNNNNY"},
+    {"ViewMenu", nullptr, "View", "", "YYYYYYY"},
+    {"ShowSampleColumnsAction", "ViewMenu", "&Study and Control Columns", "", "NNNNNNY"},
     {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},
     {"CopyTableAction", "ReportMenu", "Copy &Table", "Ctrl+Shift+C", "NNNNNNY"},
     {"CopySentenceAction", "ReportMenu", "Copy &Sentence", "", "NNNNNNN"},
