@@ -122,7 +122,7 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
             ? tr("A retest study needs at least 3 people, counted in whole numbers.")
             : tr("A control sample needs at least 2 people, counted in whole numbers.");
     case Problem::CorrelationOutOfRange:
-        return tr("The retest correlation must lie between \u22121 and 1, both left out.");
+        return tr("The retest correlation must lie between \u2212" "1 and 1, both left out.");
     case Problem::DuplicateName:
         return tr("Row %1 already has the name %2; each score needs a name of its own.")
             .arg(otherRow)

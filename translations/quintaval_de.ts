@@ -818,6 +818,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Edit C&amp;orrelations…</source>
         <translation>Korrelationen &amp;bearbeiten…</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>An&amp;zeige</translation>
+    </message>
+    <message>
+        <source>&amp;Study and Control Columns</source>
+        <translation>&amp;Studien- und Kontrollspalten</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -1552,6 +1560,90 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Profile chart of the scores on the %1 scale: %2.</source>
         <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
     </message>
+    <message>
+        <source>Case against controls</source>
+        <translation>Fall gegen Kontrollen</translation>
+    </message>
+    <message>
+        <source>Pred.</source>
+        <translation>Vorh.</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>CG t</source>
+        <translation>CG-t</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>95% interval</source>
+        <translation>95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>Pred.: the retest predicted from the score by the retest study&apos;s regression.</source>
+        <translation>Vorh.: der aus dem Wert mit der Regression der Retest-Studie vorhergesagte Retest.</translation>
+    </message>
+    <message>
+        <source>SRB z: the retest&apos;s distance from the prediction in standard errors of estimate.</source>
+        <translation>SRB-z: der Abstand des Retests von der Vorhersage in Standardschätzfehlern.</translation>
+    </message>
+    <message>
+        <source>CG t: the same distance as a t that allows for the study&apos;s size; %: the estimated percent of people with a larger change in the same direction.</source>
+        <translation>CG-t: derselbe Abstand als t, das die Größe der Studie berücksichtigt; %: der geschätzte Prozentsatz der Personen mit einer größeren Veränderung in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>p is one-tailed. The change is decided by %1 at alpha %2, two-tailed.</source>
+        <translation>p ist einseitig. Über die Veränderung entscheidet %1 bei Alpha %2, zweiseitig.</translation>
+    </message>
+    <message>
+        <source>the SRB z</source>
+        <translation>das SRB-z</translation>
+    </message>
+    <message>
+        <source>the CG t, or by the RCI for a score without a study</source>
+        <translation>das CG-t, bei einem Wert ohne Studie der RCI</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>z_CC</source>
+        <translation>z_CC</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 darüber</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <source>M %1, SD %2, n %3</source>
+        <translation>M %1, SD %2, n %3</translation>
+    </message>
+    <message>
+        <source>t: the score against the controls&apos; mean, allowing for their number, with n − 1 degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score&apos;s z against the controls. %: the estimated percent of the control population below the score, or above it for a score above their mean. The intervals are 95%.</source>
+        <translation>t: der Wert gegen den Mittelwert der Kontrollgruppe, unter Berücksichtigung ihrer Größe, mit n − 1 Freiheitsgraden; p ist einseitig, in Richtung des Werts. z_CC: das z des Werts gegenüber der Kontrollgruppe. %: der geschätzte Prozentsatz der Kontrollpopulation unterhalb des Werts, bei einem Wert über ihrem Mittelwert oberhalb. Die Intervalle sind 95-%-Intervalle.</translation>
+    </message>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
@@ -1864,10 +1956,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Korrelationen zwischen den Werten aus einer CSV-Datei lesen: Sie ergeben Basisraten und Kompositwerte.</translation>
     </message>
     <message>
-        <source>Remo&amp;ve</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
         <source>Remove correlations</source>
         <translation>Korrelationen entfernen</translation>
     </message>
@@ -1979,6 +2067,38 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Correlations need two scores with names on the sheet.</source>
         <translation>Korrelationen brauchen zwei Werte mit Namen auf dem Blatt.</translation>
+    </message>
+    <message>
+        <source>Case against controls</source>
+        <translation>Fall gegen Kontrollen</translation>
+    </message>
+    <message>
+        <source>Change by:</source>
+        <translation>Veränderung nach:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>RCI</source>
+        <translation>RCI</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>Crawford-Garthwaite t</source>
+        <translation>Crawford-Garthwaite-t</translation>
+    </message>
+    <message>
+        <source>What decides a reliable gain or loss. Automatic: the regression&apos;s t for a score with a retest study, the RCI without. The regression methods need the study&apos;s columns: its means and SDs at both testings, r12 and N.</source>
+        <translation>Was über eine reliable Verbesserung oder Verschlechterung entscheidet. Automatisch: das t der Regression bei einem Wert mit Retest-Studie, sonst der RCI. Die Regressionsverfahren brauchen die Spalten der Studie: Mittelwerte und SDs beider Testungen, r12 und N.</translation>
+    </message>
+    <message>
+        <source>&amp;Unload</source>
+        <translation>&amp;Entfernen</translation>
     </message>
 </context>
 <context>
@@ -2517,6 +2637,190 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Within the comparison set %1: its scores with a reliability only.</source>
         <translation>Innerhalb des Vergleichssets %1: nur dessen Werte mit Reliabilität.</translation>
     </message>
+    <message>
+        <source>Retest predicted by regression</source>
+        <translation>Durch Regression vorhergesagter Retest</translation>
+    </message>
+    <message>
+        <source>Standardized regression-based change</source>
+        <translation>Standardisierte regressionsbasierte Veränderung</translation>
+    </message>
+    <message>
+        <source>Change against a regression, as a t</source>
+        <translation>Veränderung gegenüber einer Regression, als t</translation>
+    </message>
+    <message>
+        <source>One-tailed p</source>
+        <translation>Einseitiges p</translation>
+    </message>
+    <message>
+        <source>Estimated percent of people beyond the score</source>
+        <translation>Geschätzter Prozentsatz der Personen jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>Interval of the percent, from the non-central t</source>
+        <translation>Intervall des Prozentsatzes, aus der nichtzentralen t-Verteilung</translation>
+    </message>
+    <message>
+        <source>Reliable change by regression</source>
+        <translation>Reliable Veränderung nach Regression</translation>
+    </message>
+    <message>
+        <source>Reliable change by regression, t test</source>
+        <translation>Reliable Veränderung nach Regression, t-Test</translation>
+    </message>
+    <message>
+        <source>A score against a control sample, as a t</source>
+        <translation>Ein Wert gegen eine Kontrollgruppe, als t</translation>
+    </message>
+    <message>
+        <source>z of a score against a control sample</source>
+        <translation>z eines Werts gegenüber einer Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>Interval of that z, from the non-central t</source>
+        <translation>Intervall dieses z, aus der nichtzentralen t-Verteilung</translation>
+    </message>
+    <message>
+        <source>Interval of the percent of controls beyond the score</source>
+        <translation>Intervall des Prozentsatzes der Kontrollpersonen jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>b = %1 %2 / %3, a = %4 &amp;minus; b %5, predicted retest = a + b X</source>
+        <translation>b = %1 %2 / %3, a = %4 &amp;minus; b %5, vorhergesagter Retest = a + b X</translation>
+    </message>
+    <message>
+        <source>z = (retest &amp;minus; predicted) / SEE, SEE = %1 &amp;radic;(1 &amp;minus; %2&amp;sup2;)</source>
+        <translation>z = (Retest &amp;minus; Vorhersage) / SEE, SEE = %1 &amp;radic;(1 &amp;minus; %2&amp;sup2;)</translation>
+    </message>
+    <message>
+        <source>t = (retest &amp;minus; predicted) / s, N &amp;minus; 2 df; s = %1 &amp;radic;(1 + &amp;theta;), %1 = %2 &amp;radic;((1 &amp;minus; %3&amp;sup2;)(N &amp;minus; 1) / (N &amp;minus; 2)), &amp;theta; = 1/N + (X &amp;minus; %4)&amp;sup2; / (%5&amp;sup2; (N &amp;minus; 1))</source>
+        <translation>t = (Retest &amp;minus; Vorhersage) / s, N &amp;minus; 2 df; s = %1 &amp;radic;(1 + &amp;theta;), %1 = %2 &amp;radic;((1 &amp;minus; %3&amp;sup2;)(N &amp;minus; 1) / (N &amp;minus; 2)), &amp;theta; = 1/N + (X &amp;minus; %4)&amp;sup2; / (%5&amp;sup2; (N &amp;minus; 1))</translation>
+    </message>
+    <message>
+        <source>p = P(T &amp;gt; |t|) with the t&apos;s df, or 1 &amp;minus; &amp;Phi;(|z|) for a z: one-tailed, in the direction of the figure</source>
+        <translation>p = P(T &amp;gt; |t|) mit den df des t, bei einem z 1 &amp;minus; &amp;Phi;(|z|): einseitig, in Richtung der Kennzahl</translation>
+    </message>
+    <message>
+        <source>percent = 100 p</source>
+        <translation>Prozent = 100 p</translation>
+    </message>
+    <message>
+        <source>the non-central t with N &amp;minus; 2 df puts (retest &amp;minus; predicted) / (%1 &amp;radic;&amp;theta;) at .975 and .025 for two values of its noncentrality &amp;lambda;, found by root finding; the bounds are 100 (1 &amp;minus; &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;)) for a gain, 100 &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;) for a loss</source>
+        <translation>die nichtzentrale t-Verteilung mit N &amp;minus; 2 df legt (Retest &amp;minus; Vorhersage) / (%1 &amp;radic;&amp;theta;) für zwei Werte ihres Nichtzentralitätsparameters &amp;lambda;, durch Nullstellensuche gefunden, auf ,975 und ,025; die Grenzen sind 100 (1 &amp;minus; &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;)) bei einer Verbesserung, 100 &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;) bei einer Verschlechterung</translation>
+    </message>
+    <message>
+        <source>reliable gain when z as shown &amp;ge; %1, reliable loss when z &amp;le; &amp;minus;%1</source>
+        <translation>reliable Verbesserung bei angezeigtem z &amp;ge; %1, reliable Verschlechterung bei z &amp;le; &amp;minus;%1</translation>
+    </message>
+    <message>
+        <source>reliable gain when t as shown &amp;ge; %1, reliable loss when t &amp;le; &amp;minus;%1, %1 the two-tailed critical t at &amp;alpha; with N &amp;minus; 2 df, rounded up to the t&apos;s decimals</source>
+        <translation>reliable Verbesserung bei angezeigtem t &amp;ge; %1, reliable Verschlechterung bei t &amp;le; &amp;minus;%1; %1 ist das zweiseitige kritische t bei &amp;alpha; mit N &amp;minus; 2 df, auf die Nachkommastellen des t aufgerundet</translation>
+    </message>
+    <message>
+        <source>t = (X &amp;minus; M) / (SD &amp;radic;((n + 1) / n)), n &amp;minus; 1 df</source>
+        <translation>t = (X &amp;minus; M) / (SD &amp;radic;((n + 1) / n)), n &amp;minus; 1 df</translation>
+    </message>
+    <message>
+        <source>the non-central t with n &amp;minus; 1 df puts %1 &amp;radic;n at .975 and .025 for two values of its noncentrality &amp;lambda;, found by root finding; the bounds are &amp;lambda; / &amp;radic;n</source>
+        <translation>die nichtzentrale t-Verteilung mit n &amp;minus; 1 df legt %1 &amp;radic;n für zwei Werte ihres Nichtzentralitätsparameters &amp;lambda;, durch Nullstellensuche gefunden, auf ,975 und ,025; die Grenzen sind &amp;lambda; / &amp;radic;n</translation>
+    </message>
+    <message>
+        <source>100 &amp;Phi;(bound) of the interval of %1 below the controls&apos; mean, 100 (1 &amp;minus; &amp;Phi;(bound)) above it</source>
+        <translation>100 &amp;Phi;(Grenze) des Intervalls von %1 unter dem Mittelwert der Kontrollgruppe, 100 (1 &amp;minus; &amp;Phi;(Grenze)) darüber</translation>
+    </message>
+    <message>
+        <source>study&apos;s mean at the first testing</source>
+        <translation>Mittelwert der Studie bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>study&apos;s SD at the first testing</source>
+        <translation>SD der Studie bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>study&apos;s mean at the retest</source>
+        <translation>Mittelwert der Studie beim Retest</translation>
+    </message>
+    <message>
+        <source>study&apos;s SD at the retest</source>
+        <translation>SD der Studie beim Retest</translation>
+    </message>
+    <message>
+        <source>study&apos;s size</source>
+        <translation>Größe der Studie</translation>
+    </message>
+    <message>
+        <source>slope</source>
+        <translation>Steigung</translation>
+    </message>
+    <message>
+        <source>intercept</source>
+        <translation>Achsenabschnitt</translation>
+    </message>
+    <message>
+        <source>predicted retest</source>
+        <translation>vorhergesagter Retest</translation>
+    </message>
+    <message>
+        <source>standard error of estimate</source>
+        <translation>Standardschätzfehler</translation>
+    </message>
+    <message>
+        <source>SD about the regression line, N − 2 df</source>
+        <translation>SD um die Regressionsgerade, N − 2 df</translation>
+    </message>
+    <message>
+        <source>share of the prediction&apos;s own error</source>
+        <translation>Anteil des Fehlers der Vorhersage selbst</translation>
+    </message>
+    <message>
+        <source>standard error of the discrepancy</source>
+        <translation>Standardfehler der Abweichung</translation>
+    </message>
+    <message>
+        <source>regression-based change z</source>
+        <translation>regressionsbasiertes Veränderungs-z</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>p, one-tailed</source>
+        <translation>p, einseitig</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>controls&apos; mean</source>
+        <translation>Mittelwert der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>controls&apos; SD</source>
+        <translation>SD der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>number of controls</source>
+        <translation>Größe der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>z against the controls</source>
+        <translation>z gegenüber der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>noncentrality at a bound</source>
+        <translation>Nichtzentralität an einer Grenze</translation>
+    </message>
+    <message>
+        <source>critical t</source>
+        <translation>kritisches t</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2651,6 +2955,90 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>not computed: correlations unknown</source>
         <translation>nicht berechnet: Korrelationen unbekannt</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>z_CC</source>
+        <translation>z_CC</translation>
+    </message>
+    <message>
+        <source>95% low</source>
+        <translation>95 % unten</translation>
+    </message>
+    <message>
+        <source>95% high</source>
+        <translation>95 % oben</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>The score against the controls&apos; mean, as a t (Crawford and Howell)</source>
+        <translation>Der Wert gegen den Mittelwert der Kontrollgruppe, als t (Crawford und Howell)</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom: controls less one</source>
+        <translation>Freiheitsgrade: Größe der Kontrollgruppe minus eins</translation>
+    </message>
+    <message>
+        <source>One-tailed p, in the direction of the score</source>
+        <translation>Einseitiges p, in Richtung des Werts</translation>
+    </message>
+    <message>
+        <source>The score&apos;s z against the controls</source>
+        <translation>Das z des Werts gegenüber der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>Lower bound of the z&apos;s 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des z</translation>
+    </message>
+    <message>
+        <source>Upper bound of the z&apos;s 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des z</translation>
+    </message>
+    <message>
+        <source>Whether the percent counts the controls below the score or above it</source>
+        <translation>Ob der Prozentsatz die Kontrollpersonen unterhalb oder oberhalb des Werts zählt</translation>
+    </message>
+    <message>
+        <source>Estimated percent of the control population beyond the score</source>
+        <translation>Geschätzter Prozentsatz der Kontrollpopulation jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>Lower bound of the percent&apos;s 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>Upper bound of the percent&apos;s 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>darüber</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>darunter</translation>
+    </message>
 </context>
 <context>
     <name>battery::ScoresModel</name>
@@ -2753,6 +3141,62 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
         <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>The retest predicted from the retest study, on the score&apos;s scale</source>
+        <translation>Der aus der Retest-Studie vorhergesagte Retest, auf der Skala des Werts</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>Standardized regression-based change</source>
+        <translation>Standardisierte regressionsbasierte Veränderung</translation>
+    </message>
+    <message>
+        <source>CG t</source>
+        <translation>CG-t</translation>
+    </message>
+    <message>
+        <source>Crawford and Garthwaite&apos;s t of the change</source>
+        <translation>Das t der Veränderung nach Crawford und Garthwaite</translation>
+    </message>
+    <message>
+        <source>Change p</source>
+        <translation>p Veränderung</translation>
+    </message>
+    <message>
+        <source>One-tailed p of the change</source>
+        <translation>Einseitiges p der Veränderung</translation>
+    </message>
+    <message>
+        <source>Change %</source>
+        <translation>Veränderung %</translation>
+    </message>
+    <message>
+        <source>Estimated percent of people with a larger change in this direction</source>
+        <translation>Geschätzter Prozentsatz der Personen mit einer größeren Veränderung in dieser Richtung</translation>
+    </message>
+    <message>
+        <source>95% low</source>
+        <translation>95 % unten</translation>
+    </message>
+    <message>
+        <source>Lower bound of the percent&apos;s 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>95% high</source>
+        <translation>95 % oben</translation>
+    </message>
+    <message>
+        <source>Upper bound of the percent&apos;s 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
 </context>
 <context>
@@ -3167,6 +3611,74 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 is %2; the report is not written over it. Give the document another name.</source>
         <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Study M1</source>
+        <translation>Studie M1</translation>
+    </message>
+    <message>
+        <source>Study SD1</source>
+        <translation>Studie SD1</translation>
+    </message>
+    <message>
+        <source>Study M2</source>
+        <translation>Studie M2</translation>
+    </message>
+    <message>
+        <source>Study SD2</source>
+        <translation>Studie SD2</translation>
+    </message>
+    <message>
+        <source>Study r12</source>
+        <translation>Studie r12</translation>
+    </message>
+    <message>
+        <source>Study N</source>
+        <translation>Studie N</translation>
+    </message>
+    <message>
+        <source>Controls M</source>
+        <translation>Kontrollen M</translation>
+    </message>
+    <message>
+        <source>Controls SD</source>
+        <translation>Kontrollen SD</translation>
+    </message>
+    <message>
+        <source>Controls n</source>
+        <translation>Kontrollen n</translation>
+    </message>
+    <message>
+        <source>A retest study needs all six cells: its means and SDs at both testings, its retest correlation and its size.</source>
+        <translation>Eine Retest-Studie braucht alle sechs Zellen: Mittelwerte und SDs beider Testungen, die Retest-Korrelation und ihre Größe.</translation>
+    </message>
+    <message>
+        <source>A control sample needs all three cells: its mean, its SD and its size.</source>
+        <translation>Eine Kontrollgruppe braucht alle drei Zellen: Mittelwert, SD und Größe.</translation>
+    </message>
+    <message>
+        <source>A retest study needs at least 3 people, counted in whole numbers.</source>
+        <translation>Eine Retest-Studie braucht mindestens 3 Personen, in ganzen Zahlen gezählt.</translation>
+    </message>
+    <message>
+        <source>A control sample needs at least 2 people, counted in whole numbers.</source>
+        <translation>Eine Kontrollgruppe braucht mindestens 2 Personen, in ganzen Zahlen gezählt.</translation>
+    </message>
+    <message>
+        <source>Not worked out: no retest study, or another change method chosen.</source>
+        <translation>Nicht berechnet: keine Retest-Studie oder ein anderes Verfahren für die Veränderung gewählt.</translation>
+    </message>
+    <message>
+        <source>No control sample.</source>
+        <translation>Keine Kontrollgruppe.</translation>
+    </message>
+    <message>
+        <source>Not worked out: too far out to be computed.</source>
+        <translation>Nicht berechnet: zu weit außen, um berechnet zu werden.</translation>
+    </message>
+    <message>
+        <source>The retest correlation must lie between −1 and 1, both left out.</source>
+        <translation>Die Retest-Korrelation muss zwischen −1 und 1 liegen, beide ausgenommen.</translation>
     </message>
 </context>
 <context>
