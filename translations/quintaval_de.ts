@@ -136,6 +136,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the options and exit statuses of --pdf.</source>
         <translation>Mit --battery: den Bericht als OpenDocument-Text (.odt) nach OUT schreiben und beenden; es gelten die Optionen und Exit-Status von --pdf.</translation>
     </message>
+    <message>
+        <source>With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the retest study&apos;s regression).</source>
+        <translation>Mit --pdf: was über eine reliable Veränderung entscheidet, jt (der RCI), srb oder cg (nach der Regression der Retest-Studie).</translation>
+    </message>
+    <message>
+        <source>--change-method takes jt, srb or cg, not &quot;%1&quot;</source>
+        <translation>--change-method nimmt jt, srb oder cg, nicht „%1“</translation>
+    </message>
 </context>
 <context>
     <name>ControlWnd</name>
