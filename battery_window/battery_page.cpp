@@ -445,7 +445,7 @@ private:
             note << PageWords::tr("CG t: the same distance as a t that allows for the study's size; %: the estimated "
                                   "percent of people with a larger change in the same direction.");
         note << PageWords::tr("p is one-tailed. The change is decided by %1 at alpha %2, two-tailed.")
-                    .arg(srb ? PageWords::tr("the SRB z") : PageWords::tr("the CG t, or by the RCI for a score without a study"),
+                    .arg(srb ? PageWords::tr("the SRB z") : PageWords::tr("the CG t (the RCI for a score without a study)"),
                          numbers::proportion(m_report.settings.alpha, 2));
         paragraph(m_document, note.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
     }

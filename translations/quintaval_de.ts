@@ -1617,8 +1617,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>das SRB-z</translation>
     </message>
     <message>
-        <source>the CG t, or by the RCI for a score without a study</source>
-        <translation>das CG-t, bei einem Wert ohne Studie der RCI</translation>
+        <source>the CG t (the RCI for a score without a study)</source>
+        <translation>das CG-t (bei einem Wert ohne Studie der RCI)</translation>
     </message>
     <message>
         <source>Controls</source>
