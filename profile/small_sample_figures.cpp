@@ -51,14 +51,21 @@ void clear(Figure &figure, Missing why)
     figure.missing = why;
 }
 
+// A batch clears the same empty figures person after person: a figure
+// that is set always sets `predicted` (or the case's `t`) too, so those
+// say whether all of them are cleared already.
 void clearRegression(RegressionFigures &r, Missing why)
 {
+    if (r.predicted.missing == why && r.predicted.text.empty())
+        return;
     for (Figure *figure : {&r.predicted, &r.z, &r.t, &r.p, &r.percent, &r.percentLow, &r.percentHigh})
         clear(*figure, why);
 }
 
 void clearCase(CaseFigures &c, Missing why)
 {
+    if (c.t.missing == why && c.t.text.empty())
+        return;
     for (Figure *figure : {&c.t, &c.df, &c.p, &c.zcc, &c.zccLow, &c.zccHigh, &c.percent,
                            &c.percentLow, &c.percentHigh})
         clear(*figure, why);
