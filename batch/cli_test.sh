@@ -286,5 +286,23 @@ cat "$work/study.sav" | "$bin" > /dev/null 2> "$work/err"
 check "SPSS data through a pipe exits 2" test $? -eq 2
 check "SPSS data through a pipe says to name the file" grep -q 'standard input is SPSS data; name the file' "$work/err"
 
+# The README's worked examples of a retest study and of a control sample.
+examples="$(dirname "$0")/../examples"
+"$bin" --profile "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,22- > "$work/study.csv"
+check "--profile with a retest study" test "$(cat "$work/study.csv")" == 'name,rci,change,predicted_retest,change_t,change_p,change_percent,change_percent_low,change_percent_high,note
+Memory,2.67,reliable gain,91.90,3.61,0.0002,0.02,0.00,0.04,
+Attention,1.78,reliable gain,91.90,1.98,0.0238,2.38,1.18,4.16,
+Vocabulary,0.71,no reliable change,,,,,,,'
+"$bin" --profile "$examples/controls.csv" 2> /dev/null | cut -d, -f2,19- > "$work/controls.csv"
+check "--profile with control samples" test "$(cat "$work/controls.csv")" == 'name,case_t,case_df,case_p,case_zcc,case_zcc_low,case_zcc_high,case_percent,case_percent_low,case_percent_high,note
+Naming,-1.724,27,0.0480,-1.75,-2.34,-1.15,4.80,0.96,12.44,
+Fluency,-1.936,14,0.0366,-2.00,-2.88,-1.10,3.66,0.20,13.61,
+Recall,1.171,19,0.1280,1.20,0.61,1.77,12.80,3.83,27.04,'
+"$bin" --profile --change-method srb "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,24-26 > "$work/srb.csv"
+check "--change-method srb" test "$(cat "$work/srb.csv")" == 'name,predicted_retest,change_z,change_p
+Memory,91.90,3.64,0.0001
+Attention,91.90,2.00,0.0227
+Vocabulary,,,'
+
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0

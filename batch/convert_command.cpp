@@ -200,6 +200,7 @@ const ConvertCommand::Option ConvertCommand::kOptions[] = {
     {nullptr, "--metric", true, &ConvertCommand::setMetric},
     {nullptr, "--alpha", true, &ConvertCommand::setAlpha},
     {nullptr, "--bonferroni", false, &ConvertCommand::setBonferroni},
+    {nullptr, "--change-method", true, &ConvertCommand::setChangeMethod},
     {nullptr, "--correlations", true, &ConvertCommand::setCorrelations},
     {"-h", "--help", false, &ConvertCommand::showHelp},
     {"-V", "--version", false, &ConvertCommand::showVersion},

@@ -69,6 +69,7 @@ private:
     Parsed setMetric(const std::string &name);
     Parsed setAlpha(const std::string &value);
     Parsed setBonferroni(const std::string &);
+    Parsed setChangeMethod(const std::string &name);
     Parsed setCorrelations(const std::string &path);
     Parsed needsProfile(const char *option);
     Parsed checkProfileOptions();

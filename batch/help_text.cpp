@@ -37,7 +37,7 @@ std::string profileOptions()
         "analyse each person's scores together: a row per score with the columns name, scale ("
             + joinNames(scales, " or ")
             + ") and score, and as needed person, mean, sd, reliability, retest, practice, "
-              "group and set; writes the score table; --confidence, --ci-method and "
+              "group, set and the study_ and controls_ columns below; writes the score table; --confidence, --ci-method and "
               "--descriptors apply (default: off)");
     text += option("", "strengths and weaknesses are taken within each set (the scores with "
                        "the same set; an empty set is one set of its own); with a set column "
@@ -57,6 +57,20 @@ std::string profileOptions()
                    "level of a profile's two-tailed tests, 0 < A < .5 (default: .05)");
     text += option("    --bonferroni", "divide alpha among the scores of a set tested for "
                                        "strengths and weaknesses (default: off)");
+    text += option("    --change-method jt|srb|cg",
+                   "what decides a reliable gain or loss: jt, the reliable change index; srb, the "
+                   "standardized regression-based z; cg, Crawford and Garthwaite's t (default: cg "
+                   "for a row with a retest study, jt without); the study's columns are "
+                   "study_mean1, study_sd1, study_mean2, study_sd2, study_r12 and study_n, on the "
+                   "score's scale, and add predicted_retest, change_z or change_t, change_p and "
+                   "for cg change_percent, change_percent_low and change_percent_high; with srb or cg a "
+                   "row without a study gets no decision");
+    text += option("", "with the columns controls_mean, controls_sd and controls_n, on the "
+                       "score's scale, each score is set against its control sample: case_t, "
+                       "case_df, case_p (one-tailed), case_zcc with case_zcc_low and "
+                       "case_zcc_high, and case_percent, the controls below the score (above "
+                       "it for a score above their mean), with case_percent_low and "
+                       "case_percent_high; the intervals are 95 %");
     text += option("    --correlations FILE",
                    "the scores' correlations, for base rates and composites: a CSV file with the "
                    "header \"name,<name>,...\" and a row per name (default: none)");

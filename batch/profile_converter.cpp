@@ -39,15 +39,26 @@ std::string zLimits()
 enum OutputCell {
     MetricCell, PercentileRankCell, DescriptorCell, CiLowCell, CiHighCell, DeviationCell,
     DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, SetMeanCell, SetSizeCell,
-    RciCell, ChangeCell, NoteCell, kOutputCells, OtherMetricCell = kOutputCells
+    RciCell, ChangeCell, PredictedRetestCell, ChangeZCell, ChangeTCell, ChangePCell,
+    ChangePercentCell, ChangePercentLowCell, ChangePercentHighCell, CaseTCell, CaseDfCell, CasePCell,
+    CaseZccCell, CaseZccLowCell, CaseZccHighCell, CasePercentCell, CasePercentLowCell,
+    CasePercentHighCell, NoteCell, kOutputCells, OtherMetricCell = kOutputCells
 };
 constexpr std::string_view kOutputNames[kOutputCells] = {
     "", "percentile_rank", "descriptor", "ci_low", "ci_high", "deviation", "deviation_critical",
-    "strength_weakness", "deviation_base_rate", "set_mean", "set_size", "rci", "change", "note"};
+    "strength_weakness", "deviation_base_rate", "set_mean", "set_size", "rci", "change",
+    "predicted_retest", "change_z", "change_t", "change_p", "change_percent", "change_percent_low",
+    "change_percent_high", "case_t", "case_df", "case_p", "case_zcc", "case_zcc_low", "case_zcc_high",
+    "case_percent", "case_percent_low", "case_percent_high", "note"};
 
 // In profile::Field's order.
-constexpr std::string_view kFieldNames[] = {"name",        "scale",  "score",    "mean", "sd",
-                                            "reliability", "retest", "practice", "group", "set"};
+constexpr std::string_view kFieldNames[] = {
+    "name", "scale", "score", "mean", "sd", "reliability", "retest", "practice", "group", "set",
+    "study_mean1", "study_sd1", "study_mean2", "study_sd2", "study_r12", "study_n",
+    "controls_mean", "controls_sd", "controls_n"};
+constexpr Field kStudyFields[] = {Field::StudyMean1, Field::StudySd1, Field::StudyMean2,
+                                  Field::StudySd2,   Field::StudyR12, Field::StudyN};
+constexpr Field kControlsFields[] = {Field::ControlsMean, Field::ControlsSd, Field::ControlsN};
 constexpr std::string_view kPersonName = "person";
 constexpr std::string_view kIdentityNames[] = {"birth_date", "test_date", "battery", "examiner"};
 
@@ -116,6 +127,8 @@ std::string lineList(const std::vector<size_t> &lines)
     return list;
 }
 
+static_assert(std::size(kFieldNames) == size_t(Field::ControlsN) + 1);
+
 } // namespace
 
 ProfileConverter::ProfileConverter(const text::CsvRecord &header, const ProfileSettings &settings,
@@ -177,10 +190,61 @@ void ProfileConverter::mapColumns()
             return;
         }
     }
-    // Without sets every score is in one: today's tables stay as they were.
-    const bool sets = m_fieldColumn[size_t(Field::Set)] >= 0;
+    // A study or a control sample comes with all its columns or none: a
+    // header that lacks one would refuse every row for it.
+    const auto given = [&](const auto &fields) {
+        std::string lacking;
+        bool any = false;
+        for (const Field field : fields) {
+            any = any || m_fieldColumn[size_t(field)] >= 0;
+            if (m_fieldColumn[size_t(field)] < 0)
+                lacking += (lacking.empty() ? "" : ", ") + std::string(kFieldNames[size_t(field)]);
+        }
+        if (any && !lacking.empty())
+            m_error = "the header has " + std::string(kFieldNames[size_t(fields[0])] == "study_mean1"
+                                                          ? "a retest study's" : "control samples'")
+                      + " columns but not " + lacking;
+        return any;
+    };
+    const bool study = given(kStudyFields);
+    const bool controls = given(kControlsFields);
+    if (!m_error.empty())
+        return;
+    const profile::ChangeMethod chosen = m_settings.analysis.changeMethod;
+    if (!study && (chosen == profile::ChangeMethod::Srb || chosen == profile::ChangeMethod::CrawfordGarthwaite)) {
+        m_error = "--change-method " + std::string(chosen == profile::ChangeMethod::Srb ? "srb" : "cg")
+                  + " needs a retest study: the columns study_mean1, study_sd1, study_mean2, "
+                    "study_sd2, study_r12 and study_n";
+        return;
+    }
+    m_changeMethod = !study || chosen == profile::ChangeMethod::JacobsonTruax
+                         ? profile::ChangeMethod::JacobsonTruax
+                     : chosen == profile::ChangeMethod::Srb ? profile::ChangeMethod::Srb
+                                                             : profile::ChangeMethod::CrawfordGarthwaite;
+    const bool srb = m_changeMethod == profile::ChangeMethod::Srb;
+    const bool cg = m_changeMethod == profile::ChangeMethod::CrawfordGarthwaite;
+    const auto wanted = [&](int cell) {
+        switch (cell) {
+        case SetMeanCell:
+        case SetSizeCell:
+            // Without sets every score is in one: today's tables stay as they were.
+            return m_fieldColumn[size_t(Field::Set)] >= 0;
+        case PredictedRetestCell:
+        case ChangePCell:
+            return srb || cg;
+        case ChangeZCell:
+            return srb;
+        case ChangeTCell:
+        case ChangePercentCell:
+        case ChangePercentLowCell:
+        case ChangePercentHighCell:
+            return cg;
+        default:
+            return cell < CaseTCell || controls;
+        }
+    };
     for (int cell = MetricCell; cell < NoteCell; ++cell)
-        if (!present[size_t(cell)] && (sets || (cell != SetMeanCell && cell != SetSizeCell)))
+        if (!present[size_t(cell)] && wanted(cell))
             m_appended.push_back(cell);
     m_noteAppended = !present[NoteCell];
     for (int cell = MetricCell; cell < NoteCell; ++cell)
@@ -276,6 +340,41 @@ std::vector<OutputColumn> ProfileConverter::columns() const
             return coded(kOutputNames[cell], "Strength or weakness",
                          {{-1, "weakness", std::string(profile::markText(profile::Mark::Weakness))},
                           {1, "strength", std::string(profile::markText(profile::Mark::Strength))}});
+        case PredictedRetestCell:
+            return labelled(number(kOutputNames[cell], 2), "Retest predicted from the retest study, score's scale");
+        case ChangeZCell:
+            return labelled(number(kOutputNames[cell], 2), "Standardized regression-based change z");
+        case ChangeTCell:
+            return labelled(number(kOutputNames[cell], 2), "Crawford-Garthwaite t of the change");
+        case ChangePCell:
+            return labelled(number(kOutputNames[cell], 4), "One-tailed p of the change");
+        case ChangePercentCell:
+            return labelled(number(kOutputNames[cell], 2), "People with a larger change the same way, %");
+        case ChangePercentLowCell:
+        case ChangePercentHighCell:
+            return labelled(number(kOutputNames[cell], 2),
+                            std::string("95 % interval, ") + (cell == ChangePercentLowCell ? "lower" : "upper")
+                                + " bound, people with a larger change, %");
+        case CaseTCell:
+            return labelled(number(kOutputNames[cell], 3), "t of the score against the controls");
+        case CaseDfCell:
+            return labelled(number(kOutputNames[cell], 0), "Degrees of freedom of case_t");
+        case CasePCell:
+            return labelled(number(kOutputNames[cell], 4), "One-tailed p of case_t");
+        case CaseZccCell:
+            return labelled(number(kOutputNames[cell], 2), "z of the score against the controls");
+        case CaseZccLowCell:
+        case CaseZccHighCell:
+            return labelled(number(kOutputNames[cell], 2),
+                            std::string("95 % interval, ") + (cell == CaseZccLowCell ? "lower" : "upper")
+                                + " bound, z against the controls");
+        case CasePercentCell:
+            return labelled(number(kOutputNames[cell], 2), "Controls beyond the score, %");
+        case CasePercentLowCell:
+        case CasePercentHighCell:
+            return labelled(number(kOutputNames[cell], 2),
+                            std::string("95 % interval, ") + (cell == CasePercentLowCell ? "lower" : "upper")
+                                + " bound, controls beyond the score, %");
         case ChangeCell:
             return coded(kOutputNames[cell], "Change at retest",
                          {changeCode(profile::Change::Loss, -1), changeCode(profile::Change::NoChange, 0),
@@ -286,7 +385,7 @@ std::vector<OutputColumn> ProfileConverter::columns() const
             return described;
         }
         default:
-            return text(kOutputNames[cell]);
+            return text(kOutputNames[size_t(cell) % std::size(kOutputNames)]);
         }
     };
     const auto significant = [&] {
@@ -371,7 +470,9 @@ std::vector<size_t> ProfileConverter::numberColumns() const
 {
     std::vector<size_t> columns;
     for (const Field field : {Field::Score, Field::Mean, Field::Sd, Field::Reliability,
-                              Field::Retest, Field::Practice})
+                              Field::Retest, Field::Practice, Field::StudyMean1, Field::StudySd1,
+                              Field::StudyMean2, Field::StudySd2, Field::StudyR12, Field::StudyN,
+                              Field::ControlsMean, Field::ControlsSd, Field::ControlsN})
         if (m_fieldColumn[size_t(field)] >= 0)
             columns.push_back(size_t(m_fieldColumn[size_t(field)]));
     return columns;
@@ -506,11 +607,16 @@ void ProfileConverter::readRows()
         };
         if (used == entries.size())
             entries.emplace_back();
-        profile::readEntry({cellOf(Field::Name), cellOf(Field::Scale), cellOf(Field::Score),
-                            cellOf(Field::Mean), cellOf(Field::Sd), cellOf(Field::Reliability),
-                            cellOf(Field::Retest), cellOf(Field::Practice), cellOf(Field::Group),
-                            cellOf(Field::Set)},
-                           m_decimalComma ? ',' : '.', entries[used]);
+        profile::EntryCells entryCells{cellOf(Field::Name),     cellOf(Field::Scale),
+                                       cellOf(Field::Score),    cellOf(Field::Mean),
+                                       cellOf(Field::Sd),       cellOf(Field::Reliability),
+                                       cellOf(Field::Retest),   cellOf(Field::Practice),
+                                       cellOf(Field::Group),    cellOf(Field::Set)};
+        for (size_t k = 0; k < std::size(kStudyFields); ++k)
+            entryCells.study[k] = cellOf(kStudyFields[k]);
+        for (size_t k = 0; k < std::size(kControlsFields); ++k)
+            entryCells.controls[k] = cellOf(kControlsFields[k]);
+        profile::readEntry(entryCells, m_decimalComma ? ',' : '.', entries[used]);
         row.entry = int(used++);
         m_entryLine.push_back(row.line);
     }
@@ -679,6 +785,8 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     case Problem::BandScale:
         return start + " is a scale of bands, not points; give the score on another scale";
     case Problem::OutOfRange: {
+        if (problem.field >= Field::StudyMean1)
+            return start + " is too large a number to calculate with";
         if (profile::isPercentileScale(scale)) {
             // 99.999999999999999999 lies below 100 but reads as 100.
             const std::string number = withPoint(cell);
@@ -713,6 +821,12 @@ std::string ProfileConverter::problemNote(const Row &row, const profile::EntryPr
     }
     case Problem::PracticeOnPercentile:
         return column + ": a percentile takes no practice change";
+    case Problem::SampleTooSmall:
+        return start + " must be a whole number of at least "
+               + (problem.field == Field::StudyN ? "3: the study's t has N - 2 degrees of freedom"
+                                                 : "2: the controls' t has n - 1 degrees of freedom");
+    case Problem::CorrelationOutOfRange:
+        return start + " must lie between -1 and 1, both left out";
     case Problem::DuplicateName:
         return start + " is given already on line "
                + std::to_string(m_entryLine[size_t(problem.other)]);
@@ -792,6 +906,38 @@ void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
         return number(out, s.rci.text);
     case ChangeCell:
         return out.cell(profile::changeText(s.change));
+    case PredictedRetestCell:
+        return number(out, s.regression.predicted.text);
+    case ChangeZCell:
+        return number(out, s.regression.z.text);
+    case ChangeTCell:
+        return number(out, s.regression.t.text);
+    case ChangePCell:
+        return number(out, s.regression.p.text);
+    case ChangePercentCell:
+        return number(out, s.regression.percent.text);
+    case ChangePercentLowCell:
+        return number(out, s.regression.percentLow.text);
+    case ChangePercentHighCell:
+        return number(out, s.regression.percentHigh.text);
+    case CaseTCell:
+        return number(out, s.controls.t.text);
+    case CaseDfCell:
+        return number(out, s.controls.df.text);
+    case CasePCell:
+        return number(out, s.controls.p.text);
+    case CaseZccCell:
+        return number(out, s.controls.zcc.text);
+    case CaseZccLowCell:
+        return number(out, s.controls.zccLow.text);
+    case CaseZccHighCell:
+        return number(out, s.controls.zccHigh.text);
+    case CasePercentCell:
+        return number(out, s.controls.percent.text);
+    case CasePercentLowCell:
+        return number(out, s.controls.percentLow.text);
+    case CasePercentHighCell:
+        return number(out, s.controls.percentHigh.text);
     default:
         break;
     }

@@ -60,7 +60,7 @@ public:
     // The table's columns: the score table's the input's and what it adds.
     std::vector<OutputColumn> columns() const;
     // The input columns read as numbers: score, mean, sd, reliability,
-    // retest and practice.
+    // retest, practice and those of a study and of controls.
     std::vector<size_t> numberColumns() const;
 
     // Takes the record's contents (leaving it other cells to reuse) and
@@ -139,10 +139,12 @@ private:
     // What each input column is: an input (Field or identification), an
     // output rewritten, or carried.
     std::vector<int> m_role;
-    std::array<int, 10> m_fieldColumn{};  // profile::Field's column, or -1
+    std::array<int, 19> m_fieldColumn{};  // profile::Field's column, or -1
     int m_personColumn = -1;
     std::vector<int> m_identityColumns;  // birth_date, test_date, battery, examiner
     std::vector<int> m_appended;         // output cells the input lacks
+    // With study columns: how change is judged, and so which of its columns are written.
+    profile::ChangeMethod m_changeMethod = profile::ChangeMethod::JacobsonTruax;
     bool m_noteAppended = true;
 
     std::vector<Row> m_rows;             // the person's rows; the rest are spares

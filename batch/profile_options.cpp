@@ -103,6 +103,21 @@ ConvertCommand::Parsed ConvertCommand::setBonferroni(const std::string &)
     return needsProfile("--bonferroni");
 }
 
+ConvertCommand::Parsed ConvertCommand::setChangeMethod(const std::string &name)
+{
+    const std::string_view wanted = text::trimmed(name);
+    std::optional<profile::ChangeMethod> method;
+    for (const auto &[word, value] : {std::pair{"jt", profile::ChangeMethod::JacobsonTruax},
+                                      std::pair{"srb", profile::ChangeMethod::Srb},
+                                      std::pair{"cg", profile::ChangeMethod::CrawfordGarthwaite}})
+        if (text::equalsIgnoringCase(wanted, word))
+            method = value;
+    if (!method)
+        return refuse("--change-method takes jt, srb or cg, not \"" + name + "\"");
+    m_profile.analysis.changeMethod = *method;
+    return needsProfile("--change-method");
+}
+
 ConvertCommand::Parsed ConvertCommand::setCorrelations(const std::string &path)
 {
     std::string contents, why;

@@ -44,7 +44,10 @@ bool isWorkedOut(std::string_view key)
             return true;
     static constexpr std::string_view kFigures[] = {
         "percentile_rank", "descriptor", "ci_low", "ci_high", "deviation", "deviation_critical",
-        "strength_weakness", "deviation_base_rate", "rci", "change", "note"};
+        "strength_weakness", "deviation_base_rate", "rci", "change", "note", "predicted_retest",
+        "change_z", "change_t", "change_p", "change_percent", "change_percent_low", "change_percent_high",
+        "case_t", "case_df", "case_p", "case_zcc", "case_zcc_low", "case_zcc_high", "case_percent",
+        "case_percent_low", "case_percent_high"};
     return std::find(std::begin(kFigures), std::end(kFigures), key) != std::end(kFigures);
 }
 
@@ -399,8 +402,15 @@ bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &prob
         if (withId)
             for (std::string_view key : kIdKeys)
                 out.cell(key);
+        // A study's and a control sample's columns only when some row has one:
+        // a sheet without them keeps the file it always had.
+        const bool study = anyStudy(sheet), controls = anyControls(sheet);
+        const auto written = [&](int field) {
+            return (study || !isStudyField(field)) && (controls || !isControlsField(field));
+        };
         for (int field = 0; field < kInputColumns; ++field)
-            out.cell(columnKey(profile::Field(field)));
+            if (written(field))
+                out.cell(columnKey(profile::Field(field)));
         for (const std::string &column : sheet.extraColumns)
             out.cell(column);
         out.endRow();
@@ -410,8 +420,9 @@ bool writeBatteryFile(const QString &path, const Sheet &sheet, FileProblem &prob
             if (withId)
                 for (std::size_t part = 0; part < kIdCount; ++part)
                     out.cell(idPart(sheet.id, part));
-            for (const std::string &cell : row.cells)
-                out.cell(cell);
+            for (int field = 0; field < kInputColumns; ++field)
+                if (written(field))
+                    out.cell(row.cells[std::size_t(field)]);
             for (std::size_t extra = 0; extra < sheet.extraColumns.size(); ++extra)
                 out.cell(extra < row.extra.size() ? std::string_view(row.extra[extra]) : std::string_view());
             out.endRow();

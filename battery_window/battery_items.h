@@ -19,5 +19,8 @@ inline constexpr const char *kDeleteRow = "DeleteRowAction";
 inline constexpr const char *kMoveUp = "MoveRowUpAction";
 inline constexpr const char *kMoveDown = "MoveRowDownAction";
 inline constexpr const char *kEditCorrelations = "EditCorrelationsAction";
+inline constexpr const char *kViewMenu = "ViewMenu";
+// Shows a retest study's and a control sample's columns though no row fills them.
+inline constexpr const char *kShowSampleColumns = "ShowSampleColumnsAction";
 
 } // namespace battery::item

@@ -79,7 +79,11 @@ int topicOf(interpretation::Formula formula)
     case F::DeviationBaseRate:
         return 1;
     case F::ReliableChange: case F::ReliableChangePractice: case F::ChangeDecision:
+    case F::PredictedRetest: case F::SrbChange: case F::RegressionT: case F::RegressionPercentInterval:
+    case F::SrbDecision: case F::RegressionTDecision: case F::OneTailedP: case F::AbnormalityPercent:
         return 4;
+    case F::CaseT: case F::CaseZcc: case F::CaseZccInterval: case F::CasePercentInterval:
+        return 5;
     case F::CompositeScore: case F::CompositeReliability:
         return 3;
     default:
@@ -94,6 +98,7 @@ QString topicName(int topic)
     case 2: return PageWords::tr("Differences");
     case 3: return PageWords::tr("Composites");
     case 4: return PageWords::tr("Change");
+    case 5: return PageWords::tr("Case against controls");
     default: return PageWords::tr("Scores");
     }
 }
@@ -144,6 +149,7 @@ public:
         refused();
         composites();
         change();
+        againstControls();
         differences();
         method();
     }
@@ -388,19 +394,105 @@ private:
         table.header = {PageWords::tr("Score"), PageWords::tr("Given"), PageWords::tr("Retest"), PageWords::tr("Practice"), PageWords::tr("RCI"), PageWords::tr("Change")};
         table.rightAligned = {false, true, true, true, true, false};
         const std::vector<profile::ScoreResult> &scores = m_results.analysis.scores;
+        // The regression's figures beside the RCI's, for the method chosen.
+        bool srb = false, cg = false;
+        for (const profile::ScoreResult &score : scores) {
+            srb |= score.regression.z.known();
+            cg |= score.regression.t.known();
+        }
+        if (srb || cg) {
+            table.header << PageWords::tr("Pred.");
+            if (srb)
+                table.header << PageWords::tr("SRB z");
+            if (cg)
+                table.header << PageWords::tr("CG t");
+            table.header << PageWords::tr("p");
+            if (cg)
+                table.header << PageWords::tr("%") << PageWords::tr("95% interval");
+            table.rightAligned.resize(std::size_t(table.header.size()), true);
+        }
         for (std::size_t i = 0; i < scores.size(); ++i) {
             if (scores[i].problem || !scores[i].retest.known())
                 continue;
             const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
-            table.rows.push_back({nameOf(int(i)), numbers::page(row.cell(profile::Field::Score)),
-                                  numbers::page(row.cell(profile::Field::Retest)),
-                                  numbers::page(row.cell(profile::Field::Practice)), page(scores[i].rci),
-                                  Words::change(scores[i].change)});
+            const profile::RegressionFigures &r = scores[i].regression;
+            QStringList cells{nameOf(int(i)), numbers::page(row.cell(profile::Field::Score)),
+                              numbers::page(row.cell(profile::Field::Retest)),
+                              numbers::page(row.cell(profile::Field::Practice)), page(scores[i].rci),
+                              Words::change(scores[i].change)};
+            if (srb || cg) {
+                cells << page(r.predicted);
+                if (srb)
+                    cells << page(r.z);
+                if (cg)
+                    cells << page(r.t);
+                cells << page(r.p);
+                if (cg)
+                    cells << page(r.percent) << interval(r.percentLow, r.percentHigh);
+            }
+            table.rows.push_back(cells);
         }
         if (table.rows.empty())
             return;
         heading(m_document, PageWords::tr("Change on retest"));
         m_document.addTable(table, kSpace / 2);
+        if (!srb && !cg)
+            return;
+        QStringList note{PageWords::tr("Pred.: the retest predicted from the score by the retest study's regression.")};
+        if (srb)
+            note << PageWords::tr("SRB z: the retest's distance from the prediction in standard errors of estimate.");
+        if (cg)
+            note << PageWords::tr("CG t: the same distance as a t that allows for the study's size; %: the estimated "
+                                  "percent of people with a larger change in the same direction.");
+        note << PageWords::tr("p is one-tailed. The change is decided by %1 at alpha %2, two-tailed.")
+                    .arg(srb ? PageWords::tr("the SRB z") : PageWords::tr("the CG t (the RCI for a score without a study)"),
+                         numbers::proportion(m_report.settings.alpha, 2));
+        paragraph(m_document, note.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
+    }
+
+    static QString interval(const profile::Figure &low, const profile::Figure &high)
+    {
+        return low.known() && high.known() ? PageWords::tr("%1 to %2").arg(page(low), page(high)) : QString();
+    }
+
+    // Each score given with a control sample, against it.
+    void againstControls()
+    {
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Case against controls"));
+        table.headingPoints = kSectionPoints;
+        table.header = {PageWords::tr("Score"), PageWords::tr("Controls"), PageWords::tr("t"), PageWords::tr("df"),
+                        PageWords::tr("p"), PageWords::tr("z_CC"), PageWords::tr("95% interval"), PageWords::tr("%"),
+                        PageWords::tr("95% interval")};
+        table.rightAligned = {false, true, true, true, true, true, true, true, true};
+        const std::vector<profile::ScoreResult> &scores = m_results.analysis.scores;
+        for (std::size_t i = 0; i < scores.size(); ++i) {
+            const profile::CaseFigures &c = scores[i].controls;
+            if (scores[i].problem || !c.t.known())
+                continue;
+            const SheetRow &row = m_report.sheet->rows[std::size_t(m_results.rowOfEntry(int(i)))];
+            const QString percent = c.above ? PageWords::tr("%1 above") : PageWords::tr("%1 below");
+            table.rows.push_back(
+                {nameOf(int(i)),
+                 PageWords::tr("M %1, SD %2, n %3")
+                     .arg(numbers::page(row.cell(profile::Field::ControlsMean)),
+                          numbers::page(row.cell(profile::Field::ControlsSd)),
+                          numbers::page(row.cell(profile::Field::ControlsN))),
+                 page(c.t), page(c.df), page(c.p), page(c.zcc), interval(c.zccLow, c.zccHigh),
+                 percent.arg(page(c.percent)), interval(c.percentLow, c.percentHigh)});
+        }
+        if (table.rows.empty())
+            return;
+        heading(m_document, PageWords::tr("Case against controls"));
+        m_document.addTable(table, kSpace / 2);
+        paragraph(m_document,
+                  PageWords::tr("t: the score against the controls' mean, allowing for their number, with n \u2212 1 "
+                                "degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score's "
+                                "z against the controls. %: the estimated percent of the control population below the "
+                                "score, or above it for a score above their mean. The intervals are 95%.")
+                      .toHtmlEscaped(),
+                  kNotePoints);
     }
 
     void composites()
@@ -458,7 +550,9 @@ private:
         for (int i = 0; i < int(analysis.scores.size()); ++i)
             for (Item item : {Item::Z, Item::Metric, Item::PercentileRank, Item::Descriptor, Item::CiLow,
                               Item::Deviation, Item::DeviationCritical, Item::StrengthWeakness,
-                              Item::DeviationBaseRate, Item::Rci, Item::Change})
+                              Item::DeviationBaseRate, Item::Rci, Item::Change, Item::PredictedRetest,
+                              Item::SrbZ, Item::ChangeT, Item::ChangeP, Item::ChangePercent, Item::ChangePercentLow,
+                              Item::CaseT, Item::CaseZcc, Item::CaseZccLow, Item::CasePercentLow})
                 note(profile::explain(analysis, item, i));
         for (int p = 0; p < int(analysis.pairs.size()); ++p)
             for (Item item : {Item::PairDifference, Item::PairSe, Item::PairCritical, Item::PairSignificance,

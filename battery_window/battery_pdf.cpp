@@ -146,6 +146,8 @@ PdfOutcome batteryFileToPdf(const PdfRequest &request)
         settings.confidence = *request.confidence;
     if (request.method)
         settings.method = *request.method;
+    if (request.changeMethod)
+        settings.changeMethod = *request.changeMethod;
 
     std::vector<SheetResults> results(people.size());
     std::vector<BatteryReport> reports;

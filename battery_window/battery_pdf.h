@@ -38,6 +38,7 @@ struct PdfRequest {
     bool bonferroni = false; // on; unset keeps the stored choice
     std::optional<double> confidence;
     std::optional<interpretation::Method> method;
+    std::optional<profile::ChangeMethod> changeMethod;
     std::optional<QString> descriptors; // a built-in system's key or a file
     std::optional<QString> correlations;
 };

@@ -13,11 +13,15 @@ namespace battery {
 
 namespace {
 
+// As the settings file keeps them, in profile::ChangeMethod's order.
+const char *const kChangeMethods[] = {"auto", "jt", "srb", "cg"};
+
 namespace key {
 const char *const kMetric = "battery/metric";
 const char *const kAlpha = "battery/alpha";
 const char *const kBonferroni = "battery/bonferroni";
 const char *const kCorrelations = "battery/correlations";
+const char *const kChangeMethod = "battery/changeMethod";
 // The Score Report's: one choice for both windows.
 const char *const kConfidence = "report/confidence";
 const char *const kMethod = "report/method";
@@ -64,6 +68,10 @@ BatterySettings BatterySettings::load()
         settings.descriptors = descriptors;
     settings.descriptorFile = stored.value(key::kDescriptorFile).toString();
     settings.correlationsFile = stored.value(key::kCorrelations).toString();
+    const QString method = stored.value(key::kChangeMethod).toString();
+    for (int i = 0; i < int(std::size(kChangeMethods)); ++i)
+        if (method == QLatin1String(kChangeMethods[i]))
+            settings.changeMethod = profile::ChangeMethod(i);
     return settings;
 }
 
@@ -80,6 +88,7 @@ void BatterySettings::save() const
     stored.setValue(key::kDescriptors, descriptors);
     stored.setValue(key::kDescriptorFile, descriptorFile);
     stored.setValue(key::kCorrelations, correlationsFile);
+    stored.setValue(key::kChangeMethod, QLatin1String(kChangeMethods[int(changeMethod)]));
 }
 
 QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem &out)
@@ -116,6 +125,7 @@ profile::Settings coreSettings(const BatterySettings &settings, const interpreta
     core.confidence = settings.confidence;
     core.method = settings.method;
     core.descriptors = system;
+    core.changeMethod = settings.changeMethod;
     return core;
 }
 

@@ -26,6 +26,7 @@ struct BatterySettings {
     QString descriptors = QStringLiteral("aacn"); // a built-in system's key, or "custom"
     QString descriptorFile;   // of the custom system
     QString correlationsFile;
+    profile::ChangeMethod changeMethod = profile::ChangeMethod::Auto;
 
     static BatterySettings load();
     void save() const;

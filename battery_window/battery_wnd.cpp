@@ -121,6 +121,7 @@ void BatteryWnd::CreateControls()
     m_model = new ScoresModel(&m_undo, this);
     m_pairTable = new FigureTable(this);
     m_compositeTable = new FigureTable(this);
+    m_caseTable = new FigureTable(this);
     m_id = new report::IdentificationBlock(tr("Battery"), content());
     createSettings();
     createTables();
@@ -167,10 +168,15 @@ void BatteryWnd::createTables()
     m_composites->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_composites->setTabKeyNavigation(false);
 
+    m_cases = makeTable("casesTable", tr("Case against controls"), area);
+    m_cases->setModel(m_caseTable);
+    m_cases->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_cases->setTabKeyNavigation(false);
+
     m_chart = new ChartView(area);
     m_chart->setObjectName(QStringLiteral("profileChart"));
     m_chart->setAccessibleName(tr("Profile chart"));
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_scores, m_pairs, m_composites})
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_scores, m_pairs, m_composites, m_cases})
         widget->installEventFilter(this);
 }
 
@@ -208,6 +214,8 @@ void BatteryWnd::arrange()
     pair(first, m_confidence, tr("Co&nfidence:"));
     pair(first, m_method, tr("Me&thod:"));
     pair(first, m_descriptors, tr("&Descriptors:"));
+    // Every letter of it is another control's or a menu's.
+    pair(first, m_changeMethod, tr("Change by:"));
     first->addStretch(1);
     auto *second = new QHBoxLayout;
     pair(second, m_alpha, tr("&Alpha:"));
@@ -245,10 +253,19 @@ void BatteryWnd::arrange()
     compositesColumn->setContentsMargins(0, 0, 0, 0);
     compositesColumn->addWidget(labelFor(m_composites, tr("&Composites"), compositesBox));
     compositesColumn->addWidget(m_composites);
+    m_casesBox = new QWidget(area);
+    m_casesBox->setObjectName(QStringLiteral("casesBox"));
+    auto *casesColumn = new QVBoxLayout(m_casesBox);
+    casesColumn->setContentsMargins(0, 0, 0, 0);
+    casesColumn->addWidget(labelFor(m_cases, tr("Case against controls"), m_casesBox));
+    casesColumn->addWidget(m_cases);
     auto *lower = new QSplitter(Qt::Horizontal, area);
     lower->setObjectName(QStringLiteral("lowerSplit"));
     lower->addWidget(pairsBox);
     lower->addWidget(compositesBox);
+    lower->addWidget(m_casesBox);
+    lower->setStretchFactor(2, 3);
+    m_casesBox->hide();
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 2);
     lower->setChildrenCollapsible(false);
@@ -292,9 +309,9 @@ void BatteryWnd::arrange()
 void BatteryWnd::setTabOrder()
 {
     QList<QWidget *> order = m_id->tabOrder();
-    order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_loadCorrelations
-          << m_editCorrelations << m_forgetCorrelations << m_scores << m_chart << m_pairs << m_significantOnly << m_composites << m_how
-          << m_copyHow;
+    order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_changeMethod
+          << m_loadCorrelations << m_editCorrelations << m_forgetCorrelations << m_scores << m_chart << m_pairs
+          << m_significantOnly << m_composites << m_cases << m_how << m_copyHow;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -338,7 +355,7 @@ void BatteryWnd::connectSignals()
         if (!m_closing && now && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now) && !qobject_cast<QMenu *>(now))
             m_lastFocus = now;
     });
-    for (QTableView *table : {m_scores, m_pairs, m_composites}) {
+    for (QTableView *table : {m_scores, m_pairs, m_composites, m_cases}) {
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
             m_lastTable = table;
             showHow();
@@ -362,6 +379,7 @@ void BatteryWnd::refresh()
     showIdentification();
     workOut(m_model->sheet(), m_correlations, m_core, m_results);
     m_model->setResults(&m_results);
+    showSampleColumns();
     refreshTables();
     fitFigures();
     m_chart->setData(chartData(m_results, m_core));
@@ -388,6 +406,11 @@ void BatteryWnd::refreshTables()
     const QString metric = metricName(m_core.metric);
     fill(*m_pairTable, pairTable(m_results, m_significantOnly->isChecked()));
     fill(*m_compositeTable, compositeTable(m_results, metric, m_core.confidence));
+    fill(*m_caseTable, caseTable(m_results));
+    if (m_casesBox->isHidden() == (m_caseTable->rowCount() > 0)) {
+        m_casesBox->setVisible(m_caseTable->rowCount() > 0);
+        sizeColumns(m_cases, 6);
+    }
     const QString captions = metric + QString::number(m_core.confidence);
     if (captions == m_captions)
         return;
@@ -419,6 +442,30 @@ void BatteryWnd::refreshTables()
     sizeColumns(m_composites, 6);
     m_composites->setColumnWidth(1, em * 16);
     m_composites->setColumnWidth(4, label);
+}
+
+// A study's and a control sample's columns stay out of the way until a row
+// fills one, or the View menu asks for them; the regression's figures show
+// with a study, the chosen method's alone.
+void BatteryWnd::showSampleColumns()
+{
+    const Sheet &sheet = m_model->sheet();
+    const bool study = anyStudy(sheet), controls = anyControls(sheet);
+    for (int column = 0; column < kInputColumns; ++column) {
+        if (isStudyField(column))
+            m_scores->setColumnHidden(column, !(study || m_showSampleColumns));
+        else if (isControlsField(column))
+            m_scores->setColumnHidden(column, !(controls || m_showSampleColumns));
+    }
+    const profile::ChangeMethod method = m_core.changeMethod;
+    const bool regression = study && method != profile::ChangeMethod::JacobsonTruax;
+    const bool cg = regression && method != profile::ChangeMethod::Srb;
+    m_scores->setColumnHidden(kPredictedColumn, !regression);
+    m_scores->setColumnHidden(kChangePColumn, !regression);
+    m_scores->setColumnHidden(kChangeZColumn, !(regression && method == profile::ChangeMethod::Srb));
+    for (int column : {int(kChangeTColumn), int(kChangePercentColumn), int(kChangePercentLowColumn),
+                       int(kChangePercentHighColumn)})
+        m_scores->setColumnHidden(column, !cg);
 }
 
 // A figure on screen is never cut short: a column narrower than its widest
@@ -488,7 +535,7 @@ void BatteryWnd::showHow()
                 missing = m_model->data(current, Qt::ToolTipRole).toString();
         }
     } else if (current.isValid()) {
-        const FigureTable *model = table == m_pairs ? m_pairTable : m_compositeTable;
+        const FigureTable *model = table == m_pairs ? m_pairTable : table == m_cases ? m_caseTable : m_compositeTable;
         if (const FigureCell *cell = model->cell(current.row(), current.column()); cell && cell->item) {
             const QString who = model->cell(current.row(), 0)->text
                 + (table == m_pairs ? QStringLiteral(" \u2212 ") + model->cell(current.row(), 1)->text : QString());
@@ -565,7 +612,7 @@ void BatteryWnd::updateTitle()
 
 QAbstractItemView *BatteryWnd::focusedTable() const
 {
-    for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites})
+    for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites, m_cases})
         if (table == keyWidget() || table->isAncestorOf(keyWidget()))
             return table;
     return m_lastTable ? m_lastTable : m_scores;

@@ -116,6 +116,7 @@ private:
     void connectSignals();
     void refresh();          // the figures, the tables, the chart, from the cells
     void refreshTables();
+    void showSampleColumns(); // a study's and controls' columns, by the sheet and the View menu
     void fitFigures();
     void updateMenus();
     void showHow();          // the explanation of the selected figure
@@ -179,6 +180,7 @@ private:
     QComboBox *m_method = nullptr;
     QComboBox *m_alpha = nullptr;
     QCheckBox *m_bonferroni = nullptr;
+    QComboBox *m_changeMethod = nullptr;
     QComboBox *m_descriptors = nullptr;
     QPushButton *m_loadCorrelations = nullptr;
     QPushButton *m_forgetCorrelations = nullptr;
@@ -189,6 +191,8 @@ private:
     QTableView *m_pairs = nullptr;
     QCheckBox *m_significantOnly = nullptr;
     QTableView *m_composites = nullptr;
+    QTableView *m_cases = nullptr;    // the scores against their control samples
+    QWidget *m_casesBox = nullptr;    // shown when a score has controls
     ChartView *m_chart = nullptr;
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
@@ -199,6 +203,8 @@ private:
     ScoresModel *m_model = nullptr;
     FigureTable *m_pairTable = nullptr;
     FigureTable *m_compositeTable = nullptr;
+    FigureTable *m_caseTable = nullptr;
+    bool m_showSampleColumns = false; // from the View menu, though no row fills them
     SheetResults m_results;
     profile::Settings m_core;
     profile::Correlations m_correlations;

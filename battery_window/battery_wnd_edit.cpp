@@ -80,6 +80,12 @@ void BatteryWnd::AddMenuHandlers()
         editCorrelationsBtn_Clicked();
         return true;
     });
+    on(item::kShowSampleColumns, [this] {
+        m_showSampleColumns = !m_showSampleColumns;
+        showSampleColumns();
+        updateMenus();
+        return true;
+    });
     on(report::item::kCopyTable, [this] { return _CopyTableAction(); });
     on(report::item::kSavePicture, [this] { return _SavePictureAction(); });
     on(report::item::kPrintReport, [this] { return _PrintAction(); });
@@ -99,8 +105,10 @@ void BatteryWnd::EnableMenuItems()
                              item::kSave, item::kSaveAs, report::item::kExportPdf, report::item::kExportDocument,
                              report::item::kPrint, report::item::kCopyTable, report::item::kSavePicture,
                              report::item::kPrintReport, report::item::kClose, item::kEditCorrelations,
-                             item::kLoadCorrelations})
+                             item::kLoadCorrelations, item::kShowSampleColumns})
         enable(name, true);
+    if (fw::MenuItem *shown = fw::menuItem(item::kShowSampleColumns))
+        shown->action()->setChecked(m_showSampleColumns);
     const QStringList recent = recentFiles();
     for (int slot = 0; slot < int(std::size(item::kRecent)); ++slot)
         enable(item::kRecent[slot], slot < recent.size());

@@ -71,6 +71,16 @@ void BatteryWnd::createSettings()
     m_bonferroni->setObjectName(QStringLiteral("bonferroniBox"));
     m_bonferroni->setToolTip(tr("Divide alpha by the number of scores when finding strengths and weaknesses."));
 
+    m_changeMethod = new QComboBox(area);
+    m_changeMethod->setObjectName(QStringLiteral("changeMethodBox"));
+    m_changeMethod->addItem(tr("Automatic"), int(profile::ChangeMethod::Auto));
+    m_changeMethod->addItem(tr("RCI"), int(profile::ChangeMethod::JacobsonTruax));
+    m_changeMethod->addItem(tr("SRB z"), int(profile::ChangeMethod::Srb));
+    m_changeMethod->addItem(tr("Crawford-Garthwaite t"), int(profile::ChangeMethod::CrawfordGarthwaite));
+    m_changeMethod->setToolTip(tr("What decides a reliable gain or loss. Automatic: the regression's t for a "
+                                  "score with a retest study, the RCI without. The regression methods need "
+                                  "the study's columns: its means and SDs at both testings, r12 and N."));
+
     m_descriptors = new QComboBox(area);
     m_descriptors->setObjectName(QStringLiteral("descriptorsBox"));
     m_descriptors->setToolTip(tr("The labels that name the range a score lies in. Custom\u2026 reads them from "
@@ -85,7 +95,8 @@ void BatteryWnd::createSettings()
     m_editCorrelations->setAccessibleName(tr("Edit correlations"));
     m_editCorrelations->setToolTip(tr("Type or paste the correlations between this sheet's scores and save "
                                       "them as a CSV file."));
-    m_forgetCorrelations = new QPushButton(tr("Remo&ve"), area);
+    // Alt+V opens the View menu.
+    m_forgetCorrelations = new QPushButton(tr("&Unload"), area);
     m_forgetCorrelations->setObjectName(QStringLiteral("forgetCorrelationsBtn"));
     m_forgetCorrelations->setAccessibleName(tr("Remove correlations"));
     m_forgetCorrelations->setToolTip(tr("Work on without the correlations."));
@@ -93,7 +104,7 @@ void BatteryWnd::createSettings()
     m_correlationsText->setObjectName(QStringLiteral("correlationsTxt"));
     m_correlationsText->setWordWrap(true);
 
-    for (QComboBox *box : {m_metric, m_confidence, m_method, m_alpha})
+    for (QComboBox *box : {m_metric, m_confidence, m_method, m_alpha, m_changeMethod})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { settingsChanged(); });
     connect(m_bonferroni, &QCheckBox::toggled, this, [this] { settingsChanged(); });
     connect(m_descriptors, &QComboBox::activated, this, [this](int index) { descriptorBox_Activated(index); });
@@ -112,6 +123,7 @@ void BatteryWnd::applySettings(const BatterySettings &settings)
         if (std::fabs(m_alpha->itemData(i).toDouble() - settings.alpha) < 1e-9)
             m_alpha->setCurrentIndex(i);
     m_bonferroni->setChecked(settings.bonferroni);
+    m_changeMethod->setCurrentIndex(std::max(0, m_changeMethod->findData(int(settings.changeMethod))));
     // Files that have gone or gone bad since are left out, not reported at
     // every opening.
     if (!settings.descriptorFile.isEmpty()) {
@@ -143,6 +155,7 @@ BatterySettings BatteryWnd::chosenSettings() const
     settings.descriptors = m_descriptors->itemData(m_descriptorIndex).toString();
     settings.descriptorFile = m_custom ? m_customPath : QString();
     settings.correlationsFile = m_correlationsPath;
+    settings.changeMethod = profile::ChangeMethod(m_changeMethod->currentData().toInt());
     return settings;
 }
 

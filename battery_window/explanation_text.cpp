@@ -94,6 +94,18 @@ QString ExplanationText::formulaName(Formula formula)
     case Formula::ZFromPercentileApproximate: return tr("z of a percentile, approximated");
     case Formula::BandOnMetric: return tr("Band on the metric");
     case Formula::ApproximatePercentile: return tr("Percentile, approximated");
+    case Formula::PredictedRetest: return tr("Retest predicted by regression");
+    case Formula::SrbChange: return tr("Standardized regression-based change");
+    case Formula::RegressionT: return tr("Change against a regression, as a t");
+    case Formula::OneTailedP: return tr("One-tailed p");
+    case Formula::AbnormalityPercent: return tr("Estimated percent of people beyond the score");
+    case Formula::RegressionPercentInterval: return tr("Interval of the percent, from the non-central t");
+    case Formula::SrbDecision: return tr("Reliable change by regression");
+    case Formula::RegressionTDecision: return tr("Reliable change by regression, t test");
+    case Formula::CaseT: return tr("A score against a control sample, as a t");
+    case Formula::CaseZcc: return tr("z of a score against a control sample");
+    case Formula::CaseZccInterval: return tr("Interval of that z, from the non-central t");
+    case Formula::CasePercentInterval: return tr("Interval of the percent of controls beyond the score");
     }
     return {};
 }
@@ -155,6 +167,44 @@ QString ExplanationText::formulaText(Formula formula)
         return tr("the band holding %1 + %2 &middot; z, halves up").arg(sub("M", "m"), sdm);
     case Formula::ApproximatePercentile:
         return tr("100 &middot; &Phi;(z) by a polynomial approximation, whole, held at 1 and 99");
+    case Formula::PredictedRetest:
+        return tr("b = %1 %2 / %3, a = %4 &minus; b %5, predicted retest = a + b X")
+            .arg(sub("r", "12"), sub("SD", "2"), sub("SD", "1"), sub("M", "2"), sub("M", "1"));
+    case Formula::SrbChange:
+        return tr("z = (retest &minus; predicted) / SEE, SEE = %1 &radic;(1 &minus; %2&sup2;)")
+            .arg(sub("SD", "2"), sub("r", "12"));
+    case Formula::RegressionT:
+        return tr("t = (retest &minus; predicted) / s, N &minus; 2 df; s = %1 &radic;(1 + &theta;), "
+                  "%1 = %2 &radic;((1 &minus; %3&sup2;)(N &minus; 1) / (N &minus; 2)), "
+                  "&theta; = 1/N + (X &minus; %4)&sup2; / (%5&sup2; (N &minus; 1))")
+            .arg(sub("s", "y&middot;x"), sub("SD", "2"), sub("r", "12"), sub("M", "1"), sub("SD", "1"));
+    case Formula::OneTailedP:
+        return tr("p = P(T &gt; |t|) with the t's df, or 1 &minus; &Phi;(|z|) for a z: one-tailed, in the "
+                  "direction of the figure");
+    case Formula::AbnormalityPercent: return tr("percent = 100 p");
+    case Formula::RegressionPercentInterval:
+        return tr("the non-central t with N &minus; 2 df puts (retest &minus; predicted) / (%1 &radic;&theta;) at "
+                  ".975 and .025 for two values of its noncentrality &lambda;, found by root finding; the bounds are "
+                  "100 (1 &minus; &Phi;(&lambda; &radic;&theta;)) for a gain, 100 &Phi;(&lambda; &radic;&theta;) for "
+                  "a loss")
+            .arg(sub("s", "y&middot;x"));
+    case Formula::SrbDecision:
+        return tr("reliable gain when z as shown &ge; %1, reliable loss when z &le; &minus;%1").arg(za);
+    case Formula::RegressionTDecision:
+        return tr("reliable gain when t as shown &ge; %1, reliable loss when t &le; &minus;%1, %1 the two-tailed "
+                  "critical t at &alpha; with N &minus; 2 df, rounded up to the t's decimals")
+            .arg(sub("t", "&alpha;"));
+    case Formula::CaseT:
+        return tr("t = (X &minus; M) / (SD &radic;((n + 1) / n)), n &minus; 1 df");
+    case Formula::CaseZcc: return QStringLiteral("%1 = (X &minus; M) / SD").arg(sub("z", "CC"));
+    case Formula::CaseZccInterval:
+        return tr("the non-central t with n &minus; 1 df puts %1 &radic;n at .975 and .025 for two values of its "
+                  "noncentrality &lambda;, found by root finding; the bounds are &lambda; / &radic;n")
+            .arg(sub("z", "CC"));
+    case Formula::CasePercentInterval:
+        return tr("100 &Phi;(bound) of the interval of %1 below the controls' mean, 100 (1 &minus; &Phi;(bound)) "
+                  "above it")
+            .arg(sub("z", "CC"));
     }
     return {};
 }
@@ -208,6 +258,29 @@ QString ExplanationText::quantityName(Quantity quantity)
     case Quantity::Decision: return tr("decision");
     case Quantity::BandTo: return tr("highest standard score of the band");
     case Quantity::ApproximatePercentile: return tr("approximated percentile, before it is rounded");
+    case Quantity::StudyMean1: return tr("study's mean at the first testing");
+    case Quantity::StudySd1: return tr("study's SD at the first testing");
+    case Quantity::StudyMean2: return tr("study's mean at the retest");
+    case Quantity::StudySd2: return tr("study's SD at the retest");
+    case Quantity::StudyN: return tr("study's size");
+    case Quantity::Slope: return tr("slope");
+    case Quantity::Intercept: return tr("intercept");
+    case Quantity::PredictedRetest: return tr("predicted retest");
+    case Quantity::EstimateSe: return tr("standard error of estimate");
+    case Quantity::ResidualSd: return tr("SD about the regression line, N \u2212 2 df");
+    case Quantity::Theta: return tr("share of the prediction's own error");
+    case Quantity::DiscrepancySe: return tr("standard error of the discrepancy");
+    case Quantity::ChangeZ: return tr("regression-based change z");
+    case Quantity::T: return tr("t");
+    case Quantity::DegreesOfFreedom: return tr("degrees of freedom");
+    case Quantity::OneTailedP: return tr("p, one-tailed");
+    case Quantity::Percent: return tr("percent");
+    case Quantity::ControlsMean: return tr("controls' mean");
+    case Quantity::ControlsSd: return tr("controls' SD");
+    case Quantity::ControlsN: return tr("number of controls");
+    case Quantity::Zcc: return tr("z against the controls");
+    case Quantity::Noncentrality: return tr("noncentrality at a bound");
+    case Quantity::CriticalT: return tr("critical t");
     }
     return {};
 }
@@ -236,6 +309,26 @@ QString ExplanationText::symbol(Quantity quantity)
     case Quantity::ChangeSe: return sub("S", "diff");
     case Quantity::ChangeIndex: return QStringLiteral("RCI");
     case Quantity::CompositeZ: return sub("z", "c");
+    case Quantity::StudyMean1: return sub("M", "1");
+    case Quantity::StudySd1: return sub("SD", "1");
+    case Quantity::StudyMean2: return sub("M", "2");
+    case Quantity::StudySd2: return sub("SD", "2");
+    case Quantity::StudyN: return QStringLiteral("N");
+    case Quantity::Slope: return QStringLiteral("b");
+    case Quantity::Intercept: return QStringLiteral("a");
+    case Quantity::EstimateSe: return QStringLiteral("SEE");
+    case Quantity::ResidualSd: return sub("s", "y&middot;x");
+    case Quantity::Theta: return QStringLiteral("&theta;");
+    case Quantity::DiscrepancySe: return QStringLiteral("s");
+    case Quantity::T: return QStringLiteral("t");
+    case Quantity::DegreesOfFreedom: return QStringLiteral("df");
+    case Quantity::OneTailedP: return QStringLiteral("p");
+    case Quantity::ControlsMean: return QStringLiteral("M");
+    case Quantity::ControlsSd: return QStringLiteral("SD");
+    case Quantity::ControlsN: return QStringLiteral("n");
+    case Quantity::Zcc: return sub("z", "CC");
+    case Quantity::Noncentrality: return QStringLiteral("&lambda;");
+    case Quantity::CriticalT: return sub("t", "&alpha;");
     default: return {};
     }
 }
@@ -247,6 +340,9 @@ QString ExplanationText::value(const Term &term)
     switch (term.quantity) {
     case Quantity::Count:
     case Quantity::ComparisonCount:
+    case Quantity::StudyN:
+    case Quantity::ControlsN:
+    case Quantity::DegreesOfFreedom:
         return numbers::fixed(term.value, 0);
     case Quantity::Alpha:
     case Quantity::Reliability:
@@ -265,6 +361,8 @@ QString ExplanationText::decision(Formula formula, double value)
     case Formula::StrengthWeakness:
         return value > 0 ? tr("S, a strength") : value < 0 ? tr("W, a weakness") : tr("neither");
     case Formula::ChangeDecision:
+    case Formula::SrbDecision:
+    case Formula::RegressionTDecision:
         return value > 0 ? tr("reliable gain") : value < 0 ? tr("reliable loss") : tr("no reliable change");
     default:
         return value > 0 ? tr("yes") : tr("no");

@@ -19,7 +19,10 @@ bool isOtherKnownColumn(std::string_view key)
     static constexpr std::string_view kKeys[] = {
         "person", "birth_date", "test_date", "battery", "examiner", "percentile_rank", "descriptor",
         "ci_low", "ci_high", "deviation", "deviation_critical", "strength_weakness",
-        "deviation_base_rate", "rci", "change", "note"};
+        "deviation_base_rate", "rci", "change", "note", "predicted_retest", "change_z", "change_t",
+        "change_p", "change_percent", "change_percent_low", "change_percent_high", "case_t", "case_df",
+        "case_p", "case_zcc", "case_zcc_low", "case_zcc_high", "case_percent", "case_percent_low",
+        "case_percent_high"};
     return std::find(std::begin(kKeys), std::end(kKeys), key) != std::end(kKeys);
 }
 

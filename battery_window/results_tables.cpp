@@ -98,6 +98,39 @@ TableText compositeTable(const SheetResults &results, const QString &metric, dou
     return table;
 }
 
+TableText caseTable(const SheetResults &results)
+{
+    using profile::Item;
+    TableText table;
+    table.captions = {Captions::tr("Score"), Captions::tr("t"), Captions::tr("df"), Captions::tr("p"),
+                      Captions::tr("z_CC"), Captions::tr("95% low"), Captions::tr("95% high"),
+                      Captions::tr("Controls"), Captions::tr("%"), Captions::tr("95% low"), Captions::tr("95% high")};
+    table.tips = {QString(), Captions::tr("The score against the controls' mean, as a t (Crawford and Howell)"),
+                  Captions::tr("Degrees of freedom: controls less one"),
+                  Captions::tr("One-tailed p, in the direction of the score"),
+                  Captions::tr("The score's z against the controls"),
+                  Captions::tr("Lower bound of the z's 95% interval"), Captions::tr("Upper bound of the z's 95% interval"),
+                  Captions::tr("Whether the percent counts the controls below the score or above it"),
+                  Captions::tr("Estimated percent of the control population beyond the score"),
+                  Captions::tr("Lower bound of the percent's 95% interval"),
+                  Captions::tr("Upper bound of the percent's 95% interval")};
+    table.rightAligned = {false, true, true, true, true, true, true, false, true, true, true};
+    const std::vector<profile::ScoreEntry> &entries = results.sheetProfile.profile.entries;
+    for (int i = 0; i < int(entries.size()) && i < int(results.analysis.scores.size()); ++i) {
+        const profile::ScoreResult &s = results.analysis.scores[std::size_t(i)];
+        if (!entries[std::size_t(i)].controls.any() || s.problem)
+            continue;
+        const profile::CaseFigures &c = s.controls;
+        table.rows.push_back({plain(nameOf(results, i)), figure(c.t, Item::CaseT, i), figure(c.df, Item::CaseT, i),
+                              figure(c.p, Item::CaseP, i), figure(c.zcc, Item::CaseZcc, i),
+                              figure(c.zccLow, Item::CaseZccLow, i), figure(c.zccHigh, Item::CaseZccHigh, i),
+                              plain(c.above ? Captions::tr("above") : Captions::tr("below")),
+                              figure(c.percent, Item::CasePercent, i), figure(c.percentLow, Item::CasePercentLow, i),
+                              figure(c.percentHigh, Item::CasePercentHigh, i)});
+    }
+    return table;
+}
+
 void fill(FigureTable &table, TableText text)
 {
     table.setHeader(text.captions, text.tips, std::move(text.rightAligned));

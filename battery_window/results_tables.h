@@ -16,6 +16,9 @@ struct TableText {
 // metric: the common metric's name; confidence: the intervals' level.
 TableText pairTable(const SheetResults &results, bool significantOnly);
 TableText compositeTable(const SheetResults &results, const QString &metric, double confidence);
+// Each score with a control sample against it; a row's figures are
+// explained by the score's entry.
+TableText caseTable(const SheetResults &results);
 
 void fill(FigureTable &table, TableText text);
 

@@ -86,6 +86,34 @@ const ScoreColumn kScoreColumns[kScoreColumnCount] = {
     {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Change")); }, nullptr,
      [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Change")); }, false, false,
      profile::Item::Change, [](const R &r, const S &, Writing) { return Words::change(r.change); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Predicted")); }, nullptr,
+     [](M, M) {
+         return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "The retest predicted from the retest study, on the score's scale"));
+     },
+     true, false, profile::Item::PredictedRetest,
+     [](const R &r, const S &, Writing w) { return figure(r.regression.predicted, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "SRB z")); }, nullptr,
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Standardized regression-based change")); },
+     true, false, profile::Item::SrbZ, [](const R &r, const S &, Writing w) { return figure(r.regression.z, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "CG t")); }, nullptr,
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Crawford and Garthwaite's t of the change")); },
+     true, false, profile::Item::ChangeT, [](const R &r, const S &, Writing w) { return figure(r.regression.t, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Change p")); }, nullptr,
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "One-tailed p of the change")); }, true,
+     false, profile::Item::ChangeP, [](const R &r, const S &, Writing w) { return figure(r.regression.p, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Change %")); }, nullptr,
+     [](M, M) {
+         return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Estimated percent of people with a larger change in this direction"));
+     },
+     true, false, profile::Item::ChangePercent, [](const R &r, const S &, Writing w) { return figure(r.regression.percent, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "95% low")); }, nullptr,
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Lower bound of the percent's 95% interval")); },
+     true, false, profile::Item::ChangePercentLow,
+     [](const R &r, const S &, Writing w) { return figure(r.regression.percentLow, w); }},
+    {[](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "95% high")); }, nullptr,
+     [](M, M) { return screenWords(QT_TRANSLATE_NOOP("battery::ScoresModel", "Upper bound of the percent's 95% interval")); },
+     true, false, profile::Item::ChangePercentHigh,
+     [](const R &r, const S &, Writing w) { return figure(r.regression.percentHigh, w); }},
 };
 
 } // namespace battery

@@ -31,6 +31,14 @@ enum ResultColumn {
     kRetestColumn,
     kRciColumn,
     kChangeColumn,
+    // Change by regression on a retest study: the chosen method's figures.
+    kPredictedColumn,
+    kChangeZColumn,
+    kChangeTColumn,
+    kChangePColumn,
+    kChangePercentColumn,
+    kChangePercentLowColumn,
+    kChangePercentHighColumn,
     kColumnCount
 };
 

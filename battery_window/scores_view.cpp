@@ -82,10 +82,17 @@ QModelIndex ScoresView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
     if (!model() || !current.isValid() || m_inputColumns <= 0
         || (cursorAction != MoveNext && cursorAction != MovePrevious))
         return QTableView::moveCursor(cursorAction, modifiers);
+    // Tab passes over the columns out of sight (a study's, controls').
+    int last = m_inputColumns - 1;
+    while (last > 0 && isColumnHidden(last))
+        --last;
     int row = current.row(), column = current.column();
     if (cursorAction == MoveNext) {
-        if (column + 1 < m_inputColumns) {
-            ++column;
+        int next = column + 1;
+        while (next <= last && isColumnHidden(next))
+            ++next;
+        if (next <= last) {
+            column = next;
         } else if (row + 1 < model()->rowCount()) {
             ++row;
             column = 0;
@@ -93,13 +100,16 @@ QModelIndex ScoresView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
             return current;
         }
     } else {
-        if (column >= m_inputColumns) {
-            column = m_inputColumns - 1;
+        int before = column - 1;
+        while (before > 0 && isColumnHidden(before))
+            --before;
+        if (column > last) {
+            column = last;
         } else if (column > 0) {
-            --column;
+            column = before;
         } else if (row > 0) {
             --row;
-            column = m_inputColumns - 1;
+            column = last;
         } else {
             return current;
         }

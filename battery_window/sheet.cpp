@@ -10,7 +10,8 @@ std::string_view columnKey(profile::Field field)
 {
     static constexpr std::string_view kKeys[kInputColumns] = {
         "name", "scale", "score", "mean", "sd", "reliability", "retest", "practice", "group",
-        "set"};
+        "set", "study_mean1", "study_sd1", "study_mean2", "study_sd2", "study_r12", "study_n",
+        "controls_mean", "controls_sd", "controls_n"};
     return kKeys[size_t(field)];
 }
 
@@ -58,6 +59,30 @@ bool Identification::operator==(const Identification &other) const
         && battery == other.battery && examiner == other.examiner;
 }
 
+namespace {
+
+template <std::size_t N>
+bool anyCell(const Sheet &sheet, const profile::Field (&fields)[N])
+{
+    for (const SheetRow &row : sheet.rows)
+        for (profile::Field field : fields)
+            if (!text::trimmed(row.cell(field)).empty())
+                return true;
+    return false;
+}
+
+} // namespace
+
+bool anyStudy(const Sheet &sheet)
+{
+    return anyCell(sheet, kStudyFields);
+}
+
+bool anyControls(const Sheet &sheet)
+{
+    return anyCell(sheet, kControlsFields);
+}
+
 void readProfile(const Sheet &sheet, SheetProfile &out)
 {
     out.profile.entries.clear();
@@ -69,10 +94,14 @@ void readProfile(const Sheet &sheet, SheetProfile &out)
         if (cells.noScore())
             continue;
         using F = profile::Field;
-        const profile::EntryCells entryCells{cells.cell(F::Name), cells.cell(F::Scale), cells.cell(F::Score),
-                                             cells.cell(F::Mean), cells.cell(F::Sd), cells.cell(F::Reliability),
-                                             cells.cell(F::Retest), cells.cell(F::Practice), cells.cell(F::Group),
-                                             cells.cell(F::Set)};
+        profile::EntryCells entryCells{cells.cell(F::Name), cells.cell(F::Scale), cells.cell(F::Score),
+                                       cells.cell(F::Mean), cells.cell(F::Sd), cells.cell(F::Reliability),
+                                       cells.cell(F::Retest), cells.cell(F::Practice), cells.cell(F::Group),
+                                       cells.cell(F::Set)};
+        for (std::size_t k = 0; k < std::size(kStudyFields); ++k)
+            entryCells.study[k] = cells.cell(kStudyFields[k]);
+        for (std::size_t k = 0; k < std::size(kControlsFields); ++k)
+            entryCells.controls[k] = cells.cell(kControlsFields[k]);
         profile::ScoreEntry entry;
         profile::readEntry(entryCells, mark, entry);
         out.entryOfRow[row] = int(out.profile.entries.size());

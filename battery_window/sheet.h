@@ -14,9 +14,23 @@
 
 namespace battery {
 
-// The score columns, in the order of profile::Field.
-constexpr int kInputColumns = 10;
-static_assert(int(profile::Field::Set) + 1 == kInputColumns);
+// The score columns, in the order of profile::Field: a retest study's six
+// and a control sample's three last.
+constexpr int kInputColumns = 19;
+static_assert(int(profile::Field::ControlsN) + 1 == kInputColumns);
+constexpr profile::Field kStudyFields[] = {profile::Field::StudyMean1, profile::Field::StudySd1,
+                                           profile::Field::StudyMean2, profile::Field::StudySd2,
+                                           profile::Field::StudyR12,   profile::Field::StudyN};
+constexpr profile::Field kControlsFields[] = {profile::Field::ControlsMean, profile::Field::ControlsSd,
+                                              profile::Field::ControlsN};
+inline bool isStudyField(int column)
+{
+    return column >= int(profile::Field::StudyMean1) && column <= int(profile::Field::StudyN);
+}
+inline bool isControlsField(int column)
+{
+    return column >= int(profile::Field::ControlsMean) && column <= int(profile::Field::ControlsN);
+}
 
 // The file's column of each score field: "name", "scale", ... "set".
 std::string_view columnKey(profile::Field field);
@@ -69,6 +83,10 @@ struct Sheet {
     Identification id;
     FileShape shape;
 };
+
+// Whether any row has a retest study's cell, or a control sample's, filled.
+bool anyStudy(const Sheet &sheet);
+bool anyControls(const Sheet &sheet);
 
 // The profile the sheet's rows make: every row with a score cell filled is
 // an entry, read with the sheet's decimal mark.

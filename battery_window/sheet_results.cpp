@@ -26,13 +26,16 @@ bool isZ(int scale)
 // one is marked, so that a pasted row shows all it needs at once.
 void markNumbers(const SheetRow &row, int scale, char decimalMark, RowMarks &marks)
 {
-    for (Field field : {Field::Score, Field::Mean, Field::Sd, Field::Reliability, Field::Retest, Field::Practice}) {
+    for (Field field : {Field::Score, Field::Mean, Field::Sd, Field::Reliability, Field::Retest, Field::Practice,
+                        Field::StudyMean1, Field::StudySd1, Field::StudyMean2, Field::StudySd2, Field::StudyR12,
+                        Field::StudyN, Field::ControlsMean, Field::ControlsSd, Field::ControlsN}) {
         const std::string &cell = row.cell(field);
         if (text::trimmed(cell).empty())
             continue;
         if ((field == Field::Mean || field == Field::Sd) && !isRaw(scale))
             continue;
-        const bool plus = field == Field::Practice || ((field == Field::Score || field == Field::Retest) && isZ(scale));
+        const bool plus = field == Field::Practice || field >= Field::StudyMean1
+            || ((field == Field::Score || field == Field::Retest) && isZ(scale));
         if (!text::plainNumberValue(cell, {decimalMark, plus}))
             marks[std::size_t(field)] = {Words::notANumber(cell, decimalMark), true};
     }
@@ -69,6 +72,15 @@ bool setAside(profile::ScoreEntry &entry, Field field)
     case Field::Practice: entry.practice.reset(); return true;
     case Field::Group:
     case Field::Set: return true;
+    case Field::StudyMean1:
+    case Field::StudySd1:
+    case Field::StudyMean2:
+    case Field::StudySd2:
+    case Field::StudyR12:
+    case Field::StudyN: entry.study = {}; return true;
+    case Field::ControlsMean:
+    case Field::ControlsSd:
+    case Field::ControlsN: entry.controls = {}; return true;
     }
     return false;
 }

@@ -34,6 +34,15 @@ QString Words::column(profile::Field field)
     case profile::Field::Practice: return tr("Practice");
     case profile::Field::Group: return tr("Group");
     case profile::Field::Set: return tr("Set");
+    case profile::Field::StudyMean1: return tr("Study M1");
+    case profile::Field::StudySd1: return tr("Study SD1");
+    case profile::Field::StudyMean2: return tr("Study M2");
+    case profile::Field::StudySd2: return tr("Study SD2");
+    case profile::Field::StudyR12: return tr("Study r12");
+    case profile::Field::StudyN: return tr("Study N");
+    case profile::Field::ControlsMean: return tr("Controls M");
+    case profile::Field::ControlsSd: return tr("Controls SD");
+    case profile::Field::ControlsN: return tr("Controls n");
     }
     return {};
 }
@@ -67,6 +76,18 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
         case Field::Score: return tr("The score is missing.");
         case Field::Mean: return tr("A raw score needs the mean of its distribution.");
         case Field::Sd: return tr("A raw score needs the SD of its distribution.");
+        case Field::StudyMean1:
+        case Field::StudySd1:
+        case Field::StudyMean2:
+        case Field::StudySd2:
+        case Field::StudyR12:
+        case Field::StudyN:
+            return tr("A retest study needs all six cells: its means and SDs at both testings, its retest "
+                      "correlation and its size.");
+        case Field::ControlsMean:
+        case Field::ControlsSd:
+        case Field::ControlsN:
+            return tr("A control sample needs all three cells: its mean, its SD and its size.");
         default: return tr("This cell must be filled.");
         }
     case Problem::NotANumber:
@@ -77,7 +98,7 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
     case Problem::BandScale:
         return tr("Stanines and stens are bands, not points: give the score on another scale.");
     case Problem::OutOfRange:
-        if (problem.field == Field::Mean || problem.field == Field::Practice)
+        if (problem.field == Field::Mean || problem.field == Field::Practice || problem.field >= Field::StudyMean1)
             return tr("%1 is too large to be used.").arg(quoted(cell));
         if (scale && profile::isPercentileScale(entry.scale))
             return tr("A percentile must be greater than 0 and less than 100.");
@@ -96,6 +117,12 @@ QString Words::entryProblem(const profile::ScoreEntry &entry, const profile::Ent
             .arg(decimalMark == ',' ? QStringLiteral(",90") : QStringLiteral(".90"));
     case Problem::PracticeOnPercentile:
         return tr("A percentile is compared in z units alone: it takes no practice change.");
+    case Problem::SampleTooSmall:
+        return problem.field == Field::StudyN
+            ? tr("A retest study needs at least 3 people, counted in whole numbers.")
+            : tr("A control sample needs at least 2 people, counted in whole numbers.");
+    case Problem::CorrelationOutOfRange:
+        return tr("The retest correlation must lie between \u2212" "1 and 1, both left out.");
     case Problem::DuplicateName:
         return tr("Row %1 already has the name %2; each score needs a name of its own.")
             .arg(otherRow)
@@ -122,6 +149,10 @@ QString Words::missing(profile::Missing missing)
         return tr("Not worked out: the retest lies outside its scale.");
     case profile::Missing::CorrelationsImpossible:
         return tr("Not worked out: no set of scores could have these correlations together; check them.");
+    case profile::Missing::NoStudy:
+        return tr("Not worked out: no retest study, or another change method chosen.");
+    case profile::Missing::NoControls: return tr("No control sample.");
+    case profile::Missing::NotComputable: return tr("Not worked out: too far out to be computed.");
     }
     return {};
 }

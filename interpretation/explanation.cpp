@@ -41,8 +41,23 @@ const Reference &reference(Source source)
         {"Wechsler, D.", 2008, "Wechsler Adult Intelligence Scale, fourth edition: Technical and interpretive "
          "manual", "San Antonio: Pearson"},
         {"Schrank, F. A., McGrew, K. S., & Mather, N.", 2014, "Woodcock-Johnson IV", "Rolling Meadows: Riverside"},
+        {"McSweeny, A. J., Naugle, R. I., Chelune, G. J., & L\u00fcders, H.", 1993,
+         "\"T scores for change\": An illustration of a regression approach to depicting change in clinical "
+         "neuropsychology",
+         "The Clinical Neuropsychologist, 7, 300-312"},
+        {"Crawford, J. R., & Garthwaite, P. H.", 2006,
+         "Comparing patients' predicted test scores from a regression equation with their obtained scores: A "
+         "significance test and point estimate of abnormality with accompanying confidence limits",
+         "Neuropsychology, 20, 259-271"},
+        {"Crawford, J. R., & Howell, D. C.", 1998,
+         "Comparing an individual's test score against norms derived from small samples",
+         "The Clinical Neuropsychologist, 12, 482-486"},
+        {"Crawford, J. R., & Garthwaite, P. H.", 2002,
+         "Investigation of the single case in neuropsychology: Confidence limits on the abnormality of test "
+         "scores and test score differences",
+         "Neuropsychologia, 40, 1196-1208"},
     };
-    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::Schrank2014),
+    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::CrawfordGarthwaite2002),
                   "one reference for each source but None, in Source's order");
     if (source == Source::None)
         return kNone;

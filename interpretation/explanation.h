@@ -60,6 +60,29 @@ enum class Quantity {
     Decision,         // 1 yes, 0 no; strengths +1, weaknesses -1
     BandTo,           // the highest standard score of the band found
     ApproximatePercentile, // the converter window's percentile, before it is rounded or held
+    StudyMean1,       // a retest study's means and sds at both testings, its size
+    StudySd1,
+    StudyMean2,
+    StudySd2,
+    StudyN,
+    Slope,            // of the regression of retest on score
+    Intercept,
+    PredictedRetest,
+    EstimateSe,       // McSweeny's standard error of estimate, sd2 sqrt(1 - r12^2)
+    ResidualSd,       // s_y.x on N - 2 degrees of freedom
+    Theta,            // 1/N + (x - m1)^2 / (sd1^2 (N - 1))
+    DiscrepancySe,    // s of Crawford & Garthwaite's t
+    ChangeZ,          // standardized regression-based change
+    T,
+    DegreesOfFreedom,
+    OneTailedP,
+    Percent,          // of people with a larger discrepancy, or controls beyond the case
+    ControlsMean,
+    ControlsSd,
+    ControlsN,
+    Zcc,              // the case's z against the controls
+    Noncentrality,    // a bound of the non-central t's interval on delta
+    CriticalT,
 };
 
 // Every formula an explanation can name.
@@ -90,6 +113,18 @@ enum class Formula {
     ZFromPercentileApproximate, // z of p / 100 by a rational approximation (the converter's)
     BandOnMetric,        // the band holding z * sd_m + mean_m, halves up, within the scale's bounds
     ApproximatePercentile, // 100 * Phi(z) by a polynomial approximation, whole, held at 1 and 99
+    PredictedRetest,     // b = r12 sd2 / sd1, a = m2 - b m1, a + b x
+    SrbChange,           // (retest - predicted) / (sd2 sqrt(1 - r12^2))
+    RegressionT,         // (retest - predicted) / s, N - 2 df
+    OneTailedP,          // P(T > |t|)
+    AbnormalityPercent,  // 100 p
+    RegressionPercentInterval, // from the non-central t's delta bounds, times sqrt(theta)
+    SrbDecision,         // z shown against -/+ z_a
+    RegressionTDecision, // t shown against -/+ t_a with N - 2 df
+    CaseT,               // (x - m) / (sd sqrt((n + 1) / n)), n - 1 df
+    CaseZcc,             // (x - m) / sd
+    CaseZccInterval,     // delta bounds / sqrt(n)
+    CasePercentInterval, // 100 Phi of the Z_CC bounds, or of their negatives above the mean
 };
 
 // The published source of a formula; reference() gives its citation.
@@ -110,6 +145,10 @@ enum class Source {
     Wechsler2014,
     Wechsler2008,
     Schrank2014,
+    McSweenyEtAl1993,
+    CrawfordGarthwaite2006,
+    CrawfordHowell1998,
+    CrawfordGarthwaite2002,
 };
 
 // A citation, as a reference list prints it: names and titles are proper

@@ -201,6 +201,8 @@ private:
             kept.reliability = entry.reliability.value_or(std::nan(""));
             kept.retest = entry.retest.value_or(std::nan(""));
             kept.practice = entry.practice.value_or(std::nan(""));
+            kept.study = entry.study;
+            kept.controls = entry.controls;
             result.z = zOf(entry, entry.score);
             onMetric(result.metric, result.z);
             result.retestZ = retestUsable(entry) ? zOf(entry, *entry.retest) : std::nan("");
@@ -265,6 +267,7 @@ private:
         result.descriptor.clear();
         result.mark = Mark::None;
         result.change = Change::None;
+        clearSmallSampleFigures(result, why);
     }
 
     void onMetric(Figure &figure, double z) const
@@ -299,6 +302,7 @@ private:
             setMissing(result.ciHigh, Missing::NoReliability);
         }
         change(i);
+        smallSampleFigures(entry, m_settings, result);
     }
 
     void change(size_t i)

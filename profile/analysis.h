@@ -42,6 +42,9 @@ enum class Missing {
     RetestOutOfRange,         // the retest lies beyond its scale or the z scale (retestUsable)
     CorrelationsImpossible,   // the matrix of the correlations used is not positive
                               // semi-definite (Analysis::impossibleMatrices)
+    NoStudy,                  // no retest study, or not the change method's figure
+    NoControls,               // no control sample
+    NotComputable,            // Boost.Math could not evaluate it so far out
 };
 
 struct Figure {
@@ -54,6 +57,22 @@ struct Figure {
 enum class Mark { None, Strength, Weakness };        // "", "S", "W"
 enum class Change { None, Gain, Loss, NoChange };     // None: not computed
 enum class Significance { Unknown, Yes, No };
+
+// Change by regression on the score's retest study, by the settings'
+// change method: SRB fills z, Crawford-Garthwaite t and the percentages;
+// predicted and p go with either (regression_change.h).
+struct RegressionFigures {
+    ChangeMethod method = ChangeMethod::JacobsonTruax; // as resolved for this score
+    Figure predicted;   // on the score's own scale
+    Figure z, t, p;     // p one-tailed
+    Figure percent, percentLow, percentHigh;
+};
+
+// The score against its control sample (single_case.h).
+struct CaseFigures {
+    Figure t, df, p, zcc, zccLow, zccHigh, percent, percentLow, percentHigh;
+    bool above = false; // percentages of the controls above the case, not below
+};
 
 struct ScoreResult {
     EntryProblem problem;           // set: the entry was left out, nothing below is
@@ -71,7 +90,9 @@ struct ScoreResult {
     double retestZ = std::nan("");
     Figure retest;                  // the retest on the metric
     Figure rci;
-    Change change = Change::None;
+    Change change = Change::None; // by regression.method
+    RegressionFigures regression;
+    CaseFigures controls;
 };
 
 struct PairResult {
@@ -136,6 +157,8 @@ struct Analysis {
         double score = 0, mean = 0, sd = 0;
         double reliability = std::nan(""), retest = std::nan(""), practice = std::nan("");
         double rowMeanCorrelation = std::nan(""); // r-bar_i, for the deviation base rate
+        RetestStudy study;
+        ControlSample controls;
     };
     std::vector<Kept> kept;                 // per entry
     std::vector<double> pairCorrelations;   // per pair, NaN when unknown
@@ -178,12 +201,21 @@ enum class Item {
     PairDifference, PairSe, PairCritical, PairSignificance, PairBaseRate,
     CompositeMetric, CompositePercentileRank, CompositeDescriptor, CompositeReliability,
     CompositeCiLow, CompositeCiHigh,
+    PredictedRetest, SrbZ, ChangeT, ChangeP, ChangePercent, ChangePercentLow, ChangePercentHigh,
+    CaseT, CaseP, CaseZcc, CaseZccLow, CaseZccHigh, CasePercent, CasePercentLow, CasePercentHigh,
 };
 
 // How one figure was reached; index is an entry's for the score items, a
 // pair's or a composite's for theirs. Nothing for a figure that is missing.
 std::optional<interpretation::Explanation> explain(const Analysis &analysis, Item item,
                                                    int index);
+
+// The score's figures against its study and controls, into its result:
+// after the RCI's, whose decision the regression methods replace.
+void smallSampleFigures(const ScoreEntry &entry, const Settings &settings, ScoreResult &result);
+void clearSmallSampleFigures(ScoreResult &result, Missing why);
+std::optional<interpretation::Explanation> explainSmallSample(const Analysis &analysis, Item item,
+                                                              int index);
 
 // Words of the batch tool's tables for the labels.
 std::string_view markText(Mark mark);              // "", "S", "W"

@@ -413,6 +413,8 @@ private:
         const ScoreResult &s = m_a.scores[size_t(i)];
         if (s.change == Change::None)
             return std::nullopt;
+        if (s.regression.method != ChangeMethod::JacobsonTruax)
+            return explainSmallSample(m_a, Item::Change, i);
         Explanation e;
         e.formula = Formula::ChangeDecision;
         e.source = Source::JacobsonTruax1991;
@@ -515,6 +517,22 @@ std::optional<interpretation::Explanation> explain(const Analysis &analysis, Ite
     case Item::CompositeCiLow:
     case Item::CompositeCiHigh:
         return explainer.composite(item, index);
+    case Item::PredictedRetest:
+    case Item::SrbZ:
+    case Item::ChangeT:
+    case Item::ChangeP:
+    case Item::ChangePercent:
+    case Item::ChangePercentLow:
+    case Item::ChangePercentHigh:
+    case Item::CaseT:
+    case Item::CaseP:
+    case Item::CaseZcc:
+    case Item::CaseZccLow:
+    case Item::CaseZccHigh:
+    case Item::CasePercent:
+    case Item::CasePercentLow:
+    case Item::CasePercentHigh:
+        return explainSmallSample(analysis, item, index);
     default:
         break;
     }

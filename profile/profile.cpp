@@ -160,7 +160,64 @@ void readEntry(const EntryCells &cells, char decimalMark, ScoreEntry &entry)
         fail(Problem::NotANumber, Field::Retest);
     if (!readNumber(cells.practice, signed_, entry.practice))
         fail(Problem::NotANumber, Field::Practice);
+    // Study and control means may lie on either side of 0 on a z scale.
+    RetestStudy &study = entry.study;
+    std::optional<double> *const studied[] = {&study.mean1, &study.sd1, &study.mean2,
+                                              &study.sd2,   &study.r12, &study.n};
+    for (size_t k = 0; k < std::size(studied); ++k)
+        if (!readNumber(cells.study[k], signed_, *studied[k]))
+            fail(Problem::NotANumber, Field(int(Field::StudyMean1) + int(k)));
+    ControlSample &controls = entry.controls;
+    std::optional<double> *const controlled[] = {&controls.mean, &controls.sd, &controls.n};
+    for (size_t k = 0; k < std::size(controlled); ++k)
+        if (!readNumber(cells.controls[k], signed_, *controlled[k]))
+            fail(Problem::NotANumber, Field(int(Field::ControlsMean) + int(k)));
 }
+
+namespace {
+
+// A study or control sample given in part is a mistake in the file, not a
+// score without one: refused, so that nothing is judged by half of it.
+EntryProblem checkSamples(const ScoreEntry &entry)
+{
+    const RetestStudy &study = entry.study;
+    const auto whole = [](double n) { return std::isfinite(n) && n == std::floor(n); };
+    if (study.any()) {
+        const std::optional<double> *const given[] = {&study.mean1, &study.sd1, &study.mean2,
+                                                      &study.sd2,   &study.r12, &study.n};
+        for (size_t k = 0; k < std::size(given); ++k)
+            if (!*given[k])
+                return {Problem::Missing, Field(int(Field::StudyMean1) + int(k)), -1};
+        if (!std::isfinite(*study.mean1))
+            return {Problem::OutOfRange, Field::StudyMean1, -1};
+        if (!(*study.sd1 > 0) || !std::isfinite(*study.sd1))
+            return {Problem::SdNotPositive, Field::StudySd1, -1};
+        if (!std::isfinite(*study.mean2))
+            return {Problem::OutOfRange, Field::StudyMean2, -1};
+        if (!(*study.sd2 > 0) || !std::isfinite(*study.sd2))
+            return {Problem::SdNotPositive, Field::StudySd2, -1};
+        if (!(*study.r12 > -1 && *study.r12 < 1))
+            return {Problem::CorrelationOutOfRange, Field::StudyR12, -1};
+        if (!(*study.n >= 3) || !whole(*study.n))
+            return {Problem::SampleTooSmall, Field::StudyN, -1};
+    }
+    const ControlSample &controls = entry.controls;
+    if (controls.any()) {
+        const std::optional<double> *const given[] = {&controls.mean, &controls.sd, &controls.n};
+        for (size_t k = 0; k < std::size(given); ++k)
+            if (!*given[k])
+                return {Problem::Missing, Field(int(Field::ControlsMean) + int(k)), -1};
+        if (!std::isfinite(*controls.mean))
+            return {Problem::OutOfRange, Field::ControlsMean, -1};
+        if (!(*controls.sd > 0) || !std::isfinite(*controls.sd))
+            return {Problem::SdNotPositive, Field::ControlsSd, -1};
+        if (!(*controls.n >= 2) || !whole(*controls.n))
+            return {Problem::SampleTooSmall, Field::ControlsN, -1};
+    }
+    return {};
+}
+
+} // namespace
 
 double scoreZ(const ScoreEntry &entry, double value)
 {
@@ -206,7 +263,7 @@ EntryProblem checkEntry(const ScoreEntry &entry)
         if (!std::isfinite(*entry.practice))
             return {Problem::OutOfRange, Field::Practice, -1};
     }
-    return {};
+    return checkSamples(entry);
 }
 
 interpretation::ScaleId metricScale(Metric metric)

@@ -10,11 +10,17 @@
 #include <vector>
 
 #include "interpretation/interpretation.h"
+#include "profile/regression_change.h"
+#include "profile/single_case.h"
 
 namespace profile {
 
 // The cells of a score, in the order the batch file and the window list them.
-enum class Field { Name, Scale, Score, Mean, Sd, Reliability, Retest, Practice, Group, Set };
+enum class Field {
+    Name, Scale, Score, Mean, Sd, Reliability, Retest, Practice, Group, Set,
+    StudyMean1, StudySd1, StudyMean2, StudySd2, StudyR12, StudyN,
+    ControlsMean, ControlsSd, ControlsN,
+};
 
 enum class Problem {
     None,
@@ -31,6 +37,9 @@ enum class Problem {
     DuplicateName,         // `other` is the entry that has the name first
     ZBeyondLimits,         // a raw score or percentile whose z lies beyond
                            // the z scale's range, as a z score there would
+    SampleTooSmall,        // a retest study of fewer than 3, controls fewer than 2,
+                           // or a size that is no whole number
+    CorrelationOutOfRange, // a retest study's r12 not within (-1, 1)
 };
 
 struct EntryProblem {
@@ -53,6 +62,9 @@ struct ScoreEntry {
     // The comparison set its deviation is taken in, A-Z and a-z counting as
     // one; empty is a set of its own, so a profile without sets is one set.
     std::string set;
+    // Either complete or not given at all; on the score's own scale.
+    RetestStudy study;
+    ControlSample controls;
     // Set by readEntry() for a cell it could not read; analyse() leaves such
     // an entry out, as it does one that fails checkEntry().
     EntryProblem problem;
@@ -88,6 +100,9 @@ bool retestUsable(const ScoreEntry &entry);
 struct EntryCells {
     std::string_view name, scale, score, mean, sd, reliability, retest, practice, group;
     std::string_view set = {};
+    // study_mean1, study_sd1, study_mean2, study_sd2, study_r12, study_n
+    std::string_view study[6] = {};
+    std::string_view controls[3] = {}; // controls_mean, controls_sd, controls_n
 };
 
 // Reads the cells into `entry` (names and group trimmed), numbers with the
@@ -119,6 +134,7 @@ struct Settings {
     double confidence = 95;    // of intervals, 50 <= C < 100
     interpretation::Method method = interpretation::Method::TrueScore;
     interpretation::DescriptorSystem descriptors = interpretation::builtInSystems().front();
+    ChangeMethod changeMethod = ChangeMethod::Auto;
 };
 
 // 0 < a < .5.

@@ -59,6 +59,10 @@ constexpr ReportOption kReportOptions[] = {
                                       "descriptor file."),
      "D"},
     {"correlations", QT_TRANSLATE_NOOP("CommandLine", "With --pdf: the correlation matrix of the scores."), "FILE"},
+    {"change-method",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the "
+                                      "retest study's regression)."),
+     "M"},
 };
 
 void write(std::FILE *stream, const QString &text)
@@ -184,6 +188,18 @@ QString readReportOptions(const QCommandLineParser &parser, battery::PdfRequest 
         out.descriptors = value("descriptors");
     if (given("correlations"))
         out.correlations = value("correlations");
+    if (given("change-method")) {
+        const std::string method = text::lowerAscii(value("change-method").toStdString());
+        if (method == "jt")
+            out.changeMethod = profile::ChangeMethod::JacobsonTruax;
+        else if (method == "srb")
+            out.changeMethod = profile::ChangeMethod::Srb;
+        else if (method == "cg")
+            out.changeMethod = profile::ChangeMethod::CrawfordGarthwaite;
+        else
+            return QCoreApplication::translate("CommandLine", "--change-method takes jt, srb or cg, not \"%1\"")
+                .arg(value("change-method"));
+    }
     return {};
 }
 

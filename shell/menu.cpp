@@ -66,6 +66,9 @@ const MenuRow kRows[] = {
     {battery::item::kMoveDown, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Move Row Do&wn"), "Cmd+Down", false},
     {"EditSeparator3", Kind::Item, "UntitledMenu0", "-", nullptr, false},
     {battery::item::kEditCorrelations, Kind::Item, "UntitledMenu0", QT_TRANSLATE_NOOP("Menu", "Edit C&orrelations\u2026"), "", false},
+    {battery::item::kViewMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "View"), "", false},
+    {battery::item::kShowSampleColumns, Kind::Item, battery::item::kViewMenu,
+     QT_TRANSLATE_NOOP("Menu", "&Study and Control Columns"), "", false},
     {report::item::kMenu, Kind::Menu, nullptr, QT_TRANSLATE_NOOP("Menu", "Report"), "", false},
     {report::item::kCopyTable, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Table"), "Cmd+Shift+C", false},
     {report::item::kCopySentence, Kind::Item, report::item::kMenu, QT_TRANSLATE_NOOP("Menu", "Copy &Sentence"), "", false},
@@ -100,6 +103,7 @@ Menu::Menu()
     // The recent files' slots stay out of sight until they name a file.
     for (const char *slot : battery::item::kRecent)
         find(slot)->action()->setVisible(false);
+    find(battery::item::kShowSampleColumns)->action()->setCheckable(true);
 }
 
 fw::MenuItem *menuItem(std::string_view name)

@@ -162,6 +162,29 @@ void TestBatchProfile::cells_data()
     QTest::newRow("change")
         << QByteArray("name,scale,score,reliability,retest\nA,t,24,.9058,35\n")
         << QStringList{"--profile"} << 1 << "change" << "reliable gain";
+    // A retest study and a control sample, in the published examples.
+    const QByteArray studied = "name,scale,score,retest,reliability,study_mean1,study_sd1,study_mean2,"
+                               "study_sd2,study_r12,study_n\nA,wechsler,88,98,.93,113,7.2,118.7,8.3,.93,821\n";
+    QTest::newRow("cg by default with a study") << studied << QStringList{"--profile"} << 1 << "change_t" << "1.98";
+    QTest::newRow("cg decides where the RCI would not")
+        << studied << QStringList{"--profile"} << 1 << "change" << "reliable gain";
+    QTest::newRow("jt chosen though a study is given")
+        << studied << QStringList{"--profile", "--change-method", "jt"} << 1 << "change" << "no reliable change";
+    QTest::newRow("predicted retest") << studied << QStringList{"--profile"} << 1 << "predicted_retest" << "91.90";
+    QTest::newRow("cg percentage, upper bound")
+        << studied << QStringList{"--profile"} << 1 << "change_percent_high" << "4.16";
+    QTest::newRow("srb z") << studied << QStringList{"--profile", "--change-method", "SRB"} << 1 << "change_z"
+                           << "2.00";
+    QTest::newRow("srb p") << studied << QStringList{"--profile", "--change-method", "srb"} << 1 << "change_p"
+                           << "0.0227";
+    const QByteArray controlled = "name;scale;score;controls_mean;controls_sd;controls_n\n"
+                                  "A;z;-1,7549;0;1;28\n";
+    QTest::newRow("case t, decimal comma") << controlled << QStringList{"--profile"} << 1 << "case_t" << "-1,724";
+    QTest::newRow("case p") << controlled << QStringList{"--profile"} << 1 << "case_p" << "0,0480";
+    QTest::newRow("case df") << controlled << QStringList{"--profile"} << 1 << "case_df" << "27";
+    QTest::newRow("case zcc, lower bound") << controlled << QStringList{"--profile"} << 1 << "case_zcc_low" << "-2,34";
+    QTest::newRow("case percent, upper bound")
+        << controlled << QStringList{"--profile"} << 1 << "case_percent_high" << "12,44";
     QTest::newRow("identification carried")
         << QByteArray("person,birth_date,name,scale,score\nAda,2015-03-01,A,t,50\n,,B,t,50\n")
         << QStringList{"--profile"} << 2 << "birth_date" << "";
@@ -248,6 +271,21 @@ void TestBatchProfile::notes_data()
         << QStringList{"score: \"55,5\": this file uses a decimal point"};
     QTest::newRow("a decimal point in a semicolon file")
         << QByteArray("name;scale;score\nx;t;55.5\n") << QStringList{"score: \"55.5\": this file uses a decimal comma"};
+    const QByteArray study = "name,scale,score,retest,study_mean1,study_sd1,study_mean2,study_sd2,study_r12,"
+                             "study_n\n";
+    QTest::newRow("study r12 of 1") << study + "x,t,40,45,50,10,52,10,1,30\n"
+        << QStringList{"study_r12: \"1\" must lie between -1 and 1, both left out"};
+    QTest::newRow("a study of 2") << study + "x,t,40,45,50,10,52,10,.8,2\n"
+        << QStringList{"study_n: \"2\" must be a whole number of at least 3: the study's t has N - 2 degrees "
+                       "of freedom"};
+    QTest::newRow("a study without its second sd") << study + "x,t,40,45,50,10,52,,.8,30\n"
+        << QStringList{"study_sd2: the cell is empty"};
+    QTest::newRow("controls' sd 0, the other score kept")
+        << QByteArray("name,scale,score,controls_mean,controls_sd,controls_n\nx,t,40,50,0,20\ny,t,40,,,\n")
+        << QStringList{"controls_sd: \"0\" must be greater than 0", "computed without line 2"};
+    QTest::newRow("one control") << QByteArray("name,scale,score,controls_mean,controls_sd,controls_n\nx,t,40,50,10,1\n")
+        << QStringList{"controls_n: \"1\" must be a whole number of at least 2: the controls' t has n - 1 "
+                       "degrees of freedom"};
     QTest::newRow("lines counted over line breaks in cells")
         << QByteArray("name,scale,score\n\"x\ny\",t,50\nz,t,n\n")
         << QStringList{"computed without line 4", "score: \"n\" is not a number"};
@@ -421,6 +459,18 @@ void TestBatchProfile::usageErrors_data()
     QTest::newRow("alpha too small for a critical value")
         << scores << QStringList{"--profile", "--alpha", "0." + QString(20, '0') + "1"}
         << QByteArray("is too small to calculate a critical value with");
+    QTest::newRow("change method") << scores << QStringList{"--profile", "--change-method", "rci"}
+                                   << QByteArray("--change-method takes jt, srb or cg, not \"rci\"");
+    QTest::newRow("change method alone") << scores << QStringList{"--change-method", "cg"}
+                                         << QByteArray("--change-method needs --profile");
+    QTest::newRow("cg without a study") << scores << QStringList{"--profile", "--change-method", "cg"}
+                                        << QByteArray("--change-method cg needs a retest study");
+    QTest::newRow("a study without its size")
+        << QByteArray("name,scale,score,study_mean1,study_sd1,study_mean2,study_sd2,study_r12\nx,t,50,1,1,1,1,.5\n")
+        << QStringList{"--profile"} << QByteArray("the header has a retest study's columns but not study_n");
+    QTest::newRow("controls without their sd")
+        << QByteArray("name,scale,score,controls_mean,controls_n\nx,t,50,1,1\n")
+        << QStringList{"--profile"} << QByteArray("the header has control samples' columns but not controls_sd");
     QTest::newRow("no correlation file") << scores << QStringList{"--profile", "--correlations", "/nonexistent/c.csv"}
                                          << QByteArray("--correlations: cannot read \"/nonexistent/c.csv\"");
     QTest::newRow("a correlation file that is no matrix")

@@ -256,6 +256,8 @@ private slots:
     void profilesKeepStoredValues();
     void profileVerdictsAreLabelledCodes_data();
     void profileVerdictsAreLabelledCodes();
+    void studyAndControlsComeThrough_data();
+    void studyAndControlsComeThrough();
     void psppOpensTheOutput();
     void comparisonSetsComeThrough();
     void psppShowsAStudyConvertedAsItIs();
@@ -714,6 +716,42 @@ void TestBatchStat::profileVerdictsAreLabelledCodes()
     QCOMPARE(p.cell(3, "significant"), std::string("0")); // similarities 90 against matrix 100
     QCOMPARE(p.valueLabel("significant", 0), std::string("no"));
     QCOMPARE(p.valueLabel("significant", 1), std::string("yes"));
+}
+
+// A retest study and a control sample are read from SPSS and Stata as from
+// CSV, and the figures they add are labelled variables.
+void TestBatchStat::studyAndControlsComeThrough_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("SPSS") << "sav";
+    QTest::newRow("Stata") << "dta";
+}
+
+void TestBatchStat::studyAndControlsComeThrough()
+{
+    QFETCH(QString, extension);
+    const QByteArray csv = "person,name,scale,score,retest,study_mean1,study_sd1,study_mean2,study_sd2,study_r12,"
+                           "study_n,controls_mean,controls_sd,controls_n\n"
+                           "P,A,wechsler,88,98,113,7.2,118.7,8.3,.93,821,100,15,28\n"
+                           "P,B,z,-1.7549,,,,,,,,0,1,28\n";
+    const Run expected = convert({"--profile", "-"}, csv);
+    QCOMPARE(expected.status, 0);
+    const std::string stored = m_dir.filePath("small." + extension).toStdString();
+    const std::string analysed = m_dir.filePath("small-analysed." + extension).toStdString();
+    QCOMPARE(convert({"--profile", "-", "-o", stored}, csv).status, 0);
+    const Table t = read(QString::fromStdString(stored));
+    for (size_t added = 14; added < t.header.size(); ++added)
+        QVERIFY2(!t.variable(t.header[added]).label.empty(), t.header[added].c_str());
+    QCOMPARE(std::stod(t.cell(1, "case_p")), 0.048);
+    QVERIFY(!t.variable("case_t").text && !t.variable("change_percent_low").text);
+    // Read back from the stored file: the same figures as from the CSV.
+    QCOMPARE(convert({"--profile", stored, "-o", analysed}).status, 0);
+    const auto want = parseCsv(expected.output), got = parseCsv(convert({"--profile", analysed}).output);
+    QCOMPARE(got.size(), want.size());
+    for (size_t row = 1; row < want.size(); ++row)
+        for (const char *column : {"predicted_retest", "change_t", "change_p", "change_percent_low",
+                                   "change", "case_t", "case_zcc_high", "case_percent_low", "note"})
+            QCOMPARE(cellOf(got, row, column), cellOf(want, row, column));
 }
 
 // PSPP opens the output and finds the labels, values and missing codes.

@@ -10,6 +10,8 @@
 #include "battery_window/scores_model.h"
 #include "converter_window/control_wnd.h"
 #include "framework/file_dialog.h"
+#include "framework/menu_bar.h"
+#include "framework/menu_item.h"
 #include "framework/message_box.h"
 #include "framework/question_box.h"
 #include "profile/analysis.h"
@@ -131,6 +133,7 @@ private slots:
     void chartFollowsEdits();
     void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
+    void studyAndControlsShowWhenUsed();
     void keyboardAndScreenReaders();
     void editMenuFromTheKeyboard_data();
     void editMenuFromTheKeyboard();
@@ -227,7 +230,8 @@ QString TestBattery::sheetCells() const
         QStringList cells;
         for (const std::string &cell : row.cells)
             cells << QString::fromStdString(cell);
-        if (cells.back().isEmpty()) // the set, written only when given
+        // The set and a study's and controls' cells, written only when given.
+        while (cells.size() > int(profile::Field::Set) && cells.back().isEmpty())
             cells.removeLast();
         rows << cells.join(QLatin1Char('|'));
     }
@@ -907,7 +911,7 @@ void TestBattery::figuresNeverCutOnScreen()
     QAbstractItemModel *model = table->model();
     int figures = 0;
     for (int column = battery::kMetricColumn; column < battery::kColumnCount; ++column) {
-        if (!battery::isNumberColumn(column))
+        if (!battery::isNumberColumn(column) || table->isColumnHidden(column))
             continue;
         for (int row = 0; row < model->rowCount(); ++row) {
             const QString figure = model->index(row, column).data().toString();
@@ -1364,6 +1368,79 @@ void TestBattery::explainsTheSelectedFigure()
     const QString why = scores()->model()->index(0, battery::kRciColumn).data(Qt::ToolTipRole).toString();
     QCOMPARE(why, QStringLiteral("No retest."));
     QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(why));
+}
+
+// A retest study's and a control sample's columns stay hidden until a row
+// fills one or the View menu shows them; the chosen change method's figures
+// stand beside the RCI's; the controls get a table of their own; every new
+// figure explains itself.
+void TestBattery::studyAndControlsShowWhenUsed()
+{
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet);
+    QTableView *table = scores();
+    const int studyN = int(profile::Field::StudyN), controlsN = int(profile::Field::ControlsN);
+    QVERIFY(table->isColumnHidden(studyN) && table->isColumnHidden(controlsN));
+    QVERIFY(in<QWidget>("casesBox")->isHidden());
+    fw::menuItem("ShowSampleColumnsAction")->action()->trigger();
+    QTRY_VERIFY(!table->isColumnHidden(studyN) && !table->isColumnHidden(controlsN));
+    QVERIFY(table->isColumnHidden(battery::kPredictedColumn)); // no study given yet
+    fw::menuItem("ShowSampleColumnsAction")->action()->trigger();
+    QTRY_VERIFY(table->isColumnHidden(studyN));
+
+    sheet->pasteText(QStringLiteral(
+        "name\tscale\tscore\tretest\treliability\tstudy_mean1\tstudy_sd1\tstudy_mean2\tstudy_sd2\tstudy_r12\tstudy_n\n"
+        "Attention\twechsler\t88\t98\t.93\t113\t7.2\t118.7\t8.3\t.93\t821\n"));
+    QTRY_VERIFY(!table->isColumnHidden(studyN));
+    QVERIFY(table->isColumnHidden(controlsN));
+    QAbstractItemModel *model = table->model();
+    // Automatic: Crawford and Garthwaite's t decides, where the RCI would not.
+    QCOMPARE(model->index(0, battery::kRciColumn).data().toString(), QStringLiteral("1.78"));
+    QCOMPARE(model->index(0, battery::kChangeTColumn).data().toString(), QStringLiteral("1.98"));
+    QCOMPARE(model->index(0, battery::kChangeColumn).data().toString(), QStringLiteral("reliable gain"));
+    QVERIFY(!table->isColumnHidden(battery::kChangePercentHighColumn));
+    QVERIFY(table->isColumnHidden(battery::kChangeZColumn));
+    table->setFocus();
+    table->setCurrentIndex(model->index(0, battery::kChangeTColumn));
+    QString how = in<QTextBrowser>("howPane")->toPlainText();
+    for (const char *part : {"Crawford & Garthwaite, 2006", "predicted retest", "91.89", "Result:", "shown as 1.98"})
+        QVERIFY2(how.contains(QLatin1String(part)), qPrintable(how));
+    table->setCurrentIndex(model->index(0, battery::kChangeColumn));
+    QVERIFY(in<QTextBrowser>("howPane")->toPlainText().contains(QLatin1String("critical t")));
+
+    auto *method = in<QComboBox>("changeMethodBox");
+    method->setCurrentIndex(method->findData(int(profile::ChangeMethod::Srb)));
+    QTRY_COMPARE(model->index(0, battery::kChangeZColumn).data().toString(), QStringLiteral("2.00"));
+    QVERIFY(!table->isColumnHidden(battery::kChangeZColumn) && table->isColumnHidden(battery::kChangeTColumn));
+    method->setCurrentIndex(method->findData(int(profile::ChangeMethod::JacobsonTruax)));
+    QTRY_COMPARE(model->index(0, battery::kChangeColumn).data().toString(), QStringLiteral("no reliable change"));
+    QVERIFY(table->isColumnHidden(battery::kPredictedColumn));
+
+    sheet->pasteText(QStringLiteral("name\tscale\tscore\tcontrols_mean\tcontrols_sd\tcontrols_n\n"
+                                    "Naming\tz\t-1.7549\t0\t1\t28\n"));
+    QTRY_VERIFY(!in<QWidget>("casesBox")->isHidden());
+    QVERIFY(!table->isColumnHidden(controlsN));
+    QTableView *cases = in<QTableView>("casesTable");
+    QCOMPARE(cases->model()->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < cases->model()->columnCount(); ++column)
+        row << cases->model()->index(0, column).data().toString();
+    QCOMPARE(row, (QStringList{"Naming", "-1.724", "27", "0.0480", "-1.75", "-2.34", "-1.15", "below", "4.80", "0.96",
+                               "12.44"}));
+    cases->setFocus();
+    cases->setCurrentIndex(cases->model()->index(0, 9));
+    how = in<QTextBrowser>("howPane")->toPlainText();
+    QVERIFY2(how.contains(QLatin1String("Naming: 95% low")) && how.contains(QLatin1String("Crawford & Garthwaite, 2002"))
+                 && how.contains(QLatin1String("shown as 0.96")),
+             qPrintable(how));
+    // A control sample of one is refused, and said so in its cell.
+    scores()->setFocus();
+    sheet->pasteText(QStringLiteral("name\tscale\tscore\tcontrols_mean\tcontrols_sd\tcontrols_n\n"
+                                    "Span\tt\t40\t50\t10\t1\n"));
+    QTRY_VERIFY(sheet->results().analysis.refused.size() == 1);
+    const int spanRow = sheet->results().rowOfEntry(sheet->results().analysis.refused.front());
+    const battery::CellMark &mark = sheet->results().marks[std::size_t(spanRow)][std::size_t(controlsN)];
+    QVERIFY2(mark.refused && mark.reason.contains(QLatin1String("at least 2")), qPrintable(mark.reason));
 }
 
 // Every control has a name a screen reader says; Tab reaches the tables,

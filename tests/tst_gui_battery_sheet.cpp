@@ -110,6 +110,7 @@ private slots:
     void saveThenOpenIsTheSameFile_data();
     void saveThenOpenIsTheSameFile();
     void failedSaveKeepsTheOldFile();
+    void sampleColumnsWrittenWhenGiven();
     void readsPastes_data();
     void readsPastes();
     void undoesAndRedoesEveryEdit_data();
@@ -155,6 +156,10 @@ void TestBatterySheet::readsFiles_data()
     QTest::newRow("cells that cannot be used are kept as written")
         << QByteArray("name,scale,score,reliability\nA,stanine,n/a,1.5\n,,,\nB,,, \n")
         << "A|stanine|n/a|||1.5;B||||| " << "" << false << "";
+    QTest::newRow("a retest study and a control sample, the batch tool's figures dropped")
+        << QByteArray("name,scale,score,study_mean1,study_sd1,study_mean2,study_sd2,study_r12,study_n,controls_mean,"
+                      "controls_sd,controls_n,change_t,case_percent\nA,t,40,50,10,52,9,.8,120,48,9,25,1.2,3.5\n")
+        << "A|t|40||||||||50|10|52|9|.8|120|48|9|25" << "" << false << "";
     QTest::newRow("semicolons and a decimal comma")
         << QByteArray("name;scale;score;reliability\nA;z;-1,5;0,9\n") << "A|z|-1,5|||0,9" << "" << false << "";
 }
@@ -260,6 +265,29 @@ void TestBatterySheet::saveThenOpenIsTheSameFile()
     QVERIFY(writeBatteryFile(second, reading.sheet, problem));
     QCOMPARE(readAll(second), readAll(first));
     QCOMPARE(readAll(first).startsWith("\xEF\xBB\xBF"), byteOrderMark);
+}
+
+// A sheet without a study or controls keeps the file it always had; with
+// them, their group of columns is written and read back whole.
+void TestBatterySheet::sampleColumnsWrittenWhenGiven()
+{
+    Sheet sheet;
+    sheet.rows = {row({"A", "t", "40"}), row({"B", "t", "45"})};
+    const QString path = m_dir.filePath(QStringLiteral("samples.csv"));
+    FileProblem problem;
+    QVERIFY(writeBatteryFile(path, sheet, problem));
+    QCOMPARE(readAll(path).left(readAll(path).indexOf('\n')),
+             QByteArray("name,scale,score,mean,sd,reliability,retest,practice,group,set"));
+    sheet.rows[1].cells[std::size_t(Field::ControlsMean)] = "48";
+    sheet.rows[1].cells[std::size_t(Field::ControlsSd)] = "9";
+    sheet.rows[1].cells[std::size_t(Field::ControlsN)] = "25";
+    QVERIFY(writeBatteryFile(path, sheet, problem));
+    QCOMPARE(readAll(path).left(readAll(path).indexOf('\n')),
+             QByteArray("name,scale,score,mean,sd,reliability,retest,practice,group,set,controls_mean,controls_sd,"
+                        "controls_n"));
+    FileReading reading;
+    QVERIFY2(readBatteryFile(path.toStdString(), reading, problem), problem.why.c_str());
+    QCOMPARE(cellsOf(reading.sheet), cellsOf(sheet));
 }
 
 // Written through a temporary file: a write that fails part way (here the

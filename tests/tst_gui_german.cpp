@@ -485,7 +485,7 @@ void TestGerman::descriptionInGerman()
     QStringList menus;
     for (QAction *action : description->menuBar()->actions())
         menus << action->text();
-    QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "Be&richt", "&Fenster", "&Hilfe"}));
+    QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "An&zeige", "Be&richt", "&Fenster", "&Hilfe"}));
     keepPicture(description, "description-de");
     bringToFront(fw::implicitWindow<ControlWnd>());
     calculate({{"rawFld", "23"}, {"rawmeanFld", "20,5"}, {"rawsdFld", "4"}});

@@ -57,7 +57,8 @@ struct Battery {
 
 // Scores spread wide enough for strengths, weaknesses and significant
 // pairs; unequal reliabilities; groups for composites; retests for change;
-// and one refused row.
+// a retest study for some of those, a control sample for others; and one
+// refused row.
 Battery makeBattery(int scores, int nameLength)
 {
     Battery battery;
@@ -93,6 +94,20 @@ Battery makeBattery(int scores, int nameLength)
                 set(profile::Field::Retest, text::Format(offset / 15.0 + 0.5, "0.00"));
             if (i % 2 == 0)
                 set(profile::Field::Practice, "2");
+            // A retest study on the score's own scale.
+            static const char *const kStudies[4][6] = {{"100", "15", "103", "14", ".85", "60"},
+                                                       {"10", "3", "10.5", "3", ".8", "45"},
+                                                       {"50", "10", "51", "9.5", ".8", "30"},
+                                                       {"0", "1", ".1", "1", ".75", "25"}};
+            if (i % 2 == 1)
+                for (std::size_t k = 0; k < 6; ++k)
+                    set(battery::kStudyFields[k], kStudies[i % 4][k]);
+        }
+        if (i % 5 == 2) {
+            static const char *const kControls[4][3] = {{"100", "15", "20"}, {"10", "3", "12"}, {"50", "10", "28"},
+                                                        {"0", "1", "15"}};
+            for (std::size_t k = 0; k < 3; ++k)
+                set(battery::kControlsFields[k], kControls[i % 4][k]);
         }
         set(profile::Field::Group, i % 5 == 4 ? "" : "Group " + std::to_string(i % 2 + 1));
         sheet.rows.push_back(row);
@@ -136,7 +151,13 @@ QStringList figuresOf(const battery::Sheet &sheet, const battery::SheetResults &
                 << battery::numbers::page(row.cell(profile::Field::Reliability));
         for (const profile::Figure *figure : {&score.metric, &score.percentileRank, &score.ciLow, &score.ciHigh,
                                               &score.deviation, &score.deviationCritical, &score.deviationBaseRate,
-                                              &score.rci})
+                                              &score.rci, &score.regression.predicted, &score.regression.z,
+                                              &score.regression.t, &score.regression.p, &score.regression.percent,
+                                              &score.regression.percentLow, &score.regression.percentHigh,
+                                              &score.controls.t, &score.controls.df, &score.controls.p,
+                                              &score.controls.zcc, &score.controls.zccLow, &score.controls.zccHigh,
+                                              &score.controls.percent, &score.controls.percentLow,
+                                              &score.controls.percentHigh})
             add(*figure);
     }
     for (const profile::PairResult &pair : analysis.pairs)
@@ -219,6 +240,10 @@ void TestPrintedFigures::everyFigureWhole()
     QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
                         [](const profile::ScoreResult &s) { return s.rci.known(); }));
     QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
+                        [](const profile::ScoreResult &s) { return s.regression.percentHigh.known(); }));
+    QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
+                        [](const profile::ScoreResult &s) { return s.controls.percentHigh.known(); }));
+    QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
                         [](const profile::ScoreResult &s) { return s.deviation.known() && s.deviation.value < 0; }));
 
     QTemporaryDir dir;
@@ -246,8 +271,8 @@ void TestPrintedFigures::everyFigureWhole()
     QStringList lines;
     for (const QString &line : printed.split(QLatin1Char('\n')))
         lines << line.simplified();
-    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
-                                "Method", "References"}) {
+    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
+                                "Significant differences", "Method", "References"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(lines.contains(translated), qPrintable(translated));
     }

@@ -98,6 +98,8 @@ const MenuRow kMenus[] = {
     {"MoveRowDownAction", "UntitledMenu0", "Move Row Do&wn", "Ctrl+Down", "NNNNNNN"},
     {"EditSeparator3", "UntitledMenu0", "", "", "NNNNNNN"},
     {"EditCorrelationsAction", "UntitledMenu0", "Edit C&orrelations\u2026", "", "NNNNNNY"},
+    {"ViewMenu", nullptr, "View", "", "YYYYYYY"},
+    {"ShowSampleColumnsAction", "ViewMenu", "&Study and Control Columns", "", "NNNNNNY"},
     {"ReportMenu", nullptr, "Report", "", "YYYYYYY"},
     {"CopyTableAction", "ReportMenu", "Copy &Table", "Ctrl+Shift+C", "NNNNNNY"},
     {"CopySentenceAction", "ReportMenu", "Copy &Sentence", "", "NNNNNNN"},
@@ -596,7 +598,7 @@ void TestShell::batteryReportWithoutADisplay()
     const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
     for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "--odt <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
                              "--metric <M>", "--alpha <A>", "--bonferroni", "--confidence <C>", "--ci-method <M>",
-                             "--descriptors <D>", "--correlations <FILE>"})
+                             "--descriptors <D>", "--correlations <FILE>", "--change-method <M>"})
         QVERIFY2(said.contains(QLatin1String(part)), part);
 }
 
@@ -797,6 +799,8 @@ void TestShell::batteryReportOptions_data()
     QTest::newRow("--ci-method unknown") << QStringList{"--ci-method", "exact"} << QByteArray() << 2
                                          << "--ci-method takes true-score or obtained" << QStringList()
                                          << QStringList();
+    QTest::newRow("--change-method unknown") << QStringList{"--change-method", "rci"} << QByteArray() << 2
+                                             << "--change-method takes jt, srb or cg" << QStringList() << QStringList();
     QTest::newRow("--correlations unreadable") << QStringList{"--correlations", "gone.csv"} << QByteArray() << 2
                                                << "gone.csv could not be read" << QStringList() << QStringList();
 }

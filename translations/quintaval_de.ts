@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
         <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
     </message>
     <message>
@@ -12,7 +12,7 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
+        <source>Open FILE, a battery of one person's scores, in the Battery Sheet.</source>
         <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
     </message>
     <message>
@@ -62,23 +62,23 @@
         <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
     </message>
     <message>
-        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
+        <source>--metric takes wechsler, t, scaled or z, not "%1"</source>
         <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
     </message>
     <message>
-        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
+        <source>--alpha must be a number greater than 0 and less than .5, not "%1"</source>
         <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>--confidence: &quot;%1&quot; is not a number</source>
+        <source>--confidence: "%1" is not a number</source>
         <translation>--confidence: „%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>--confidence &quot;%1&quot;: %2</source>
+        <source>--confidence "%1": %2</source>
         <translation>--confidence „%1“: %2</translation>
     </message>
     <message>
-        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
+        <source>--ci-method takes true-score or obtained, not "%1"</source>
         <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
 NCE, CEEB and AGCT scales or a percentile, to every other scale.
 
 quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
 report of FILE to OUT.pdf and exits without a window or a display. Every
 person in FILE is printed, each from a new page with their own page
 numbers, or the one --person names. The options below set the report
@@ -127,7 +127,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>--%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>Try &apos;quintaval --help&apos; for more information.
+        <source>Try 'quintaval --help' for more information.
 </source>
         <translation>Mehr dazu mit „quintaval --help“.
 </translation>
@@ -135,6 +135,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the options and exit statuses of --pdf.</source>
         <translation>Mit --battery: den Bericht als OpenDocument-Text (.odt) nach OUT schreiben und beenden; es gelten die Optionen und Exit-Status von --pdf.</translation>
+    </message>
+<message>
+        <source>With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the retest study's regression).</source>
+        <translation>Mit --pdf: was über eine reliable Veränderung entscheidet, jt (der RCI), srb oder cg (nach der Regression der Retest-Studie).</translation>
+    </message>
+    <message>
+        <source>--change-method takes jt, srb or cg, not "%1"</source>
+        <translation>--change-method nimmt jt, srb oder cg, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -196,8 +204,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
     </message>
     <message>
-        <source>* outside possible<byte value="xd"/>   range of scores</source>
-        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
+        <source>* outside possible<byte value="xd" />   range of scores</source>
+        <translation>* außerhalb des<byte value="xd" />   Wertebereichs</translation>
     </message>
     <message>
         <source>* outside possible range of scores</source>
@@ -353,11 +361,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
     </message>
     <message>
-        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <source>A score computed beyond its scale's possible range is shown as the scale's bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
         <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
     </message>
     <message>
-        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test's own norms.</source>
         <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
     </message>
     <message>
@@ -490,7 +498,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
     </message>
     <message>
-        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
+        <source>The converter window's percentile comes from a polynomial approximation of the normal curve</source>
         <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
     </message>
     <message>
@@ -577,7 +585,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>FileProblem</name>
     <message>
-        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
+        <source>line 1: the file is empty; it needs the header "from,label" and one row per band</source>
         <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
     </message>
     <message>
@@ -585,7 +593,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
     </message>
     <message>
-        <source>the header must be &quot;from,label&quot;</source>
+        <source>the header must be "from,label"</source>
         <translation>die Kopfzeile muss „from,label“ lauten</translation>
     </message>
     <message>
@@ -593,7 +601,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a whole standard score</source>
+        <source>"%1" is not a whole standard score</source>
         <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
     </message>
     <message>
@@ -822,6 +830,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Load Correlations…</source>
         <translation>Korrelationen &amp;laden…</translation>
     </message>
+<message>
+        <source>View</source>
+        <translation>An&amp;zeige</translation>
+    </message>
+    <message>
+        <source>&amp;Study and Control Columns</source>
+        <translation>&amp;Studien- und Kontrollspalten</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -871,7 +887,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
-        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <source>Every scale is reached through z, the score's distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
@@ -914,7 +930,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
     </message>
     <message>
-        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <source>An estimated true score stays on its scale: beyond the scale's range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
     <message>
@@ -954,7 +970,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter wahrer Wert</translation>
     </message>
     <message>
-        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
+        <source>The score drawn towards the mean by the reliability: the interval's centre.</source>
         <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
     </message>
     <message>
@@ -1461,7 +1477,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Veränderung beim Retest</translation>
     </message>
     <message>
-        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
+        <source>A composite needs the correlations of its members; none of the groups' correlations are known.</source>
         <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
     </message>
     <message>
@@ -1537,7 +1553,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, %2 Werte, zu wenige</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
+        <source>Dev.: from the mean of the scores with a reliability in the score's set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
         <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
     </message>
     <message>
@@ -1555,6 +1571,90 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Profile chart of the scores on the %1 scale: %2.</source>
         <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
+    </message>
+<message>
+        <source>Case against controls</source>
+        <translation>Fall gegen Kontrollen</translation>
+    </message>
+    <message>
+        <source>Pred.</source>
+        <translation>Vorh.</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>CG t</source>
+        <translation>CG-t</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>95% interval</source>
+        <translation>95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>Pred.: the retest predicted from the score by the retest study's regression.</source>
+        <translation>Vorh.: der aus dem Wert mit der Regression der Retest-Studie vorhergesagte Retest.</translation>
+    </message>
+    <message>
+        <source>SRB z: the retest's distance from the prediction in standard errors of estimate.</source>
+        <translation>SRB-z: der Abstand des Retests von der Vorhersage in Standardschätzfehlern.</translation>
+    </message>
+    <message>
+        <source>CG t: the same distance as a t that allows for the study's size; %: the estimated percent of people with a larger change in the same direction.</source>
+        <translation>CG-t: derselbe Abstand als t, das die Größe der Studie berücksichtigt; %: der geschätzte Prozentsatz der Personen mit einer größeren Veränderung in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>p is one-tailed. The change is decided by %1 at alpha %2, two-tailed.</source>
+        <translation>p ist einseitig. Über die Veränderung entscheidet %1 bei Alpha %2, zweiseitig.</translation>
+    </message>
+    <message>
+        <source>the SRB z</source>
+        <translation>das SRB-z</translation>
+    </message>
+    <message>
+        <source>the CG t (the RCI for a score without a study)</source>
+        <translation>das CG-t (bei einem Wert ohne Studie der RCI)</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>z_CC</source>
+        <translation>z_CC</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 darüber</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <source>M %1, SD %2, n %3</source>
+        <translation>M %1, SD %2, n %3</translation>
+    </message>
+    <message>
+        <source>t: the score against the controls' mean, allowing for their number, with n − 1 degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score's z against the controls. %: the estimated percent of the control population below the score, or above it for a score above their mean. The intervals are 95%.</source>
+        <translation>t: der Wert gegen den Mittelwert der Kontrollgruppe, unter Berücksichtigung ihrer Größe, mit n − 1 Freiheitsgraden; p ist einseitig, in Richtung des Werts. z_CC: das z des Werts gegenüber der Kontrollgruppe. %: der geschätzte Prozentsatz der Kontrollpopulation unterhalb des Werts, bei einem Wert über ihrem Mittelwert oberhalb. Die Intervalle sind 95-%-Intervalle.</translation>
     </message>
 </context>
 <context>
@@ -1744,7 +1844,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don&apos;t Save</source>
+        <source>&amp;Don't Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -1912,7 +2012,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1: %2 Wertepaare</translation>
     </message>
     <message>
-        <source>, %1 of this sheet&apos;s %2.</source>
+        <source>, %1 of this sheet's %2.</source>
         <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
@@ -1920,12 +2020,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht in der Datei: %1.</translation>
     </message>
     <message>
-        <source>, %1 of this sheet&apos;s %1.</source>
+        <source>, %1 of this sheet's %1.</source>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
     <message>
-        <source>the sheet&apos;s own file</source>
+        <source>the sheet's own file</source>
         <translation>die eigene Datei des Profilbogens</translation>
     </message>
     <message>
@@ -1977,12 +2077,44 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Korrelationen bearbeiten</translation>
     </message>
     <message>
-        <source>Type or paste the correlations between this sheet&apos;s scores and save them as a CSV file.</source>
+        <source>Type or paste the correlations between this sheet's scores and save them as a CSV file.</source>
         <translation>Die Korrelationen zwischen den Werten dieses Blatts eingeben oder einfügen und als CSV-Datei speichern.</translation>
     </message>
     <message>
         <source>Correlations need two scores with names on the sheet.</source>
         <translation>Korrelationen brauchen zwei Werte mit Namen auf dem Blatt.</translation>
+    </message>
+<message>
+        <source>Case against controls</source>
+        <translation>Fall gegen Kontrollen</translation>
+    </message>
+    <message>
+        <source>Change by:</source>
+        <translation>Veränderung nach:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>RCI</source>
+        <translation>RCI</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>Crawford-Garthwaite t</source>
+        <translation>Crawford-Garthwaite-t</translation>
+    </message>
+    <message>
+        <source>What decides a reliable gain or loss. Automatic: the regression's t for a score with a retest study, the RCI without. The regression methods need the study's columns: its means and SDs at both testings, r12 and N.</source>
+        <translation>Was über eine reliable Verbesserung oder Verschlechterung entscheidet. Automatisch: das t der Regression bei einem Wert mit Retest-Studie, sonst der RCI. Die Regressionsverfahren brauchen die Spalten der Studie: Mittelwerte und SDs beider Testungen, r12 und N.</translation>
+    </message>
+    <message>
+        <source>&amp;Unload</source>
+        <translation>&amp;Entfernen</translation>
     </message>
 </context>
 <context>
@@ -2071,14 +2203,30 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don&apos;t Save</source>
+        <source>&amp;Don't Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
         <source>Messages</source>
         <translation>Meldungen</translation>
     </message>
-</context>
+<message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Load…</source>
+        <translation>&amp;Laden…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save the correlations as a CSV file; the sheet then uses them.</source>
+        <translation>Die Korrelationen als CSV-Datei speichern; das Blatt verwendet sie dann.</translation>
+    </message>
+    </context>
 <context>
     <name>battery::ExplanationText</name>
     <message>
@@ -2138,7 +2286,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Basisrate einer Differenz</translation>
     </message>
     <message>
-        <source>Deviation from the person&apos;s mean</source>
+        <source>Deviation from the person's mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2194,7 +2342,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Perzentil, genähert</translation>
     </message>
     <message>
-        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric's scores are, held at its limits</source>
         <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
     </message>
     <message>
@@ -2525,6 +2673,190 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Within the comparison set %1: its scores with a reliability only.</source>
         <translation>Innerhalb des Vergleichssets %1: nur dessen Werte mit Reliabilität.</translation>
     </message>
+<message>
+        <source>Retest predicted by regression</source>
+        <translation>Durch Regression vorhergesagter Retest</translation>
+    </message>
+    <message>
+        <source>Standardized regression-based change</source>
+        <translation>Standardisierte regressionsbasierte Veränderung</translation>
+    </message>
+    <message>
+        <source>Change against a regression, as a t</source>
+        <translation>Veränderung gegenüber einer Regression, als t</translation>
+    </message>
+    <message>
+        <source>One-tailed p</source>
+        <translation>Einseitiges p</translation>
+    </message>
+    <message>
+        <source>Estimated percent of people beyond the score</source>
+        <translation>Geschätzter Prozentsatz der Personen jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>Interval of the percent, from the non-central t</source>
+        <translation>Intervall des Prozentsatzes, aus der nichtzentralen t-Verteilung</translation>
+    </message>
+    <message>
+        <source>Reliable change by regression</source>
+        <translation>Reliable Veränderung nach Regression</translation>
+    </message>
+    <message>
+        <source>Reliable change by regression, t test</source>
+        <translation>Reliable Veränderung nach Regression, t-Test</translation>
+    </message>
+    <message>
+        <source>A score against a control sample, as a t</source>
+        <translation>Ein Wert gegen eine Kontrollgruppe, als t</translation>
+    </message>
+    <message>
+        <source>z of a score against a control sample</source>
+        <translation>z eines Werts gegenüber einer Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>Interval of that z, from the non-central t</source>
+        <translation>Intervall dieses z, aus der nichtzentralen t-Verteilung</translation>
+    </message>
+    <message>
+        <source>Interval of the percent of controls beyond the score</source>
+        <translation>Intervall des Prozentsatzes der Kontrollpersonen jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>b = %1 %2 / %3, a = %4 &amp;minus; b %5, predicted retest = a + b X</source>
+        <translation>b = %1 %2 / %3, a = %4 &amp;minus; b %5, vorhergesagter Retest = a + b X</translation>
+    </message>
+    <message>
+        <source>z = (retest &amp;minus; predicted) / SEE, SEE = %1 &amp;radic;(1 &amp;minus; %2&amp;sup2;)</source>
+        <translation>z = (Retest &amp;minus; Vorhersage) / SEE, SEE = %1 &amp;radic;(1 &amp;minus; %2&amp;sup2;)</translation>
+    </message>
+    <message>
+        <source>t = (retest &amp;minus; predicted) / s, N &amp;minus; 2 df; s = %1 &amp;radic;(1 + &amp;theta;), %1 = %2 &amp;radic;((1 &amp;minus; %3&amp;sup2;)(N &amp;minus; 1) / (N &amp;minus; 2)), &amp;theta; = 1/N + (X &amp;minus; %4)&amp;sup2; / (%5&amp;sup2; (N &amp;minus; 1))</source>
+        <translation>t = (Retest &amp;minus; Vorhersage) / s, N &amp;minus; 2 df; s = %1 &amp;radic;(1 + &amp;theta;), %1 = %2 &amp;radic;((1 &amp;minus; %3&amp;sup2;)(N &amp;minus; 1) / (N &amp;minus; 2)), &amp;theta; = 1/N + (X &amp;minus; %4)&amp;sup2; / (%5&amp;sup2; (N &amp;minus; 1))</translation>
+    </message>
+    <message>
+        <source>p = P(T &amp;gt; |t|) with the t's df, or 1 &amp;minus; &amp;Phi;(|z|) for a z: one-tailed, in the direction of the figure</source>
+        <translation>p = P(T &amp;gt; |t|) mit den df des t, bei einem z 1 &amp;minus; &amp;Phi;(|z|): einseitig, in Richtung der Kennzahl</translation>
+    </message>
+    <message>
+        <source>percent = 100 p</source>
+        <translation>Prozent = 100 p</translation>
+    </message>
+    <message>
+        <source>the non-central t with N &amp;minus; 2 df puts (retest &amp;minus; predicted) / (%1 &amp;radic;&amp;theta;) at .975 and .025 for two values of its noncentrality &amp;lambda;, found by root finding; the bounds are 100 (1 &amp;minus; &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;)) for a gain, 100 &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;) for a loss</source>
+        <translation>die nichtzentrale t-Verteilung mit N &amp;minus; 2 df legt (Retest &amp;minus; Vorhersage) / (%1 &amp;radic;&amp;theta;) für zwei Werte ihres Nichtzentralitätsparameters &amp;lambda;, durch Nullstellensuche gefunden, auf ,975 und ,025; die Grenzen sind 100 (1 &amp;minus; &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;)) bei einer Verbesserung, 100 &amp;Phi;(&amp;lambda; &amp;radic;&amp;theta;) bei einer Verschlechterung</translation>
+    </message>
+    <message>
+        <source>reliable gain when z as shown &amp;ge; %1, reliable loss when z &amp;le; &amp;minus;%1</source>
+        <translation>reliable Verbesserung bei angezeigtem z &amp;ge; %1, reliable Verschlechterung bei z &amp;le; &amp;minus;%1</translation>
+    </message>
+    <message>
+        <source>reliable gain when t as shown &amp;ge; %1, reliable loss when t &amp;le; &amp;minus;%1, %1 the two-tailed critical t at &amp;alpha; with N &amp;minus; 2 df, rounded up to the t's decimals</source>
+        <translation>reliable Verbesserung bei angezeigtem t &amp;ge; %1, reliable Verschlechterung bei t &amp;le; &amp;minus;%1; %1 ist das zweiseitige kritische t bei &amp;alpha; mit N &amp;minus; 2 df, auf die Nachkommastellen des t aufgerundet</translation>
+    </message>
+    <message>
+        <source>t = (X &amp;minus; M) / (SD &amp;radic;((n + 1) / n)), n &amp;minus; 1 df</source>
+        <translation>t = (X &amp;minus; M) / (SD &amp;radic;((n + 1) / n)), n &amp;minus; 1 df</translation>
+    </message>
+    <message>
+        <source>the non-central t with n &amp;minus; 1 df puts %1 &amp;radic;n at .975 and .025 for two values of its noncentrality &amp;lambda;, found by root finding; the bounds are &amp;lambda; / &amp;radic;n</source>
+        <translation>die nichtzentrale t-Verteilung mit n &amp;minus; 1 df legt %1 &amp;radic;n für zwei Werte ihres Nichtzentralitätsparameters &amp;lambda;, durch Nullstellensuche gefunden, auf ,975 und ,025; die Grenzen sind &amp;lambda; / &amp;radic;n</translation>
+    </message>
+    <message>
+        <source>100 &amp;Phi;(bound) of the interval of %1 below the controls' mean, 100 (1 &amp;minus; &amp;Phi;(bound)) above it</source>
+        <translation>100 &amp;Phi;(Grenze) des Intervalls von %1 unter dem Mittelwert der Kontrollgruppe, 100 (1 &amp;minus; &amp;Phi;(Grenze)) darüber</translation>
+    </message>
+    <message>
+        <source>study's mean at the first testing</source>
+        <translation>Mittelwert der Studie bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>study's SD at the first testing</source>
+        <translation>SD der Studie bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>study's mean at the retest</source>
+        <translation>Mittelwert der Studie beim Retest</translation>
+    </message>
+    <message>
+        <source>study's SD at the retest</source>
+        <translation>SD der Studie beim Retest</translation>
+    </message>
+    <message>
+        <source>study's size</source>
+        <translation>Größe der Studie</translation>
+    </message>
+    <message>
+        <source>slope</source>
+        <translation>Steigung</translation>
+    </message>
+    <message>
+        <source>intercept</source>
+        <translation>Achsenabschnitt</translation>
+    </message>
+    <message>
+        <source>predicted retest</source>
+        <translation>vorhergesagter Retest</translation>
+    </message>
+    <message>
+        <source>standard error of estimate</source>
+        <translation>Standardschätzfehler</translation>
+    </message>
+    <message>
+        <source>SD about the regression line, N − 2 df</source>
+        <translation>SD um die Regressionsgerade, N − 2 df</translation>
+    </message>
+    <message>
+        <source>share of the prediction's own error</source>
+        <translation>Anteil des Fehlers der Vorhersage selbst</translation>
+    </message>
+    <message>
+        <source>standard error of the discrepancy</source>
+        <translation>Standardfehler der Abweichung</translation>
+    </message>
+    <message>
+        <source>regression-based change z</source>
+        <translation>regressionsbasiertes Veränderungs-z</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>p, one-tailed</source>
+        <translation>p, einseitig</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>controls' mean</source>
+        <translation>Mittelwert der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>controls' SD</source>
+        <translation>SD der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>number of controls</source>
+        <translation>Größe der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>z against the controls</source>
+        <translation>z gegenüber der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>noncentrality at a bound</source>
+        <translation>Nichtzentralität an einer Grenze</translation>
+    </message>
+    <message>
+        <source>critical t</source>
+        <translation>kritisches t</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2541,7 +2873,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <source>the person&apos;s mean, %1</source>
+        <source>the person's mean, %1</source>
         <translation>Mittelwert der Person, %1</translation>
     </message>
     <message>
@@ -2659,6 +2991,90 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>not computed: correlations unknown</source>
         <translation>nicht berechnet: Korrelationen unbekannt</translation>
     </message>
+<message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>z_CC</source>
+        <translation>z_CC</translation>
+    </message>
+    <message>
+        <source>95% low</source>
+        <translation>95 % unten</translation>
+    </message>
+    <message>
+        <source>95% high</source>
+        <translation>95 % oben</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>The score against the controls' mean, as a t (Crawford and Howell)</source>
+        <translation>Der Wert gegen den Mittelwert der Kontrollgruppe, als t (Crawford und Howell)</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom: controls less one</source>
+        <translation>Freiheitsgrade: Größe der Kontrollgruppe minus eins</translation>
+    </message>
+    <message>
+        <source>One-tailed p, in the direction of the score</source>
+        <translation>Einseitiges p, in Richtung des Werts</translation>
+    </message>
+    <message>
+        <source>The score's z against the controls</source>
+        <translation>Das z des Werts gegenüber der Kontrollgruppe</translation>
+    </message>
+    <message>
+        <source>Lower bound of the z's 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des z</translation>
+    </message>
+    <message>
+        <source>Upper bound of the z's 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des z</translation>
+    </message>
+    <message>
+        <source>Whether the percent counts the controls below the score or above it</source>
+        <translation>Ob der Prozentsatz die Kontrollpersonen unterhalb oder oberhalb des Werts zählt</translation>
+    </message>
+    <message>
+        <source>Estimated percent of the control population beyond the score</source>
+        <translation>Geschätzter Prozentsatz der Kontrollpopulation jenseits des Werts</translation>
+    </message>
+    <message>
+        <source>Lower bound of the percent's 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>Upper bound of the percent's 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>darüber</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>darunter</translation>
+    </message>
 </context>
 <context>
     <name>battery::ScoresModel</name>
@@ -2755,12 +3171,68 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 bearbeiten</translation>
     </message>
     <message>
-        <source>Difference from the mean of the score&apos;s set</source>
+        <source>Difference from the mean of the score's set</source>
         <translation>Abweichung vom Mittelwert des Vergleichssets</translation>
     </message>
     <message>
-        <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
+        <source>The comparison set: a score's deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
         <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
+    </message>
+<message>
+        <source>Predicted</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>The retest predicted from the retest study, on the score's scale</source>
+        <translation>Der aus der Retest-Studie vorhergesagte Retest, auf der Skala des Werts</translation>
+    </message>
+    <message>
+        <source>SRB z</source>
+        <translation>SRB-z</translation>
+    </message>
+    <message>
+        <source>Standardized regression-based change</source>
+        <translation>Standardisierte regressionsbasierte Veränderung</translation>
+    </message>
+    <message>
+        <source>CG t</source>
+        <translation>CG-t</translation>
+    </message>
+    <message>
+        <source>Crawford and Garthwaite's t of the change</source>
+        <translation>Das t der Veränderung nach Crawford und Garthwaite</translation>
+    </message>
+    <message>
+        <source>Change p</source>
+        <translation>p Veränderung</translation>
+    </message>
+    <message>
+        <source>One-tailed p of the change</source>
+        <translation>Einseitiges p der Veränderung</translation>
+    </message>
+    <message>
+        <source>Change %</source>
+        <translation>Veränderung %</translation>
+    </message>
+    <message>
+        <source>Estimated percent of people with a larger change in this direction</source>
+        <translation>Geschätzter Prozentsatz der Personen mit einer größeren Veränderung in dieser Richtung</translation>
+    </message>
+    <message>
+        <source>95% low</source>
+        <translation>95 % unten</translation>
+    </message>
+    <message>
+        <source>Lower bound of the percent's 95% interval</source>
+        <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>95% high</source>
+        <translation>95 % oben</translation>
+    </message>
+    <message>
+        <source>Upper bound of the percent's 95% interval</source>
+        <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
 </context>
 <context>
@@ -2925,7 +3397,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite&apos;s reliability would not lie between 0 and 1.</source>
+        <source>Not worked out: the composite's reliability would not lie between 0 and 1.</source>
         <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht zwischen 0 und 1.</translation>
     </message>
     <message>
@@ -3029,7 +3501,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
+        <source>%1 is empty. A correlation file starts with name and the scores' names.</source>
         <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
     </message>
     <message>
@@ -3037,7 +3509,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die erste Zelle muss „name“ lauten</translation>
     </message>
     <message>
-        <source>a score&apos;s name is empty</source>
+        <source>a score's name is empty</source>
         <translation>der Name eines Werts ist leer</translation>
     </message>
     <message>
@@ -3175,6 +3647,74 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 is %2; the report is not written over it. Give the document another name.</source>
         <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
+    </message>
+<message>
+        <source>Study M1</source>
+        <translation>Studie M1</translation>
+    </message>
+    <message>
+        <source>Study SD1</source>
+        <translation>Studie SD1</translation>
+    </message>
+    <message>
+        <source>Study M2</source>
+        <translation>Studie M2</translation>
+    </message>
+    <message>
+        <source>Study SD2</source>
+        <translation>Studie SD2</translation>
+    </message>
+    <message>
+        <source>Study r12</source>
+        <translation>Studie r12</translation>
+    </message>
+    <message>
+        <source>Study N</source>
+        <translation>Studie N</translation>
+    </message>
+    <message>
+        <source>Controls M</source>
+        <translation>Kontrollen M</translation>
+    </message>
+    <message>
+        <source>Controls SD</source>
+        <translation>Kontrollen SD</translation>
+    </message>
+    <message>
+        <source>Controls n</source>
+        <translation>Kontrollen n</translation>
+    </message>
+    <message>
+        <source>A retest study needs all six cells: its means and SDs at both testings, its retest correlation and its size.</source>
+        <translation>Eine Retest-Studie braucht alle sechs Zellen: Mittelwerte und SDs beider Testungen, die Retest-Korrelation und ihre Größe.</translation>
+    </message>
+    <message>
+        <source>A control sample needs all three cells: its mean, its SD and its size.</source>
+        <translation>Eine Kontrollgruppe braucht alle drei Zellen: Mittelwert, SD und Größe.</translation>
+    </message>
+    <message>
+        <source>A retest study needs at least 3 people, counted in whole numbers.</source>
+        <translation>Eine Retest-Studie braucht mindestens 3 Personen, in ganzen Zahlen gezählt.</translation>
+    </message>
+    <message>
+        <source>A control sample needs at least 2 people, counted in whole numbers.</source>
+        <translation>Eine Kontrollgruppe braucht mindestens 2 Personen, in ganzen Zahlen gezählt.</translation>
+    </message>
+    <message>
+        <source>Not worked out: no retest study, or another change method chosen.</source>
+        <translation>Nicht berechnet: keine Retest-Studie oder ein anderes Verfahren für die Veränderung gewählt.</translation>
+    </message>
+    <message>
+        <source>No control sample.</source>
+        <translation>Keine Kontrollgruppe.</translation>
+    </message>
+    <message>
+        <source>Not worked out: too far out to be computed.</source>
+        <translation>Nicht berechnet: zu weit außen, um berechnet zu werden.</translation>
+    </message>
+    <message>
+        <source>The retest correlation must lie between −1 and 1, both left out.</source>
+        <translation>Die Retest-Korrelation muss zwischen −1 und 1 liegen, beide ausgenommen.</translation>
     </message>
 </context>
 <context>
@@ -3359,7 +3899,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
+        <source>%1 The labels are AACN's until it can be read; choose it again from Descriptors to read it anew.</source>
         <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
     </message>
     <message>
