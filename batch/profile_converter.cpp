@@ -248,7 +248,7 @@ void ProfileConverter::mapColumns()
             m_appended.push_back(cell);
     m_noteAppended = !present[NoteCell];
     for (int cell = MetricCell; cell < NoteCell; ++cell)
-        if (sets || (cell != SetMeanCell && cell != SetSizeCell))
+        if (wanted(cell))
             m_wideCells.push_back(cell);
     m_identity.assign(m_identityColumns.size(), {});
 }

@@ -337,8 +337,8 @@ void TestPrintedFigures::editableDocument()
     QVERIFY(odt->cells.contains(QString::fromStdString(battery.sheet.id.examiner)));
     // Headings as a word processor's navigator lists them.
     QList<std::pair<int, QString>> headings;
-    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
-                                "Method"}) {
+    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
+                                "Significant differences", "Method"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(odt->paragraphs.contains(translated), qPrintable(translated));
         headings << std::pair{headings.isEmpty() ? 1 : 2, translated};
@@ -465,8 +465,8 @@ void TestPrintedFigures::wordProcessorReadsThePrintedWords()
     QStringList lines;
     for (const QString &line : read.split(QLatin1Char('\n')))
         lines << line.simplified();
-    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Significant differences",
-                                "Method"}) {
+    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
+                                "Significant differences", "Method"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(lines.contains(translated), qPrintable(translated));
     }

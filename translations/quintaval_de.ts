@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
+        <source>Show the windows in this language for the session: de (Deutsch) or en (English). Without it, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where it is neither.</source>
         <translation>Die Fenster in dieser Sprache zeigen, für diese Sitzung: de (Deutsch) oder en (English). Ohne die Angabe die Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); Englisch, wo sie keine der beiden ist.</translation>
     </message>
     <message>
@@ -12,7 +12,7 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Open FILE, a battery of one person's scores, in the Battery Sheet.</source>
+        <source>Open FILE, a battery of one person&apos;s scores, in the Battery Sheet.</source>
         <translation>FILE, die Werte einer Person, im Profilbogen öffnen.</translation>
     </message>
     <message>
@@ -62,23 +62,23 @@
         <translation>Mit --pdf: die Korrelationsmatrix der Werte.</translation>
     </message>
     <message>
-        <source>--metric takes wechsler, t, scaled or z, not "%1"</source>
+        <source>--metric takes wechsler, t, scaled or z, not &quot;%1&quot;</source>
         <translation>--metric nimmt wechsler, t, scaled oder z, nicht „%1“</translation>
     </message>
     <message>
-        <source>--alpha must be a number greater than 0 and less than .5, not "%1"</source>
+        <source>--alpha must be a number greater than 0 and less than .5, not &quot;%1&quot;</source>
         <translation>--alpha muss eine Zahl größer als 0 und kleiner als .5 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>--confidence: "%1" is not a number</source>
+        <source>--confidence: &quot;%1&quot; is not a number</source>
         <translation>--confidence: „%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>--confidence "%1": %2</source>
+        <source>--confidence &quot;%1&quot;: %2</source>
         <translation>--confidence „%1“: %2</translation>
     </message>
     <message>
-        <source>--ci-method takes true-score or obtained, not "%1"</source>
+        <source>--ci-method takes true-score or obtained, not &quot;%1&quot;</source>
         <translation>--ci-method nimmt true-score oder obtained, nicht „%1“</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
 NCE, CEEB and AGCT scales or a percentile, to every other scale.
 
 quintaval --battery FILE starts with FILE open in the Battery Sheet.
-quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet's printed
+quintaval --battery FILE --pdf OUT.pdf writes the Battery Sheet&apos;s printed
 report of FILE to OUT.pdf and exits without a window or a display. Every
 person in FILE is printed, each from a new page with their own page
 numbers, or the one --person names. The options below set the report
@@ -127,7 +127,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>--%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>Try 'quintaval --help' for more information.
+        <source>Try &apos;quintaval --help&apos; for more information.
 </source>
         <translation>Mehr dazu mit „quintaval --help“.
 </translation>
@@ -136,12 +136,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>With --battery: write its report as an OpenDocument text (.odt) to OUT and exit; it takes the options and exit statuses of --pdf.</source>
         <translation>Mit --battery: den Bericht als OpenDocument-Text (.odt) nach OUT schreiben und beenden; es gelten die Optionen und Exit-Status von --pdf.</translation>
     </message>
-<message>
-        <source>With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the retest study's regression).</source>
+    <message>
+        <source>With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the retest study&apos;s regression).</source>
         <translation>Mit --pdf: was über eine reliable Veränderung entscheidet, jt (der RCI), srb oder cg (nach der Regression der Retest-Studie).</translation>
     </message>
     <message>
-        <source>--change-method takes jt, srb or cg, not "%1"</source>
+        <source>--change-method takes jt, srb or cg, not &quot;%1&quot;</source>
         <translation>--change-method nimmt jt, srb oder cg, nicht „%1“</translation>
     </message>
 </context>
@@ -204,8 +204,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschrieben und gepflegt von den Quintaval-Entwicklern</translation>
     </message>
     <message>
-        <source>* outside possible<byte value="xd" />   range of scores</source>
-        <translation>* außerhalb des<byte value="xd" />   Wertebereichs</translation>
+        <source>* outside possible<byte value="xd"/>   range of scores</source>
+        <translation>* außerhalb des<byte value="xd"/>   Wertebereichs</translation>
     </message>
     <message>
         <source>* outside possible range of scores</source>
@@ -361,11 +361,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Standardwerte mit ihren Mittelwerten und Standardabweichungen:</translation>
     </message>
     <message>
-        <source>A score computed beyond its scale's possible range is shown as the scale's bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
+        <source>A score computed beyond its scale&apos;s possible range is shown as the scale&apos;s bound followed by an asterisk (*). A standard score entered outside its range is refused.</source>
         <translation>Ein Wert, der rechnerisch außerhalb des möglichen Bereichs seiner Skala liegt, wird als Grenze der Skala mit einem nachgestellten Sternchen (*) angezeigt. Ein eingegebener Standardwert außerhalb seines Bereichs wird zurückgewiesen.</translation>
     </message>
     <message>
-        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test's own norms.</source>
+        <source>Scores are rounded for display: z scores to two decimals, all other scores to whole numbers. Interpret them with the judgement of a qualified professional and with the test&apos;s own norms.</source>
         <translation>Die Werte werden für die Anzeige gerundet: z-Werte auf zwei Nachkommastellen, alle anderen auf ganze Zahlen. Deuten Sie sie mit fachkundigem Urteil und anhand der Normen des jeweiligen Tests.</translation>
     </message>
     <message>
@@ -498,7 +498,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozentränge der Grenzen: 100 Φ(%1) = %2 und 100 Φ(%3) = %4, angezeigt als %5 und %6.</translation>
     </message>
     <message>
-        <source>The converter window's percentile comes from a polynomial approximation of the normal curve</source>
+        <source>The converter window&apos;s percentile comes from a polynomial approximation of the normal curve</source>
         <translation>Das Perzentil im Umrechner stammt aus einer Polynomnäherung der Normalverteilung</translation>
     </message>
     <message>
@@ -585,7 +585,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
 <context>
     <name>FileProblem</name>
     <message>
-        <source>line 1: the file is empty; it needs the header "from,label" and one row per band</source>
+        <source>line 1: the file is empty; it needs the header &quot;from,label&quot; and one row per band</source>
         <translation>Zeile 1: Die Datei ist leer; sie braucht die Kopfzeile „from,label“ und eine Zeile je Bereich</translation>
     </message>
     <message>
@@ -593,7 +593,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>eine Zelle in Anführungszeichen ist nicht richtig geschlossen</translation>
     </message>
     <message>
-        <source>the header must be "from,label"</source>
+        <source>the header must be &quot;from,label&quot;</source>
         <translation>die Kopfzeile muss „from,label“ lauten</translation>
     </message>
     <message>
@@ -601,7 +601,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>erwartet waren 2 Zellen, from und label, gefunden wurden %1</translation>
     </message>
     <message>
-        <source>"%1" is not a whole standard score</source>
+        <source>&quot;%1&quot; is not a whole standard score</source>
         <translation>„%1“ ist kein ganzzahliger Standardwert</translation>
     </message>
     <message>
@@ -830,7 +830,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>&amp;Load Correlations…</source>
         <translation>Korrelationen &amp;laden…</translation>
     </message>
-<message>
+    <message>
         <source>View</source>
         <translation>An&amp;zeige</translation>
     </message>
@@ -887,7 +887,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
-        <source>Every scale is reached through z, the score's distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
+        <source>Every scale is reached through z, the score&apos;s distance from the mean in standard deviations; percentile ranks are exact areas under the normal curve.</source>
         <translation>Alle Skalen werden über z berechnet, den Abstand des Werts vom Mittelwert in Standardabweichungen; Prozentränge sind exakte Flächen unter der Normalverteilung.</translation>
     </message>
     <message>
@@ -930,7 +930,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Tabelle zeigt den geschätzten wahren Wert als %1: er liegt außerhalb des möglichen Bereichs der Skala und wird an dessen Grenze gehalten.</translation>
     </message>
     <message>
-        <source>An estimated true score stays on its scale: beyond the scale's range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
+        <source>An estimated true score stays on its scale: beyond the scale&apos;s range it is held at its limit (*); on stanines and stens, which are bands, it is the band the estimated true score falls in.</source>
         <translation>Ein geschätzter wahrer Wert bleibt auf seiner Skala: jenseits des Skalenbereichs wird er an dessen Grenze gehalten (*); bei Staninen und Stenwerten, die Bänder sind, steht das Band, in das der geschätzte wahre Wert fällt.</translation>
     </message>
     <message>
@@ -970,7 +970,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter wahrer Wert</translation>
     </message>
     <message>
-        <source>The score drawn towards the mean by the reliability: the interval's centre.</source>
+        <source>The score drawn towards the mean by the reliability: the interval&apos;s centre.</source>
         <translation>Der durch die Reliabilität zum Mittelwert hin gezogene Wert: die Mitte des Intervalls.</translation>
     </message>
     <message>
@@ -1477,7 +1477,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Veränderung beim Retest</translation>
     </message>
     <message>
-        <source>A composite needs the correlations of its members; none of the groups' correlations are known.</source>
+        <source>A composite needs the correlations of its members; none of the groups&apos; correlations are known.</source>
         <translation>Ein Kompositwert braucht die Korrelationen seiner Teilwerte; für keine der Gruppen sind sie bekannt.</translation>
     </message>
     <message>
@@ -1553,7 +1553,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, %2 Werte, zu wenige</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the scores with a reliability in the score's set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
+        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
         <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
     </message>
     <message>
@@ -1572,7 +1572,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Profile chart of the scores on the %1 scale: %2.</source>
         <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
     </message>
-<message>
+    <message>
         <source>Case against controls</source>
         <translation>Fall gegen Kontrollen</translation>
     </message>
@@ -1601,15 +1601,15 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>95-%-Intervall</translation>
     </message>
     <message>
-        <source>Pred.: the retest predicted from the score by the retest study's regression.</source>
+        <source>Pred.: the retest predicted from the score by the retest study&apos;s regression.</source>
         <translation>Vorh.: der aus dem Wert mit der Regression der Retest-Studie vorhergesagte Retest.</translation>
     </message>
     <message>
-        <source>SRB z: the retest's distance from the prediction in standard errors of estimate.</source>
+        <source>SRB z: the retest&apos;s distance from the prediction in standard errors of estimate.</source>
         <translation>SRB-z: der Abstand des Retests von der Vorhersage in Standardschätzfehlern.</translation>
     </message>
     <message>
-        <source>CG t: the same distance as a t that allows for the study's size; %: the estimated percent of people with a larger change in the same direction.</source>
+        <source>CG t: the same distance as a t that allows for the study&apos;s size; %: the estimated percent of people with a larger change in the same direction.</source>
         <translation>CG-t: derselbe Abstand als t, das die Größe der Studie berücksichtigt; %: der geschätzte Prozentsatz der Personen mit einer größeren Veränderung in derselben Richtung.</translation>
     </message>
     <message>
@@ -1653,7 +1653,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>M %1, SD %2, n %3</translation>
     </message>
     <message>
-        <source>t: the score against the controls' mean, allowing for their number, with n − 1 degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score's z against the controls. %: the estimated percent of the control population below the score, or above it for a score above their mean. The intervals are 95%.</source>
+        <source>t: the score against the controls&apos; mean, allowing for their number, with n − 1 degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score&apos;s z against the controls. %: the estimated percent of the control population below the score, or above it for a score above their mean. The intervals are 95%.</source>
         <translation>t: der Wert gegen den Mittelwert der Kontrollgruppe, unter Berücksichtigung ihrer Größe, mit n − 1 Freiheitsgraden; p ist einseitig, in Richtung des Werts. z_CC: das z des Werts gegenüber der Kontrollgruppe. %: der geschätzte Prozentsatz der Kontrollpopulation unterhalb des Werts, bei einem Wert über ihrem Mittelwert oberhalb. Die Intervalle sind 95-%-Intervalle.</translation>
     </message>
 </context>
@@ -1844,7 +1844,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don't Save</source>
+        <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -1968,10 +1968,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Korrelationen zwischen den Werten aus einer CSV-Datei lesen: Sie ergeben Basisraten und Kompositwerte.</translation>
     </message>
     <message>
-        <source>Remo&amp;ve</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
         <source>Remove correlations</source>
         <translation>Korrelationen entfernen</translation>
     </message>
@@ -2012,7 +2008,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1: %2 Wertepaare</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %2.</source>
+        <source>, %1 of this sheet&apos;s %2.</source>
         <translation>, %1 der %2 Paare dieses Bogens.</translation>
     </message>
     <message>
@@ -2020,12 +2016,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht in der Datei: %1.</translation>
     </message>
     <message>
-        <source>, %1 of this sheet's %1.</source>
+        <source>, %1 of this sheet&apos;s %1.</source>
         <comment>every pair known</comment>
         <translation>, alle %1 Paare dieses Bogens.</translation>
     </message>
     <message>
-        <source>the sheet's own file</source>
+        <source>the sheet&apos;s own file</source>
         <translation>die eigene Datei des Profilbogens</translation>
     </message>
     <message>
@@ -2077,14 +2073,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Korrelationen bearbeiten</translation>
     </message>
     <message>
-        <source>Type or paste the correlations between this sheet's scores and save them as a CSV file.</source>
+        <source>Type or paste the correlations between this sheet&apos;s scores and save them as a CSV file.</source>
         <translation>Die Korrelationen zwischen den Werten dieses Blatts eingeben oder einfügen und als CSV-Datei speichern.</translation>
     </message>
     <message>
         <source>Correlations need two scores with names on the sheet.</source>
         <translation>Korrelationen brauchen zwei Werte mit Namen auf dem Blatt.</translation>
     </message>
-<message>
+    <message>
         <source>Case against controls</source>
         <translation>Fall gegen Kontrollen</translation>
     </message>
@@ -2109,7 +2105,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Crawford-Garthwaite-t</translation>
     </message>
     <message>
-        <source>What decides a reliable gain or loss. Automatic: the regression's t for a score with a retest study, the RCI without. The regression methods need the study's columns: its means and SDs at both testings, r12 and N.</source>
+        <source>What decides a reliable gain or loss. Automatic: the regression&apos;s t for a score with a retest study, the RCI without. The regression methods need the study&apos;s columns: its means and SDs at both testings, r12 and N.</source>
         <translation>Was über eine reliable Verbesserung oder Verschlechterung entscheidet. Automatisch: das t der Regression bei einem Wert mit Retest-Studie, sonst der RCI. Die Regressionsverfahren brauchen die Spalten der Studie: Mittelwerte und SDs beider Testungen, r12 und N.</translation>
     </message>
     <message>
@@ -2203,30 +2199,14 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>&amp;Don't Save</source>
+        <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
         <source>Messages</source>
         <translation>Meldungen</translation>
     </message>
-<message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Load…</source>
-        <translation>&amp;Laden…</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Speichern &amp;unter…</translation>
-    </message>
-    <message>
-        <source>Save the correlations as a CSV file; the sheet then uses them.</source>
-        <translation>Die Korrelationen als CSV-Datei speichern; das Blatt verwendet sie dann.</translation>
-    </message>
-    </context>
+</context>
 <context>
     <name>battery::ExplanationText</name>
     <message>
@@ -2286,7 +2266,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Basisrate einer Differenz</translation>
     </message>
     <message>
-        <source>Deviation from the person's mean</source>
+        <source>Deviation from the person&apos;s mean</source>
         <translation>Abweichung vom Mittelwert der Person</translation>
     </message>
     <message>
@@ -2342,7 +2322,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Perzentil, genähert</translation>
     </message>
     <message>
-        <source>score = %1 + %2 &amp;middot; z, rounded as the metric's scores are, held at its limits</source>
+        <source>score = %1 + %2 &amp;middot; z, rounded as the metric&apos;s scores are, held at its limits</source>
         <translation>Wert = %1 + %2 &amp;middot; z, gerundet wie die Werte der Metrik, auf ihre Grenzen begrenzt</translation>
     </message>
     <message>
@@ -2673,7 +2653,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Within the comparison set %1: its scores with a reliability only.</source>
         <translation>Innerhalb des Vergleichssets %1: nur dessen Werte mit Reliabilität.</translation>
     </message>
-<message>
+    <message>
         <source>Retest predicted by regression</source>
         <translation>Durch Regression vorhergesagter Retest</translation>
     </message>
@@ -2734,7 +2714,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>t = (Retest &amp;minus; Vorhersage) / s, N &amp;minus; 2 df; s = %1 &amp;radic;(1 + &amp;theta;), %1 = %2 &amp;radic;((1 &amp;minus; %3&amp;sup2;)(N &amp;minus; 1) / (N &amp;minus; 2)), &amp;theta; = 1/N + (X &amp;minus; %4)&amp;sup2; / (%5&amp;sup2; (N &amp;minus; 1))</translation>
     </message>
     <message>
-        <source>p = P(T &amp;gt; |t|) with the t's df, or 1 &amp;minus; &amp;Phi;(|z|) for a z: one-tailed, in the direction of the figure</source>
+        <source>p = P(T &amp;gt; |t|) with the t&apos;s df, or 1 &amp;minus; &amp;Phi;(|z|) for a z: one-tailed, in the direction of the figure</source>
         <translation>p = P(T &amp;gt; |t|) mit den df des t, bei einem z 1 &amp;minus; &amp;Phi;(|z|): einseitig, in Richtung der Kennzahl</translation>
     </message>
     <message>
@@ -2750,7 +2730,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>reliable Verbesserung bei angezeigtem z &amp;ge; %1, reliable Verschlechterung bei z &amp;le; &amp;minus;%1</translation>
     </message>
     <message>
-        <source>reliable gain when t as shown &amp;ge; %1, reliable loss when t &amp;le; &amp;minus;%1, %1 the two-tailed critical t at &amp;alpha; with N &amp;minus; 2 df, rounded up to the t's decimals</source>
+        <source>reliable gain when t as shown &amp;ge; %1, reliable loss when t &amp;le; &amp;minus;%1, %1 the two-tailed critical t at &amp;alpha; with N &amp;minus; 2 df, rounded up to the t&apos;s decimals</source>
         <translation>reliable Verbesserung bei angezeigtem t &amp;ge; %1, reliable Verschlechterung bei t &amp;le; &amp;minus;%1; %1 ist das zweiseitige kritische t bei &amp;alpha; mit N &amp;minus; 2 df, auf die Nachkommastellen des t aufgerundet</translation>
     </message>
     <message>
@@ -2762,27 +2742,27 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die nichtzentrale t-Verteilung mit n &amp;minus; 1 df legt %1 &amp;radic;n für zwei Werte ihres Nichtzentralitätsparameters &amp;lambda;, durch Nullstellensuche gefunden, auf ,975 und ,025; die Grenzen sind &amp;lambda; / &amp;radic;n</translation>
     </message>
     <message>
-        <source>100 &amp;Phi;(bound) of the interval of %1 below the controls' mean, 100 (1 &amp;minus; &amp;Phi;(bound)) above it</source>
+        <source>100 &amp;Phi;(bound) of the interval of %1 below the controls&apos; mean, 100 (1 &amp;minus; &amp;Phi;(bound)) above it</source>
         <translation>100 &amp;Phi;(Grenze) des Intervalls von %1 unter dem Mittelwert der Kontrollgruppe, 100 (1 &amp;minus; &amp;Phi;(Grenze)) darüber</translation>
     </message>
     <message>
-        <source>study's mean at the first testing</source>
+        <source>study&apos;s mean at the first testing</source>
         <translation>Mittelwert der Studie bei der ersten Testung</translation>
     </message>
     <message>
-        <source>study's SD at the first testing</source>
+        <source>study&apos;s SD at the first testing</source>
         <translation>SD der Studie bei der ersten Testung</translation>
     </message>
     <message>
-        <source>study's mean at the retest</source>
+        <source>study&apos;s mean at the retest</source>
         <translation>Mittelwert der Studie beim Retest</translation>
     </message>
     <message>
-        <source>study's SD at the retest</source>
+        <source>study&apos;s SD at the retest</source>
         <translation>SD der Studie beim Retest</translation>
     </message>
     <message>
-        <source>study's size</source>
+        <source>study&apos;s size</source>
         <translation>Größe der Studie</translation>
     </message>
     <message>
@@ -2806,7 +2786,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>SD um die Regressionsgerade, N − 2 df</translation>
     </message>
     <message>
-        <source>share of the prediction's own error</source>
+        <source>share of the prediction&apos;s own error</source>
         <translation>Anteil des Fehlers der Vorhersage selbst</translation>
     </message>
     <message>
@@ -2834,11 +2814,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Prozent</translation>
     </message>
     <message>
-        <source>controls' mean</source>
+        <source>controls&apos; mean</source>
         <translation>Mittelwert der Kontrollgruppe</translation>
     </message>
     <message>
-        <source>controls' SD</source>
+        <source>controls&apos; SD</source>
         <translation>SD der Kontrollgruppe</translation>
     </message>
     <message>
@@ -2873,7 +2853,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <source>the person's mean, %1</source>
+        <source>the person&apos;s mean, %1</source>
         <translation>Mittelwert der Person, %1</translation>
     </message>
     <message>
@@ -2991,7 +2971,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>not computed: correlations unknown</source>
         <translation>nicht berechnet: Korrelationen unbekannt</translation>
     </message>
-<message>
+    <message>
         <source>Score</source>
         <translation>Wert</translation>
     </message>
@@ -3028,7 +3008,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%</translation>
     </message>
     <message>
-        <source>The score against the controls' mean, as a t (Crawford and Howell)</source>
+        <source>The score against the controls&apos; mean, as a t (Crawford and Howell)</source>
         <translation>Der Wert gegen den Mittelwert der Kontrollgruppe, als t (Crawford und Howell)</translation>
     </message>
     <message>
@@ -3040,15 +3020,15 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Einseitiges p, in Richtung des Werts</translation>
     </message>
     <message>
-        <source>The score's z against the controls</source>
+        <source>The score&apos;s z against the controls</source>
         <translation>Das z des Werts gegenüber der Kontrollgruppe</translation>
     </message>
     <message>
-        <source>Lower bound of the z's 95% interval</source>
+        <source>Lower bound of the z&apos;s 95% interval</source>
         <translation>Untere Grenze des 95-%-Intervalls des z</translation>
     </message>
     <message>
-        <source>Upper bound of the z's 95% interval</source>
+        <source>Upper bound of the z&apos;s 95% interval</source>
         <translation>Obere Grenze des 95-%-Intervalls des z</translation>
     </message>
     <message>
@@ -3060,11 +3040,11 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Geschätzter Prozentsatz der Kontrollpopulation jenseits des Werts</translation>
     </message>
     <message>
-        <source>Lower bound of the percent's 95% interval</source>
+        <source>Lower bound of the percent&apos;s 95% interval</source>
         <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
     <message>
-        <source>Upper bound of the percent's 95% interval</source>
+        <source>Upper bound of the percent&apos;s 95% interval</source>
         <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
     <message>
@@ -3171,19 +3151,19 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 bearbeiten</translation>
     </message>
     <message>
-        <source>Difference from the mean of the score's set</source>
+        <source>Difference from the mean of the score&apos;s set</source>
         <translation>Abweichung vom Mittelwert des Vergleichssets</translation>
     </message>
     <message>
-        <source>The comparison set: a score's deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
+        <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
         <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
     </message>
-<message>
+    <message>
         <source>Predicted</source>
         <translation>Vorhersage</translation>
     </message>
     <message>
-        <source>The retest predicted from the retest study, on the score's scale</source>
+        <source>The retest predicted from the retest study, on the score&apos;s scale</source>
         <translation>Der aus der Retest-Studie vorhergesagte Retest, auf der Skala des Werts</translation>
     </message>
     <message>
@@ -3199,7 +3179,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CG-t</translation>
     </message>
     <message>
-        <source>Crawford and Garthwaite's t of the change</source>
+        <source>Crawford and Garthwaite&apos;s t of the change</source>
         <translation>Das t der Veränderung nach Crawford und Garthwaite</translation>
     </message>
     <message>
@@ -3223,7 +3203,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>95 % unten</translation>
     </message>
     <message>
-        <source>Lower bound of the percent's 95% interval</source>
+        <source>Lower bound of the percent&apos;s 95% interval</source>
         <translation>Untere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
     <message>
@@ -3231,7 +3211,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>95 % oben</translation>
     </message>
     <message>
-        <source>Upper bound of the percent's 95% interval</source>
+        <source>Upper bound of the percent&apos;s 95% interval</source>
         <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
     </message>
 </context>
@@ -3397,7 +3377,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Nicht berechnet: Die Korrelationen lassen der Differenz keine Streuung; bitte prüfen.</translation>
     </message>
     <message>
-        <source>Not worked out: the composite's reliability would not lie between 0 and 1.</source>
+        <source>Not worked out: the composite&apos;s reliability would not lie between 0 and 1.</source>
         <translation>Nicht berechnet: Die Reliabilität des Kompositwerts läge nicht zwischen 0 und 1.</translation>
     </message>
     <message>
@@ -3501,7 +3481,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>%1 is empty. A correlation file starts with name and the scores' names.</source>
+        <source>%1 is empty. A correlation file starts with name and the scores&apos; names.</source>
         <translation>%1 ist leer. Eine Korrelationsdatei beginnt mit name und den Namen der Werte.</translation>
     </message>
     <message>
@@ -3509,7 +3489,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>die erste Zelle muss „name“ lauten</translation>
     </message>
     <message>
-        <source>a score's name is empty</source>
+        <source>a score&apos;s name is empty</source>
         <translation>der Name eines Werts ist leer</translation>
     </message>
     <message>
@@ -3648,7 +3628,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>%1 is %2; the report is not written over it. Give the document another name.</source>
         <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
     </message>
-<message>
+    <message>
         <source>Study M1</source>
         <translation>Studie M1</translation>
     </message>
@@ -3899,7 +3879,7 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 The labels are AACN's until it can be read; choose it again from Descriptors to read it anew.</source>
+        <source>%1 The labels are AACN&apos;s until it can be read; choose it again from Descriptors to read it anew.</source>
         <translation>%1 Bis sie gelesen werden kann, gelten die Bezeichnungen von AACN; wählen Sie sie unter Klassifikation erneut, um sie neu zu lesen.</translation>
     </message>
     <message>
