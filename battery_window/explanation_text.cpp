@@ -94,6 +94,17 @@ QString ExplanationText::formulaName(Formula formula)
     case Formula::ZFromPercentileApproximate: return tr("z of a percentile, approximated");
     case Formula::BandOnMetric: return tr("Band on the metric");
     case Formula::ApproximatePercentile: return tr("Percentile, approximated");
+    case Formula::PairP: return tr("p of a difference, two-tailed");
+    case Formula::PairPBonferroni: return tr("p adjusted by Bonferroni's correction");
+    case Formula::PairPHolm: return tr("p adjusted by Holm's step-down correction");
+    case Formula::PairSignificanceAdjusted: return tr("Significance of a difference under Holm's correction");
+    case Formula::PairBaseRateEither: return tr("Base rate of a difference, either direction");
+    case Formula::DeviationBaseRateEither: return tr("Base rate of a deviation, either direction");
+    case Formula::LowScoreCount: return tr("Low scores");
+    case Formula::LowScoreBinomial: return tr("Healthy people with as many low scores, exact");
+    case Formula::LowScoreMonteCarlo: return tr("Healthy people with as many low scores, by Monte Carlo");
+    case Formula::Mahalanobis: return tr("Mahalanobis distance of the profile");
+    case Formula::MahalanobisRate: return tr("Healthy people with a profile as unusual");
     }
     return {};
 }
@@ -155,6 +166,33 @@ QString ExplanationText::formulaText(Formula formula)
         return tr("the band holding %1 + %2 &middot; z, halves up").arg(sub("M", "m"), sdm);
     case Formula::ApproximatePercentile:
         return tr("100 &middot; &Phi;(z) by a polynomial approximation, whole, held at 1 and 99");
+    case Formula::PairP: return tr("p = 2 (1 &minus; &Phi;(|D as shown| / SE))");
+    case Formula::PairPBonferroni:
+        return tr("%1 = min(1, m &middot; p), m the pairs tested").arg(sub("p", "adj"));
+    case Formula::PairPHolm:
+        return tr("with the m p values ranked from the smallest, %1 of rank i = the largest of min(1, (m &minus; j + 1) "
+                  "%2) over j &le; i")
+            .arg(sub("p", "adj"), sub("p", "(j)"));
+    case Formula::PairSignificanceAdjusted:
+        return tr("significant when %1 as shown &le; &alpha;; no single critical value decides").arg(sub("p", "adj"));
+    case Formula::PairBaseRateEither:
+    case Formula::DeviationBaseRateEither:
+        return tr("base rate in either direction = min(100, 2 &middot; base rate in the same direction)");
+    case Formula::LowScoreCount:
+        return tr("j = the number of scores with a percentile rank below the cut-off P, that is z &lt; %1")
+            .arg(QStringLiteral("&Phi;<sup>&minus;1</sup>(P / 100)"));
+    case Formula::LowScoreBinomial:
+        return tr("base rate = 100 &Sigma;<sub>i &ge; j</sub> C(k, i) p<sup>i</sup> (1 &minus; p)<sup>k &minus; i</sup>, "
+                  "p = P / 100: with no correlation among the scores, the count is binomial");
+    case Formula::LowScoreMonteCarlo:
+        return tr("base rate = 100 &middot; the share of N simulated healthy profiles z = L e (R = L L&prime;, e "
+                  "standard normal, a fixed seed) with j or more scores below the cut-off; its SE = 100 "
+                  "&radic;(q (1 &minus; q) / N)");
+    case Formula::Mahalanobis:
+        return tr("D&sup2; = z&prime; R<sup>&minus;1</sup> z: how unusual the pattern and the level are together, "
+                  "not which score is at fault");
+    case Formula::MahalanobisRate:
+        return tr("base rate = 100 (1 &minus; %1(D&sup2;)), df = k").arg(sub("F", "&chi;&sup2;(k)"));
     }
     return {};
 }
@@ -208,6 +246,15 @@ QString ExplanationText::quantityName(Quantity quantity)
     case Quantity::Decision: return tr("decision");
     case Quantity::BandTo: return tr("highest standard score of the band");
     case Quantity::ApproximatePercentile: return tr("approximated percentile, before it is rounded");
+    case Quantity::PValue: return tr("p, two-tailed");
+    case Quantity::AdjustedP: return tr("adjusted p");
+    case Quantity::Rank: return tr("rank of the p, smallest first");
+    case Quantity::LowCutoff: return tr("cut-off percentile for a low score");
+    case Quantity::ZCutoff: return tr("cut-off as z");
+    case Quantity::LowCount: return tr("low scores");
+    case Quantity::Draws: return tr("simulated profiles");
+    case Quantity::MahalanobisD2: return tr("Mahalanobis distance squared");
+    case Quantity::DegreesOfFreedom: return tr("degrees of freedom");
     }
     return {};
 }
@@ -236,6 +283,14 @@ QString ExplanationText::symbol(Quantity quantity)
     case Quantity::ChangeSe: return sub("S", "diff");
     case Quantity::ChangeIndex: return QStringLiteral("RCI");
     case Quantity::CompositeZ: return sub("z", "c");
+    case Quantity::PValue: return QStringLiteral("p");
+    case Quantity::AdjustedP: return sub("p", "adj");
+    case Quantity::Rank: return QStringLiteral("i");
+    case Quantity::LowCutoff: return QStringLiteral("P");
+    case Quantity::LowCount: return QStringLiteral("j");
+    case Quantity::Draws: return QStringLiteral("N");
+    case Quantity::MahalanobisD2: return QStringLiteral("D&sup2;");
+    case Quantity::DegreesOfFreedom: return QStringLiteral("df");
     default: return {};
     }
 }
@@ -247,6 +302,10 @@ QString ExplanationText::value(const Term &term)
     switch (term.quantity) {
     case Quantity::Count:
     case Quantity::ComparisonCount:
+    case Quantity::Rank:
+    case Quantity::LowCount:
+    case Quantity::Draws:
+    case Quantity::DegreesOfFreedom:
         return numbers::fixed(term.value, 0);
     case Quantity::Alpha:
     case Quantity::Reliability:
@@ -261,6 +320,7 @@ QString ExplanationText::decision(Formula formula, double value)
 {
     switch (formula) {
     case Formula::PairSignificance:
+    case Formula::PairSignificanceAdjusted:
         return value > 0 ? tr("significant") : tr("not significant");
     case Formula::StrengthWeakness:
         return value > 0 ? tr("S, a strength") : value < 0 ? tr("W, a weakness") : tr("neither");

@@ -60,6 +60,15 @@ enum class Quantity {
     Decision,         // 1 yes, 0 no; strengths +1, weaknesses -1
     BandTo,           // the highest standard score of the band found
     ApproximatePercentile, // the converter window's percentile, before it is rounded or held
+    PValue,           // two-tailed p of a difference
+    AdjustedP,        // p under a correction for the family of pairs
+    Rank,             // a p's place among the family's, smallest first
+    LowCutoff,        // percentile below which a score is low
+    ZCutoff,          // the same as z
+    LowCount,         // scores below the cut-off
+    Draws,            // of a Monte Carlo
+    MahalanobisD2,    // z' R^-1 z
+    DegreesOfFreedom,
 };
 
 // Every formula an explanation can name.
@@ -90,6 +99,17 @@ enum class Formula {
     ZFromPercentileApproximate, // z of p / 100 by a rational approximation (the converter's)
     BandOnMetric,        // the band holding z * sd_m + mean_m, halves up, within the scale's bounds
     ApproximatePercentile, // 100 * Phi(z) by a polynomial approximation, whole, held at 1 and 99
+    PairP,               // 2 (1 - Phi(|D shown| / SE))
+    PairPBonferroni,     // min(1, m p)
+    PairPHolm,           // running maximum of min(1, (m - i + 1) p_(i))
+    PairSignificanceAdjusted, // significant when p_adjusted as shown <= alpha
+    PairBaseRateEither,  // twice the one-direction base rate, at most 100
+    DeviationBaseRateEither,
+    LowScoreCount,       // scores with z < Phi^-1(P / 100)
+    LowScoreBinomial,    // 100 P(j or more of k), independent scores
+    LowScoreMonteCarlo,  // the same by Monte Carlo through R's Cholesky factor
+    Mahalanobis,         // D^2 = z' R^-1 z
+    MahalanobisRate,     // 100 (1 - F_chi2(k)(D^2))
 };
 
 // The published source of a formula; reference() gives its citation.
@@ -110,6 +130,10 @@ enum class Source {
     Wechsler2014,
     Wechsler2008,
     Schrank2014,
+    Holm1979,
+    Dunn1961,
+    CrawfordGarthwaiteGault2007,
+    CrawfordEtAl2012,
 };
 
 // A citation, as a reference list prints it: names and titles are proper

@@ -112,6 +112,9 @@ std::string_view metricColumn(Metric metric);
 // By column, case ignored.
 std::optional<Metric> findMetric(std::string_view column);
 
+// How the pairs of one person are tested as a family.
+enum class PairsCorrection { None, Bonferroni, Holm };
+
 struct Settings {
     Metric metric = Metric::Wechsler;
     double alpha = 0.05;       // two-tailed, 0 < a < .5
@@ -119,9 +122,13 @@ struct Settings {
     double confidence = 95;    // of intervals, 50 <= C < 100
     interpretation::Method method = interpretation::Method::TrueScore;
     interpretation::DescriptorSystem descriptors = interpretation::builtInSystems().front();
+    PairsCorrection pairsCorrection = PairsCorrection::None;
+    double lowCutoff = 5;      // percentile below which a score is low, 0 < P < 50
 };
 
 // 0 < a < .5.
 bool alphaUsable(double alpha);
+// 0 < P < 50.
+bool lowCutoffUsable(double percent);
 
 } // namespace profile
