@@ -711,6 +711,22 @@ void TestBatchStat::profileVerdictsAreLabelledCodes()
     QCOMPARE(p.cell(3, "significant"), std::string("0")); // similarities 90 against matrix 100
     QCOMPARE(p.valueLabel("significant", 0), std::string("no"));
     QCOMPARE(p.valueLabel("significant", 1), std::string("yes"));
+    // A p below .001 is a number labelled as the CSV writes it.
+    QCOMPARE(p.cell(0, "p"), std::string("0"));
+    QCOMPARE(p.valueLabel("p", 0), std::string("<.001"));
+
+    const QString summary = m_dir.filePath("summary." + extension);
+    QCOMPARE(convert({"--profile", "--summary", "--pairs-correction", "holm", in.toStdString(), "-o",
+                      summary.toStdString()})
+                 .status,
+             0);
+    const Table u = read(summary);
+    for (const std::string &name : u.header)
+        QVERIFY2(!u.variable(name).label.empty(), name.c_str());
+    QVERIFY(u.variable("pairs_significant").label.find("holm") != std::string::npos);
+    QCOMPARE(u.cell(0, "scores"), std::string("4"));
+    QCOMPARE(u.cell(0, "low_count"), std::string("0"));
+    QCOMPARE(u.cell(0, "low_base_rate"), std::string()); // no correlations
 }
 
 // PSPP opens the output and finds the labels, values and missing codes.
