@@ -2517,6 +2517,126 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Within the comparison set %1: its scores with a reliability only.</source>
         <translation>Innerhalb des Vergleichssets %1: nur dessen Werte mit Reliabilität.</translation>
     </message>
+    <message>
+        <source>p of a difference, two-tailed</source>
+        <translation>p einer Differenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>p adjusted by Bonferroni&apos;s correction</source>
+        <translation>p, nach Bonferroni korrigiert</translation>
+    </message>
+    <message>
+        <source>p adjusted by Holm&apos;s step-down correction</source>
+        <translation>p, nach Holms schrittweiser Korrektur korrigiert</translation>
+    </message>
+    <message>
+        <source>Significance of a difference under Holm&apos;s correction</source>
+        <translation>Signifikanz einer Differenz mit Holms Korrektur</translation>
+    </message>
+    <message>
+        <source>Base rate of a difference, either direction</source>
+        <translation>Basisrate einer Differenz, beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Base rate of a deviation, either direction</source>
+        <translation>Basisrate einer Abweichung, beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Low scores</source>
+        <translation>Niedrige Werte</translation>
+    </message>
+    <message>
+        <source>Healthy people with as many low scores, exact</source>
+        <translation>Gesunde mit ebenso vielen niedrigen Werten, exakt</translation>
+    </message>
+    <message>
+        <source>Healthy people with as many low scores, by Monte Carlo</source>
+        <translation>Gesunde mit ebenso vielen niedrigen Werten, nach Monte Carlo</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance of the profile</source>
+        <translation>Mahalanobis-Distanz des Profils</translation>
+    </message>
+    <message>
+        <source>Healthy people with a profile as unusual</source>
+        <translation>Gesunde mit einem ebenso ungewöhnlichen Profil</translation>
+    </message>
+    <message>
+        <source>p = 2 (1 &amp;minus; &amp;Phi;(|D as shown| / SE))</source>
+        <translation>p = 2 (1 &amp;minus; &amp;Phi;(|D| (gerundet) / SE))</translation>
+    </message>
+    <message>
+        <source>%1 = min(1, m &amp;middot; p), m the pairs tested</source>
+        <translation>%1 = min(1, m &amp;middot; p), m die geprüften Paare</translation>
+    </message>
+    <message>
+        <source>with the m p values ranked from the smallest, %1 of rank i = the largest of min(1, (m &amp;minus; j + 1) %2) over j &amp;le; i</source>
+        <translation>mit den m p-Werten aufsteigend geordnet: %1 des Rangs i = das größte min(1, (m &amp;minus; j + 1) %2) über j &amp;le; i</translation>
+    </message>
+    <message>
+        <source>significant when %1 as shown &amp;le; &amp;alpha;; no single critical value decides</source>
+        <translation>signifikant, wenn %1 (gerundet) &amp;le; &amp;alpha;; kein einzelner kritischer Wert entscheidet</translation>
+    </message>
+    <message>
+        <source>base rate in either direction = min(100, 2 &amp;middot; base rate in the same direction)</source>
+        <translation>Basisrate in beide Richtungen = min(100, 2 &amp;middot; Basisrate in derselben Richtung)</translation>
+    </message>
+    <message>
+        <source>j = the number of scores with a percentile rank below the cut-off P, that is z &amp;lt; %1</source>
+        <translation>j = die Zahl der Werte mit einem Prozentrang unter dem Grenzwert P, also z &amp;lt; %1</translation>
+    </message>
+    <message>
+        <source>base rate = 100 &amp;Sigma;&lt;sub&gt;i &amp;ge; j&lt;/sub&gt; C(k, i) p&lt;sup&gt;i&lt;/sup&gt; (1 &amp;minus; p)&lt;sup&gt;k &amp;minus; i&lt;/sup&gt;, p = P / 100: with no correlation among the scores, the count is binomial</source>
+        <translation>Basisrate = 100 &amp;Sigma;&lt;sub&gt;i &amp;ge; j&lt;/sub&gt; C(k, i) p&lt;sup&gt;i&lt;/sup&gt; (1 &amp;minus; p)&lt;sup&gt;k &amp;minus; i&lt;/sup&gt;, p = P / 100: ohne Korrelation zwischen den Werten ist die Anzahl binomialverteilt</translation>
+    </message>
+    <message>
+        <source>base rate = 100 &amp;middot; the share of N simulated healthy profiles z = L e (R = L L&amp;prime;, e standard normal, a fixed seed) with j or more scores below the cut-off; its SE = 100 &amp;radic;(q (1 &amp;minus; q) / N)</source>
+        <translation>Basisrate = 100 &amp;middot; der Anteil von N simulierten gesunden Profilen z = L e (R = L L&amp;prime;, e standardnormalverteilt, fester Startwert) mit j oder mehr Werten unter dem Grenzwert; ihr SE = 100 &amp;radic;(q (1 &amp;minus; q) / N)</translation>
+    </message>
+    <message>
+        <source>D&amp;sup2; = z&amp;prime; R&lt;sup&gt;&amp;minus;1&lt;/sup&gt; z: how unusual the pattern and the level are together, not which score is at fault</source>
+        <translation>D&amp;sup2; = z&amp;prime; R&lt;sup&gt;&amp;minus;1&lt;/sup&gt; z: wie ungewöhnlich Muster und Niveau zusammen sind, nicht welcher Wert dafür verantwortlich ist</translation>
+    </message>
+    <message>
+        <source>base rate = 100 (1 &amp;minus; %1(D&amp;sup2;)), df = k</source>
+        <translation>Basisrate = 100 (1 &amp;minus; %1(D&amp;sup2;)), df = k</translation>
+    </message>
+    <message>
+        <source>p, two-tailed</source>
+        <translation>p, zweiseitig</translation>
+    </message>
+    <message>
+        <source>adjusted p</source>
+        <translation>korrigiertes p</translation>
+    </message>
+    <message>
+        <source>rank of the p, smallest first</source>
+        <translation>Rang des p, kleinstes zuerst</translation>
+    </message>
+    <message>
+        <source>cut-off percentile for a low score</source>
+        <translation>Grenz-Prozentrang für einen niedrigen Wert</translation>
+    </message>
+    <message>
+        <source>cut-off as z</source>
+        <translation>Grenzwert als z</translation>
+    </message>
+    <message>
+        <source>low scores</source>
+        <translation>niedrige Werte</translation>
+    </message>
+    <message>
+        <source>simulated profiles</source>
+        <translation>simulierte Profile</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance squared</source>
+        <translation>quadrierte Mahalanobis-Distanz</translation>
+    </message>
+    <message>
+        <source>degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -3167,6 +3287,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>%1 is %2; the report is not written over it. Give the document another name.</source>
         <translation>%1 ist %2; der Bericht wird nicht darüber geschrieben. Geben Sie dem Dokument einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the correlations of the set are not positive definite, so the profile&apos;s distance and low-score rate are undefined; check them.</source>
+        <translation>Nicht berechnet: Die Korrelationen des Sets sind nicht positiv definit, daher sind die Distanz des Profils und die Rate niedriger Werte nicht bestimmt; bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>Under Holm&apos;s correction no single critical value decides: the adjusted p does.</source>
+        <translation>Mit Holms Korrektur entscheidet kein einzelner kritischer Wert, sondern das korrigierte p.</translation>
+    </message>
+    <message>
+        <source>No correction for the family of pairs is chosen.</source>
+        <translation>Für die Paare als Familie ist keine Korrektur gewählt.</translation>
+    </message>
+    <message>
+        <source>Being worked out…</source>
+        <translation>Wird berechnet…</translation>
     </message>
 </context>
 <context>
