@@ -4,6 +4,7 @@
 #include "battery_window/chart_data.h"
 #include "battery_window/explanation_text.h"
 #include "battery_window/numbers.h"
+#include "battery_window/results_tables.h"
 #include "battery_window/score_columns.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
@@ -82,6 +83,14 @@ int topicOf(interpretation::Formula formula)
         return 4;
     case F::CompositeScore: case F::CompositeReliability:
         return 3;
+    case F::PairP: case F::PairPBonferroni: case F::PairPHolm: case F::PairSignificanceAdjusted:
+    case F::PairBaseRateEither:
+        return 2;
+    case F::DeviationBaseRateEither:
+        return 1;
+    case F::LowScoreCount: case F::LowScoreBinomial: case F::LowScoreMonteCarlo: case F::Mahalanobis:
+    case F::MahalanobisRate:
+        return 5;
     default:
         return 0;
     }
@@ -94,6 +103,7 @@ QString topicName(int topic)
     case 2: return PageWords::tr("Differences");
     case 3: return PageWords::tr("Composites");
     case 4: return PageWords::tr("Change");
+    case 5: return PageWords::tr("How unusual the profile is");
     default: return PageWords::tr("Scores");
     }
 }
@@ -142,6 +152,7 @@ public:
         chart();
         scores();
         refused();
+        unusual();
         composites();
         change();
         differences();
@@ -314,6 +325,49 @@ private:
             paragraph(m_document, lines.join(QStringLiteral("<br>")));
     }
 
+    // Each set's low scores and distance, after the scores they are of. A
+    // distribution the window is still working out is worked out here: a
+    // page cannot wait.
+    std::vector<profile::UnusualSet> unusualSets() const
+    {
+        std::vector<profile::UnusualSet> sets = m_results.unusual;
+        for (profile::UnusualSet &set : sets)
+            if (set.lowBaseRate.missing == profile::Missing::Working)
+                profile::setLowBaseRate(set, sharedLowScores().get(set.matrix, set.k(), set.cutoff).get());
+        return sets;
+    }
+
+    void unusual()
+    {
+        const std::vector<profile::UnusualSet> sets = unusualSets();
+        if (sets.empty())
+            return;
+        heading(m_document, PageWords::tr("How unusual is this profile?"));
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("How unusual is this profile?"));
+        table.headingPoints = kSectionPoints;
+        table.header = {PageWords::tr("Set"), PageWords::tr("Scores"), PageWords::tr("Low"),
+                        PageWords::tr("As many low %"), PageWords::tr("D\u00b2"), PageWords::tr("df"),
+                        PageWords::tr("As unusual %")};
+        table.rightAligned = {false, true, true, true, true, true, true};
+        for (const profile::UnusualSet &set : sets)
+            table.rows.push_back({set.name.empty() ? PageWords::tr("no set") : qs(set.name), numbers::plain(set.k()),
+                                  page(set.lowCount), page(set.lowBaseRate), page(set.mahalanobis),
+                                  set.mahalanobis.known() ? numbers::plain(set.df) : QString(),
+                                  page(set.mahalanobisRate)});
+        m_document.addTable(table, kSpace / 2);
+        paragraph(m_document,
+                  PageWords::tr("Low: scores with a percentile rank below %1. As many low: the percent of healthy "
+                                "people with as many low scores or more among the same tests. D\u00b2: the "
+                                "Mahalanobis distance of the set's profile; as unusual: the percent of healthy "
+                                "people whose profile is at least as unusual, in its pattern and level together. "
+                                "Neither says which score is at fault.")
+                      .arg(numbers::plain(m_report.settings.lowCutoff))
+                      .toHtmlEscaped(),
+                  kNotePoints);
+    }
+
     // Two pairs to a line, so that a battery's many differences take half
     // the length; the base rates only where correlations gave them.
     void differences()
@@ -467,6 +521,14 @@ private:
         for (int c = 0; c < int(analysis.composites.size()); ++c)
             for (Item item : {Item::CompositeMetric, Item::CompositeReliability})
                 note(profile::explain(analysis, item, c));
+        if (analysis.settings.pairsCorrection != profile::PairsCorrection::None)
+            for (int p = 0; p < int(analysis.pairs.size()); ++p)
+                note(profile::explain(analysis, Item::PairPAdjusted, p));
+        for (const profile::UnusualSet &set : unusualSets())
+            for (profile::UnusualItem item : {profile::UnusualItem::LowCount, profile::UnusualItem::LowBaseRate,
+                                              profile::UnusualItem::Mahalanobis,
+                                              profile::UnusualItem::MahalanobisRate})
+                note(profile::explain(set, item));
         return used;
     }
 
@@ -499,6 +561,8 @@ private:
                         ? PageWords::tr("Correlations between the scores: none given, so there are no base rates and no "
                              "composites.")
                         : PageWords::tr("Correlations between the scores: from %1.").arg(m_report.correlationsFile));
+        opening << PageWords::tr("Pairs of scores are tested as a family with %1.")
+                       .arg(correctionName(settings.pairsCorrection));
         opening << PageWords::tr("Descriptors: %1.").arg(m_report.descriptorName);
         paragraph(m_document, opening.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
 

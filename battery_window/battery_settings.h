@@ -16,6 +16,8 @@ namespace battery {
 
 constexpr double kAlphas[] = {0.01, 0.05, 0.10, 0.15};
 constexpr int kConfidences[] = {68, 90, 95, 99};
+// Percentiles below which a score counts as low.
+constexpr double kLowCutoffs[] = {2, 5, 10, 16};
 
 struct BatterySettings {
     profile::Metric metric = profile::Metric::Wechsler;
@@ -26,6 +28,8 @@ struct BatterySettings {
     QString descriptors = QStringLiteral("aacn"); // a built-in system's key, or "custom"
     QString descriptorFile;   // of the custom system
     QString correlationsFile;
+    profile::PairsCorrection pairsCorrection = profile::PairsCorrection::None;
+    double lowCutoff = 5;
 
     static BatterySettings load();
     void save() const;

@@ -17,6 +17,7 @@
 #include "text/read_files.h"
 
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QPoint>
 #include <QPointer>
 #include <QUndoStack>
@@ -118,6 +119,9 @@ private:
     void fitFigures();
     void updateMenus();
     void showHow();          // the explanation of the selected figure
+    // A set's low-score distribution not yet known is worked out on another
+    // thread; the figures follow when it is there.
+    void workOutLowScores();
     void identificationEdited();
     void showIdentification();
     void showStatus(const QString &text);
@@ -177,6 +181,8 @@ private:
     QComboBox *m_method = nullptr;
     QComboBox *m_alpha = nullptr;
     QCheckBox *m_bonferroni = nullptr;
+    QComboBox *m_pairsCorrection = nullptr;
+    QComboBox *m_lowCutoff = nullptr;
     QComboBox *m_descriptors = nullptr;
     QPushButton *m_loadCorrelations = nullptr;
     QPushButton *m_forgetCorrelations = nullptr;
@@ -187,6 +193,7 @@ private:
     QTableView *m_pairs = nullptr;
     QCheckBox *m_significantOnly = nullptr;
     QTableView *m_composites = nullptr;
+    QTableView *m_unusual = nullptr;
     ChartView *m_chart = nullptr;
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
@@ -197,6 +204,8 @@ private:
     ScoresModel *m_model = nullptr;
     FigureTable *m_pairTable = nullptr;
     FigureTable *m_compositeTable = nullptr;
+    FigureTable *m_unusualTable = nullptr;
+    QFutureWatcher<void> m_lowScores; // the distribution being worked out, if any
     SheetResults m_results;
     profile::Settings m_core;
     profile::Correlations m_correlations;

@@ -16,6 +16,12 @@ struct TableText {
 // metric: the common metric's name; confidence: the intervals' level.
 TableText pairTable(const SheetResults &results, bool significantOnly);
 TableText compositeTable(const SheetResults &results, const QString &metric, double confidence);
+// How unusual each set's profile is: a row per comparison set.
+TableText unusualTable(const SheetResults &results);
+// The figure of a column of that table; nothing for the set's name, size and df.
+std::optional<profile::UnusualItem> unusualItemOfColumn(int column);
+// The correction the pairs were tested under, in the reader's words.
+QString correctionName(profile::PairsCorrection correction);
 
 void fill(FigureTable &table, TableText text);
 

@@ -492,14 +492,21 @@ void unusualSets(const Analysis &a, const Correlations &correlations, LowScoreCa
             setMissing(u.lowBaseRate, Missing::Working);
             continue;
         }
-        if (!d) {
-            setMissing(u.lowBaseRate, Missing::NotPositiveDefinite);
-            continue;
-        }
-        setPercent(u.lowBaseRate, d->percent(low));
-        u.lowBaseRateSe = d->standardError(low);
-        u.draws = d->draws;
+        setLowBaseRate(u, d.get());
     }
+}
+
+void setLowBaseRate(UnusualSet &u, const LowScoreDistribution *d)
+{
+    if (!d || !u.lowCount.known()) {
+        setMissing(u.lowBaseRate, Missing::NotPositiveDefinite);
+        u.lowBaseRateSe = std::nan("");
+        u.draws = 0;
+        return;
+    }
+    setPercent(u.lowBaseRate, d->percent(int(u.lowCount.value)));
+    u.lowBaseRateSe = d->standardError(int(u.lowCount.value));
+    u.draws = d->draws;
 }
 
 std::optional<Explanation> explain(const UnusualSet &u, UnusualItem item)

@@ -113,6 +113,11 @@ bool pShownAtMost(const Figure &p, double alpha);
 std::optional<interpretation::Explanation> explainFamily(const Analysis &analysis, Item item,
                                                          int index);
 
+// A set's low-score base rate from its distribution (null: R not positive
+// definite): for a caller that worked it out on its own, as a printed
+// report that cannot wait.
+void setLowBaseRate(UnusualSet &set, const LowScoreDistribution *distribution);
+
 enum class UnusualItem { LowCount, LowBaseRate, Mahalanobis, MahalanobisRate };
 std::optional<interpretation::Explanation> explain(const UnusualSet &set, UnusualItem item);
 

@@ -1552,6 +1552,42 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Profile chart of the scores on the %1 scale: %2.</source>
         <translation>Profildiagramm der Werte auf der Skala %1: %2.</translation>
     </message>
+    <message>
+        <source>How unusual the profile is</source>
+        <translation>Wie ungewöhnlich das Profil ist</translation>
+    </message>
+    <message>
+        <source>How unusual is this profile?</source>
+        <translation>Wie ungewöhnlich ist dieses Profil?</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>As many low %</source>
+        <translation>Ebenso viele niedrig %</translation>
+    </message>
+    <message>
+        <source>D²</source>
+        <translation>D²</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>As unusual %</source>
+        <translation>Ebenso ungewöhnlich %</translation>
+    </message>
+    <message>
+        <source>Low: scores with a percentile rank below %1. As many low: the percent of healthy people with as many low scores or more among the same tests. D²: the Mahalanobis distance of the set&apos;s profile; as unusual: the percent of healthy people whose profile is at least as unusual, in its pattern and level together. Neither says which score is at fault.</source>
+        <translation>Niedrig: Werte mit einem Prozentrang unter %1. Ebenso viele niedrig: der Prozentsatz Gesunder mit ebenso vielen oder mehr niedrigen Werten in denselben Tests. D²: die Mahalanobis-Distanz des Profils im Set; ebenso ungewöhnlich: der Prozentsatz Gesunder, deren Profil in Muster und Niveau zusammen mindestens so ungewöhnlich ist. Keines von beiden sagt, welcher Wert dafür verantwortlich ist.</translation>
+    </message>
+    <message>
+        <source>Pairs of scores are tested as a family with %1.</source>
+        <translation>Die Paare von Werten werden als Familie geprüft, mit %1.</translation>
+    </message>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
@@ -1979,6 +2015,38 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Correlations need two scores with names on the sheet.</source>
         <translation>Korrelationen brauchen zwei Werte mit Namen auf dem Blatt.</translation>
+    </message>
+    <message>
+        <source>How unusual is this profile?</source>
+        <translation>Wie ungewöhnlich ist dieses Profil?</translation>
+    </message>
+    <message>
+        <source>Tested with:</source>
+        <translation>Geprüft mit:</translation>
+    </message>
+    <message>
+        <source>Low below PR:</source>
+        <translation>Niedrig unter PR:</translation>
+    </message>
+    <message>
+        <source>No correction</source>
+        <translation>Keine Korrektur</translation>
+    </message>
+    <message>
+        <source>Bonferroni</source>
+        <translation>Bonferroni</translation>
+    </message>
+    <message>
+        <source>Holm</source>
+        <translation>Holm</translation>
+    </message>
+    <message>
+        <source>How the pairs of scores are tested as a family: Bonferroni divides alpha by the number of pairs; Holm&apos;s step-down correction finds at least as many differences.</source>
+        <translation>Wie die Paare von Werten als Familie geprüft werden: Bonferroni teilt Alpha durch die Zahl der Paare; Holms schrittweise Korrektur findet mindestens ebenso viele Differenzen.</translation>
+    </message>
+    <message>
+        <source>A score is low when its percentile rank lies below this.</source>
+        <translation>Ein Wert ist niedrig, wenn sein Prozentrang darunter liegt.</translation>
     </message>
 </context>
 <context>
@@ -2712,10 +2780,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>Die Differenz, die für Signifikanz nötig ist</translation>
     </message>
     <message>
-        <source>Whether the difference is larger than measurement error</source>
-        <translation>Ob die Differenz größer ist als der Messfehler</translation>
-    </message>
-    <message>
         <source>Percent of people with a difference at least this large in this direction</source>
         <translation>Prozent der Personen mit einer mindestens so großen Differenz in dieser Richtung</translation>
     </message>
@@ -2770,6 +2834,102 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>not computed: correlations unknown</source>
         <translation>nicht berechnet: Korrelationen unbekannt</translation>
+    </message>
+    <message>
+        <source>Either way %</source>
+        <translation>Beide Richtungen %</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p adj.</source>
+        <translation>p korr.</translation>
+    </message>
+    <message>
+        <source>Whether the difference is larger than measurement error; pairs tested with %1</source>
+        <translation>Ob die Differenz größer als der Messfehler ist; Paare geprüft mit %1</translation>
+    </message>
+    <message>
+        <source>Percent of people with a difference at least this large in either direction</source>
+        <translation>Prozent der Personen mit einer mindestens so großen Differenz in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Two-tailed p of the difference, rounded up</source>
+        <translation>Zweiseitiges p der Differenz, aufgerundet</translation>
+    </message>
+    <message>
+        <source>p adjusted for all the pairs tested: %1</source>
+        <translation>p korrigiert für alle geprüften Paare: %1</translation>
+    </message>
+    <message>
+        <source>Bonferroni&apos;s correction</source>
+        <translation>Bonferroni-Korrektur</translation>
+    </message>
+    <message>
+        <source>Holm&apos;s correction</source>
+        <translation>Holm-Korrektur</translation>
+    </message>
+    <message>
+        <source>no correction</source>
+        <translation>keiner Korrektur</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>As many low %</source>
+        <translation>Ebenso viele niedrig %</translation>
+    </message>
+    <message>
+        <source>D²</source>
+        <translation>D²</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>As unusual %</source>
+        <translation>Ebenso ungewöhnlich %</translation>
+    </message>
+    <message>
+        <source>Scores in the comparison set</source>
+        <translation>Werte im Vergleichsset</translation>
+    </message>
+    <message>
+        <source>Scores below the cut-off percentile</source>
+        <translation>Werte unter dem Grenz-Prozentrang</translation>
+    </message>
+    <message>
+        <source>Percent of healthy people with as many low scores or more among these tests</source>
+        <translation>Prozent der Gesunden mit ebenso vielen oder mehr niedrigen Werten in diesen Tests</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance squared: how unusual the pattern and level are together</source>
+        <translation>Quadrierte Mahalanobis-Distanz: wie ungewöhnlich Muster und Niveau zusammen sind</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom of the distance</source>
+        <translation>Freiheitsgrade der Distanz</translation>
+    </message>
+    <message>
+        <source>Percent of healthy people with a profile at least as unusual</source>
+        <translation>Prozent der Gesunden mit einem mindestens so ungewöhnlichen Profil</translation>
+    </message>
+    <message>
+        <source>(no set)</source>
+        <translation>(kein Set)</translation>
     </message>
 </context>
 <context>
