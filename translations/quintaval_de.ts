@@ -2995,10 +2995,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>S/W</translation>
     </message>
     <message>
-        <source>Percent of people with a deviation this large</source>
-        <translation>Prozent der Personen mit einer so großen Abweichung</translation>
-    </message>
-    <message>
         <source>Base rate %</source>
         <translation>Basisrate %</translation>
     </message>
@@ -3033,6 +3029,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The comparison set: a score&apos;s deviation, strength or weakness is taken against the mean of the scores in its set. Scores with no set are one set.</source>
         <translation>Das Vergleichsset: Abweichung, Stärke oder Schwäche eines Werts beziehen sich auf den Mittelwert der Werte in seinem Set. Werte ohne Set bilden ein Set.</translation>
+    </message>
+    <message>
+        <source>Percent of people with a deviation this large in the same direction</source>
+        <translation>Prozent der Personen mit einer so großen Abweichung in derselben Richtung</translation>
+    </message>
+    <message>
+        <source>Either way %</source>
+        <translation>Beide Richtungen %</translation>
+    </message>
+    <message>
+        <source>Percent of people with a deviation this large in either direction</source>
+        <translation>Prozent der Personen mit einer so großen Abweichung in beide Richtungen</translation>
     </message>
 </context>
 <context>
