@@ -281,17 +281,17 @@ private:
                                  : PageWords::tr("%1, %2 scores, too few").arg(setName(set), QString::number(set.count())));
                 note << PageWords::tr("Dev.: from the mean of the scores with a reliability in the score's set (%1); "
                                       "Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of "
-                                      "people deviating this far.")
+                                      "people deviating this far in the same direction.")
                             .arg(sets.join(QStringLiteral("; ")), alpha);
             } else if (!analysis.sets.front().name.empty()) {
                 note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: "
                                       "what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people "
-                                      "deviating this far.")
+                                      "deviating this far in the same direction.")
                             .arg(QString::number(analysis.deviationCount), setName(analysis.sets.front()),
                                  meanOf(analysis.sets.front()), alpha);
             } else {
                 note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
-                                      "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
+                                      "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far in the same direction.")
                             .arg(analysis.deviationCount)
                             .arg(meanOf(analysis.sets.front()))
                             .arg(alpha);

@@ -1373,8 +1373,8 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Personenmittelwert (%2, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %3) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
+        <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Personenmittelwert (%2, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %3) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
     </message>
     <message>
         <source>No strengths.</source>
@@ -1533,12 +1533,12 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, %2 Werte, zu wenige</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
+        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Mittelwert des Vergleichssets %2 (%3, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %4) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
+        <source>Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Mittelwert des Vergleichssets %2 (%3, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %4) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
     </message>
     <message>
         <source>Strengths and weaknesses need at least three scores with a reliability in a set.</source>
