@@ -893,6 +893,21 @@ static std::string_view unusualNote(profile::Missing missing)
 void ProfileConverter::writeSummary(RowSink &out)
 {
     profile::unusualSets(m_analysis, m_settings.correlations, &m_lowScores, true, m_unusual);
+    // A person none of whose rows could be used still has a row, saying why.
+    if (m_unusual.empty()) {
+        out.cell(m_person);
+        out.cell({});
+        number(out, "0");
+        number(out, text::Str(m_settings.analysis.lowCutoff));
+        for (int empty = 0; empty < 5; ++empty)
+            out.cell({});
+        number(out, "0");
+        number(out, "0");
+        out.cell(m_omissions.empty() ? std::string_view("no score to analyse") : std::string_view(m_omissions));
+        out.endRow();
+        ++m_tableRows;
+        return;
+    }
     for (const profile::UnusualSet &u : m_unusual) {
         out.cell(m_person);
         out.cell(u.name);

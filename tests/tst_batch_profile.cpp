@@ -561,6 +561,10 @@ void TestBatchProfile::summaryTable_data()
         << QByteArray("name,a,b,c\na,1\nb,.9,1\nc,.9,-.9,1\n") << QStringList{}
         << QByteArray("P,,3,5,1,,,,,0,0,the correlations among the set's scores are not positive definite: "
                       "no low-score base rate or distance\n");
+    QTest::newRow("no score to use")
+        << QByteArray("person,name,scale,score\nP,a,wechsler,n/a\nQ,a,wechsler,118\nQ,b,wechsler,107\n")
+        << fourUncorrelated << QStringList{}
+        << QByteArray("P,,0,5,,,,,,0,0,computed without line 2\nQ,,2,5,0,100.0,1.66,2,43.7,0,0,\n");
     QTest::newRow("cut-off with a decimal comma")
         << QByteArray("person;name;scale;score\nP;a;wechsler;118\nP;b;wechsler;107\nP;c;wechsler;77\nP;d;wechsler;68\n")
         << fourUncorrelated << QStringList{"--low-cutoff", "7,5"}
