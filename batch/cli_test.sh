@@ -142,15 +142,15 @@ Block Design,.45,.48,1
 Matrix Reasoning,.50,.51,.55,1
 Processing Speed,.30,.32,.40,.38,1
 EOF
-expected='person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,deviation_base_rate,rci,change,note
-Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.4,8.53,S,1.7,,,
-Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.4,9.67,S,5.2,,,
-Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-10.6,9.67,W,13.7,,,
-Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-5.6,8.53,,27.6,,,
-Ada,Processing Speed,wechsler,78,.88,92,,78,7,Below Average,71,90,-17.6,9.11,W,6.7,1.91,no reliable change,
-Ben,Vocabulary,scaled,10,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8
-Ben,Similarities,scaled,n/a,.86,,Verbal,,,,,,,,,,,,"score: ""n/a"" is not a number"
-Ben,Block Design,t,44,.86,,Perceptual,91,27,Average,82,102,,,,,,,computed without line 8'
+expected='person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,deviation_base_rate,deviation_base_rate_either,rci,change,note
+Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.4,8.53,S,1.7,3.5,,,
+Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.4,9.67,S,5.2,10.5,,,
+Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-10.6,9.67,W,13.7,27.5,,,
+Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-5.6,8.53,,27.6,55.2,,,
+Ada,Processing Speed,wechsler,78,.88,92,,78,7,Below Average,71,90,-17.6,9.11,W,6.7,13.3,1.91,no reliable change,
+Ben,Vocabulary,scaled,10,.90,,Verbal,100,50,Average,91,109,,,,,,,,computed without line 8
+Ben,Similarities,scaled,n/a,.86,,Verbal,,,,,,,,,,,,,"score: ""n/a"" is not a number"
+Ben,Block Design,t,44,.86,,Perceptual,91,27,Average,82,102,,,,,,,,computed without line 8'
 "$bin" --profile --correlations "$work/correlations.csv" "$work/battery.csv" \
     -o "$work/scores.csv" 2> "$work/err"
 check "--profile exits 0" test $? -eq 0
@@ -163,7 +163,17 @@ check "--profile of its own output changes nothing" cmp -s "$work/scores.csv" "$
     > "$work/pairs.csv" 2> "$work/err"
 check "--pairs exits 0" test $? -eq 0
 check "--pairs writes every pair" test "$(wc -l < "$work/pairs.csv")" -eq 12
-check "--pairs row" grep -qx 'Ada,Vocabulary,Matrix Reasoning,115,90,25,6.71,13.15,yes,4.8' "$work/pairs.csv"
+check "--pairs row" grep -qx 'Ada,Vocabulary,Matrix Reasoning,115,90,25,6.71,13.15,yes,4.8,9.6,<.001,,none' "$work/pairs.csv"
+"$bin" --profile --pairs --pairs-correction holm --correlations "$work/correlations.csv" \
+    "$work/battery.csv" > "$work/holm.csv" 2> /dev/null
+check "--pairs-correction holm leaves the critical value empty" grep -qx \
+    'Ada,Similarities,Matrix Reasoning,110,90,20,7.35,,yes,8.9,17.8,.007,.033,holm' "$work/holm.csv"
+"$bin" --profile --summary --low-cutoff 20 --correlations "$work/correlations.csv" "$work/battery.csv" \
+    > "$work/summary.csv" 2> "$work/err"
+check "--summary" test "$(cat "$work/summary.csv")" == 'person,set,scores,low_cutoff,low_count,low_base_rate,mahalanobis,mahalanobis_df,mahalanobis_rate,pairs_tested,pairs_significant,note
+Ada,,5,20,2,27.4,6.14,5,29.3,10,6,
+Ben,,2,20,0,100.0,0.45,2,79.8,1,0,computed without line 8'
+check "--summary counts its sets" grep -qx 'quintaval-convert: 2 people, 2 sets summarised' "$work/err"
 check "--pairs tells the refused row" \
     grep -qx 'quintaval-convert: line 8: score: "n/a" is not a number' "$work/err"
 "$bin" --profile --composites --correlations "$work/correlations.csv" "$work/battery.csv" \
@@ -179,7 +189,7 @@ check "--wide writes a row per person" test "$(wc -l < "$work/wide.csv")" -eq 3
 check "--wide names a column per score and figure" \
     grep -q '^person,Vocabulary_wechsler,Vocabulary_percentile_rank,.*,Processing Speed_change,note$' "$work/wide.csv"
 check "--wide leaves a missing score empty" \
-    grep -qx 'Ben,100,50,Average,91,109,,,,,,,,,,,,,,,,,,91,27,Average,82,102,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"line 8: score: ""n/a"" is not a number; computed without line 8"' \
+    grep -qx 'Ben,100,50,Average,91,109,,,,,,,,,,,,,,,,,,,,91,27,Average,82,102,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"line 8: score: ""n/a"" is not a number; computed without line 8"' \
     "$work/wide.csv"
 TMPDIR="$work/nowhere" "$bin" --profile --wide "$work/battery.csv" -o "$work/never.csv" 2> "$work/err"
 check "--wide without a temporary folder exits 1" test $? -eq 1
@@ -188,6 +198,8 @@ check "--wide without a temporary folder says so" grep -q 'cannot hold the rows 
 
 printf 'name,A\nA,1\nB,.3\n' > "$work/badcorrelations.csv"
 for options in "--profile --metric iq" "--profile --alpha .5" "--profile --pairs --composites" \
+               "--profile --summary --pairs" "--profile --low-cutoff 50" "--profile --low-cutoff x" \
+               "--profile --pairs-correction sidak" "--summary" "--low-cutoff 10" \
                "--pairs" "--bonferroni" "--wide" "--profile --composites --wide" "--profile --interpret" "--profile --reliability .9" \
                "--profile --correlations $work/badcorrelations.csv" \
                "--profile --correlations $work/nothing.csv"; do
@@ -210,7 +222,9 @@ check "the correlations are left intact" cmp -s "$work/correlations.csv" "$work/
 flat="$(tr -s ' \n' '  ' < "$work/help")"
 for option in '--profile .* apply [(]default: off' '--pairs ' '--composites ' \
               '--metric METRIC [^(]*[(]default: wechsler' '--alpha A [^(]*[(]default: [.]05' \
-              '--bonferroni [^(]*[(]default: off' '--wide [^(]*[(]default: off' '--correlations FILE [^(]*[(]default: none'; do
+              '--bonferroni [^(]*[(]default: off' '--wide [^(]*[(]default: off' '--correlations FILE [^(]*[(]default: none' \
+              '--summary .*low_base_rate' '--low-cutoff P [^(]*[(]default: 5[)]' \
+              '--pairs-correction C [^(]*[(]default: none' 'base_rate_either in either direction'; do
     check "--help documents ${option%% *}" grep -qE -- "$option" <<< "$flat"
 done
 
@@ -288,17 +302,17 @@ check "SPSS data through a pipe says to name the file" grep -q 'standard input i
 
 # The README's worked examples of a retest study and of a control sample.
 examples="$(dirname "$0")/../examples"
-"$bin" --profile "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,22- > "$work/study.csv"
+"$bin" --profile "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,23- > "$work/study.csv"
 check "--profile with a retest study" test "$(cat "$work/study.csv")" == 'name,rci,change,predicted_retest,change_t,change_p,change_percent,change_percent_low,change_percent_high,note
 Memory,2.67,reliable gain,91.90,3.61,0.0002,0.02,0.00,0.04,
 Attention,1.78,reliable gain,91.90,1.98,0.0238,2.38,1.18,4.16,
 Vocabulary,0.71,no reliable change,,,,,,,'
-"$bin" --profile "$examples/controls.csv" 2> /dev/null | cut -d, -f2,19- > "$work/controls.csv"
+"$bin" --profile "$examples/controls.csv" 2> /dev/null | cut -d, -f2,20- > "$work/controls.csv"
 check "--profile with control samples" test "$(cat "$work/controls.csv")" == 'name,case_t,case_df,case_p,case_zcc,case_zcc_low,case_zcc_high,case_percent,case_percent_low,case_percent_high,note
 Naming,-1.724,27,0.0480,-1.75,-2.34,-1.15,4.80,0.96,12.44,
 Fluency,-1.936,14,0.0366,-2.00,-2.88,-1.10,3.66,0.20,13.61,
 Recall,1.171,19,0.1280,1.20,0.61,1.77,12.80,3.83,27.04,'
-"$bin" --profile --change-method srb "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,24-26 > "$work/srb.csv"
+"$bin" --profile --change-method srb "$examples/retest-study.csv" 2> /dev/null | cut -d, -f2,25-27 > "$work/srb.csv"
 check "--change-method srb" test "$(cat "$work/srb.csv")" == 'name,predicted_retest,change_z,change_p
 Memory,91.90,3.64,0.0001
 Attention,91.90,2.00,0.0227

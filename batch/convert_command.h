@@ -66,6 +66,10 @@ private:
     Parsed setPairs(const std::string &);
     Parsed setComposites(const std::string &);
     Parsed setWide(const std::string &);
+    Parsed setSummary(const std::string &);
+    Parsed chooseTable(int table, const char *option);
+    Parsed setLowCutoff(const std::string &value);
+    Parsed setPairsCorrection(const std::string &name);
     Parsed setMetric(const std::string &name);
     Parsed setAlpha(const std::string &value);
     Parsed setBonferroni(const std::string &);

@@ -4,6 +4,7 @@
 #include "conversion/scales.h"
 #include "interpretation/interpretation.h"
 #include "profile/profile.h"
+#include "text/text_routines.h"
 
 namespace batch {
 
@@ -32,6 +33,7 @@ std::string profileOptions()
     for (const profile::Metric metric : profile::kMetrics)
         metrics.push_back(profile::metricColumn(metric));
     const profile::Settings defaults;
+    const std::string lowCutoff = text::Str(defaults.lowCutoff);
     std::string text = option(
         "    --profile",
         "analyse each person's scores together: a row per score with the columns name, scale ("
@@ -49,6 +51,24 @@ std::string profileOptions()
                                  "person, birth_date, test_date, battery and examiner as given, "
                                  "a column <name>_<figure> per score and figure, and a note "
                                  "(default: off)");
+    text += option("    --summary",
+                   "with --profile, write how unusual each person's profile is instead: a row per "
+                   "person and set with person, set, scores, low_cutoff, low_count (scores below "
+                   "the cut-off), low_base_rate (% of healthy people with as many low scores or "
+                   "more), mahalanobis (the profile's distance D squared), mahalanobis_df, "
+                   "mahalanobis_rate (% of healthy people with a profile as unusual), "
+                   "pairs_tested, pairs_significant (pairs within the set) and note; the rates "
+                   "need --correlations");
+    text += option("    --low-cutoff P",
+                   "a score is low below this percentile, 0 < P < 50 (default: "
+                       + lowCutoff + ")");
+    text += option("    --pairs-correction C",
+                   "none, bonferroni or holm: how a person's pairs are tested as a family; the "
+                   "pair table gets the two-tailed p and p_adjusted, and under holm no critical "
+                   "value (default: none)");
+    text += option("", "base_rate is the % of people with a difference as large in the same "
+                       "direction, base_rate_either in either direction; likewise "
+                       "deviation_base_rate and deviation_base_rate_either");
     text += option("    --metric METRIC", "the scale of a profile's figures: "
                                               + joinNames(metrics, " or ") + " (default: "
                                               + std::string(profile::metricColumn(defaults.metric))

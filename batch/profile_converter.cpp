@@ -38,16 +38,16 @@ std::string zLimits()
 // appended. OtherMetric is a column of a metric not chosen: emptied.
 enum OutputCell {
     MetricCell, PercentileRankCell, DescriptorCell, CiLowCell, CiHighCell, DeviationCell,
-    DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, SetMeanCell, SetSizeCell,
-    RciCell, ChangeCell, PredictedRetestCell, ChangeZCell, ChangeTCell, ChangePCell,
+    DeviationCriticalCell, StrengthWeaknessCell, DeviationBaseRateCell, DeviationBaseRateEitherCell,
+    SetMeanCell, SetSizeCell, RciCell, ChangeCell, PredictedRetestCell, ChangeZCell, ChangeTCell, ChangePCell,
     ChangePercentCell, ChangePercentLowCell, ChangePercentHighCell, CaseTCell, CaseDfCell, CasePCell,
     CaseZccCell, CaseZccLowCell, CaseZccHighCell, CasePercentCell, CasePercentLowCell,
     CasePercentHighCell, NoteCell, kOutputCells, OtherMetricCell = kOutputCells
 };
 constexpr std::string_view kOutputNames[kOutputCells] = {
     "", "percentile_rank", "descriptor", "ci_low", "ci_high", "deviation", "deviation_critical",
-    "strength_weakness", "deviation_base_rate", "set_mean", "set_size", "rci", "change",
-    "predicted_retest", "change_z", "change_t", "change_p", "change_percent", "change_percent_low",
+    "strength_weakness", "deviation_base_rate", "deviation_base_rate_either", "set_mean", "set_size", "rci",
+    "change", "predicted_retest", "change_z", "change_t", "change_p", "change_percent", "change_percent_low",
     "change_percent_high", "case_t", "case_df", "case_p", "case_zcc", "case_zcc_low", "case_zcc_high",
     "case_percent", "case_percent_low", "case_percent_high", "note"};
 
@@ -321,7 +321,9 @@ std::vector<OutputColumn> ProfileConverter::columns() const
         case PercentileRankCell:
             return labelled(rate(kOutputNames[cell]), "Percentile rank");
         case DeviationBaseRateCell:
-            return labelled(rate(kOutputNames[cell]), "Base rate of the deviation, %");
+            return labelled(rate(kOutputNames[cell]), "Base rate of the deviation, same direction, %");
+        case DeviationBaseRateEitherCell:
+            return labelled(rate(kOutputNames[cell]), "Base rate of the deviation, either direction, %");
         case DescriptorCell:
             return labelled(descriptor(), "Descriptor, " + m_settings.analysis.descriptors.name);
         case DeviationCell:
@@ -385,7 +387,7 @@ std::vector<OutputColumn> ProfileConverter::columns() const
             return described;
         }
         default:
-            return text(kOutputNames[size_t(cell) % std::size(kOutputNames)]);
+            return text(cell >= 0 && cell < kOutputCells ? kOutputNames[cell] : std::string_view());
         }
     };
     const auto significant = [&] {
@@ -396,6 +398,13 @@ std::vector<OutputColumn> ProfileConverter::columns() const
         described.ordinal = false;
         return described;
     };
+    // A p as shown: three decimals, or "<.001".
+    const auto pValue = [&](std::string_view name, std::string label) {
+        OutputColumn described = labelled(number(name, 3), std::move(label));
+        described.valueLabels = {{0, "<.001"}};
+        return described;
+    };
+    const std::string correction(profile::correctionColumn(m_settings.analysis.pairsCorrection));
     std::vector<OutputColumn> columns;
     switch (m_settings.table) {
     case ProfileTable::Scores:
@@ -449,8 +458,33 @@ std::vector<OutputColumn> ProfileConverter::columns() const
                    labelled(number("se", 2), "Standard error of the difference"),
                    labelled(number("critical", 2), "Critical difference"),
                    significant(),
-                   labelled(rate("base_rate"), "Base rate of the difference, %")};
+                   labelled(rate("base_rate"), "Base rate of the difference, same direction, %"),
+                   labelled(rate("base_rate_either"), "Base rate of the difference, either direction, %"),
+                   pValue("p", "p of the difference, two-tailed"),
+                   pValue("p_adjusted", "p adjusted for the person's pairs (" + correction + ")"),
+                   labelled(text("correction"), "Correction for the person's pairs")};
         break;
+    case ProfileTable::Summary: {
+        std::string cutoff = text::Str(m_settings.analysis.lowCutoff);
+        if (m_decimalComma)
+            std::replace(cutoff.begin(), cutoff.end(), '.', ',');
+        columns = {labelled(text("person"), "Person"),
+                   labelled(text("set"), "Comparison set"),
+                   labelled(number("scores", 0), "Scores in the set"),
+                   labelled(number("low_cutoff", 3), "Percentile below which a score is low"),
+                   labelled(number("low_count", 0), "Scores below the " + cutoff + "th percentile"),
+                   labelled(rate("low_base_rate"), "Healthy people with as many low scores or more, %"),
+                   labelled(number("mahalanobis", 2), "Mahalanobis distance squared of the set's profile"),
+                   labelled(number("mahalanobis_df", 0), "Degrees of freedom of the distance"),
+                   labelled(rate("mahalanobis_rate"), "Healthy people with a profile as unusual, %"),
+                   labelled(number("pairs_tested", 0), "Pairs within the set tested"),
+                   labelled(number("pairs_significant", 0),
+                            "Pairs within the set significant (" + correction + ")")};
+        OutputColumn note = labelled(text("note"), "Why a figure is empty");
+        note.note = true;
+        columns.push_back(std::move(note));
+        break;
+    }
     case ProfileTable::Composites:
         columns = {labelled(text("person"), "Person"),
                    labelled(text("group"), "Composite"),
@@ -553,7 +587,8 @@ void ProfileConverter::flush(RowSink &out, bool more)
     if (m_count == 0)
         return;
     readRows();
-    static constexpr unsigned kParts[] = {profile::kScores, profile::kPairs, profile::kComposites};
+    static constexpr unsigned kParts[] = {profile::kScores, profile::kPairs, profile::kComposites,
+                                          profile::kScores | profile::kPairs};
     profile::analyse(m_profile, m_settings.correlations, m_settings.analysis, m_analysis,
                      kParts[int(m_settings.table)]);
     takeRefusals(more);
@@ -571,6 +606,9 @@ void ProfileConverter::flush(RowSink &out, bool more)
         break;
     case ProfileTable::Composites:
         writeComposites(out);
+        break;
+    case ProfileTable::Summary:
+        writeSummary(out);
         break;
     }
     m_count = 0;
@@ -886,6 +924,8 @@ void ProfileConverter::outputCell(int cell, const Row &row, RowSink &out)
         return out.cell(profile::markText(s.mark));
     case DeviationBaseRateCell:
         return number(out, s.deviationBaseRate.text);
+    case DeviationBaseRateEitherCell:
+        return number(out, s.deviationBaseRateEither.text);
     case SetMeanCell:
     case SetSizeCell: {
         if (s.set < 0)
@@ -1125,6 +1165,10 @@ void ProfileConverter::writePairs(RowSink &out)
         number(out, pair.critical.text);
         out.cell(profile::significanceText(pair.significant));
         number(out, pair.baseRate.text);
+        number(out, pair.baseRateEither.text);
+        number(out, pair.p.text);
+        number(out, pair.pAdjusted.text);
+        out.cell(profile::correctionColumn(m_analysis.settings.pairsCorrection));
         out.endRow();
         ++m_tableRows;
     }
@@ -1146,6 +1190,63 @@ void ProfileConverter::writeComposites(RowSink &out)
         number(out, c.reliability.text);
         number(out, c.ciLow.text);
         number(out, c.ciHigh.text);
+        out.endRow();
+        ++m_tableRows;
+    }
+}
+
+// Why a set's figures are empty, in the words of the other notes.
+static std::string_view unusualNote(profile::Missing missing)
+{
+    switch (missing) {
+    case profile::Missing::TooFewScores:
+        return "the low-score base rate and the distance need at least 2 scores in the set";
+    case profile::Missing::NoCorrelation:
+        return "the low-score base rate and the distance need every correlation among the set's "
+               "scores (--correlations)";
+    case profile::Missing::NotPositiveDefinite:
+        return "the correlations among the set's scores are not positive definite: no low-score "
+               "base rate or distance";
+    default:
+        break;
+    }
+    return {};
+}
+
+void ProfileConverter::writeSummary(RowSink &out)
+{
+    profile::unusualSets(m_analysis, m_settings.correlations, &m_lowScores, true, m_unusual);
+    // A person none of whose rows could be used still has a row, saying why.
+    if (m_unusual.empty()) {
+        out.cell(m_person);
+        out.cell({});
+        number(out, "0");
+        number(out, text::Str(m_settings.analysis.lowCutoff));
+        for (int empty = 0; empty < 5; ++empty)
+            out.cell({});
+        number(out, "0");
+        number(out, "0");
+        out.cell(m_omissions.empty() ? std::string_view("no score to analyse") : std::string_view(m_omissions));
+        out.endRow();
+        ++m_tableRows;
+        return;
+    }
+    for (const profile::UnusualSet &u : m_unusual) {
+        out.cell(m_person);
+        out.cell(u.name);
+        number(out, std::to_string(u.k()));
+        number(out, text::Str(u.cutoff));
+        number(out, u.lowCount.text);
+        number(out, u.lowBaseRate.text);
+        number(out, u.mahalanobis.text);
+        number(out, u.mahalanobis.known() ? std::to_string(u.df) : std::string());
+        number(out, u.mahalanobisRate.text);
+        number(out, std::to_string(u.pairsTested));
+        number(out, std::to_string(u.pairsSignificant));
+        m_rowNote = unusualNote(u.mahalanobis.missing);
+        if (!m_omissions.empty())
+            m_rowNote += (m_rowNote.empty() ? "" : "; ") + m_omissions;
+        out.cell(m_rowNote);
         out.endRow();
         ++m_tableRows;
     }

@@ -26,12 +26,13 @@
 #include "batch/stat_file.h"
 #include "batch/table.h"
 #include "profile/analysis.h"
+#include "profile/unusual.h"
 #include "text/csv_reader.h"
 
 
 namespace batch {
 
-enum class ProfileTable { Scores, Pairs, Composites };
+enum class ProfileTable { Scores, Pairs, Composites, Summary };
 
 struct ProfileSettings {
     bool enabled = false;
@@ -79,7 +80,7 @@ public:
     long long refused() const { return m_refused; }
     long long malformed() const { return m_malformed; }
     long long people() const { return m_people; } // not counting one seen again
-    long long tableRows() const { return m_tableRows; } // pair or composite rows
+    long long tableRows() const { return m_tableRows; } // pair, composite or summary rows
 
     // Without a note column (pairs, composites) the reasons rows were
     // refused are told on standard error: the first few of them.
@@ -128,6 +129,7 @@ private:
     static std::string malformedNote(const text::CsvRecord &record, size_t headerSize);
     void writePairs(RowSink &out);
     void writeComposites(RowSink &out);
+    void writeSummary(RowSink &out);
     void number(RowSink &out, std::string_view text);
     bool isBlank(const text::CsvRecord &record) const;
     bool isMalformed(const text::CsvRecord &record) const;
@@ -158,6 +160,9 @@ private:
 
     profile::Profile m_profile;
     profile::Analysis m_analysis;
+    // The low-score distributions, worked out once per matrix and cut-off.
+    profile::LowScoreCache m_lowScores;
+    std::vector<profile::UnusualSet> m_unusual;
     std::vector<size_t> m_entryLine;     // the line of each entry
     std::vector<size_t> m_leftOut;       // lines refused or malformed
     std::string m_omissions;             // "computed without line 5"

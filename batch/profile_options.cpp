@@ -8,6 +8,7 @@
 #include "batch/convert_command.h"
 #include "batch/progress_meter.h"
 #include "profile/formulas.h"
+#include "profile/unusual.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
 #include "text/csv_writer.h"
@@ -48,20 +49,50 @@ ConvertCommand::Parsed ConvertCommand::needsProfile(const char *option)
     return Parsed::Run;
 }
 
+// --pairs, --composites and --summary each ask for a table of their own.
+ConvertCommand::Parsed ConvertCommand::chooseTable(int table, const char *option)
+{
+    static constexpr const char *kTableOptions[] = {nullptr, "--pairs", "--composites", "--summary"};
+    const ProfileTable chosen = ProfileTable(table);
+    if (m_profile.table != ProfileTable::Scores && m_profile.table != chosen)
+        return refuse(std::string(kTableOptions[int(m_profile.table)]) + " and " + option
+                      + " ask for different tables; give one of them");
+    m_profile.table = chosen;
+    return needsProfile(option);
+}
+
 ConvertCommand::Parsed ConvertCommand::setPairs(const std::string &)
 {
-    if (m_profile.table == ProfileTable::Composites)
-        return refuse("--pairs and --composites ask for different tables; give one of them");
-    m_profile.table = ProfileTable::Pairs;
-    return needsProfile("--pairs");
+    return chooseTable(int(ProfileTable::Pairs), "--pairs");
 }
 
 ConvertCommand::Parsed ConvertCommand::setComposites(const std::string &)
 {
-    if (m_profile.table == ProfileTable::Pairs)
-        return refuse("--pairs and --composites ask for different tables; give one of them");
-    m_profile.table = ProfileTable::Composites;
-    return needsProfile("--composites");
+    return chooseTable(int(ProfileTable::Composites), "--composites");
+}
+
+ConvertCommand::Parsed ConvertCommand::setSummary(const std::string &)
+{
+    return chooseTable(int(ProfileTable::Summary), "--summary");
+}
+
+ConvertCommand::Parsed ConvertCommand::setLowCutoff(const std::string &value)
+{
+    const std::optional<double> cutoff = optionNumber(value);
+    if (!cutoff || !profile::lowCutoffUsable(*cutoff))
+        return refuse("--low-cutoff must be a percentile greater than 0 and less than 50, not \""
+                      + value + "\"");
+    m_profile.analysis.lowCutoff = *cutoff;
+    return needsProfile("--low-cutoff");
+}
+
+ConvertCommand::Parsed ConvertCommand::setPairsCorrection(const std::string &name)
+{
+    const std::optional<profile::PairsCorrection> correction = profile::findCorrection(name);
+    if (!correction)
+        return refuse("--pairs-correction takes none, bonferroni or holm, not \"" + name + "\"");
+    m_profile.analysis.pairsCorrection = *correction;
+    return needsProfile("--pairs-correction");
 }
 
 ConvertCommand::Parsed ConvertCommand::setWide(const std::string &)
@@ -142,7 +173,9 @@ ConvertCommand::Parsed ConvertCommand::checkProfileOptions()
         return refuse("--interpret and --profile ask for different tables; give one of them");
     if (m_profile.wide && m_profile.table != ProfileTable::Scores)
         return refuse(std::string("--wide reshapes the score table; it cannot be used with ")
-                      + (m_profile.table == ProfileTable::Pairs ? "--pairs" : "--composites"));
+                      + (m_profile.table == ProfileTable::Pairs        ? "--pairs"
+                         : m_profile.table == ProfileTable::Composites ? "--composites"
+                                                                       : "--summary"));
     if (!m_settings.from.empty())
         return refuse("--from cannot be used with --profile: each score has its own scale");
     for (const char *option : m_interpretOptions)
@@ -225,6 +258,8 @@ int ConvertCommand::convertProfile(const text::CsvRecord &header)
     const long long written = converter.tableRows();
     if (m_profile.table == ProfileTable::Pairs)
         summary += ", " + std::to_string(written) + (written == 1 ? " pair" : " pairs") + " written";
+    else if (m_profile.table == ProfileTable::Summary)
+        summary += ", " + std::to_string(written) + (written == 1 ? " set" : " sets") + " summarised";
     else if (m_profile.table == ProfileTable::Composites)
         summary += ", " + std::to_string(written)
                    + (written == 1 ? " composite" : " composites") + " written";

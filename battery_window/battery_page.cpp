@@ -4,6 +4,7 @@
 #include "battery_window/chart_data.h"
 #include "battery_window/explanation_text.h"
 #include "battery_window/numbers.h"
+#include "battery_window/results_tables.h"
 #include "battery_window/score_columns.h"
 #include "battery_window/words.h"
 #include "framework/printed_document.h"
@@ -86,6 +87,14 @@ int topicOf(interpretation::Formula formula)
         return 5;
     case F::CompositeScore: case F::CompositeReliability:
         return 3;
+    case F::PairP: case F::PairPBonferroni: case F::PairPHolm: case F::PairSignificanceAdjusted:
+    case F::PairBaseRateEither:
+        return 2;
+    case F::DeviationBaseRateEither:
+        return 1;
+    case F::LowScoreCount: case F::LowScoreBinomial: case F::LowScoreMonteCarlo: case F::Mahalanobis:
+    case F::MahalanobisRate:
+        return 6;
     default:
         return 0;
     }
@@ -99,6 +108,7 @@ QString topicName(int topic)
     case 3: return PageWords::tr("Composites");
     case 4: return PageWords::tr("Change");
     case 5: return PageWords::tr("Case against controls");
+    case 6: return PageWords::tr("How unusual the profile is");
     default: return PageWords::tr("Scores");
     }
 }
@@ -147,6 +157,7 @@ public:
         chart();
         scores();
         refused();
+        unusual();
         composites();
         change();
         againstControls();
@@ -276,17 +287,17 @@ private:
                                  : PageWords::tr("%1, %2 scores, too few").arg(setName(set), QString::number(set.count())));
                 note << PageWords::tr("Dev.: from the mean of the scores with a reliability in the score's set (%1); "
                                       "Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of "
-                                      "people deviating this far.")
+                                      "people deviating this far in the same direction.")
                             .arg(sets.join(QStringLiteral("; ")), alpha);
             } else if (!analysis.sets.front().name.empty()) {
                 note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: "
                                       "what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people "
-                                      "deviating this far.")
+                                      "deviating this far in the same direction.")
                             .arg(QString::number(analysis.deviationCount), setName(analysis.sets.front()),
                                  meanOf(analysis.sets.front()), alpha);
             } else {
                 note << PageWords::tr("Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength "
-                                      "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.")
+                                      "(S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far in the same direction.")
                             .arg(analysis.deviationCount)
                             .arg(meanOf(analysis.sets.front()))
                             .arg(alpha);
@@ -318,6 +329,49 @@ private:
         }
         if (!lines.isEmpty())
             paragraph(m_document, lines.join(QStringLiteral("<br>")));
+    }
+
+    // Each set's low scores and distance, after the scores they are of. A
+    // distribution the window is still working out is worked out here: a
+    // page cannot wait.
+    std::vector<profile::UnusualSet> unusualSets() const
+    {
+        std::vector<profile::UnusualSet> sets = m_results.unusual;
+        for (profile::UnusualSet &set : sets)
+            if (set.lowBaseRate.missing == profile::Missing::Working)
+                profile::setLowBaseRate(set, sharedLowScores().get(set.matrix, set.k(), set.cutoff).get());
+        return sets;
+    }
+
+    void unusual()
+    {
+        const std::vector<profile::UnusualSet> sets = unusualSets();
+        if (sets.empty())
+            return;
+        heading(m_document, PageWords::tr("How unusual is this profile?"));
+        fw::PageTable table;
+        table.points = kTablePoints;
+        table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("How unusual is this profile?"));
+        table.headingPoints = kSectionPoints;
+        table.header = {PageWords::tr("Set"), PageWords::tr("Scores"), PageWords::tr("Low"),
+                        PageWords::tr("As many low %"), PageWords::tr("D\u00b2"), PageWords::tr("df"),
+                        PageWords::tr("As unusual %")};
+        table.rightAligned = {false, true, true, true, true, true, true};
+        for (const profile::UnusualSet &set : sets)
+            table.rows.push_back({set.name.empty() ? PageWords::tr("no set") : qs(set.name), numbers::plain(set.k()),
+                                  page(set.lowCount), page(set.lowBaseRate), page(set.mahalanobis),
+                                  set.mahalanobis.known() ? numbers::plain(set.df) : QString(),
+                                  page(set.mahalanobisRate)});
+        m_document.addTable(table, kSpace / 2);
+        paragraph(m_document,
+                  PageWords::tr("Low: scores with a percentile rank below %1. As many low: the percent of healthy "
+                                "people with as many low scores or more among the same tests. D\u00b2: the "
+                                "Mahalanobis distance of the set's profile; as unusual: the percent of healthy "
+                                "people whose profile is at least as unusual, in its pattern and level together. "
+                                "Neither says which score is at fault.")
+                      .arg(numbers::plain(m_report.settings.lowCutoff))
+                      .toHtmlEscaped(),
+                  kNotePoints);
     }
 
     // Two pairs to a line, so that a battery's many differences take half
@@ -561,6 +615,14 @@ private:
         for (int c = 0; c < int(analysis.composites.size()); ++c)
             for (Item item : {Item::CompositeMetric, Item::CompositeReliability})
                 note(profile::explain(analysis, item, c));
+        if (analysis.settings.pairsCorrection != profile::PairsCorrection::None)
+            for (int p = 0; p < int(analysis.pairs.size()); ++p)
+                note(profile::explain(analysis, Item::PairPAdjusted, p));
+        for (const profile::UnusualSet &set : unusualSets())
+            for (profile::UnusualItem item : {profile::UnusualItem::LowCount, profile::UnusualItem::LowBaseRate,
+                                              profile::UnusualItem::Mahalanobis,
+                                              profile::UnusualItem::MahalanobisRate})
+                note(profile::explain(set, item));
         return used;
     }
 
@@ -593,6 +655,8 @@ private:
                         ? PageWords::tr("Correlations between the scores: none given, so there are no base rates and no "
                              "composites.")
                         : PageWords::tr("Correlations between the scores: from %1.").arg(m_report.correlationsFile));
+        opening << PageWords::tr("Pairs of scores are tested as a family with %1.")
+                       .arg(correctionName(settings.pairsCorrection));
         opening << PageWords::tr("Descriptors: %1.").arg(m_report.descriptorName);
         paragraph(m_document, opening.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
 

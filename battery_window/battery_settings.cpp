@@ -1,6 +1,7 @@
 #include "battery_window/battery_settings.h"
 
 #include "battery_window/words.h"
+#include "profile/unusual.h"
 #include "report_window/core_words.h"
 #include "text/small_file.h"
 
@@ -22,6 +23,8 @@ const char *const kAlpha = "battery/alpha";
 const char *const kBonferroni = "battery/bonferroni";
 const char *const kCorrelations = "battery/correlations";
 const char *const kChangeMethod = "battery/changeMethod";
+const char *const kPairsCorrection = "battery/pairsCorrection";
+const char *const kLowCutoff = "battery/lowCutoff";
 // The Score Report's: one choice for both windows.
 const char *const kConfidence = "report/confidence";
 const char *const kMethod = "report/method";
@@ -72,6 +75,13 @@ BatterySettings BatterySettings::load()
     for (int i = 0; i < int(std::size(kChangeMethods)); ++i)
         if (method == QLatin1String(kChangeMethods[i]))
             settings.changeMethod = profile::ChangeMethod(i);
+    if (const std::optional<profile::PairsCorrection> correction =
+            profile::findCorrection(stored.value(key::kPairsCorrection).toString().toStdString()))
+        settings.pairsCorrection = *correction;
+    const double cutoff = stored.value(key::kLowCutoff, settings.lowCutoff).toDouble();
+    for (double offered : kLowCutoffs)
+        if (std::fabs(offered - cutoff) < 1e-9)
+            settings.lowCutoff = offered;
     return settings;
 }
 
@@ -89,6 +99,9 @@ void BatterySettings::save() const
     stored.setValue(key::kDescriptorFile, descriptorFile);
     stored.setValue(key::kCorrelations, correlationsFile);
     stored.setValue(key::kChangeMethod, QLatin1String(kChangeMethods[int(changeMethod)]));
+    const std::string_view correction = profile::correctionColumn(pairsCorrection);
+    stored.setValue(key::kPairsCorrection, QString::fromUtf8(correction.data(), qsizetype(correction.size())));
+    stored.setValue(key::kLowCutoff, lowCutoff);
 }
 
 QString readDescriptorFile(const QString &path, interpretation::DescriptorSystem &out)
@@ -126,6 +139,8 @@ profile::Settings coreSettings(const BatterySettings &settings, const interpreta
     core.method = settings.method;
     core.descriptors = system;
     core.changeMethod = settings.changeMethod;
+    core.pairsCorrection = settings.pairsCorrection;
+    core.lowCutoff = settings.lowCutoff;
     return core;
 }
 

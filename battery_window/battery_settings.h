@@ -16,6 +16,8 @@ namespace battery {
 
 constexpr double kAlphas[] = {0.01, 0.05, 0.10, 0.15};
 constexpr int kConfidences[] = {68, 90, 95, 99};
+// Percentiles below which a score counts as low.
+constexpr double kLowCutoffs[] = {2, 5, 10, 16};
 
 struct BatterySettings {
     profile::Metric metric = profile::Metric::Wechsler;
@@ -27,6 +29,8 @@ struct BatterySettings {
     QString descriptorFile;   // of the custom system
     QString correlationsFile;
     profile::ChangeMethod changeMethod = profile::ChangeMethod::Auto;
+    profile::PairsCorrection pairsCorrection = profile::PairsCorrection::None;
+    double lowCutoff = 5;
 
     static BatterySettings load();
     void save() const;

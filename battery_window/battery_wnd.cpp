@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -122,6 +123,7 @@ void BatteryWnd::CreateControls()
     m_pairTable = new FigureTable(this);
     m_compositeTable = new FigureTable(this);
     m_caseTable = new FigureTable(this);
+    m_unusualTable = new FigureTable(this);
     m_id = new report::IdentificationBlock(tr("Battery"), content());
     createSettings();
     createTables();
@@ -172,11 +174,15 @@ void BatteryWnd::createTables()
     m_cases->setModel(m_caseTable);
     m_cases->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_cases->setTabKeyNavigation(false);
+    m_unusual = makeTable("unusualTable", tr("How unusual is this profile?"), area);
+    m_unusual->setModel(m_unusualTable);
+    m_unusual->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_unusual->setTabKeyNavigation(false);
 
     m_chart = new ChartView(area);
     m_chart->setObjectName(QStringLiteral("profileChart"));
     m_chart->setAccessibleName(tr("Profile chart"));
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_scores, m_pairs, m_composites, m_cases})
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_scores, m_pairs, m_composites, m_unusual, m_cases})
         widget->installEventFilter(this);
 }
 
@@ -245,6 +251,9 @@ void BatteryWnd::arrange()
     auto *pairsHead = new QHBoxLayout;
     pairsHead->addWidget(labelFor(m_pairs, tr("&Pairs"), pairsBox));
     pairsHead->addStretch(1);
+    // Beside the tables they decide: the settings row has no room left.
+    pairsHead->addWidget(labelFor(m_pairsCorrection, tr("Tested with:"), pairsBox));
+    pairsHead->addWidget(m_pairsCorrection);
     pairsHead->addWidget(m_significantOnly);
     pairsColumn->addLayout(pairsHead);
     pairsColumn->addWidget(m_pairs);
@@ -253,6 +262,16 @@ void BatteryWnd::arrange()
     compositesColumn->setContentsMargins(0, 0, 0, 0);
     compositesColumn->addWidget(labelFor(m_composites, tr("&Composites"), compositesBox));
     compositesColumn->addWidget(m_composites);
+    auto *unusualBox = new QWidget(area);
+    auto *unusualColumn = new QVBoxLayout(unusualBox);
+    unusualColumn->setContentsMargins(0, 0, 0, 0);
+    auto *unusualHead = new QHBoxLayout;
+    unusualHead->addWidget(labelFor(m_unusual, tr("How unusual is this profile?"), unusualBox));
+    unusualHead->addStretch(1);
+    unusualHead->addWidget(labelFor(m_lowCutoff, tr("Low below PR:"), unusualBox));
+    unusualHead->addWidget(m_lowCutoff);
+    unusualColumn->addLayout(unusualHead);
+    unusualColumn->addWidget(m_unusual);
     m_casesBox = new QWidget(area);
     m_casesBox->setObjectName(QStringLiteral("casesBox"));
     auto *casesColumn = new QVBoxLayout(m_casesBox);
@@ -263,11 +282,13 @@ void BatteryWnd::arrange()
     lower->setObjectName(QStringLiteral("lowerSplit"));
     lower->addWidget(pairsBox);
     lower->addWidget(compositesBox);
+    lower->addWidget(unusualBox);
     lower->addWidget(m_casesBox);
-    lower->setStretchFactor(2, 3);
+    lower->setStretchFactor(3, 3);
     m_casesBox->hide();
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 2);
+    lower->setStretchFactor(2, 2);
     lower->setChildrenCollapsible(false);
 
     auto *left = new QSplitter(Qt::Vertical, area);
@@ -311,7 +332,8 @@ void BatteryWnd::setTabOrder()
     QList<QWidget *> order = m_id->tabOrder();
     order << m_metric << m_confidence << m_method << m_descriptors << m_alpha << m_bonferroni << m_changeMethod
           << m_loadCorrelations << m_editCorrelations << m_forgetCorrelations << m_scores << m_chart << m_pairs
-          << m_significantOnly << m_composites << m_cases << m_how << m_copyHow;
+          << m_pairsCorrection << m_significantOnly << m_composites << m_unusual << m_lowCutoff << m_cases << m_how
+          << m_copyHow;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -355,7 +377,11 @@ void BatteryWnd::connectSignals()
         if (!m_closing && now && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now) && !qobject_cast<QMenu *>(now))
             m_lastFocus = now;
     });
-    for (QTableView *table : {m_scores, m_pairs, m_composites, m_cases}) {
+    connect(&m_lowScores, &QFutureWatcher<void>::finished, this, [this] {
+        if (!m_closing)
+            refresh();
+    });
+    for (QTableView *table : {m_scores, m_pairs, m_composites, m_unusual, m_cases}) {
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, table] {
             m_lastTable = table;
             showHow();
@@ -389,6 +415,21 @@ void BatteryWnd::refresh()
         m_correlationGrid->followNames(correlationNames());
     showHow();
     updateMenus();
+    workOutLowScores();
+}
+
+void BatteryWnd::workOutLowScores()
+{
+    if (m_lowScores.isRunning())
+        return; // refresh() follows it, and asks for the next
+    for (const profile::UnusualSet &set : m_results.unusual) {
+        if (set.lowBaseRate.missing != profile::Missing::Working)
+            continue;
+        m_lowScores.setFuture(QtConcurrent::run([matrix = set.matrix, k = set.k(), cutoff = set.cutoff] {
+            sharedLowScores().get(matrix, k, cutoff);
+        }));
+        return;
+    }
 }
 
 // The items' state is what their shortcuts go by, so it follows every
@@ -411,6 +452,7 @@ void BatteryWnd::refreshTables()
         m_casesBox->setVisible(m_caseTable->rowCount() > 0);
         sizeColumns(m_cases, 6);
     }
+    fill(*m_unusualTable, unusualTable(m_results));
     const QString captions = metric + QString::number(m_core.confidence);
     if (captions == m_captions)
         return;
@@ -439,6 +481,7 @@ void BatteryWnd::refreshTables()
     sizeColumns(m_pairs, 6);
     m_pairs->setColumnWidth(0, em * 10);
     m_pairs->setColumnWidth(1, em * 10);
+    sizeColumns(m_unusual, 6);
     sizeColumns(m_composites, 6);
     m_composites->setColumnWidth(1, em * 16);
     m_composites->setColumnWidth(4, label);
@@ -535,8 +578,19 @@ void BatteryWnd::showHow()
                 missing = m_model->data(current, Qt::ToolTipRole).toString();
         }
     } else if (current.isValid()) {
-        const FigureTable *model = table == m_pairs ? m_pairTable : table == m_cases ? m_caseTable : m_compositeTable;
-        if (const FigureCell *cell = model->cell(current.row(), current.column()); cell && cell->item) {
+        const FigureTable *model = table == m_pairs ? m_pairTable : table == m_unusual ? m_unusualTable
+                                   : table == m_cases   ? m_caseTable
+                                                        : m_compositeTable;
+        const FigureCell *cell = model->cell(current.row(), current.column());
+        const std::optional<profile::UnusualItem> unusual =
+            table == m_unusual ? unusualItemOfColumn(current.column()) : std::nullopt;
+        if (cell && unusual && cell->index >= 0 && std::size_t(cell->index) < m_results.unusual.size()) {
+            heading = QStringLiteral("%1: %2").arg(model->cell(current.row(), 0)->text,
+                                                   model->headerData(current.column(), Qt::Horizontal,
+                                                                     Qt::DisplayRole).toString());
+            explanation = profile::explain(m_results.unusual[std::size_t(cell->index)], *unusual);
+            missing = cell->tip;
+        } else if (cell && cell->item) {
             const QString who = model->cell(current.row(), 0)->text
                 + (table == m_pairs ? QStringLiteral(" \u2212 ") + model->cell(current.row(), 1)->text : QString());
             heading = QStringLiteral("%1: %2").arg(who, model->headerData(current.column(), Qt::Horizontal,
@@ -612,7 +666,7 @@ void BatteryWnd::updateTitle()
 
 QAbstractItemView *BatteryWnd::focusedTable() const
 {
-    for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites, m_cases})
+    for (QAbstractItemView *table : std::initializer_list<QAbstractItemView *>{m_scores, m_pairs, m_composites, m_unusual, m_cases})
         if (table == keyWidget() || table->isAncestorOf(keyWidget()))
             return table;
     return m_lastTable ? m_lastTable : m_scores;

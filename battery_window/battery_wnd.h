@@ -17,6 +17,7 @@
 #include "text/read_files.h"
 
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QPoint>
 #include <QPointer>
 #include <QUndoStack>
@@ -120,6 +121,9 @@ private:
     void fitFigures();
     void updateMenus();
     void showHow();          // the explanation of the selected figure
+    // A set's low-score distribution not yet known is worked out on another
+    // thread; the figures follow when it is there.
+    void workOutLowScores();
     void identificationEdited();
     void showIdentification();
     void showStatus(const QString &text);
@@ -181,6 +185,8 @@ private:
     QComboBox *m_alpha = nullptr;
     QCheckBox *m_bonferroni = nullptr;
     QComboBox *m_changeMethod = nullptr;
+    QComboBox *m_pairsCorrection = nullptr;
+    QComboBox *m_lowCutoff = nullptr;
     QComboBox *m_descriptors = nullptr;
     QPushButton *m_loadCorrelations = nullptr;
     QPushButton *m_forgetCorrelations = nullptr;
@@ -193,6 +199,7 @@ private:
     QTableView *m_composites = nullptr;
     QTableView *m_cases = nullptr;    // the scores against their control samples
     QWidget *m_casesBox = nullptr;    // shown when a score has controls
+    QTableView *m_unusual = nullptr;
     ChartView *m_chart = nullptr;
     QTextBrowser *m_how = nullptr;
     QPushButton *m_copyHow = nullptr;
@@ -205,6 +212,8 @@ private:
     FigureTable *m_compositeTable = nullptr;
     FigureTable *m_caseTable = nullptr;
     bool m_showSampleColumns = false; // from the View menu, though no row fills them
+    FigureTable *m_unusualTable = nullptr;
+    QFutureWatcher<void> m_lowScores; // the distribution being worked out, if any
     SheetResults m_results;
     profile::Settings m_core;
     profile::Correlations m_correlations;

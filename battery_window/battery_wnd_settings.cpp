@@ -81,6 +81,21 @@ void BatteryWnd::createSettings()
                                   "score with a retest study, the RCI without. The regression methods need "
                                   "the study's columns: its means and SDs at both testings, r12 and N."));
 
+    m_pairsCorrection = new QComboBox(area);
+    m_pairsCorrection->setObjectName(QStringLiteral("pairsCorrectionBox"));
+    m_pairsCorrection->addItem(tr("No correction"), int(profile::PairsCorrection::None));
+    m_pairsCorrection->addItem(tr("Bonferroni"), int(profile::PairsCorrection::Bonferroni));
+    m_pairsCorrection->addItem(tr("Holm"), int(profile::PairsCorrection::Holm));
+    m_pairsCorrection->setToolTip(tr("How the pairs of scores are tested as a family: Bonferroni divides alpha "
+                                     "by the number of pairs; Holm's step-down correction finds at least as "
+                                     "many differences."));
+
+    m_lowCutoff = new QComboBox(area);
+    m_lowCutoff->setObjectName(QStringLiteral("lowCutoffBox"));
+    for (double cutoff : kLowCutoffs)
+        m_lowCutoff->addItem(numbers::plain(cutoff), cutoff);
+    m_lowCutoff->setToolTip(tr("A score is low when its percentile rank lies below this."));
+
     m_descriptors = new QComboBox(area);
     m_descriptors->setObjectName(QStringLiteral("descriptorsBox"));
     m_descriptors->setToolTip(tr("The labels that name the range a score lies in. Custom\u2026 reads them from "
@@ -104,7 +119,7 @@ void BatteryWnd::createSettings()
     m_correlationsText->setObjectName(QStringLiteral("correlationsTxt"));
     m_correlationsText->setWordWrap(true);
 
-    for (QComboBox *box : {m_metric, m_confidence, m_method, m_alpha, m_changeMethod})
+    for (QComboBox *box : {m_metric, m_confidence, m_method, m_alpha, m_changeMethod, m_pairsCorrection, m_lowCutoff})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { settingsChanged(); });
     connect(m_bonferroni, &QCheckBox::toggled, this, [this] { settingsChanged(); });
     connect(m_descriptors, &QComboBox::activated, this, [this](int index) { descriptorBox_Activated(index); });
@@ -124,6 +139,10 @@ void BatteryWnd::applySettings(const BatterySettings &settings)
             m_alpha->setCurrentIndex(i);
     m_bonferroni->setChecked(settings.bonferroni);
     m_changeMethod->setCurrentIndex(std::max(0, m_changeMethod->findData(int(settings.changeMethod))));
+    m_pairsCorrection->setCurrentIndex(std::max(0, m_pairsCorrection->findData(int(settings.pairsCorrection))));
+    for (int i = 0; i < m_lowCutoff->count(); ++i)
+        if (std::fabs(m_lowCutoff->itemData(i).toDouble() - settings.lowCutoff) < 1e-9)
+            m_lowCutoff->setCurrentIndex(i);
     // Files that have gone or gone bad since are left out, not reported at
     // every opening.
     if (!settings.descriptorFile.isEmpty()) {
@@ -152,6 +171,8 @@ BatterySettings BatteryWnd::chosenSettings() const
     settings.method = interpretation::Method(m_method->currentData().toInt());
     settings.alpha = m_alpha->currentData().toDouble();
     settings.bonferroni = m_bonferroni->isChecked();
+    settings.pairsCorrection = profile::PairsCorrection(m_pairsCorrection->currentData().toInt());
+    settings.lowCutoff = m_lowCutoff->currentData().toDouble();
     settings.descriptors = m_descriptors->itemData(m_descriptorIndex).toString();
     settings.descriptorFile = m_custom ? m_customPath : QString();
     settings.correlationsFile = m_correlationsPath;

@@ -106,6 +106,17 @@ QString ExplanationText::formulaName(Formula formula)
     case Formula::CaseZcc: return tr("z of a score against a control sample");
     case Formula::CaseZccInterval: return tr("Interval of that z, from the non-central t");
     case Formula::CasePercentInterval: return tr("Interval of the percent of controls beyond the score");
+    case Formula::PairP: return tr("p of a difference, two-tailed");
+    case Formula::PairPBonferroni: return tr("p adjusted by Bonferroni's correction");
+    case Formula::PairPHolm: return tr("p adjusted by Holm's step-down correction");
+    case Formula::PairSignificanceAdjusted: return tr("Significance of a difference under Holm's correction");
+    case Formula::PairBaseRateEither: return tr("Base rate of a difference, either direction");
+    case Formula::DeviationBaseRateEither: return tr("Base rate of a deviation, either direction");
+    case Formula::LowScoreCount: return tr("Low scores");
+    case Formula::LowScoreBinomial: return tr("Healthy people with as many low scores, exact");
+    case Formula::LowScoreMonteCarlo: return tr("Healthy people with as many low scores, by Monte Carlo");
+    case Formula::Mahalanobis: return tr("Mahalanobis distance of the profile");
+    case Formula::MahalanobisRate: return tr("Healthy people with a profile as unusual");
     }
     return {};
 }
@@ -205,6 +216,33 @@ QString ExplanationText::formulaText(Formula formula)
         return tr("100 &Phi;(bound) of the interval of %1 below the controls' mean, 100 (1 &minus; &Phi;(bound)) "
                   "above it")
             .arg(sub("z", "CC"));
+    case Formula::PairP: return tr("p = 2 (1 &minus; &Phi;(|D as shown| / SE))");
+    case Formula::PairPBonferroni:
+        return tr("%1 = min(1, m &middot; p), m the pairs tested").arg(sub("p", "adj"));
+    case Formula::PairPHolm:
+        return tr("with the m p values ranked from the smallest, %1 of rank i = the largest of min(1, (m &minus; j + 1) "
+                  "%2) over j &le; i")
+            .arg(sub("p", "adj"), sub("p", "(j)"));
+    case Formula::PairSignificanceAdjusted:
+        return tr("significant when %1 as shown &le; &alpha;; no single critical value decides").arg(sub("p", "adj"));
+    case Formula::PairBaseRateEither:
+    case Formula::DeviationBaseRateEither:
+        return tr("base rate in either direction = min(100, 2 &middot; base rate in the same direction)");
+    case Formula::LowScoreCount:
+        return tr("j = the number of scores with a percentile rank below the cut-off P, that is z &lt; %1")
+            .arg(QStringLiteral("&Phi;<sup>&minus;1</sup>(P / 100)"));
+    case Formula::LowScoreBinomial:
+        return tr("base rate = 100 &Sigma;<sub>i &ge; j</sub> C(k, i) p<sup>i</sup> (1 &minus; p)<sup>k &minus; i</sup>, "
+                  "p = P / 100: with no correlation among the scores, the count is binomial");
+    case Formula::LowScoreMonteCarlo:
+        return tr("base rate = 100 &middot; the share of N simulated healthy profiles z = L e (R = L L&prime;, e "
+                  "standard normal, a fixed seed) with j or more scores below the cut-off; its SE = 100 "
+                  "&radic;(q (1 &minus; q) / N)");
+    case Formula::Mahalanobis:
+        return tr("D&sup2; = z&prime; R<sup>&minus;1</sup> z: how unusual the pattern and the level are together, "
+                  "not which score is at fault");
+    case Formula::MahalanobisRate:
+        return tr("base rate = 100 (1 &minus; %1(D&sup2;)), df = k").arg(sub("F", "&chi;&sup2;(k)"));
     }
     return {};
 }
@@ -281,6 +319,14 @@ QString ExplanationText::quantityName(Quantity quantity)
     case Quantity::Zcc: return tr("z against the controls");
     case Quantity::Noncentrality: return tr("noncentrality at a bound");
     case Quantity::CriticalT: return tr("critical t");
+    case Quantity::PValue: return tr("p, two-tailed");
+    case Quantity::AdjustedP: return tr("adjusted p");
+    case Quantity::Rank: return tr("rank of the p, smallest first");
+    case Quantity::LowCutoff: return tr("cut-off percentile for a low score");
+    case Quantity::ZCutoff: return tr("cut-off as z");
+    case Quantity::LowCount: return tr("low scores");
+    case Quantity::Draws: return tr("simulated profiles");
+    case Quantity::MahalanobisD2: return tr("Mahalanobis distance squared");
     }
     return {};
 }
@@ -329,6 +375,13 @@ QString ExplanationText::symbol(Quantity quantity)
     case Quantity::Zcc: return sub("z", "CC");
     case Quantity::Noncentrality: return QStringLiteral("&lambda;");
     case Quantity::CriticalT: return sub("t", "&alpha;");
+    case Quantity::PValue: return QStringLiteral("p");
+    case Quantity::AdjustedP: return sub("p", "adj");
+    case Quantity::Rank: return QStringLiteral("i");
+    case Quantity::LowCutoff: return QStringLiteral("P");
+    case Quantity::LowCount: return QStringLiteral("j");
+    case Quantity::Draws: return QStringLiteral("N");
+    case Quantity::MahalanobisD2: return QStringLiteral("D&sup2;");
     default: return {};
     }
 }
@@ -342,6 +395,9 @@ QString ExplanationText::value(const Term &term)
     case Quantity::ComparisonCount:
     case Quantity::StudyN:
     case Quantity::ControlsN:
+    case Quantity::Rank:
+    case Quantity::LowCount:
+    case Quantity::Draws:
     case Quantity::DegreesOfFreedom:
         return numbers::fixed(term.value, 0);
     case Quantity::Alpha:
@@ -357,6 +413,7 @@ QString ExplanationText::decision(Formula formula, double value)
 {
     switch (formula) {
     case Formula::PairSignificance:
+    case Formula::PairSignificanceAdjusted:
         return value > 0 ? tr("significant") : tr("not significant");
     case Formula::StrengthWeakness:
         return value > 0 ? tr("S, a strength") : value < 0 ? tr("W, a weakness") : tr("neither");

@@ -17,7 +17,7 @@ struct FigureCell {
     QString text;
     QString tip;                       // why it is empty, or what it is
     std::optional<profile::Item> item; // the figure, for explain()
-    int index = -1;                    // the pair's or the composite's
+    int index = -1;                    // the pair's or the composite's, or the set's
 };
 
 class FigureTable : public QAbstractTableModel {

@@ -34,13 +34,18 @@ TableText pairTable(const SheetResults &results, bool significantOnly)
 {
     using profile::Item;
     TableText table;
+    const QString correction = correctionName(results.analysis.settings.pairsCorrection);
     table.captions = {Captions::tr("Score 1"), Captions::tr("Score 2"), Captions::tr("Difference"), Captions::tr("SE"), Captions::tr("Critical"),
-                      Captions::tr("Significant"), Captions::tr("Base rate %")};
+                      Captions::tr("Significant"), Captions::tr("Base rate %"), Captions::tr("Either way %"),
+                      Captions::tr("p"), Captions::tr("p adj.")};
     table.tips = {QString(), QString(), Captions::tr("Score 1 minus score 2, on the common metric"),
                   Captions::tr("Standard error of the difference"), Captions::tr("The difference significance needs"),
-                  Captions::tr("Whether the difference is larger than measurement error"),
-                  Captions::tr("Percent of people with a difference at least this large in this direction")};
-    table.rightAligned = {false, false, true, true, true, false, true};
+                  Captions::tr("Whether the difference is larger than measurement error; pairs tested with %1").arg(correction),
+                  Captions::tr("Percent of people with a difference at least this large in this direction"),
+                  Captions::tr("Percent of people with a difference at least this large in either direction"),
+                  Captions::tr("Two-tailed p of the difference, rounded up"),
+                  Captions::tr("p adjusted for all the pairs tested: %1").arg(correction)};
+    table.rightAligned = {false, false, true, true, true, false, true, true, true, true};
     const std::vector<profile::PairResult> &pairs = results.analysis.pairs;
     for (int i = 0; i < int(pairs.size()); ++i) {
         const profile::PairResult &pair = pairs[std::size_t(i)];
@@ -51,7 +56,9 @@ TableText pairTable(const SheetResults &results, bool significantOnly)
         table.rows.push_back({plain(nameOf(results, pair.first)), plain(nameOf(results, pair.second)),
                               figure(pair.difference, Item::PairDifference, i), figure(pair.se, Item::PairSe, i),
                               figure(pair.critical, Item::PairCritical, i), significant,
-                              figure(pair.baseRate, Item::PairBaseRate, i)});
+                              figure(pair.baseRate, Item::PairBaseRate, i),
+                              figure(pair.baseRateEither, Item::PairBaseRateEither, i),
+                              figure(pair.p, Item::PairP, i), figure(pair.pAdjusted, Item::PairPAdjusted, i)});
     }
     return table;
 }
@@ -129,6 +136,60 @@ TableText caseTable(const SheetResults &results)
                               figure(c.percentHigh, Item::CasePercentHigh, i)});
     }
     return table;
+}
+
+QString correctionName(profile::PairsCorrection correction)
+{
+    switch (correction) {
+    case profile::PairsCorrection::Bonferroni:
+        return Captions::tr("Bonferroni's correction");
+    case profile::PairsCorrection::Holm:
+        return Captions::tr("Holm's correction");
+    case profile::PairsCorrection::None:
+        break;
+    }
+    return Captions::tr("no correction");
+}
+
+TableText unusualTable(const SheetResults &results)
+{
+    TableText table;
+    table.captions = {Captions::tr("Set"), Captions::tr("Scores"), Captions::tr("Low"), Captions::tr("As many low %"),
+                      Captions::tr("D\u00b2"), Captions::tr("df"), Captions::tr("As unusual %")};
+    table.tips = {QString(), Captions::tr("Scores in the comparison set"),
+                  Captions::tr("Scores below the cut-off percentile"),
+                  Captions::tr("Percent of healthy people with as many low scores or more among these tests"),
+                  Captions::tr("Mahalanobis distance squared: how unusual the pattern and level are together"),
+                  Captions::tr("Degrees of freedom of the distance"),
+                  Captions::tr("Percent of healthy people with a profile at least as unusual")};
+    table.rightAligned = {false, true, true, true, true, true, true};
+    // A distribution still being worked out shows that it is on its way.
+    const auto cell = [](const profile::Figure &figure, int set) {
+        const QString text = figure.missing == profile::Missing::Working ? QStringLiteral("\u2026")
+                                                                         : numbers::screen(figure.text);
+        return FigureCell{text, Words::missing(figure.missing), std::nullopt, set};
+    };
+    for (int s = 0; s < int(results.unusual.size()); ++s) {
+        const profile::UnusualSet &u = results.unusual[std::size_t(s)];
+        const QString name = u.name.empty() ? Captions::tr("(no set)") : QString::fromStdString(u.name);
+        table.rows.push_back({plain(name), plain(numbers::plain(u.k())),
+                              cell(u.lowCount, s), cell(u.lowBaseRate, s), cell(u.mahalanobis, s),
+                              plain(u.mahalanobis.known() ? numbers::plain(u.df) : QString()),
+                              cell(u.mahalanobisRate, s)});
+    }
+    return table;
+}
+
+std::optional<profile::UnusualItem> unusualItemOfColumn(int column)
+{
+    using profile::UnusualItem;
+    switch (column) {
+    case 2: return UnusualItem::LowCount;
+    case 3: return UnusualItem::LowBaseRate;
+    case 4: return UnusualItem::Mahalanobis;
+    case 6: return UnusualItem::MahalanobisRate;
+    default: return std::nullopt;
+    }
 }
 
 void fill(FigureTable &table, TableText text)

@@ -19,6 +19,12 @@ TableText compositeTable(const SheetResults &results, const QString &metric, dou
 // Each score with a control sample against it; a row's figures are
 // explained by the score's entry.
 TableText caseTable(const SheetResults &results);
+// How unusual each set's profile is: a row per comparison set.
+TableText unusualTable(const SheetResults &results);
+// The figure of a column of that table; nothing for the set's name, size and df.
+std::optional<profile::UnusualItem> unusualItemOfColumn(int column);
+// The correction the pairs were tested under, in the reader's words.
+QString correctionName(profile::PairsCorrection correction);
 
 void fill(FigureTable &table, TableText text);
 

@@ -33,7 +33,7 @@ struct ScoreColumn {
 };
 
 // In the order of the window's columns that follow the score columns.
-constexpr std::size_t kScoreColumnCount = 19;
+constexpr std::size_t kScoreColumnCount = 20;
 extern const ScoreColumn kScoreColumns[kScoreColumnCount];
 
 } // namespace battery

@@ -161,6 +161,7 @@ const profile::Figure *figureOf(const profile::ScoreResult &result, int column)
     case kMarkColumn: return &result.deviation;
     case kCriticalColumn: return &result.deviationCritical;
     case kBaseRateColumn: return &result.deviationBaseRate;
+    case kBaseRateEitherColumn: return &result.deviationBaseRateEither;
     case kRetestColumn: return &result.retest;
     case kRciColumn:
     case kChangeColumn: return &result.rci;

@@ -28,6 +28,7 @@ enum ResultColumn {
     kCriticalColumn,
     kMarkColumn,
     kBaseRateColumn,
+    kBaseRateEitherColumn,
     kRetestColumn,
     kRciColumn,
     kChangeColumn,

@@ -118,12 +118,20 @@ const profile::ScoreResult *SheetResults::scoreOfRow(int row) const
     return &analysis.scores[std::size_t(entry)];
 }
 
+profile::LowScoreCache &sharedLowScores()
+{
+    static profile::LowScoreCache cache;
+    return cache;
+}
+
 void workOut(const Sheet &sheet, const profile::Correlations &correlations, const profile::Settings &settings,
              SheetResults &out)
 {
     readProfile(sheet, out.sheetProfile);
     out.descriptors = settings.descriptors;
     profile::analyse(out.sheetProfile.profile, correlations, settings, out.analysis);
+    // A new matrix is never worked out here: an edit stays within a frame.
+    profile::unusualSets(out.analysis, correlations, &sharedLowScores(), false, out.unusual);
     out.marks.assign(sheet.rows.size(), RowMarks{});
     const char mark = sheet.shape.decimalMark();
     const std::vector<profile::ScoreEntry> &entries = out.sheetProfile.profile.entries;

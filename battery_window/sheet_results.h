@@ -5,6 +5,7 @@
 
 #include "battery_window/sheet.h"
 #include "profile/analysis.h"
+#include "profile/unusual.h"
 
 #include <QString>
 
@@ -24,6 +25,9 @@ struct SheetResults {
     profile::Analysis analysis;
     interpretation::DescriptorSystem descriptors; // whose labels the figures carry
     std::vector<RowMarks> marks; // per row of the sheet
+    // How unusual each set's profile is. A low-score distribution not yet
+    // worked out is missing as Working: see sharedLowScores().
+    std::vector<profile::UnusualSet> unusual;
 
     // The entry's result for a row; nullptr for a row that is no score.
     const profile::ScoreResult *scoreOfRow(int row) const;
@@ -33,6 +37,10 @@ struct SheetResults {
     // A descriptor as shown: a built-in system's in the language in use.
     QString label(const std::string &descriptor) const;
 };
+
+// The low-score distributions of every sheet and printed report of the
+// run: a matrix is worked out once, off the interface thread.
+profile::LowScoreCache &sharedLowScores();
 
 void workOut(const Sheet &sheet, const profile::Correlations &correlations, const profile::Settings &settings,
              SheetResults &out);

@@ -153,6 +153,13 @@ QString Words::missing(profile::Missing missing)
         return tr("Not worked out: no retest study, or another change method chosen.");
     case profile::Missing::NoControls: return tr("No control sample.");
     case profile::Missing::NotComputable: return tr("Not worked out: too far out to be computed.");
+    case profile::Missing::NotPositiveDefinite:
+        return tr("Not worked out: the correlations of the set are not positive definite, so the "
+                  "profile's distance and low-score rate are undefined; check them.");
+    case profile::Missing::NoSingleCritical:
+        return tr("Under Holm's correction no single critical value decides: the adjusted p does.");
+    case profile::Missing::NotCorrected: return tr("No correction for the family of pairs is chosen.");
+    case profile::Missing::Working: return tr("Being worked out…");
     }
     return {};
 }

@@ -56,8 +56,21 @@ const Reference &reference(Source source)
          "Investigation of the single case in neuropsychology: Confidence limits on the abnormality of test "
          "scores and test score differences",
          "Neuropsychologia, 40, 1196-1208"},
+        {"Holm, S.", 1979, "A simple sequentially rejective multiple test procedure",
+         "Scandinavian Journal of Statistics, 6, 65-70"},
+        {"Dunn, O. J.", 1961, "Multiple comparisons among means",
+         "Journal of the American Statistical Association, 56, 52-64"},
+        {"Crawford, J. R., Garthwaite, P. H., & Gault, C. B.", 2007,
+         "Estimating the percentage of the population with abnormally low scores (or abnormally large "
+         "score differences) on standardized neuropsychological test batteries: A generic method with "
+         "applications",
+         "Neuropsychology, 21, 419-430"},
+        {"Crawford, J. R., Garthwaite, P. H., Longman, R. S., & Batty, A. M.", 2012,
+         "Some supplementary methods for the analysis of WAIS-IV index scores in neuropsychological "
+         "assessment",
+         "Journal of Neuropsychology, 6, 192-211"},
     };
-    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::CrawfordGarthwaite2002),
+    static_assert(sizeof kReferences / sizeof kReferences[0] == int(Source::CrawfordEtAl2012),
                   "one reference for each source but None, in Source's order");
     if (source == Source::None)
         return kNone;

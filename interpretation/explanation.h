@@ -83,6 +83,14 @@ enum class Quantity {
     Zcc,              // the case's z against the controls
     Noncentrality,    // a bound of the non-central t's interval on delta
     CriticalT,
+    PValue,           // two-tailed p of a difference
+    AdjustedP,        // p under a correction for the family of pairs
+    Rank,             // a p's place among the family's, smallest first
+    LowCutoff,        // percentile below which a score is low
+    ZCutoff,          // the same as z
+    LowCount,         // scores below the cut-off
+    Draws,            // of a Monte Carlo
+    MahalanobisD2,    // z' R^-1 z
 };
 
 // Every formula an explanation can name.
@@ -125,6 +133,17 @@ enum class Formula {
     CaseZcc,             // (x - m) / sd
     CaseZccInterval,     // delta bounds / sqrt(n)
     CasePercentInterval, // 100 Phi of the Z_CC bounds, or of their negatives above the mean
+    PairP,               // 2 (1 - Phi(|D shown| / SE))
+    PairPBonferroni,     // min(1, m p)
+    PairPHolm,           // running maximum of min(1, (m - i + 1) p_(i))
+    PairSignificanceAdjusted, // significant when p_adjusted as shown <= alpha
+    PairBaseRateEither,  // twice the one-direction base rate, at most 100
+    DeviationBaseRateEither,
+    LowScoreCount,       // scores with z < Phi^-1(P / 100)
+    LowScoreBinomial,    // 100 P(j or more of k), independent scores
+    LowScoreMonteCarlo,  // the same by Monte Carlo through R's Cholesky factor
+    Mahalanobis,         // D^2 = z' R^-1 z
+    MahalanobisRate,     // 100 (1 - F_chi2(k)(D^2))
 };
 
 // The published source of a formula; reference() gives its citation.
@@ -149,6 +168,10 @@ enum class Source {
     CrawfordGarthwaite2006,
     CrawfordHowell1998,
     CrawfordGarthwaite2002,
+    Holm1979,
+    Dunn1961,
+    CrawfordGarthwaiteGault2007,
+    CrawfordEtAl2012,
 };
 
 // A citation, as a reference list prints it: names and titles are proper

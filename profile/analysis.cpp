@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "profile/formulas.h"
+#include "profile/unusual.h"
 #include "text/ascii.h"
 #include "text/fixed_number.h"
 #include "text/text_routines.h"
@@ -165,6 +166,7 @@ public:
         m_out.compositeCorrelations.clear();
         if (parts & kComposites)
             composites();
+        familyFigures(m_out);
     }
 
 private:

@@ -45,6 +45,10 @@ enum class Missing {
     NoStudy,                  // no retest study, or not the change method's figure
     NoControls,               // no control sample
     NotComputable,            // Boost.Math could not evaluate it so far out
+    NotPositiveDefinite,      // a profile's distance or low scores need R invertible
+    NoSingleCritical,         // under Holm, the adjusted p decides (profile/unusual.h)
+    NotCorrected,             // no p_adjusted without a correction
+    Working,                  // a distribution is still being worked out
 };
 
 struct Figure {
@@ -87,6 +91,7 @@ struct ScoreResult {
     Figure deviationCritical;
     Mark mark = Mark::None;
     Figure deviationBaseRate;
+    Figure deviationBaseRateEither; // a deviation as large in either direction
     double retestZ = std::nan("");
     Figure retest;                  // the retest on the metric
     Figure rci;
@@ -100,7 +105,9 @@ struct PairResult {
     Figure difference;           // first minus second, on the metric
     Figure se, critical;
     Significance significant = Significance::Unknown;
-    Figure baseRate;
+    Figure baseRate;             // as large in the same direction
+    Figure baseRateEither;       // as large in either direction
+    Figure p, pAdjusted;         // two-tailed; pAdjusted under Bonferroni or Holm
 };
 
 struct CompositeResult {
@@ -127,6 +134,7 @@ struct Analysis {
     std::vector<PairResult> pairs;          // every pair of scores used, in input order
     std::vector<CompositeResult> composites; // groups of two or more, by first appearance
     std::vector<int> refused;               // entries left out, in order
+    int pairsTested = 0;                    // m: pairs with a p, the family corrected for
     // Sets of entries (indices, in order) whose correlations no set of
     // scores could have: their matrix is not positive semi-definite. The
     // deviations' set first, when it is one.
@@ -199,6 +207,7 @@ enum class Item {
     Deviation, DeviationCritical, StrengthWeakness, DeviationBaseRate,
     Retest, Rci, Change,
     PairDifference, PairSe, PairCritical, PairSignificance, PairBaseRate,
+    PairBaseRateEither, PairP, PairPAdjusted, DeviationBaseRateEither,
     CompositeMetric, CompositePercentileRank, CompositeDescriptor, CompositeReliability,
     CompositeCiLow, CompositeCiHigh,
     PredictedRetest, SrbZ, ChangeT, ChangeP, ChangePercent, ChangePercentLow, ChangePercentHigh,

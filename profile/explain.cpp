@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "profile/formulas.h"
+#include "profile/unusual.h"
 #include "interpretation/interpretation.h"
 
 namespace profile {
@@ -110,18 +111,38 @@ public:
             e.source = Source::Gulliksen1950;
             e.inputs = {term(Quantity::StandardError, pair.se.value, i, j),
                         term(Quantity::Alpha, m_a.settings.alpha)};
-            e.steps = {term(Quantity::CriticalZ, formula::criticalZ(m_a.settings.alpha))};
+            if (m_a.settings.pairsCorrection == PairsCorrection::Bonferroni) {
+                e.source = Source::Dunn1961;
+                e.inputs.push_back(term(Quantity::ComparisonCount, m_a.pairsTested));
+                e.steps = {term(Quantity::CriticalZ,
+                                formula::criticalZ(m_a.settings.alpha, double(m_a.pairsTested)))};
+            } else {
+                e.steps = {term(Quantity::CriticalZ, formula::criticalZ(m_a.settings.alpha))};
+            }
             e.result = term(Quantity::CriticalValue, pair.critical.value, i, j);
             e.shown = pair.critical.text;
             return e;
         case Item::PairSignificance:
             if (pair.significant == Significance::Unknown)
                 return std::nullopt;
+            if (m_a.settings.pairsCorrection == PairsCorrection::Holm) {
+                e.formula = Formula::PairSignificanceAdjusted;
+                e.source = Source::Holm1979;
+                e.inputs = {term(Quantity::AdjustedP, pair.pAdjusted.value, i, j),
+                            term(Quantity::Alpha, m_a.settings.alpha)};
+                e.result = term(Quantity::Decision, pair.significant == Significance::Yes ? 1 : 0, i, j);
+                e.shown = std::string(significanceText(pair.significant));
+                return e;
+            }
             e.formula = Formula::PairSignificance;
             e.source = Source::Gulliksen1950;
-            // Decided on both numbers as shown: the critical value as its table shows it.
+            // Decided on the numbers as shown: the critical value as its table shows it, and
+            // the p (adjusted under Bonferroni) it must agree with.
             e.inputs = {term(Quantity::Difference, pair.difference.value, i, j),
-                        term(Quantity::CriticalValue, shownOf(pair.critical), i, j)};
+                        term(Quantity::CriticalValue, shownOf(pair.critical), i, j),
+                        pair.pAdjusted.known() ? term(Quantity::AdjustedP, pair.pAdjusted.value, i, j)
+                                               : term(Quantity::PValue, pair.p.value, i, j),
+                        term(Quantity::Alpha, m_a.settings.alpha)};
             e.steps = {term(Quantity::ShownValue, shownOf(pair.difference), i, j)};
             e.result = term(Quantity::Decision, pair.significant == Significance::Yes ? 1 : 0, i, j);
             e.shown = std::string(significanceText(pair.significant));
@@ -504,6 +525,11 @@ std::optional<interpretation::Explanation> explain(const Analysis &analysis, Ite
 {
     const Explainer explainer(analysis);
     switch (item) {
+    case Item::PairBaseRateEither:
+    case Item::PairP:
+    case Item::PairPAdjusted:
+    case Item::DeviationBaseRateEither:
+        return explainFamily(analysis, item, index);
     case Item::PairDifference:
     case Item::PairSe:
     case Item::PairCritical:

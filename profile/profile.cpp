@@ -299,4 +299,9 @@ bool alphaUsable(double alpha)
     return alpha > 0 && alpha < 0.5;
 }
 
+bool lowCutoffUsable(double percent)
+{
+    return percent > 0 && percent < 50;
+}
+
 } // namespace profile

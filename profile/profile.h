@@ -127,6 +127,9 @@ std::string_view metricColumn(Metric metric);
 // By column, case ignored.
 std::optional<Metric> findMetric(std::string_view column);
 
+// How the pairs of one person are tested as a family.
+enum class PairsCorrection { None, Bonferroni, Holm };
+
 struct Settings {
     Metric metric = Metric::Wechsler;
     double alpha = 0.05;       // two-tailed, 0 < a < .5
@@ -135,9 +138,13 @@ struct Settings {
     interpretation::Method method = interpretation::Method::TrueScore;
     interpretation::DescriptorSystem descriptors = interpretation::builtInSystems().front();
     ChangeMethod changeMethod = ChangeMethod::Auto;
+    PairsCorrection pairsCorrection = PairsCorrection::None;
+    double lowCutoff = 5;      // percentile below which a score is low, 0 < P < 50
 };
 
 // 0 < a < .5.
 bool alphaUsable(double alpha);
+// 0 < P < 50.
+bool lowCutoffUsable(double percent);
 
 } // namespace profile

@@ -75,6 +75,8 @@ private slots:
     void comparisonSets();
     void wideTable();
     void wideTableAgreesWithTheLongOne();
+    void summaryTable_data();
+    void summaryTable();
 };
 
 // The whole table once, as the README shows it.
@@ -85,15 +87,15 @@ void TestBatchProfile::scoreTable()
     QCOMPARE(run.output,
              QByteArray("person,name,scale,score,reliability,retest,group,wechsler,percentile_rank,"
                         "descriptor,ci_low,ci_high,deviation,deviation_critical,strength_weakness,"
-                        "deviation_base_rate,rci,change,note\n"
-                        "Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.0,8.59,S,,,,\n"
-                        "Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.0,9.72,S,,,,\n"
-                        "Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-11.0,9.72,W,,,,\n"
-                        "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-6.0,8.59,,,,,\n"
-                        "Ada,Coding,scaled,6,.85,9,,80,9,Low Average,73,93,-16.0,9.98,W,,1.83,no reliable change,\n"
-                        "Ben,Vocabulary,wechsler,100,.90,,Verbal,100,50,Average,91,109,,,,,,,computed without line 8\n"
-                        "Ben,Similarities,t,n/a,.86,,Verbal,,,,,,,,,,,,\"score: \"\"n/a\"\" is not a number\"\n"
-                        "Ben,Block Design,scaled,11,.86,,Perceptual,105,63,Average,94,115,,,,,,,computed without line 8\n"));
+                        "deviation_base_rate,deviation_base_rate_either,rci,change,note\n"
+                        "Ada,Vocabulary,scaled,13,.90,,Verbal,115,84,High Average,105,122,19.0,8.59,S,,,,,\n"
+                        "Ada,Similarities,scaled,12,.86,,Verbal,110,75,High Average,98,119,14.0,9.72,S,,,,,\n"
+                        "Ada,Block Design,scaled,7,.86,,Perceptual,85,16,Low Average,77,97,-11.0,9.72,W,,,,,\n"
+                        "Ada,Matrix Reasoning,scaled,8,.90,,Perceptual,90,25,Average,82,100,-6.0,8.59,,,,,,\n"
+                        "Ada,Coding,scaled,6,.85,9,,80,9,Low Average,73,93,-16.0,9.98,W,,,1.83,no reliable change,\n"
+                        "Ben,Vocabulary,wechsler,100,.90,,Verbal,100,50,Average,91,109,,,,,,,,computed without line 8\n"
+                        "Ben,Similarities,t,n/a,.86,,Verbal,,,,,,,,,,,,,\"score: \"\"n/a\"\" is not a number\"\n"
+                        "Ben,Block Design,scaled,11,.86,,Perceptual,105,63,Average,94,115,,,,,,,,computed without line 8\n"));
     QCOMPARE(run.errors, QByteArray("quintaval-convert: 7 rows converted, 1 refused, 0 malformed\n"
                                     "quintaval-convert: 2 people\n"));
 }
@@ -108,10 +110,11 @@ void TestBatchProfile::pairAndCompositeTables()
     Run run = convert(input, {"--profile", "--pairs", "--correlations", "CORRELATIONS"});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.output,
-             QByteArray("person,name_1,name_2,score_1,score_2,difference,se,critical,significant,base_rate\n"
-                        ",Vocabulary,Similarities,115,110,5,7.35,14.41,no,32.2\n"
-                        ",Vocabulary,Block Design,115,85,30,,,,2.8\n"
-                        ",Similarities,Block Design,110,85,25,,,,5.1\n"));
+             QByteArray("person,name_1,name_2,score_1,score_2,difference,se,critical,significant,base_rate,"
+                        "base_rate_either,p,p_adjusted,correction\n"
+                        ",Vocabulary,Similarities,115,110,5,7.35,14.41,no,32.2,64.4,.497,,none\n"
+                        ",Vocabulary,Block Design,115,85,30,,,,2.8,5.7,,,none\n"
+                        ",Similarities,Block Design,110,85,25,,,,5.1,10.2,,,none\n"));
     QCOMPARE(run.errors,
              QByteArray("quintaval-convert: line 5: score: \"0\" must be greater than 0 and less than 100\n"
                         "quintaval-convert: 3 rows converted, 1 refused, 0 malformed\n"
@@ -361,9 +364,9 @@ void TestBatchProfile::earlierRunsCellsNeverStay()
     QCOMPARE(run.output,
              QByteArray("name,scale,score,reliability,t,wechsler,percentile_rank,descriptor,deviation,"
                         "strength_weakness,rci,note,ci_low,ci_high,deviation_critical,"
-                        "deviation_base_rate,change\n"
-                        "A,wechsler,70,.9,,70,2,Below Average,,,,computed without line 3,64,82,,,\n"
-                        "B,wechsler,n/a,.9,,,,,,,,\"score: \"\"n/a\"\" is not a number\",,,,,\n"));
+                        "deviation_base_rate,deviation_base_rate_either,change\n"
+                        "A,wechsler,70,.9,,70,2,Below Average,,,,computed without line 3,64,82,,,,\n"
+                        "B,wechsler,n/a,.9,,,,,,,,\"score: \"\"n/a\"\" is not a number\",,,,,,\n"));
 }
 
 // Beyond that many scores a person is no battery: the first are analysed
@@ -441,6 +444,8 @@ void TestBatchProfile::usageErrors_data()
     QTest::newRow("--wide alone") << scores << QStringList{"--wide"} << QByteArray("--wide needs --profile");
     QTest::newRow("--wide of pairs") << scores << QStringList{"--profile", "--pairs", "--wide"}
                                      << QByteArray("--wide reshapes the score table; it cannot be used with --pairs");
+    QTest::newRow("--wide of the summary") << scores << QStringList{"--profile", "--summary", "--wide"}
+                                           << QByteArray("--wide reshapes the score table; it cannot be used with --summary");
     QTest::newRow("--pairs alone") << scores << QStringList{"--pairs"} << QByteArray("--pairs needs --profile");
     QTest::newRow("--metric alone") << scores << QStringList{"--metric", "t"} << QByteArray("--metric needs --profile");
     QTest::newRow("two tables") << scores << QStringList{"--profile", "--pairs", "--composites"}
@@ -551,7 +556,7 @@ void TestBatchProfile::comparisonSets()
     const Run run = convert(input, {"--profile", "--bonferroni"});
     QCOMPARE(run.status, 0);
     QVERIFY(run.output.startsWith("person,name,scale,score,reliability,set,wechsler,"));
-    QVERIFY(run.output.contains(",deviation_base_rate,set_mean,set_size,rci,"));
+    QVERIFY(run.output.contains(",deviation_base_rate,deviation_base_rate_either,set_mean,set_size,rci,"));
     const auto rows = parse(run.output);
     profile::Profile person;
     for (size_t row = 1; row < rows.size(); ++row) {
@@ -606,7 +611,7 @@ void TestBatchProfile::wideTable()
     // Four scores, each with the same figures, in the order first given.
     const std::vector<std::string> figures = {"t", "percentile_rank", "descriptor", "ci_low", "ci_high",
                                               "deviation", "deviation_critical", "strength_weakness",
-                                              "deviation_base_rate", "set_mean", "set_size", "rci", "change"};
+                                              "deviation_base_rate", "deviation_base_rate_either", "set_mean", "set_size", "rci", "change"};
     QCOMPARE(header.size(), 2 + 4 * figures.size() + 1);
     for (size_t score = 0; score < 4; ++score)
         for (size_t f = 0; f < figures.size(); ++f)
@@ -676,6 +681,66 @@ void TestBatchProfile::wideTableAgreesWithTheLongOne()
         }
         QCOMPARE(wideRows.size(), size_t(1 + 4));
     }
+}
+
+// One row per person and set: the published worked example end to end,
+// sets taken apart, and every empty figure saying why.
+void TestBatchProfile::summaryTable_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("correlations");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray fourUncorrelated = "name,a,b,c,d\na,1\nb,0,1\nc,0,0,1\nd,0,0,0,1\n";
+    QTest::newRow("Mahalanobis worked example")
+        << QByteArray("person,name,scale,score\nP,a,wechsler,118\nP,b,wechsler,107\n"
+                      "P,c,wechsler,77\nP,d,wechsler,68\n")
+        << fourUncorrelated << QStringList{}
+        << QByteArray("P,,4,5,1,18.5,8.56,4,7.3,0,0,\n");
+    QTest::newRow("sets apart, pairs within a set")
+        << QByteArray("person,name,scale,score,reliability,set\nP,a,wechsler,70,.9,x\nP,b,wechsler,72,.9,x\n"
+                      "P,c,wechsler,130,.9,y\nP,d,wechsler,100,.9,x\n")
+        << fourUncorrelated << QStringList{"--pairs-correction", "bonferroni"}
+        << QByteArray("P,x,3,5,2,0.7,7.48,3,5.8,3,2,\n"
+                      "P,y,1,5,0,,,,,0,0,the low-score base rate and the distance need at least 2 scores in the set\n");
+    QTest::newRow("a correlation not known")
+        << QByteArray("person,name,scale,score\nP,a,wechsler,118\nP,e,wechsler,107\n")
+        << fourUncorrelated << QStringList{}
+        << QByteArray("P,,2,5,0,,,,,0,0,the low-score base rate and the distance need every correlation "
+                      "among the set's scores (--correlations)\n");
+    QTest::newRow("not positive definite")
+        << QByteArray("person,name,scale,score\nP,a,wechsler,118\nP,b,wechsler,107\nP,c,wechsler,60\n")
+        << QByteArray("name,a,b,c\na,1\nb,.9,1\nc,.9,-.9,1\n") << QStringList{}
+        << QByteArray("P,,3,5,1,,,,,0,0,the correlations among the set's scores are not positive definite: "
+                      "no low-score base rate or distance\n");
+    QTest::newRow("no score to use")
+        << QByteArray("person,name,scale,score\nP,a,wechsler,n/a\nQ,a,wechsler,118\nQ,b,wechsler,107\n")
+        << fourUncorrelated << QStringList{}
+        << QByteArray("P,,0,5,,,,,,0,0,computed without line 2\nQ,,2,5,0,100.0,1.66,2,43.7,0,0,\n");
+    QTest::newRow("cut-off with a decimal comma")
+        << QByteArray("person;name;scale;score\nP;a;wechsler;118\nP;b;wechsler;107\nP;c;wechsler;77\nP;d;wechsler;68\n")
+        << fourUncorrelated << QStringList{"--low-cutoff", "7,5"}
+        << QByteArray("P;;4;7,5;2;3,0;8,56;4;7,3;0;0;\n");
+}
+
+void TestBatchProfile::summaryTable()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, correlations);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, expected);
+    const auto file = tempFile(correlations);
+    std::vector<std::string> arguments = {"--profile", "--summary", "--correlations",
+                                          file->fileName().toStdString()};
+    for (const QString &option : options)
+        arguments.push_back(option.toStdString());
+    const Run run = runCommand(arguments, input);
+    QCOMPARE(run.status, 0);
+    const QByteArray header = "person,set,scores,low_cutoff,low_count,low_base_rate,mahalanobis,"
+                              "mahalanobis_df,mahalanobis_rate,pairs_tested,pairs_significant,note\n";
+    QCOMPARE(run.output.mid(run.output.indexOf('\n') + 1), expected);
+    if (!input.contains(';'))
+        QCOMPARE(run.output.left(run.output.indexOf('\n') + 1), header);
 }
 
 QTEST_GUILESS_MAIN(TestBatchProfile)

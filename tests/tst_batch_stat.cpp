@@ -716,6 +716,22 @@ void TestBatchStat::profileVerdictsAreLabelledCodes()
     QCOMPARE(p.cell(3, "significant"), std::string("0")); // similarities 90 against matrix 100
     QCOMPARE(p.valueLabel("significant", 0), std::string("no"));
     QCOMPARE(p.valueLabel("significant", 1), std::string("yes"));
+    // A p below .001 is a number labelled as the CSV writes it.
+    QCOMPARE(p.cell(0, "p"), std::string("0"));
+    QCOMPARE(p.valueLabel("p", 0), std::string("<.001"));
+
+    const QString summary = m_dir.filePath("summary." + extension);
+    QCOMPARE(convert({"--profile", "--summary", "--pairs-correction", "holm", in.toStdString(), "-o",
+                      summary.toStdString()})
+                 .status,
+             0);
+    const Table u = read(summary);
+    for (const std::string &name : u.header)
+        QVERIFY2(!u.variable(name).label.empty(), name.c_str());
+    QVERIFY(u.variable("pairs_significant").label.find("holm") != std::string::npos);
+    QCOMPARE(u.cell(0, "scores"), std::string("4"));
+    QCOMPARE(u.cell(0, "low_count"), std::string("0"));
+    QCOMPARE(u.cell(0, "low_base_rate"), std::string()); // no correlations
 }
 
 // A retest study and a control sample are read from SPSS and Stata as from
@@ -882,7 +898,7 @@ void TestBatchStat::wideNamesAreValid()
     QCOMPARE(t.rows.size(), size_t(2));
     const std::vector<std::string> figures = {"wechsler", "percentile_rank", "descriptor", "ci_low", "ci_high",
                                               "deviation", "deviation_critical", "strength_weakness",
-                                              "deviation_base_rate", "rci", "change"};
+                                              "deviation_base_rate", "deviation_base_rate_either", "rci", "change"};
     QCOMPARE(t.header.size(), 1 + names.size() * figures.size() + 1);
     std::set<std::string> seen;
     const QRegularExpression valid("^[A-Za-z][A-Za-z0-9_]*$");

@@ -7,6 +7,7 @@
 
 #include "profile/analysis.h"
 #include "profile/formulas.h"
+#include "profile/unusual.h"
 #include "interpretation/interpretation.h"
 #include "text/fixed_number.h"
 #include "text/text_routines.h"
@@ -459,7 +460,10 @@ void ProfileTest::labelsFollowTheFiguresShown()
             if (!pair.critical.known())
                 continue;
             QVERIFY(shown(pair.critical) >= pair.critical.value);
-            const bool significant = std::fabs(shown(pair.difference)) >= shown(pair.critical);
+            // The p shown must agree too: a difference just past the exact
+            // critical value but short of it as shown has p = alpha.
+            const bool significant = std::fabs(shown(pair.difference)) >= shown(pair.critical)
+                                     && pShownAtMost(pair.p, settings.alpha);
             QVERIFY2(significant == (pair.significant == Significance::Yes),
                      qPrintable(QString::fromStdString(pair.difference.text + " against " + pair.critical.text)));
             ++decided;

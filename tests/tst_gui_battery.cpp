@@ -16,6 +16,8 @@
 #include "framework/question_box.h"
 #include "profile/analysis.h"
 #include "profile/correlations.h"
+#include "profile/unusual.h"
+#include "text/fixed_number.h"
 #include "shell/program.h"
 #include "tests/program_fixture.h"
 #include "tests/mnemonics.h"
@@ -134,6 +136,7 @@ private slots:
     void chartKeepsAGroupTogether();
     void explainsTheSelectedFigure();
     void studyAndControlsShowWhenUsed();
+    void howUnusualIsWorkedOutAside();
     void keyboardAndScreenReaders();
     void editMenuFromTheKeyboard_data();
     void editMenuFromTheKeyboard();
@@ -1036,11 +1039,11 @@ void TestBattery::printedReport()
     // The page's fonts join "fi" and "ff"; read as letters.
     const QString read = printed->normalized(QString::NormalizationForm_KC);
     const QStringList pages = read.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    QCOMPARE(pages.size(), 2);
-    for (int i = 0; i < 2; ++i) {
+    QCOMPARE(pages.size(), 3);
+    for (int i = 0; i < 3; ++i) {
         QVERIFY(pages[i].contains(QLatin1String("Name or code: C-0417")));
         QVERIFY(pages[i].contains(QLatin1String("Age at testing: 11;7 (20 days)")));
-        QVERIFY(pages[i].contains(QStringLiteral("page %1 of 2").arg(i + 1)));
+        QVERIFY(pages[i].contains(QStringLiteral("page %1 of 3").arg(i + 1)));
     }
     const QString text = read.simplified();
     for (const char *part : {"Battery Report", "Strengths: Word Meaning, Analogies, General Knowledge.",
@@ -1105,8 +1108,8 @@ void TestBattery::copiesTablesAndSavesPictures()
     QVERIFY(copied->html().contains(QLatin1String("<th>Score 1</th>")));
     const QStringList lines = copied->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 67);
-    QCOMPARE(lines[0], QStringLiteral("Score 1\tScore 2\tDifference\tSE\tCritical\tSignificant\tBase rate %"));
-    QCOMPARE(lines[1], QStringLiteral("Word Meaning\tAnalogies\t5\t6.71\t13.15\tno\t34.3"));
+    QCOMPARE(lines[0], QStringLiteral("Score 1\tScore 2\tDifference\tSE\tCritical\tSignificant\tBase rate %\tEither way %\tp"));
+    QCOMPARE(lines[1], QStringLiteral("Word Meaning\tAnalogies\t5\t6.71\t13.15\tno\t34.3\t68.6\t.457"));
 
     scores()->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), scores());
@@ -1441,6 +1444,50 @@ void TestBattery::studyAndControlsShowWhenUsed()
     const int spanRow = sheet->results().rowOfEntry(sheet->results().analysis.refused.front());
     const battery::CellMark &mark = sheet->results().marks[std::size_t(spanRow)][std::size_t(controlsN)];
     QVERIFY2(mark.refused && mark.reason.contains(QLatin1String("at least 2")), qPrintable(mark.reason));
+}
+
+// A new matrix's low-score distribution is worked out on another thread:
+// the block says it is working, then shows the figure the core gives and
+// explains it; an edit that keeps the matrix and the cut-off has it at once.
+void TestBattery::howUnusualIsWorkedOutAside()
+{
+    const QString battery = m_dir.filePath(QStringLiteral("unusual.csv"));
+    const QString correlations = m_dir.filePath(QStringLiteral("unusual-correlations.csv"));
+    for (const auto &[path, text] : {std::pair{battery, QByteArray("name,scale,score,reliability\nA,wechsler,70,.9\n"
+                                                                   "B,wechsler,75,.9\nC,wechsler,100,.9\nD,wechsler,110,.9\n")},
+                                     std::pair{correlations, QByteArray("name,A,B,C,D\nA,1\nB,.41,1\nC,.42,.43,1\n"
+                                                                        "D,.44,.45,.46,1\n")}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    BatteryWnd *sheet = openSheet();
+    QVERIFY(sheet && sheet->openFile(battery));
+    QVERIFY(sheet->loadCorrelations(correlations).isEmpty());
+    QTableView *unusual = in<QTableView>("unusualTable");
+    const auto cell = [unusual](int column) { return unusual->model()->index(0, column).data().toString(); };
+    QCOMPARE(cell(2), QStringLiteral("2"));
+    QCOMPARE(cell(3), QStringLiteral("\u2026"));
+    QVERIFY(!cell(4).isEmpty()); // the distance needs no simulation
+
+    const std::vector<double> matrix{1, .41, .42, .44, .41, 1, .43, .45, .42, .43, 1, .46, .44, .45, .46, 1};
+    std::string expected;
+    text::fixedNumber(profile::lowScoreDistribution(matrix, 4, 5)->percent(2), 1, expected);
+    QTRY_COMPARE(cell(3), QString::fromStdString(expected));
+    unusual->setFocus();
+    unusual->setCurrentIndex(unusual->model()->index(0, 3));
+    const QString how = in<QTextBrowser>("howPane")->toPlainText();
+    for (const char *part : {"by Monte Carlo", "Crawford", "2007", "simulated profiles", "standard error"})
+        QVERIFY2(how.contains(QLatin1String(part)), qPrintable(how));
+
+    // A new score, the same correlations and cut-off: no waiting.
+    QVERIFY(scores()->model()->setData(scores()->model()->index(0, int(profile::Field::Score)), QStringLiteral("72")));
+    QCOMPARE(cell(3), QString::fromStdString(expected));
+    // Another cut-off is another distribution.
+    auto *cutoff = in<QComboBox>("lowCutoffBox");
+    cutoff->setCurrentIndex(cutoff->findData(10.0));
+    QCOMPARE(cell(3), QStringLiteral("\u2026"));
+    QTRY_VERIFY(cell(3) != QStringLiteral("\u2026") && !cell(3).isEmpty());
 }
 
 // Every control has a name a screen reader says; Tab reaches the tables,

@@ -5,6 +5,7 @@
 // examiner is named whole on every page.
 #include "battery_window/battery_page.h"
 #include "battery_window/battery_pdf.h"
+#include "battery_window/sheet_results.h"
 #include "battery_window/numbers.h"
 #include "framework/language.h"
 #include "framework/printed_document.h"
@@ -168,6 +169,13 @@ QStringList figuresOf(const battery::Sheet &sheet, const battery::SheetResults &
         for (const profile::Figure *figure : {&composite.metric, &composite.percentileRank, &composite.reliability,
                                               &composite.ciLow, &composite.ciHigh})
             add(*figure);
+    // The page works out a distribution the sheet is still waiting for.
+    for (profile::UnusualSet set : results.unusual) {
+        if (set.lowBaseRate.missing == profile::Missing::Working)
+            profile::setLowBaseRate(set, battery::sharedLowScores().get(set.matrix, set.k(), set.cutoff).get());
+        for (const profile::Figure *figure : {&set.lowCount, &set.lowBaseRate, &set.mahalanobis, &set.mahalanobisRate})
+            add(*figure);
+    }
     return figures;
 }
 
@@ -239,6 +247,8 @@ void TestPrintedFigures::everyFigureWhole()
                         [](const profile::CompositeResult &c) { return c.missing == profile::Missing::None; }));
     QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
                         [](const profile::ScoreResult &s) { return s.rci.known(); }));
+    QVERIFY(std::any_of(results.unusual.begin(), results.unusual.end(),
+                        [](const profile::UnusualSet &u) { return u.mahalanobis.known(); }));
     QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
                         [](const profile::ScoreResult &s) { return s.regression.percentHigh.known(); }));
     QVERIFY(std::any_of(analysis.scores.begin(), analysis.scores.end(),
@@ -271,6 +281,9 @@ void TestPrintedFigures::everyFigureWhole()
     QStringList lines;
     for (const QString &line : printed.split(QLatin1Char('\n')))
         lines << line.simplified();
+    // A question may wrap on a small page; it is printed whole all the same.
+    const QString question = QCoreApplication::translate("battery::BatteryPage", "How unusual is this profile?");
+    QVERIFY2(printed.simplified().contains(question), qPrintable(question));
     for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
                                 "Significant differences", "Method", "References"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
@@ -337,8 +350,8 @@ void TestPrintedFigures::editableDocument()
     QVERIFY(odt->cells.contains(QString::fromStdString(battery.sheet.id.examiner)));
     // Headings as a word processor's navigator lists them.
     QList<std::pair<int, QString>> headings;
-    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
-                                "Significant differences", "Method"}) {
+    for (const char *heading : {"Battery Report", "Scores", "How unusual is this profile?", "Composites",
+                                "Change on retest", "Case against controls", "Significant differences", "Method"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(odt->paragraphs.contains(translated), qPrintable(translated));
         headings << std::pair{headings.isEmpty() ? 1 : 2, translated};
@@ -465,8 +478,8 @@ void TestPrintedFigures::wordProcessorReadsThePrintedWords()
     QStringList lines;
     for (const QString &line : read.split(QLatin1Char('\n')))
         lines << line.simplified();
-    for (const char *heading : {"Battery Report", "Scores", "Composites", "Change on retest", "Case against controls",
-                                "Significant differences", "Method"}) {
+    for (const char *heading : {"Battery Report", "Scores", "How unusual is this profile?", "Composites",
+                                "Change on retest", "Case against controls", "Significant differences", "Method"}) {
         const QString translated = QCoreApplication::translate("battery::BatteryPage", heading);
         QVERIFY2(lines.contains(translated), qPrintable(translated));
     }

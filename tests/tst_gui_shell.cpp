@@ -765,7 +765,7 @@ void TestShell::batteryReportOptions_data()
     QTest::addColumn<QStringList>("notPrinted");
     QTest::newRow("every person, each with their own pages")
         << QStringList() << QByteArray() << 0 << "" << QStringList{"Name or code: Ada", "Name or code: Ben"}
-        << QStringList{"page 2 of"};
+        << QStringList{"page 3 of"}; // two pages each, counted for each person
     QTest::newRow("--person") << QStringList{"--person", "Ben"} << QByteArray() << 0 << ""
                               << QStringList{"Name or code: Ben"} << QStringList{"Ada"};
     QTest::newRow("--person not in the file") << QStringList{"--person", "Cy"} << QByteArray() << 1

@@ -191,7 +191,7 @@ private:
     void expectMarked(const QList<ShownText> &shown, QStringList names = {})
     {
         // References are given as published.
-        for (int source = 1; source <= int(interpretation::Source::CrawfordGarthwaite2002); ++source)
+        for (int source = 1; source <= int(interpretation::Source::CrawfordEtAl2012); ++source)
             names << report::referenceText(interpretation::Source(source))
                   << report::citation(interpretation::Source(source));
         QStringList bypassed;

@@ -1393,10 +1393,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Personenmittelwert (%2, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %3) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
-    </message>
-    <message>
         <source>No strengths.</source>
         <translation>Keine Stärken.</translation>
     </message>
@@ -1553,14 +1549,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>%1, %2 Werte, zu wenige</translation>
     </message>
     <message>
-        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
-    </message>
-    <message>
-        <source>Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people deviating this far.</source>
-        <translation>Abw.: Abweichung vom Mittelwert des Vergleichssets %2 (%3, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %4) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung.</translation>
-    </message>
-    <message>
         <source>Strengths and weaknesses need at least three scores with a reliability in a set.</source>
         <translation>Stärken und Schwächen brauchen mindestens drei Werte mit Reliabilität in einem Vergleichsset.</translation>
     </message>
@@ -1655,6 +1643,50 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>t: the score against the controls&apos; mean, allowing for their number, with n − 1 degrees of freedom; p is one-tailed, in the direction of the score. z_CC: the score&apos;s z against the controls. %: the estimated percent of the control population below the score, or above it for a score above their mean. The intervals are 95%.</source>
         <translation>t: der Wert gegen den Mittelwert der Kontrollgruppe, unter Berücksichtigung ihrer Größe, mit n − 1 Freiheitsgraden; p ist einseitig, in Richtung des Werts. z_CC: das z des Werts gegenüber der Kontrollgruppe. %: der geschätzte Prozentsatz der Kontrollpopulation unterhalb des Werts, bei einem Wert über ihrem Mittelwert oberhalb. Die Intervalle sind 95-%-Intervalle.</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the %1 scores with a reliability, %2; Crit.: what a strength (S) or weakness (W) needs at alpha %3; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Personenmittelwert (%2, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %3) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the scores with a reliability in the score&apos;s set (%1); Crit.: what a strength (S) or weakness (W) needs at alpha %2; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Mittelwert der Werte mit Reliabilität im Vergleichsset des Werts (%1); Krit.: kritische Abweichung (α = %2) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>Dev.: from the mean of the %1 scores with a reliability in the set %2, %3; Crit.: what a strength (S) or weakness (W) needs at alpha %4; BR: percent of people deviating this far in the same direction.</source>
+        <translation>Abw.: Abweichung vom Mittelwert des Vergleichssets %2 (%3, aus %1 Werten mit Reliabilität); Krit.: kritische Abweichung (α = %4) für eine Stärke (S) oder Schwäche (W); BR: Prozent der Personen mit so großer Abweichung in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>How unusual the profile is</source>
+        <translation>Wie ungewöhnlich das Profil ist</translation>
+    </message>
+    <message>
+        <source>How unusual is this profile?</source>
+        <translation>Wie ungewöhnlich ist dieses Profil?</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>As many low %</source>
+        <translation>Ebenso viele niedrig %</translation>
+    </message>
+    <message>
+        <source>D²</source>
+        <translation>D²</translation>
+    </message>
+    <message>
+        <source>As unusual %</source>
+        <translation>Ebenso ungewöhnlich %</translation>
+    </message>
+    <message>
+        <source>Low: scores with a percentile rank below %1. As many low: the percent of healthy people with as many low scores or more among the same tests. D²: the Mahalanobis distance of the set&apos;s profile; as unusual: the percent of healthy people whose profile is at least as unusual, in its pattern and level together. Neither says which score is at fault.</source>
+        <translation>Niedrig: Werte mit einem Prozentrang unter %1. Ebenso viele niedrig: der Prozentsatz Gesunder mit ebenso vielen oder mehr niedrigen Werten in denselben Tests. D²: die Mahalanobis-Distanz des Profils im Set; ebenso ungewöhnlich: der Prozentsatz Gesunder, deren Profil in Muster und Niveau zusammen mindestens so ungewöhnlich ist. Keines von beiden sagt, welcher Wert dafür verantwortlich ist.</translation>
+    </message>
+    <message>
+        <source>Pairs of scores are tested as a family with %1.</source>
+        <translation>Die Paare von Werten werden als Familie geprüft, mit %1.</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2143,38 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>&amp;Unload</source>
         <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>How unusual is this profile?</source>
+        <translation>Wie ungewöhnlich ist dieses Profil?</translation>
+    </message>
+    <message>
+        <source>Tested with:</source>
+        <translation>Geprüft mit:</translation>
+    </message>
+    <message>
+        <source>Low below PR:</source>
+        <translation>Niedrig unter PR:</translation>
+    </message>
+    <message>
+        <source>No correction</source>
+        <translation>Keine Korrektur</translation>
+    </message>
+    <message>
+        <source>Bonferroni</source>
+        <translation>Bonferroni</translation>
+    </message>
+    <message>
+        <source>Holm</source>
+        <translation>Holm</translation>
+    </message>
+    <message>
+        <source>How the pairs of scores are tested as a family: Bonferroni divides alpha by the number of pairs; Holm&apos;s step-down correction finds at least as many differences.</source>
+        <translation>Wie die Paare von Werten als Familie geprüft werden: Bonferroni teilt Alpha durch die Zahl der Paare; Holms schrittweise Korrektur findet mindestens ebenso viele Differenzen.</translation>
+    </message>
+    <message>
+        <source>A score is low when its percentile rank lies below this.</source>
+        <translation>Ein Wert ist niedrig, wenn sein Prozentrang darunter liegt.</translation>
     </message>
 </context>
 <context>
@@ -2837,6 +2901,122 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>critical t</source>
         <translation>kritisches t</translation>
     </message>
+    <message>
+        <source>p of a difference, two-tailed</source>
+        <translation>p einer Differenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>p adjusted by Bonferroni&apos;s correction</source>
+        <translation>p, nach Bonferroni korrigiert</translation>
+    </message>
+    <message>
+        <source>p adjusted by Holm&apos;s step-down correction</source>
+        <translation>p, nach Holms schrittweiser Korrektur korrigiert</translation>
+    </message>
+    <message>
+        <source>Significance of a difference under Holm&apos;s correction</source>
+        <translation>Signifikanz einer Differenz mit Holms Korrektur</translation>
+    </message>
+    <message>
+        <source>Base rate of a difference, either direction</source>
+        <translation>Basisrate einer Differenz, beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Base rate of a deviation, either direction</source>
+        <translation>Basisrate einer Abweichung, beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Low scores</source>
+        <translation>Niedrige Werte</translation>
+    </message>
+    <message>
+        <source>Healthy people with as many low scores, exact</source>
+        <translation>Gesunde mit ebenso vielen niedrigen Werten, exakt</translation>
+    </message>
+    <message>
+        <source>Healthy people with as many low scores, by Monte Carlo</source>
+        <translation>Gesunde mit ebenso vielen niedrigen Werten, nach Monte Carlo</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance of the profile</source>
+        <translation>Mahalanobis-Distanz des Profils</translation>
+    </message>
+    <message>
+        <source>Healthy people with a profile as unusual</source>
+        <translation>Gesunde mit einem ebenso ungewöhnlichen Profil</translation>
+    </message>
+    <message>
+        <source>p = 2 (1 &amp;minus; &amp;Phi;(|D as shown| / SE))</source>
+        <translation>p = 2 (1 &amp;minus; &amp;Phi;(|D| (gerundet) / SE))</translation>
+    </message>
+    <message>
+        <source>%1 = min(1, m &amp;middot; p), m the pairs tested</source>
+        <translation>%1 = min(1, m &amp;middot; p), m die geprüften Paare</translation>
+    </message>
+    <message>
+        <source>with the m p values ranked from the smallest, %1 of rank i = the largest of min(1, (m &amp;minus; j + 1) %2) over j &amp;le; i</source>
+        <translation>mit den m p-Werten aufsteigend geordnet: %1 des Rangs i = das größte min(1, (m &amp;minus; j + 1) %2) über j &amp;le; i</translation>
+    </message>
+    <message>
+        <source>significant when %1 as shown &amp;le; &amp;alpha;; no single critical value decides</source>
+        <translation>signifikant, wenn %1 (gerundet) &amp;le; &amp;alpha;; kein einzelner kritischer Wert entscheidet</translation>
+    </message>
+    <message>
+        <source>base rate in either direction = min(100, 2 &amp;middot; base rate in the same direction)</source>
+        <translation>Basisrate in beide Richtungen = min(100, 2 &amp;middot; Basisrate in derselben Richtung)</translation>
+    </message>
+    <message>
+        <source>j = the number of scores with a percentile rank below the cut-off P, that is z &amp;lt; %1</source>
+        <translation>j = die Zahl der Werte mit einem Prozentrang unter dem Grenzwert P, also z &amp;lt; %1</translation>
+    </message>
+    <message>
+        <source>base rate = 100 &amp;Sigma;&lt;sub&gt;i &amp;ge; j&lt;/sub&gt; C(k, i) p&lt;sup&gt;i&lt;/sup&gt; (1 &amp;minus; p)&lt;sup&gt;k &amp;minus; i&lt;/sup&gt;, p = P / 100: with no correlation among the scores, the count is binomial</source>
+        <translation>Basisrate = 100 &amp;Sigma;&lt;sub&gt;i &amp;ge; j&lt;/sub&gt; C(k, i) p&lt;sup&gt;i&lt;/sup&gt; (1 &amp;minus; p)&lt;sup&gt;k &amp;minus; i&lt;/sup&gt;, p = P / 100: ohne Korrelation zwischen den Werten ist die Anzahl binomialverteilt</translation>
+    </message>
+    <message>
+        <source>base rate = 100 &amp;middot; the share of N simulated healthy profiles z = L e (R = L L&amp;prime;, e standard normal, a fixed seed) with j or more scores below the cut-off; its SE = 100 &amp;radic;(q (1 &amp;minus; q) / N)</source>
+        <translation>Basisrate = 100 &amp;middot; der Anteil von N simulierten gesunden Profilen z = L e (R = L L&amp;prime;, e standardnormalverteilt, fester Startwert) mit j oder mehr Werten unter dem Grenzwert; ihr SE = 100 &amp;radic;(q (1 &amp;minus; q) / N)</translation>
+    </message>
+    <message>
+        <source>D&amp;sup2; = z&amp;prime; R&lt;sup&gt;&amp;minus;1&lt;/sup&gt; z: how unusual the pattern and the level are together, not which score is at fault</source>
+        <translation>D&amp;sup2; = z&amp;prime; R&lt;sup&gt;&amp;minus;1&lt;/sup&gt; z: wie ungewöhnlich Muster und Niveau zusammen sind, nicht welcher Wert dafür verantwortlich ist</translation>
+    </message>
+    <message>
+        <source>base rate = 100 (1 &amp;minus; %1(D&amp;sup2;)), df = k</source>
+        <translation>Basisrate = 100 (1 &amp;minus; %1(D&amp;sup2;)), df = k</translation>
+    </message>
+    <message>
+        <source>p, two-tailed</source>
+        <translation>p, zweiseitig</translation>
+    </message>
+    <message>
+        <source>adjusted p</source>
+        <translation>korrigiertes p</translation>
+    </message>
+    <message>
+        <source>rank of the p, smallest first</source>
+        <translation>Rang des p, kleinstes zuerst</translation>
+    </message>
+    <message>
+        <source>cut-off percentile for a low score</source>
+        <translation>Grenz-Prozentrang für einen niedrigen Wert</translation>
+    </message>
+    <message>
+        <source>cut-off as z</source>
+        <translation>Grenzwert als z</translation>
+    </message>
+    <message>
+        <source>low scores</source>
+        <translation>niedrige Werte</translation>
+    </message>
+    <message>
+        <source>simulated profiles</source>
+        <translation>simulierte Profile</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance squared</source>
+        <translation>quadrierte Mahalanobis-Distanz</translation>
+    </message>
 </context>
 <context>
     <name>battery::ProfileChart</name>
@@ -2910,10 +3090,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The difference significance needs</source>
         <translation>Die Differenz, die für Signifikanz nötig ist</translation>
-    </message>
-    <message>
-        <source>Whether the difference is larger than measurement error</source>
-        <translation>Ob die Differenz größer ist als der Messfehler</translation>
     </message>
     <message>
         <source>Percent of people with a difference at least this large in this direction</source>
@@ -3055,6 +3231,94 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>below</source>
         <translation>darunter</translation>
     </message>
+    <message>
+        <source>Either way %</source>
+        <translation>Beide Richtungen %</translation>
+    </message>
+    <message>
+        <source>p adj.</source>
+        <translation>p korr.</translation>
+    </message>
+    <message>
+        <source>Whether the difference is larger than measurement error; pairs tested with %1</source>
+        <translation>Ob die Differenz größer als der Messfehler ist; Paare geprüft mit %1</translation>
+    </message>
+    <message>
+        <source>Percent of people with a difference at least this large in either direction</source>
+        <translation>Prozent der Personen mit einer mindestens so großen Differenz in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Two-tailed p of the difference, rounded up</source>
+        <translation>Zweiseitiges p der Differenz, aufgerundet</translation>
+    </message>
+    <message>
+        <source>p adjusted for all the pairs tested: %1</source>
+        <translation>p korrigiert für alle geprüften Paare: %1</translation>
+    </message>
+    <message>
+        <source>Bonferroni&apos;s correction</source>
+        <translation>Bonferroni-Korrektur</translation>
+    </message>
+    <message>
+        <source>Holm&apos;s correction</source>
+        <translation>Holm-Korrektur</translation>
+    </message>
+    <message>
+        <source>no correction</source>
+        <translation>keiner Korrektur</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>As many low %</source>
+        <translation>Ebenso viele niedrig %</translation>
+    </message>
+    <message>
+        <source>D²</source>
+        <translation>D²</translation>
+    </message>
+    <message>
+        <source>As unusual %</source>
+        <translation>Ebenso ungewöhnlich %</translation>
+    </message>
+    <message>
+        <source>Scores in the comparison set</source>
+        <translation>Werte im Vergleichsset</translation>
+    </message>
+    <message>
+        <source>Scores below the cut-off percentile</source>
+        <translation>Werte unter dem Grenz-Prozentrang</translation>
+    </message>
+    <message>
+        <source>Percent of healthy people with as many low scores or more among these tests</source>
+        <translation>Prozent der Gesunden mit ebenso vielen oder mehr niedrigen Werten in diesen Tests</translation>
+    </message>
+    <message>
+        <source>Mahalanobis distance squared: how unusual the pattern and level are together</source>
+        <translation>Quadrierte Mahalanobis-Distanz: wie ungewöhnlich Muster und Niveau zusammen sind</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom of the distance</source>
+        <translation>Freiheitsgrade der Distanz</translation>
+    </message>
+    <message>
+        <source>Percent of healthy people with a profile at least as unusual</source>
+        <translation>Prozent der Gesunden mit einem mindestens so ungewöhnlichen Profil</translation>
+    </message>
+    <message>
+        <source>(no set)</source>
+        <translation>(kein Set)</translation>
+    </message>
 </context>
 <context>
     <name>battery::ScoresModel</name>
@@ -3117,10 +3381,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>S/W</source>
         <translation>S/W</translation>
-    </message>
-    <message>
-        <source>Percent of people with a deviation this large</source>
-        <translation>Prozent der Personen mit einer so großen Abweichung</translation>
     </message>
     <message>
         <source>Base rate %</source>
@@ -3213,6 +3473,18 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Upper bound of the percent&apos;s 95% interval</source>
         <translation>Obere Grenze des 95-%-Intervalls des Prozentsatzes</translation>
+    </message>
+    <message>
+        <source>Percent of people with a deviation this large in the same direction</source>
+        <translation>Prozent der Personen mit einer so großen Abweichung in derselben Richtung</translation>
+    </message>
+    <message>
+        <source>Either way %</source>
+        <translation>Beide Richtungen %</translation>
+    </message>
+    <message>
+        <source>Percent of people with a deviation this large in either direction</source>
+        <translation>Prozent der Personen mit einer so großen Abweichung in beide Richtungen</translation>
     </message>
 </context>
 <context>
@@ -3695,6 +3967,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>The retest correlation must lie between −1 and 1, both left out.</source>
         <translation>Die Retest-Korrelation muss zwischen −1 und 1 liegen, beide ausgenommen.</translation>
+    </message>
+    <message>
+        <source>Not worked out: the correlations of the set are not positive definite, so the profile&apos;s distance and low-score rate are undefined; check them.</source>
+        <translation>Nicht berechnet: Die Korrelationen des Sets sind nicht positiv definit, daher sind die Distanz des Profils und die Rate niedriger Werte nicht bestimmt; bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>Under Holm&apos;s correction no single critical value decides: the adjusted p does.</source>
+        <translation>Mit Holms Korrektur entscheidet kein einzelner kritischer Wert, sondern das korrigierte p.</translation>
+    </message>
+    <message>
+        <source>No correction for the family of pairs is chosen.</source>
+        <translation>Für die Paare als Familie ist keine Korrektur gewählt.</translation>
+    </message>
+    <message>
+        <source>Being worked out…</source>
+        <translation>Wird berechnet…</translation>
     </message>
 </context>
 <context>
