@@ -220,13 +220,15 @@ void BatteryWnd::arrange()
     pair(first, m_confidence, tr("Co&nfidence:"));
     pair(first, m_method, tr("Me&thod:"));
     pair(first, m_descriptors, tr("&Descriptors:"));
-    // Every letter of it is another control's or a menu's.
-    pair(first, m_changeMethod, tr("Change by:"));
     first->addStretch(1);
     auto *second = new QHBoxLayout;
     pair(second, m_alpha, tr("&Alpha:"));
     second->addWidget(m_bonferroni);
-    second->addSpacing(24);
+    second->addSpacing(12);
+    // On this row: the first is full in German. Every letter of it is
+    // another control's or a menu's.
+    pair(second, m_changeMethod, tr("Change by:"));
+    second->addSpacing(12);
     second->addWidget(m_loadCorrelations);
     second->addWidget(m_editCorrelations);
     second->addWidget(m_forgetCorrelations);

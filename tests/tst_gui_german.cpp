@@ -30,6 +30,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -525,6 +527,12 @@ void TestGerman::batteryInGerman()
     table->setCurrentIndex(model->index(0, battery::kDeviationColumn));
     QVERIFY(sheet->findChild<QTextBrowser *>(QStringLiteral("howPane"))->toPlainText().contains(
         QStringLiteral("Abweichung vom Mittelwert der Person")));
+    // At the size it opens, the German settings fit across: nothing to scroll
+    // sideways to reach the explanation.
+    auto *scroll = sheet->findChild<QScrollArea *>(QStringLiteral("contentScroll"));
+    QVERIFY(scroll && scroll->widget());
+    QVERIFY2(scroll->widget()->minimumSizeHint().width() <= 1180,
+             qPrintable(QString::number(scroll->widget()->minimumSizeHint().width())));
     keepPicture(sheet, "battery-de");
     // The correlation grid's menus take their letters once each in German too.
     bringToFront(sheet);

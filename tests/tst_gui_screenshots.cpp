@@ -195,6 +195,10 @@ void TestScreenshots::batterySheetWithSets()
     table->setCurrentIndex(sheet->scoresModel()->index(0, battery::kDeviationColumn));
     QVERIFY(sheet->findChild<QTextBrowser *>(QStringLiteral("howPane"))->toPlainText().contains(
         QLatin1String("subtests")));
+    // The subtests' low-score rate is worked out aside; the picture shows it.
+    auto *unusual = sheet->findChild<QTableView *>(QStringLiteral("unusualTable"));
+    const auto lowRate = [unusual] { return unusual->model()->index(0, 3).data().toString(); };
+    QTRY_VERIFY2(!lowRate().isEmpty() && lowRate() != QStringLiteral("\u2026"), qPrintable(lowRate()));
     // Larger than it opens, so that the chart has room for its fourteen names.
     sheet->resize(1280, 980);
     keepPicture(sheet, "battery");
