@@ -148,6 +148,10 @@ PdfOutcome batteryFileToPdf(const PdfRequest &request)
         settings.method = *request.method;
     if (request.changeMethod)
         settings.changeMethod = *request.changeMethod;
+    if (request.pairsCorrection)
+        settings.pairsCorrection = *request.pairsCorrection;
+    if (request.lowCutoff)
+        settings.lowCutoff = *request.lowCutoff;
 
     std::vector<SheetResults> results(people.size());
     std::vector<BatteryReport> reports;

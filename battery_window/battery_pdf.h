@@ -39,6 +39,8 @@ struct PdfRequest {
     std::optional<double> confidence;
     std::optional<interpretation::Method> method;
     std::optional<profile::ChangeMethod> changeMethod;
+    std::optional<profile::PairsCorrection> pairsCorrection;
+    std::optional<double> lowCutoff; // percentile, 0 < P < 50
     std::optional<QString> descriptors; // a built-in system's key or a file
     std::optional<QString> correlations;
 };

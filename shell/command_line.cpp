@@ -3,6 +3,7 @@
 #include "battery_window/battery_pdf.h"
 #include "interpretation/interpretation.h"
 #include "profile/profile.h"
+#include "profile/unusual.h"
 #include "shell/program.h"
 #include "text/ascii.h"
 #include "text/plain_number.h"
@@ -63,6 +64,12 @@ constexpr ReportOption kReportOptions[] = {
      QT_TRANSLATE_NOOP("CommandLine", "With --pdf: what decides a reliable change, jt (the RCI), srb or cg (by the "
                                       "retest study's regression)."),
      "M"},
+    {"pairs-correction",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: how a person's pairs of scores are tested as a family: none, "
+                                      "bonferroni or holm."),
+     "C"},
+    {"low-cutoff",
+     QT_TRANSLATE_NOOP("CommandLine", "With --pdf: a score is low below this percentile, 0 < P < 50."), "P"},
 };
 
 void write(std::FILE *stream, const QString &text)
@@ -199,6 +206,19 @@ QString readReportOptions(const QCommandLineParser &parser, battery::PdfRequest 
         else
             return QCoreApplication::translate("CommandLine", "--change-method takes jt, srb or cg, not \"%1\"")
                 .arg(value("change-method"));
+    }
+    if (given("pairs-correction")) {
+        out.pairsCorrection = profile::findCorrection(text::lowerAscii(value("pairs-correction").toStdString()));
+        if (!out.pairsCorrection)
+            return QCoreApplication::translate("CommandLine", "--pairs-correction takes none, bonferroni or holm, not \"%1\"")
+                .arg(value("pairs-correction"));
+    }
+    if (given("low-cutoff")) {
+        const std::string number = optionNumber(value("low-cutoff"));
+        if (number.empty() || !profile::lowCutoffUsable(text::Val(number)))
+            return QCoreApplication::translate("CommandLine", "--low-cutoff must be a number greater than 0 and less than 50, not \"%1\"")
+                .arg(value("low-cutoff"));
+        out.lowCutoff = text::Val(number);
     }
     return {};
 }

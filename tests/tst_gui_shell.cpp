@@ -598,7 +598,8 @@ void TestShell::batteryReportWithoutADisplay()
     const QString said = QString::fromLocal8Bit(help.readAllStandardOutput());
     for (const char *part : {"--battery <FILE>", "--pdf <OUT>", "--odt <OUT>", "quintaval --battery FILE --pdf OUT.pdf", "--person <NAME>",
                              "--metric <M>", "--alpha <A>", "--bonferroni", "--confidence <C>", "--ci-method <M>",
-                             "--descriptors <D>", "--correlations <FILE>", "--change-method <M>"})
+                             "--descriptors <D>", "--correlations <FILE>", "--change-method <M>", "--pairs-correction <C>",
+                             "--low-cutoff <P>"})
         QVERIFY2(said.contains(QLatin1String(part)), part);
 }
 
@@ -801,6 +802,17 @@ void TestShell::batteryReportOptions_data()
                                          << QStringList();
     QTest::newRow("--change-method unknown") << QStringList{"--change-method", "rci"} << QByteArray() << 2
                                              << "--change-method takes jt, srb or cg" << QStringList() << QStringList();
+    QTest::newRow("the family's options")
+        << QStringList{"--pairs-correction", "HOLM", "--low-cutoff", "7,5", "--correlations", "correlations.csv"}
+        << QByteArray("[battery]\npairsCorrection=bonferroni\nlowCutoff=2\n") << 0 << ""
+        << QStringList{"tested as a family with Holm's correction", "percentile rank below 7.5."}
+        << QStringList{"Bonferroni's correction", "rank below 2."};
+    QTest::newRow("--pairs-correction unknown") << QStringList{"--pairs-correction", "sidak"} << QByteArray() << 2
+                                                << "--pairs-correction takes none, bonferroni or holm"
+                                                << QStringList() << QStringList();
+    QTest::newRow("--low-cutoff out of range") << QStringList{"--low-cutoff", "50"} << QByteArray() << 2
+                                               << "--low-cutoff must be a number greater than 0 and less than 50"
+                                               << QStringList() << QStringList();
     QTest::newRow("--correlations unreadable") << QStringList{"--correlations", "gone.csv"} << QByteArray() << 2
                                                << "gone.csv could not be read" << QStringList() << QStringList();
 }

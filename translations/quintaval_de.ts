@@ -144,6 +144,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>--change-method takes jt, srb or cg, not &quot;%1&quot;</source>
         <translation>--change-method nimmt jt, srb oder cg, nicht „%1“</translation>
     </message>
+    <message>
+        <source>With --pdf: how a person&apos;s pairs of scores are tested as a family: none, bonferroni or holm.</source>
+        <translation>Mit --pdf: wie die Wertepaare einer Person als Familie geprüft werden: none (keine Korrektur), bonferroni oder holm.</translation>
+    </message>
+    <message>
+        <source>With --pdf: a score is low below this percentile, 0 &lt; P &lt; 50.</source>
+        <translation>Mit --pdf: ein Wert ist niedrig unter diesem Prozentrang, 0 &lt; P &lt; 50.</translation>
+    </message>
+    <message>
+        <source>--pairs-correction takes none, bonferroni or holm, not &quot;%1&quot;</source>
+        <translation>--pairs-correction nimmt none, bonferroni oder holm, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--low-cutoff must be a number greater than 0 and less than 50, not &quot;%1&quot;</source>
+        <translation>--low-cutoff muss eine Zahl größer als 0 und kleiner als 50 sein, nicht „%1“</translation>
+    </message>
 </context>
 <context>
     <name>ControlWnd</name>
