@@ -401,8 +401,21 @@ private:
         table.points = kPairPoints;
         table.continuedHeading = PageWords::tr("%1 (continued)").arg(PageWords::tr("Significant differences"));
         table.headingPoints = kSectionPoints;
-        QStringList half{PageWords::tr("Score 1"), PageWords::tr("Score 2"), PageWords::tr("D"), PageWords::tr("Crit.")};
-        std::vector<bool> right{false, false, true, true};
+        // Under a correction the adjusted p decides, so it is printed; under
+        // Holm's no single critical value does, so none is.
+        const profile::PairsCorrection correction = m_report.settings.pairsCorrection;
+        const bool critical = correction != profile::PairsCorrection::Holm;
+        const bool adjusted = correction != profile::PairsCorrection::None;
+        QStringList half{PageWords::tr("Score 1"), PageWords::tr("Score 2"), PageWords::tr("D")};
+        std::vector<bool> right{false, false, true};
+        if (critical) {
+            half << PageWords::tr("Crit.");
+            right.push_back(true);
+        }
+        if (adjusted) {
+            half << PageWords::tr("p adj.");
+            right.push_back(true);
+        }
         if (rates) {
             half << PageWords::tr("BR %");
             right.push_back(true);
@@ -411,7 +424,11 @@ private:
         table.rightAligned = right;
         table.rightAligned.insert(table.rightAligned.end(), right.begin(), right.end());
         auto cells = [&](const profile::PairResult *pair) {
-            QStringList row{nameOf(pair->first), nameOf(pair->second), page(pair->difference), page(pair->critical)};
+            QStringList row{nameOf(pair->first), nameOf(pair->second), page(pair->difference)};
+            if (critical)
+                row << page(pair->critical);
+            if (adjusted)
+                row << page(pair->pAdjusted);
             if (rates)
                 row << page(pair->baseRate);
             return row;
@@ -428,11 +445,18 @@ private:
         }
         m_document.addTable(table, kSpace / 2);
         QString note = PageWords::tr("%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus "
-                                     "score 2 on the %4 scale; Crit.: the difference significance needs.")
+                                     "score 2 on the %4 scale.")
                            .arg(shown.size())
                            .arg(tested)
                            .arg(alpha)
                            .arg(m_metric);
+        if (critical)
+            note += QLatin1Char(' ') + PageWords::tr("Crit.: the difference significance needs.");
+        if (adjusted)
+            note += QLatin1Char(' ')
+                + PageWords::tr("Tested as a family with %1; p adj.: the two-tailed p so adjusted, and a difference is "
+                                "significant where it is at most alpha.")
+                      .arg(correctionName(correction));
         if (rates)
             note += QLatin1Char(' ') + PageWords::tr("BR: base rate, the percent of people with a difference at least "
                                                      "as large in the same direction.");

@@ -805,7 +805,7 @@ void TestShell::batteryReportOptions_data()
     QTest::newRow("the family's options")
         << QStringList{"--pairs-correction", "HOLM", "--low-cutoff", "7,5", "--correlations", "correlations.csv"}
         << QByteArray("[battery]\npairsCorrection=bonferroni\nlowCutoff=2\n") << 0 << ""
-        << QStringList{"tested as a family with Holm's correction", "percentile rank below 7.5."}
+        << QStringList{"tested as a family with Holm's correction", "percentile rank below 7.5.", "p adj."}
         << QStringList{"Bonferroni's correction", "rank below 2."};
     QTest::newRow("--pairs-correction unknown") << QStringList{"--pairs-correction", "sidak"} << QByteArray() << 2
                                                 << "--pairs-correction takes none, bonferroni or holm"

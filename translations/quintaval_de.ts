@@ -1461,10 +1461,6 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <translation>D</translation>
     </message>
     <message>
-        <source>%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus score 2 on the %4 scale; Crit.: the difference significance needs.</source>
-        <translation>%1 von %2 Differenzen sind bei α = %3 (zweiseitig) signifikant. D: Wert 1 minus Wert 2 auf der Skala %4; Krit.: kritische Differenz.</translation>
-    </message>
-    <message>
         <source>BR: base rate, the percent of people with a difference at least as large in the same direction.</source>
         <translation>BR: Basisrate, der Prozentsatz der Personen mit einer mindestens so großen Differenz in derselben Richtung.</translation>
     </message>
@@ -1703,6 +1699,22 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
     <message>
         <source>Pairs of scores are tested as a family with %1.</source>
         <translation>Die Paare von Werten werden als Familie geprüft, mit %1.</translation>
+    </message>
+    <message>
+        <source>p adj.</source>
+        <translation>p korr.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences are significant at alpha %3, two-tailed. D: score 1 minus score 2 on the %4 scale.</source>
+        <translation>%1 von %2 Differenzen sind bei α = %3 (zweiseitig) signifikant. D: Wert 1 minus Wert 2 auf der Skala %4.</translation>
+    </message>
+    <message>
+        <source>Crit.: the difference significance needs.</source>
+        <translation>Krit.: kritische Differenz.</translation>
+    </message>
+    <message>
+        <source>Tested as a family with %1; p adj.: the two-tailed p so adjusted, and a difference is significant where it is at most alpha.</source>
+        <translation>Als Familie geprüft mit %1; p korr.: das so korrigierte zweiseitige p; eine Differenz ist signifikant, wo es höchstens α beträgt.</translation>
     </message>
 </context>
 <context>
