@@ -372,6 +372,18 @@ private:
                       .arg(numbers::plain(m_report.settings.lowCutoff))
                       .toHtmlEscaped(),
                   kNotePoints);
+        // An empty rate says why on paper too.
+        QStringList why;
+        for (const profile::UnusualSet &set : sets)
+            for (const profile::Figure *figure : {&set.lowBaseRate, &set.mahalanobis})
+                if (!figure->known() && figure->missing != profile::Missing::None) {
+                    why << PageWords::tr("%1: %2")
+                               .arg(set.name.empty() ? PageWords::tr("no set") : qs(set.name),
+                                    Words::missing(figure->missing));
+                    break;
+                }
+        if (!why.isEmpty())
+            paragraph(m_document, why.join(QLatin1Char(' ')).toHtmlEscaped(), kNotePoints);
     }
 
     // Two pairs to a line, so that a battery's many differences take half

@@ -765,7 +765,8 @@ void TestShell::batteryReportOptions_data()
     QTest::addColumn<QStringList>("printed"); // each found in the PDF's text
     QTest::addColumn<QStringList>("notPrinted");
     QTest::newRow("every person, each with their own pages")
-        << QStringList() << QByteArray() << 0 << "" << QStringList{"Name or code: Ada", "Name or code: Ben"}
+        << QStringList() << QByteArray() << 0 << "" << QStringList{"Name or code: Ada", "Name or code: Ben",
+                                                                     "no set: Not worked out: a correlation is not known."}
         << QStringList{"page 3 of"}; // two pages each, counted for each person
     QTest::newRow("--person") << QStringList{"--person", "Ben"} << QByteArray() << 0 << ""
                               << QStringList{"Name or code: Ben"} << QStringList{"Ada"};

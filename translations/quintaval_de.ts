@@ -1716,6 +1716,10 @@ Für CSV-Dateien mit vielen Werten siehe quintaval-convert.</translation>
         <source>Tested as a family with %1; p adj.: the two-tailed p so adjusted, and a difference is significant where it is at most alpha.</source>
         <translation>Als Familie geprüft mit %1; p korr.: das so korrigierte zweiseitige p; eine Differenz ist signifikant, wo es höchstens α beträgt.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>battery::BatteryWnd</name>
