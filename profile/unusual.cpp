@@ -503,12 +503,13 @@ namespace {
 // batch's people bring the same few differences, p values and standard
 // errors again and again. Whatever it recalls was worked out by the same
 // code as the full analysis, so the figures cannot differ.
+template <class Value>
 class Recall {
 public:
     explicit Recall(int bits) : m_shift(64 - bits), m_slots(size_t(1) << bits) {}
 
     template <class Work>
-    double operator()(double a, double b, Work work)
+    const Value &operator()(double a, double b, Work work)
     {
         std::uint64_t x, y;
         std::memcpy(&x, &a, sizeof x);
@@ -525,11 +526,18 @@ public:
 private:
     struct Slot {
         std::uint64_t a = 0, b = 0;
-        double value = 0;
+        Value value{};
         bool filled = false;
     };
     int m_shift;
     std::vector<Slot> m_slots;
+};
+
+// A pair's test by its difference and standard error, before any correction.
+struct PairTest {
+    double d = 0;         // |difference| as shown
+    double p = 0;
+    bool significant = false; // without a correction
 };
 
 } // namespace
@@ -557,12 +565,11 @@ struct SetsMemo::Kept {
     };
     std::vector<Battery> batteries;
 
-    Recall percentile{10};    // by z, whatever the settings
-    Recall shown{12};         // |difference| as shown, by the difference
-    Recall p{12};             // by |difference| shown and standard error
-    Recall atMost{12};        // pShownAtMost(p, alpha), by p
-    Recall criticalNone{8};   // as shown, by standard error
-    Recall criticalBonferroni{10}; // by standard error and m
+    Recall<double> percentile{10};         // by z, whatever the settings
+    Recall<PairTest> tests{13};            // by difference and standard error
+    Recall<double> criticalNone{12};       // as shown, by standard error
+    Recall<bool> atMost{12};               // pShownAtMost(p, alpha), by p
+    Recall<double> criticalBonferroni{12}; // by standard error and m
 
     struct Pair {
         int first, second;
@@ -592,8 +599,10 @@ struct SetsMemo::Kept {
             rules = rulesOf(metric);
             zAlpha = formula::criticalZ(alpha);
             bonferroniM = -1;
-            for (Recall *r : {&shown, &p, &atMost, &criticalNone, &criticalBonferroni})
-                r->clear();
+            tests.clear();
+            criticalNone.clear();
+            atMost.clear();
+            criticalBonferroni.clear();
         }
         valid = true;
     }
@@ -603,8 +612,8 @@ struct SetsMemo::Kept {
         return atMost(value, 0, [&] {
             scratch.value = value;
             scratch.missing = Missing::None;
-            return pShownAtMost(scratch, alpha) ? 1.0 : 0.0;
-        }) != 0;
+            return pShownAtMost(scratch, alpha);
+        });
     }
 
     Battery &battery(const Analysis &a, const Correlations &c, const std::vector<int> &members,
@@ -664,25 +673,24 @@ struct SetsMemo::Kept {
                 if (!(se > 0))
                     continue;
                 const double difference = (a.scores[i].z - a.scores[j].z) * sd;
-                const double d = shown(difference, 0, [&] {
+                const PairTest &test = tests(difference, se, [&] {
+                    PairTest t;
                     setNumber(scratch, difference, rules.differenceDecimals);
-                    return std::fabs(shownOf(scratch));
+                    t.d = std::fabs(shownOf(scratch));
+                    t.p = std::erfc(t.d / se * M_SQRT1_2);
+                    const double critical = criticalNone(se, 0, [&] {
+                        setCritical(scratch, zAlpha * se, 2);
+                        return shownOf(scratch);
+                    });
+                    t.significant = t.d >= critical && shownAtMost(t.p);
+                    return t;
                 });
-                const double pValue =
-                    p(d, se, [&] { return std::erfc(d / se * M_SQRT1_2); });
-                pairs.push_back({int(i), int(j), d, se, pValue, false});
+                pairs.push_back({int(i), int(j), test.d, se, test.p, test.significant});
             }
         }
         const int m = int(pairs.size());
         switch (correction) {
         case PairsCorrection::None:
-            for (Pair &pair : pairs) {
-                const double critical = criticalNone(pair.se, 0, [&] {
-                    setCritical(scratch, zAlpha * pair.se, 2);
-                    return shownOf(scratch);
-                });
-                pair.significant = pair.d >= critical && shownAtMost(pair.p);
-            }
             break;
         case PairsCorrection::Bonferroni:
             if (bonferroniM != m) {
