@@ -723,12 +723,15 @@ struct SetsMemo::Kept {
     }
 };
 
-SetsMemo::SetsMemo() : kept(std::make_unique<Kept>()) {}
+SetsMemo::SetsMemo() = default;
 SetsMemo::~SetsMemo() = default;
 
 void summariseSets(const Analysis &a, const Correlations &correlations, LowScoreCache &cache,
                    SetsMemo &memo, std::vector<UnusualSet> &out)
 {
+    // Made on first use: a converter writing another table never needs it.
+    if (!memo.kept)
+        memo.kept = std::make_unique<SetsMemo::Kept>();
     SetsMemo::Kept &kept = *memo.kept;
     kept.reset(a, correlations);
     kept.testPairs(a);
