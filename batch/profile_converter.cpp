@@ -588,7 +588,7 @@ void ProfileConverter::flush(RowSink &out, bool more)
         return;
     readRows();
     static constexpr unsigned kParts[] = {profile::kScores, profile::kPairs, profile::kComposites,
-                                          profile::kScores | profile::kPairs};
+                                          profile::kSets};
     profile::analyse(m_profile, m_settings.correlations, m_settings.analysis, m_analysis,
                      kParts[int(m_settings.table)]);
     takeRefusals(more);
@@ -1215,7 +1215,7 @@ static std::string_view unusualNote(profile::Missing missing)
 
 void ProfileConverter::writeSummary(RowSink &out)
 {
-    profile::unusualSets(m_analysis, m_settings.correlations, &m_lowScores, true, m_unusual);
+    profile::summariseSets(m_analysis, m_settings.correlations, m_lowScores, m_setsMemo, m_unusual);
     // A person none of whose rows could be used still has a row, saying why.
     if (m_unusual.empty()) {
         out.cell(m_person);

@@ -162,6 +162,7 @@ private:
     profile::Analysis m_analysis;
     // The low-score distributions, worked out once per matrix and cut-off.
     profile::LowScoreCache m_lowScores;
+    profile::SetsMemo m_setsMemo;
     std::vector<profile::UnusualSet> m_unusual;
     std::vector<size_t> m_entryLine;     // the line of each entry
     std::vector<size_t> m_leftOut;       // lines refused or malformed

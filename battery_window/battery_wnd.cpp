@@ -518,12 +518,22 @@ void BatteryWnd::showSampleColumns()
 void BatteryWnd::fitFigures()
 {
     const QFontMetrics metrics(m_scores->font());
+    // Figures repeat from edit to edit: each text is measured once.
+    if (m_scores->font() != m_widthsFont || m_widths.size() > 4096) {
+        m_widthsFont = m_scores->font();
+        m_widths.clear();
+    }
     for (int column = kMetricColumn; column < kColumnCount; ++column) {
         if (!isNumberColumn(column))
             continue;
         int widest = 0;
-        for (int row = 0; row < m_model->rowCount(); ++row)
-            widest = std::max(widest, metrics.horizontalAdvance(m_model->cellText(row, column)));
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QString text = m_model->cellText(row, column);
+            auto known = m_widths.constFind(text);
+            if (known == m_widths.cend())
+                known = m_widths.insert(text, metrics.horizontalAdvance(text));
+            widest = std::max(widest, *known);
+        }
         if (widest + 16 > m_scores->columnWidth(column))
             m_scores->setColumnWidth(column, widest + 16);
     }

@@ -17,6 +17,8 @@
 #include "text/read_files.h"
 
 #include <QDateTime>
+#include <QFont>
+#include <QHash>
 #include <QFutureWatcher>
 #include <QPoint>
 #include <QPointer>
@@ -226,6 +228,8 @@ private:
     QAbstractItemView *m_lastTable = nullptr;
     QPointer<QWidget> m_lastFocus; // in this window, never the menu bar
     QString m_captions; // the metric and level the columns were fitted to
+    QHash<QString, int> m_widths; // of figures' texts in m_widthsFont
+    QFont m_widthsFont;
     QString m_howHtml;  // what the explanation pane shows
 
     QStringList m_recent;    // as the settings keep them, the latest first

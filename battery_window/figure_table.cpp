@@ -1,9 +1,15 @@
 #include "battery_window/figure_table.h"
 
+#include <algorithm>
+
 namespace battery {
 
 void FigureTable::setHeader(const QStringList &captions, const QStringList &tips, std::vector<bool> rightAligned)
 {
+    // Every edit fills the table anew; a header said to have changed makes
+    // the view measure every caption again.
+    if (captions == m_captions && tips == m_tips && rightAligned == m_right)
+        return;
     const bool wider = captions.size() != m_captions.size();
     if (wider)
         beginResetModel();
@@ -18,11 +24,25 @@ void FigureTable::setHeader(const QStringList &captions, const QStringList &tips
 
 void FigureTable::setRows(std::vector<std::vector<FigureCell>> rows)
 {
-    // Same number of rows: the views keep their selection and scroll.
+    // Same number of rows: the views keep their selection and scroll, and
+    // repaint only the rows whose cells changed.
     if (rows.size() == m_rows.size()) {
+        const auto same = [](const std::vector<FigureCell> &a, const std::vector<FigureCell> &b) {
+            return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const FigureCell &x, const FigureCell &y) {
+                return x.text == y.text && x.tip == y.tip && x.item == y.item && x.index == y.index;
+            });
+        };
+        int first = -1, last = -1;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (same(rows[row], m_rows[row]))
+                continue;
+            if (first < 0)
+                first = int(row);
+            last = int(row);
+        }
         m_rows = std::move(rows);
-        if (!m_rows.empty())
-            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        if (first >= 0)
+            emit dataChanged(index(first, 0), index(last, columnCount() - 1));
         return;
     }
     beginResetModel();

@@ -44,17 +44,6 @@ bool positiveSemiDefinite(std::vector<double> &m, std::size_t k)
     return true;
 }
 
-namespace {
-
-using conversion::kScales;
-
-// The scale a profile is shown on, and how many decimals its figures have.
-struct MetricRules {
-    interpretation::ScaleId scale;
-    double mean, sd;
-    int differenceDecimals, deviationDecimals, deviationCriticalDecimals;
-};
-
 // A difference is rounded as the metric's scores are; a deviation has one
 // decimal more. Critical values have two decimals, or as many as the figure
 // they are compared with: a deviation of 0.877 against a critical value
@@ -68,6 +57,10 @@ MetricRules rulesOf(Metric metric)
             std::max(2, decimals + 1)};
 }
 
+namespace {
+
+using conversion::kScales;
+
 constexpr int kTwoDecimals = 2;
 constexpr int kBaseRateDecimals = 1;
 constexpr const char *kReliabilityMask = "#.000";
@@ -80,9 +73,10 @@ double setNumber(Figure &figure, double value, int decimals)
     return text::fixedNumber(value, decimals, figure.text);
 }
 
+} // namespace
+
 // A critical value shown rounded down would call a difference equal to it
-// significant though it falls short: shown rounded up, away from zero, to
-// its decimals, and returned as shown.
+// significant though it falls short.
 double setCritical(Figure &figure, double value, int decimals)
 {
     double shown = setNumber(figure, value, decimals);
@@ -92,6 +86,8 @@ double setCritical(Figure &figure, double value, int decimals)
     }
     return shown;
 }
+
+namespace {
 
 void setMissing(Figure &figure, Missing why)
 {
@@ -138,6 +134,7 @@ public:
         if (&m_out.settings != &m_settings)
             m_out.settings = m_settings;
         m_zAlpha = formula::criticalZ(m_settings.alpha);
+        m_setsOnly = (parts & kSets) && !(parts & kScores);
         m_out.impossibleMatrices.clear();
         m_out.correlationsAboveReliabilities.clear();
         checkEntries();
@@ -152,6 +149,8 @@ public:
         }
         if (parts & kScores) {
             deviations();
+        } else if (m_setsOnly) {
+            setsOnly();
         } else {
             m_out.sets.clear();
             m_out.deviationCount = 0;
@@ -206,8 +205,13 @@ private:
             kept.study = entry.study;
             kept.controls = entry.controls;
             result.z = zOf(entry, entry.score);
-            onMetric(result.metric, result.z);
-            result.retestZ = retestUsable(entry) ? zOf(entry, *entry.retest) : std::nan("");
+            if (m_setsOnly) {
+                setMissing(result.metric, Missing::None);
+                result.retestZ = std::nan("");
+            } else {
+                onMetric(result.metric, result.z);
+                result.retestZ = retestUsable(entry) ? zOf(entry, *entry.retest) : std::nan("");
+            }
             m_index[i] = indexOf(i);
         }
     }
@@ -354,6 +358,75 @@ private:
         m_out.deviationMeanZ = any ? m_out.sets.front().meanZ : std::nan("");
         m_out.meanCorrelation = any ? m_out.sets.front().meanCorrelation : std::nan("");
         m_out.errorVarianceSum = any ? m_out.sets.front().errorVarianceSum : 0;
+    }
+
+    // The sets and their members, and which cannot hold together, as
+    // deviations() finds them, without a deviation's figures. The sets'
+    // storage is kept from the person before.
+    void setsOnly()
+    {
+        std::vector<Analysis::ComparisonSet> &sets = m_out.sets;
+        size_t count = 0;
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            ScoreResult &result = m_out.scores[i];
+            result.set = -1;
+            if (!used(i))
+                continue;
+            const std::string &name = m_entries[i].set;
+            size_t s = 0;
+            while (s < count && !text::equalsIgnoringCase(sets[s].name, name))
+                ++s;
+            if (s == count) {
+                if (count == sets.size())
+                    sets.emplace_back();
+                Analysis::ComparisonSet &set = sets[count++];
+                set.name = name;
+                set.members.clear();
+                set.meanZ = set.meanCorrelation = std::nan("");
+                set.errorVarianceSum = 0;
+            }
+            result.set = int(s);
+            if (!std::isnan(reliability(i)))
+                sets[s].members.push_back(int(i));
+        }
+        sets.resize(count);
+        for (Analysis::ComparisonSet &set : sets) {
+            if (set.count() < 3)
+                continue;
+            m_members.assign(set.members.begin(), set.members.end());
+            if (rowMeanCorrelations(set) && !knownPossible())
+                m_out.impossibleMatrices.emplace_back(m_members.begin(), m_members.end());
+        }
+        const bool any = !sets.empty();
+        m_out.deviationCount = any ? sets.front().count() : 0;
+        m_out.deviationMeanZ = std::nan("");
+        m_out.meanCorrelation = any ? sets.front().meanCorrelation : std::nan("");
+        m_out.errorVarianceSum = 0;
+    }
+
+    // membersPossible() for people with the same tests, worked out once.
+    bool knownPossible()
+    {
+        Analysis::Memo &memo = m_out.memo;
+        if (memo.possibleOf != m_correlations.serial()) {
+            memo.possibleOf = m_correlations.serial();
+            memo.possible.clear();
+        }
+        std::vector<int> &key = memo.key;
+        key.clear();
+        for (size_t i : m_members)
+            key.push_back(m_index[i]);
+        for (const auto &known : memo.possible)
+            if (known.first == key)
+                return known.second;
+        // A hostile file could bring new tests with every person.
+        if (memo.possible.size() >= 16)
+            memo.possible.clear();
+        const size_t before = m_out.impossibleMatrices.size();
+        const bool possible = membersPossible();
+        m_out.impossibleMatrices.resize(before);
+        memo.possible.emplace_back(key, possible);
+        return possible;
     }
 
     int setOf(const std::string &name)
@@ -615,6 +688,7 @@ private:
     MetricRules m_rules;
     Analysis &m_out;
     double m_zAlpha = 0;
+    bool m_setsOnly = false;
     std::vector<int> &m_index;      // each entry's index in the correlations
     std::vector<size_t> &m_members; // the scores a step takes together
     std::vector<double> m_matrix;   // scratch: their correlations

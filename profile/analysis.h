@@ -125,8 +125,10 @@ struct CompositeResult {
 // What analyse() is asked for: a caller that shows only the pairs need not
 // pay for the rest, and the other way round. Without kScores a score has
 // only its problem, z and metric; without kPairs or kComposites there are
-// none of those.
-enum Parts : unsigned { kScores = 1, kPairs = 2, kComposites = 4, kAllParts = 7 };
+// none of those. kSets without kScores gives a score its problem, z and set
+// alone (no metric), the sets with their members, and what the correlations
+// cannot be: all that summariseSets() (profile/unusual.h) needs.
+enum Parts : unsigned { kScores = 1, kPairs = 2, kComposites = 4, kAllParts = 7, kSets = 8 };
 
 struct Analysis {
     Settings settings;                      // as analysed with
@@ -188,6 +190,11 @@ struct Analysis {
         std::vector<int> index;        // scratch: each entry's index in the correlations
         std::vector<size_t> members;   // scratch: the scores a step takes together
         std::vector<char> placed;      // scratch: entries already in a composite
+        // Whether the correlations among a set's scores could hold
+        // together, by their indices in the correlations.
+        std::vector<std::pair<std::vector<int>, bool>> possible;
+        unsigned long long possibleOf = 0; // Correlations::serial() they were read from
+        std::vector<int> key;          // scratch
     };
     Memo memo;
 };
@@ -200,6 +207,18 @@ Analysis analyse(const Profile &profile, const Correlations &correlations,
 // tool analyses person after person.
 void analyse(const Profile &profile, const Correlations &correlations, const Settings &settings,
              Analysis &into, unsigned parts = kAllParts);
+
+// The scale a profile is shown on, and how many decimals its figures have.
+struct MetricRules {
+    interpretation::ScaleId scale;
+    double mean, sd;
+    int differenceDecimals, deviationDecimals, deviationCriticalDecimals;
+};
+MetricRules rulesOf(Metric metric);
+
+// A critical value shown rounded up, away from zero, to its decimals: the
+// number shown.
+double setCritical(Figure &figure, double value, int decimals);
 
 // Every figure of an Analysis that explain() can account for.
 enum class Item {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <random>
 
@@ -493,6 +494,313 @@ void unusualSets(const Analysis &a, const Correlations &correlations, LowScoreCa
             continue;
         }
         setLowBaseRate(u, d.get());
+    }
+}
+
+namespace {
+
+// A function's results by its exact arguments, in a table of fixed size: a
+// batch's people bring the same few differences, p values and standard
+// errors again and again. Whatever it recalls was worked out by the same
+// code as the full analysis, so the figures cannot differ.
+template <class Value>
+class Recall {
+public:
+    explicit Recall(int bits) : m_shift(64 - bits), m_slots(size_t(1) << bits) {}
+
+    template <class Work>
+    const Value &operator()(double a, double b, Work work)
+    {
+        std::uint64_t x, y;
+        std::memcpy(&x, &a, sizeof x);
+        std::memcpy(&y, &b, sizeof y);
+        const std::uint64_t h = (x ^ (y * 0xC2B2AE3D27D4EB4FULL + (y >> 29))) * 0x9E3779B97F4A7C15ULL;
+        Slot &slot = m_slots[h >> m_shift];
+        if (!slot.filled || slot.a != x || slot.b != y)
+            slot = {x, y, work(), true};
+        return slot.value;
+    }
+
+    void clear() { std::fill(m_slots.begin(), m_slots.end(), Slot()); }
+
+private:
+    struct Slot {
+        std::uint64_t a = 0, b = 0;
+        Value value{};
+        bool filled = false;
+    };
+    int m_shift;
+    std::vector<Slot> m_slots;
+};
+
+// A pair's test by its difference and standard error, before any correction.
+struct PairTest {
+    double d = 0;         // |difference| as shown
+    double p = 0;
+    bool significant = false; // without a correction
+};
+
+} // namespace
+
+struct SetsMemo::Kept {
+    // What everything below was worked out under.
+    bool valid = false;
+    unsigned long long correlations = 0;
+    double cutoff = 0, alpha = 0;
+    Metric metric = Metric::Wechsler;
+    PairsCorrection correction = PairsCorrection::None;
+
+    MetricRules rules{};
+    double zAlpha = 0, zCutoff = 0;
+    int bonferroniM = -1;
+    double zBonferroni = 0;
+
+    // A set's scores by their indices in the correlations, and what their
+    // matrix gives.
+    struct Battery {
+        std::vector<int> index;
+        Missing missing = Missing::None; // NoCorrelation or NotPositiveDefinite
+        std::vector<double> matrix, l;
+        LowScoreCache::Entry distribution;
+    };
+    std::vector<Battery> batteries;
+
+    Recall<double> percentile{10};         // by z, whatever the settings
+    Recall<PairTest> tests{13};            // by difference and standard error
+    Recall<double> criticalNone{12};       // as shown, by standard error
+    Recall<bool> atMost{12};               // pShownAtMost(p, alpha), by p
+    Recall<double> criticalBonferroni{12}; // by standard error and m
+
+    struct Pair {
+        int first, second;
+        double d, se, p;
+        bool significant;
+    };
+    std::vector<Pair> pairs; // tested ones, in input order
+    std::vector<int> order;
+    std::vector<int> key;
+    std::vector<double> y;
+    Figure scratch;
+
+    // Forgets what the settings or correlations given now would change.
+    void reset(const Analysis &a, const Correlations &c)
+    {
+        const Settings &s = a.settings;
+        correction = s.pairsCorrection;
+        if (!valid || correlations != c.serial() || cutoff != s.lowCutoff) {
+            correlations = c.serial();
+            cutoff = s.lowCutoff;
+            zCutoff = interpretation::inverseNormal(cutoff / 100);
+            batteries.clear();
+        }
+        if (!valid || alpha != s.alpha || metric != s.metric) {
+            alpha = s.alpha;
+            metric = s.metric;
+            rules = rulesOf(metric);
+            zAlpha = formula::criticalZ(alpha);
+            bonferroniM = -1;
+            tests.clear();
+            criticalNone.clear();
+            atMost.clear();
+            criticalBonferroni.clear();
+        }
+        valid = true;
+    }
+
+    bool shownAtMost(double value)
+    {
+        return atMost(value, 0, [&] {
+            scratch.value = value;
+            scratch.missing = Missing::None;
+            return pShownAtMost(scratch, alpha);
+        });
+    }
+
+    Battery &battery(const Analysis &a, const Correlations &c, const std::vector<int> &members,
+                     LowScoreCache &cache)
+    {
+        const std::vector<int> &index = a.memo.index;
+        key.clear();
+        const bool indexed = index.size() == a.scores.size();
+        for (int i : members)
+            key.push_back(indexed ? index[size_t(i)] : -1);
+        for (Battery &b : batteries)
+            if (b.index == key)
+                return b;
+        // A hostile file could bring new tests with every person.
+        if (batteries.size() >= 16)
+            batteries.clear();
+        batteries.emplace_back();
+        Battery &b = batteries.back();
+        b.index = key;
+        const int k = int(key.size());
+        b.matrix.assign(size_t(k) * size_t(k), 1.0);
+        for (int x = 0; x < k && b.missing == Missing::None; ++x)
+            for (int y = 0; y < k; ++y) {
+                if (x == y)
+                    continue;
+                const double r = c.at(key[size_t(x)], key[size_t(y)]);
+                if (std::isnan(r)) {
+                    b.missing = Missing::NoCorrelation;
+                    break;
+                }
+                b.matrix[size_t(x * k + y)] = r;
+            }
+        if (b.missing == Missing::None && !cholesky(b.matrix, k, b.l))
+            b.missing = Missing::NotPositiveDefinite;
+        if (b.missing == Missing::None)
+            b.distribution = cache.get(b.matrix, k, cutoff);
+        return b;
+    }
+
+    // Every pair's test as familyFigures() decides it, without its figures.
+    void testPairs(const Analysis &a)
+    {
+        pairs.clear();
+        const double sd = rules.sd;
+        const size_t n = a.scores.size();
+        for (size_t i = 0; i < n; ++i) {
+            if (a.scores[i].problem)
+                continue;
+            const double ri = a.kept[i].reliability;
+            for (size_t j = i + 1; j < n; ++j) {
+                if (a.scores[j].problem)
+                    continue;
+                const double rj = a.kept[j].reliability;
+                if (std::isnan(ri) || std::isnan(rj))
+                    continue;
+                const double se = formula::pairStandardError(ri, rj, sd);
+                if (!(se > 0))
+                    continue;
+                const double difference = (a.scores[i].z - a.scores[j].z) * sd;
+                const PairTest &test = tests(difference, se, [&] {
+                    PairTest t;
+                    setNumber(scratch, difference, rules.differenceDecimals);
+                    t.d = std::fabs(shownOf(scratch));
+                    t.p = std::erfc(t.d / se * M_SQRT1_2);
+                    const double critical = criticalNone(se, 0, [&] {
+                        setCritical(scratch, zAlpha * se, 2);
+                        return shownOf(scratch);
+                    });
+                    t.significant = t.d >= critical && shownAtMost(t.p);
+                    return t;
+                });
+                pairs.push_back({int(i), int(j), test.d, se, test.p, test.significant});
+            }
+        }
+        const int m = int(pairs.size());
+        switch (correction) {
+        case PairsCorrection::None:
+            break;
+        case PairsCorrection::Bonferroni:
+            if (bonferroniM != m) {
+                bonferroniM = m;
+                zBonferroni = formula::criticalZ(alpha, double(std::max(1, m)));
+            }
+            for (Pair &pair : pairs) {
+                const double critical = criticalBonferroni(pair.se, double(m), [&] {
+                    return setCriticalUp(scratch, zBonferroni * pair.se);
+                });
+                pair.significant =
+                    pair.d >= critical && shownAtMost(std::min(1.0, double(m) * pair.p));
+            }
+            break;
+        case PairsCorrection::Holm: {
+            order.resize(pairs.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+                return pairs[size_t(x)].p < pairs[size_t(y)].p;
+            });
+            double running = 0;
+            for (size_t i = 0; i < order.size(); ++i) {
+                Pair &pair = pairs[size_t(order[i])];
+                running = std::max(running, std::min(1.0, double(m - int(i)) * pair.p));
+                pair.significant = shownAtMost(running);
+            }
+            break;
+        }
+        }
+    }
+};
+
+SetsMemo::SetsMemo() = default;
+SetsMemo::~SetsMemo() = default;
+
+void summariseSets(const Analysis &a, const Correlations &correlations, LowScoreCache &cache,
+                   SetsMemo &memo, std::vector<UnusualSet> &out)
+{
+    // Made on first use: a converter writing another table never needs it.
+    if (!memo.kept)
+        memo.kept = std::make_unique<SetsMemo::Kept>();
+    SetsMemo::Kept &kept = *memo.kept;
+    kept.reset(a, correlations);
+    kept.testPairs(a);
+    out.resize(a.sets.size());
+    const double cutoff = kept.cutoff;
+    for (size_t s = 0; s < a.sets.size(); ++s) {
+        UnusualSet &u = out[s];
+        u.set = int(s);
+        u.name = a.sets[s].name;
+        u.members.clear();
+        u.z.clear();
+        u.cutoff = cutoff;
+        u.zCutoff = kept.zCutoff;
+        int low = 0;
+        for (size_t i = 0; i < a.scores.size(); ++i) {
+            if (a.scores[i].problem || a.scores[i].set != int(s))
+                continue;
+            const double z = a.scores[i].z;
+            u.members.push_back(int(i));
+            u.z.push_back(z);
+            const double percentile =
+                isPercentileScale(a.kept[i].scale)
+                    ? a.kept[i].score
+                    : kept.percentile(z, 0, [&] { return interpretation::percentileRank(z); });
+            low += percentile < cutoff;
+        }
+        const int k = u.k();
+        u.df = k;
+        setNumber(u.lowCount, low, 0);
+        u.pairsTested = u.pairsSignificant = 0;
+        for (const SetsMemo::Kept::Pair &pair : kept.pairs) {
+            if (a.scores[size_t(pair.first)].set != int(s)
+                || a.scores[size_t(pair.second)].set != int(s))
+                continue;
+            ++u.pairsTested;
+            u.pairsSignificant += pair.significant;
+        }
+        if (k < 2) {
+            u.matrix.clear();
+            clearUnusual(u, Missing::TooFewScores);
+            continue;
+        }
+        const SetsMemo::Kept::Battery &b = kept.battery(a, correlations, u.members, cache);
+        if (b.missing == Missing::NoCorrelation) {
+            u.matrix.clear();
+            clearUnusual(u, Missing::NoCorrelation);
+            continue;
+        }
+        u.matrix = b.matrix;
+        if (b.missing == Missing::NotPositiveDefinite) {
+            clearUnusual(u, Missing::NotPositiveDefinite);
+            continue;
+        }
+        // D^2 = |L^-1 z|^2, by forward substitution, as unusualSets() does.
+        const std::vector<double> &l = b.l;
+        std::vector<double> &y = kept.y;
+        y.resize(size_t(k));
+        double d2 = 0;
+        for (int i = 0; i < k; ++i) {
+            double v = u.z[size_t(i)];
+            for (int j = 0; j < i; ++j)
+                v -= l[size_t(i * k + j)] * y[size_t(j)];
+            y[size_t(i)] = v / l[size_t(i * k + i)];
+            d2 += y[size_t(i)] * y[size_t(i)];
+        }
+        setNumber(u.mahalanobis, d2, 2);
+        const boost::math::chi_squared chi(k);
+        setPercent(u.mahalanobisRate, 100 * boost::math::cdf(boost::math::complement(chi, d2)));
+        setLowBaseRate(u, b.distribution.get());
     }
 }
 

@@ -97,6 +97,25 @@ struct UnusualSet {
 void unusualSets(const Analysis &analysis, const Correlations &correlations,
                  LowScoreCache *cache, bool compute, std::vector<UnusualSet> &out);
 
+// What summariseSets() works out once for people who share their tests and
+// settings, kept between calls. Its size stays bounded.
+class SetsMemo {
+public:
+    SetsMemo();
+    ~SetsMemo();
+    SetsMemo(const SetsMemo &) = delete;
+    SetsMemo &operator=(const SetsMemo &) = delete;
+    struct Kept;
+    std::unique_ptr<Kept> kept;
+};
+
+// The same sets as unusualSets() gives after analyse() with kScores and
+// kPairs, from an analysis made with kSets alone: without each score's and
+// pair's figures, for a table that writes only the sets'. A set's matrix,
+// its factor and distribution are worked out once for all who share them.
+void summariseSets(const Analysis &analysis, const Correlations &correlations,
+                   LowScoreCache &cache, SetsMemo &memo, std::vector<UnusualSet> &out);
+
 // Fills the pairs' p, p_adjusted and either-direction base rates and the
 // deviations' either-direction base rates, and re-decides the pairs under
 // the correction of analysis.settings. analyse() calls it.

@@ -9,6 +9,7 @@
 #include <limits>
 #include <string>
 
+#include "text/ascii.h"
 #include "text/text_routines.h"
 
 using namespace text;
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void formatIntoWritesWhatFormatDoes();
     void valAgreesWithFromChars();
     void shortestIntoWritesWhatToCharsDoes();
+    void trimmedCells_data();
+    void trimmedCells();
 };
 
 // The fast formatter against the general one, bit for bit: halves and their
@@ -236,6 +239,34 @@ void TextRoutinesTest::lengthAndCodes()
     QCOMPARE(Asc(utf8), code);
     if (code != 0)
         QCOMPARE(Asc(Chr(code)), code);
+}
+
+// Spaces and tabs leave a cell at either end, nothing else does.
+void TextRoutinesTest::trimmedCells_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("blank") << QByteArray(" \t \t") << QByteArray();
+    QTest::newRow("one character") << QByteArray("7") << QByteArray("7");
+    QTest::newRow("both ends") << QByteArray("\t 12.5  ") << QByteArray("12.5");
+    QTest::newRow("inside kept") << QByteArray(" Block  Design\t") << QByteArray("Block  Design");
+    QTest::newRow("a line break stays") << QByteArray("x\n ") << QByteArray("x\n");
+    QTest::newRow("no-break space stays") << QByteArray("\xc2\xa0x ") << QByteArray("\xc2\xa0x");
+    QTest::newRow("a NUL stays") << QByteArray(" \0a", 3) << QByteArray("\0a", 2);
+}
+
+void TextRoutinesTest::trimmedCells()
+{
+    QFETCH(QByteArray, cell);
+    QFETCH(QByteArray, expected);
+    const std::string_view got = trimmed(std::string_view(cell.constData(), std::size_t(cell.size())));
+    QCOMPARE(QByteArray(got.data(), qsizetype(got.size())), expected);
+    // Within the cell it was given: the batch reads the rest of the line on.
+    if (!got.empty()) {
+        QVERIFY(got.data() >= cell.constData());
+        QVERIFY(got.data() + got.size() <= cell.constData() + cell.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TextRoutinesTest)

@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <random>
+#include <set>
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/normal.hpp>
@@ -95,6 +97,36 @@ bool shownAtMost(const std::string &p, double alpha)
     if (p == "<.001")
         return alpha >= 0.001;
     return std::stod(p) <= alpha;
+}
+
+// Whether two sets say the same to the last bit, NaN agreeing with NaN;
+// the first difference, or empty.
+QString differenceOf(const UnusualSet &x, const UnusualSet &y)
+{
+    const auto same = [](double a, double b) {
+        return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+    };
+    const auto sameFigure = [&](const Figure &a, const Figure &b) {
+        return a.text == b.text && same(a.value, b.value) && a.missing == b.missing;
+    };
+    const std::pair<const char *, bool> checks[] = {
+        {"set", x.set == y.set && x.name == y.name},
+        {"members", x.members == y.members},
+        {"z", std::equal(x.z.begin(), x.z.end(), y.z.begin(), y.z.end(), same)},
+        {"matrix", x.matrix == y.matrix},
+        {"cutoff", same(x.cutoff, y.cutoff) && same(x.zCutoff, y.zCutoff)},
+        {"low count", sameFigure(x.lowCount, y.lowCount)},
+        {"low base rate", sameFigure(x.lowBaseRate, y.lowBaseRate)
+                              && same(x.lowBaseRateSe, y.lowBaseRateSe) && x.draws == y.draws},
+        {"mahalanobis", sameFigure(x.mahalanobis, y.mahalanobis) && x.df == y.df},
+        {"mahalanobis rate", sameFigure(x.mahalanobisRate, y.mahalanobisRate)},
+        {"pairs tested", x.pairsTested == y.pairsTested},
+        {"pairs significant", x.pairsSignificant == y.pairsSignificant},
+    };
+    for (const auto &[what, ok] : checks)
+        if (!ok)
+            return QString::fromLatin1(what);
+    return {};
 }
 
 } // namespace
@@ -426,6 +458,108 @@ private slots:
             }
             QVERIFY(!explain(a, Item::PairCritical, i));
         }
+    }
+
+    // The batch summary's light path against the full analysis, person
+    // after person into the same storage and memory: sets named in either
+    // case, refusals, scores without a reliability, a correlation missing, a
+    // matrix that cannot hold together, every correction, and settings and
+    // correlations that change between people.
+    void summaryAsTheFullAnalysis()
+    {
+        const auto file = [](const std::string &rows) {
+            Correlations c;
+            CorrelationError error;
+            if (!Correlations::parse(rows, c, error))
+                qFatal("bad correlations: %s", errorMessage(error).c_str());
+            return c;
+        };
+        // One common factor (positive definite); a correlation left out; a
+        // triangle of correlations no scores could have (a, b, c).
+        std::string factor = "name,a,b,c,d,e,f,g,h\n", gap, impossible;
+        for (int i = 0; i < 8; ++i) {
+            std::string row = std::string(1, char('a' + i));
+            for (int j = 0; j < i; ++j) {
+                char cell[8];
+                std::snprintf(cell, sizeof cell, ",%.2f", (0.55 + 0.04 * i) * (0.55 + 0.04 * j));
+                row += cell;
+            }
+            factor += row + ",1\n";
+        }
+        gap = factor;
+        gap.replace(gap.find("\nb,") + 3, 4, "");
+        impossible = "name,a,b,c,d,e\na,1\nb,.9,1\nc,.9,-.9,1\nd,.3,.3,.3,1\ne,.3,.3,.3,.3,1\n";
+        const Correlations files[] = {file(factor), file(gap), file(impossible), Correlations()};
+
+        struct Template {
+            std::vector<std::string> names, sets;
+        };
+        const Template templates[] = {
+            {{"a", "b", "c", "d", "e", "f"}, {"", "", "", "", "", ""}},
+            {{"a", "b", "c", "d", "e", "f", "g"}, {"X", "X", "x", "y", "Y", "x", "z"}},
+            {{"e", "A", "b", "c", "h"}, {"", "", "", "", "s"}},
+        };
+        const char *const scales[] = {"wechsler", "scaled", "t", "percentile", "z"};
+        const double low[] = {55, 1, 20, 1, -3}, high[] = {145, 19, 80, 99, 3};
+
+        std::mt19937_64 random(2707);
+        LowScoreCache cache;
+        SetsMemo memo;
+        Analysis light, full;
+        std::vector<UnusualSet> fast, slow;
+        std::set<int> seen; // what the people brought, to see the cases happen
+        for (int person = 0; person < 600; ++person) {
+            const Template &t = templates[random() % 3];
+            Profile profile;
+            for (size_t i = 0; i < t.names.size(); ++i) {
+                ScoreEntry e;
+                e.name = t.names[i];
+                e.set = t.sets[i];
+                const size_t s = random() % 5;
+                e.scale = findScale(scales[s]);
+                e.score = s == 4 ? std::round((low[s] + (high[s] - low[s]) * double(random() % 1000) / 999) * 10) / 10
+                                 : double(int(low[s]) + int(random() % unsigned(high[s] - low[s] + 1)));
+                if (random() % 10 != 0)
+                    e.reliability = 0.7 + 0.01 * double(random() % 28);
+                profile.entries.push_back(e);
+            }
+            // The last score at times beyond its scale, or named again.
+            const unsigned fault = unsigned(random() % 12);
+            if (fault == 0)
+                profile.entries.back().score = 1000;
+            else if (fault == 1)
+                profile.entries.back().name = "B";
+            Settings settings;
+            // Settings and files change in blocks of people, never all at once.
+            settings.pairsCorrection = PairsCorrection(person % 3);
+            settings.alpha = (person / 70) % 3 == 2 ? 0.01 : 0.05;
+            settings.metric = kMetrics[(person / 45) % 4];
+            settings.lowCutoff = (person / 30) % 4 == 3 ? 10 : 5;
+            const Correlations &c = files[(person / 25) % 4];
+
+            analyse(profile, c, settings, full, kScores | kPairs);
+            unusualSets(full, c, &cache, true, slow);
+            analyse(profile, c, settings, light, kSets);
+            summariseSets(light, c, cache, memo, fast);
+
+            const QByteArray where = "person " + QByteArray::number(person);
+            QVERIFY2(light.refused == full.refused, where);
+            QVERIFY2(light.impossibleMatrices == full.impossibleMatrices, where);
+            QVERIFY2(light.correlationsAboveReliabilities == full.correlationsAboveReliabilities, where);
+            QCOMPARE(fast.size(), slow.size());
+            for (size_t s = 0; s < slow.size(); ++s) {
+                const QString difference = differenceOf(fast[s], slow[s]);
+                QVERIFY2(difference.isEmpty(),
+                         qPrintable(where + ", set " + QByteArray::number(int(s)) + ": " + difference.toUtf8()));
+                seen.insert(int(slow[s].lowBaseRate.missing));
+                seen.insert(100 + int(slow[s].pairsSignificant > 0));
+            }
+            seen.insert(200 + int(!full.refused.empty()));
+            seen.insert(300 + int(!full.impossibleMatrices.empty()));
+        }
+        for (int expected : {int(Missing::None), int(Missing::TooFewScores), int(Missing::NoCorrelation),
+                             int(Missing::NotPositiveDefinite), 100, 101, 201, 301})
+            QVERIFY2(seen.count(expected), qPrintable(QString::number(expected)));
     }
 };
 

@@ -2,6 +2,7 @@
 // pastes read, every kind of edit undone and redone, and the profile
 // chart's geometry at the ends of its axis.
 #include "battery_window/battery_file.h"
+#include "battery_window/figure_table.h"
 #include "battery_window/paste_block.h"
 #include "battery_window/profile_chart.h"
 #include "battery_window/scores_model.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -120,6 +122,8 @@ private slots:
     void chartAtTheEnds();
     void chartDrawsWhereItSays();
     void chartStandsForItsFigures();
+    void figureTableSignalsWhatChanged_data();
+    void figureTableSignalsWhatChanged();
 
 private:
     QTemporaryDir m_dir;
@@ -673,6 +677,69 @@ void TestBatterySheet::chartStandsForItsFigures()
         QVERIFY2(z != normalZ.end(), qPrintable(tick.label));
         QVERIFY2(std::abs(tick.y - height(z->second)) < 0.05, qPrintable(tick.label));
     }
+}
+
+// A table filled anew after every edit says which rows changed, so that
+// the view repaints them, and nothing when nothing did: a cell whose text,
+// tip or figure changed unsaid would stay stale on screen.
+void TestBatterySheet::figureTableSignalsWhatChanged_data()
+{
+    QTest::addColumn<int>("row");     // changed, -1: none
+    QTest::addColumn<int>("other");   // a second row changed, -1: none
+    QTest::addColumn<QString>("what"); // text, tip or item
+    QTest::addColumn<bool>("header"); // the captions change too
+
+    QTest::newRow("nothing") << -1 << -1 << "" << false;
+    QTest::newRow("a text") << 1 << -1 << "text" << false;
+    QTest::newRow("a tip") << 2 << -1 << "tip" << false;
+    QTest::newRow("a figure") << 0 << -1 << "item" << false;
+    QTest::newRow("first and last") << 0 << 3 << "text" << false;
+    QTest::newRow("the captions") << -1 << -1 << "" << true;
+}
+
+void TestBatterySheet::figureTableSignalsWhatChanged()
+{
+    QFETCH(int, row);
+    QFETCH(int, other);
+    QFETCH(QString, what);
+    QFETCH(bool, header);
+    const auto rows = [] {
+        std::vector<std::vector<FigureCell>> made(4);
+        for (std::size_t r = 0; r < made.size(); ++r)
+            for (int c = 0; c < 2; ++c)
+                made[r].push_back({QString::number(r * 10 + std::size_t(c)), QString(), profile::Item::PairP, int(r)});
+        return made;
+    };
+    FigureTable table;
+    table.setHeader({"A", "B"}, {"", ""}, {false, true});
+    table.setRows(rows());
+    QSignalSpy data(&table, &QAbstractItemModel::dataChanged);
+    QSignalSpy captions(&table, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy reset(&table, &QAbstractItemModel::modelReset);
+    auto next = rows();
+    for (const int changed : {row, other}) {
+        if (changed < 0)
+            continue;
+        FigureCell &cell = next[std::size_t(changed)][1];
+        if (what == QLatin1String("text"))
+            cell.text = QStringLiteral("changed");
+        else if (what == QLatin1String("tip"))
+            cell.tip = QStringLiteral("why");
+        else
+            cell.item = profile::Item::PairPAdjusted;
+    }
+    table.setHeader({"A", header ? "C" : "B"}, {"", ""}, {false, true});
+    table.setRows(next);
+    QCOMPARE(captions.count(), header ? 1 : 0);
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(data.count(), row < 0 ? 0 : 1);
+    if (row >= 0) {
+        QCOMPARE(data[0][0].toModelIndex().row(), row);
+        QCOMPARE(data[0][1].toModelIndex().row(), std::max(row, other));
+        QCOMPARE(data[0][1].toModelIndex().column(), 1);
+    }
+    for (int r = 0; r < 4; ++r)
+        QCOMPARE(table.data(table.index(r, 1), Qt::DisplayRole).toString(), next[std::size_t(r)][1].text);
 }
 
 QTEST_MAIN(TestBatterySheet)

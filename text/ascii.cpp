@@ -21,10 +21,17 @@ std::string lowerAscii(std::string_view text)
 
 std::string_view trimmed(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
+    // A batch trims millions of short cells, most of them empty: a plain
+    // loop costs a fraction of a search for a set of characters.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    size_t first = 0, end = text.size();
+    while (first < end && blank(text[first]))
+        ++first;
+    if (first == end)
         return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (blank(text[end - 1]))
+        --end;
+    return text.substr(first, end - first);
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
