@@ -15,9 +15,9 @@ using namespace profile;
 namespace {
 
 struct Cells {
-    std::string scale = "wechsler", score, retest, reliability;
-    std::array<std::string, 6> study;
-    std::array<std::string, 3> controls;
+    std::string scale = "wechsler", score{}, retest{}, reliability{};
+    std::array<std::string, 6> study{};
+    std::array<std::string, 3> controls{};
 };
 
 ScoreEntry entryOf(const Cells &c)

@@ -1175,7 +1175,7 @@ void TestBattery::copiedTableSaysWhoseItIs()
     const QStringList lines = copied->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
     const QStringList heads = lines[0].split(QLatin1Char('\t'));
-    for (const QString &empty : {"Mean", "SD", "Retest", "Practice", "Group", "RCI", "Change"})
+    for (const char *empty : {"Mean", "SD", "Retest", "Practice", "Group", "RCI", "Change"})
         QVERIFY2(!heads.contains(empty), qPrintable(lines[0]));
     QVERIFY2(heads.contains(QStringLiteral("Reliability")) && heads.contains(QStringLiteral("Deviation")), qPrintable(lines[0]));
     for (const QString &line : lines)
