@@ -823,7 +823,7 @@ template <class Sink>
 void BatchConverter::writeMalformed(const text::CsvRecord &record, Sink &out) const
 {
     const std::vector<std::string> &cells = record.cells;
-    const std::string note = malformedNote(record);
+    const std::string note = malformedNote(record, m_header.size());
     std::string_view displaced;
     for (size_t column = 0; column < m_header.size(); ++column) {
         const std::string_view cell = column < cells.size() ? std::string_view(cells[column])
@@ -846,20 +846,6 @@ void BatchConverter::writeMalformed(const text::CsvRecord &record, Sink &out) co
     if (record.surplusCells > 0)
         out.writtenCells(record.surplus);
     out.endRow();
-}
-
-std::string BatchConverter::malformedNote(const text::CsvRecord &record) const
-{
-    switch (record.problem) {
-    case text::RowProblem::UnclosedQuote:
-        return "malformed row: a quoted cell is not closed";
-    case text::RowProblem::TextAfterQuote:
-        return "malformed row: text follows the closing quote of a cell";
-    case text::RowProblem::None:
-        break;
-    }
-    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
-           + std::to_string(m_header.size());
 }
 
 template RowResult BatchConverter::writeRow(const text::CsvRecord &, CsvSink &);

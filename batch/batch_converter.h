@@ -134,7 +134,6 @@ private:
     OutputColumn scoreOutput(int position) const;
     OutputColumn interpretedOutput(int cell) const;
     OutputColumn noteOutput() const;
-    std::string malformedNote(const text::CsvRecord &record) const;
     text::NumberSyntax syntaxOf(int field) const;
     std::string_view refusal(const conversion::Calculation &outcome);
 

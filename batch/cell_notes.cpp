@@ -19,4 +19,18 @@ std::string columnKey(std::string_view name)
     return text::lowerAscii(text::trimmed(name));
 }
 
+std::string malformedNote(const text::CsvRecord &record, std::size_t headerSize)
+{
+    switch (record.problem) {
+    case text::RowProblem::UnclosedQuote:
+        return "malformed row: a quoted cell is not closed";
+    case text::RowProblem::TextAfterQuote:
+        return "malformed row: text follows the closing quote of a cell";
+    case text::RowProblem::None:
+        break;
+    }
+    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
+           + std::to_string(headerSize);
+}
+
 } // namespace batch

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/csv_reader.h"
+
 namespace batch {
 
 // A cell quoted in a note: enough of it to find it by.
@@ -16,5 +18,8 @@ std::string quoted(std::string_view cell);
 
 // A column name as the header is matched: spaces around it dropped, A-Z as a-z.
 std::string columnKey(std::string_view name);
+
+// Why a row the reader could not split is left out.
+std::string malformedNote(const text::CsvRecord &record, std::size_t headerSize);
 
 } // namespace batch

@@ -1036,20 +1036,6 @@ void ProfileConverter::writeMalformed(const Row &row, RowSink &out)
     out.endRow();
 }
 
-std::string ProfileConverter::malformedNote(const text::CsvRecord &record, size_t headerSize)
-{
-    switch (record.problem) {
-    case text::RowProblem::UnclosedQuote:
-        return "malformed row: a quoted cell is not closed";
-    case text::RowProblem::TextAfterQuote:
-        return "malformed row: text follows the closing quote of a cell";
-    case text::RowProblem::None:
-        break;
-    }
-    return "malformed row: " + std::to_string(record.cellCount()) + " cells where the header has "
-           + std::to_string(headerSize);
-}
-
 // The person's scores, each as its column index and figures, are held in
 // the row being built; what became of the other rows goes to its note.
 void ProfileConverter::collectWide()

@@ -126,7 +126,6 @@ private:
     void collectWide();
     void noteWide(size_t line, const std::string &note);
     void endWidePerson();
-    static std::string malformedNote(const text::CsvRecord &record, size_t headerSize);
     void writePairs(RowSink &out);
     void writeComposites(RowSink &out);
     void writeSummary(RowSink &out);

@@ -53,6 +53,24 @@ void setPercent(Figure &figure, double percent)
         figure.text = "<0.1";
 }
 
+// The profile's distance D^2 = |L^-1 z|^2, by forward substitution through
+// R's Cholesky factor L, and the percent of healthy profiles beyond it.
+void setDistance(UnusualSet &u, const std::vector<double> &l, int k, std::vector<double> &y)
+{
+    y.resize(size_t(k));
+    double d2 = 0;
+    for (int i = 0; i < k; ++i) {
+        double v = u.z[size_t(i)];
+        for (int j = 0; j < i; ++j)
+            v -= l[size_t(i * k + j)] * y[size_t(j)];
+        y[size_t(i)] = v / l[size_t(i * k + i)];
+        d2 += y[size_t(i)] * y[size_t(i)];
+    }
+    setNumber(u.mahalanobis, d2, 2);
+    const boost::math::chi_squared chi(k);
+    setPercent(u.mahalanobisRate, 100 * boost::math::cdf(boost::math::complement(chi, d2)));
+}
+
 // A critical value rounded down would let a difference short of it pass.
 double setCriticalUp(Figure &figure, double value)
 {
@@ -463,19 +481,8 @@ void unusualSets(const Analysis &a, const Correlations &correlations, LowScoreCa
             clearUnusual(u, Missing::NotPositiveDefinite);
             continue;
         }
-        // D^2 = |L^-1 z|^2, by forward substitution.
-        std::vector<double> y(static_cast<size_t>(k));
-        double d2 = 0;
-        for (int i = 0; i < k; ++i) {
-            double v = u.z[size_t(i)];
-            for (int j = 0; j < i; ++j)
-                v -= l[size_t(i * k + j)] * y[size_t(j)];
-            y[size_t(i)] = v / l[size_t(i * k + i)];
-            d2 += y[size_t(i)] * y[size_t(i)];
-        }
-        setNumber(u.mahalanobis, d2, 2);
-        const boost::math::chi_squared chi(k);
-        setPercent(u.mahalanobisRate, 100 * boost::math::cdf(boost::math::complement(chi, d2)));
+        std::vector<double> y;
+        setDistance(u, l, k, y);
 
         LowScoreCache::Entry d;
         bool found = false;
@@ -785,21 +792,7 @@ void summariseSets(const Analysis &a, const Correlations &correlations, LowScore
             clearUnusual(u, Missing::NotPositiveDefinite);
             continue;
         }
-        // D^2 = |L^-1 z|^2, by forward substitution, as unusualSets() does.
-        const std::vector<double> &l = b.l;
-        std::vector<double> &y = kept.y;
-        y.resize(size_t(k));
-        double d2 = 0;
-        for (int i = 0; i < k; ++i) {
-            double v = u.z[size_t(i)];
-            for (int j = 0; j < i; ++j)
-                v -= l[size_t(i * k + j)] * y[size_t(j)];
-            y[size_t(i)] = v / l[size_t(i * k + i)];
-            d2 += y[size_t(i)] * y[size_t(i)];
-        }
-        setNumber(u.mahalanobis, d2, 2);
-        const boost::math::chi_squared chi(k);
-        setPercent(u.mahalanobisRate, 100 * boost::math::cdf(boost::math::complement(chi, d2)));
+        setDistance(u, b.l, k, kept.y);
         setLowBaseRate(u, b.distribution.get());
     }
 }
