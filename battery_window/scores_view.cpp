@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace battery {
 
 ScoresView::ScoresView(QWidget *parent)
@@ -17,6 +19,8 @@ ScoresView::ScoresView(QWidget *parent)
     m_names->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_names->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_names->setWordWrap(false);
+    // Frameless, so that its cells and head line up with the table's own.
+    m_names->setFrameShape(QFrame::NoFrame);
     m_names->hide();
     // Scrolled as the table scrolls; a double click edits the name in the table itself.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, m_names->verticalScrollBar(), &QScrollBar::setValue);
@@ -51,16 +55,39 @@ void ScoresView::placeNames()
         return;
     for (int column = 1; column < model()->columnCount(); ++column)
         m_names->setColumnHidden(column, true);
-    m_names->setColumnWidth(0, columnWidth(0));
-    m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
-    m_names->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
-    const int frame = frameWidth();
-    m_names->setGeometry(frame + verticalHeader()->width(), frame, columnWidth(0) + m_names->frameWidth() * 2,
-                         horizontalHeader()->height() + viewport()->height());
-    m_names->verticalScrollBar()->setValue(verticalScrollBar()->value());
     // Shown only while the first column is scrolled out of sight, so that
     // at the left edge the table is edited as it always was.
-    m_names->setVisible(columnViewportPosition(0) < 0);
+    const bool scrolled = columnViewportPosition(0) < 0;
+    m_names->setColumnWidth(0, scrolled ? namesCover() : columnWidth(0));
+    m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    m_names->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    m_names->setGeometry(frameWidth() + verticalHeader()->width(), frameWidth(), m_names->columnWidth(0),
+                         horizontalHeader()->height() + viewport()->height());
+    m_names->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    m_names->setVisible(scrolled);
+}
+
+int ScoresView::namesCover() const
+{
+    // To the next edge between columns: a sliver of a column half behind
+    // the names would show a figure cut.
+    const int width = columnWidth(0);
+    const int under = columnAt(width - 1);
+    if (under <= 0)
+        return width;
+    return std::max(width, columnViewportPosition(under) + columnWidth(under));
+}
+
+void ScoresView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || index.column() == 0)
+        return;
+    // A cell gone behind the names is brought out, a column at a time.
+    QScrollBar *bar = horizontalScrollBar();
+    while (m_names->isVisibleTo(this) && columnViewportPosition(index.column()) < m_names->columnWidth(0)
+           && bar->value() > bar->minimum())
+        bar->setValue(bar->value() - 1);
 }
 
 void ScoresView::resizeEvent(QResizeEvent *event)

@@ -16,6 +16,7 @@ public:
     // The cells Tab visits: those before this column.
     void setInputColumns(int count) { m_inputColumns = count; }
     void setModel(QAbstractItemModel *model) override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     // The names shown over the first column while it is scrolled away.
     QTableView *nameColumn() const { return m_names; }
 
@@ -26,6 +27,7 @@ protected:
 
 private:
     void placeNames();
+    int namesCover() const;
 
     QTableView *m_names = nullptr;
     int m_inputColumns = 0;

@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSvgRenderer>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QFileInfo>
@@ -1220,8 +1221,36 @@ void TestBattery::typesLikeASpreadsheet()
     QVERIFY(scores()->columnViewportPosition(0) < 0);
     QCOMPARE(names->model()->index(0, 0).data().toString(), model->index(0, 0).data().toString());
     QVERIFY(names->geometry().intersects(scores()->viewport()->geometry()));
-    QCOMPARE(names->columnWidth(0), scores()->columnWidth(0));
-    scores()->scrollTo(model->index(0, 0));
+
+    // At every scroll position the names end where a column begins, so no
+    // column shows a cut sliver beside them.
+    QScrollBar *bar = scores()->horizontalScrollBar();
+    for (int value = bar->minimum(); value <= bar->maximum(); ++value) {
+        bar->setValue(value);
+        if (!names->isVisible())
+            continue;
+        const int cover = names->width();
+        QVERIFY(names->columnWidth(0) >= scores()->columnWidth(0));
+        const int next = scores()->columnAt(cover);
+        if (next >= 0)
+            QVERIFY2(scores()->columnViewportPosition(next) == cover,
+                     qPrintable(QStringLiteral("at %1: column %2 starts at %3, the names end at %4")
+                                    .arg(value).arg(next).arg(scores()->columnViewportPosition(next)).arg(cover)));
+    }
+    // Walked left by the keys, the current cell never hides behind them.
+    scores()->setCurrentIndex(model->index(0, battery::kChangeColumn));
+    for (int column = battery::kChangeColumn; column > 0; --column) {
+        key(Qt::Key_Left);
+        const int at = scores()->currentIndex().column();
+        QVERIFY(at < column);
+        if (names->isVisible())
+            QVERIFY2(scores()->columnViewportPosition(at) >= names->width(),
+                     qPrintable(QStringLiteral("column %1 behind the names").arg(at)));
+        if (at == 0)
+            break;
+        column = at + 1;
+    }
+    QCOMPARE(scores()->currentIndex().column(), 0);
     QTRY_VERIFY(!names->isVisible());
 }
 
