@@ -1,5 +1,7 @@
 #include "framework/odt_package.h"
 
+#include <QFileInfo>
+#include <QLibrary>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -30,89 +32,150 @@ const QString kContent = QStringLiteral("content.xml");
 const QString kHeadingStyle = QStringLiteral("Heading_20_%1");
 constexpr int kDeepestHeading = 3;
 
+// libzip is loaded at the first export: linked, it and the libraries it
+// brings slowed every start for a feature most sessions never use.
+#define QUINTAVAL_ZIP_FUNCTIONS(X)                                                                         \
+    X(zip_error_init) X(zip_error_fini) X(zip_source_buffer_create) X(zip_open_from_source)               \
+    X(zip_source_free) X(zip_get_num_entries) X(zip_stat_init) X(zip_stat_index) X(zip_fopen_index)      \
+    X(zip_fread) X(zip_fclose) X(zip_discard) X(zip_source_keep) X(zip_source_buffer) X(zip_file_add)    \
+    X(zip_set_file_compression) X(zip_close) X(zip_source_stat) X(zip_source_open) X(zip_source_read)    \
+    X(zip_source_close)
+
+struct Zip {
+#define QUINTAVAL_ZIP_POINTER(name) decltype(&::name) name = nullptr;
+    QUINTAVAL_ZIP_FUNCTIONS(QUINTAVAL_ZIP_POINTER)
+#undef QUINTAVAL_ZIP_POINTER
+    bool loaded = false;
+};
+
+Zip loadZip()
+{
+    Zip zip;
+    QLibrary library;
+    // The file found when the program was built, then the same name on the
+    // loader's own path, then any version.
+    const QString built = QStringLiteral(QUINTAVAL_LIBZIP);
+    for (const QString &name : {built, QFileInfo(built).fileName(), QStringLiteral("zip")}) {
+        library.setFileName(name);
+        if (library.load())
+            break;
+    }
+    if (!library.isLoaded()) {
+        qWarning("OpenDocument export: libzip could not be loaded: %s", qPrintable(library.errorString()));
+        return zip;
+    }
+    bool all = true;
+#define QUINTAVAL_ZIP_RESOLVE(name)                                                                        \
+    zip.name = reinterpret_cast<decltype(zip.name)>(library.resolve(#name));                              \
+    all = all && zip.name;
+    QUINTAVAL_ZIP_FUNCTIONS(QUINTAVAL_ZIP_RESOLVE)
+#undef QUINTAVAL_ZIP_RESOLVE
+    if (!all)
+        qWarning("OpenDocument export: %s lacks a function this program needs", qPrintable(library.fileName()));
+    zip.loaded = all;
+    return zip;
+}
+
+const Zip &zipLibrary()
+{
+    static const Zip zip = loadZip();
+    return zip;
+}
+
 struct ZipError {
+    const Zip &zip;
     zip_error_t error;
-    ZipError() { zip_error_init(&error); }
-    ~ZipError() { zip_error_fini(&error); }
+    explicit ZipError(const Zip &z)
+        : zip(z)
+    {
+        zip.zip_error_init(&error);
+    }
+    ~ZipError() { zip.zip_error_fini(&error); }
 };
 
 bool readMembers(const QByteArray &bytes, std::vector<Member> &members)
 {
-    ZipError error;
-    zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error.error);
+    const Zip &zip = zipLibrary();
+    if (!zip.loaded)
+        return false;
+    ZipError error(zip);
+    zip_source_t *source = zip.zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error.error);
     if (!source)
         return false;
-    zip_t *archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error.error);
+    zip_t *archive = zip.zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error.error);
     if (!archive) {
-        zip_source_free(source);
+        zip.zip_source_free(source);
         return false;
     }
     bool read = true;
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    const zip_int64_t count = zip.zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count && read; ++i) {
         zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)
+        zip.zip_stat_init(&stat);
+        if (zip.zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)
             || !(stat.valid & ZIP_STAT_SIZE)) {
             read = false;
             break;
         }
         QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
-        zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
-        read = file && zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size);
+        zip_file_t *file = zip.zip_fopen_index(archive, zip_uint64_t(i), 0);
+        read = file && zip.zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size);
         if (file)
-            zip_fclose(file);
+            zip.zip_fclose(file);
         members.push_back({QString::fromUtf8(stat.name), data});
     }
-    zip_discard(archive);
+    zip.zip_discard(archive);
     return read;
 }
 
 bool writeMembers(const std::vector<Member> &members, QByteArray &out)
 {
-    ZipError error;
-    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error.error);
+    const Zip &zip = zipLibrary();
+    if (!zip.loaded)
+        return false;
+    ZipError error(zip);
+    zip_source_t *buffer = zip.zip_source_buffer_create(nullptr, 0, 0, &error.error);
     if (!buffer)
         return false;
-    zip_t *archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error.error);
+    zip_t *archive = zip.zip_open_from_source(buffer, ZIP_TRUNCATE, &error.error);
     if (!archive) {
-        zip_source_free(buffer);
+        zip.zip_source_free(buffer);
         return false;
     }
     // The archive's bytes stay in the buffer after it is closed.
-    zip_source_keep(buffer);
+    zip.zip_source_keep(buffer);
     bool added = true;
     for (const Member &member : members) {
-        zip_source_t *data = zip_source_buffer(archive, member.bytes.constData(), zip_uint64_t(member.bytes.size()), 0);
-        const zip_int64_t index = data ? zip_file_add(archive, member.name.toUtf8().constData(), data, 0) : -1;
+        zip_source_t *data = zip.zip_source_buffer(archive, member.bytes.constData(), zip_uint64_t(member.bytes.size()), 0);
+        const zip_int64_t index = data ? zip.zip_file_add(archive, member.name.toUtf8().constData(), data, 0) : -1;
         if (index < 0) {
             if (data)
-                zip_source_free(data);
+                zip.zip_source_free(data);
             added = false;
             break;
         }
         // A reader knows the kind from the first bytes of the file.
-        if (zip_set_file_compression(archive, zip_uint64_t(index), member.name == kMimetype ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+        if (zip.zip_set_file_compression(archive, zip_uint64_t(index), member.name == kMimetype ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                                      0)
             != 0) {
             added = false;
             break;
         }
     }
-    if (!added || zip_close(archive) != 0) {
-        zip_discard(archive);
-        zip_source_free(buffer);
+    if (!added || zip.zip_close(archive) != 0) {
+        zip.zip_discard(archive);
+        zip.zip_source_free(buffer);
         return false;
     }
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    bool read = zip_source_stat(buffer, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) && zip_source_open(buffer) == 0;
+    zip.zip_stat_init(&stat);
+    bool read = zip.zip_source_stat(buffer, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) && zip.zip_source_open(buffer) == 0;
     if (read) {
         out.resize(qsizetype(stat.size));
-        read = zip_source_read(buffer, out.data(), stat.size) == zip_int64_t(stat.size);
-        zip_source_close(buffer);
+        read = zip.zip_source_read(buffer, out.data(), stat.size) == zip_int64_t(stat.size);
+        zip.zip_source_close(buffer);
     }
-    zip_source_free(buffer);
+    zip.zip_source_free(buffer);
     return read;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -32,6 +33,7 @@ class TestPrintedDocument : public QObject {
     Q_OBJECT
 
 private slots:
+    void zipLoadedOnlyForADocument();
     void flows_data();
     void flows();
     void headingStaysWithItsBlock_data();
@@ -43,6 +45,31 @@ private slots:
     void unreadablePackageRefused_data();
     void unreadablePackageRefused();
 };
+
+namespace {
+
+bool zipMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libzip.");
+}
+
+} // namespace
+
+// The zip library is loaded by the first editable document, not at start,
+// where it and what it brings slowed the first window.
+void TestPrintedDocument::zipLoadedOnlyForADocument()
+{
+    if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+        QSKIP("no /proc/self/maps on this system to see the loaded libraries in");
+    QVERIFY(!zipMapped());
+    fw::PrintedDocument document;
+    document.add(std::make_unique<fw::TextBlock>(QStringLiteral("Words"), 10));
+    QByteArray bytes;
+    QVERIFY(fw::PrintedDocument::odt({&document}, bytes));
+    QVERIFY(zipMapped());
+    QVERIFY(bytes.startsWith("PK"));
+}
 
 void TestPrintedDocument::flows_data()
 {
