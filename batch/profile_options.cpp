@@ -7,7 +7,6 @@
 
 #include "batch/convert_command.h"
 #include "batch/progress_meter.h"
-#include "profile/formulas.h"
 #include "profile/unusual.h"
 #include "text/ascii.h"
 #include "text/csv_reader.h"
@@ -121,9 +120,6 @@ ConvertCommand::Parsed ConvertCommand::setAlpha(const std::string &value)
     if (!alpha || !profile::alphaUsable(*alpha))
         return refuse("--alpha must be a number greater than 0 and less than .5, not \"" + value
                       + "\"");
-    // Shared among a person's most scores, it must still give a critical value.
-    if (!std::isfinite(profile::formula::criticalZ(*alpha, double(ProfileConverter::kMaxScores))))
-        return refuse("--alpha " + value + " is too small to calculate a critical value with");
     m_profile.analysis.alpha = *alpha;
     return needsProfile("--alpha");
 }

@@ -10,10 +10,12 @@
 namespace profile::formula {
 
 // The inverse normal at 1 - alpha / (2 m): two-tailed, m comparisons.
+// Taken from the tail itself: 1 - tail rounds to 1 for the tails of many
+// pairs at a small alpha, which made the critical value infinite.
 inline double criticalZ(double alpha, double comparisons = 1)
 {
     const double tail = alpha / (2 * comparisons);
-    return interpretation::inverseNormal(1 - tail);
+    return -interpretation::inverseNormal(tail);
 }
 
 // Gulliksen (1950): the standard error of a difference between two scores.

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <boost/math/distributions/normal.hpp>
+
 #include "profile/analysis.h"
 #include "profile/formulas.h"
 #include "profile/unusual.h"
@@ -129,6 +131,8 @@ class ProfileTest : public QObject
 
 private Q_SLOTS:
     void workedExamples();
+    void criticalValuesOfManyComparisons_data();
+    void criticalValuesOfManyComparisons();
     void fixedNumbersAsFormatWritesThem();
     void figures_data();
     void figures();
@@ -163,6 +167,32 @@ void ProfileTest::workedExamples()
 
 // The tables' fast writer against text::Format: halves on either side of
 // their exact binary values, signs, zeros and long numbers.
+// The largest battery's pairs at a small alpha: the tail is far below the
+// spacing of doubles near 1, and the critical value must still be finite
+// and right.
+void ProfileTest::criticalValuesOfManyComparisons_data()
+{
+    QTest::addColumn<double>("alpha");
+    QTest::addColumn<double>("comparisons");
+    QTest::newRow(".05, one") << .05 << 1.0;
+    QTest::newRow(".05, 45 pairs") << .05 << 45.0;
+    QTest::newRow(".01, 499,500 pairs") << .01 << 499500.0;
+    QTest::newRow("1e-12, 1,000 scores") << 1e-12 << 1000.0;
+    QTest::newRow("1e-12, 499,500 pairs") << 1e-12 << 499500.0;
+    QTest::newRow("1e-15, 499,500 pairs") << 1e-15 << 499500.0;
+}
+
+void ProfileTest::criticalValuesOfManyComparisons()
+{
+    QFETCH(double, alpha);
+    QFETCH(double, comparisons);
+    const double z = formula::criticalZ(alpha, comparisons);
+    QVERIFY(std::isfinite(z));
+    const double expected =
+        boost::math::quantile(boost::math::complement(boost::math::normal(), alpha / (2 * comparisons)));
+    QVERIFY2(std::fabs(z - expected) <= 1e-9 * expected, qPrintable(QStringLiteral("%1 against %2").arg(z, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+}
+
 void ProfileTest::fixedNumbersAsFormatWritesThem()
 {
     static const char *const kMasks[] = {"0", "0.0", "0.00", "0.000"};
