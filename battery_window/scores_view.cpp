@@ -57,7 +57,9 @@ void ScoresView::placeNames()
         m_names->setColumnHidden(column, true);
     // Shown only while the first column is scrolled out of sight, so that
     // at the left edge the table is edited as it always was.
-    const bool scrolled = columnViewportPosition(0) < 0;
+    // Names dragged wider than half the table would leave no room for the
+    // figures beside them; such a table scrolls as a whole.
+    const bool scrolled = columnViewportPosition(0) < 0 && namesCover() <= viewport()->width() / 2;
     m_names->setColumnWidth(0, scrolled ? namesCover() : columnWidth(0));
     m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     m_names->horizontalHeader()->setFixedHeight(horizontalHeader()->height());

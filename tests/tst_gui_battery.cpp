@@ -1252,6 +1252,13 @@ void TestBattery::typesLikeASpreadsheet()
     }
     QCOMPARE(scores()->currentIndex().column(), 0);
     QTRY_VERIFY(!names->isVisible());
+
+    // Names dragged wider than half the table stay where they are.
+    scores()->setColumnWidth(0, scores()->viewport()->width() * 2 / 3);
+    scores()->scrollTo(model->index(0, battery::kChangeColumn));
+    QVERIFY(scores()->columnViewportPosition(0) < 0);
+    QVERIFY(!names->isVisible());
+    QVERIFY(scores()->columnViewportPosition(battery::kChangeColumn) >= 0);
 }
 
 // At the size the window opens, a dozen rows of scores show, and a
