@@ -725,13 +725,18 @@ private:
         for (qsizetype i = 0; i < references.size(); ++i)
             columns[i < (references.size() + 1) / 2 ? 0 : 1]
                 << QStringLiteral("<p style=\"margin-bottom:3px\">%1</p>").arg(references[i].toHtmlEscaped());
-        auto block = std::make_unique<fw::TextBlock>(
-            QStringLiteral("<p><b>%1</b></p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                           "<td width=\"50%\" style=\"padding-right:8px\">%2</td><td width=\"50%\">%3</td></tr></table>")
-                .arg(PageWords::tr("References"), columns[0].join(QString()), columns[1].join(QString())),
-            kReferencePoints);
-        block->spaceBefore = kSpace / 2;
-        m_document.add(std::move(block));
+        // A heading of its own, so that an edited document's outline lists it.
+        auto heading = std::make_unique<fw::TextBlock>(
+            QStringLiteral("<b>%1</b>").arg(PageWords::tr("References")), kReferencePoints);
+        heading->spaceBefore = kSpace / 2;
+        heading->keepWithNext = true;
+        heading->headingLevel = 3;
+        m_document.add(std::move(heading));
+        m_document.add(std::make_unique<fw::TextBlock>(
+            QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                           "<td width=\"50%\" style=\"padding-right:8px\">%1</td><td width=\"50%\">%2</td></tr></table>")
+                .arg(columns[0].join(QString()), columns[1].join(QString())),
+            kReferencePoints));
     }
 
     const BatteryReport &m_report;

@@ -356,6 +356,7 @@ void TestPrintedFigures::editableDocument()
         QVERIFY2(odt->paragraphs.contains(translated), qPrintable(translated));
         headings << std::pair{headings.isEmpty() ? 1 : 2, translated};
     }
+    headings << std::pair{3, QCoreApplication::translate("battery::BatteryPage", "References")};
     std::sort(headings.begin() + 1, headings.end());
     QList<std::pair<int, QString>> read = odt->headings;
     QVERIFY(!read.isEmpty());
