@@ -3,6 +3,7 @@
 #include "battery_window/battery_wnd.h"
 #include "converter_window/control_wnd.h"
 #include "converter_window/score_feed.h"
+#include "framework/first_frame.h"
 #include "framework/implicit_window.h"
 #include "report_window/report_wnd.h"
 #include "shell/about_wnd.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 
 namespace shell {
 
@@ -28,11 +28,9 @@ Program::Program(const QString &battery)
 {
     nameApplication();
     InvisibleWnd::openAtStart(battery);
-    // Rendering the icon for the window manager would hold up the splash
-    // box; every window gets it as soon as the event loop runs.
-    QTimer::singleShot(0, qApp, [] {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg")));
-    });
+    // Rendering the icon at the window manager's sizes would hold up the
+    // splash box's first frame; every window gets it right after.
+    fw::afterFirstFrame([] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quintaval.svg"))); });
     declareFileType();
     registerWindowClasses();
     makeApplication();
