@@ -56,11 +56,11 @@ void ScoresView::placeNames()
     for (int column = 1; column < model()->columnCount(); ++column)
         m_names->setColumnHidden(column, true);
     // Shown only while the first column is scrolled out of sight, so that
-    // at the left edge the table is edited as it always was.
-    // Names dragged wider than half the table would leave no room for the
-    // figures beside them; such a table scrolls as a whole.
-    const bool scrolled = columnViewportPosition(0) < 0 && namesCover() <= viewport()->width() / 2;
-    m_names->setColumnWidth(0, scrolled ? namesCover() : columnWidth(0));
+    // at the left edge the table is edited as it always was; and not over
+    // more than half the table, which would leave the figures no room.
+    const int cover = namesCover();
+    const bool scrolled = columnViewportPosition(0) < 0 && cover <= viewport()->width() / 2;
+    m_names->setColumnWidth(0, scrolled ? cover : columnWidth(0));
     m_names->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     m_names->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
     m_names->setGeometry(frameWidth() + verticalHeader()->width(), frameWidth(), m_names->columnWidth(0),
